@@ -1,0 +1,64 @@
+#include "channels/codecs/band_table.h"
+
+BandTable BandTable::Factory()
+{
+    BandTable t;
+    t.rxLower = kFactoryRxLower;
+    t.rxUpper = kFactoryRxUpper;
+    t.txLower = kFactoryTxLower;
+    t.txUpper = kFactoryTxUpper;
+    t.bandEnabled.fill(true);
+    t.txEnabled.fill(true);
+    return t;
+}
+
+BandTable& bandTable()
+{
+    static BandTable table = BandTable::Factory();
+    return table;
+}
+
+namespace {
+template <std::size_t N>
+int FirstContaining(const std::array<std::uint32_t, N>& lo, const std::array<std::uint32_t, N>& hi,
+                    std::int64_t freq)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (lo[i] <= freq && freq <= hi[i])
+            return static_cast<int>(i);
+    return -1;
+}
+
+template <std::size_t N>
+int FirstSet(const std::array<std::uint32_t, N>& lo, const std::array<std::uint32_t, N>& hi)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (IsLimitSet(lo[i]) && IsLimitSet(hi[i]))
+            return static_cast<int>(i);
+    return -1;
+}
+} // namespace
+
+int BandIndexOf(std::int64_t freq, bool txTable)
+{
+    const BandTable& t = bandTable();
+    return txTable ? FirstContaining(t.txLower, t.txUpper, freq)
+                   : FirstContaining(t.rxLower, t.rxUpper, freq);
+}
+
+bool SameBand(std::int64_t a, std::int64_t b, bool txTable)
+{
+    return BandIndexOf(a, txTable) == BandIndexOf(b, txTable);
+}
+
+int FirstEnabledBand(bool txTable)
+{
+    const BandTable& t = bandTable();
+    return txTable ? FirstSet(t.txLower, t.txUpper) : FirstSet(t.rxLower, t.rxUpper);
+}
+
+std::uint32_t DefaultRepeaterOffset(std::int64_t rxFreq)
+{
+    const int band = BandIndexOf(rxFreq);
+    return band == 7 || band == kBand850Index ? 760000u : 60000u;
+}

@@ -1,0 +1,78 @@
+#include "link/core/model_info.h"
+
+#include <QDate>
+
+namespace {
+bool IsAlnum(std::uint8_t c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsPrintable(std::uint8_t c) { return c >= 0x20 && c <= 0x7E; }
+
+template <typename Pred>
+QString TextWhile(const RadioImage& image, std::uint32_t at, int max, Pred ok)
+{
+    QString s;
+    for (int i = 0; i < max && ok(image[at + static_cast<std::uint32_t>(i)]); ++i)
+        s += QLatin1Char(static_cast<char>(image[at + static_cast<std::uint32_t>(i)]));
+    return s;
+}
+
+// Reads "%d-%d-%d" the way sscanf does: stops at the first field that does
+// not read, leaving the later ones as they were.
+void ScanDate(const QString& t, int& y, int& m, int& d)
+{
+    qsizetype i = 0;
+    auto readInt = [&](int& out) {
+        while (i < t.size() && t[i].isSpace())
+            ++i;
+        qsizetype start = i;
+        bool neg = false;
+        if (i < t.size() && (t[i] == u'-' || t[i] == u'+'))
+            neg = t[i++] == u'-';
+        qsizetype digits = i;
+        long long v = 0;
+        while (i < t.size() && t[i] >= u'0' && t[i] <= u'9' && v < 100000000)
+            v = v * 10 + (t[i++].unicode() - u'0');
+        if (i == digits) {
+            i = start;
+            return false;
+        }
+        out = static_cast<int>(neg ? -v : v);
+        return true;
+    };
+    auto literal = [&](char16_t c) {
+        if (i < t.size() && t[i] == c) {
+            ++i;
+            return true;
+        }
+        return false;
+    };
+    if (readInt(y) && literal(u'-') && readInt(m) && literal(u'-'))
+        readInt(d);
+}
+} // namespace
+
+QString FormatProgramDate(const RadioImage& image)
+{
+    const unsigned year = image[ModelInfo::kYear] | image[ModelInfo::kYear + 1] << 8;
+    const unsigned month = image[ModelInfo::kMonth];
+    const unsigned day = image[ModelInfo::kDay];
+    // "%4X-%02X-%02X": BCD digits print as decimal digits.
+    const QString text = QStringLiteral("%1-%2-%3")
+                             .arg(year, 4, 16, QLatin1Char(' '))
+                             .arg(month, 2, 16, QLatin1Char('0'))
+                             .arg(day, 2, 16, QLatin1Char('0'))
+                             .toUpper();
+    int y = static_cast<int>(year), m = static_cast<int>(month), d = static_cast<int>(day);
+    ScanDate(text, y, m, d);
+    if (y < 1 || y > 9999 || !QDate::isValid(y, m, d))
+        return {};
+    return text;
+}
+
+ModelIdentity ReadModelIdentity(const RadioImage& image)
+{
+    using namespace ModelInfo;
+    return {TextWhile(image, kSerial, kSerialLength, IsAlnum),
+            TextWhile(image, kModelName, kModelNameLength, IsAlnum),
+            TextWhile(image, kModelCode, kModelCodeLength, IsPrintable),
+            TextWhile(image, kFirmware, kFirmwareLength, IsPrintable), FormatProgramDate(image)};
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+inline constexpr int kExitFailure = 1; // the operation failed
+inline constexpr int kExitUsage = 2;   // the command line is wrong
+
+// programFolder ends with a separator; args exclude the command word.
+int CliNew(const QString& programFolder, const QStringList& args);
+int CliInfo(const QStringList& args);
+int CliDump(const QStringList& args);
+int CliRead(const QString& programFolder, const QStringList& args);
+int CliWrite(const QString& programFolder, const QStringList& args);
+
+// A document read by a command, apart from the process-wide one.
+struct CliDocument;
+// Reads a parameter file, printing why when it cannot (and any warning).
+bool CliLoad(const QString& path, CliDocument& doc);

@@ -1,0 +1,55 @@
+// programmer-cli: the document operations of the programmer for scripts and
+// for checking files, without a window.
+
+#include "tools/cli/commands.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+
+void Usage(FILE* out)
+{
+    std::fputs("usage:\n"
+               "  programmer-cli new OUT.dat                 write the factory-default document\n"
+               "  programmer-cli info FILE.dat               signature, identity, band plan, channels\n"
+               "  programmer-cli dump FILE.dat START END     image bytes [START, END) as hex\n"
+#ifdef PROGRAMMER_CLI_TRANSFER
+               "  programmer-cli read PORT OUT.dat           read the radio into a new file\n"
+               "  programmer-cli write PORT FILE.dat         write a file to the radio\n"
+               "      [--service] [--password TEXT]\n"
+#endif
+               "START and END are decimal or 0x-prefixed hexadecimal image addresses.\n",
+               out);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty() || args[0] == QLatin1String("-h") || args[0] == QLatin1String("--help")) {
+        Usage(args.isEmpty() ? stderr : stdout);
+        return args.isEmpty() ? kExitUsage : 0;
+    }
+    const QString command = args.takeFirst();
+    const QString folder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    if (command == QLatin1String("new"))
+        return CliNew(folder, args);
+    if (command == QLatin1String("info"))
+        return CliInfo(args);
+    if (command == QLatin1String("dump"))
+        return CliDump(args);
+#ifdef PROGRAMMER_CLI_TRANSFER
+    if (command == QLatin1String("read"))
+        return CliRead(folder, args);
+    if (command == QLatin1String("write"))
+        return CliWrite(folder, args);
+#endif
+    std::fprintf(stderr, "programmer-cli: unknown command '%s'\n", qPrintable(command));
+    Usage(stderr);
+    return kExitUsage;
+}
