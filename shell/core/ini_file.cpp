@@ -134,8 +134,12 @@ QByteArray IniWriteText(const QByteArray& text, const QString& section, const QS
 
     QByteArray out = text;
     if (f.keyLine >= 0) {
+        // The key keeps the spelling the file already has.
         const Line& l = lines[static_cast<std::size_t>(f.keyLine)];
-        out.replace(l.begin, l.end - l.begin, entry);
+        QByteArray content = Content(text, l);
+        qsizetype eq = content.indexOf('=');
+        QByteArray existing = (eq < 0 ? content : content.left(eq)).trimmed();
+        out.replace(l.begin, l.end - l.begin, existing + '=' + value.toUtf8());
     } else if (f.sectionLine >= 0) {
         const Line& l = lines[static_cast<std::size_t>(f.lastEntry)];
         // After the section's last line; that line may lack a line break at the end of the file.

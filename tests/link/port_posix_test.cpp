@@ -1,0 +1,219 @@
+// The POSIX serial port against a pseudo-terminal whose master end plays the device.
+#include "link/core/port_factory.h"
+#include "link/core/port_posix.h"
+#include "link/core/pty_pair.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fcntl.h>
+#include <poll.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+long long MsSince(Clock::time_point t) {
+    return std::chrono::duration_cast<milliseconds>(Clock::now() - t).count();
+}
+
+void MasterWrite(const PtyPair& pty, const std::vector<std::uint8_t>& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(pty.masterFd(), bytes.data() + done, bytes.size() - done);
+        if (n > 0) {
+            done += static_cast<std::size_t>(n);
+        } else {
+            pollfd p{pty.masterFd(), POLLOUT, 0};
+            ASSERT_GE(::poll(&p, 1, 5000), 0);
+        }
+    }
+}
+
+// Whatever the master receives within `ms` after the last byte, up to `max` bytes.
+std::vector<std::uint8_t> MasterRead(const PtyPair& pty, std::size_t max, int ms = 2000) {
+    std::vector<std::uint8_t> got;
+    std::uint8_t buf[256];
+    while (got.size() < max) {
+        pollfd p{pty.masterFd(), POLLIN, 0};
+        if (::poll(&p, 1, ms) <= 0)
+            break;
+        const ssize_t n = ::read(pty.masterFd(), buf, sizeof buf);
+        if (n <= 0)
+            break;
+        got.insert(got.end(), buf, buf + n);
+    }
+    return got;
+}
+
+class PosixPortTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string error;
+        ASSERT_TRUE(pty.open(&error)) << error;
+        ASSERT_TRUE(port.open(pty.slavePath()));
+        port.setQueueSizes(1024, 512);
+        port.setTimeouts(PortTimeouts{});
+        port.setLine(LineSettings{});
+    }
+
+    PtyPair pty;
+    PosixSerialPort port;
+};
+
+TEST_F(PosixPortTest, SecondOpenOfTheSameDeviceFailsUntilTheFirstCloses) {
+    EXPECT_TRUE(port.isOpen());
+    PosixSerialPort other;
+    EXPECT_FALSE(other.open(pty.slavePath()));
+    EXPECT_FALSE(other.isOpen());
+    port.close();
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_TRUE(other.open(pty.slavePath()));
+    // Reopening the port object after close works as well.
+    other.close();
+    EXPECT_TRUE(port.open(pty.slavePath()));
+}
+
+TEST_F(PosixPortTest, ReadReturnsAsSoonAsTheRequestedCountHasArrived) {
+    port.setTimeouts(PortTimeouts{.readIntervalMs = 5000, .readTotalMultiplierMs = 0,
+                                  .readTotalConstantMs = 20000});
+    std::thread sender([this] {
+        MasterWrite(pty, {1, 2, 3});
+        std::this_thread::sleep_for(milliseconds(30));
+        MasterWrite(pty, {4, 5});
+    });
+    std::uint8_t buf[5] = {};
+    const auto t0 = Clock::now();
+    const int n = port.read(buf, 5);
+    const long long took = MsSince(t0);
+    sender.join();
+    ASSERT_EQ(n, 5);
+    EXPECT_EQ(std::vector<std::uint8_t>(buf, buf + 5), (std::vector<std::uint8_t>{1, 2, 3, 4, 5}));
+    EXPECT_LT(took, 5000); // neither time-out was waited for
+}
+
+TEST_F(PosixPortTest, ReadGivesUpAfterTheIntervalAndReturnsThePartialCount) {
+    port.setTimeouts(PortTimeouts{.readIntervalMs = 50, .readTotalMultiplierMs = 0,
+                                  .readTotalConstantMs = 30000});
+    MasterWrite(pty, {0x41, 0x42, 0x43});
+    std::uint8_t buf[16] = {};
+    const auto t0 = Clock::now();
+    const int n = port.read(buf, 16);
+    const long long took = MsSince(t0);
+    ASSERT_EQ(n, 3);
+    EXPECT_EQ(buf[0], 0x41);
+    EXPECT_EQ(buf[2], 0x43);
+    EXPECT_GE(took, 50);
+    EXPECT_LT(took, 15000); // the 30 s total was not waited for
+}
+
+TEST_F(PosixPortTest, ReadWithNothingComingWaitsTheTotalAndReturnsZero) {
+    struct Case {
+        int n;
+        long long totalMs; // 100 + 50 per byte
+    };
+    for (const Case c : {Case{1, 150}, Case{4, 300}}) {
+        std::uint8_t buf[4] = {};
+        const auto t0 = Clock::now();
+        EXPECT_EQ(port.read(buf, c.n), 0) << c.n;
+        EXPECT_GE(MsSince(t0), c.totalMs) << c.n;
+    }
+}
+
+TEST_F(PosixPortTest, EveryByteValueCrossesUnchangedBothWays) {
+    std::vector<std::uint8_t> all(256);
+    for (int i = 0; i < 256; ++i)
+        all[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
+    // No echo, no CR/LF translation, no XON/XOFF or interrupt characters taken out.
+    ASSERT_EQ(port.write(all.data(), 256), 256);
+    EXPECT_EQ(MasterRead(pty, 256), all);
+
+    port.setTimeouts(PortTimeouts{.readIntervalMs = 2000, .readTotalMultiplierMs = 50,
+                                  .readTotalConstantMs = 5000});
+    MasterWrite(pty, all);
+    std::vector<std::uint8_t> back(256);
+    ASSERT_EQ(port.read(back.data(), 256), 256);
+    EXPECT_EQ(back, all);
+    EXPECT_TRUE(MasterRead(pty, 1, 50).empty()) << "nothing echoed back";
+}
+
+TEST_F(PosixPortTest, PurgeDiscardsWhatHasArrivedButNotWhatComesLater) {
+    MasterWrite(pty, {7, 8, 9, 10});
+    std::uint8_t b = 0;
+    ASSERT_EQ(port.read(&b, 1), 1); // the rest of that write has arrived too
+    port.purge();
+    EXPECT_EQ(port.read(&b, 1), 0);
+    MasterWrite(pty, {0x41});
+    ASSERT_EQ(port.read(&b, 1), 1);
+    EXPECT_EQ(b, 0x41);
+}
+
+TEST_F(PosixPortTest, HangUpIsAFailureNotATimeOut) {
+    pty.close();
+    std::uint8_t buf[4] = {};
+    EXPECT_EQ(port.read(buf, 4), -1);
+    EXPECT_EQ(port.write(buf, 4), -1);
+}
+
+TEST_F(PosixPortTest, HangUpDuringAReadEndsItWithAFailure) {
+    port.setTimeouts(PortTimeouts{.readIntervalMs = 20000, .readTotalMultiplierMs = 0,
+                                  .readTotalConstantMs = 20000});
+    MasterWrite(pty, {1, 2});
+    std::thread dropper([this] {
+        std::this_thread::sleep_for(milliseconds(50));
+        pty.close();
+    });
+    std::uint8_t buf[8] = {};
+    const auto t0 = Clock::now();
+    const int n = port.read(buf, 8);
+    const long long took = MsSince(t0);
+    dropper.join();
+    EXPECT_EQ(n, -1);
+    EXPECT_LT(took, 10000); // did not sit out the time-outs
+}
+
+TEST(PosixPort, ClosedPortReadsAndWritesFail) {
+    PosixSerialPort port;
+    std::uint8_t b = 0;
+    EXPECT_EQ(port.read(&b, 1), -1);
+    EXPECT_EQ(port.write(&b, 1), -1);
+    port.purge();
+    port.close();
+}
+
+TEST(PosixPort, OnlyExistingTerminalsOpen) {
+    char path[] = "/tmp/port_posix_test_XXXXXX";
+    const int fd = ::mkstemp(path);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    for (const std::string& name :
+         {std::string("/nonexistent/ttyUSB0"), std::string("/dev/null"), std::string(path),
+          std::string("SIM"), std::string("")}) {
+        PosixSerialPort port;
+        EXPECT_FALSE(port.open(name)) << name;
+        EXPECT_FALSE(port.isOpen()) << name;
+        EXPECT_FALSE(ProbePort(name)) << name;
+    }
+    std::remove(path);
+}
+
+TEST(PosixPort, ProbeSeesFreeAndHeldPortsAndSendsNothing) {
+    PtyPair pty;
+    ASSERT_TRUE(pty.open());
+    EXPECT_TRUE(ProbePort(pty.slavePath()));
+    EXPECT_TRUE(ProbePort(pty.slavePath())) << "the probe released the port";
+    {
+        PosixSerialPort holder;
+        ASSERT_TRUE(holder.open(pty.slavePath()));
+        EXPECT_FALSE(ProbePort(pty.slavePath()));
+    }
+    EXPECT_TRUE(ProbePort(pty.slavePath()));
+    EXPECT_TRUE(MasterRead(pty, 1, 50).empty());
+}
+
+} // namespace
