@@ -5,8 +5,9 @@
 #include "shell/core/factory_defaults.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QMainWindow>
+#include <QMdiArea>
+#include <QScreen>
 
 namespace {
 
@@ -17,6 +18,8 @@ public:
     StartupWindow()
     {
         setWindowTitle(TitleModelName());
+        setCentralWidget(new QMdiArea(this));
+        setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
         LoadDefaults(appSettings().programFolder);
     }
 };
@@ -34,7 +37,7 @@ int RunProgram(int argc, char** argv, const Edition& e)
     ReadStartupSettings(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
 
     StartupWindow window;
-    window.showMaximized();
+    window.show();
     QGuiApplication::setApplicationDisplayName(appSettings().modelName);
 
     int code = app.exec();
