@@ -8,7 +8,7 @@ packages=(
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-qpa-plugins
     libgl-dev libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth fonts-noto-cjk
+    xvfb xauth fonts-noto-cjk locales
 )
 if [ "${1:-}" = "--gui" ]; then
     packages+=(imagemagick)
@@ -30,4 +30,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -q
     apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# A comma-decimal locale, so the tests can show that number parsing ignores the locale.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    if [ "$(id -u)" -eq 0 ] && command -v localedef >/dev/null; then
+        localedef -i de_DE -f UTF-8 de_DE.UTF-8 || true
+    fi
 fi

@@ -3,6 +3,10 @@
 #include "shell/core/app_settings.h"
 #include "shell/core/edition.h"
 #include "shell/core/factory_defaults.h"
+#include "link/core/model_info.h"
+#include "link/core/sim_port.h"
+
+#include <cstring>
 
 #include <QApplication>
 #include <QMainWindow>
@@ -21,6 +25,20 @@ public:
         setCentralWidget(new QMdiArea(this));
         setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
         LoadDefaults(appSettings().programFolder);
+        RegisterSimulatedRadio(SimulatedRadioMemory());
+    }
+
+    // A radio for trying Read and Write without one: the factory document
+    // with an identity of its own.
+    static RadioImage SimulatedRadioMemory()
+    {
+        RadioImage m = radioImage();
+        std::memcpy(m.data() + ModelInfo::kSerial, "SIM00001", 8);
+        std::memcpy(m.data() + ModelInfo::kModelName, "QM4410", 6);
+        std::memcpy(m.data() + ModelInfo::kFirmware, "V1.00", 5);
+        const std::uint8_t date[4] = {0x26, 0x20, 0x12, 0x07};
+        std::memcpy(m.data() + ModelInfo::kYear, date, 4);
+        return m;
     }
 };
 

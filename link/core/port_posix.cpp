@@ -7,9 +7,9 @@
 #include <cerrno>
 #include <chrono>
 #include <climits>
-#include <string_view>
 #include <fcntl.h>
 #include <poll.h>
+#include <string_view>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -98,9 +98,9 @@ speed_t SpeedCode(int baud) {
     static constexpr struct {
         int baud;
         speed_t code;
-    } kSpeeds[] = {{1200, B1200},   {2400, B2400},   {4800, B4800},     {9600, B9600},
-                   {19200, B19200}, {38400, B38400}, {57600, B57600},   {115200, B115200},
-                   {230400, B230400}};
+    } kSpeeds[] = {{1200, B1200},   {2400, B2400},     {4800, B4800},
+                   {9600, B9600},   {19200, B19200},   {38400, B38400},
+                   {57600, B57600}, {115200, B115200}, {230400, B230400}};
     for (const auto& s : kSpeeds) {
         if (s.baud == baud)
             return s.code;
@@ -118,7 +118,9 @@ std::string PosixDevicePath(const std::string& portName) {
     return {};
 }
 
-PosixSerialPort::~PosixSerialPort() { close(); }
+PosixSerialPort::~PosixSerialPort() {
+    close();
+}
 
 bool PosixSerialPort::open(const std::string& name) {
     close();
@@ -161,10 +163,18 @@ void PosixSerialPort::setLine(const LineSettings& s) {
     }
     t.c_cflag &= ~static_cast<tcflag_t>(CSIZE);
     switch (s.dataBits) {
-    case 5: t.c_cflag |= CS5; break;
-    case 6: t.c_cflag |= CS6; break;
-    case 7: t.c_cflag |= CS7; break;
-    default: t.c_cflag |= CS8; break;
+    case 5:
+        t.c_cflag |= CS5;
+        break;
+    case 6:
+        t.c_cflag |= CS6;
+        break;
+    case 7:
+        t.c_cflag |= CS7;
+        break;
+    default:
+        t.c_cflag |= CS8;
+        break;
     }
     // Parity is generated when asked for but never checked on input.
     if (s.parity)

@@ -21,7 +21,9 @@ HANDLE OpenComm(const std::string& name) {
 
 } // namespace
 
-WinSerialPort::~WinSerialPort() { close(); }
+WinSerialPort::~WinSerialPort() {
+    close();
+}
 
 bool WinSerialPort::open(const std::string& name) {
     close();

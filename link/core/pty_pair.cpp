@@ -11,11 +11,15 @@
 
 namespace {
 
-std::string Reason(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+std::string Reason(const char* what) {
+    return std::string(what) + ": " + std::strerror(errno);
+}
 
 } // namespace
 
-PtyPair::~PtyPair() { close(); }
+PtyPair::~PtyPair() {
+    close();
+}
 
 bool PtyPair::open(std::string* error) {
     close();

@@ -1,11 +1,29 @@
 #pragma once
 
+#include "link/core/handshake.h"
 #include "shell/core/radio_image.h"
 
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <vector>
+
+// Ways to misbehave, for tests and for radio-sim's options. Block numbers
+// count data blocks from 0 (the lock block is not one). For a read block,
+// "refuse" answers the acknowledges that follow it with "N"; "cut" sends
+// the header and half the data; "garbage" sends junk (never "A") for the
+// reply and for the acknowledges. For a write block, "refuse" answers "N",
+// "cut" answers nothing and "garbage" a junk byte; only "cut" stores the data.
+struct SimRadioFaults {
+    bool silent = false;              // never answers anything
+    int wakeupDelayMs = 0;            // the wake-up "A" comes this late
+    int refuseBlock = -1;             // block k (0-based, counting data blocks) gets a wrong answer
+    int cutReplyBlock = -1;           // the reply to block k is cut short
+    int garbageBlock = -1;            // block k is answered with garbage
+    int hangUpAfterBlocks = -1;       // the line drops after k data blocks
+    bool pace = false;                // bytes take 10 bits at 38,400 bit/s each, both directions
+};
 
 // A radio that answers the programming protocol byte for byte, holding its own
 // 65,536-byte memory. It is driven by time: the PC side hands it the bytes it
@@ -14,18 +32,11 @@
 // clock in tests, the steady clock in the loopback port, and a pseudo-terminal.
 class SimRadio {
 public:
-    // Ways to misbehave, for tests and for radio-sim's options.
-    struct Faults {
-        bool silent = false;              // never answers anything
-        int wakeupDelayMs = 0;            // the wake-up "A" comes this late
-        int refuseBlock = -1;             // block k (0-based, counting data blocks) gets a wrong answer
-        int cutReplyBlock = -1;           // the reply to block k is cut short
-        int garbageBlock = -1;            // block k is answered with garbage
-        int hangUpAfterBlocks = -1;       // the line drops after k data blocks
-        bool pace = false;                // bytes take 10 bits at 38,400 bit/s each, both directions
-    };
+    // Ways to misbehave (declared outside so that it can default an argument here).
+    using Faults = SimRadioFaults;
 
-    explicit SimRadio(const RadioImage& memory, Faults faults = {});
+    explicit SimRadio(const RadioImage& memory);
+    SimRadio(const RadioImage& memory, Faults faults);
 
     // Bytes from the PC, received at time nowMs.
     void receive(const std::uint8_t* data, int n, std::int64_t nowMs);
@@ -43,4 +54,56 @@ public:
     bool sawEndRead() const;     // "ENDR" received
     bool sawEndWrite() const;    // "ENDW" received
     int dataBlocks() const;      // read and write blocks served so far (lock block excluded)
+
+    // The nine handshake bytes it answers to (a radio set up for CMD_HEAD):
+    // bytes 0..6 wake it, bytes 7..8 ask for the identification.
+    void setHandshake(const Handshake& bytes);
+    void setFaults(const Faults& faults);
+    int wakeUps() const;      // wake-up sequences recognised so far
+    bool lockChecked() const; // the lock block has been read at least once
+
+    static constexpr std::uint32_t kLockAddress = 0xCC08;
+    static constexpr std::uint8_t kLockedValue = 3;
+
+private:
+    enum class State { Asleep, Identifying, AwaitingAck, Session, Command, WriteData, EndCommand, Dead };
+    enum class Fault { None, Refuse, Cut, Garbage };
+    struct Pending {
+        std::int64_t dueNs;
+        std::uint8_t byte;
+    };
+
+    void process(std::uint8_t b, std::int64_t atNs);
+    void asleep(std::uint8_t b, std::int64_t atNs);
+    void session(std::uint8_t b, std::int64_t atNs);
+    void blockCommand(std::int64_t atNs);
+    void finishWrite(std::int64_t atNs);
+    void emit(const std::uint8_t* bytes, int n, std::int64_t atNs);
+    void emitByte(std::uint8_t b, std::int64_t atNs) { emit(&b, 1, atNs); }
+    void emitJunk(int n, std::int64_t atNs);
+    Fault faultFor(int block) const;
+
+    std::unique_ptr<RadioImage> memory_;
+    Faults faults_;
+    Handshake handshake_ = kDefaultHandshake;
+    std::deque<Pending> out_;
+    std::int64_t inFreeNs_ = 0;  // the PC's bytes arrive one after the other
+    std::int64_t outFreeNs_ = 0; // and so do ours
+    State state_ = State::Asleep;
+    int wakeMatched_ = 0;
+    int identMatched_ = 0;
+    std::uint8_t command_[4] = {};
+    int commandLen_ = 0;
+    std::vector<std::uint8_t> writeData_;
+    int writeLength_ = 0;
+    Fault writeFault_ = Fault::None;
+    Fault ackFault_ = Fault::None; // how the acknowledges after a read block are answered
+    int blocksThisSession_ = 0;
+    int dataBlocks_ = 0;
+    int wakeUps_ = 0;
+    bool lockChecked_ = false;
+    bool endRead_ = false;
+    bool endWrite_ = false;
+    bool hungUp_ = false;
+    std::uint32_t junkSeed_ = 0x2545F491u;
 };

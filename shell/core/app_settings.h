@@ -11,6 +11,8 @@ struct AppSettings {
     QString company;
     QString dataFolder;
     QString helpFile;
+    // Service mode: off at start-up, switched on by the access code, never off again.
+    bool serviceMode = false;
 };
 
 AppSettings& appSettings();

@@ -1,7 +1,9 @@
 // Port names: the dialog's numbering, the number read back from a stored
 // name, the devices the names stand for, special names and the device list order.
 #include "link/core/port_factory.h"
+#ifndef _WIN32
 #include "link/core/port_posix.h"
+#endif
 
 #include <gtest/gtest.h>
 
@@ -15,8 +17,14 @@ TEST(PortNames, NumberToName) {
     const struct {
         int n;
         const char* name;
-    } cases[] = {{1, "COM1"},          {9, "COM9"}, {10, "\\\\.\\COM10"}, {12, "\\\\.\\COM12"},
-                 {16, "\\\\.\\COM16"}, {0, ""},     {17, ""},             {-3, ""}};
+    } cases[] = {{1, "COM1"},
+                 {9, "COM9"},
+                 {10, "\\\\.\\COM10"},
+                 {12, "\\\\.\\COM12"},
+                 {16, "\\\\.\\COM16"},
+                 {0, ""},
+                 {17, ""},
+                 {-3, ""}};
     for (const auto& c : cases)
         EXPECT_EQ(PortNameForNumber(c.n), c.name) << c.n;
 }
@@ -33,15 +41,15 @@ TEST(PortNames, NumberFromName) {
         {"\\\\.\\COM10", 10},
         {"COM17", std::nullopt},
         {"COM0", std::nullopt},
-        {"ttyS0", std::nullopt},   // no M at all
-        {"com3", std::nullopt},    // lower-case m is not the letter looked for
+        {"ttyS0", std::nullopt}, // no M at all
+        {"com3", std::nullopt},  // lower-case m is not the letter looked for
         {"XM5", 5},
-        {"M5", std::nullopt},      // nothing before the M: the skip matches nothing and fails
-        {"COMM3", std::nullopt},   // only the first M counts
-        {"COM 7", 7},              // blanks before the number are skipped, as %d does
+        {"M5", std::nullopt},    // nothing before the M: the skip matches nothing and fails
+        {"COMM3", std::nullopt}, // only the first M counts
+        {"COM 7", 7},            // blanks before the number are skipped, as %d does
         {"COM+4", 4},
         {"COM-3", std::nullopt},
-        {"COM3x", 3},              // the number ends at the first non-digit
+        {"COM3x", 3}, // the number ends at the first non-digit
         {"COM007", 7},
         {"COM", std::nullopt},
         {"COMx", std::nullopt},
@@ -61,6 +69,7 @@ TEST(PortNames, EveryDialogNameReadsBackAsItsNumber) {
         EXPECT_EQ(PortNumberFromName(PortNameForNumber(n)), n);
 }
 
+#ifndef _WIN32
 TEST(PortNames, DevicePathsOnPosix) {
     const struct {
         const char* name;
@@ -84,6 +93,7 @@ TEST(PortNames, DevicePathsOnPosix) {
     for (const auto& c : cases)
         EXPECT_EQ(PosixDevicePath(c.name), c.path) << c.name;
 }
+#endif
 
 // A port that only tells that it was the one made.
 class MarkedPort final : public SerialPort {
@@ -127,18 +137,18 @@ TEST(PortFactory, SimOpensOnlyThroughARegisteredCreator) {
 
 TEST(PortFactory, DeviceListPutsUsbFirstAndNumbersInOrder) {
     std::vector<SerialDeviceInfo> devices = {
-        {"/dev/ttyS10", "", false},          {"/dev/ttyUSB10", "FT232R", true},
-        {"/dev/ttyS2", "", false},           {"/dev/ttyACM0", "CDC", true},
-        {"/dev/ttyUSB2", "CH340", true},     {"/dev/ttyS02", "dup", false},
+        {"/dev/ttyS10", "", false},      {"/dev/ttyUSB10", "FT232R", true},
+        {"/dev/ttyS2", "", false},       {"/dev/ttyACM0", "CDC", true},
+        {"/dev/ttyUSB2", "CH340", true}, {"/dev/ttyS02", "dup", false},
         {"/dev/ttyS", "", false},
     };
     SortSerialDevices(devices);
     std::vector<std::string> paths;
     for (const auto& d : devices)
         paths.push_back(d.path);
-    EXPECT_EQ(paths, (std::vector<std::string>{"/dev/ttyACM0", "/dev/ttyUSB2", "/dev/ttyUSB10",
-                                               "/dev/ttyS", "/dev/ttyS2", "/dev/ttyS02",
-                                               "/dev/ttyS10"}));
+    EXPECT_EQ(paths,
+              (std::vector<std::string>{"/dev/ttyACM0", "/dev/ttyUSB2", "/dev/ttyUSB10",
+                                        "/dev/ttyS", "/dev/ttyS2", "/dev/ttyS02", "/dev/ttyS10"}));
     EXPECT_EQ(devices[1].description, "CH340");
 }
 

@@ -80,8 +80,8 @@ TEST_F(PosixPortTest, SecondOpenOfTheSameDeviceFailsUntilTheFirstCloses) {
 }
 
 TEST_F(PosixPortTest, ReadReturnsAsSoonAsTheRequestedCountHasArrived) {
-    port.setTimeouts(PortTimeouts{.readIntervalMs = 5000, .readTotalMultiplierMs = 0,
-                                  .readTotalConstantMs = 20000});
+    port.setTimeouts(PortTimeouts{
+        .readIntervalMs = 5000, .readTotalMultiplierMs = 0, .readTotalConstantMs = 20000});
     std::thread sender([this] {
         MasterWrite(pty, {1, 2, 3});
         std::this_thread::sleep_for(milliseconds(30));
@@ -98,8 +98,8 @@ TEST_F(PosixPortTest, ReadReturnsAsSoonAsTheRequestedCountHasArrived) {
 }
 
 TEST_F(PosixPortTest, ReadGivesUpAfterTheIntervalAndReturnsThePartialCount) {
-    port.setTimeouts(PortTimeouts{.readIntervalMs = 50, .readTotalMultiplierMs = 0,
-                                  .readTotalConstantMs = 30000});
+    port.setTimeouts(PortTimeouts{
+        .readIntervalMs = 50, .readTotalMultiplierMs = 0, .readTotalConstantMs = 30000});
     MasterWrite(pty, {0x41, 0x42, 0x43});
     std::uint8_t buf[16] = {};
     const auto t0 = Clock::now();
@@ -133,8 +133,8 @@ TEST_F(PosixPortTest, EveryByteValueCrossesUnchangedBothWays) {
     ASSERT_EQ(port.write(all.data(), 256), 256);
     EXPECT_EQ(MasterRead(pty, 256), all);
 
-    port.setTimeouts(PortTimeouts{.readIntervalMs = 2000, .readTotalMultiplierMs = 50,
-                                  .readTotalConstantMs = 5000});
+    port.setTimeouts(PortTimeouts{
+        .readIntervalMs = 2000, .readTotalMultiplierMs = 50, .readTotalConstantMs = 5000});
     MasterWrite(pty, all);
     std::vector<std::uint8_t> back(256);
     ASSERT_EQ(port.read(back.data(), 256), 256);
@@ -161,8 +161,8 @@ TEST_F(PosixPortTest, HangUpIsAFailureNotATimeOut) {
 }
 
 TEST_F(PosixPortTest, HangUpDuringAReadEndsItWithAFailure) {
-    port.setTimeouts(PortTimeouts{.readIntervalMs = 20000, .readTotalMultiplierMs = 0,
-                                  .readTotalConstantMs = 20000});
+    port.setTimeouts(PortTimeouts{
+        .readIntervalMs = 20000, .readTotalMultiplierMs = 0, .readTotalConstantMs = 20000});
     MasterWrite(pty, {1, 2});
     std::thread dropper([this] {
         std::this_thread::sleep_for(milliseconds(50));
@@ -191,9 +191,8 @@ TEST(PosixPort, OnlyExistingTerminalsOpen) {
     const int fd = ::mkstemp(path);
     ASSERT_GE(fd, 0);
     ::close(fd);
-    for (const std::string& name :
-         {std::string("/nonexistent/ttyUSB0"), std::string("/dev/null"), std::string(path),
-          std::string("SIM"), std::string("")}) {
+    for (const std::string& name : {std::string("/nonexistent/ttyUSB0"), std::string("/dev/null"),
+                                    std::string(path), std::string("SIM"), std::string("")}) {
         PosixSerialPort port;
         EXPECT_FALSE(port.open(name)) << name;
         EXPECT_FALSE(port.isOpen()) << name;

@@ -1,20 +1,16 @@
 // The simulated radio served on a pseudo-terminal, talked to through the real
 // POSIX port the way the programmer does.
-#include "link/core/handshake.h"
-#include "link/core/port_posix.h"
 #include "link/core/pty_sim_server.h"
 #include "link/core/sim_radio.h"
+#include "tests/link/pty_test_client.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <memory>
 #include <thread>
 #include <vector>
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
 
 std::unique_ptr<RadioImage> PatternImage() {
     auto image = std::make_unique<RadioImage>();
@@ -23,51 +19,6 @@ std::unique_ptr<RadioImage> PatternImage() {
     (*image)[SimRadio::kLockAddress] = 0;
     return image;
 }
-
-// The protocol's side of the line. Time-outs are long so a slow machine only
-// makes the test slower; every expected answer ends the read early.
-class Client {
-public:
-    bool open(const std::string& path) {
-        if (!port.open(path))
-            return false;
-        port.setQueueSizes(1024, 512);
-        port.setTimeouts(PortTimeouts{.readIntervalMs = 3000, .readTotalMultiplierMs = 50,
-                                      .readTotalConstantMs = 10000});
-        port.setLine(LineSettings{});
-        return true;
-    }
-
-    Bytes exchange(const Bytes& command, int replyLength) {
-        port.purge();
-        if (port.write(command.data(), static_cast<int>(command.size())) !=
-            static_cast<int>(command.size()))
-            return {};
-        Bytes reply(static_cast<std::size_t>(replyLength));
-        const int n = port.read(reply.data(), replyLength);
-        reply.resize(static_cast<std::size_t>(std::max(n, 0)));
-        return reply;
-    }
-
-    // Wake-up one byte at a time, 2 ms apart with a purge before each, then
-    // identification and acknowledge; true when every answer came.
-    bool handshake() {
-        for (int i = 0; i < kWakeUpSize; ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-            port.purge();
-            if (port.write(&kDefaultHandshake[static_cast<std::size_t>(i)], 1) != 1)
-                return false;
-        }
-        std::uint8_t a = 0;
-        if (port.read(&a, 1) != 1 || a != 'A')
-            return false;
-        if (exchange({kDefaultHandshake[7], kDefaultHandshake[8]}, 16).size() != 16)
-            return false;
-        return exchange({'A'}, 1) == Bytes{'A'};
-    }
-
-    PosixSerialPort port;
-};
 
 // Runs the server on its own thread for the life of the object.
 class Served {
@@ -101,7 +52,7 @@ TEST(PtySimServer, AnswersTheHandshakeAndServesTheLockBlock) {
     Served served(radio);
     ASSERT_TRUE(served.opened);
 
-    Client client;
+    PtyTestClient client;
     ASSERT_TRUE(client.open(served.server.devicePath()));
     ASSERT_TRUE(client.handshake());
     const Bytes lock = client.exchange({'R', 0xCC, 0x00, 0x80}, 4 + 128);
@@ -120,7 +71,7 @@ TEST(PtySimServer, WrittenBlockReachesTheRadioAndSessionsFollowEachOther) {
     Served served(radio);
     ASSERT_TRUE(served.opened);
     {
-        Client client;
+        PtyTestClient client;
         ASSERT_TRUE(client.open(served.server.devicePath()));
         ASSERT_TRUE(client.handshake());
         ASSERT_EQ(client.exchange({'R', 0xCC, 0x00, 0x80}, 132).size(), 132u);
@@ -132,20 +83,37 @@ TEST(PtySimServer, WrittenBlockReachesTheRadioAndSessionsFollowEachOther) {
     }
     {
         // The port is free again once the first client has closed it.
-        Client again;
+        PtyTestClient again;
         ASSERT_TRUE(again.open(served.server.devicePath()));
         ASSERT_TRUE(again.handshake());
         ASSERT_EQ(again.exchange({'R', 0xCC, 0x00, 0x80}, 132).size(), 132u);
         ASSERT_EQ(again.exchange({'A'}, 1), Bytes{'A'});
         ASSERT_TRUE(again.handshake());
         const Bytes read = again.exchange({'R', 0x01, 0x00, 0x04}, 8);
-        EXPECT_EQ(read, (Bytes{'W', 0x01, 0x00, 0x04, 0x11, 0x13, 0x0D, 0x0A}));
+        ASSERT_EQ(read.size(), 8u);
+        EXPECT_EQ(Bytes(read.begin() + 4, read.end()), (Bytes{0x11, 0x13, 0x0D, 0x0A}));
     }
     EXPECT_EQ(served.finish(), PtySimServer::End::Stopped);
     EXPECT_TRUE(radio.sawEndWrite());
     EXPECT_EQ(radio.memory()[0x100], 0x11);
     EXPECT_EQ(radio.memory()[0x103], 0x0A);
     EXPECT_EQ(radio.memory()[0x104], (*image)[0x104]);
+}
+
+TEST(PtySimServer, BytesSentBeforeTheStopStillReachTheRadio) {
+    const auto image = PatternImage();
+    SimRadio radio(*image);
+    Served served(radio);
+    ASSERT_TRUE(served.opened);
+
+    PtyTestClient client;
+    ASSERT_TRUE(client.open(served.server.devicePath()));
+    ASSERT_TRUE(client.handshake());
+    const std::uint8_t end[4] = {'E', 'N', 'D', 'R'};
+    ASSERT_EQ(client.port.write(end, 4), 4);
+    client.port.close();
+    EXPECT_EQ(served.finish(), PtySimServer::End::Stopped);
+    EXPECT_TRUE(radio.sawEndRead());
 }
 
 TEST(PtySimServer, DroppedLineLooksLikeAPulledCable) {
@@ -156,7 +124,7 @@ TEST(PtySimServer, DroppedLineLooksLikeAPulledCable) {
     Served served(radio);
     ASSERT_TRUE(served.opened);
 
-    Client client;
+    PtyTestClient client;
     ASSERT_TRUE(client.open(served.server.devicePath()));
     ASSERT_TRUE(client.handshake());
     ASSERT_EQ(client.exchange({'R', 0xCC, 0x00, 0x80}, 132).size(), 132u);

@@ -11,7 +11,6 @@
 #include <charconv>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -28,7 +27,7 @@ constexpr char kUsage[] =
     "Serves the radio memory held in FILE.dat on a pseudo-terminal and prints the\n"
     "device path to give the programmer as its port. Stop it with Ctrl+C.\n"
     "\n"
-    "  --locked            lock the radio (lock byte 0xCC08 = 3): a transfer asks for the password\n"
+    "  --locked            set the lock byte (0xCC08) to 3: transfers ask for the password\n"
     "  --silent            never answer anything\n"
     "  --late-wakeup MS    answer the wake-up MS milliseconds late\n"
     "  --refuse-block K    answer data block K (counting from 0) with a refusal\n"
@@ -45,6 +44,7 @@ struct Options {
     std::string save;
     SimRadio::Faults faults;
     bool locked = false;
+    bool help = false;
     std::optional<std::string> cmdHead;
 };
 
@@ -74,8 +74,8 @@ std::optional<Options> ParseArgs(int argc, char** argv) {
             return n.has_value();
         };
         if (a == "-h" || a == "--help") {
-            std::fputs(kUsage, stdout);
-            std::exit(0);
+            o.help = true;
+            return o;
         } else if (a == "--locked") {
             o.locked = true;
         } else if (a == "--silent") {
@@ -155,7 +155,8 @@ bool SaveParamFile(const std::string& path, const std::uint8_t* header, const Ra
         }
     }
     if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::fprintf(stderr, "radio-sim: cannot write %s: %s\n", path.c_str(), std::strerror(errno));
+        std::fprintf(stderr, "radio-sim: cannot write %s: %s\n", path.c_str(),
+                     std::strerror(errno));
         std::remove(temp.c_str());
         return false;
     }
@@ -183,6 +184,10 @@ int main(int argc, char** argv) {
     const auto options = ParseArgs(argc, argv);
     if (!options)
         return 2;
+    if (options->help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     const auto file = ReadParamFile(options->input);
     if (!file)
         return 1;
@@ -207,7 +212,8 @@ int main(int argc, char** argv) {
     // The path alone on standard output, for scripts; the rest goes to the terminal.
     std::printf("%s\n", server.devicePath().c_str());
     std::fflush(stdout);
-    std::fprintf(stderr, "radio-sim: serving %s on %s; give the programmer that port. Ctrl+C stops.\n",
+    std::fprintf(stderr,
+                 "radio-sim: serving %s on %s; give the programmer that port. Ctrl+C stops.\n",
                  options->input.c_str(), server.devicePath().c_str());
 
     const PtySimServer::End end = server.serve();

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "link/core/handshake.h"
+#include "link/core/serial_port.h"
+#include "link/core/transfer_plan.h"
+#include "shell/core/radio_image.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+enum class TransferMode { Write = 0, Read = 1 };
+
+inline constexpr const char* kOpenPortFailMessage = "Open port fail";
+inline constexpr const char* kCommunicationErrorMessage = "Communication error";
+
+// What one transfer does.
+struct TransferJob {
+    TransferMode mode = TransferMode::Read;
+    std::vector<TransferRange> ranges;    // 1 to 16, transferred in this order
+    std::string portName;                 // as configured
+    std::function<std::string()> cmdHead; // CMD_HEAD as configured now; read at every handshake pass
+};
+
+// The dialog's side of a transfer. The engine calls these from its own thread;
+// a GUI implementation forwards them to the GUI thread and waits for them.
+class TransferUi {
+public:
+    virtual ~TransferUi() = default;
+    // The port is open: Start stays disabled until the dialog closes.
+    virtual void disableStart() = 0;
+    // After each block: `position` blocks of `total` done, percentText "37%".
+    virtual void progress(int position, int total, const std::string& percentText) = 0;
+    // A message box with an OK button; returns when dismissed.
+    virtual void showMessage(const std::string& text) = 0;
+    // The radio is locked: the password dialog, true when accepted (see CheckLinkPassword).
+    virtual bool askPassword() = 0;
+    // The transfer is over and busy is already clear: close the dialog.
+    virtual void finished(int result) = 0;
+};
+
+// Shared by the dialog and the engine's thread.
+struct LinkFlags {
+    std::atomic<bool> busy{false};
+    std::atomic<bool> cancel{false}; // Exit pressed
+};
+
+// Start: claims the link; false when a transfer is already running.
+bool TryBeginTransfer(LinkFlags& flags);
+
+struct TransferOutcome {
+    int result = 0; // 1 only after a completed transfer
+    // Read: the staging image, a copy of the image handed in with the blocks
+    // received so far. Apply it (ApplyRanges) only when result is 1.
+    std::unique_ptr<RadioImage> received;
+};
+
+// Runs one transfer over a port and a clock handed in: handshake, lock check,
+// blocks, end command. Busy is clear and the port closed when run() returns.
+class TransferEngine {
+public:
+    TransferEngine(SerialPort& port, LinkClock& clock, TransferUi& ui, LinkFlags& flags);
+
+    // Write: sends the ranges of `image`, which it never changes. Read: fills
+    // the ranges of a staging copy of `image`; the document itself is not touched.
+    TransferOutcome run(const TransferJob& job, const RadioImage& image);
+
+private:
+    enum class Status { Ok, CommError, PortFailed, Declined, WriteRefused, Cancelled };
+
+    Status handshake(const TransferJob& job);
+    Status wakeUp(const Handshake& bytes);
+    Status identify(const Handshake& bytes);
+    Status acknowledge();
+    Status checkLock(bool& locked);
+    Status readBlock(const TransferBlock& b, RadioImage& staging);
+    Status writeBlock(const TransferBlock& b, const RadioImage& image);
+    Status stepProgress();
+    bool send(const std::uint8_t* bytes, int n);
+    Status sendEnd(bool read);
+    int finish(Status status);
+
+    SerialPort& port_;
+    LinkClock& clock_;
+    TransferUi& ui_;
+    LinkFlags& flags_;
+    int wakeAttempts_ = 0;
+    int total_ = 0;
+    int done_ = 0;
+    std::array<std::uint8_t, kMaxBlockLength> rx_{};
+    std::array<std::uint8_t, kMaxBlockLength> tx_{};
+};

@@ -1,0 +1,178 @@
+#include "link/transfer_dialog.h"
+
+#include "link/core/port_factory.h"
+#include "link/core/steady_clock.h"
+#include "link/link_password_dialog.h"
+#include "shell/core/app_settings.h"
+#include "shell/core/ini_file.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+
+// The engine's view of the dialog: every call is carried out on the GUI
+// thread, and the worker waits for it, except the closing notice.
+class GuiTransferUi : public TransferUi {
+public:
+    explicit GuiTransferUi(CTransferDialog* dialog) : m_dialog(dialog) {}
+
+    void disableStart() override
+    {
+        onGui([this] { m_dialog->m_start->setEnabled(false); });
+    }
+    void progress(int position, int, const std::string& percentText) override
+    {
+        onGui([this, position, text = QString::fromStdString(percentText)] {
+            m_dialog->m_progress->setValue(position);
+            m_dialog->m_percent->setText(text);
+        });
+    }
+    void showMessage(const std::string& text) override
+    {
+        onGui([this, msg = QString::fromStdString(text)] {
+            QMessageBox box(QMessageBox::NoIcon, appSettings().modelName,
+                            QCoreApplication::translate("Link", msg.toUtf8().constData()),
+                            QMessageBox::Ok, m_dialog);
+            box.exec();
+        });
+    }
+    bool askPassword() override
+    {
+        bool accepted = false;
+        onGui([this, &accepted] {
+            CLinkPasswordDialog dlg(m_dialog);
+            accepted = dlg.exec() == QDialog::Accepted;
+        });
+        return accepted;
+    }
+    void finished(int) override
+    {
+        // Posted, not waited for: the dialog closes through Exit with busy clear.
+        QMetaObject::invokeMethod(m_dialog, [d = m_dialog] { d->exitRequested(); }, Qt::QueuedConnection);
+    }
+
+private:
+    template <typename F>
+    void onGui(F&& f)
+    {
+        QMetaObject::invokeMethod(m_dialog, std::forward<F>(f), Qt::BlockingQueuedConnection);
+    }
+    CTransferDialog* m_dialog;
+};
+
+CTransferDialog::CTransferDialog(TransferMode mode, const QString& title, std::vector<TransferRange> ranges,
+                                 QWidget* parent)
+    : QDialog(parent), m_mode(mode), m_ranges(std::move(ranges)), m_blocks(CountBlocks(m_ranges))
+{
+    setWindowTitle(title);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("1003"));
+    m_progress->setTextVisible(false);
+    m_percent = new QLabel(QStringLiteral("0%"), this);
+    m_percent->setObjectName(QStringLiteral("1004"));
+    m_percent->setAlignment(Qt::AlignCenter);
+    m_start = new QPushButton(tr("Start"), this);
+    m_start->setObjectName(QStringLiteral("1"));
+    m_start->setDefault(true);
+    m_exit = new QPushButton(tr("Exit"), this);
+    m_exit->setObjectName(QStringLiteral("2"));
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_start);
+    row->addWidget(m_percent, 1);
+    row->addWidget(m_exit);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_progress);
+    layout->addLayout(row);
+    setMinimumWidth(320);
+
+    connect(m_start, &QPushButton::clicked, this, &CTransferDialog::start);
+    connect(m_exit, &QPushButton::clicked, this, &CTransferDialog::exitRequested);
+}
+
+CTransferDialog::~CTransferDialog()
+{
+    if (m_worker) {
+        m_flags.cancel = true;
+        m_worker->wait();
+    }
+}
+
+int CTransferDialog::Run(QWidget* parent, TransferMode mode, const QString& title,
+                         std::vector<TransferRange> ranges)
+{
+    CTransferDialog dlg(mode, title, std::move(ranges), parent);
+    dlg.exec();
+    return dlg.transferResult();
+}
+
+void CTransferDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_initialised)
+        return;
+    m_initialised = true;
+    m_progress->setRange(0, m_blocks);
+    m_progress->setValue(0);
+    if (appSettings().serviceMode)
+        QTimer::singleShot(0, this, &CTransferDialog::start);
+}
+
+void CTransferDialog::start()
+{
+    if (m_worker || !TryBeginTransfer(m_flags))
+        return; // a transfer is running already: Start twice starts one
+    m_result = 0;
+    TransferJob job;
+    job.mode = m_mode;
+    job.ranges = m_ranges;
+    job.portName = appSettings().portName.toStdString();
+    job.cmdHead = [] {
+        return iniFile()
+            .Read(QString::fromLatin1(IniKeys::kSetup), QString::fromLatin1(IniKeys::kCmdHead), QString())
+            .toStdString();
+    };
+    // The engine works on a copy of the document; a read is applied on completion only.
+    auto source = std::make_shared<RadioImage>(radioImage());
+    m_worker = QThread::create([this, job = std::move(job), source] {
+        std::unique_ptr<SerialPort> port = CreatePort(job.portName);
+        SteadyLinkClock clock;
+        GuiTransferUi ui(this);
+        TransferEngine engine(*port, clock, ui, m_flags);
+        m_outcome = engine.run(job, *source);
+    });
+    m_worker->start();
+}
+
+void CTransferDialog::exitRequested()
+{
+    m_flags.cancel = true;
+    if (m_flags.busy)
+        return;
+    if (m_worker) {
+        m_worker->wait(); // it has cleared busy and is returning
+        delete m_worker;
+        m_worker = nullptr;
+        m_result = m_outcome.result;
+        if (m_result == 1 && m_mode == TransferMode::Read && m_outcome.received)
+            ApplyRanges(*m_outcome.received, m_ranges, radioImage());
+    }
+    done(m_result == 1 ? QDialog::Accepted : QDialog::Rejected);
+}
+
+void CTransferDialog::reject() { exitRequested(); }
+
+void CTransferDialog::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    exitRequested();
+}
