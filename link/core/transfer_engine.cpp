@@ -215,9 +215,9 @@ TransferEngine::Status TransferEngine::readBlock(const TransferBlock& b, RadioIm
     r = port_.read(rx_.data(), b.length);
     if (r < 0)
         return Status::PortFailed;
+    std::copy_n(rx_.begin(), b.length, staging.begin() + b.address);
     if (r < b.length)
         return Status::CommError;
-    std::copy_n(rx_.begin(), b.length, staging.begin() + b.address);
 
     Status ack = Status::CommError;
     for (int i = 0; i < kAckTries && ack == Status::CommError; ++i) {

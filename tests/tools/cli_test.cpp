@@ -1,0 +1,174 @@
+// programmer-cli as a user runs it: a separate process, and for read and
+// write a simulated radio on a pseudo-terminal, so the real port code runs.
+#include "link/core/pty_sim_server.h"
+#include "link/core/sim_radio.h"
+#include "shell/core/param_file.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <thread>
+
+namespace {
+
+const QString kCli = QStringLiteral(PROGRAMMER_BIN_DIR "/programmer-cli");
+
+struct CliRun {
+    int code = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun Cli(const QStringList& args)
+{
+    QProcess p;
+    p.start(kCli, args);
+    p.closeWriteChannel();
+    EXPECT_TRUE(p.waitForFinished(60000)) << args.join(' ').toStdString();
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+// A simulated radio served on a pseudo-terminal from a thread of its own.
+class RadioOnPty {
+public:
+    explicit RadioOnPty(const RadioImage& memory, SimRadio::Faults faults = {})
+        : radio(memory, faults), server(radio)
+    {
+        std::string error;
+        EXPECT_TRUE(server.open(&error)) << error;
+        thread = std::thread([this] { server.serve(); });
+    }
+    ~RadioOnPty()
+    {
+        server.stop();
+        thread.join();
+    }
+    QString path() const { return QString::fromStdString(server.devicePath()); }
+    SimRadio radio;
+    PtySimServer server;
+    std::thread thread;
+};
+
+std::unique_ptr<RadioImage> Pattern(unsigned mul)
+{
+    auto m = std::make_unique<RadioImage>();
+    for (std::size_t i = 0; i < kImageSize; ++i)
+        (*m)[i] = static_cast<std::uint8_t>(i * mul + 3);
+    (*m)[0xCC08] = 0;
+    return m;
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    QString Path(const char* name) const { return dir.path() + "/" + name; }
+    QTemporaryDir dir;
+};
+
+TEST_F(CliTest, FileCommandsAndTheirFailures)
+{
+    EXPECT_EQ(Cli({"new", Path("n.dat")}).code, 0);
+    QFile n(Path("n.dat"));
+    ASSERT_TRUE(n.open(QIODevice::ReadOnly));
+    const QByteArray bytes = n.readAll();
+    ASSERT_EQ(bytes.size(), static_cast<qsizetype>(kParamFileSize));
+    EXPECT_EQ(bytes.left(16), QByteArray("QM4410\xFF\xFF\x56\x02\x00\x07\xFF\xFF\xFF\xFF", 16));
+
+    CliRun info = Cli({"info", Path("n.dat")});
+    EXPECT_EQ(info.code, 0);
+    EXPECT_TRUE(info.out.contains("Channels present:  bank A 1, bank B 1")) << info.out.toStdString();
+
+    CliRun dump = Cli({"dump", Path("n.dat"), "0xFF30", "0xFF38"});
+    EXPECT_EQ(dump.code, 0);
+    EXPECT_EQ(dump.out, QByteArray("FF30: 00 00 60 02 00 00 30 03\n"));
+
+    QFile bad(Path("bad.dat"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(QByteArray(100, 'x'));
+    bad.close();
+    const struct {
+        QStringList args;
+        int code;
+        const char* message;
+    } failures[] = {
+        {{"info", Path("missing.dat")}, 1, "No such file"},
+        {{"info", Path("bad.dat")}, 1, "File does not match"},
+        {{"dump", Path("n.dat"), "0x10", "0x8"}, 2, "not a range"},
+        {{"dump", Path("n.dat"), "0", "0x10001"}, 2, "not a range"},
+        {{"dump", Path("n.dat")}, 2, "usage"},
+        {{"frobnicate"}, 2, "unknown command"},
+        {{}, 2, "usage"},
+        {{"new", Path("no/such/dir/x.dat")}, 1, "x.dat"},
+    };
+    for (const auto& f : failures) {
+        CliRun r = Cli(f.args);
+        EXPECT_EQ(r.code, f.code) << f.args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains(f.message)) << r.err.toStdString();
+    }
+}
+
+TEST_F(CliTest, ReadAndWriteThroughAPseudoTerminal)
+{
+    auto memory = Pattern(7);
+    {
+        RadioOnPty radio(*memory);
+        CliRun r = Cli({"read", radio.path(), Path("read.dat")});
+        ASSERT_EQ(r.code, 0) << r.err.toStdString();
+        EXPECT_TRUE(radio.radio.sawEndRead());
+    }
+    auto header = std::make_unique<HeaderBlock>();
+    auto image = std::make_unique<RadioImage>();
+    ASSERT_TRUE(ReadParamFile(Path("read.dat"), *header, *image, true).ok);
+    for (std::uint32_t a = 0x0100; a < 0x10000; ++a)
+        ASSERT_EQ((*image)[a], (*memory)[a]) << a;
+
+    // Write a different document back: the radio receives exactly the write ranges.
+    auto doc = Pattern(11);
+    ASSERT_TRUE(WriteParamFile(Path("write.dat"), *header, *doc).ok);
+    RadioOnPty radio(*memory);
+    CliRun w = Cli({"write", radio.path(), Path("write.dat")});
+    ASSERT_EQ(w.code, 0) << w.err.toStdString();
+    radio.server.stop();
+    radio.thread.join();
+    radio.thread = std::thread([] {});
+    const RadioImage& got = radio.radio.memory();
+    for (std::uint32_t a = 0; a < 0x10000; ++a) {
+        const bool sent = (a >= 0x0060 && a < 0xF400) || a >= 0xFF00;
+        ASSERT_EQ(got[a], sent ? (*doc)[a] : (*memory)[a]) << a;
+    }
+    EXPECT_TRUE(radio.radio.sawEndWrite());
+}
+
+TEST_F(CliTest, IncompleteTransfersWriteNothing)
+{
+    auto memory = Pattern(5);
+    (*memory)[0xCC08] = 3; // locked
+    {
+        RadioOnPty radio(*memory);
+        CliRun r = Cli({"read", radio.path(), Path("x.dat"), "--password", "wrong"});
+        EXPECT_EQ(r.code, 1);
+        EXPECT_FALSE(QFile::exists(Path("x.dat")));
+        EXPECT_FALSE(radio.radio.sawEndRead());
+    }
+    SimRadio::Faults cut;
+    cut.cutReplyBlock = 3;
+    {
+        RadioOnPty radio(*Pattern(5), cut);
+        CliRun r = Cli({"read", radio.path(), Path("x.dat")});
+        EXPECT_EQ(r.code, 1);
+        EXPECT_TRUE(r.err.contains("Communication error")) << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(Path("x.dat")));
+    }
+    CliRun r = Cli({"read", Path("no-such-port"), Path("x.dat")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("Open port fail"));
+    EXPECT_FALSE(QFile::exists(Path("x.dat")));
+}
+
+} // namespace

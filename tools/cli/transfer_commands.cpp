@@ -1,0 +1,219 @@
+#include "tools/cli/commands.h"
+
+#include "link/core/handshake.h"
+#include "link/core/port_factory.h"
+#include "link/core/sim_port.h"
+#include "link/core/steady_clock.h"
+#include "link/core/transfer_engine.h"
+#include "link/core/transfer_plan.h"
+#include "shell/core/app_settings.h"
+#include "shell/core/factory_defaults.h"
+#include "shell/core/ini_file.h"
+#include "shell/core/param_file.h"
+
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#ifndef _WIN32
+#include <termios.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+LinkFlags* g_flags = nullptr;
+
+// Ctrl+C asks the transfer to stop after the current block, as Exit does.
+extern "C" void OnInterrupt(int)
+{
+    if (g_flags)
+        g_flags->cancel = true;
+}
+
+std::string AskOnTerminal()
+{
+    std::fputs("The radio is locked. Password: ", stderr);
+    std::string line;
+#ifndef _WIN32
+    termios old{};
+    const bool tty = isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &old) == 0;
+    if (tty) {
+        termios quiet = old;
+        quiet.c_lflag &= static_cast<tcflag_t>(~ECHO);
+        tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
+    }
+    std::getline(std::cin, line);
+    if (tty)
+        tcsetattr(STDIN_FILENO, TCSANOW, &old);
+#else
+    std::getline(std::cin, line);
+#endif
+    std::fputs("\n", stderr);
+    return line;
+}
+
+class ConsoleUi : public TransferUi {
+public:
+    ConsoleUi(const char* verb, std::optional<std::string> password)
+        : m_verb(verb), m_password(std::move(password))
+    {
+    }
+    void disableStart() override {}
+    void progress(int position, int total, const std::string& percentText) override
+    {
+        // One line that updates itself on a terminal; a line per tenth in a log.
+        const int percent = total > 0 ? position * 100 / total : 100;
+        if (m_interactive) {
+            if (percent != m_lastPercent)
+                std::fprintf(stderr, "\r%s %s (%d of %d blocks)", m_verb, percentText.c_str(), position, total);
+            m_progressShown = true;
+        } else if (percent / 10 != m_lastPercent / 10 || position == total) {
+            std::fprintf(stderr, "%s %s (%d of %d blocks)\n", m_verb, percentText.c_str(), position, total);
+        }
+        m_lastPercent = percent;
+    }
+    void showMessage(const std::string& text) override
+    {
+        endLine();
+        std::fprintf(stderr, "programmer-cli: %s\n", text.c_str());
+    }
+    bool askPassword() override
+    {
+        endLine();
+        std::string typed = m_password ? *m_password : AskOnTerminal();
+        if (!CheckLinkPassword(typed)) {
+            std::fputs("programmer-cli: wrong password; nothing was transferred\n", stderr);
+            return false;
+        }
+        return true;
+    }
+    void finished(int) override { endLine(); }
+
+private:
+    void endLine()
+    {
+        if (m_progressShown)
+            std::fputs("\n", stderr);
+        m_progressShown = false;
+    }
+    const char* m_verb;
+    std::optional<std::string> m_password;
+    bool m_progressShown = false;
+    int m_lastPercent = -1;
+#ifndef _WIN32
+    bool m_interactive = isatty(STDERR_FILENO) != 0;
+#else
+    bool m_interactive = false;
+#endif
+};
+
+struct TransferArgs {
+    QString port;
+    QString file;
+    bool service = false;
+    std::optional<std::string> password;
+};
+
+bool ParseTransferArgs(QStringList args, bool allowService, TransferArgs& out)
+{
+    QStringList positional;
+    while (!args.isEmpty()) {
+        QString a = args.takeFirst();
+        if (a == QLatin1String("--service") && allowService)
+            out.service = true;
+        else if (a == QLatin1String("--password") && !args.isEmpty())
+            out.password = args.takeFirst().toStdString();
+        else if (a.startsWith(QLatin1String("--")))
+            return false;
+        else
+            positional << a;
+    }
+    if (positional.size() != 2)
+        return false;
+    out.port = positional[0];
+    out.file = positional[1];
+    return true;
+}
+
+int RunTransfer(const QString& programFolder, TransferMode mode, const TransferArgs& a,
+                const std::vector<TransferRange>& ranges)
+{
+    ReadStartupSettings(programFolder); // CMD_HEAD comes from the program's Program.ini
+    LinkFlags flags;
+    if (!TryBeginTransfer(flags))
+        return kExitFailure;
+    TransferJob job;
+    job.mode = mode;
+    job.ranges = ranges;
+    job.portName = a.port.toStdString();
+    job.cmdHead = [] {
+        return iniFile()
+            .Read(QString::fromLatin1(IniKeys::kSetup), QString::fromLatin1(IniKeys::kCmdHead), QString())
+            .toStdString();
+    };
+    std::unique_ptr<SerialPort> port = CreatePort(job.portName);
+    SteadyLinkClock clock;
+    ConsoleUi ui(mode == TransferMode::Read ? "Reading" : "Writing", a.password);
+    TransferEngine engine(*port, clock, ui, flags);
+
+    g_flags = &flags;
+    auto previous = std::signal(SIGINT, OnInterrupt);
+    TransferOutcome outcome = engine.run(job, radioImage());
+    std::signal(SIGINT, previous);
+    g_flags = nullptr;
+
+    if (outcome.result != 1) {
+        std::fprintf(stderr, "programmer-cli: the transfer did not complete\n");
+        return kExitFailure;
+    }
+    if (mode == TransferMode::Read && outcome.received)
+        ApplyRanges(*outcome.received, ranges, radioImage());
+    return 0;
+}
+
+} // namespace
+
+int CliRead(const QString& programFolder, const QStringList& args)
+{
+    TransferArgs a;
+    if (!ParseTransferArgs(args, false, a)) {
+        std::fputs("usage: programmer-cli read PORT OUT.dat [--password TEXT]\n", stderr);
+        return kExitUsage;
+    }
+    FileResult d = LoadDefaults(programFolder);
+    if (!d.ok) {
+        std::fprintf(stderr, "programmer-cli: cannot read the factory defaults %sDefault.dat: %s\n",
+                     qPrintable(programFolder), qPrintable(d.error));
+        return kExitFailure;
+    }
+    RegisterSimulatedRadio(radioImage());
+    if (int rc = RunTransfer(programFolder, TransferMode::Read, a, FullReadRanges()); rc != 0)
+        return rc; // nothing is written after an incomplete read
+    FileResult r = SaveDocumentFileAs(a.file);
+    if (!r.ok) {
+        std::fprintf(stderr, "programmer-cli: %s: %s\n", qPrintable(a.file), qPrintable(r.error));
+        return kExitFailure;
+    }
+    return 0;
+}
+
+int CliWrite(const QString& programFolder, const QStringList& args)
+{
+    TransferArgs a;
+    if (!ParseTransferArgs(args, true, a)) {
+        std::fputs("usage: programmer-cli write PORT FILE.dat [--service] [--password TEXT]\n", stderr);
+        return kExitUsage;
+    }
+    FileResult r = OpenDocumentFile(a.file);
+    if (!r.ok) {
+        std::fprintf(stderr, "programmer-cli: %s: %s\n", qPrintable(a.file), qPrintable(r.error));
+        return kExitFailure;
+    }
+    if (!r.warning.isEmpty())
+        std::fprintf(stderr, "programmer-cli: %s: %s\n", qPrintable(a.file), qPrintable(r.warning));
+    RegisterSimulatedRadio(radioImage());
+    return RunTransfer(programFolder, TransferMode::Write, a, FullWriteRanges(a.service));
+}
