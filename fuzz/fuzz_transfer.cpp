@@ -136,7 +136,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
                         data.ConsumeIntegral<std::uint8_t>();
                 break;
             case 3: {
-                const auto extra = data.ConsumeBytes<std::uint8_t>(data.ConsumeIntegral<std::uint8_t>());
+                const auto extra =
+                    data.ConsumeBytes<std::uint8_t>(data.ConsumeIntegral<std::uint8_t>());
                 answer.insert(answer.end(), extra.begin(), extra.end());
                 break;
             }
@@ -152,7 +153,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
             if (data.remaining_bytes() == 0)
                 return;
             const int delay = data.ConsumeIntegralInRange<int>(0, 900);
-            const auto answer = data.ConsumeBytes<std::uint8_t>(data.ConsumeIntegralInRange<int>(0, 140));
+            const auto answer =
+                data.ConsumeBytes<std::uint8_t>(data.ConsumeIntegralInRange<int>(0, 140));
             p.reply(answer, delay);
             if (data.ConsumeIntegralInRange<int>(0, 255) == 0)
                 p.unplug();
@@ -182,7 +184,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     if (outcome.result == 1) {
         Check(ui.messages == 0 && RangesAreValid(ranges));
         Check(ui.steps == CountBlocks(ranges));
-        Check(!writes.empty() && writes.back() == (mode == TransferMode::Read ? endRead : endWrite));
+        Check(!writes.empty() &&
+              writes.back() == (mode == TransferMode::Read ? endRead : endWrite));
     } else {
         Check(std::find(writes.begin(), writes.end(), endRead) == writes.end());
     }

@@ -20,9 +20,13 @@ FakePort::FakePort(FakeClock& clock) : clock_(clock) {
     };
 }
 
-FakePort::~FakePort() { clock_.onSleep = nullptr; }
+FakePort::~FakePort() {
+    clock_.onSleep = nullptr;
+}
 
-void FakePort::attach(SimRadio& radio) { radio_ = &radio; }
+void FakePort::attach(SimRadio& radio) {
+    radio_ = &radio;
+}
 
 void FakePort::reply(std::span<const std::uint8_t> bytes, int delayMs) {
     std::int64_t due = clock_.nowMs() + std::max(delayMs, 0);
@@ -174,4 +178,6 @@ std::optional<std::int64_t> FakePort::nextDue() const {
     return queued_.front().dueMs;
 }
 
-bool FakePort::failed() const { return unplugged_ || (radio_ && radio_->hungUp()); }
+bool FakePort::failed() const {
+    return unplugged_ || (radio_ && radio_->hungUp());
+}

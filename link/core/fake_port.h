@@ -15,7 +15,7 @@ class SimRadio;
 // A clock that only moves when told to: sleeping advances it at once, so the
 // link's waits cost no real time.
 class FakeClock : public LinkClock {
-public:
+  public:
     explicit FakeClock(std::int64_t startMs = 0) : now_(startMs) {}
     std::int64_t nowMs() override { return now_; }
     void sleepMs(int ms) override;
@@ -24,7 +24,7 @@ public:
     // Sees every sleep (time at its start, length); the fake port logs them.
     std::function<void(std::int64_t atMs, int ms)> onSleep;
 
-private:
+  private:
     std::int64_t now_;
 };
 
@@ -32,7 +32,7 @@ private:
 struct PortEvent {
     enum class Kind { Open, Setup, Purge, Write, Read, Sleep, Close };
     Kind kind = Kind::Open;
-    std::int64_t atMs = 0;          // when it began
+    std::int64_t atMs = 0;           // when it began
     std::vector<std::uint8_t> bytes; // written, or read
     int requested = 0;               // read: count asked for; sleep: milliseconds
     int result = 0;                  // count returned (-1: device failure)
@@ -42,7 +42,7 @@ struct PortEvent {
 // attached SimRadio or from bytes the test queues (typically from onWrite).
 // Reads keep the driver's interval and total time-outs against the clock.
 class FakePort : public SerialPort, private IncomingBytes {
-public:
+  public:
     explicit FakePort(FakeClock& clock);
     ~FakePort() override;
     FakePort(const FakePort&) = delete;
@@ -87,7 +87,7 @@ public:
     int write(const std::uint8_t* buf, int n) override;
     void close() override;
 
-private:
+  private:
     struct Pending {
         std::int64_t dueMs;
         std::uint8_t byte;

@@ -11,9 +11,13 @@ int HexDigit(char c) {
     return -1;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
 
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char Upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 } // namespace
 
 bool ParseHexByte(std::string_view field, std::uint8_t& out) {
@@ -50,9 +54,8 @@ Handshake ParseCmdHead(std::string_view cmdHead) {
     std::size_t pos = 0;
     for (int i = 0; i < kHandshakeSize; ++i) {
         const std::size_t comma = cmdHead.find(',', pos);
-        const std::string_view field = cmdHead.substr(pos, comma == std::string_view::npos
-                                                                ? std::string_view::npos
-                                                                : comma - pos);
+        const std::string_view field = cmdHead.substr(
+            pos, comma == std::string_view::npos ? std::string_view::npos : comma - pos);
         std::uint8_t b = 0;
         if (ParseHexByte(field, b))
             bytes[static_cast<std::size_t>(i)] = b;

@@ -34,6 +34,10 @@ int LoopbackPort::take(std::uint8_t* out, int max, std::int64_t nowMs) {
     return radio_.take(out, max, nowMs);
 }
 
-std::optional<std::int64_t> LoopbackPort::nextDue() const { return radio_.nextDue(); }
+std::optional<std::int64_t> LoopbackPort::nextDue() const {
+    return radio_.nextDue();
+}
 
-bool LoopbackPort::failed() const { return radio_.hungUp(); }
+bool LoopbackPort::failed() const {
+    return radio_.hungUp();
+}

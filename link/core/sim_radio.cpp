@@ -18,17 +18,37 @@ SimRadio::SimRadio(const RadioImage& memory) : SimRadio(memory, Faults{}) {}
 SimRadio::SimRadio(const RadioImage& memory, Faults faults)
     : memory_(std::make_unique<RadioImage>(memory)), faults_(faults) {}
 
-void SimRadio::setHandshake(const Handshake& bytes) { handshake_ = bytes; }
-void SimRadio::setFaults(const Faults& faults) { faults_ = faults; }
-int SimRadio::wakeUps() const { return wakeUps_; }
-bool SimRadio::lockChecked() const { return lockChecked_; }
-bool SimRadio::hungUp() const { return hungUp_; }
-const RadioImage& SimRadio::memory() const { return *memory_; }
-bool SimRadio::sawEndRead() const { return endRead_; }
-bool SimRadio::sawEndWrite() const { return endWrite_; }
-int SimRadio::dataBlocks() const { return dataBlocks_; }
+void SimRadio::setHandshake(const Handshake& bytes) {
+    handshake_ = bytes;
+}
+void SimRadio::setFaults(const Faults& faults) {
+    faults_ = faults;
+}
+int SimRadio::wakeUps() const {
+    return wakeUps_;
+}
+bool SimRadio::lockChecked() const {
+    return lockChecked_;
+}
+bool SimRadio::hungUp() const {
+    return hungUp_;
+}
+const RadioImage& SimRadio::memory() const {
+    return *memory_;
+}
+bool SimRadio::sawEndRead() const {
+    return endRead_;
+}
+bool SimRadio::sawEndWrite() const {
+    return endWrite_;
+}
+int SimRadio::dataBlocks() const {
+    return dataBlocks_;
+}
 
-void SimRadio::setLocked(bool locked) { (*memory_)[kLockAddress] = locked ? kLockedValue : 0; }
+void SimRadio::setLocked(bool locked) {
+    (*memory_)[kLockAddress] = locked ? kLockedValue : 0;
+}
 
 void SimRadio::receive(const std::uint8_t* data, int n, std::int64_t nowMs) {
     const std::int64_t nowNs = nowMs * kNsPerMs;
@@ -136,7 +156,8 @@ void SimRadio::process(std::uint8_t b, std::int64_t atNs) {
         command_[commandLen_++] = b;
         if (commandLen_ < 4)
             return;
-        if (command_[1] == 'N' && command_[2] == 'D' && (command_[3] == 'R' || command_[3] == 'W')) {
+        if (command_[1] == 'N' && command_[2] == 'D' &&
+            (command_[3] == 'R' || command_[3] == 'W')) {
             (command_[3] == 'R' ? endRead_ : endWrite_) = true;
             state_ = State::Asleep;
             wakeMatched_ = 0;

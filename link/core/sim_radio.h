@@ -16,13 +16,13 @@
 // reply and for the acknowledges. For a write block, "refuse" answers "N",
 // "cut" answers nothing and "garbage" a junk byte; only "cut" stores the data.
 struct SimRadioFaults {
-    bool silent = false;              // never answers anything
-    int wakeupDelayMs = 0;            // the wake-up "A" comes this late
-    int refuseBlock = -1;             // block k (0-based, counting data blocks) gets a wrong answer
-    int cutReplyBlock = -1;           // the reply to block k is cut short
-    int garbageBlock = -1;            // block k is answered with garbage
-    int hangUpAfterBlocks = -1;       // the line drops after k data blocks
-    bool pace = false;                // bytes take 10 bits at 38,400 bit/s each, both directions
+    bool silent = false;        // never answers anything
+    int wakeupDelayMs = 0;      // the wake-up "A" comes this late
+    int refuseBlock = -1;       // block k (0-based, counting data blocks) gets a wrong answer
+    int cutReplyBlock = -1;     // the reply to block k is cut short
+    int garbageBlock = -1;      // block k is answered with garbage
+    int hangUpAfterBlocks = -1; // the line drops after k data blocks
+    bool pace = false;          // bytes take 10 bits at 38,400 bit/s each, both directions
 };
 
 // A radio that answers the programming protocol byte for byte, holding its own
@@ -31,8 +31,8 @@ struct SimRadioFaults {
 // come. It never sleeps and never reads a clock, so it serves equally a fake
 // clock in tests, the steady clock in the loopback port, and a pseudo-terminal.
 class SimRadio {
-public:
-    // Ways to misbehave (declared outside so that it can default an argument here).
+  public:
+    // Ways to misbehave.
     using Faults = SimRadioFaults;
 
     explicit SimRadio(const RadioImage& memory);
@@ -65,8 +65,17 @@ public:
     static constexpr std::uint32_t kLockAddress = 0xCC08;
     static constexpr std::uint8_t kLockedValue = 3;
 
-private:
-    enum class State { Asleep, Identifying, AwaitingAck, Session, Command, WriteData, EndCommand, Dead };
+  private:
+    enum class State {
+        Asleep,
+        Identifying,
+        AwaitingAck,
+        Session,
+        Command,
+        WriteData,
+        EndCommand,
+        Dead
+    };
     enum class Fault { None, Refuse, Cut, Garbage };
     struct Pending {
         std::int64_t dueNs;

@@ -7,7 +7,7 @@
 
 // The far end of an in-memory line: bytes that become due at known times.
 class IncomingBytes {
-public:
+  public:
     virtual ~IncomingBytes() = default;
     // Moves the bytes due by nowMs into out (at most max); returns the count.
     virtual int take(std::uint8_t* out, int max, std::int64_t nowMs) = 0;
@@ -21,5 +21,4 @@ public:
 // just moves on): returns when n bytes have arrived, when more than the interval
 // time-out passes after a byte, or when the total time-out has passed; -1 once
 // the line has failed.
-int TimedRead(IncomingBytes& in, LinkClock& clock, const PortTimeouts& t, std::uint8_t* buf,
-              int n);
+int TimedRead(IncomingBytes& in, LinkClock& clock, const PortTimeouts& t, std::uint8_t* buf, int n);

@@ -23,8 +23,7 @@ bool TryBeginTransfer(LinkFlags& flags) {
     return flags.busy.compare_exchange_strong(idle, true);
 }
 
-TransferEngine::TransferEngine(SerialPort& port, LinkClock& clock, TransferUi& ui,
-                               LinkFlags& flags)
+TransferEngine::TransferEngine(SerialPort& port, LinkClock& clock, TransferUi& ui, LinkFlags& flags)
     : port_(port), clock_(clock), ui_(ui), flags_(flags) {}
 
 TransferOutcome TransferEngine::run(const TransferJob& job, const RadioImage& image) {
@@ -98,7 +97,9 @@ int TransferEngine::finish(Status status) {
     return result;
 }
 
-bool TransferEngine::send(const std::uint8_t* bytes, int n) { return port_.write(bytes, n) >= 0; }
+bool TransferEngine::send(const std::uint8_t* bytes, int n) {
+    return port_.write(bytes, n) >= 0;
+}
 
 TransferEngine::Status TransferEngine::sendEnd(bool read) {
     const std::uint8_t end[4] = {'E', 'N', 'D', static_cast<std::uint8_t>(read ? 'R' : 'W')};
@@ -215,9 +216,9 @@ TransferEngine::Status TransferEngine::readBlock(const TransferBlock& b, RadioIm
     r = port_.read(rx_.data(), b.length);
     if (r < 0)
         return Status::PortFailed;
-    std::copy_n(rx_.begin(), b.length, staging.begin() + b.address);
     if (r < b.length)
         return Status::CommError;
+    std::copy_n(rx_.begin(), b.length, staging.begin() + b.address);
 
     Status ack = Status::CommError;
     for (int i = 0; i < kAckTries && ack == Status::CommError; ++i) {

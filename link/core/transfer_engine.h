@@ -21,15 +21,16 @@ inline constexpr const char* kCommunicationErrorMessage = "Communication error";
 // What one transfer does.
 struct TransferJob {
     TransferMode mode = TransferMode::Read;
-    std::vector<TransferRange> ranges;    // 1 to 16, transferred in this order
-    std::string portName;                 // as configured
-    std::function<std::string()> cmdHead; // CMD_HEAD as configured now; read at every handshake pass
+    std::vector<TransferRange> ranges; // 1 to 16, transferred in this order
+    std::string portName;              // as configured
+    // CMD_HEAD as configured now; read again at every handshake pass.
+    std::function<std::string()> cmdHead;
 };
 
 // The dialog's side of a transfer. The engine calls these from its own thread;
 // a GUI implementation forwards them to the GUI thread and waits for them.
 class TransferUi {
-public:
+  public:
     virtual ~TransferUi() = default;
     // The port is open: Start stays disabled until the dialog closes.
     virtual void disableStart() = 0;
@@ -62,14 +63,14 @@ struct TransferOutcome {
 // Runs one transfer over a port and a clock handed in: handshake, lock check,
 // blocks, end command. Busy is clear and the port closed when run() returns.
 class TransferEngine {
-public:
+  public:
     TransferEngine(SerialPort& port, LinkClock& clock, TransferUi& ui, LinkFlags& flags);
 
     // Write: sends the ranges of `image`, which it never changes. Read: fills
     // the ranges of a staging copy of `image`; the document itself is not touched.
     TransferOutcome run(const TransferJob& job, const RadioImage& image);
 
-private:
+  private:
     enum class Status { Ok, CommError, PortFailed, Declined, WriteRefused, Cancelled };
 
     Status handshake(const TransferJob& job);

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
-std::vector<TransferRange> FullReadRanges() { return {kFullReadRange}; }
+std::vector<TransferRange> FullReadRanges() {
+    return {kFullReadRange};
+}
 
 std::vector<TransferRange> FullWriteRanges(bool serviceMode) {
     return {kWriteMainRange, serviceMode ? kWriteServiceTailRange : kWriteTailRange};
@@ -47,7 +49,6 @@ void ApplyRanges(const RadioImage& staging, std::span<const TransferRange> range
     for (const TransferRange& r : ranges) {
         const std::uint32_t end = std::min<std::uint32_t>(r.end, kImageSize);
         if (r.start < end)
-            std::copy(staging.begin() + r.start, staging.begin() + end,
-                      document.begin() + r.start);
+            std::copy(staging.begin() + r.start, staging.begin() + end, document.begin() + r.start);
     }
 }

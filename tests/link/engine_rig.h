@@ -181,9 +181,9 @@ inline std::vector<std::string> WakeTokens(const Handshake& h = kDefaultHandshak
 // Wake-up answered at once, identification, acknowledge.
 inline std::vector<std::string> PassTokens(const Handshake& h = kDefaultHandshake) {
     std::vector<std::string> t = WakeTokens(h);
-    for (std::string s : {std::string("r 1=1"), std::string("purge"), "w " + Hex({h[7], h[8]}),
-                          std::string("r 16=16"), std::string("purge"), std::string("w 41"),
-                          std::string("r 1=1")})
+    for (std::string s :
+         {std::string("r 1=1"), std::string("purge"), "w " + Hex({h[7], h[8]}),
+          std::string("r 16=16"), std::string("purge"), std::string("w 41"), std::string("r 1=1")})
         t.push_back(s);
     return t;
 }

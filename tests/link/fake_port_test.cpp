@@ -106,8 +106,8 @@ TEST(FakePort, LogsEventsWithTheirTimes) {
     std::uint8_t in = 0;
     port.read(&in, 1);
     port.close();
-    EXPECT_EQ(Trace(port), (std::vector<std::string>{"open", "sleep 2", "purge", "w 02", "r 1=0",
-                                                      "close"}));
+    EXPECT_EQ(Trace(port),
+              (std::vector<std::string>{"open", "sleep 2", "purge", "w 02", "r 1=0", "close"}));
     const auto& e = port.events();
     EXPECT_EQ(e[1].atMs, 5);
     EXPECT_EQ(e[2].atMs, 7);
@@ -164,7 +164,8 @@ TEST(LoopbackPort, DroppedLineFailsReadsAndWrites) {
     SimRadio radio(Pattern(3), faults);
     LoopbackPort port(radio, clock);
     ASSERT_TRUE(port.open("SIM"));
-    const Bytes session = {0x02, 'P', 'R', 'O', 'G', 'R', 'A', 'M', 0x02, 'A', 'R', 0x01, 0x00, 0x80};
+    const Bytes session = {0x02, 'P',  'R', 'O', 'G',  'R',  'A',
+                           'M',  0x02, 'A', 'R', 0x01, 0x00, 0x80};
     port.write(session.data(), static_cast<int>(session.size()));
     std::uint8_t b = 0;
     EXPECT_EQ(port.read(&b, 1), -1);

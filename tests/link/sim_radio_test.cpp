@@ -20,7 +20,8 @@ void Send(SimRadio& radio, const Bytes& bytes, std::int64_t atMs) {
 
 Bytes TakeAll(SimRadio& radio, std::int64_t atMs) {
     Bytes out(70000);
-    out.resize(static_cast<std::size_t>(radio.take(out.data(), static_cast<int>(out.size()), atMs)));
+    out.resize(
+        static_cast<std::size_t>(radio.take(out.data(), static_cast<int>(out.size()), atMs)));
     return out;
 }
 

@@ -24,9 +24,9 @@ std::vector<std::string> BlockCommands(const FakePort& port, char letter) {
 std::vector<std::string> ExpectedCommands(char letter, const std::vector<TransferRange>& ranges) {
     std::vector<std::string> out;
     for (const TransferBlock& b : DivideIntoBlocks(ranges))
-        out.push_back(Hex({static_cast<std::uint8_t>(letter), static_cast<std::uint8_t>(b.address >> 8),
-                           static_cast<std::uint8_t>(b.address & 0xFF),
-                           static_cast<std::uint8_t>(b.length)}));
+        out.push_back(Hex(
+            {static_cast<std::uint8_t>(letter), static_cast<std::uint8_t>(b.address >> 8),
+             static_cast<std::uint8_t>(b.address & 0xFF), static_cast<std::uint8_t>(b.length)}));
     return out;
 }
 

@@ -36,7 +36,8 @@ TEST(TransferFailures, WrongWriteAnswerEndsWithEndwAfterTheMessage) {
         EXPECT_EQ(rig.ui.messages, std::vector<std::string>{"Communication error"}) << c.name;
         const auto w = WrittenHex(rig.port);
         EXPECT_EQ(w.back(), "45 4E 44 57") << c.name;
-        EXPECT_EQ(rig.ui.writesAtMessage, static_cast<int>(w.size()) - 1) << c.name; // ENDW after OK
+        EXPECT_EQ(rig.ui.writesAtMessage, static_cast<int>(w.size()) - 1)
+            << c.name; // ENDW after OK
         EXPECT_EQ(rig.ui.steps.size(), 2u) << c.name;
         EXPECT_EQ(rig.document, before) << c.name;
         // Blocks 0x0060 and 0x0080 arrived; 0x0100 is where the radio said no.
@@ -117,7 +118,8 @@ TEST(TransferFailures, ReadAcknowledgeIsTriedFourTimes) {
         for (std::size_t i = 0; i < c.ackWrites; ++i)
             Append(expected, {"sleep 10", "purge", "w 41", "r 1=1"});
         Append(expected, {c.result ? "w 45 4E 44 52" : "close"});
-        EXPECT_EQ(std::vector<std::string>(block, block + static_cast<long>(expected.size())), expected)
+        EXPECT_EQ(std::vector<std::string>(block, block + static_cast<long>(expected.size())),
+                  expected)
             << c.failures;
         EXPECT_EQ(rig.ui.messages.size(), c.result ? 0u : 1u);
     }
@@ -167,11 +169,14 @@ TEST(TransferFailures, PulledCableEndsAtOnce) {
         };
     };
     const UnplugCase cases[] = {
-        {"during the wake-up", TransferMode::Read, [&](EngineRig& r) { UnplugAfter(r, nth(3, 1)); }},
+        {"during the wake-up", TransferMode::Read,
+         [&](EngineRig& r) { UnplugAfter(r, nth(3, 1)); }},
         {"after the identification request", TransferMode::Read,
          [&](EngineRig& r) { UnplugAfter(r, nth(1, 2)); }},
         {"after the lock command", TransferMode::Write,
-         [&](EngineRig& r) { UnplugAfter(r, [](auto w) { return w.size() == 4 && w[1] == 0xCC; }); }},
+         [&](EngineRig& r) {
+             UnplugAfter(r, [](auto w) { return w.size() == 4 && w[1] == 0xCC; });
+         }},
         {"after the lock block's acknowledge", TransferMode::Read,
          [&](EngineRig& r) { UnplugAfter(r, nth(9, 1)); }}, // 7 wake-up bytes, 2 acknowledges
         {"after a read command", TransferMode::Read,
@@ -225,7 +230,8 @@ TEST(TransferFailures, PulledCableEndsAtOnce) {
         EXPECT_EQ(rig.ui.messages, std::vector<std::string>{"Communication error"}) << c.name;
         const auto& ev = rig.port.events();
         const auto failed = std::find_if(ev.begin(), ev.end(), [](const PortEvent& e) {
-            return (e.kind == PortEvent::Kind::Read || e.kind == PortEvent::Kind::Write) && e.result < 0;
+            return (e.kind == PortEvent::Kind::Read || e.kind == PortEvent::Kind::Write) &&
+                   e.result < 0;
         });
         ASSERT_NE(failed, ev.end()) << c.name;
         ASSERT_EQ(ev.end() - failed, 2) << c.name; // the failure, then close

@@ -59,8 +59,8 @@ TEST(TransferHandshake, WriteOnTheWireReadsTheLockBlockFirst) {
     EXPECT_ENDED(rig, outcome, 1);
     EXPECT_FALSE(outcome.received);
     const auto writes = rig.port.writes();
-    EXPECT_EQ(writes[writes.size() - 2],
-              std::vector<std::uint8_t>(rig.document.begin() + 0xFEE0, rig.document.begin() + 0xFF00));
+    EXPECT_EQ(writes[writes.size() - 2], std::vector<std::uint8_t>(rig.document.begin() + 0xFEE0,
+                                                                   rig.document.begin() + 0xFF00));
     EXPECT_TRUE(rig.radio->lockChecked());
     EXPECT_TRUE(rig.radio->sawEndWrite());
 }
@@ -102,7 +102,8 @@ TEST(TransferHandshake, CmdHeadChangesTheHandshakeBytes) {
         Append(expected, PassTokens(c.onWire));
         const auto trace = Trace(rig.port);
         ASSERT_GE(trace.size(), expected.size());
-        EXPECT_EQ(std::vector<std::string>(trace.begin(), trace.begin() + static_cast<long>(expected.size())),
+        EXPECT_EQ(std::vector<std::string>(trace.begin(),
+                                           trace.begin() + static_cast<long>(expected.size())),
                   expected)
             << c.cmdHead;
         EXPECT_EQ(rig.cmdHeadReads, 2) << c.cmdHead;
@@ -137,7 +138,11 @@ struct DelayCase {
 // 500 ms have passed after it: answers up to 750 ms late still count.
 TEST(TransferHandshake, LateWakeUpAnswers) {
     const DelayCase cases[] = {
-        {0, 1, 2}, {150, 1, 2}, {151, 1, 2}, {400, 1, 2}, {750, 1, 2},
+        {0, 1, 2},
+        {150, 1, 2},
+        {151, 1, 2},
+        {400, 1, 2},
+        {750, 1, 2},
         // Later, each answer lands while the next attempt purges: nine attempts, then an error.
         {751, 0, 9},
     };

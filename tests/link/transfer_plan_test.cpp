@@ -26,7 +26,8 @@ TEST(TransferPlan, BlockCountsOfTheProgramsTransfers) {
 }
 
 TEST(TransferPlan, BlocksNeverCrossA128ByteLine) {
-    const std::vector<TransferRange> ranges = {{0x0060, 0x0200}, {0x0301, 0x0305}, {0xFEE0, 0x10000}};
+    const std::vector<TransferRange> ranges = {
+        {0x0060, 0x0200}, {0x0301, 0x0305}, {0xFEE0, 0x10000}};
     const std::vector<TransferBlock> expected = {
         {0x0060, 32}, {0x0080, 128}, {0x0100, 128}, {0x0180, 128}, // first range
         {0x0301, 4},                                               // inside one line
