@@ -30,7 +30,10 @@ void CBaseFormView::EnsureInitialised()
 
 void CBaseFormView::keyPressEvent(QKeyEvent* event)
 {
-    if (SwallowsKey(event))
+    if (event->key() == Qt::Key_F1) {
+        event->accept();
+        emit helpRequested(HelpContext());
+    } else if (SwallowsKey(event))
         event->accept();
     else
         QWidget::keyPressEvent(event);

@@ -26,9 +26,14 @@ public:
     void EnsureInitialised();
 
     int templateId() const { return m_templateId; }
+    // The help topic F1 and the frame's Help button open.
+    virtual int HelpContext() const { return m_templateId; }
+
+signals:
+    void helpRequested(int context);
 
 protected:
-    // Enter and Escape neither close nor reset a view.
+    // Enter and Escape neither close nor reset a view; F1 asks for its help.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -1,0 +1,151 @@
+#include "channels/core/channel_record.h"
+
+#include "channels/codecs/band_table.h"
+#include "channels/codecs/bcd.h"
+#include "channels/codecs/text_codecs.h"
+
+#include <algorithm>
+#include <cassert>
+
+using namespace ChannelLayout;
+
+namespace {
+
+constexpr bool IsPrintable(std::uint32_t c) { return c >= 0x20 && c <= 0x7E; }
+
+constexpr std::uint32_t kOffset600k = 60000;
+constexpr std::uint32_t kOffset7M6 = 760000;
+
+} // namespace
+
+bool ConstChannelRecord::HasRx() const { return !IsFreqAbsent(p_ + kRxFreq); }
+std::uint32_t ConstChannelRecord::Rx() const { return DecodeFreq(p_ + kRxFreq); }
+bool ConstChannelRecord::HasTx() const { return !IsFreqAbsent(p_ + kTxFreq); }
+std::uint32_t ConstChannelRecord::Tx() const { return DecodeFreq(p_ + kTxFreq); }
+bool ConstChannelRecord::HasOffset() const { return p_[kOffset + 3] != 0xFF; }
+std::uint32_t ConstChannelRecord::Offset() const { return HasOffset() ? DecodeFreq(p_ + kOffset) : 0; }
+unsigned ConstChannelRecord::CtcssTenths() const { return DecodeBcd2(p_ + kCtcss); }
+unsigned ConstChannelRecord::DcsCode() const { return DecodeBcd2(p_ + kDcs); }
+
+QString ConstChannelRecord::Name() const
+{
+    QString name;
+    for (std::uint32_t i = 0; i < kNameLength && IsPrintable(p_[kName + i]); ++i)
+        name += QLatin1Char(static_cast<char>(p_[kName + i]));
+    return name;
+}
+
+bool ConstChannelRecord::HasRxInBand() const { return HasRx() && BandIndexOf(Rx()) >= 0; }
+
+void ChannelRecord::Set(RecordBits f, unsigned value) const
+{
+    std::uint8_t& b = w_[f.byte];
+    b = static_cast<std::uint8_t>((b & ~f.mask()) | ((value & f.valueMask()) << f.shift));
+}
+
+void ChannelRecord::Fill(std::uint8_t value) const { std::fill_n(w_, ImageMap::kRecordSize, value); }
+void ChannelRecord::SetRx(std::uint32_t v) const { EncodeFreq(v, w_ + kRxFreq); }
+void ChannelRecord::SetTx(std::uint32_t v) const { EncodeFreq(v, w_ + kTxFreq); }
+void ChannelRecord::ClearTx() const { std::fill_n(w_ + kTxFreq, 4, 0xFF); }
+void ChannelRecord::SetOffset(std::uint32_t v) const { EncodeFreq(v, w_ + kOffset); }
+void ChannelRecord::ClearOffset() const { std::fill_n(w_ + kOffset, 4, 0xFF); }
+void ChannelRecord::SetCtcssTenths(unsigned tenths) const { EncodeBcd2(tenths, w_ + kCtcss); }
+void ChannelRecord::SetDcsCode(unsigned code) const { EncodeBcd2(code, w_ + kDcs); }
+
+void ChannelRecord::SetName(const QString& text) const
+{
+    std::fill_n(w_ + kName, kNameLength, 0xFF);
+    // A reader stops at the first unprintable byte; stopping there too keeps
+    // what is written and what is read back the same.
+    const auto n = std::min<qsizetype>(text.size(), kNameLength);
+    for (qsizetype i = 0; i < n && IsPrintable(text[i].unicode()); ++i)
+        w_[kName + static_cast<std::uint32_t>(i)] = static_cast<std::uint8_t>(text[i].unicode());
+}
+
+ConstChannelRecord RecordAt(const RadioImage& image, std::uint32_t offset)
+{
+    assert(offset + ImageMap::kRecordSize <= image.size());
+    return ConstChannelRecord(image.data() + offset);
+}
+
+ChannelRecord RecordAt(RadioImage& image, std::uint32_t offset)
+{
+    assert(offset + ImageMap::kRecordSize <= image.size());
+    return ChannelRecord(image.data() + offset);
+}
+
+ConstChannelRecord ChannelAt(const RadioImage& image, int n)
+{
+    assert(n >= 1 && n <= kChannelCount);
+    return RecordAt(image, ImageMap::ChannelOffset(static_cast<std::uint32_t>(n)));
+}
+
+ChannelRecord ChannelAt(RadioImage& image, int n)
+{
+    assert(n >= 1 && n <= kChannelCount);
+    return RecordAt(image, ImageMap::ChannelOffset(static_cast<std::uint32_t>(n)));
+}
+
+void WriteNewRecord(const ChannelRecord& r, std::uint32_t rx)
+{
+    r.Fill(0xFF);
+    if (rx != 0) {
+        r.SetRx(rx);
+        r.SetTx(rx);
+    }
+    std::uint8_t* b = r.bytes();
+    std::copy(kDefaultCtcssBytes.begin(), kDefaultCtcssBytes.end(), b + kCtcss); // 100.0 Hz
+    std::copy(kDefaultDcsBytes.begin(), kDefaultDcsBytes.end(), b + kDcs);       // 023
+    b[12] = 0xC0; // power "High", display "Frequency", scan "Allow"
+    b[13] = 0x08; // "Wide", emphasis on, SQL "Carrier"
+    b[14] = 0x06; // simplex, step "12.5"
+    b[15] = 0x00;
+    b[20] = 0x00;
+    b[21] = 0x00;
+    // An absent channel lies in no band, even where an unset band's limits
+    // are 0 and would otherwise take the frequency 0 in.
+    const int band = rx == 0 ? -1 : BandIndexOf(rx);
+    if (band == kAirbandIndex)
+        r.Set(kAm, 1);
+    r.SetOffset(band == 7 || band == kBand850Index ? kOffset7M6 : kOffset600k);
+}
+
+void NewChannelRecord(RadioImage& image, int n, std::uint32_t rx) { WriteNewRecord(ChannelAt(image, n), rx); }
+
+void WriteEmptyTableRecord(RadioImage& image, int n)
+{
+    const ChannelRecord r = ChannelAt(image, n);
+    WriteNewRecord(r, 0);
+    r.SetOffset(kOffset7M6);
+}
+
+unsigned DeriveOffsetDirection(std::uint32_t rx, std::uint32_t tx, std::uint32_t offset, unsigned direction)
+{
+    const auto r = static_cast<std::int64_t>(rx);
+    const auto t = static_cast<std::int64_t>(tx);
+    const auto off = static_cast<std::int64_t>(offset);
+    if (t == r)
+        return OffsetDirection::kSimplex;
+    if (direction == OffsetDirection::kMinus && t == r - off)
+        return OffsetDirection::kMinus;
+    if (direction == OffsetDirection::kPlus && t == r + off)
+        return OffsetDirection::kPlus;
+    return OffsetDirection::kFree;
+}
+
+unsigned ConsistentSqlMode(unsigned sqlMode, unsigned decodeType, unsigned optionSignalling)
+{
+    const bool decode = decodeType == DecodeType::kCtcssCodec || decodeType == DecodeType::kDcsCodec;
+    const bool signalling = optionSignalling != 0;
+    switch (sqlMode) {
+    case SqlMode::kTone:
+        return decode ? sqlMode : SqlMode::kCarrier;
+    case SqlMode::kSignalling:
+        return signalling ? sqlMode : SqlMode::kCarrier;
+    case SqlMode::kSignallingAndTone:
+    case SqlMode::kSignallingOrTone:
+        return decode && signalling ? sqlMode : SqlMode::kCarrier;
+    default: // "Carrier" and the unlisted values 5 to 7 stay
+        return sqlMode;
+    }
+}

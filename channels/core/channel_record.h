@@ -1,0 +1,157 @@
+#pragma once
+
+#include "shell/core/radio_image.h"
+
+#include <QString>
+
+#include <cstdint>
+
+// The 32-byte record shared by memory channels, scan edges, VFOs and the
+// band start records, and the typed accessors every editor goes through.
+
+// A bit field inside one byte of a record; bit 0 is the least significant.
+struct RecordBits {
+    std::uint8_t byte;
+    std::uint8_t shift;
+    std::uint8_t width;
+
+    constexpr std::uint8_t valueMask() const { return static_cast<std::uint8_t>((1u << width) - 1); }
+    constexpr std::uint8_t mask() const { return static_cast<std::uint8_t>(valueMask() << shift); }
+};
+
+namespace ChannelLayout {
+inline constexpr std::uint32_t kRxFreq = 0;  // BcdFreq; absent when byte 3 is 0xFF or 0x00
+inline constexpr std::uint32_t kTxFreq = 4;  // BcdFreq; absent (receive only) likewise
+inline constexpr std::uint32_t kCtcss = 8;   // BcdTone, tenths of a hertz
+inline constexpr std::uint32_t kDcs = 10;    // BcdDcs
+inline constexpr std::uint32_t kOffset = 16; // BcdFreq; absent when byte 19 is 0xFF
+inline constexpr std::uint32_t kPttId = 21;  // PttIdList index, whole byte
+inline constexpr std::uint32_t kName = 24;
+inline constexpr std::uint32_t kNameLength = 6;
+
+inline constexpr RecordBits kTxPower{12, 6, 2};
+inline constexpr RecordBits kBeatShift{12, 5, 1};
+inline constexpr RecordBits kReverseBackup{12, 4, 1};
+inline constexpr RecordBits kDisplayType{12, 2, 2};
+inline constexpr RecordBits kScan{12, 0, 2};
+
+inline constexpr RecordBits kBandwidth{13, 6, 2};
+inline constexpr RecordBits kScrambler{13, 5, 1};
+inline constexpr RecordBits kCompander{13, 4, 1};
+inline constexpr RecordBits kEmphasis{13, 3, 1};
+inline constexpr RecordBits kSqlMode{13, 0, 3};
+
+inline constexpr RecordBits kOffsetDirection{14, 6, 2};
+inline constexpr RecordBits kReverse{14, 5, 1};
+inline constexpr RecordBits kTalkAround{14, 4, 1};
+inline constexpr RecordBits kStep{14, 0, 4};
+
+inline constexpr RecordBits kDcsPolarity{15, 6, 2};
+inline constexpr RecordBits kBusyLock{15, 4, 2};
+inline constexpr RecordBits kTxStop{15, 3, 1};
+inline constexpr RecordBits kUnused15{15, 2, 1}; // the channel dialog writes 0
+inline constexpr RecordBits kDecodeType{15, 0, 2};
+
+inline constexpr RecordBits kOptionSignalling{20, 6, 2};
+inline constexpr RecordBits kUnused20{20, 5, 1};
+inline constexpr RecordBits kAm{20, 4, 1};
+inline constexpr RecordBits kSignallingDecode{20, 0, 4}; // decode entry number - 1
+} // namespace ChannelLayout
+
+// Stored values of the fields whose meaning the consistency rules depend on.
+namespace ScanMode {
+inline constexpr unsigned kAllow = 0, kSkip = 1, kPriority = 2;
+}
+namespace OffsetDirection {
+inline constexpr unsigned kSimplex = 0, kMinus = 1, kPlus = 2, kFree = 3;
+}
+namespace SqlMode {
+inline constexpr unsigned kCarrier = 0, kTone = 1, kSignalling = 2, kSignallingAndTone = 3,
+                          kSignallingOrTone = 4;
+}
+namespace DecodeType {
+inline constexpr unsigned kOff = 0, kCtcssEncode = 1, kCtcssCodec = 2, kDcsCodec = 3;
+}
+
+// Read access to one record.
+class ConstChannelRecord {
+public:
+    explicit ConstChannelRecord(const std::uint8_t* bytes) : p_(bytes) {}
+
+    const std::uint8_t* bytes() const { return p_; }
+    std::uint8_t byte(std::uint32_t i) const { return p_[i]; }
+    unsigned Get(RecordBits f) const { return (p_[f.byte] >> f.shift) & f.valueMask(); }
+
+    bool HasRx() const;
+    std::uint32_t Rx() const; // decoded as stored; check HasRx first
+    bool HasTx() const;
+    std::uint32_t Tx() const;
+    bool HasOffset() const;
+    std::uint32_t Offset() const; // 0 when absent
+    unsigned CtcssTenths() const;
+    unsigned DcsCode() const;
+    std::uint8_t PttId() const { return p_[ChannelLayout::kPttId]; }
+    // Up to the first byte that is not a printable character.
+    QString Name() const;
+    // A receive frequency within the current limits of one of the receive
+    // bands; an absent frequency is in none.
+    bool HasRxInBand() const;
+
+private:
+    const std::uint8_t* p_;
+};
+
+// Read and write access. Bit fields are written by clearing their bits and
+// or-ing in the value, so the other bits of the byte keep theirs.
+class ChannelRecord : public ConstChannelRecord {
+public:
+    explicit ChannelRecord(std::uint8_t* bytes) : ConstChannelRecord(bytes), w_(bytes) {}
+
+    std::uint8_t* bytes() const { return w_; }
+    void Set(RecordBits f, unsigned value) const;
+    void Fill(std::uint8_t value) const;
+
+    // Frequencies in 10 Hz units; values beyond eight digits lose their top digits.
+    void SetRx(std::uint32_t v) const;
+    void SetTx(std::uint32_t v) const;
+    void ClearTx() const; // 0xFF x 4
+    void SetOffset(std::uint32_t v) const;
+    void ClearOffset() const;
+    void SetCtcssTenths(unsigned tenths) const;
+    void SetDcsCode(unsigned code) const;
+    void SetPttId(std::uint8_t index) const { w_[ChannelLayout::kPttId] = index; }
+    // Bytes 24-29 become 0xFF, then take the text's characters up to the
+    // first that is not printable ASCII, at most six.
+    void SetName(const QString& text) const;
+
+private:
+    std::uint8_t* w_;
+};
+
+inline constexpr int kChannelCount = 1600; // two banks of 800
+
+// A record anywhere in the image; offset + 32 must lie within it.
+ConstChannelRecord RecordAt(const RadioImage& image, std::uint32_t offset);
+ChannelRecord RecordAt(RadioImage& image, std::uint32_t offset);
+// Channel n = 1..1600 (bank B from 801).
+ConstChannelRecord ChannelAt(const RadioImage& image, int n);
+ChannelRecord ChannelAt(RadioImage& image, int n);
+
+// A new record for receive frequency rx (10 Hz units, 0 = absent): all 0xFF,
+// transmit = receive, CTCSS 100.0, DCS 023, power "High", emphasis on, step
+// 12.5 kHz, offset 600 kHz (7.6 MHz in the 450M and 850M bands), AM in the
+// airband.
+void WriteNewRecord(const ChannelRecord& record, std::uint32_t rx);
+void NewChannelRecord(RadioImage& image, int n, std::uint32_t rx);
+// A table row without a receive frequency: the new absent record, but with
+// a 7.6 MHz offset.
+void WriteEmptyTableRecord(RadioImage& image, int n);
+
+// Offset direction of a saved row: simplex when transmit = receive; "-" and
+// "+" survive only while the transmit frequency still matches them; anything
+// else is a free transmit frequency.
+unsigned DeriveOffsetDirection(std::uint32_t rx, std::uint32_t tx, std::uint32_t offset,
+                               unsigned direction);
+// SQL mode allowed by the decode type and option signalling: a mode that
+// needs a tone decoder or signalling the channel lacks falls back to "Carrier".
+unsigned ConsistentSqlMode(unsigned sqlMode, unsigned decodeType, unsigned optionSignalling);

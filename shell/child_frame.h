@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QMdiSubWindow>
+
+class CBaseFormView;
+
+// The frame of one editing view: the view above a bottom bar with "Close"
+// and "Help". Closing stores the view's controls into the image first.
+class CMyChildFrame : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    explicit CMyChildFrame(CBaseFormView* view, QWidget* parent = nullptr);
+
+    CBaseFormView* view() const { return m_view; }
+
+signals:
+    void helpRequested(CBaseFormView* view);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    CBaseFormView* m_view;
+};

@@ -1,0 +1,429 @@
+#include "shell/main_frame.h"
+
+#include "settings/base_form_view.h"
+#include "shell/about_dialog.h"
+#include "shell/child_frame.h"
+#include "shell/commands.h"
+#include "shell/core/app_settings.h"
+#include "shell/core/edition.h"
+#include "shell/core/factory_defaults.h"
+#include "shell/help.h"
+#include "shell/port_dialog.h"
+#include "shell/service_dialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QTreeWidget>
+
+namespace {
+
+struct CommandSpec {
+    int id;
+    const char* text;
+    QKeySequence::StandardKey standardKey;
+    QStyle::StandardPixmap icon;
+};
+
+constexpr auto kNoKey = QKeySequence::UnknownKey;
+constexpr auto kNoIcon = QStyle::SP_CustomBase;
+
+// Every command of the frame; menus and toolbar are built from these.
+const CommandSpec kCommands[] = {
+    {Cmd::FileNew, QT_TRANSLATE_NOOP("CMainFrame", "&New"), QKeySequence::New, QStyle::SP_FileIcon},
+    {Cmd::FileOpen, QT_TRANSLATE_NOOP("CMainFrame", "&Open..."), QKeySequence::Open, QStyle::SP_DialogOpenButton},
+    {Cmd::FileSave, QT_TRANSLATE_NOOP("CMainFrame", "&Save"), QKeySequence::Save, QStyle::SP_DialogSaveButton},
+    {Cmd::FileSaveAs, QT_TRANSLATE_NOOP("CMainFrame", "Save &As..."), kNoKey, kNoIcon},
+    {Cmd::FilePrint, QT_TRANSLATE_NOOP("CMainFrame", "&Print..."), QKeySequence::Print, QStyle::SP_FileDialogDetailedView},
+    {Cmd::FilePrintPreview, QT_TRANSLATE_NOOP("CMainFrame", "Print Pre&view"), kNoKey, kNoIcon},
+    {Cmd::FilePrintSetup, QT_TRANSLATE_NOOP("CMainFrame", "P&rint Setup..."), kNoKey, kNoIcon},
+    {Cmd::AppExit, QT_TRANSLATE_NOOP("CMainFrame", "E&xit"), kNoKey, kNoIcon},
+    {Cmd::ChannelSetting, QT_TRANSLATE_NOOP("CMainFrame", "Channel setting"), kNoKey, kNoIcon},
+    {Cmd::Vfo, QT_TRANSLATE_NOOP("CMainFrame", "VFO"), kNoKey, kNoIcon},
+    {Cmd::ScanChannel, QT_TRANSLATE_NOOP("CMainFrame", "Scan channel"), kNoKey, kNoIcon},
+    {Cmd::BasicSetting, QT_TRANSLATE_NOOP("CMainFrame", "Basic setting"), kNoKey, kNoIcon},
+    {Cmd::Dtmf, QT_TRANSLATE_NOOP("CMainFrame", "DTMF"), kNoKey, kNoIcon},
+    {Cmd::TwoTone, QT_TRANSLATE_NOOP("CMainFrame", "2Tone"), kNoKey, kNoIcon},
+    {Cmd::FiveTone, QT_TRANSLATE_NOOP("CMainFrame", "5Tone"), kNoKey, kNoIcon},
+    {Cmd::Model, QT_TRANSLATE_NOOP("CMainFrame", "Model"), kNoKey, kNoIcon},
+    {Cmd::FrequencyRange, QT_TRANSLATE_NOOP("CMainFrame", "Frequency range"), kNoKey, kNoIcon},
+    {Cmd::CustomData, QT_TRANSLATE_NOOP("CMainFrame", "Custom Data"), kNoKey, kNoIcon},
+    {Cmd::Alarm, QT_TRANSLATE_NOOP("CMainFrame", "Alarm"), kNoKey, kNoIcon},
+    {Cmd::Read, QT_TRANSLATE_NOOP("CMainFrame", "Read"), kNoKey, QStyle::SP_ArrowDown},
+    {Cmd::Write, QT_TRANSLATE_NOOP("CMainFrame", "Write"), kNoKey, QStyle::SP_ArrowUp},
+    {Cmd::ViewToolbar, QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar"), kNoKey, kNoIcon},
+    {Cmd::ViewStatusBar, QT_TRANSLATE_NOOP("CMainFrame", "&Status Bar"), kNoKey, kNoIcon},
+    {Cmd::TreeView, QT_TRANSLATE_NOOP("CMainFrame", "Tree View"), kNoKey, kNoIcon},
+    {Cmd::Port, QT_TRANSLATE_NOOP("CMainFrame", "Port"), kNoKey, QStyle::SP_DriveNetIcon},
+    {Cmd::WindowCascade, QT_TRANSLATE_NOOP("CMainFrame", "&Cascade"), kNoKey, kNoIcon},
+    {Cmd::WindowTile, QT_TRANSLATE_NOOP("CMainFrame", "&Tile"), kNoKey, kNoIcon},
+    {Cmd::WindowArrange, QT_TRANSLATE_NOOP("CMainFrame", "&Arrange Icons"), kNoKey, kNoIcon},
+    {Cmd::AppAbout, QT_TRANSLATE_NOOP("CMainFrame", "&About..."), kNoKey, QStyle::SP_MessageBoxInformation},
+};
+
+// Tree labels, in order; a click compares the item's text with these.
+const std::pair<const char*, int> kTreeItems[] = {
+    {QT_TRANSLATE_NOOP("CMainFrame", "Channel setting"), Cmd::ChannelSetting},
+    {QT_TRANSLATE_NOOP("CMainFrame", "VFO"), Cmd::Vfo},
+    {QT_TRANSLATE_NOOP("CMainFrame", "Scan channel"), Cmd::ScanChannel},
+    {QT_TRANSLATE_NOOP("CMainFrame", "Basic setting"), Cmd::BasicSetting},
+    {QT_TRANSLATE_NOOP("CMainFrame", "DTMF"), Cmd::Dtmf},
+    {QT_TRANSLATE_NOOP("CMainFrame", "2Tone"), Cmd::TwoTone},
+    {QT_TRANSLATE_NOOP("CMainFrame", "5Tone"), Cmd::FiveTone},
+    {QT_TRANSLATE_NOOP("CMainFrame", "Model"), Cmd::Model},
+    {QT_TRANSLATE_NOOP("CMainFrame", "Frequency range"), Cmd::FrequencyRange},
+};
+
+std::map<int, std::function<void(CMainFrame&)>>& CommandHandlers()
+{
+    static std::map<int, std::function<void(CMainFrame&)>> handlers;
+    return handlers;
+}
+
+std::optional<ViewKind> ViewForCommand(int id)
+{
+    for (int k = 0; k < kViewKindCount; ++k)
+        if (ViewInfo(static_cast<ViewKind>(k)).commandId == id)
+            return static_cast<ViewKind>(k);
+    return std::nullopt;
+}
+
+} // namespace
+
+void CMainFrame::SetCommandHandler(int id, std::function<void(CMainFrame&)> handler)
+{
+    CommandHandlers()[id] = std::move(handler);
+}
+
+CMainFrame::CMainFrame()
+{
+    setObjectName(QStringLiteral("CMainFrame"));
+    // The whole work area, titled with the model name as the file has it now.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    setWindowTitle(TitleModelName());
+
+    m_mdi = new QMdiArea(this);
+    m_mdi->setObjectName(QStringLiteral("mdi"));
+    setCentralWidget(m_mdi);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    CreateTree();
+
+    LoadDefaults(appSettings().programFolder);
+    OpenView(ViewKind::ChannelTable);
+    m_comPane->setText(appSettings().portName);
+    m_freqPane->setText(edition().freqPaneText);
+    UpdateCommandStates();
+    qApp->installEventFilter(this);
+}
+
+CMainFrame::~CMainFrame() { qApp->removeEventFilter(this); }
+
+void CMainFrame::CreateActions()
+{
+    for (const CommandSpec& c : kCommands) {
+        auto* a = new QAction(tr(c.text), this);
+        a->setData(c.id);
+        a->setObjectName(QString::number(c.id));
+        if (c.standardKey != kNoKey)
+            a->setShortcuts(c.standardKey);
+        if (c.icon != kNoIcon)
+            a->setIcon(style()->standardIcon(c.icon));
+        a->setStatusTip(tr(c.text).remove(QLatin1Char('&')));
+        connect(a, &QAction::triggered, this, [this, id = c.id] { RunCommand(id); });
+        m_actions[c.id] = a;
+    }
+    for (int id : {Cmd::ViewToolbar, Cmd::ViewStatusBar, Cmd::TreeView}) {
+        m_actions[id]->setCheckable(true);
+        m_actions[id]->setChecked(true);
+    }
+}
+
+QAction* CMainFrame::CommandAction(int id) const
+{
+    auto it = m_actions.find(id);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+void CMainFrame::CreateMenus()
+{
+    auto add = [this](QMenu* menu, std::initializer_list<int> ids) {
+        for (int id : ids) {
+            if (id == 0)
+                menu->addSeparator();
+            else
+                menu->addAction(m_actions[id]);
+        }
+    };
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    add(file, {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAs, 0, Cmd::FilePrint,
+               Cmd::FilePrintPreview, Cmd::FilePrintSetup, 0, Cmd::AppExit});
+    m_editMenu = menuBar()->addMenu(tr("&Edit"));
+    // "Custom Data" is not in the menu until the service mode adds it.
+    add(m_editMenu, {Cmd::ChannelSetting, Cmd::Vfo, Cmd::ScanChannel, Cmd::BasicSetting, Cmd::Dtmf,
+                     Cmd::TwoTone, Cmd::FiveTone, Cmd::Model, Cmd::FrequencyRange});
+    add(menuBar()->addMenu(tr("&Program")), {Cmd::Read, Cmd::Write});
+    add(menuBar()->addMenu(tr("&View")), {Cmd::ViewToolbar, Cmd::ViewStatusBar, Cmd::TreeView});
+    add(menuBar()->addMenu(tr("&Setting")), {Cmd::Port});
+    add(menuBar()->addMenu(tr("&Window")), {Cmd::WindowCascade, Cmd::WindowTile, Cmd::WindowArrange});
+    add(menuBar()->addMenu(tr("&Help")), {Cmd::AppAbout});
+}
+
+void CMainFrame::CreateToolBar()
+{
+    QToolBar* bar = addToolBar(tr("Toolbar"));
+    bar->setObjectName(QStringLiteral("toolbar"));
+    bar->setMovable(false);
+    for (int id : {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, 0, Cmd::Read, Cmd::Write, 0, Cmd::FilePrint,
+                   Cmd::Port, Cmd::AppAbout}) {
+        if (id == 0) {
+            bar->addSeparator();
+            continue;
+        }
+        bar->addAction(m_actions[id]);
+    }
+    connect(m_actions[Cmd::ViewToolbar], &QAction::toggled, bar, &QToolBar::setVisible);
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    auto pane = [bar](const QString& name, int width) {
+        auto* label = new QLabel(bar);
+        label->setObjectName(name);
+        label->setMinimumWidth(width);
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        bar->addPermanentWidget(label);
+        return label;
+    };
+    m_comPane = pane(QStringLiteral("COM"), 50);
+    m_freqPane = pane(QStringLiteral("Freq"), 100);
+    for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
+        QLabel* l = pane(QString::fromLatin1(indicator), 30);
+        l->setText(QString::fromLatin1(indicator));
+        l->setEnabled(false);
+    }
+    bar->showMessage(tr("Ready"));
+    connect(m_actions[Cmd::ViewStatusBar], &QAction::toggled, bar, &QStatusBar::setVisible);
+}
+
+void CMainFrame::CreateTree()
+{
+    m_treeBar = new QDockWidget(tr("Tree Bar"), this);
+    m_treeBar->setObjectName(QStringLiteral("2000"));
+    m_tree = new QTreeWidget(m_treeBar);
+    m_tree->setObjectName(QStringLiteral("2001"));
+    m_tree->setHeaderHidden(true);
+    m_tree->setRootIsDecorated(true);
+    m_tree->setFrameShadow(QFrame::Sunken);
+    auto* root = new QTreeWidgetItem(m_tree, {appSettings().modelName});
+    for (const auto& [label, id] : kTreeItems)
+        new QTreeWidgetItem(root, {tr(label)});
+    root->setExpanded(true);
+    m_treeBar->setWidget(m_tree);
+    m_treeBar->resize(150, 200);
+    addDockWidget(Qt::LeftDockWidgetArea, m_treeBar);
+    resizeDocks({m_treeBar}, {150}, Qt::Horizontal);
+    connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { OnTreeClicked(item); });
+    connect(m_actions[Cmd::TreeView], &QAction::triggered, this, [this] {
+        m_treeBar->setVisible(!m_treeBar->isVisible());
+    });
+    connect(m_treeBar, &QDockWidget::visibilityChanged, this, [this] {
+        m_actions[Cmd::TreeView]->setChecked(!m_treeBar->isHidden());
+    });
+}
+
+void CMainFrame::OnTreeClicked(QTreeWidgetItem* item)
+{
+    if (!item)
+        return;
+    // By label text, so the labels and the comparison texts are the same strings.
+    const QString text = item->text(0);
+    for (const auto& [label, id] : kTreeItems)
+        if (text == tr(label)) {
+            RunCommand(id);
+            return;
+        }
+}
+
+void CMainFrame::UpdateCommandStates()
+{
+    for (int k = 0; k < kViewKindCount; ++k) {
+        const auto kind = static_cast<ViewKind>(k);
+        m_actions[ViewInfo(kind).commandId]->setEnabled(static_cast<bool>(GetViewFactory(kind)));
+    }
+    for (int id : {Cmd::Vfo, Cmd::FrequencyRange, Cmd::CustomData, Cmd::FilePrint, Cmd::FilePrintPreview,
+                   Cmd::FilePrintSetup})
+        m_actions[id]->setEnabled(CommandHandlers().count(id) > 0);
+}
+
+void CMainFrame::RunCommand(int id)
+{
+    QAction* action = CommandAction(id);
+    if (action && !action->isEnabled())
+        return;
+    if (auto kind = ViewForCommand(id)) {
+        OpenView(*kind);
+        return;
+    }
+    if (auto it = CommandHandlers().find(id); it != CommandHandlers().end()) {
+        it->second(*this);
+        return;
+    }
+    switch (id) {
+    case Cmd::FileNew: NewDocument(); break;
+    case Cmd::FileOpen: OpenDocument(); break;
+    case Cmd::FileSave: SaveDocument(); break;
+    case Cmd::FileSaveAs: SaveDocumentAs(); break;
+    case Cmd::AppExit: close(); break;
+    case Cmd::Read: ReadFromRadio(); break;
+    case Cmd::Write: WriteToRadio(); break;
+    case Cmd::Port: ChoosePort(); break;
+    case Cmd::WindowCascade: m_mdi->cascadeSubWindows(); break;
+    case Cmd::WindowTile: m_mdi->tileSubWindows(); break;
+    case Cmd::WindowArrange: m_mdi->tileSubWindows(); break;
+    case Cmd::AppAbout: ShowAbout(); break;
+    default: break;
+    }
+}
+
+CMyChildFrame* CMainFrame::ViewFrame(ViewKind kind) const { return m_frames[static_cast<std::size_t>(kind)]; }
+
+CMyChildFrame* CMainFrame::OpenView(ViewKind kind)
+{
+    QPointer<CMyChildFrame>& frame = m_frames[static_cast<std::size_t>(kind)];
+    const bool table = kind == ViewKind::ChannelTable;
+    if (frame && !table && m_mdi->activeSubWindow() == frame)
+        return frame; // the active view is not reloaded
+    if (frame) {
+        m_mdi->setActiveSubWindow(frame);
+        if (!table)
+            frame->setFocus();
+        return frame;
+    }
+    const ViewFactory& make = GetViewFactory(kind);
+    if (!make)
+        return nullptr;
+    CBaseFormView* view = make();
+    if (!view)
+        return nullptr;
+    frame = new CMyChildFrame(view);
+    m_mdi->addSubWindow(frame);
+    frame->resize(ViewSize(kind));
+    frame->setWindowTitle(ViewTitle(kind));
+    connect(view, &CBaseFormView::helpRequested, this, &CMainFrame::ShowHelp);
+    connect(frame, &CMyChildFrame::helpRequested, this, [this](CBaseFormView* v) { ShowHelp(v->HelpContext()); });
+    view->EnsureInitialised(); // the view loads itself from the image here
+    if (table)
+        frame->showMaximized();
+    else
+        frame->show();
+    m_mdi->setActiveSubWindow(frame);
+    if (!table)
+        frame->setFocus();
+    return frame;
+}
+
+void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window)
+{
+    // Leaving a view stores it; entering one reloads it, so each shows what the others wrote.
+    auto* entered = qobject_cast<CMyChildFrame*>(window);
+    if (!entered || entered == m_active)
+        return; // the program losing focus changes nothing
+    if (m_active)
+        m_active->view()->SaveToImage();
+    m_active = entered;
+    if (entered->view()->initialised())
+        entered->view()->LoadFromImage();
+}
+
+std::vector<CMyChildFrame*> CMainFrame::ChildFramesInZOrder() const
+{
+    // Top of the stack first.
+    std::vector<CMyChildFrame*> frames;
+    const QList<QMdiSubWindow*> stacked = m_mdi->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = stacked.rbegin(); it != stacked.rend(); ++it)
+        if (auto* f = qobject_cast<CMyChildFrame*>(*it))
+            frames.push_back(f);
+    return frames;
+}
+
+void CMainFrame::LoadViewsFromImage()
+{
+    for (CMyChildFrame* f : ChildFramesInZOrder())
+        f->view()->LoadFromImage();
+}
+
+void CMainFrame::StoreViewsToImage()
+{
+    for (CMyChildFrame* f : ChildFramesInZOrder())
+        f->view()->SaveToImage();
+    radioImage()[0xCC25] &= static_cast<std::uint8_t>(~0x03u); // the hidden "STE" field
+}
+
+void CMainFrame::ChoosePort()
+{
+    CPortDialog dlg(this);
+    if (dlg.exec() == QDialog::Accepted)
+        m_comPane->setText(appSettings().portName);
+}
+
+void CMainFrame::ShowAbout()
+{
+    CAboutDialog dlg(this);
+    dlg.exec();
+}
+
+void CMainFrame::ShowHelp(int context) { OpenHelpTopic(context, this); }
+
+void CMainFrame::EnterServiceMode()
+{
+    appSettings().serviceMode = true;
+    QAction* custom = m_actions[Cmd::CustomData];
+    const QList<QAction*> items = m_editMenu->actions();
+    if (items.isEmpty() || items.last() != custom)
+        m_editMenu->addAction(custom);
+}
+
+bool CMainFrame::AskServiceAccess()
+{
+    CServiceAccessDialog dlg(this);
+    return dlg.exec() == QDialog::Accepted;
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    // Ctrl+F11 is looked at before any other handling, wherever the focus is.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F11 && (key->modifiers() & Qt::ControlModifier) &&
+            QApplication::activeWindow() == this) {
+            if (AskServiceAccess())
+                EnterServiceMode();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    // Exit discards the document; the views close with the frame.
+    m_mdi->closeAllSubWindows();
+    event->accept();
+}

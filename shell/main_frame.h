@@ -1,0 +1,102 @@
+#pragma once
+
+#include "shell/view_catalog.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+#include <map>
+
+class CBaseFormView;
+class CMyChildFrame;
+class QAction;
+class QDockWidget;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The program's main window: menus, toolbar, status bar, the navigation tree,
+// and the area where each editing view lives in its own frame. Every command
+// lands here.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame();
+    ~CMainFrame() override;
+
+    // Document operations, as the File commands run them.
+    void NewDocument();
+    void OpenDocument();
+    void SaveDocument();
+    void SaveDocumentAs();
+    void ReadFromRadio();
+    void WriteToRadio();
+
+    // The two passes over the open views.
+    void LoadViewsFromImage();
+    void StoreViewsToImage();
+
+    // Opens (or brings forward) a view; null when it cannot be made.
+    CMyChildFrame* OpenView(ViewKind kind);
+    CMyChildFrame* ViewFrame(ViewKind kind) const;
+    // Runs a command by its identifier, as a menu item, toolbar button or tree item would.
+    void RunCommand(int id);
+    QAction* CommandAction(int id) const;
+
+    const QString& currentFile() const { return m_currentFile; }
+    QMdiArea* mdiArea() const { return m_mdi; }
+    QTreeWidget* tree() const { return m_tree; }
+    QMenu* editMenu() const { return m_editMenu; }
+    QLabel* comPane() const { return m_comPane; }
+
+    // Service mode: on for the rest of the run; "Custom Data" joins the Edit menu once.
+    void EnterServiceMode();
+    // Ctrl+F11's dialog; true when the right code was given.
+    bool AskServiceAccess();
+
+    // For the file and message dialogs; tests replace them.
+    std::function<QString(const QString& folder)> chooseOpenFile;
+    std::function<QString(const QString& suggestedPath)> chooseSaveFile;
+    std::function<bool()> confirmNew;
+
+    // Hooks later views use for their commands.
+    static void SetCommandHandler(int id, std::function<void(CMainFrame&)> handler);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreateTree();
+    void UpdateCommandStates();
+    void OnTreeClicked(QTreeWidgetItem* item);
+    void OnSubWindowActivated(QMdiSubWindow* window);
+    void ShowAbout();
+    void ShowHelp(int context);
+    void ChoosePort();
+    void FrequencyRange();
+    void SetTitle(const QString& file);
+    void ReportFileError(const QString& text, bool systemCaption);
+    void OpenChannelTableAtTopLeft();
+    std::vector<CMyChildFrame*> ChildFramesInZOrder() const;
+
+    QMdiArea* m_mdi;
+    QTreeWidget* m_tree = nullptr;
+    QDockWidget* m_treeBar = nullptr;
+    QMenu* m_editMenu = nullptr;
+    QLabel* m_comPane = nullptr;
+    QLabel* m_freqPane = nullptr;
+    std::map<int, QAction*> m_actions;
+    std::array<QPointer<CMyChildFrame>, kViewKindCount> m_frames;
+    QPointer<CMyChildFrame> m_active;
+    QString m_currentFile;
+};

@@ -1,0 +1,141 @@
+// The document commands of the main frame: New, Open, Save, Save As, and the
+// transfers with the radio.
+#include "shell/main_frame.h"
+
+#include "channels/codecs/band_table.h"
+#include "link/core/band_plan.h"
+#include "link/core/transfer_plan.h"
+#include "link/transfer_dialog.h"
+#include "settings/base_form_view.h"
+#include "shell/child_frame.h"
+#include "shell/core/app_settings.h"
+#include "shell/core/factory_defaults.h"
+#include "shell/core/param_file.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMdiArea>
+#include <QMessageBox>
+
+namespace {
+const char* const kFilter = QT_TRANSLATE_NOOP("CMainFrame", "Param Files (*.dat)");
+
+QString DefaultOpen(QWidget* parent, const QString& folder)
+{
+    QFileDialog dlg(parent, QString(), folder, QCoreApplication::translate("CMainFrame", kFilter));
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    dlg.setFileMode(QFileDialog::ExistingFile);
+    dlg.setDefaultSuffix(QStringLiteral("dat"));
+    return dlg.exec() == QDialog::Accepted ? dlg.selectedFiles().value(0) : QString();
+}
+
+QString DefaultSave(QWidget* parent, const QString& suggested)
+{
+    QFileDialog dlg(parent, QString(), suggested, QCoreApplication::translate("CMainFrame", kFilter));
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setDefaultSuffix(QStringLiteral("dat"));
+    dlg.selectFile(suggested);
+    return dlg.exec() == QDialog::Accepted ? dlg.selectedFiles().value(0) : QString();
+}
+} // namespace
+
+void CMainFrame::SetTitle(const QString& file)
+{
+    const QString model = TitleModelName();
+    setWindowTitle(file.isEmpty() ? model : model + QStringLiteral(" [ ") + file + QStringLiteral(" ]"));
+}
+
+void CMainFrame::ReportFileError(const QString& text, bool systemCaption)
+{
+    QMessageBox box(QMessageBox::NoIcon, systemCaption ? tr("Error") : appSettings().modelName, text,
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+void CMainFrame::NewDocument()
+{
+    const bool yes = confirmNew ? confirmNew() : QMessageBox::question(this, tr("Warnning"),
+                                                                      tr("Clear all data! ") + QLatin1Char('\n') + tr("continue?"),
+                                                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    if (!yes)
+        return;
+    LoadDefaults(appSettings().programFolder);
+    m_currentFile.clear();
+    SetTitle(QString());
+    LoadViewsFromImage();
+}
+
+void CMainFrame::OpenDocument()
+{
+    const QString path = chooseOpenFile ? chooseOpenFile(appSettings().dataFolder)
+                                        : DefaultOpen(this, appSettings().dataFolder);
+    if (path.isEmpty())
+        return;
+    FileResult r = OpenDocumentFile(path);
+    if (!r.ok) {
+        ReportFileError(r.error, r.error == FileDoesNotMatchText());
+        return;
+    }
+    LoadViewsFromImage();
+    m_currentFile = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    SetTitle(m_currentFile);
+    if (m_mdi->subWindowList().isEmpty())
+        OpenChannelTableAtTopLeft();
+    if (!r.warning.isEmpty())
+        QMessageBox::warning(this, appSettings().modelName, r.warning);
+}
+
+void CMainFrame::SaveDocument()
+{
+    if (m_currentFile.isEmpty()) {
+        SaveDocumentAs();
+        return;
+    }
+    StoreViewsToImage();
+    FileResult r = SaveDocumentFile(m_currentFile);
+    if (!r.ok)
+        ReportFileError(r.error, false);
+}
+
+void CMainFrame::SaveDocumentAs()
+{
+    StoreViewsToImage();
+    const QString suggested = appSettings().dataFolder + QLatin1Char('/') + appSettings().defaultFileName;
+    const QString path = chooseSaveFile ? chooseSaveFile(suggested) : DefaultSave(this, suggested);
+    if (path.isEmpty())
+        return;
+    FileResult r = SaveDocumentFileAs(path);
+    if (!r.ok) {
+        ReportFileError(r.error, false);
+        return;
+    }
+    m_currentFile = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    SetTitle(m_currentFile);
+}
+
+void CMainFrame::OpenChannelTableAtTopLeft()
+{
+    if (CMyChildFrame* f = OpenView(ViewKind::ChannelTable)) {
+        f->showNormal();
+        f->move(0, 0);
+        f->resize(ViewSize(ViewKind::ChannelTable));
+    }
+}
+
+void CMainFrame::ReadFromRadio()
+{
+    StoreViewsToImage();
+    if (CTransferDialog::Run(this, TransferMode::Read, tr("Read"), FullReadRanges()) != 1)
+        return;
+    DecodeBandPlan(radioImage(), bandTable());
+    LoadViewsFromImage();
+    if (m_mdi->subWindowList().isEmpty())
+        OpenChannelTableAtTopLeft();
+}
+
+void CMainFrame::WriteToRadio()
+{
+    StoreViewsToImage();
+    CTransferDialog::Run(this, TransferMode::Write, tr("Write"), FullWriteRanges(appSettings().serviceMode));
+}
