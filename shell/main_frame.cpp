@@ -131,7 +131,13 @@ CMainFrame::CMainFrame()
     qApp->installEventFilter(this);
 }
 
-CMainFrame::~CMainFrame() { qApp->removeEventFilter(this); }
+CMainFrame::~CMainFrame()
+{
+    qApp->removeEventFilter(this);
+    // The area outlives this part of the frame while it is torn down.
+    disconnect(m_mdi, nullptr, this, nullptr);
+    disconnect(m_treeBar, nullptr, this, nullptr);
+}
 
 void CMainFrame::CreateActions()
 {
@@ -411,8 +417,9 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
     // Ctrl+F11 is looked at before any other handling, wherever the focus is.
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_F11 && (key->modifiers() & Qt::ControlModifier) &&
-            QApplication::activeWindow() == this) {
+        auto* target = qobject_cast<QWidget*>(watched);
+        if (key->key() == Qt::Key_F11 && (key->modifiers() & Qt::ControlModifier) && target &&
+            target->window() == this) {
             if (AskServiceAccess())
                 EnterServiceMode();
             return true;

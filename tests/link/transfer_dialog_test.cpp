@@ -9,6 +9,7 @@
 #include "link/transfer_dialog.h"
 #include "shell/core/app_settings.h"
 #include "shell/port_dialog.h"
+#include "tests/support/modal_answerer.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -24,41 +25,8 @@
 #include <memory>
 
 namespace {
-
 constexpr char kTestPort[] = "TESTRADIO";
-
-// Answers whatever modal window appears next (message box or password).
-class ModalAnswerer : public QObject {
-public:
-    std::function<void(QWidget*)> onModal;
-    QStringList messages;
-
-    ModalAnswerer()
-    {
-        m_timer.setInterval(20);
-        QObject::connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
-        m_timer.start();
-    }
-
-private:
-    void poll()
-    {
-        QWidget* w = QApplication::activeModalWidget();
-        // Boxes come and go at the same address; a property marks the one answered.
-        if (!w || qobject_cast<CTransferDialog*>(w) || w->property("answered").toBool())
-            return;
-        w->setProperty("answered", true);
-        if (auto* box = qobject_cast<QMessageBox*>(w)) {
-            messages << box->text();
-            box->button(QMessageBox::Ok)->click();
-            return;
-        }
-        if (onModal)
-            onModal(w);
-    }
-    QTimer m_timer;
-};
-
+bool IsTransferDialog(QWidget* w) { return qobject_cast<CTransferDialog*>(w) != nullptr; }
 } // namespace
 
 class TransferDialogTest : public QObject {
@@ -107,6 +75,7 @@ private slots:
     {
         useRadio();
         ModalAnswerer answers;
+        answers.ignore = IsTransferDialog;
         QCOMPARE(run(TransferMode::Read, {kCustomDataRange}), 1);
         QCOMPARE(m_lastPercent, QStringLiteral("100%"));
         QCOMPARE(m_lastProgress, 1);
@@ -122,6 +91,7 @@ private slots:
     {
         useRadio();
         ModalAnswerer answers;
+        answers.ignore = IsTransferDialog;
         for (std::size_t i = 0; i < kImageSize; ++i)
             radioImage()[i] = static_cast<std::uint8_t>(i * 7);
         const RadioImage written = radioImage();
@@ -156,6 +126,7 @@ private slots:
         (*m_radioMemory)[0xCC08] = 3;
         useRadio();
         ModalAnswerer answers;
+        answers.ignore = IsTransferDialog;
         bool asked = false;
         answers.onModal = [&](QWidget* w) {
             auto* dlg = qobject_cast<CLinkPasswordDialog*>(w);
@@ -177,6 +148,7 @@ private slots:
     void failuresShowTheirMessageAndLeaveTheDocument()
     {
         ModalAnswerer answers;
+        answers.ignore = IsTransferDialog;
         appSettings().portName = QStringLiteral("/nonexistent/port");
         radioImage().fill(0x42);
         QCOMPARE(run(TransferMode::Read, {kCustomDataRange}), 0);
@@ -194,6 +166,7 @@ private slots:
     {
         useRadio();
         ModalAnswerer answers;
+        answers.ignore = IsTransferDialog;
         {
             CTransferDialog dlg(TransferMode::Read, QStringLiteral("Read"), {kCustomDataRange});
             QTimer::singleShot(0, &dlg, [&dlg] { dlg.findChild<QPushButton*>(QStringLiteral("2"))->click(); });
@@ -210,6 +183,7 @@ private slots:
     {
         useRadio();
         ModalAnswerer answers;
+        answers.ignore = IsTransferDialog;
         radioImage().fill(0x42);
         CTransferDialog dlg(TransferMode::Read, QStringLiteral("Read"), FullReadRanges());
         QTimer::singleShot(0, &dlg, [&dlg] {

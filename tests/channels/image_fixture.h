@@ -1,0 +1,50 @@
+#pragma once
+
+#include "channels/codecs/band_table.h"
+#include "channels/codecs/bcd.h"
+#include "shell/core/radio_image.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// An erased image (all 0xFF, as a blank radio holds) and the factory band
+// table, restored after every test because the lookups read the
+// process-wide table.
+class ImageTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        bandTable().ResetToFactory();
+        image.fill(0xFF);
+    }
+    void TearDown() override { bandTable().ResetToFactory(); }
+
+    std::vector<std::uint8_t> Bytes(std::uint32_t from, std::uint32_t count) const
+    {
+        return {image.begin() + from, image.begin() + from + count};
+    }
+    std::uint16_t Word(std::uint32_t at) const { return static_cast<std::uint16_t>(image[at] | image[at + 1] << 8); }
+    void PutWord(std::uint32_t at, std::uint16_t v)
+    {
+        image[at] = static_cast<std::uint8_t>(v & 0xFF);
+        image[at + 1] = static_cast<std::uint8_t>(v >> 8);
+    }
+    std::uint32_t Freq(std::uint32_t at) const { return DecodeFreq(image.data() + at); }
+    void PutFreq(std::uint32_t at, std::uint32_t f) { EncodeFreq(f, image.data() + at); }
+
+    static void DisableBand(int b)
+    {
+        bandTable().bandEnabled[static_cast<std::size_t>(b)] = false;
+    }
+
+    std::unique_ptr<RadioImage> owned = std::make_unique<RadioImage>();
+    RadioImage& image = *owned;
+};
+
+// Frequencies in 10 Hz units.
+inline constexpr std::uint32_t MHz(double mhz) { return static_cast<std::uint32_t>(mhz * 100000.0 + 0.5); }

@@ -1,0 +1,339 @@
+// The main window driven as a user would: views opening and switching, the
+// load and store passes, the File commands, Read and Write through the real
+// transfer dialog, the tree, and the service mode.
+#include "link/core/loopback_port.h"
+#include "link/core/port_factory.h"
+#include "link/core/sim_radio.h"
+#include "link/core/steady_clock.h"
+#include "link/transfer_dialog.h"
+#include "settings/base_form_view.h"
+#include "shell/child_frame.h"
+#include "shell/commands.h"
+#include "shell/core/app_settings.h"
+#include "shell/core/param_file.h"
+#include "shell/main_frame.h"
+#include "shell/service_dialog.h"
+#include "tests/support/modal_answerer.h"
+
+#include <QDockWidget>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// A view that edits one byte of the image through a line edit.
+class ByteView : public CBaseFormView {
+public:
+    ByteView(std::uint32_t address, int* made) : CBaseFormView(1), m_address(address)
+    {
+        edit = new QLineEdit(this);
+        ++*made;
+    }
+    void LoadFromImage() override
+    {
+        ++loads;
+        edit->setText(QString::number(radioImage()[m_address]));
+    }
+    void SaveToImage() override
+    {
+        ++saves;
+        radioImage()[m_address] = static_cast<std::uint8_t>(edit->text().toUInt());
+    }
+    QLineEdit* edit;
+    int loads = 0;
+    int saves = 0;
+
+private:
+    std::uint32_t m_address;
+};
+
+constexpr std::uint32_t kShared = 0x2000;
+
+ByteView* ViewOf(CMyChildFrame* f) { return f ? static_cast<ByteView*>(f->view()) : nullptr; }
+
+} // namespace
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_folder;
+    int m_made = 0;
+    std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<SimRadio> m_radio;
+    SteadyLinkClock m_clock;
+
+    void writeFile(const QString& name, const QByteArray& bytes)
+    {
+        QFile f(m_folder + name);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_folder = m_dir.path() + "/";
+        writeFile("Program.ini", "[Setup]\r\nCOM=COM3\r\nModel=QM4410\r\nCompany=Acme Radio\r\n[About]\r\nVersion=2.0\r\n");
+        QVERIFY(QFile::copy(QStringLiteral(PROGRAMMER_BIN_DIR "/Default.dat"), m_folder + "Default.dat"));
+        ResetBuiltInSettings();
+        ReadStartupSettings(m_folder);
+        SetViewFactory(ViewKind::ChannelTable, [this] { return new ByteView(kShared, &m_made); });
+        SetViewFactory(ViewKind::Dtmf, [this] { return new ByteView(kShared, &m_made); });
+        SetViewFactory(ViewKind::Alarm, [this] { return new ByteView(0x3000, &m_made); });
+    }
+
+    void init()
+    {
+        m_made = 0;
+        m_frame = std::make_unique<CMainFrame>();
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    }
+    void cleanup() { m_frame.reset(); }
+
+    void startsAsTheProgramDescribesIt()
+    {
+        // A maximised view adds " - [title]" to the frame's title, as MDI frames do.
+        QCOMPARE(m_frame->windowTitle(), QStringLiteral("QM4410 - [Channel setting]"));
+        QCOMPARE(m_frame->comPane()->text(), QStringLiteral("COM3"));
+        QTreeWidgetItem* root = m_frame->tree()->topLevelItem(0);
+        QCOMPARE(root->text(0), QStringLiteral("QM4410"));
+        QVERIFY(root->isExpanded());
+        QStringList labels;
+        for (int i = 0; i < root->childCount(); ++i)
+            labels << root->child(i)->text(0);
+        QCOMPARE(labels, (QStringList{"Channel setting", "VFO", "Scan channel", "Basic setting", "DTMF", "2Tone",
+                                      "5Tone", "Model", "Frequency range"}));
+        for (QAction* a : m_frame->editMenu()->actions())
+            QVERIFY(a->text() != QStringLiteral("Custom Data"));
+        // The channel table opened maximised, loaded from the factory defaults.
+        CMyChildFrame* table = m_frame->ViewFrame(ViewKind::ChannelTable);
+        QVERIFY(table);
+        QVERIFY(table->isMaximized());
+        QCOMPARE(table->windowTitle(), QStringLiteral("Channel setting"));
+        QCOMPARE(ViewOf(table)->edit->text(), QString::number(radioImage()[kShared]));
+        QCOMPARE(radioImage()[0x0103], 0x14); // channel 1 of Default.dat: 145 MHz
+        QVERIFY(!m_frame->CommandAction(Cmd::ScanChannel)->isEnabled()); // not built: no factory
+    }
+
+    void opensEachViewOnceAndKeepsViewsInStep()
+    {
+        m_frame->ViewFrame(ViewKind::ChannelTable)->showNormal(); // else new views open maximised too
+        CMyChildFrame* dtmf = m_frame->OpenView(ViewKind::Dtmf);
+        QVERIFY(dtmf);
+        QCOMPARE(dtmf->size(), QSize(730, 550));
+        QCOMPARE(m_frame->OpenView(ViewKind::Dtmf), dtmf); // the active view: nothing happens
+        const int loads = ViewOf(dtmf)->loads;
+        m_frame->RunCommand(Cmd::Dtmf);
+        QCOMPARE(ViewOf(dtmf)->loads, loads); // not reloaded
+        QCOMPARE(m_frame->mdiArea()->subWindowList().size(), 2);
+
+        // Edit in one view, switch to another showing the same byte.
+        ViewOf(dtmf)->edit->setText(QStringLiteral("77"));
+        m_frame->OpenView(ViewKind::ChannelTable);
+        QCOMPARE(radioImage()[kShared], 77);
+        QCOMPARE(ViewOf(m_frame->ViewFrame(ViewKind::ChannelTable))->edit->text(), QStringLiteral("77"));
+
+        // Choosing it again brings the existing window forward.
+        QCOMPARE(m_frame->OpenView(ViewKind::Dtmf), dtmf);
+        QCOMPARE(m_frame->mdiArea()->activeSubWindow(), dtmf);
+
+        // Closing stores the view; choosing it again makes a fresh one that loads.
+        ViewOf(dtmf)->edit->setText(QStringLiteral("12"));
+        const int made = m_made;
+        dtmf->findChild<QPushButton*>(QStringLiteral("1006"))->click();
+        QTRY_VERIFY(!m_frame->ViewFrame(ViewKind::Dtmf));
+        QCOMPARE(radioImage()[kShared], 12);
+        CMyChildFrame* again = m_frame->OpenView(ViewKind::Dtmf);
+        QVERIFY(again);
+        QCOMPARE(m_made, made + 1);
+        QCOMPARE(ViewOf(again)->edit->text(), QStringLiteral("12"));
+    }
+
+    void treeOpensByLabel()
+    {
+        QTreeWidgetItem* root = m_frame->tree()->topLevelItem(0);
+        emit m_frame->tree()->itemClicked(root->child(4), 0); // "DTMF"
+        QVERIFY(m_frame->ViewFrame(ViewKind::Dtmf));
+        const int windows = m_frame->mdiArea()->subWindowList().size();
+        emit m_frame->tree()->itemClicked(root, 0); // the root does nothing
+        QCOMPARE(m_frame->mdiArea()->subWindowList().size(), windows);
+        // The alarm view has no menu or tree item; only its command opens it.
+        QVERIFY(!m_frame->ViewFrame(ViewKind::Alarm));
+        m_frame->RunCommand(Cmd::Alarm);
+        QVERIFY(m_frame->ViewFrame(ViewKind::Alarm));
+    }
+
+    void storePassClearsTheHiddenField()
+    {
+        radioImage()[0xCC25] = 0xFF;
+        m_frame->StoreViewsToImage();
+        QCOMPARE(radioImage()[0xCC25], 0xFC);
+    }
+
+    void newAsksFirst()
+    {
+        ModalAnswerer answers;
+        answers.answer = QMessageBox::No;
+        radioImage()[kShared] = 99;
+        m_frame->NewDocument();
+        QCOMPARE(answers.captions, QStringList{"Warnning"});
+        QCOMPARE(answers.messages, QStringList{"Clear all data! \ncontinue?"});
+        QCOMPARE(radioImage()[kShared], 99);
+
+        answers.answer = QMessageBox::Yes;
+        m_frame->NewDocument();
+        QVERIFY(radioImage()[kShared] != 99);
+        QVERIFY(m_frame->windowTitle().startsWith(QStringLiteral("QM4410 - [")));
+        QCOMPARE(ViewOf(m_frame->ViewFrame(ViewKind::ChannelTable))->edit->text(), QString::number(radioImage()[kShared]));
+    }
+
+    void openAndSaveFiles()
+    {
+        ModalAnswerer answers;
+        // Save without a file name goes through Save As with the model's name.
+        QString suggested;
+        m_frame->chooseSaveFile = [&](const QString& s) {
+            suggested = s;
+            return m_folder + "saved.dat";
+        };
+        ViewOf(m_frame->ViewFrame(ViewKind::ChannelTable))->edit->setText(QStringLiteral("42"));
+        m_frame->SaveDocument();
+        QCOMPARE(suggested, m_folder + "DATA/QM4410.dat");
+        QCOMPARE(QFileInfo(m_folder + "saved.dat").size(), qint64(kParamFileSize));
+        QVERIFY(m_frame->windowTitle().startsWith(QStringLiteral("QM4410 [ ")));
+        QVERIFY(m_frame->windowTitle().contains(QStringLiteral("saved.dat ]")));
+
+        // A foreign file is refused and changes nothing.
+        writeFile("foreign.dat", QByteArray(int(kParamFileSize), 'x'));
+        m_frame->chooseOpenFile = [&](const QString&) { return m_folder + "foreign.dat"; };
+        const QString title = m_frame->windowTitle();
+        radioImage()[kShared] = 5;
+        m_frame->OpenDocument();
+        QCOMPARE(answers.messages.value(0), QStringLiteral("File does not match"));
+        QCOMPARE(radioImage()[kShared], 5);
+        QCOMPARE(m_frame->windowTitle(), title);
+
+        // An unreadable file: the system's text, the document as it was.
+        m_frame->chooseOpenFile = [&](const QString&) { return m_folder + "DATA"; };
+        m_frame->OpenDocument();
+        QCOMPARE(answers.messages.size(), 2);
+        QCOMPARE(answers.captions.value(1), QStringLiteral("QM4410"));
+        QCOMPARE(radioImage()[kShared], 5);
+
+        // A good file with every window closed opens the channel table at the top left.
+        m_frame->mdiArea()->closeAllSubWindows();
+        m_frame->chooseOpenFile = [&](const QString&) { return m_folder + "saved.dat"; };
+        m_frame->OpenDocument();
+        QCOMPARE(radioImage()[kShared], 42);
+        CMyChildFrame* table = m_frame->ViewFrame(ViewKind::ChannelTable);
+        QVERIFY(table);
+        QCOMPARE(table->pos(), QPoint(0, 0));
+        QCOMPARE(ViewOf(table)->edit->text(), QStringLiteral("42"));
+    }
+
+    void readAndWriteThroughTheTransferDialog()
+    {
+        auto memory = std::make_unique<RadioImage>();
+        for (std::size_t i = 0; i < kImageSize; ++i)
+            (*memory)[i] = static_cast<std::uint8_t>(i * 3);
+        (*memory)[0xCC08] = 0;
+        m_radio = std::make_unique<SimRadio>(*memory);
+        RegisterPortCreator("MAINFRAMESIM", [this] { return std::make_unique<LoopbackPort>(*m_radio, m_clock); });
+        appSettings().portName = QStringLiteral("MAINFRAMESIM");
+        ModalAnswerer answers;
+        answers.onModal = [](QWidget* w) {
+            if (auto* d = qobject_cast<CTransferDialog*>(w))
+                d->findChild<QPushButton*>(QStringLiteral("1"))->click();
+        };
+
+        ViewOf(m_frame->ViewFrame(ViewKind::ChannelTable))->edit->setText(QStringLiteral("9"));
+        m_frame->WriteToRadio(); // stores the views first
+        QCOMPARE(m_radio->memory()[kShared], 9);
+        QVERIFY(m_radio->sawEndWrite());
+
+        m_radio = std::make_unique<SimRadio>(*memory);
+        m_frame->ReadFromRadio();
+        QCOMPARE(radioImage()[kShared], (*memory)[kShared]);
+        QCOMPARE(ViewOf(m_frame->ViewFrame(ViewKind::ChannelTable))->edit->text(), QString::number((*memory)[kShared]));
+        QVERIFY(answers.messages.isEmpty());
+    }
+
+    void serviceModeNeedsTheCode()
+    {
+        int asked = 0;
+        ModalAnswerer answers;
+        QString code;
+        answers.onModal = [&](QWidget* w) {
+            if (auto* d = qobject_cast<CServiceAccessDialog*>(w)) {
+                ++asked;
+                auto* edit = d->findChild<QLineEdit*>(QStringLiteral("1318"));
+                QTest::keyClicks(edit, code);
+                d->findChild<QPushButton*>(QStringLiteral("1"))->click();
+            }
+        };
+        auto customItems = [&] {
+            int n = 0;
+            for (QAction* a : m_frame->editMenu()->actions())
+                n += a->text() == QStringLiteral("Custom Data");
+            return n;
+        };
+        code = QStringLiteral("6142B8");
+        QTest::keyClick(m_frame.get(), Qt::Key_F11, Qt::ControlModifier);
+        QTRY_COMPARE(asked, 1);
+        QCOMPARE(customItems(), 0);
+        QVERIFY(!appSettings().serviceMode);
+
+        code = QStringLiteral("61-42b7"); // the dash cannot be typed
+        QTest::keyClick(m_frame.get(), Qt::Key_F11, Qt::ControlModifier);
+        QTRY_COMPARE(asked, 2);
+        QVERIFY(appSettings().serviceMode);
+        QCOMPARE(customItems(), 1);
+        QCOMPARE(m_frame->editMenu()->actions().last()->text(), QStringLiteral("Custom Data"));
+        QTest::keyClick(m_frame.get(), Qt::Key_F11, Qt::ControlModifier);
+        QTRY_COMPARE(asked, 3);
+        QCOMPARE(customItems(), 1);
+        QVERIFY(answers.messages.isEmpty());
+        appSettings().serviceMode = false;
+    }
+
+    void treeViewToggleAndAbout()
+    {
+        auto* bar = m_frame->findChild<QDockWidget*>(QStringLiteral("2000"));
+        QCOMPARE(bar->windowTitle(), QStringLiteral("Tree Bar"));
+        QAction* toggle = m_frame->CommandAction(Cmd::TreeView);
+        QVERIFY(toggle->isChecked());
+        toggle->trigger();
+        QVERIFY(bar->isHidden());
+        QVERIFY(!toggle->isChecked());
+        toggle->trigger();
+        QVERIFY(!bar->isHidden());
+        QVERIFY(toggle->isChecked());
+
+        ModalAnswerer answers;
+        QStringList lines;
+        answers.onModal = [&](QWidget* w) {
+            for (int i = 1; i <= 3; ++i)
+                if (auto* l = w->findChild<QLabel*>(QStringLiteral("line%1").arg(i)))
+                    lines << l->text();
+            lines << w->windowTitle();
+            static_cast<QDialog*>(w)->accept();
+        };
+        m_frame->RunCommand(Cmd::AppAbout);
+        QCOMPARE(lines, (QStringList{"Acme Radio", "2.0", "Acme Radio The software apply for QM4410 model", "About"}));
+    }
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "main_frame_test.moc"
