@@ -17,6 +17,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+// The engine's messages, for the translators.
+[[maybe_unused]] static const char* const kLinkMessages[] = {
+    QT_TRANSLATE_NOOP("Link", "Open port fail"),
+    QT_TRANSLATE_NOOP("Link", "Communication error"),
+};
+
 // The engine's view of the dialog: every call is carried out on the GUI
 // thread, and the worker waits for it, except the closing notice.
 class GuiTransferUi : public TransferUi {

@@ -9,8 +9,10 @@
 #include "shell/view_catalog.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QMenu>
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -28,6 +30,24 @@ RadioImage SimulatedRadioMemory()
     return m;
 }
 
+// For the start-up benchmark: prints when the main window first painted, then quits.
+class FirstPaintProbe : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !m_done) {
+            m_done = true;
+            std::printf("first_paint_epoch_ms=%lld\n", static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+            std::fflush(stdout);
+            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool m_done = false;
+};
+
 } // namespace
 
 int RunProgram(int argc, char** argv, const Edition& e)
@@ -44,6 +64,9 @@ int RunProgram(int argc, char** argv, const Edition& e)
 
     auto* frame = new CMainFrame;
     frame->setAttribute(Qt::WA_DeleteOnClose);
+    FirstPaintProbe probe;
+    if (qEnvironmentVariableIsSet("PROGRAMMER_STARTUP_PROBE"))
+        frame->installEventFilter(&probe);
     frame->show();
     RegisterSimulatedRadio(SimulatedRadioMemory());
     QGuiApplication::setApplicationDisplayName(appSettings().modelName);

@@ -1,0 +1,95 @@
+#include "channels/core/bitmaps.h"
+
+#include "channels/core/channel_record.h"
+
+#include "image_fixture.h"
+
+#include <set>
+#include <tuple>
+
+using namespace ChannelBitmaps;
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+
+class BitmapsTest : public ImageTest {
+protected:
+    void AddChannel(int n, std::uint32_t rx, unsigned scan)
+    {
+        NewChannelRecord(image, n, rx);
+        ChannelAt(image, n).Set(ChannelLayout::kScan, scan);
+    }
+};
+
+TEST_F(BitmapsTest, BothBanksFromFrequencyAndScanField)
+{
+    using namespace ScanMode;
+    // bank, channel index within the bank, maps whose bit is set.
+    std::set<std::tuple<int, int, int>> expected;
+    auto expect = [&](int n, std::initializer_list<Kind> kinds) {
+        for (Kind k : kinds)
+            expected.insert({(n - 1) / 800, (n - 1) % 800, k});
+    };
+    AddChannel(1, MHz(145.0), kAllow);
+    expect(1, {kInBand, kScanned});
+    AddChannel(2, MHz(145.0), kSkip);
+    expect(2, {kInBand});
+    AddChannel(3, MHz(26.0), kPriority); // band 0's lower edge
+    expect(3, {kInBand, kScanned, kPriority});
+    AddChannel(9, MHz(600.0), kPriority); // in no band
+    AddChannel(10, MHz(118.0), 3);         // scan value without a list entry
+    expect(10, {kInBand});
+    AddChannel(17, MHz(950.0), kAllow);
+    expect(17, {kInBand, kScanned});
+    AddChannel(18, MHz(950.00001), kAllow);
+    AddChannel(800, MHz(438.5), kAllow);
+    expect(800, {kInBand, kScanned});
+    AddChannel(801, MHz(50.0), kAllow);
+    expect(801, {kInBand, kScanned});
+    AddChannel(1599, MHz(435.0), kSkip);
+    expect(1599, {kInBand});
+    AddChannel(1600, MHz(435.0), kPriority);
+    expect(1600, {kInBand, kScanned, kPriority});
+    // Absent channels with scan fields that would otherwise count.
+    AddChannel(20, 0, kPriority);
+    AddChannel(21, MHz(145.0), kAllow);
+    image[ImageMap::ChannelOffset(21) + 3] = 0x00;
+
+    // Stale bits everywhere; the tails of the maps hold something of their own.
+    for (int bank = 0; bank < 2; ++bank)
+        for (Kind kind : {kInBand, kScanned, kPriority}) {
+            std::fill_n(image.begin() + MapOffset(bank, kind), kUsedBytes, 0xFF);
+            std::fill_n(image.begin() + MapOffset(bank, kind) + kUsedBytes, kMapSize - kUsedBytes, 0x5A);
+        }
+
+    RebuildChannelBitmaps(image);
+    for (int bank = 0; bank < 2; ++bank)
+        for (Kind kind : {kInBand, kScanned, kPriority}) {
+            for (int k = 0; k < 800; ++k)
+                EXPECT_EQ(Bit(image, bank, kind, k), expected.count({bank, k, kind}) == 1)
+                    << "bank " << bank << " map " << kind << " channel index " << k;
+            EXPECT_EQ(Bytes(MapOffset(bank, kind) + kUsedBytes, kMapSize - kUsedBytes),
+                      Bytes(kMapSize - kUsedBytes, 0x5A));
+        }
+    // Bit order: the k-th channel is bit k mod 8 of byte k / 8.
+    EXPECT_EQ(image[MapOffset(0, kInBand)], 0x07);
+    EXPECT_EQ(image[MapOffset(0, kInBand) + 1], 0x02); // channel 9 in no band, 10 in band, 11..16 absent
+    EXPECT_EQ(image[MapOffset(0, kInBand) + 99], 0x80);
+    EXPECT_EQ(image[MapOffset(1, kPriority) + 99], 0x80);
+    EXPECT_EQ(image[MapOffset(1, kScanned) + 99], 0x80);
+    EXPECT_EQ(image[ImageMap::kChannelBitmaps - 1], 0xFF);
+    EXPECT_EQ(image[ImageMap::kTwoToneSystems], 0xFF);
+}
+
+TEST_F(BitmapsTest, CurrentLimitsDecide)
+{
+    AddChannel(5, MHz(147.0), ScanMode::kAllow);
+    RebuildChannelBitmaps(image);
+    EXPECT_TRUE(Bit(image, 0, kInBand, 4));
+    bandTable().rxUpper[4] = MHz(146.0);
+    RebuildChannelBitmaps(image);
+    EXPECT_FALSE(Bit(image, 0, kInBand, 4));
+    EXPECT_FALSE(Bit(image, 0, kScanned, 4));
+}
+
+} // namespace
