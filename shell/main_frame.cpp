@@ -276,6 +276,10 @@ void CMainFrame::UpdateCommandStates()
     for (int id : {Cmd::Vfo, Cmd::FrequencyRange, Cmd::CustomData, Cmd::FilePrint, Cmd::FilePrintPreview,
                    Cmd::FilePrintSetup})
         m_actions[id]->setEnabled(CommandHandlers().count(id) > 0);
+    // Tree items follow their commands.
+    QTreeWidgetItem* root = m_tree->topLevelItem(0);
+    for (int i = 0; i < root->childCount(); ++i)
+        root->child(i)->setDisabled(!m_actions[kTreeItems[i].second]->isEnabled());
 }
 
 void CMainFrame::RunCommand(int id)

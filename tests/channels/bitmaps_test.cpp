@@ -68,7 +68,7 @@ TEST_F(BitmapsTest, BothBanksFromFrequencyAndScanField)
             for (int k = 0; k < 800; ++k)
                 EXPECT_EQ(Bit(image, bank, kind, k), expected.count({bank, k, kind}) == 1)
                     << "bank " << bank << " map " << kind << " channel index " << k;
-            EXPECT_EQ(Bytes(MapOffset(bank, kind) + kUsedBytes, kMapSize - kUsedBytes),
+            EXPECT_EQ(Slice(MapOffset(bank, kind) + kUsedBytes, kMapSize - kUsedBytes),
                       Bytes(kMapSize - kUsedBytes, 0x5A));
         }
     // Bit order: the k-th channel is bit k mod 8 of byte k / 8.

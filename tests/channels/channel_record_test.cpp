@@ -86,7 +86,7 @@ TEST_F(ChannelRecordTest, FrequencyToneAndCodeFields)
     r.SetCtcssTenths(885);
     r.SetDcsCode(754);
     r.SetPttId(5);
-    EXPECT_EQ(Bytes(ImageMap::ChannelOffset(1600), 22),
+    EXPECT_EQ(Slice(ImageMap::ChannelOffset(1600), 22),
               (Bytes{0x00, 0x00, 0x85, 0x43, 0x00, 0x00, 0x10, 0x43, 0x85, 0x08, 0x54,
                      0x07, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x06, 0x00, 0xFF, 0x05}));
     EXPECT_EQ(r.Rx(), MHz(438.5));
@@ -100,7 +100,7 @@ TEST_F(ChannelRecordTest, FrequencyToneAndCodeFields)
     EXPECT_FALSE(r.HasOffset());
     image[ImageMap::ChannelOffset(1600) + 3] = 0x00;
     EXPECT_FALSE(r.HasRx()); // byte 3 of 0x00 is absent too
-    EXPECT_EQ(Bytes(ImageMap::ChannelOffset(1600) + 32, 32), Bytes(32, 0xFF)) << "next record untouched";
+    EXPECT_EQ(Slice(ImageMap::ChannelOffset(1600) + 32, 32), Bytes(32, 0xFF)) << "next record untouched";
 }
 
 TEST_F(ChannelRecordTest, NamesReadToTheFirstUnprintableByte)
@@ -135,7 +135,7 @@ TEST_F(ChannelRecordTest, NamesReadToTheFirstUnprintableByte)
     for (const auto& c : writes) {
         std::fill_n(image.begin() + ImageMap::ChannelOffset(3) + kName, 6, 'Q'); // an old six-letter name
         r.SetName(c.text);
-        EXPECT_EQ(Bytes(ImageMap::ChannelOffset(3) + kName, 6), c.stored) << c.text.toStdString();
+        EXPECT_EQ(Slice(ImageMap::ChannelOffset(3) + kName, 6), c.stored) << c.text.toStdString();
         EXPECT_EQ(image[ImageMap::ChannelOffset(3) + 30], 0xFF) << "reserved bytes kept";
         EXPECT_EQ(image[ImageMap::ChannelOffset(3) + 23], 0xFF) << "reserved bytes kept";
     }
@@ -171,7 +171,7 @@ TEST_F(ChannelRecordTest, NewChannelRecordBytes)
         NewChannelRecord(image, 801, c.rx);
         Bytes expected = c.first22;
         expected.insert(expected.end(), kTail.begin(), kTail.end());
-        EXPECT_EQ(Bytes(ImageMap::kBankB, 32), expected) << c.rx;
+        EXPECT_EQ(Slice(ImageMap::kBankB, 32), expected) << c.rx;
         EXPECT_EQ(image[ImageMap::kBankB - 1], 0x5A);
         EXPECT_EQ(image[ImageMap::kBankB + 32], 0x5A);
     }
@@ -209,11 +209,11 @@ TEST_F(ChannelRecordTest, AbsentRecordLiesInNoBandEvenWhenABandIsCleared)
 TEST_F(ChannelRecordTest, EmptyTableRecordDiffersOnlyInItsOffset)
 {
     NewChannelRecord(image, 9, 0);
-    Bytes expected = Bytes(ImageMap::ChannelOffset(9), 32);
+    Bytes expected = Slice(ImageMap::ChannelOffset(9), 32);
     expected[18] = 0x76; // 7.6 MHz
     image.fill(0x33);
     WriteEmptyTableRecord(image, 9);
-    EXPECT_EQ(Bytes(ImageMap::ChannelOffset(9), 32), expected);
+    EXPECT_EQ(Slice(ImageMap::ChannelOffset(9), 32), expected);
     EXPECT_EQ(image[ImageMap::ChannelOffset(10)], 0x33);
 }
 

@@ -95,7 +95,7 @@ TEST_F(ChannelRowTest, WrittenRowReadsBackAndKeepsTheFieldsWithoutColumns)
                                 u"RPT-1"_s});
     WriteChannelRow(image, 40, row);
     EXPECT_EQ(ReadChannelRow(image, 40), row);
-    EXPECT_EQ(Bytes(ImageMap::ChannelOffset(40), 32),
+    EXPECT_EQ(Slice(ImageMap::ChannelOffset(40), 32),
               (Bytes{0x00, 0x00, 0x60, 0x14, 0x00, 0x00, 0x66, 0x14, 0x85, 0x08, 0x54,
                      0x07, 0xB6, 0xBB, 0xE9, 0xA3, 0x00, 0x00, 0x06, 0x00, 0xDB, 0x04,
                      0x12, 0xFF, 'R',  'P',  'T',  '-',  '1',  0xFF, 0xFF, 0x34}));
@@ -141,21 +141,21 @@ TEST_F(ChannelRowTest, UnknownTextsStoreZeroAndShortNamesClearTheRest)
     const ConstChannelRecord r = ChannelAt(image, 8);
     EXPECT_EQ(r.Get(kTxPower), 0u);
     EXPECT_EQ(r.Name(), u"XY"_s);
-    EXPECT_EQ(Bytes(ImageMap::ChannelOffset(8) + 26, 4), Bytes(4, 0xFF));
-    EXPECT_EQ(Bytes(ImageMap::ChannelOffset(8) + 4, 4), Bytes(4, 0x00));
+    EXPECT_EQ(Slice(ImageMap::ChannelOffset(8) + 26, 4), Bytes(4, 0xFF));
+    EXPECT_EQ(Slice(ImageMap::ChannelOffset(8) + 4, 4), Bytes(4, 0x00));
     EXPECT_FALSE(r.HasTx());
 }
 
 TEST_F(ChannelRowTest, RowWithoutReceiveFrequencyBecomesTheEmptyRecord)
 {
     WriteEmptyTableRecord(image, 1);
-    const Bytes empty = Bytes(ImageMap::ChannelOffset(1), 32);
+    const Bytes empty = Slice(ImageMap::ChannelOffset(1), 32);
     for (const QString& rx : {u""_s, u"0"_s, u"abc"_s}) {
         NewChannelRecord(image, 9, MHz(145.0));
         ChannelRow row = ReadChannelRow(image, 9);
         row.rx = rx;
         WriteChannelRow(image, 9, row);
-        EXPECT_EQ(Bytes(ImageMap::ChannelOffset(9), 32), empty) << rx.toStdString();
+        EXPECT_EQ(Slice(ImageMap::ChannelOffset(9), 32), empty) << rx.toStdString();
     }
 }
 

@@ -26,8 +26,8 @@ TEST_F(FixUpStepTest, ToneCoefficientsOfTheTwoToneSystems)
     for (std::uint32_t r = 0; r < kTwoToneCount; ++r)
         for (std::uint32_t t = 0; t < 4; ++t)
             EXPECT_EQ(Word(ImageMap::kTwoToneCoeffs + 8 * r + 2 * t), kCoeffs[(r + t) % 3]) << r << "/" << t;
-    EXPECT_EQ(Bytes(0, 0x60), Bytes(0x60, 0xFF)) << "uninterpreted bytes untouched";
-    EXPECT_EQ(Bytes(ImageMap::kBankA, 32), Bytes(32, 0xFF));
+    EXPECT_EQ(Slice(0, 0x60), Bytes(0x60, 0xFF)) << "uninterpreted bytes untouched";
+    EXPECT_EQ(Slice(ImageMap::kBankA, 32), Bytes(32, 0xFF));
 }
 
 TEST_F(FixUpStepTest, ToneCoefficientsOfTheFiveToneDigits)
@@ -94,16 +94,16 @@ TEST_F(FixUpStepTest, DtmfRecordsOfUnknownTypeAreEmptied)
         image[rec + kDtmfType] = cases[k].type;
     }
     image[ImageMap::kDtmfCodes - 1] = 0x11;
-    const Bytes before = Bytes(ImageMap::kDtmfCodes, 16 * kDtmfRecordSize);
+    const Bytes before = Slice(ImageMap::kDtmfCodes, 16 * kDtmfRecordSize);
     CleanDtmfCodeTable(image);
     for (std::uint32_t k = 0; k < std::size(cases); ++k) {
         const std::uint32_t at = kDtmfRecordSize * k;
         const Bytes expected = cases[k].kept ? Bytes(before.begin() + at, before.begin() + at + kDtmfRecordSize)
                                              : Bytes(kDtmfRecordSize, 0xFF);
-        EXPECT_EQ(Bytes(ImageMap::kDtmfCodes + at, kDtmfRecordSize), expected) << int(cases[k].type);
+        EXPECT_EQ(Slice(ImageMap::kDtmfCodes + at, kDtmfRecordSize), expected) << int(cases[k].type);
     }
     EXPECT_EQ(image[ImageMap::kDtmfCodes - 1], 0x11);
-    EXPECT_EQ(Bytes(ImageMap::kPttIdCodes, 128), Bytes(128, 0xFF));
+    EXPECT_EQ(Slice(ImageMap::kPttIdCodes, 128), Bytes(128, 0xFF));
 }
 
 TEST_F(FixUpStepTest, PriorityChannelsMustNameAPresentChannelOfTheirBank)
@@ -160,10 +160,10 @@ TEST_F(FixUpStepTest, ChannelsOneAnd801AreCreatedOnATransmitBand)
         EnsureFirstChannels(image);
         for (int n : {1, 801}) {
             NewChannelRecord(*owned, 2, 0);
-            Bytes expected = Bytes(ImageMap::ChannelOffset(2), 32);
+            Bytes expected = Slice(ImageMap::ChannelOffset(2), 32);
             EncodeFreq(c.expected, expected.data());
             EncodeFreq(c.expected, expected.data() + 4);
-            EXPECT_EQ(Bytes(ImageMap::ChannelOffset(static_cast<std::uint32_t>(n)), 32), expected)
+            EXPECT_EQ(Slice(ImageMap::ChannelOffset(static_cast<std::uint32_t>(n)), 32), expected)
                 << c.what << ", channel " << n;
             EXPECT_EQ(ChannelAt(image, n).Offset(), 60000u) << "600 kHz even in band 7";
         }
@@ -174,9 +174,9 @@ TEST_F(FixUpStepTest, PresentFirstChannelsAreLeftAlone)
 {
     NewChannelRecord(image, 1, MHz(50.0));
     ChannelAt(image, 1).SetName(QStringLiteral("HOME"));
-    const Bytes channel1 = Bytes(ImageMap::ChannelOffset(1), 32);
+    const Bytes channel1 = Slice(ImageMap::ChannelOffset(1), 32);
     EnsureFirstChannels(image);
-    EXPECT_EQ(Bytes(ImageMap::ChannelOffset(1), 32), channel1);
+    EXPECT_EQ(Slice(ImageMap::ChannelOffset(1), 32), channel1);
     EXPECT_EQ(ChannelAt(image, 801).Rx(), MHz(134.0)) << "801 is checked on its own";
     EXPECT_FALSE(ChannelAt(image, 2).HasRx());
     EXPECT_FALSE(ChannelAt(image, 802).HasRx());

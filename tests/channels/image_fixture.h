@@ -24,7 +24,7 @@ protected:
     }
     void TearDown() override { bandTable().ResetToFactory(); }
 
-    std::vector<std::uint8_t> Bytes(std::uint32_t from, std::uint32_t count) const
+    std::vector<std::uint8_t> Slice(std::uint32_t from, std::uint32_t count) const
     {
         return {image.begin() + from, image.begin() + from + count};
     }

@@ -62,10 +62,10 @@ TEST_F(VfoConsistencyTest, VfoRecordsAreHeldToTheirBand)
             PutFreq(at, *c.stored);
         else
             std::fill_n(image.begin() + at, 4, 0xFF);
-        const Bytes rest = Bytes(at + 4, 28);
+        const Bytes rest = Slice(at + 4, 28);
         CheckVfoRecords(image);
         EXPECT_EQ(Freq(at), c.expected) << c.what;
-        EXPECT_EQ(Bytes(at + 4, 28), rest) << c.what << ": only the receive frequency changes";
+        EXPECT_EQ(Slice(at + 4, 28), rest) << c.what << ": only the receive frequency changes";
     }
 }
 
@@ -75,7 +75,7 @@ TEST_F(VfoConsistencyTest, RecordsZeroToEightAreMirrored)
         std::fill_n(image.begin() + VfoOffset(k), 32, static_cast<std::uint8_t>(k));
     CopyVfoRecords(image);
     for (int k = 0; k < kCopiedVfos; ++k)
-        EXPECT_EQ(Bytes(ImageMap::kVfoCopy + 32 * static_cast<std::uint32_t>(k), 32), Bytes(32, static_cast<std::uint8_t>(k)));
+        EXPECT_EQ(Slice(ImageMap::kVfoCopy + 32 * static_cast<std::uint32_t>(k), 32), Bytes(32, static_cast<std::uint8_t>(k)));
     EXPECT_EQ(image[ImageMap::kBandStarts], 0xFF);
     EXPECT_EQ(image[ImageMap::kVfoCopy - 1], 0xFF);
 }
@@ -127,7 +127,7 @@ TEST_F(VfoConsistencyTest, BandStartRecordsFollowTheEnabledBands)
         c.setup(bandTable());
         for (int i = 0; i < 12; ++i)
             FillRecord(BandStartOffset(i));
-        const Bytes before = Bytes(ImageMap::kBandStarts, 12 * 32);
+        const Bytes before = Slice(ImageMap::kBandStarts, 12 * 32);
         RewriteBandStartRecords(image);
         for (int i = 0; i < 12; ++i) {
             const std::uint32_t at = BandStartOffset(i);
@@ -136,9 +136,9 @@ TEST_F(VfoConsistencyTest, BandStartRecordsFollowTheEnabledBands)
                 EXPECT_EQ(Freq(at), MHz(*f)) << c.what << ", record " << i;
                 EXPECT_EQ(Freq(at + 4), MHz(*f)) << c.what << ", record " << i;
             } else {
-                EXPECT_EQ(Bytes(at, 8), Bytes(before.begin() + rel, before.begin() + rel + 8)) << c.what;
+                EXPECT_EQ(Slice(at, 8), Bytes(before.begin() + rel, before.begin() + rel + 8)) << c.what;
             }
-            EXPECT_EQ(Bytes(at + 8, 24), Bytes(before.begin() + rel + 8, before.begin() + rel + 32))
+            EXPECT_EQ(Slice(at + 8, 24), Bytes(before.begin() + rel + 8, before.begin() + rel + 32))
                 << c.what << ", record " << i;
         }
     }
@@ -248,11 +248,11 @@ TEST_F(BandMemoryTest, WorkingMemoryAndAllSixBlocks)
     std::fill_n(image.begin() + ImageMap::kWorkingBandMemory, 64, 0x22);
     for (std::uint32_t block : {ImageMap::kWorkingBandMemory, BlockOffset(0), BlockOffset(3), BlockOffset(5)})
         image[block + kAlwaysFF] = 0;
-    const Bytes secondHalf = Bytes(ImageMap::kWorkingBandMemory + 23, 64 - 23);
+    const Bytes secondHalf = Slice(ImageMap::kWorkingBandMemory + 23, 64 - 23);
     CheckBandMemories(image);
     for (std::uint32_t block : {ImageMap::kWorkingBandMemory, BlockOffset(0), BlockOffset(3), BlockOffset(5)})
         EXPECT_EQ(image[block + kAlwaysFF], 0xFF) << block;
-    EXPECT_EQ(Bytes(ImageMap::kWorkingBandMemory + 23, 64 - 23), secondHalf)
+    EXPECT_EQ(Slice(ImageMap::kWorkingBandMemory + 23, 64 - 23), secondHalf)
         << "the settings from 0xCC18 and the right half stay";
     EXPECT_EQ(image[ImageMap::kBandMemories + 6 * 64], 0xFF) << "nothing beyond the sixth block";
 }
