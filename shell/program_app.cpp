@@ -10,6 +10,9 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QMenu>
 
 #include <cstdio>
@@ -57,6 +60,17 @@ int RunProgram(int argc, char** argv, const Edition& e)
     // The framework's own profile (recent files, print settings) lives under "VRX".
     QCoreApplication::setOrganizationName(QStringLiteral("VRX"));
     QCoreApplication::setApplicationName(QStringLiteral("VRX"));
+
+    // The Chinese edition's texts, and Qt's own for the standard dialogs.
+    QTranslator programTexts;
+    QTranslator qtTexts;
+    if (e.chinese) {
+        if (programTexts.load(QStringLiteral(":/i18n/programmer_zh.qm")))
+            QCoreApplication::installTranslator(&programTexts);
+        if (qtTexts.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qtTexts);
+    }
 
     ResetBuiltInSettings();
     ReadStartupSettings(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
