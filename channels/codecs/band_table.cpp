@@ -23,10 +23,10 @@ template <std::size_t N>
 int FirstContaining(const std::array<std::uint32_t, N>& lo, const std::array<std::uint32_t, N>& hi,
                     std::int64_t freq)
 {
-    // All bits set stands for -1 ("not set"); held unsigned it would make
-    // an open-ended band, so such a band contains nothing.
+    // A band whose limits are not set (0, or all bits set) contains nothing:
+    // a band cleared from the plan must not take in frequency 0 or become open-ended.
     for (std::size_t i = 0; i < N; ++i)
-        if (lo[i] != 0xFFFFFFFFu && hi[i] != 0xFFFFFFFFu && lo[i] <= freq && freq <= hi[i])
+        if (IsLimitSet(lo[i]) && IsLimitSet(hi[i]) && lo[i] <= freq && freq <= hi[i])
             return static_cast<int>(i);
     return -1;
 }

@@ -16,7 +16,7 @@ void RebuildChannelBitmaps(RadioImage& image)
 {
     const auto perBank = static_cast<int>(ImageMap::kChannelsPerBank);
     for (int bank = 0; bank < 2; ++bank) {
-        for (Kind kind : {kInBand, kScanned, kPriority})
+        for (Kind kind : {kInBandMap, kScanMap, kPriorityMap})
             std::fill_n(image.begin() + MapOffset(bank, kind), kUsedBytes, 0);
         for (int k = 0; k < perBank; ++k) {
             const ConstChannelRecord r = ChannelAt(image, bank * perBank + k + 1);
@@ -25,11 +25,11 @@ void RebuildChannelBitmaps(RadioImage& image)
             const unsigned scan = r.Get(ChannelLayout::kScan);
             const auto bit = static_cast<std::uint8_t>(1u << (k % 8));
             const auto at = static_cast<std::uint32_t>(k / 8);
-            image[MapOffset(bank, kInBand) + at] |= bit;
+            image[MapOffset(bank, kInBandMap) + at] |= bit;
             if (scan == ScanMode::kAllow || scan == ScanMode::kPriority)
-                image[MapOffset(bank, kScanned) + at] |= bit;
+                image[MapOffset(bank, kScanMap) + at] |= bit;
             if (scan == ScanMode::kPriority)
-                image[MapOffset(bank, kPriority) + at] |= bit;
+                image[MapOffset(bank, kPriorityMap) + at] |= bit;
         }
     }
 }

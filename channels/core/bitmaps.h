@@ -9,9 +9,9 @@
 // records on every save, never edited.
 namespace ChannelBitmaps {
 enum Kind : int {
-    kInBand = 0,   // receive frequency within the limits of a receive band
-    kScanned = 1,  // ... and scan "Allow" or "Priority"
-    kPriority = 2, // ... and scan "Priority"
+    kInBandMap = 0,   // receive frequency within the limits of a receive band
+    kScanMap = 1,     // ... and scan "Allow" or "Priority"
+    kPriorityMap = 2, // ... and scan "Priority"
 };
 inline constexpr std::uint32_t kMapSize = 128;
 inline constexpr std::uint32_t kUsedBytes = 100; // 800 bits; the rest of a map is left as found

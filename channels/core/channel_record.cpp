@@ -11,21 +11,48 @@ using namespace ChannelLayout;
 
 namespace {
 
-constexpr bool IsPrintable(std::uint32_t c) { return c >= 0x20 && c <= 0x7E; }
+constexpr bool IsPrintable(std::uint32_t c)
+{
+    return c >= 0x20 && c <= 0x7E;
+}
 
 constexpr std::uint32_t kOffset600k = 60000;
 constexpr std::uint32_t kOffset7M6 = 760000;
 
 } // namespace
 
-bool ConstChannelRecord::HasRx() const { return !IsFreqAbsent(p_ + kRxFreq); }
-std::uint32_t ConstChannelRecord::Rx() const { return DecodeFreq(p_ + kRxFreq); }
-bool ConstChannelRecord::HasTx() const { return !IsFreqAbsent(p_ + kTxFreq); }
-std::uint32_t ConstChannelRecord::Tx() const { return DecodeFreq(p_ + kTxFreq); }
-bool ConstChannelRecord::HasOffset() const { return p_[kOffset + 3] != 0xFF; }
-std::uint32_t ConstChannelRecord::Offset() const { return HasOffset() ? DecodeFreq(p_ + kOffset) : 0; }
-unsigned ConstChannelRecord::CtcssTenths() const { return DecodeBcd2(p_ + kCtcss); }
-unsigned ConstChannelRecord::DcsCode() const { return DecodeBcd2(p_ + kDcs); }
+bool ConstChannelRecord::HasRx() const
+{
+    return !IsFreqAbsent(p_ + kRxFreq);
+}
+std::uint32_t ConstChannelRecord::Rx() const
+{
+    return DecodeFreq(p_ + kRxFreq);
+}
+bool ConstChannelRecord::HasTx() const
+{
+    return !IsFreqAbsent(p_ + kTxFreq);
+}
+std::uint32_t ConstChannelRecord::Tx() const
+{
+    return DecodeFreq(p_ + kTxFreq);
+}
+bool ConstChannelRecord::HasOffset() const
+{
+    return p_[kOffset + 3] != 0xFF;
+}
+std::uint32_t ConstChannelRecord::Offset() const
+{
+    return HasOffset() ? DecodeFreq(p_ + kOffset) : 0;
+}
+unsigned ConstChannelRecord::CtcssTenths() const
+{
+    return DecodeBcd2(p_ + kCtcss);
+}
+unsigned ConstChannelRecord::DcsCode() const
+{
+    return DecodeBcd2(p_ + kDcs);
+}
 
 QString ConstChannelRecord::Name() const
 {
@@ -35,7 +62,10 @@ QString ConstChannelRecord::Name() const
     return name;
 }
 
-bool ConstChannelRecord::HasRxInBand() const { return HasRx() && BandIndexOf(Rx()) >= 0; }
+bool ConstChannelRecord::HasRxInBand() const
+{
+    return HasRx() && BandIndexOf(Rx()) >= 0;
+}
 
 void ChannelRecord::Set(RecordBits f, unsigned value) const
 {
@@ -43,14 +73,38 @@ void ChannelRecord::Set(RecordBits f, unsigned value) const
     b = static_cast<std::uint8_t>((b & ~f.mask()) | ((value & f.valueMask()) << f.shift));
 }
 
-void ChannelRecord::Fill(std::uint8_t value) const { std::fill_n(w_, ImageMap::kRecordSize, value); }
-void ChannelRecord::SetRx(std::uint32_t v) const { EncodeFreq(v, w_ + kRxFreq); }
-void ChannelRecord::SetTx(std::uint32_t v) const { EncodeFreq(v, w_ + kTxFreq); }
-void ChannelRecord::ClearTx() const { std::fill_n(w_ + kTxFreq, 4, 0xFF); }
-void ChannelRecord::SetOffset(std::uint32_t v) const { EncodeFreq(v, w_ + kOffset); }
-void ChannelRecord::ClearOffset() const { std::fill_n(w_ + kOffset, 4, 0xFF); }
-void ChannelRecord::SetCtcssTenths(unsigned tenths) const { EncodeBcd2(tenths, w_ + kCtcss); }
-void ChannelRecord::SetDcsCode(unsigned code) const { EncodeBcd2(code, w_ + kDcs); }
+void ChannelRecord::Fill(std::uint8_t value) const
+{
+    std::fill_n(w_, ImageMap::kRecordSize, value);
+}
+void ChannelRecord::SetRx(std::uint32_t v) const
+{
+    EncodeFreq(v, w_ + kRxFreq);
+}
+void ChannelRecord::SetTx(std::uint32_t v) const
+{
+    EncodeFreq(v, w_ + kTxFreq);
+}
+void ChannelRecord::ClearTx() const
+{
+    std::fill_n(w_ + kTxFreq, 4, 0xFF);
+}
+void ChannelRecord::SetOffset(std::uint32_t v) const
+{
+    EncodeFreq(v, w_ + kOffset);
+}
+void ChannelRecord::ClearOffset() const
+{
+    std::fill_n(w_ + kOffset, 4, 0xFF);
+}
+void ChannelRecord::SetCtcssTenths(unsigned tenths) const
+{
+    EncodeBcd2(tenths, w_ + kCtcss);
+}
+void ChannelRecord::SetDcsCode(unsigned code) const
+{
+    EncodeBcd2(code, w_ + kDcs);
+}
 
 void ChannelRecord::SetName(const QString& text) const
 {
@@ -110,7 +164,10 @@ void WriteNewRecord(const ChannelRecord& r, std::uint32_t rx)
     r.SetOffset(band == 7 || band == kBand850Index ? kOffset7M6 : kOffset600k);
 }
 
-void NewChannelRecord(RadioImage& image, int n, std::uint32_t rx) { WriteNewRecord(ChannelAt(image, n), rx); }
+void NewChannelRecord(RadioImage& image, int n, std::uint32_t rx)
+{
+    WriteNewRecord(ChannelAt(image, n), rx);
+}
 
 void WriteEmptyTableRecord(RadioImage& image, int n)
 {

@@ -150,8 +150,7 @@ void WriteEmptyTableRecord(RadioImage& image, int n);
 // Offset direction of a saved row: simplex when transmit = receive; "-" and
 // "+" survive only while the transmit frequency still matches them; anything
 // else is a free transmit frequency.
-unsigned DeriveOffsetDirection(std::uint32_t rx, std::uint32_t tx, std::uint32_t offset,
-                               unsigned direction);
+unsigned DeriveOffsetDirection(std::uint32_t rx, std::uint32_t tx, std::uint32_t offset, unsigned direction);
 // SQL mode allowed by the decode type and option signalling: a mode that
 // needs a tone decoder or signalling the channel lacks falls back to "Carrier".
 unsigned ConsistentSqlMode(unsigned sqlMode, unsigned decodeType, unsigned optionSignalling);

@@ -13,8 +13,7 @@ using namespace ChannelLayout;
 namespace {
 
 // Row is ChannelRow or const ChannelRow.
-template <typename Row>
-auto CellOf(Row& row, int column) -> decltype(&row.rx)
+template <typename Row> auto CellOf(Row& row, int column) -> decltype(&row.rx)
 {
     const std::array<decltype(&row.rx), kChannelColumnCount> cells = {
         nullptr,          &row.rx,    &row.tx,   &row.decodeType, &row.ctcss,      &row.dcs,
@@ -29,8 +28,14 @@ QString EntryText(OptionList list, unsigned index)
 
 // Eight BCD digits hold at most 999.99999 MHz; a larger value must not lose
 // its top digits and turn into an absent frequency.
-std::uint32_t ToFreqField(std::int64_t v) { return static_cast<std::uint32_t>(std::clamp<std::int64_t>(v, 0, 99999999)); }
-unsigned ToBcd2Field(std::int64_t v) { return static_cast<unsigned>(std::clamp<std::int64_t>(v, 0, 9999)); }
+std::uint32_t ToFreqField(std::int64_t v)
+{
+    return static_cast<std::uint32_t>(std::clamp<std::int64_t>(v, 0, 99999999));
+}
+unsigned ToBcd2Field(std::int64_t v)
+{
+    return static_cast<unsigned>(std::clamp<std::int64_t>(v, 0, 9999));
+}
 
 constexpr std::uint32_t k400MHz = 40000000;
 

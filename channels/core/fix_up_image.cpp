@@ -59,7 +59,8 @@ void RebuildToneCoefficients(RadioImage& image)
                       ToneCoefficient(ReadWord(image, tones + 2 * t)));
     }
     for (std::uint32_t d = 0; d < 16; ++d)
-        WriteWord(image, ImageMap::kFiveToneCoeffs + 2 * d, ToneCoefficient(ReadWord(image, kFiveToneTones + 2 * d)));
+        WriteWord(image, ImageMap::kFiveToneCoeffs + 2 * d,
+                  ToneCoefficient(ReadWord(image, kFiveToneTones + 2 * d)));
 }
 
 void FixScrambler(RadioImage& image)
@@ -77,7 +78,8 @@ void FixEmiCode(RadioImage& image)
 {
     const std::uint8_t code = image[kEmiCode];
     // Code k is the record at 0xD760 + 24 x (k - 1).
-    if (code >= 1 && code <= kDtmfCodeCount && image[ImageMap::kDtmfCodes + kDtmfRecordSize * (code - 1u)] == 0xFF)
+    if (code >= 1 && code <= kDtmfCodeCount &&
+        image[ImageMap::kDtmfCodes + kDtmfRecordSize * (code - 1u)] == 0xFF)
         image[kEmiCode] = 0;
 }
 

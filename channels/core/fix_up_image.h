@@ -10,14 +10,14 @@
 // All of them read the process-wide band limits and enabled flags.
 
 namespace FixUpLayout {
-inline constexpr std::uint32_t kTwoToneTones = 16;      // within a two-tone system record: A, B, C, D
+inline constexpr std::uint32_t kTwoToneTones = 16; // within a two-tone system record: A, B, C, D
 inline constexpr std::uint32_t kTwoToneRecordSize = 32;
 inline constexpr std::uint32_t kTwoToneCount = 16;
 inline constexpr std::uint32_t kFiveToneTones = 0xD288; // 16 words, digits 0..F
 inline constexpr std::uint32_t kScramblerFreq = 0xCC28; // hertz, 2600..4000
 inline constexpr std::uint32_t kScramblerCoeff = 0xCC2A;
 inline constexpr std::uint16_t kScramblerDefault = 3300;
-inline constexpr std::uint32_t kEmiCode = 0xCC76;       // DTMF code number 1..16, 0 = none
+inline constexpr std::uint32_t kEmiCode = 0xCC76; // DTMF code number 1..16, 0 = none
 inline constexpr std::uint32_t kDtmfRecordSize = 24;
 inline constexpr std::uint32_t kDtmfCodeCount = 16;
 inline constexpr std::uint32_t kDtmfType = 23;          // 0 plain code, 1 ANI; others: empty record

@@ -14,7 +14,10 @@ namespace {
 
 constexpr std::uint8_t kNone = 0xFF;
 
-std::size_t At(int i) { return static_cast<std::size_t>(i); }
+std::size_t At(int i)
+{
+    return static_cast<std::size_t>(i);
+}
 
 // lower(b) of the first enabled band of the list, else lower(first), the
 // lowest band whose two limits are set.
@@ -81,7 +84,8 @@ void CheckVfoRecords(RadioImage& image)
 void CopyVfoRecords(RadioImage& image)
 {
     const auto from = image.begin() + VfoLayout::VfoOffset(0);
-    std::copy(from, from + VfoLayout::kCopiedVfos * ImageMap::kRecordSize, image.begin() + ImageMap::kVfoCopy);
+    std::copy(from, from + VfoLayout::kCopiedVfos * ImageMap::kRecordSize,
+              image.begin() + ImageMap::kVfoCopy);
 }
 
 std::optional<std::uint32_t> BandStartFreq(int i)

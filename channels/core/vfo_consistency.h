@@ -9,24 +9,33 @@
 // memories, against the current band limits and enabled flags.
 
 namespace VfoLayout {
-inline constexpr int kVfoCount = 11;   // nine receive bands, then the VHF and UHF transmit VFOs
-inline constexpr int kCopiedVfos = 9;  // records 0..8 are mirrored at 0xD8E0
-constexpr std::uint32_t VfoOffset(int k) { return ImageMap::kVfoRecords + ImageMap::kRecordSize * static_cast<std::uint32_t>(k); }
-constexpr std::uint32_t BandStartOffset(int i) { return ImageMap::kBandStarts + ImageMap::kRecordSize * static_cast<std::uint32_t>(i); }
+inline constexpr int kVfoCount = 11;  // nine receive bands, then the VHF and UHF transmit VFOs
+inline constexpr int kCopiedVfos = 9; // records 0..8 are mirrored at 0xD8E0
+constexpr std::uint32_t VfoOffset(int k)
+{
+    return ImageMap::kVfoRecords + ImageMap::kRecordSize * static_cast<std::uint32_t>(k);
+}
+constexpr std::uint32_t BandStartOffset(int i)
+{
+    return ImageMap::kBandStarts + ImageMap::kRecordSize * static_cast<std::uint32_t>(i);
+}
 } // namespace VfoLayout
 
 // Bytes of a band memory block (the working band memory at 0xCC00 and the
 // six at 0xDB80 share this layout).
 namespace BandMemoryLayout {
-inline constexpr std::uint32_t kWordA = 0;      // 16-bit
+inline constexpr std::uint32_t kWordA = 0; // 16-bit
 inline constexpr std::uint32_t kBandIndexA = 2;
-inline constexpr std::uint32_t kWordB = 4;      // 16-bit
+inline constexpr std::uint32_t kWordB = 4; // 16-bit
 inline constexpr std::uint32_t kBandIndexB = 6;
 inline constexpr std::uint32_t kAlwaysFF = 8;
-inline constexpr std::uint32_t kPairFlags = 9;  // bits 1-0 and 3-2 never both set
-inline constexpr std::uint32_t kStartRecord = 11; // band start record pair 0..5
+inline constexpr std::uint32_t kPairFlags = 9;                            // bits 1-0 and 3-2 never both set
+inline constexpr std::uint32_t kStartRecord = 11;                         // band start record pair 0..5
 inline constexpr std::uint32_t kSmallFields[] = {16, 17, 18, 20, 21, 22}; // 0..15 each
-constexpr std::uint32_t BlockOffset(int j) { return ImageMap::kBandMemories + ImageMap::kBandMemorySize * static_cast<std::uint32_t>(j); }
+constexpr std::uint32_t BlockOffset(int j)
+{
+    return ImageMap::kBandMemories + ImageMap::kBandMemorySize * static_cast<std::uint32_t>(j);
+}
 } // namespace BandMemoryLayout
 
 // The band a VFO record belongs to: receive band k for k <= 8, transmit band

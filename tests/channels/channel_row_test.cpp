@@ -26,8 +26,8 @@ TEST_F(ChannelRowTest, NewChannelShowsItsDefaults)
 {
     NewChannelRecord(image, 12, MHz(145.52));
     EXPECT_EQ(ReadChannelRow(image, 12),
-              Row({u"145.52000"_s, u"145.52000"_s, u"Off"_s, u"100.0"_s, u"023"_s, u"Positive"_s,
-                   u"High"_s, u"Allow"_s, u"Wide"_s, u"Off"_s, u""_s}));
+              Row({u"145.52000"_s, u"145.52000"_s, u"Off"_s, u"100.0"_s, u"023"_s, u"Positive"_s, u"High"_s,
+                   u"Allow"_s, u"Wide"_s, u"Off"_s, u""_s}));
 }
 
 TEST_F(ChannelRowTest, AbsentFieldsGiveEmptyCells)
@@ -47,7 +47,7 @@ TEST_F(ChannelRowTest, AbsentFieldsGiveEmptyCells)
         const ChannelRow row = ReadChannelRow(image, 3);
         EXPECT_EQ(row.rx, u"438.50000"_s);
         EXPECT_TRUE(row.tx.isEmpty());
-        EXPECT_TRUE(row.scan.isEmpty());      // 2-bit value 3 has no entry
+        EXPECT_TRUE(row.scan.isEmpty()); // 2-bit value 3 has no entry
         EXPECT_TRUE(row.bandwidth.isEmpty());
     }
 }
@@ -90,9 +90,9 @@ TEST_F(ChannelRowTest, WrittenRowReadsBackAndKeepsTheFieldsWithoutColumns)
     image[ImageMap::ChannelOffset(40) + 22] = 0x12;
     image[ImageMap::ChannelOffset(40) + 31] = 0x34;
 
-    const ChannelRow row = Row({u"146.00000"_s, u"146.60000"_s, u"Dcs Codec"_s, u"88.5"_s, u"754"_s,
-                                u"Encode Invert"_s, u"Middle 1"_s, u"Priority"_s, u"Narrow"_s, u"DTMF"_s,
-                                u"RPT-1"_s});
+    const ChannelRow row =
+        Row({u"146.00000"_s, u"146.60000"_s, u"Dcs Codec"_s, u"88.5"_s, u"754"_s, u"Encode Invert"_s,
+             u"Middle 1"_s, u"Priority"_s, u"Narrow"_s, u"DTMF"_s, u"RPT-1"_s});
     WriteChannelRow(image, 40, row);
     EXPECT_EQ(ReadChannelRow(image, 40), row);
     EXPECT_EQ(Slice(ImageMap::ChannelOffset(40), 32),

@@ -70,6 +70,9 @@ TEST_F(BandTableTest, UnsetLimits)
     EXPECT_EQ(FirstEnabledBand(false), 2);
     // All bits set means "not set", not an open end: 147 MHz stays in 150M.
     EXPECT_EQ(BandIndexOf(14700000), 4);
+    // A band whose lower limit is not set takes in nothing, not even 0 or its low end.
+    EXPECT_EQ(BandIndexOf(0), -1);
+    EXPECT_EQ(BandIndexOf(2700000), -1);
     t.txUpper[0] = 0;
     EXPECT_EQ(FirstEnabledBand(true), 1);
     t.rxLower.fill(0);

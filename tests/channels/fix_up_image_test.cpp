@@ -51,8 +51,8 @@ protected:
         }
         TakeBandPlanFromImage();
 
-        const std::uint32_t freqs[] = {MHz(145.5), MHz(118.0083), MHz(438.5), MHz(27.185), MHz(851.0125),
-                                       MHz(600.0), MHz(162.55), MHz(70.0)};
+        const std::uint32_t freqs[] = {MHz(145.5),    MHz(118.0083), MHz(438.5),  MHz(27.185),
+                                       MHz(851.0125), MHz(600.0),    MHz(162.55), MHz(70.0)};
         for (int n = 2; n <= 60; ++n) {
             NewChannelRecord(image, n, freqs[n % 8]);
             ChannelAt(image, n).Set(ChannelLayout::kScan, static_cast<unsigned>(n % 4));
@@ -63,13 +63,14 @@ protected:
             WriteNewRecord(RecordAt(image, VfoLayout::VfoOffset(k)), freqs[k % 8]);
         for (std::uint32_t r = 0; r < kTwoToneCount; ++r)
             for (std::uint32_t t = 0; t < 4; ++t)
-                PutWord(ImageMap::kTwoToneSystems + 32 * r + 16 + 2 * t, static_cast<std::uint16_t>(3000 + 977 * (r + t)));
+                PutWord(ImageMap::kTwoToneSystems + 32 * r + 16 + 2 * t,
+                        static_cast<std::uint16_t>(3000 + 977 * (r + t)));
         for (std::uint32_t d = 0; d < 16; ++d)
             PutWord(kFiveToneTones + 2 * d, static_cast<std::uint16_t>(6800 + 1000 * d));
         PutWord(kScramblerFreq, 5000);
-        image[ImageMap::kDtmfCodes + 23] = 0;        // code 1 present
+        image[ImageMap::kDtmfCodes + 23] = 0; // code 1 present
         image[ImageMap::kDtmfCodes] = 1;
-        image[ImageMap::kDtmfCodes + 24 + 23] = 7;   // code 2 of an unknown type
+        image[ImageMap::kDtmfCodes + 24 + 23] = 7; // code 2 of an unknown type
         image[ImageMap::kDtmfCodes + 24] = 2;
         image[kEmiCode] = 2;
         PutWord(kLeftPriority, 61);  // absent
@@ -134,16 +135,16 @@ TEST_F(FixUpImageTest, IdempotentOnArbitraryBytes)
 TEST_F(FixUpImageTest, StepsSeeTheResultsOfEarlierSteps)
 {
     BuildUsedImage();
-    PutWord(kLeftPriority, 1);                         // channel 1 is absent until step 1
+    PutWord(kLeftPriority, 1); // channel 1 is absent until step 1
     std::fill_n(image.begin() + ImageMap::ChannelOffset(1), 32, 0xFF);
-    PutFreq(VfoLayout::VfoOffset(4), MHz(200.0));      // outside 150M
+    PutFreq(VfoLayout::VfoOffset(4), MHz(200.0)); // outside 150M
     image[ImageMap::kWorkingBandMemory + BandMemoryLayout::kStartRecord] = 0;
     std::fill_n(image.begin() + ImageMap::kBandStarts, 32, 0xFF); // repaired by the rewrite
     FixUpImage(image);
 
     EXPECT_EQ(ChannelAt(image, 1).Rx(), MHz(134.0));
     EXPECT_EQ(Word(kLeftPriority), 1) << "priority checked after channel 1 exists";
-    EXPECT_TRUE(ChannelBitmaps::Bit(image, 0, ChannelBitmaps::kInBand, 0)) << "bitmaps include channel 1";
+    EXPECT_TRUE(ChannelBitmaps::Bit(image, 0, ChannelBitmaps::kInBandMap, 0)) << "bitmaps include channel 1";
     EXPECT_EQ(image[kEmiCode], 0) << "code 2 was emptied first";
     EXPECT_EQ(Slice(ImageMap::kDtmfCodes + 24, 24), Bytes(24, 0xFF));
     EXPECT_EQ(Freq(ImageMap::kVfoCopy + 4 * 32), MHz(134.0)) << "the mirror holds the repaired VFO";

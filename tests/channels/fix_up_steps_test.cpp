@@ -98,12 +98,13 @@ TEST_F(FixUpStepTest, DtmfRecordsOfUnknownTypeAreEmptied)
     CleanDtmfCodeTable(image);
     for (std::uint32_t k = 0; k < std::size(cases); ++k) {
         const std::uint32_t at = kDtmfRecordSize * k;
-        const Bytes expected = cases[k].kept ? Bytes(before.begin() + at, before.begin() + at + kDtmfRecordSize)
-                                             : Bytes(kDtmfRecordSize, 0xFF);
+        const Bytes expected = cases[k].kept
+                                   ? Bytes(before.begin() + at, before.begin() + at + kDtmfRecordSize)
+                                   : Bytes(kDtmfRecordSize, 0xFF);
         EXPECT_EQ(Slice(ImageMap::kDtmfCodes + at, kDtmfRecordSize), expected) << int(cases[k].type);
     }
     EXPECT_EQ(image[ImageMap::kDtmfCodes - 1], 0x11);
-    EXPECT_EQ(Slice(ImageMap::kPttIdCodes, 128), Bytes(128, 0xFF));
+    EXPECT_EQ(Slice(ImageMap::kPttIdCodes, 127), Bytes(127, 0xFF)); // the last byte is the 0x11 above
 }
 
 TEST_F(FixUpStepTest, PriorityChannelsMustNameAPresentChannelOfTheirBank)
@@ -119,11 +120,11 @@ TEST_F(FixUpStepTest, PriorityChannelsMustNameAPresentChannelOfTheirBank)
         std::uint32_t word;
         std::uint16_t stored, kept;
     } cases[] = {
-        {kLeftPriority, 0, 0},       {kLeftPriority, 1, 1},        {kLeftPriority, 5, 5},
-        {kLeftPriority, 6, 0},       {kLeftPriority, 7, 0},        {kLeftPriority, 800, 800},
-        {kLeftPriority, 801, 801},   {kLeftPriority, 0xFFFF, 0xFFFF},
-        {kRightPriority, 7, 7},      {kRightPriority, 5, 0},       {kRightPriority, 800, 800},
-        {kRightPriority, 1, 0},      {kRightPriority, 900, 900},   {kRightPriority, 0, 0},
+        {kLeftPriority, 0, 0},      {kLeftPriority, 1, 1},           {kLeftPriority, 5, 5},
+        {kLeftPriority, 6, 0},      {kLeftPriority, 7, 0},           {kLeftPriority, 800, 800},
+        {kLeftPriority, 801, 801},  {kLeftPriority, 0xFFFF, 0xFFFF}, {kRightPriority, 7, 7},
+        {kRightPriority, 5, 0},     {kRightPriority, 800, 800},      {kRightPriority, 1, 0},
+        {kRightPriority, 900, 900}, {kRightPriority, 0, 0},
     };
     for (const auto& c : cases) {
         PutWord(kLeftPriority, 0);

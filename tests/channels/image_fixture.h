@@ -28,7 +28,10 @@ protected:
     {
         return {image.begin() + from, image.begin() + from + count};
     }
-    std::uint16_t Word(std::uint32_t at) const { return static_cast<std::uint16_t>(image[at] | image[at + 1] << 8); }
+    std::uint16_t Word(std::uint32_t at) const
+    {
+        return static_cast<std::uint16_t>(image[at] | image[at + 1] << 8);
+    }
     void PutWord(std::uint32_t at, std::uint16_t v)
     {
         image[at] = static_cast<std::uint8_t>(v & 0xFF);
@@ -37,14 +40,14 @@ protected:
     std::uint32_t Freq(std::uint32_t at) const { return DecodeFreq(image.data() + at); }
     void PutFreq(std::uint32_t at, std::uint32_t f) { EncodeFreq(f, image.data() + at); }
 
-    static void DisableBand(int b)
-    {
-        bandTable().bandEnabled[static_cast<std::size_t>(b)] = false;
-    }
+    static void DisableBand(int b) { bandTable().bandEnabled[static_cast<std::size_t>(b)] = false; }
 
     std::unique_ptr<RadioImage> owned = std::make_unique<RadioImage>();
     RadioImage& image = *owned;
 };
 
 // Frequencies in 10 Hz units.
-inline constexpr std::uint32_t MHz(double mhz) { return static_cast<std::uint32_t>(mhz * 100000.0 + 0.5); }
+inline constexpr std::uint32_t MHz(double mhz)
+{
+    return static_cast<std::uint32_t>(mhz * 100000.0 + 0.5);
+}

@@ -38,9 +38,14 @@ TEST_F(VfoConsistencyTest, VfoRecordsAreHeldToTheirBand)
         {"150M inside", 4, MHz(145.0), NoChange, MHz(145.0)},
         {"150M at its upper limit", 4, MHz(180.0), NoChange, MHz(180.0)},
         {"150M above", 4, MHz(180.00001), NoChange, MHz(134.0)},
-        {"150M below a narrowed band", 4, MHz(135.0), [](BandTable& t) { t.rxLower[4] = MHz(136.0); }, MHz(136.0)},
+        {"150M below a narrowed band", 4, MHz(135.0), [](BandTable& t) { t.rxLower[4] = MHz(136.0); },
+         MHz(136.0)},
         {"150M disabled: factory limit", 4, MHz(145.0),
-         [](BandTable& t) { t.rxLower[4] = MHz(136.0); t.bandEnabled[4] = false; }, MHz(134.0)},
+         [](BandTable& t) {
+             t.rxLower[4] = MHz(136.0);
+             t.bandEnabled[4] = false;
+         },
+         MHz(134.0)},
         {"450M without a frequency", 7, std::nullopt, NoChange, MHz(400.0)},
         {"450M of zeros", 7, 0, [](BandTable& t) { t.rxLower[7] = MHz(410.0); }, MHz(410.0)},
         {"airband record kept", 3, MHz(120.0), NoChange, MHz(120.0)},
@@ -48,10 +53,18 @@ TEST_F(VfoConsistencyTest, VfoRecordsAreHeldToTheirBand)
         {"VHF transmit inside", 9, MHz(150.0), NoChange, MHz(150.0)},
         {"VHF transmit outside", 9, MHz(200.0), [](BandTable& t) { t.txLower[0] = MHz(140.0); }, MHz(140.0)},
         {"VHF transmit disabled", 9, MHz(150.0),
-         [](BandTable& t) { t.txLower[0] = MHz(140.0); t.txEnabled[0] = false; }, MHz(134.0)},
+         [](BandTable& t) {
+             t.txLower[0] = MHz(140.0);
+             t.txEnabled[0] = false;
+         },
+         MHz(134.0)},
         {"UHF transmit outside", 10, MHz(600.0), NoChange, MHz(400.0)},
         {"UHF transmit disabled", 10, MHz(435.0),
-         [](BandTable& t) { t.txLower[1] = MHz(420.0); t.txEnabled[1] = false; }, MHz(400.0)},
+         [](BandTable& t) {
+             t.txLower[1] = MHz(420.0);
+             t.txEnabled[1] = false;
+         },
+         MHz(400.0)},
     };
     for (const VfoCase& c : cases) {
         bandTable().ResetToFactory();
@@ -75,7 +88,8 @@ TEST_F(VfoConsistencyTest, RecordsZeroToEightAreMirrored)
         std::fill_n(image.begin() + VfoOffset(k), 32, static_cast<std::uint8_t>(k));
     CopyVfoRecords(image);
     for (int k = 0; k < kCopiedVfos; ++k)
-        EXPECT_EQ(Slice(ImageMap::kVfoCopy + 32 * static_cast<std::uint32_t>(k), 32), Bytes(32, static_cast<std::uint8_t>(k)));
+        EXPECT_EQ(Slice(ImageMap::kVfoCopy + 32 * static_cast<std::uint32_t>(k), 32),
+                  Bytes(32, static_cast<std::uint8_t>(k)));
     EXPECT_EQ(image[ImageMap::kBandStarts], 0xFF);
     EXPECT_EQ(image[ImageMap::kVfoCopy - 1], 0xFF);
 }
@@ -106,7 +120,7 @@ TEST_F(VfoConsistencyTest, BandStartRecordsFollowTheEnabledBands)
              t.bandEnabled[5] = t.bandEnabled[7] = false;
              t.rxLower[4] = MHz(140.0);
          },
-         {26, 140, 47, 140, 140, 140, 320, 140, 47, 140, 750, 140}},
+         {26, 140, 47, 140, 140, 140, 320, 140, 26, 140, 750, 140}}, // 450M row: lower(first), band 0
         {"neither 150M, 250M nor 450M: lower(first)",
          [](BandTable& t) {
              t.rxLower[0] = t.rxUpper[0] = 0; // band 1 is now the first with limits
@@ -171,8 +185,9 @@ protected:
         for (std::uint32_t i = 0; i < 64; ++i) {
             const bool checked = i <= 2 || (i >= 4 && i <= 6) || i == 8 || i == 9 || i == 11 ||
                                  (i >= 16 && i <= 22 && i != 19);
-            if (!checked)
+            if (!checked) {
                 EXPECT_EQ(image[kBlock + i], 0x40 + i) << "byte " << i << " is not checked";
+            }
         }
         return image[kBlock + byte];
     }
@@ -185,18 +200,44 @@ TEST_F(BandMemoryTest, BytesOfABlock)
         std::uint8_t stored, expected;
     } cases[] = {
         // Band indexes: an enabled band stays, anything else is the lowest enabled band.
-        {kBandIndexA, 4, 4}, {kBandIndexA, 1, 1}, {kBandIndexA, 8, 8}, {kBandIndexA, 0, 1},
-        {kBandIndexA, 2, 1}, {kBandIndexA, 9, 1}, {kBandIndexA, 0xFF, 1},
-        {kBandIndexB, 7, 7}, {kBandIndexB, 2, 1}, {kBandIndexB, 12, 1},
-        {kAlwaysFF, 0x00, 0xFF}, {kAlwaysFF, 0x47, 0xFF},
+        {kBandIndexA, 4, 4},
+        {kBandIndexA, 1, 1},
+        {kBandIndexA, 8, 8},
+        {kBandIndexA, 0, 1},
+        {kBandIndexA, 2, 1},
+        {kBandIndexA, 9, 1},
+        {kBandIndexA, 0xFF, 1},
+        {kBandIndexB, 7, 7},
+        {kBandIndexB, 2, 1},
+        {kBandIndexB, 12, 1},
+        {kAlwaysFF, 0x00, 0xFF},
+        {kAlwaysFF, 0x47, 0xFF},
         // Pair flags: neither two-bit pair may be 3.
-        {kPairFlags, 0x03, 0x00}, {kPairFlags, 0x0C, 0x00}, {kPairFlags, 0x0F, 0x00},
-        {kPairFlags, 0x0B, 0x08}, {kPairFlags, 0x07, 0x04}, {kPairFlags, 0xF3, 0xF0},
-        {kPairFlags, 0x05, 0x05}, {kPairFlags, 0xFF, 0xF0}, {kPairFlags, 0x00, 0x00},
+        {kPairFlags, 0x03, 0x00},
+        {kPairFlags, 0x0C, 0x00},
+        {kPairFlags, 0x0F, 0x00},
+        {kPairFlags, 0x0B, 0x08},
+        {kPairFlags, 0x07, 0x04},
+        {kPairFlags, 0xF3, 0xF0},
+        {kPairFlags, 0x05, 0x05},
+        {kPairFlags, 0xFF, 0xF0},
+        {kPairFlags, 0x00, 0x00},
         // Band start pair: one holding a frequency in a band stays, else the first such pair.
-        {kStartRecord, 1, 1}, {kStartRecord, 2, 2}, {kStartRecord, 4, 4}, {kStartRecord, 0, 1},
-        {kStartRecord, 3, 1}, {kStartRecord, 5, 1}, {kStartRecord, 6, 1}, {kStartRecord, 0xFF, 1},
-        {16, 15, 15}, {16, 16, 0}, {17, 0xFF, 0}, {18, 16, 0}, {20, 200, 0}, {21, 3, 3}, {22, 16, 0},
+        {kStartRecord, 1, 1},
+        {kStartRecord, 2, 2},
+        {kStartRecord, 4, 4},
+        {kStartRecord, 0, 1},
+        {kStartRecord, 3, 1},
+        {kStartRecord, 5, 1},
+        {kStartRecord, 6, 1},
+        {kStartRecord, 0xFF, 1},
+        {16, 15, 15},
+        {16, 16, 0},
+        {17, 0xFF, 0},
+        {18, 16, 0},
+        {20, 200, 0},
+        {21, 3, 3},
+        {22, 16, 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Checked(c.byte, c.stored), c.expected) << "byte " << c.byte << " value " << int(c.stored);
@@ -217,16 +258,15 @@ TEST_F(BandMemoryTest, WordsNamingUnusableRecordsBecomeOne)
     NewChannelRecord(image, 7, MHz(145.0));
     NewChannelRecord(image, 8, MHz(600.0)); // in no band
     NewChannelRecord(image, 255, MHz(145.0));
-    PutFreq(ImageMap::kScanEdges, MHz(145.0));                      // record 0
-    PutFreq(VfoOffset(0), MHz(26.0));                               // record 10
-    PutFreq(ImageMap::kScanEdges + 32 * 41, MHz(435.0));            // record 41, inside the bitmaps
-    PutFreq(ImageMap::kScanEdges + 32 * 255, MHz(145.0));           // record 255
+    PutFreq(ImageMap::kScanEdges, MHz(145.0));            // record 0
+    PutFreq(VfoOffset(0), MHz(26.0));                     // record 10
+    PutFreq(ImageMap::kScanEdges + 32 * 41, MHz(435.0));  // record 41, inside the bitmaps
+    PutFreq(ImageMap::kScanEdges + 32 * 255, MHz(145.0)); // record 255
     const struct {
         std::uint16_t stored, expected;
     } cases[] = {
-        {1, 1},     {7, 7},     {8, 1},       {9, 1},       {255, 255}, {256, 1},
-        {257, 257}, {258, 1},   {267, 267},   {513, 513},   {553, 1},   {554, 554}, {810, 810},
-        {809, 1},   {811, 1},   {0xFFFF, 1},  {0, 0},
+        {1, 1},     {7, 7},   {8, 1},     {9, 1},     {255, 255}, {256, 1}, {257, 257},  {258, 1}, {267, 267},
+        {513, 513}, {553, 1}, {554, 554}, {810, 810}, {809, 1},   {811, 1}, {0xFFFF, 1}, {0, 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CheckedBandMemoryWord(image, c.stored), c.expected) << c.stored;
