@@ -3,22 +3,24 @@
 #include "channels/codecs/option_lists.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QShowEvent>
 #include <QStringList>
-#include <QValidator>
 
 #include <functional>
 #include <optional>
 #include <string>
 
-// Decides which typed characters reach an edit box. Printable characters
-// outside the set are dropped before the box sees them, so a refused key
-// neither inserts nor replaces the selection; pasted or dropped text loses
-// its refused characters. Text set by the program is not filtered.
-class CharInputFilter : public QValidator {
+// Decides which characters the user may put into an edit box. Printable
+// keys outside the set are dropped before the box sees them, so a refused
+// key neither inserts nor replaces the selection; pasted and composed text
+// loses its refused characters; drops are refused. Text set by the program
+// is never filtered, so a cell's text shows as it is.
+class CharInputFilter : public QObject {
     Q_OBJECT
 public:
     explicit CharInputFilter(QObject* parent = nullptr);
@@ -33,21 +35,24 @@ public:
     // delimiter); asked for each character after the set above.
     void setCharCheck(std::function<bool(QChar)> check) { m_check = std::move(check); }
 
-    bool accepts(QChar c) const;      // c as typed
+    bool accepts(QChar c) const;                 // c as typed
     QString filtered(const QString& text) const; // upper-cased, refused characters removed
 
     void attach(QLineEdit* edit);
     void attach(QComboBox* editableCombo);
-
-    State validate(QString& input, int& pos) const override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QChar shown(QChar c) const { return m_upperCase ? c.toUpper() : c; }
+    bool active() const { return m_chars || m_upperCase || m_check; }
+    bool filterKey(QObject* watched, QKeyEvent* key);
+    bool filterInputMethod(QObject* watched, QInputMethodEvent* event);
+    bool contextMenu(QLineEdit* edit, QContextMenuEvent* event);
+    void insertFiltered(QLineEdit* edit, const QString& text);
 
-    std::optional<std::string> m_chars; // none: everything passes
+    std::optional<std::string> m_chars; // none: every character passes
     bool m_lettersAndDigits = false;
     bool m_upperCase = false;
     std::function<bool(QChar)> m_check;
@@ -69,8 +74,7 @@ public:
 };
 
 // The session logic shared by the three editors.
-template <class Widget>
-class CellEditorBase : public Widget, public CCellEditor {
+template <class Widget> class CellEditorBase : public Widget, public CCellEditor {
 public:
     explicit CellEditorBase(QWidget* parent) : Widget(parent)
     {
@@ -136,10 +140,12 @@ private:
             announceEnter();
     }
     // Hiding a focused widget would pass the focus to whatever comes next in
-    // the tab order; the grid under the editor is where it belongs.
+    // the tab order; the grid under the editor is where it belongs. When the
+    // window itself lost the focus, the grid is where it comes back to.
     void handFocusBack()
     {
-        if (Widget::hasFocus() && Widget::parentWidget())
+        const bool focused = Widget::hasFocus() || Widget::window()->focusWidget() == this;
+        if (focused && Widget::parentWidget())
             Widget::parentWidget()->setFocus(Qt::OtherFocusReason);
     }
 
@@ -155,7 +161,10 @@ public:
     CharInputFilter* filter() const { return m_filter; }
     void setCharFilter(const CharFilter& filter) { m_filter->setAccepted(filter); }
     void setUpperCase(bool on) { m_filter->setUpperCase(on); }
-    void setCharCheck(std::function<bool(QChar)> check) { m_filter->setCharCheck(std::move(check)); }
+    void setCharCheck(std::function<bool(QChar)> check)
+    {
+        m_filter->setCharCheck(std::move(check));
+    }
 
     // The text, all of it selected so that typing replaces it.
     void setCellText(const QString& text) override;
@@ -210,7 +219,10 @@ public:
     CharInputFilter* filter() const { return m_filter; }
     void setCharFilter(const CharFilter& filter) { m_filter->setAccepted(filter); }
     void setUpperCase(bool on) { m_filter->setUpperCase(on); }
-    void setCharCheck(std::function<bool(QChar)> check) { m_filter->setCharCheck(std::move(check)); }
+    void setCharCheck(std::function<bool(QChar)> check)
+    {
+        m_filter->setCharCheck(std::move(check));
+    }
 
     // The edit text, all of it selected; the list is not searched.
     void setCellText(const QString& text) override;

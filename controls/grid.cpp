@@ -22,12 +22,21 @@ int MulDivRound(int a, int b, int c)
     return static_cast<int>(num >= 0 ? (num + half) / c : -((-num + half) / c));
 }
 
-int SaneDpi(int dpi) { return dpi > 0 ? dpi : 96; }
+int SaneDpi(int dpi)
+{
+    return dpi > 0 ? dpi : 96;
+}
 } // namespace
 
-int TwipsToPixels(int twips, int dpi) { return MulDivRound(twips, SaneDpi(dpi), kTwipsPerInch); }
+int TwipsToPixels(int twips, int dpi)
+{
+    return MulDivRound(twips, SaneDpi(dpi), kTwipsPerInch);
+}
 
-int PixelsToTwips(int pixels, int dpi) { return MulDivRound(pixels, kTwipsPerInch, SaneDpi(dpi)); }
+int PixelsToTwips(int pixels, int dpi)
+{
+    return MulDivRound(pixels, kTwipsPerInch, SaneDpi(dpi));
+}
 
 QColor ColorFromColorRef(quint32 colorRef)
 {
@@ -61,20 +70,44 @@ CGrid::~CGrid() = default;
 
 // --- Shape ---
 
-void CGrid::setRows(int rows) { applyShape(rows, cols(), fixedRows(), fixedCols()); }
-void CGrid::setCols(int cols) { applyShape(rows(), cols, fixedRows(), fixedCols()); }
-void CGrid::setFixedRows(int rows) { applyShape(this->rows(), cols(), rows, fixedCols()); }
-void CGrid::setFixedCols(int cols) { applyShape(rows(), this->cols(), fixedRows(), cols); }
+void CGrid::setRows(int rows)
+{
+    applyShape(rows, cols(), fixedRows(), fixedCols());
+}
+void CGrid::setCols(int cols)
+{
+    applyShape(rows(), cols, fixedRows(), fixedCols());
+}
+void CGrid::setFixedRows(int rows)
+{
+    applyShape(this->rows(), cols(), rows, fixedCols());
+}
+void CGrid::setFixedCols(int cols)
+{
+    applyShape(rows(), this->cols(), fixedRows(), cols);
+}
 
 void CGrid::setShape(int rows, int cols, int fixedRows, int fixedCols)
 {
     applyShape(rows, cols, fixedRows, fixedCols);
 }
 
-int CGrid::rows() const { return m_model->rows(); }
-int CGrid::cols() const { return m_model->cols(); }
-int CGrid::fixedRows() const { return m_model->fixedRows(); }
-int CGrid::fixedCols() const { return m_model->fixedCols(); }
+int CGrid::rows() const
+{
+    return m_model->rows();
+}
+int CGrid::cols() const
+{
+    return m_model->cols();
+}
+int CGrid::fixedRows() const
+{
+    return m_model->fixedRows();
+}
+int CGrid::fixedCols() const
+{
+    return m_model->fixedCols();
+}
 
 void CGrid::applyShape(int rows, int cols, int fixedRows, int fixedCols)
 {
@@ -195,23 +228,41 @@ void CGrid::setColAlignment(int col, Qt::Alignment alignment)
         m_view->corner()->update();
 }
 
-Qt::Alignment CGrid::colAlignment(int col) const { return m_model->alignment(col); }
+Qt::Alignment CGrid::colAlignment(int col) const
+{
+    return m_model->alignment(col);
+}
 
-int CGrid::twipsToPixelsX(int twips) const { return TwipsToPixels(twips, logicalDpiX()); }
-int CGrid::twipsToPixelsY(int twips) const { return TwipsToPixels(twips, logicalDpiY()); }
+int CGrid::twipsToPixelsX(int twips) const
+{
+    return TwipsToPixels(twips, logicalDpiX());
+}
+int CGrid::twipsToPixelsY(int twips) const
+{
+    return TwipsToPixels(twips, logicalDpiY());
+}
 
 // --- Content ---
 
-QString CGrid::text(int row, int col) const { return m_model->text(row, col); }
+QString CGrid::text(int row, int col) const
+{
+    return m_model->text(row, col);
+}
 
-void CGrid::setText(int row, int col, const QString& text) { m_model->setText(row, col, text); }
+void CGrid::setText(int row, int col, const QString& text)
+{
+    m_model->setText(row, col, text);
+}
 
 void CGrid::setCellBackground(int row, int col, const QColor& color)
 {
     m_model->setBackground(row, col, color);
 }
 
-QColor CGrid::cellBackground(int row, int col) const { return m_model->background(row, col); }
+QColor CGrid::cellBackground(int row, int col) const
+{
+    return m_model->background(row, col);
+}
 
 void CGrid::setRedraw(bool on)
 {
@@ -241,9 +292,15 @@ int CGrid::col() const
     return current.isValid() ? m_model->gridCol(current) : -1;
 }
 
-void CGrid::setRow(int row) { setCurrentCell(row, col() >= 0 ? col() : fixedCols()); }
+void CGrid::setRow(int row)
+{
+    setCurrentCell(row, col() >= 0 ? col() : fixedCols());
+}
 
-void CGrid::setCol(int col) { setCurrentCell(row() >= 0 ? row() : fixedRows(), col); }
+void CGrid::setCol(int col)
+{
+    setCurrentCell(row() >= 0 ? row() : fixedRows(), col);
+}
 
 void CGrid::setCurrentCell(int row, int col)
 {
@@ -263,9 +320,9 @@ QRect CGrid::cellPixelRect() const
 
 QRect CGrid::cellRect() const
 {
-    const QRect px = cellPixelRect();
-    if (px.isNull())
+    if (!m_view->currentIndex().isValid())
         return {};
+    const QRect px = cellPixelRect();
     const int dx = logicalDpiX();
     const int dy = logicalDpiY();
     return QRect(PixelsToTwips(px.x(), dx), PixelsToTwips(px.y(), dy),

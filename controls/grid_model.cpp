@@ -98,8 +98,8 @@ void GridModel::setAlignment(int col, Qt::Alignment alignment)
     if (m_batching)
         return;
     if (col >= m_fixedCols && rowCount() > 0)
-        emit dataChanged(index(0, col - m_fixedCols),
-                         index(rowCount() - 1, col - m_fixedCols), {Qt::TextAlignmentRole});
+        emit dataChanged(index(0, col - m_fixedCols), index(rowCount() - 1, col - m_fixedCols),
+                         {Qt::TextAlignmentRole});
     if (col >= m_fixedCols && m_fixedRows > 0)
         emit headerDataChanged(Qt::Horizontal, col - m_fixedCols, col - m_fixedCols);
     if (col < m_fixedCols && rowCount() > 0)
@@ -162,7 +162,8 @@ int GridModel::columnCount(const QModelIndex& parent) const
 
 QVariant GridModel::data(const QModelIndex& index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (!index.isValid() ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     const Cell* c = cell(gridRow(index), gridCol(index));
     switch (role) {
@@ -201,7 +202,8 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 
 Qt::ItemFlags GridModel::flags(const QModelIndex& index) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (!index.isValid() ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return Qt::NoItemFlags;
     // Cells are never edited through the view: editors are placed over them.
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;

@@ -101,8 +101,8 @@ GridView::GridView(GridModel* model, QWidget* parent)
     setCornerButtonEnabled(false);
     setDragEnabled(false);
 
-    for (QHeaderView* heading : {static_cast<QHeaderView*>(m_columnHeadings),
-                                 static_cast<QHeaderView*>(m_rowHeadings)})
+    for (QHeaderView* heading :
+         {static_cast<QHeaderView*>(m_columnHeadings), static_cast<QHeaderView*>(m_rowHeadings)})
         heading->viewport()->installEventFilter(this);
     // The corner over the row headings shows the cells that are fixed both ways.
     m_corner = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
@@ -204,7 +204,8 @@ void GridView::paintCorner()
         int x = 0;
         for (size_t c = 0; c < widths.size(); ++c) {
             const int col = static_cast<int>(c);
-            PaintHeadingCell(&painter, m_corner, QRect(x, y, widths[c], heights[r]),
+            // Drawn as the headings are: the corner button itself is disabled.
+            PaintHeadingCell(&painter, m_columnHeadings, QRect(x, y, widths[c], heights[r]),
                              m_model->text(static_cast<int>(r), col), m_model->alignment(col));
             x += widths[c];
         }

@@ -1,54 +1,15 @@
-// CGrid driven through its real table, headings and editors, offscreen.
-#include "controls/cell_editors.h"
+// CGrid driven through its real table and headings, offscreen.
 #include "controls/grid.h"
 #include "controls/grid_model.h"
+#include "tests/controls/grid_window.h"
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
-#include <QLineEdit>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
-#include <QVBoxLayout>
 #include <QtTest>
 
 #include <memory>
-
-namespace {
-
-// A window with the grid and one other control to take the focus away.
-struct Window {
-    QWidget top;
-    CGrid* grid;
-    QLineEdit* other;
-
-    Window(int rows, int cols)
-    {
-        auto* layout = new QVBoxLayout(&top);
-        grid = new CGrid;
-        other = new QLineEdit;
-        layout->addWidget(grid);
-        layout->addWidget(other);
-        grid->setShape(rows, cols, 1, 1);
-        top.resize(640, 420);
-    }
-    bool show()
-    {
-        top.show();
-        top.activateWindow();
-        return QTest::qWaitForWindowActive(&top);
-    }
-    QTableView* view() const { return grid->findChild<QTableView*>(); }
-    // Centre of a cell in the table's viewport, after scrolling it into view.
-    QPoint cellCentre(int row, int col) const
-    {
-        const QModelIndex index = grid->model()->indexOf(row, col);
-        view()->scrollTo(index);
-        return view()->visualRect(index).center();
-    }
-};
-
-} // namespace
 
 class GridTest : public QObject {
     Q_OBJECT
@@ -69,11 +30,6 @@ private slots:
     void cellRectIsVisualRect();
     void clickMovesCurrentBeforeReporting();
     void headingClickReportsFixedCell();
-    void editorCommitsOnceOnFocusLoss();
-    void clickOnOtherCellCommitsToEditedCell();
-    void enterCommitsAndHandsFocusBack();
-    void focusGridCommitsHideEditorsDiscards();
-    void scrollingCommitsAndHides();
     void redrawOffDefersNotification();
     void backgroundAndAlignment();
     void modelPassesTester();
@@ -111,7 +67,7 @@ void GridTest::shapeKeepsTextsInside()
 
 void GridTest::fixedCellsNeverBecomeCurrent()
 {
-    Window w(20, 5);
+    GridWindow w(20, 5);
     QVERIFY(w.show());
     CGrid& grid = *w.grid;
     QCOMPARE(grid.row(), 1);
@@ -216,7 +172,7 @@ void GridTest::pixelsTwipsRoundTrip()
 
 void GridTest::layoutInTwips()
 {
-    Window w(10, 5);
+    GridWindow w(10, 5);
     QVERIFY(w.show());
     CGrid& grid = *w.grid;
     const int dx = grid.logicalDpiX();
@@ -279,7 +235,7 @@ void GridTest::keyboardMoves()
     QFETCH(int, toRow);
     QFETCH(int, toCol);
 
-    Window w(5, 4);
+    GridWindow w(5, 4);
     QVERIFY(w.show());
     w.grid->setWrapKeys(wrap);
     w.grid->setCurrentCell(row, col);
@@ -297,7 +253,7 @@ void GridTest::keyboardMoves()
 
 void GridTest::viewConsumesKeys()
 {
-    Window w(5, 4);
+    GridWindow w(5, 4);
     QVERIFY(w.show());
     w.grid->setWrapKeys(true);
     w.grid->setCurrentCell(1, 3);
@@ -328,7 +284,7 @@ void GridTest::cellRectIsVisualRect()
 {
     QFETCH(int, row);
     QFETCH(int, col);
-    Window w(801, 12);
+    GridWindow w(801, 12);
     w.grid->setColWidth(-1, 1100);
     w.grid->setColWidth(0, 500);
     w.grid->setRowHeight(-1, 300);
@@ -353,7 +309,7 @@ void GridTest::cellRectIsVisualRect()
 
 void GridTest::clickMovesCurrentBeforeReporting()
 {
-    Window w(801, 12);
+    GridWindow w(801, 12);
     QVERIFY(w.show());
     CGrid& grid = *w.grid;
     QList<QList<int>> clicks; // row, col, current row, current col
@@ -378,7 +334,7 @@ void GridTest::clickMovesCurrentBeforeReporting()
 
 void GridTest::headingClickReportsFixedCell()
 {
-    Window w(20, 6);
+    GridWindow w(20, 6);
     QVERIFY(w.show());
     CGrid& grid = *w.grid;
     grid.setCurrentCell(3, 3);
@@ -397,148 +353,6 @@ void GridTest::headingClickReportsFixedCell()
     QCOMPARE(clicks.at(1), (QList<QVariant>{5, 0}));
     QCOMPARE(grid.row(), 3);
     QCOMPARE(grid.col(), 3);
-}
-
-void GridTest::editorCommitsOnceOnFocusLoss()
-{
-    Window w(20, 6);
-    QVERIFY(w.show());
-    CGrid& grid = *w.grid;
-    grid.setText(2, 3, QStringLiteral("145.00000"));
-    grid.setCurrentCell(2, 3);
-    auto* editor = new CCellLineEdit(&grid);
-    QSignalSpy committed(editor, &CCellLineEdit::committed);
-
-    editor->setCellText(grid.text(2, 3));
-    grid.placeEditor(editor);
-    QVERIFY(editor->isVisible());
-    QVERIFY(editor->hasFocus());
-    QCOMPARE(grid.openEditor(), editor);
-    QCOMPARE(editor->geometry(), grid.cellPixelRect().adjusted(0, 0, 1, 1));
-    QCOMPARE(grid.editorRow(), 2);
-    QCOMPARE(grid.editorCol(), 3);
-
-    QTest::keyClicks(editor, QStringLiteral("146.5"));
-    w.other->setFocus();
-    QCOMPARE(committed.count(), 1);
-    QCOMPARE(committed.at(0).at(0).toString(), QStringLiteral("146.5"));
-    QVERIFY(editor->isHidden());
-    QCOMPARE(grid.openEditor(), nullptr);
-
-    grid.focusGrid();
-    w.other->setFocus();
-    grid.focusGrid();
-    QCOMPARE(committed.count(), 1);
-}
-
-void GridTest::clickOnOtherCellCommitsToEditedCell()
-{
-    Window w(20, 6);
-    QVERIFY(w.show());
-    CGrid& grid = *w.grid;
-    grid.setCurrentCell(2, 3);
-    auto* editor = new CCellLineEdit(&grid);
-    QList<QList<int>> commits; // edited row and col, current row and col
-    connect(editor, &CCellLineEdit::committed, &grid, [&](const QString&) {
-        commits << QList<int>{grid.editorRow(), grid.editorCol(), grid.row(), grid.col()};
-    });
-    grid.placeEditor(editor);
-    QTest::keyClicks(editor, QStringLiteral("12"));
-
-    QTest::mouseClick(w.view()->viewport(), Qt::LeftButton, {}, w.cellCentre(5, 1));
-    QCOMPARE(commits, (QList<QList<int>>{{2, 3, 2, 3}})); // committed before the move
-    QCOMPARE(grid.row(), 5);
-    QCOMPARE(grid.col(), 1);
-    QVERIFY(w.view()->hasFocus());
-}
-
-void GridTest::enterCommitsAndHandsFocusBack()
-{
-    Window w(20, 6);
-    QVERIFY(w.show());
-    CGrid& grid = *w.grid;
-    grid.setCurrentCell(4, 2);
-    auto* editor = new CCellLineEdit(&grid);
-    QStringList events;
-    connect(editor, &CCellLineEdit::committed, &grid,
-            [&](const QString& t) { events << QStringLiteral("committed ") + t; });
-    connect(editor, &CCellLineEdit::enterPressed, &grid, [&] {
-        events << QStringLiteral("enter");
-        // What a view does next: move on and edit the next cell.
-        grid.setCol(grid.col() + 1);
-        editor->setCellText(QString());
-        grid.placeEditor(editor);
-    });
-    grid.placeEditor(editor);
-    QTest::keyClicks(editor, QStringLiteral("abc"));
-    QTest::keyClick(editor, Qt::Key_Return);
-    QCOMPARE(events, (QStringList{QStringLiteral("committed abc"), QStringLiteral("enter")}));
-    QVERIFY(editor->isVisible());
-    QCOMPARE(grid.editorCol(), 3);
-
-    // The second session ends by Enter without a follow-up.
-    disconnect(editor, &CCellLineEdit::enterPressed, &grid, nullptr);
-    QTest::keyClicks(editor, QStringLiteral("d"));
-    QTest::keyClick(editor, Qt::Key_Enter);
-    QCOMPARE(events.size(), 3);
-    QCOMPARE(events.last(), QStringLiteral("committed d"));
-    QVERIFY(editor->isHidden());
-    QVERIFY(w.view()->hasFocus());
-}
-
-void GridTest::focusGridCommitsHideEditorsDiscards()
-{
-    Window w(20, 6);
-    QVERIFY(w.show());
-    CGrid& grid = *w.grid;
-    auto* edit = new CCellLineEdit(&grid);
-    auto* list = new CCellDropList(&grid);
-    list->setItems(QStringList{QStringLiteral("Two"), QStringLiteral("Single")});
-    QSignalSpy editCommits(edit, &CCellLineEdit::committed);
-    QSignalSpy listCommits(list, &CCellDropList::committed);
-
-    grid.placeEditor(edit);
-    QTest::keyClicks(edit, QStringLiteral("7"));
-    grid.focusGrid();
-    QCOMPARE(editCommits.count(), 1);
-    QVERIFY(edit->isHidden());
-    QVERIFY(w.view()->hasFocus());
-
-    // Placing another editor commits the open one first.
-    grid.placeEditor(edit);
-    list->setCellText(QStringLiteral("Single"));
-    grid.placeEditor(list);
-    QCOMPARE(editCommits.count(), 2);
-    QVERIFY(list->hasFocus());
-
-    grid.hideEditors();
-    QVERIFY(list->isHidden());
-    QVERIFY(w.view()->hasFocus());
-    w.other->setFocus();
-    QCOMPARE(listCommits.count(), 0);
-}
-
-void GridTest::scrollingCommitsAndHides()
-{
-    Window w(801, 12);
-    QVERIFY(w.show());
-    CGrid& grid = *w.grid;
-    grid.setCurrentCell(2, 3);
-    auto* editor = new CCellCombo(&grid);
-    QSignalSpy committed(editor, &CCellCombo::committed);
-    QSignalSpy scrolled(&grid, &CGrid::scrolled);
-    grid.placeEditor(editor);
-    QTest::keyClicks(editor, QStringLiteral("88.5"));
-
-    w.view()->verticalScrollBar()->setValue(100);
-    QCOMPARE(committed.count(), 1);
-    QCOMPARE(committed.at(0).at(0).toString(), QStringLiteral("88.5"));
-    QVERIFY(editor->isHidden());
-    QVERIFY(w.view()->hasFocus());
-    QVERIFY(scrolled.count() >= 1);
-
-    w.view()->horizontalScrollBar()->setValue(3);
-    QCOMPARE(committed.count(), 1);
 }
 
 void GridTest::redrawOffDefersNotification()
