@@ -2,9 +2,26 @@
 
 #include <QDate>
 
+#include <algorithm>
+
 namespace {
-bool IsAlnum(std::uint8_t c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsPrintable(std::uint8_t c) { return c >= 0x20 && c <= 0x7E; }
+bool IsAlnumByte(std::uint8_t c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsPrintableByte(std::uint8_t c) { return c >= 0x20 && c <= 0x7E; }
+
+template <typename Pred>
+void CopyWhile(RadioImage& image, std::uint32_t at, int max, const QString& text, Pred ok)
+{
+    for (qsizetype i = 0; i < text.size() && i < max && ok(text[i]); ++i)
+        image[at + static_cast<std::uint32_t>(i)] = static_cast<std::uint8_t>(text[i].unicode());
+}
+
+// Upper case as the C locale has it: only a..z change.
+QChar AsciiUpper(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u >= u'a' && u <= u'z' ? QChar(static_cast<char16_t>(u - (u'a' - u'A'))) : c;
+}
+constexpr char16_t kBackspace = 0x08;
 
 template <typename Pred>
 QString TextWhile(const RadioImage& image, std::uint32_t at, int max, Pred ok)
@@ -71,8 +88,46 @@ QString FormatProgramDate(const RadioImage& image)
 ModelIdentity ReadModelIdentity(const RadioImage& image)
 {
     using namespace ModelInfo;
-    return {TextWhile(image, kSerial, kSerialLength, IsAlnum),
-            TextWhile(image, kModelName, kModelNameLength, IsAlnum),
-            TextWhile(image, kModelCode, kModelCodeLength, IsPrintable),
-            TextWhile(image, kFirmware, kFirmwareLength, IsPrintable), FormatProgramDate(image)};
+    return {TextWhile(image, kSerial, kSerialLength, IsAlnumByte),
+            TextWhile(image, kModelName, kModelNameLength, IsAlnumByte),
+            TextWhile(image, kModelCode, kModelCodeLength, IsPrintableByte),
+            TextWhile(image, kFirmware, kFirmwareLength, IsPrintableByte), FormatProgramDate(image)};
+}
+
+bool ModelInfo::IsLetterOrDigit(QChar c) { return c.unicode() < 0x80 && IsAlnumByte(static_cast<std::uint8_t>(c.unicode())); }
+
+bool ModelInfo::IsPrintable(QChar c) { return c.unicode() < 0x80 && IsPrintableByte(static_cast<std::uint8_t>(c.unicode())); }
+
+bool ModelInfo::AcceptsLetterOrDigitKey(QChar typed)
+{
+    return typed.unicode() == kBackspace || IsLetterOrDigit(AsciiUpper(typed));
+}
+
+bool ModelInfo::AcceptsPrintableKey(QChar typed)
+{
+    return typed.unicode() == kBackspace || IsPrintable(AsciiUpper(typed));
+}
+
+void WriteModelIdentity(RadioImage& image, const QString& serial, const QString& modelName,
+                        const QString& modelCode)
+{
+    using namespace ModelInfo;
+    std::fill(image.begin() + kSerial, image.begin() + kEditableEnd, std::uint8_t{0xFF});
+    CopyWhile(image, kSerial, kSerialLength, serial, IsLetterOrDigit);
+    CopyWhile(image, kModelName, kModelNameLength, modelName, IsLetterOrDigit);
+    CopyWhile(image, kModelCode, kModelCodeLength, modelCode, ModelInfo::IsPrintable);
+}
+
+QString ReadCustomData(const RadioImage& image)
+{
+    using namespace CustomData;
+    return TextWhile(image, kOffset, kLength, [](std::uint8_t c) { return c != 0x00 && c != 0xFF; });
+}
+
+void WriteCustomData(RadioImage& image, const QString& text)
+{
+    using namespace CustomData;
+    std::fill(image.begin() + kOffset, image.begin() + kOffset + kLength, std::uint8_t{0xFF});
+    const QByteArray bytes = text.left(kLength).toLatin1(); // one byte per character
+    std::copy(bytes.begin(), bytes.end(), image.begin() + kOffset);
 }

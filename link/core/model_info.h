@@ -31,3 +31,36 @@ struct ModelIdentity {
 ModelIdentity ReadModelIdentity(const RadioImage& image);
 // The date field as text, empty when it is not a valid calendar date.
 QString FormatProgramDate(const RadioImage& image);
+
+namespace ModelInfo {
+// The three editable fields together; the date and firmware are never written.
+inline constexpr std::uint32_t kEditableEnd = 0xFF20;
+
+// Character classes of the record (ASCII only: one byte per character).
+bool IsLetterOrDigit(QChar c);
+bool IsPrintable(QChar c);
+
+// The keyboard filters of the edit boxes. The character is tested in upper
+// case (ASCII letters only, as the radio's character set has no others) and,
+// when it passes, goes on as typed. Backspace always passes.
+bool AcceptsLetterOrDigitKey(QChar typed);
+bool AcceptsPrintableKey(QChar typed);
+} // namespace ModelInfo
+
+// Writes the three editable fields: 0xFF00..0xFF1F become 0xFF, then each
+// text is copied from its start while its characters are of the field's
+// class, up to the field's length. Nothing outside that area changes.
+void WriteModelIdentity(RadioImage& image, const QString& serial, const QString& modelName,
+                        const QString& modelCode);
+
+// The free text just below the identity record, at 0xFEE0: up to 32 single-byte
+// characters, ending at the first 0x00 or 0xFF.
+namespace CustomData {
+inline constexpr std::uint32_t kOffset = 0xFEE0;
+inline constexpr int kLength = 32;
+} // namespace CustomData
+
+QString ReadCustomData(const RadioImage& image);
+// 0xFEE0..0xFEFF become 0xFF, then up to 32 characters of the text go in
+// unfiltered; a character outside Latin-1 is stored as '?'.
+void WriteCustomData(RadioImage& image, const QString& text);

@@ -1,0 +1,135 @@
+#include "channels/channel_edit_dialog.h"
+
+#include "channels/codecs/decimal.h"
+#include "channels/codecs/option_lists.h"
+#include "channels/core/record_rules.h"
+#include "channels/record_form.h"
+#include "controls/cell_editors.h"
+#include "controls/up_down.h"
+#include "shell/core/radio_image.h"
+
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+CChannelEditDlg::CChannelEditDlg(QWidget* parent, int channel, const QString& rxText)
+    : QDialog(parent), m_channel(std::clamp(channel, 1, kEditableChannels))
+{
+    setObjectName(QString::number(kTemplateId));
+    setWindowTitle(tr("Channel edit"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    m_number = new QLineEdit(this);
+    m_number->setObjectName(QString::number(RecordIds::kChannelNumber));
+    m_number->setMaxLength(3);
+    auto* digits = new CharInputFilter(m_number);
+    digits->setAccepted(DigitCharFilter);
+    digits->attach(m_number);
+    m_number->installEventFilter(this);
+    m_spin = new CUpDown(m_number, this);
+    m_spin->setObjectName(QString::number(RecordIds::kChannelSpin));
+    m_spin->setRange(1, kEditableChannels);
+    connect(m_spin, &CUpDown::deltaPos, this, &CChannelEditDlg::StepChannel);
+
+    m_form = new CRecordForm(RecordFormOptions::ChannelEdit(), this);
+
+    auto* top = new QHBoxLayout;
+    top->setContentsMargins(12, 12, 12, 0);
+    auto* label = new QLabel(tr("Channel number"), this);
+    label->setBuddy(m_number);
+    m_number->setFixedWidth(60);
+    top->addWidget(label);
+    top->addWidget(m_number);
+    top->addWidget(m_spin);
+    top->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(top);
+    layout->addWidget(m_form);
+
+    // The caller's text stands until the channel is shown, which is at once.
+    Q_UNUSED(rxText);
+    m_number->setText(QString::number(m_channel));
+    ShowChannel(m_channel);
+}
+
+void CChannelEditDlg::Run(QWidget* parent, int channel, const QString& rxText)
+{
+    CChannelEditDlg dlg(parent, channel, rxText);
+    dlg.exec();
+}
+
+void CChannelEditDlg::ShowChannel(int channel)
+{
+    m_channel = channel;
+    m_form->SetTarget(ImageMap::ChannelOffset(static_cast<std::uint32_t>(channel)), channel);
+    m_form->ShowRecord();
+}
+
+void CChannelEditDlg::WriteChannel() { m_form->WriteRecord(); }
+
+void CChannelEditDlg::StepChannel(int delta)
+{
+    if (m_closed)
+        return;
+    // The arrows belong to the number box: a box left for them is accepted first.
+    m_form->CommitPending(m_number);
+    WriteChannel();
+    const int next = StepChannelNumber(m_channel, delta);
+    m_number->setText(QString::number(next));
+    ShowChannel(next);
+}
+
+void CChannelEditDlg::ChannelNumberLeft()
+{
+    if (m_closed || TextToInt(m_number->text()) == m_channel)
+        return;
+    WriteChannel();
+    const int next = ClampChannelNumber(m_number->text());
+    m_number->setText(QString::number(next));
+    ShowChannel(next);
+}
+
+bool CChannelEditDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_number && event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        ChannelNumberLeft();
+    return QDialog::eventFilter(watched, event);
+}
+
+void CChannelEditDlg::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+CChannelEditDlg::~CChannelEditDlg() { Finish(); }
+
+void CChannelEditDlg::Finish()
+{
+    if (m_closed)
+        return;
+    m_closed = true;
+    m_form->CommitPending();
+    WriteChannel();
+    m_form->Freeze();
+}
+
+void CChannelEditDlg::done(int result)
+{
+    Finish();
+    QDialog::done(result);
+}

@@ -1,0 +1,85 @@
+#include "channels/core/commit_freq.h"
+
+#include "channels/codecs/band_table.h"
+#include "channels/codecs/decimal.h"
+#include "channels/codecs/text_codecs.h"
+#include "channels/core/channel_row.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kVhfBand = 4; // the receive bands whose channels can transmit
+constexpr int kUhfBand = 7;
+constexpr std::int64_t kHighestStorable = 99999999; // eight BCD digits
+
+bool IsTransmitCapable(std::int64_t v)
+{
+    const int band = BandIndexOf(v);
+    return band == kVhfBand || band == kUhfBand;
+}
+
+// Row 1 given a value it cannot transmit on: the old text while that could,
+// else the lower limit of the first enabled transmit band (VHF before UHF),
+// else nothing.
+QString TransmitCapableFallback(const QString& old)
+{
+    if (!old.isEmpty() && IsTransmitCapable(ParseMHz(old)))
+        return old;
+    const BandTable& t = bandTable();
+    for (std::size_t i = 0; i < t.txEnabled.size(); ++i)
+        if (t.txEnabled[i])
+            return FormatMHz(t.txLower[i]);
+    return {};
+}
+
+FreqCellCommit SetCell(const QString& text) { return {FreqCellCommit::kSetCell, text, 0, false}; }
+
+} // namespace
+
+std::int64_t TableFreqValue(const QString& typed)
+{
+    std::int64_t v = ParseMHz(typed);
+    if (v == 0)
+        return 0;
+    int band = BandIndexOf(v);
+    if (band < 0) {
+        if (const int first = FirstEnabledBand(); first >= 0) {
+            band = first;
+            v = bandTable().rxLower[static_cast<std::size_t>(first)];
+        }
+    }
+    return std::clamp<std::int64_t>(SnapChannelRaster(v, band), 0, kHighestStorable);
+}
+
+FreqCellCommit CommitFreqRule(int row, int column, const QString& typed, const QString& rxText,
+                              const QString& txText)
+{
+    const std::int64_t v = TableFreqValue(typed);
+    const bool hasRx = !rxText.isEmpty();
+    const bool firstRow = row == 1;
+
+    if (column == kColumnRx) {
+        if (v == 0) {
+            if (firstRow)
+                return {};
+            return {FreqCellCommit::kClearRow, QString(), 0, hasRx};
+        }
+        if (!hasRx)
+            return {FreqCellCommit::kNewChannel, QString(), static_cast<std::uint32_t>(v), false};
+        if (firstRow && !IsTransmitCapable(v))
+            return SetCell(TransmitCapableFallback(rxText));
+        return SetCell(FormatMHz(v));
+    }
+
+    if (column == kColumnTx) {
+        if (!hasRx)
+            return SetCell(QString());
+        if (v == 0)
+            return {};
+        if (firstRow && !IsTransmitCapable(v))
+            return SetCell(TransmitCapableFallback(txText));
+        return SetCell(FormatMHz(v));
+    }
+    return {};
+}

@@ -1,0 +1,664 @@
+#include "channels/record_form.h"
+
+#include "channels/codecs/decimal.h"
+#include "channels/codecs/option_lists.h"
+#include "channels/codecs/text_codecs.h"
+#include "channels/core/record_rules.h"
+#include "controls/cell_editors.h"
+#include "settings/edit_widgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <limits>
+
+using namespace ChannelLayout;
+namespace Id = RecordIds;
+
+namespace {
+
+constexpr int kSignallingDecodeEntries = 16;
+constexpr int kPowerHigh = 3;
+const char* const kDefaultStep = "12.5";
+
+QStringList Items(OptionList list)
+{
+    QStringList items;
+    for (const char* item : list)
+        items << QString::fromLatin1(item);
+    return items;
+}
+
+QComboBox* MakeList(QWidget* parent, int id, const QStringList& items)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::number(id));
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+    return combo;
+}
+
+void Filter(QLineEdit* edit, const CharFilter& chars)
+{
+    auto* filter = new CharInputFilter(edit);
+    filter->setAccepted(chars);
+    filter->attach(edit);
+}
+
+QLineEdit* MakeEdit(QWidget* parent, int id, int maxLength, const CharFilter& chars)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::number(id));
+    edit->setMaxLength(maxLength);
+    Filter(edit, chars);
+    return edit;
+}
+
+// A list the user may also type into (tones and codes).
+QComboBox* MakeTypedList(QWidget* parent, int id, const QStringList& items, int maxLength,
+                         const CharFilter& chars)
+{
+    QComboBox* combo = MakeList(parent, id, items);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr); // typed digits stay as typed
+    combo->lineEdit()->setMaxLength(maxLength);
+    auto* filter = new CharInputFilter(combo);
+    filter->setAccepted(chars);
+    filter->attach(combo);
+    return combo;
+}
+
+QCheckBox* MakeCheck(QWidget* parent, int id)
+{
+    auto* box = new QCheckBox(parent);
+    box->setObjectName(QString::number(id));
+    return box;
+}
+
+// An index outside the list leaves the list without a selection.
+void SelectIndex(QComboBox* combo, unsigned index)
+{
+    const int i = static_cast<int>(index);
+    combo->setCurrentIndex(i < combo->count() ? i : -1);
+}
+
+void SelectText(QComboBox* combo, const QString& text)
+{
+    combo->setCurrentIndex(combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive));
+}
+
+unsigned Index(const QComboBox* combo) { return static_cast<unsigned>(std::max(combo->currentIndex(), 0)); }
+
+unsigned Bit(const QCheckBox* box) { return box->isChecked() ? 1u : 0u; }
+
+void ReplaceItems(QComboBox* combo, const QStringList& items, const QString& select)
+{
+    combo->clear();
+    combo->addItems(items);
+    SelectText(combo, select);
+}
+
+std::uint32_t FreqOf(const QString& text)
+{
+    return static_cast<std::uint32_t>(
+        std::clamp<std::int64_t>(ParseMHz(text), 0, std::numeric_limits<std::uint32_t>::max()));
+}
+
+QString DcsText(unsigned code) { return QStringLiteral("%1").arg(code, 3, 10, QLatin1Char('0')); }
+
+} // namespace
+
+RecordFormOptions RecordFormOptions::ChannelEdit()
+{
+    RecordFormOptions o;
+    o.rules = FreqRules::Channel;
+    o.direction = DirectionWrite::Keep;
+    o.acceptRxOnEnter = true;
+    o.hidden = {Id::kTxStop, Id::kReverseBackup, Id::kStep, Id::kOffsetDirection, Id::kOffset};
+    return o;
+}
+
+RecordFormOptions RecordFormOptions::ScanEdge()
+{
+    RecordFormOptions o;
+    o.rules = FreqRules::ScanEdge;
+    o.direction = DirectionWrite::DeriveUnlessFree;
+    o.hidden = {Id::kTxStop, Id::kReverseBackup, Id::kStep, Id::kOffsetDirection, Id::kOffset};
+    o.labels = {{Id::kDecodeType, QT_TRANSLATE_NOOP("CRecordForm", "Deocde type")},
+                {Id::kReverseBackup, QT_TRANSLATE_NOOP("CRecordForm", "Reverse backup")}};
+    return o;
+}
+
+RecordFormOptions RecordFormOptions::Vfo()
+{
+    RecordFormOptions o;
+    o.rules = FreqRules::Vfo;
+    o.direction = DirectionWrite::FromList;
+    o.transmit = TransmitWrite::FromOffset;
+    o.disableWhenAbsent = false;
+    o.normaliseFreqsOnWrite = true;
+    o.hidden = {Id::kTx, Id::kName, Id::kScan, Id::kDisplayType, Id::kTxStop, Id::kReverseBackup};
+    o.labels = {{Id::kRx, QT_TRANSLATE_NOOP("CRecordForm", "Rx frequency (MHz)")},
+                {Id::kTx, QT_TRANSLATE_NOOP("CRecordForm", "Tx frequency (MHz)")},
+                {Id::kDecodeType, QT_TRANSLATE_NOOP("CRecordForm", "Deocde type")},
+                {Id::kBusyLock, QT_TRANSLATE_NOOP("CRecordForm", "Busy lcok")},
+                {Id::kReverseBackup, QT_TRANSLATE_NOOP("CRecordForm", "Reverse backup")}};
+    return o;
+}
+
+CRecordForm::CRecordForm(RecordFormOptions options, QWidget* parent)
+    : QWidget(parent), m_options(std::move(options))
+{
+    BuildControls();
+    BuildLayout();
+    ConnectDependencies();
+}
+
+QString CRecordForm::Label(int id, const char* text) const
+{
+    const auto it = m_options.labels.find(id);
+    return tr(it != m_options.labels.end() ? it->second : text);
+}
+
+void CRecordForm::BuildControls()
+{
+    m_rx = MakeEdit(this, Id::kRx, 9, FreqCharFilter);
+    m_tx = MakeEdit(this, Id::kTx, 9, FreqCharFilter);
+    m_name = MakeEdit(this, Id::kName, static_cast<int>(kNameLength), NameCharFilter);
+    m_offset = MakeEdit(this, Id::kOffset, 8, FreqCharFilter);
+    m_ctcss = MakeTypedList(this, Id::kCtcss, Items(CtcssToneList), 5, FreqCharFilter);
+    m_dcs = MakeTypedList(this, Id::kDcs, Items(DcsCodeList), 3, DigitCharFilter);
+    m_dcsPolarity = MakeList(this, Id::kDcsPolarity, Items(DcsPolarityList));
+    m_decodeType = MakeList(this, Id::kDecodeType, Items(DecodeTypeList));
+    m_optionSignalling = MakeList(this, Id::kOptionSignalling, Items(OptionSignalingList));
+    QStringList numbers;
+    for (int i = 1; i <= kSignallingDecodeEntries; ++i)
+        numbers << QString::number(i);
+    m_signallingDecode = MakeList(this, Id::kSignallingDecode, numbers);
+    m_pttId = MakeList(this, Id::kPttId, Items(PttIdList));
+    m_sqlMode = MakeList(this, Id::kSqlMode, Items(SqlModeList));
+    m_txStop = MakeList(this, Id::kTxStop, Items(OffOnList));
+    m_bandwidth = MakeList(this, Id::kBandwidth, Items(BandwidthList));
+    m_scan = MakeList(this, Id::kScan, Items(ScanModeList));
+    m_txPower = MakeList(this, Id::kTxPower, Items(TxPowerList));
+    m_busyLock = MakeList(this, Id::kBusyLock, Items(BusyLockList));
+    m_displayType = MakeList(this, Id::kDisplayType, Items(DisplayTypeList));
+    m_step = MakeList(this, Id::kStep, Items(StepList));
+    m_offsetDirection = MakeList(this, Id::kOffsetDirection, Items(OffsetDirectionList));
+    m_reverseBackup = MakeCheck(this, Id::kReverseBackup);
+    m_emphasis = MakeCheck(this, Id::kEmphasis);
+    m_compander = MakeCheck(this, Id::kCompander);
+    m_scrambler = MakeCheck(this, Id::kScrambler);
+    m_reverse = MakeCheck(this, Id::kReverse);
+    m_talkAround = MakeCheck(this, Id::kTalkAround);
+    m_beatShift = MakeCheck(this, Id::kBeatShift);
+    m_am = MakeCheck(this, Id::kAm);
+
+    m_fields = {m_tx,        m_name,       m_offset,        m_ctcss,          m_dcs,
+                m_dcsPolarity, m_decodeType, m_optionSignalling, m_signallingDecode, m_pttId,
+                m_sqlMode,   m_txStop,     m_bandwidth,     m_scan,           m_txPower,
+                m_busyLock,  m_displayType, m_step,          m_offsetDirection, m_reverseBackup,
+                m_emphasis,  m_compander,  m_scrambler,     m_reverse,        m_talkAround,
+                m_beatShift, m_am};
+
+    for (QObject* box : {static_cast<QObject*>(m_rx), static_cast<QObject*>(m_tx),
+                         static_cast<QObject*>(m_offset), static_cast<QObject*>(m_ctcss),
+                         static_cast<QObject*>(m_dcs)})
+        box->installEventFilter(this);
+}
+
+void CRecordForm::BuildLayout()
+{
+    struct Row {
+        int id;
+        const char* label;
+        QWidget* control;
+    };
+    const std::vector<Row> left = {
+        {Id::kRx, QT_TR_NOOP("Rx frequency(MHz)"), m_rx},
+        {Id::kTx, QT_TR_NOOP("Tx frequency(MHz)"), m_tx},
+        {Id::kName, QT_TR_NOOP("Name"), m_name},
+        {Id::kCtcss, QT_TR_NOOP("CTCSS tone"), m_ctcss},
+        {Id::kDcs, QT_TR_NOOP("DCS code"), m_dcs},
+        {Id::kDcsPolarity, QT_TR_NOOP("DCS polarity"), m_dcsPolarity},
+        {Id::kDecodeType, QT_TR_NOOP("Decode type"), m_decodeType},
+        {Id::kOptionSignalling, QT_TR_NOOP("Option signaling"), m_optionSignalling},
+        {Id::kSignallingDecode, QT_TR_NOOP("Siganling decode"), m_signallingDecode},
+        {Id::kPttId, QT_TR_NOOP("PTT ID"), m_pttId},
+        {Id::kSqlMode, QT_TR_NOOP("SQL mode"), m_sqlMode},
+    };
+    const std::vector<Row> right = {
+        {Id::kBandwidth, QT_TR_NOOP("Bandwidth"), m_bandwidth},
+        {Id::kScan, QT_TR_NOOP("Scan"), m_scan},
+        {Id::kTxPower, QT_TR_NOOP("Tx power"), m_txPower},
+        {Id::kBusyLock, QT_TR_NOOP("Busy lock"), m_busyLock},
+        {Id::kDisplayType, QT_TR_NOOP("Display type"), m_displayType},
+        {Id::kTxStop, QT_TR_NOOP("Tx stop"), m_txStop},
+        {Id::kStep, QT_TR_NOOP("Frequency step"), m_step},
+        {Id::kOffsetDirection, QT_TR_NOOP("Offset direction"), m_offsetDirection},
+        {Id::kOffset, QT_TR_NOOP("Offset freq(MHz)"), m_offset},
+    };
+    const std::vector<Row> checks = {
+        {Id::kEmphasis, QT_TR_NOOP("Emphasis"), m_emphasis},
+        {Id::kCompander, QT_TR_NOOP("Compander"), m_compander},
+        {Id::kScrambler, QT_TR_NOOP("Scrambler"), m_scrambler},
+        {Id::kReverse, QT_TR_NOOP("Reverse"), m_reverse},
+        {Id::kTalkAround, QT_TR_NOOP("Talk around"), m_talkAround},
+        {Id::kBeatShift, QT_TR_NOOP("Beat shift"), m_beatShift},
+        {Id::kAm, QT_TR_NOOP("AM"), m_am},
+        {Id::kReverseBackup, QT_TR_NOOP("Reverse"), m_reverseBackup},
+    };
+    auto hidden = [this](int id) {
+        return std::find(m_options.hidden.begin(), m_options.hidden.end(), id) != m_options.hidden.end();
+    };
+
+    auto* fields = new QGridLayout;
+    fields->setHorizontalSpacing(10);
+    fields->setVerticalSpacing(6);
+    fields->setColumnMinimumWidth(2, 24);
+    auto addColumn = [&](const std::vector<Row>& rows, int col) {
+        int row = 0;
+        for (const Row& r : rows) {
+            auto* label = new QLabel(Label(r.id, r.label), this);
+            label->setBuddy(r.control);
+            m_labels[r.id] = label;
+            r.control->setMinimumWidth(130);
+            if (hidden(r.id)) {
+                // Invisible, but its field still passes through load and write.
+                label->hide();
+                r.control->hide();
+                continue;
+            }
+            fields->addWidget(label, row, col);
+            fields->addWidget(r.control, row, col + 1);
+            ++row;
+        }
+    };
+    addColumn(left, 0);
+    addColumn(right, 3);
+    fields->setColumnStretch(1, 1);
+    fields->setColumnStretch(4, 1);
+
+    auto* boxes = new QGridLayout;
+    boxes->setHorizontalSpacing(16);
+    int n = 0;
+    for (const Row& r : checks) {
+        auto* box = static_cast<QCheckBox*>(r.control);
+        box->setText(Label(r.id, r.label));
+        m_labels[r.id] = box;
+        if (hidden(r.id)) {
+            box->hide();
+            continue;
+        }
+        boxes->addWidget(box, n / 4, n % 4);
+        ++n;
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(14);
+    layout->addLayout(fields);
+    layout->addLayout(boxes);
+    layout->addStretch(1);
+}
+
+void CRecordForm::ConnectDependencies()
+{
+    connect(m_decodeType, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_loading)
+            RebuildSqlModes();
+    });
+    connect(m_optionSignalling, &QComboBox::currentIndexChanged, this, [this] {
+        if (m_loading)
+            return;
+        RebuildSqlModes();
+        ApplyDependencies();
+    });
+    connect(m_offsetDirection, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_loading)
+            ApplyDependencies();
+    });
+    // "Reverse" and "Talk around" exclude each other.
+    connect(m_reverse, &QCheckBox::toggled, this, [this](bool on) {
+        if (on && !m_loading)
+            m_talkAround->setChecked(false);
+    });
+    connect(m_talkAround, &QCheckBox::toggled, this, [this](bool on) {
+        if (on && !m_loading)
+            m_reverse->setChecked(false);
+    });
+}
+
+void CRecordForm::SetTarget(std::uint32_t offset, int number)
+{
+    m_target = offset;
+    m_number = number;
+    m_shown = false;
+}
+
+ChannelRecord CRecordForm::Record() const { return RecordAt(radioImage(), m_target); }
+
+bool CRecordForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn && watched == m_tx) {
+        m_txAtFocus = m_tx->text();
+    } else if (event->type() == QEvent::FocusOut) {
+        // Opening a box's own drop-down is not leaving it.
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason && !m_suppressLeave)
+            RunLeaveRule(watched);
+    } else if (event->type() == QEvent::KeyPress && watched == m_rx && m_options.acceptRxOnEnter) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            AcceptRx(); // the event goes on, for the window to swallow
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QObject* CRecordForm::PendingBox() const
+{
+    QWidget* focus = window()->focusWidget();
+    if (!focus)
+        return nullptr;
+    for (QWidget* box : {static_cast<QWidget*>(m_rx), static_cast<QWidget*>(m_tx),
+                         static_cast<QWidget*>(m_offset), static_cast<QWidget*>(m_ctcss),
+                         static_cast<QWidget*>(m_dcs)})
+        if (focus == box || box->isAncestorOf(focus))
+            return box;
+    return nullptr;
+}
+
+void CRecordForm::CommitPending(QWidget* next)
+{
+    QObject* box = PendingBox();
+    if (next) {
+        m_suppressLeave = true;
+        next->setFocus(Qt::OtherFocusReason);
+        m_suppressLeave = false;
+    }
+    if (box)
+        RunLeaveRule(box);
+}
+
+void CRecordForm::RunLeaveRule(QObject* box)
+{
+    if (m_frozen || m_loading || !m_shown)
+        return;
+    auto* w = qobject_cast<QWidget*>(box);
+    if (!w || !w->isEnabled())
+        return;
+    if (box == m_rx)
+        AcceptRx();
+    else if (box == m_tx)
+        AcceptTx();
+    else if (box == m_offset)
+        m_offset->setText(NormaliseOffsetText(m_offset->text()));
+    else if (box == m_ctcss)
+        m_ctcss->setEditText(NormaliseCtcssText(m_ctcss->currentText()));
+    else if (box == m_dcs)
+        m_dcs->setEditText(NormaliseDcsText(m_dcs->currentText()));
+}
+
+void CRecordForm::AcceptRx()
+{
+    const QString typed = m_rx->text();
+    switch (m_options.rules) {
+    case RecordFormOptions::FreqRules::Channel:
+        ApplyAcceptedRx(AcceptChannelRx(m_number, typed, m_acceptedRx));
+        break;
+    case RecordFormOptions::FreqRules::ScanEdge:
+        ApplyAcceptedRx(AcceptEdgeRx(typed, m_acceptedRx));
+        break;
+    case RecordFormOptions::FreqRules::Vfo:
+        m_rx->setText(AcceptVfoFreq(m_number, typed));
+        RebuildSteps();
+        m_acceptedRx = m_rx->text();
+        break;
+    }
+}
+
+void CRecordForm::ApplyAcceptedRx(const QString& text)
+{
+    m_rx->setText(text);
+    if (text.isEmpty()) {
+        // The record will be written as absent.
+        ClearAndDisable();
+        m_acceptedRx.clear();
+        return;
+    }
+    EnableFields();
+    RebuildSteps();
+    // A scan edge always transmits somewhere; a channel may stay receive-only.
+    if (m_options.rules == RecordFormOptions::FreqRules::ScanEdge && m_tx->text().isEmpty())
+        m_tx->setText(text);
+    if (m_acceptedRx.isEmpty()) {
+        // A new record starts from the defaults, transmitting on its receive frequency.
+        WriteNewRecord(Record(), FreqOf(text));
+        ShowRecord();
+        return;
+    }
+    m_acceptedRx = text;
+}
+
+void CRecordForm::AcceptTx()
+{
+    const QString typed = m_tx->text();
+    switch (m_options.rules) {
+    case RecordFormOptions::FreqRules::Channel:
+        m_tx->setText(AcceptChannelTx(m_number, typed, m_txAtFocus));
+        break;
+    case RecordFormOptions::FreqRules::ScanEdge:
+        m_tx->setText(AcceptEdgeTx(typed, m_txAtFocus, m_rx->text()));
+        break;
+    case RecordFormOptions::FreqRules::Vfo:
+        m_tx->setText(AcceptVfoFreq(m_number, typed));
+        break;
+    }
+}
+
+void CRecordForm::ShowRecord()
+{
+    const ConstChannelRecord r = Record();
+    m_shown = true;
+    m_loading = true;
+    if (!r.HasRx() && m_options.disableWhenAbsent) {
+        m_rx->clear();
+        ClearAndDisable();
+    } else {
+        EnableFields();
+        ShowFields(r);
+    }
+    m_acceptedRx = m_rx->text();
+    m_txAtFocus = m_tx->text();
+    m_loading = false;
+}
+
+void CRecordForm::ShowFields(const ConstChannelRecord& r)
+{
+    m_rx->setText(r.HasRx() ? FormatMHz(r.Rx()) : QString());
+    RebuildSteps();
+    m_tx->setText(r.HasTx() ? FormatMHz(r.Tx()) : QString());
+    m_offset->setText(r.HasOffset() ? FormatMHz(r.Offset()) : QString());
+    m_ctcss->setCurrentIndex(-1);
+    m_ctcss->setEditText(FormatTenths(r.CtcssTenths()));
+    m_dcs->setCurrentIndex(-1);
+    m_dcs->setEditText(DcsText(r.DcsCode()));
+
+    SelectIndex(m_dcsPolarity, r.Get(kDcsPolarity));
+    SelectIndex(m_decodeType, r.Get(kDecodeType));
+    SelectIndex(m_optionSignalling, r.Get(kOptionSignalling));
+    SelectIndex(m_signallingDecode, r.Get(kSignallingDecode));
+    SelectIndex(m_pttId, r.PttId());
+    SelectIndex(m_txStop, r.Get(kTxStop));
+    SelectIndex(m_bandwidth, r.Get(kBandwidth));
+    SelectIndex(m_scan, r.Get(kScan));
+    SelectIndex(m_txPower, r.Get(kTxPower));
+    SelectIndex(m_busyLock, r.Get(kBusyLock));
+    SelectIndex(m_displayType, r.Get(kDisplayType));
+    SelectIndex(m_offsetDirection, r.Get(kOffsetDirection)); // a free transmit frequency shows "Off"
+    SelectText(m_step, StepIndexToText(static_cast<int>(r.Get(kStep))));
+    m_reverseBackup->setChecked(r.Get(kReverseBackup));
+    m_emphasis->setChecked(r.Get(kEmphasis));
+    m_compander->setChecked(r.Get(kCompander));
+    m_scrambler->setChecked(r.Get(kScrambler));
+    m_reverse->setChecked(r.Get(kReverse));
+    m_talkAround->setChecked(r.Get(kTalkAround));
+    m_beatShift->setChecked(r.Get(kBeatShift));
+    m_am->setChecked(r.Get(kAm));
+    m_name->setText(r.Name());
+
+    RebuildSqlModes();
+    const int sql = m_sqlMode->findText(SqlModeToText(static_cast<int>(r.Get(kSqlMode))));
+    m_sqlMode->setCurrentIndex(std::max(sql, 0));
+
+    EnsureSelections();
+    m_offset->setText(NormaliseOffsetText(m_offset->text()));
+    if (m_reverse->isChecked() && m_talkAround->isChecked())
+        m_talkAround->setChecked(false);
+    ApplyDependencies();
+}
+
+void CRecordForm::ClearAndDisable()
+{
+    const bool wasLoading = m_loading;
+    m_loading = true;
+    for (QWidget* w : m_fields) {
+        w->setEnabled(false);
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            edit->clear();
+        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            combo->setCurrentIndex(-1);
+            if (combo->isEditable())
+                combo->clearEditText();
+        } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
+            box->setChecked(false);
+        }
+    }
+    m_loading = wasLoading;
+}
+
+void CRecordForm::EnableFields()
+{
+    for (QWidget* w : m_fields)
+        w->setEnabled(true);
+    ApplyDependencies();
+}
+
+void CRecordForm::ApplyDependencies()
+{
+    m_offset->setEnabled(m_offsetDirection->currentIndex() > 0);
+    m_signallingDecode->setEnabled(m_optionSignalling->currentIndex() == 1); // "2 Tone" only
+}
+
+void CRecordForm::EnsureSelections()
+{
+    for (QComboBox* list : {m_dcsPolarity, m_decodeType, m_optionSignalling, m_signallingDecode, m_pttId,
+                            m_sqlMode, m_txStop, m_bandwidth, m_scan, m_busyLock, m_displayType,
+                            m_offsetDirection})
+        EnsureComboSelection(list, 0);
+    EnsureComboSelection(m_txPower, kPowerHigh);
+    if (m_step->currentIndex() < 0)
+        SelectText(m_step, QString::fromLatin1(kDefaultStep));
+}
+
+void CRecordForm::RebuildSteps()
+{
+    const QString rx = m_rx->text();
+    const QStringList steps = StepChoices(rx.isEmpty() ? std::nullopt : std::optional(ParseMHz(rx)));
+    ReplaceItems(m_step, steps, KeptChoice(steps, m_step->currentText(), QString::fromLatin1(kDefaultStep)));
+}
+
+void CRecordForm::RebuildSqlModes()
+{
+    const QStringList modes = SqlModeChoices(Index(m_decodeType), Index(m_optionSignalling));
+    ReplaceItems(m_sqlMode, modes, KeptChoice(modes, m_sqlMode->currentText(), SqlModeToText(0)));
+}
+
+void CRecordForm::WriteRecord()
+{
+    if (!m_shown)
+        return;
+    EnsureSelections();
+    m_offset->setText(NormaliseOffsetText(m_offset->text()));
+    if (m_options.normaliseFreqsOnWrite) {
+        m_rx->setText(AcceptVfoFreq(m_number, m_rx->text()));
+        RebuildSteps();
+        m_acceptedRx = m_rx->text();
+        m_tx->setText(AcceptVfoFreq(m_number, m_tx->text()));
+    }
+    const ChannelRecord r = Record();
+    if (m_rx->text().isEmpty()) {
+        WriteNewRecord(r, 0);
+        return;
+    }
+    WriteFields(r);
+}
+
+void CRecordForm::WriteFields(const ChannelRecord& r)
+{
+    const std::uint32_t rx = FreqOf(m_rx->text());
+    r.SetRx(rx);
+    r.SetCtcssTenths(static_cast<unsigned>(std::max<std::int64_t>(ParseTenths(m_ctcss->currentText()), 0)));
+    r.SetDcsCode(static_cast<unsigned>(std::max(TextToInt(m_dcs->currentText()), 0)));
+    if (m_offset->text().isEmpty())
+        r.ClearOffset();
+    else
+        r.SetOffset(FreqOf(m_offset->text()));
+
+    r.Set(kTxPower, Index(m_txPower));
+    r.Set(kBeatShift, Bit(m_beatShift));
+    r.Set(kReverseBackup, Bit(m_reverseBackup));
+    r.Set(kDisplayType, Index(m_displayType));
+    r.Set(kScan, Index(m_scan));
+
+    r.Set(kBandwidth, Index(m_bandwidth));
+    r.Set(kScrambler, Bit(m_scrambler));
+    r.Set(kCompander, Bit(m_compander));
+    r.Set(kEmphasis, Bit(m_emphasis));
+    r.Set(kSqlMode, static_cast<unsigned>(SqlModeFromText(m_sqlMode->currentText())));
+
+    r.Set(kReverse, Bit(m_reverse));
+    r.Set(kTalkAround, Bit(m_talkAround));
+    r.Set(kStep, static_cast<unsigned>(StepTextToIndex(m_step->currentText())));
+
+    r.Set(kDcsPolarity, Index(m_dcsPolarity));
+    r.Set(kBusyLock, Index(m_busyLock));
+    r.Set(kTxStop, Index(m_txStop));
+    r.Set(kUnused15, 0);
+    r.Set(kDecodeType, Index(m_decodeType));
+
+    const int decodeNumber = TextToInt(m_signallingDecode->currentText());
+    r.Set(kOptionSignalling, Index(m_optionSignalling));
+    r.Set(kUnused20, 0);
+    r.Set(kAm, Bit(m_am));
+    r.Set(kSignallingDecode, decodeNumber >= 1 ? static_cast<unsigned>(decodeNumber - 1) : 0u);
+    r.SetPttId(static_cast<std::uint8_t>(Index(m_pttId)));
+    r.SetName(m_name->text());
+
+    unsigned direction = r.Get(kOffsetDirection);
+    if (m_options.direction == RecordFormOptions::DirectionWrite::FromList)
+        direction = Index(m_offsetDirection);
+    if (m_options.transmit == RecordFormOptions::TransmitWrite::FromOffset) {
+        const VfoTransmit t = DeriveVfoTransmit(rx, direction, r.Offset());
+        r.SetTx(t.tx);
+        direction = t.direction;
+    } else {
+        std::optional<std::uint32_t> tx;
+        if (!m_tx->text().isEmpty())
+            tx = FreqOf(m_tx->text());
+        if (tx)
+            r.SetTx(*tx);
+        else
+            r.ClearTx();
+        if (m_options.direction == RecordFormOptions::DirectionWrite::DeriveUnlessFree)
+            direction = EdgeOffsetDirection(direction, rx, tx, r.Offset());
+    }
+    r.Set(kOffsetDirection, direction);
+}

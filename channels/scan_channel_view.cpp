@@ -1,0 +1,62 @@
+#include "channels/scan_channel_view.h"
+
+#include "channels/record_form.h"
+#include "shell/core/radio_image.h"
+
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace {
+std::uint32_t EdgeOffset(int edge)
+{
+    return ImageMap::kScanEdges + ImageMap::kRecordSize * static_cast<std::uint32_t>(edge);
+}
+} // namespace
+
+CScanChView::CScanChView(QWidget* parent) : CBaseFormView(kTemplateId, parent)
+{
+    m_tabs = new QTabBar(this);
+    m_tabs->setObjectName(QString::number(RecordIds::kTabs));
+    m_tabs->setFocusPolicy(Qt::StrongFocus);
+    m_tabs->setUsesScrollButtons(false); // every tab in sight
+    // Lower and upper edge of scan ranges 1 to 5, in record order.
+    const char* const captions[kEdgeCount] = {QT_TR_NOOP("L1"), QT_TR_NOOP("U1"), QT_TR_NOOP("L2"),
+                                              QT_TR_NOOP("U2"), QT_TR_NOOP("L3"), QT_TR_NOOP("U3"),
+                                              QT_TR_NOOP("L4"), QT_TR_NOOP("U4"), QT_TR_NOOP("L5"),
+                                              QT_TR_NOOP("U5")};
+    for (const char* caption : captions)
+        m_tabs->addTab(tr(caption));
+    m_form = new CRecordForm(RecordFormOptions::ScanEdge(), this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(m_tabs);
+    layout->addWidget(m_form, 1);
+    connect(m_tabs, &QTabBar::currentChanged, this, &CScanChView::TabChanged);
+}
+
+void CScanChView::ShowEdge(int edge)
+{
+    m_shown = edge;
+    m_form->SetTarget(EdgeOffset(edge), edge);
+    m_form->ShowRecord();
+}
+
+void CScanChView::LoadFromImage() { ShowEdge(std::max(m_tabs->currentIndex(), 0)); }
+
+void CScanChView::SaveToImage()
+{
+    m_form->CommitPending();
+    m_form->WriteRecord(); // nothing until a record has been shown
+}
+
+void CScanChView::TabChanged(int index)
+{
+    if (index < 0)
+        return;
+    // The tab control takes the focus, which settles any open box, and the
+    // edge being left is written before the new one shows.
+    m_form->CommitPending(m_tabs);
+    m_form->WriteRecord();
+    ShowEdge(index);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "settings/base_form_view.h"
+
+class CRecordForm;
+class QTabBar;
+
+// The ten scan edge records (lower and upper edge of five scan ranges), one
+// per tab, each edited with the channel record's controls.
+class CScanChView : public CBaseFormView {
+    Q_OBJECT
+public:
+    static constexpr int kTemplateId = 194;
+    static constexpr int kEdgeCount = 10;
+
+    explicit CScanChView(QWidget* parent = nullptr);
+
+    void LoadFromImage() override;
+    void SaveToImage() override;
+
+    QTabBar* tabs() const { return m_tabs; }
+    CRecordForm* form() const { return m_form; }
+
+private:
+    void ShowEdge(int edge);
+    void TabChanged(int index);
+
+    QTabBar* m_tabs;
+    CRecordForm* m_form;
+    int m_shown = 0;
+};

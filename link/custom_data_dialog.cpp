@@ -1,0 +1,76 @@
+#include "link/custom_data_dialog.h"
+
+#include "link/core/model_info.h"
+#include "link/core/transfer_plan.h"
+#include "link/transfer_dialog.h"
+#include "shell/core/radio_image.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CCustomDataDialog::CCustomDataDialog(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QString::number(kTemplateId));
+    setWindowTitle(tr("Custom Data"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    m_text = new QLineEdit(this);
+    m_text->setObjectName(QStringLiteral("1033"));
+    auto button = [this](int id, const QString& text) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QString::number(id));
+        b->setAutoDefault(false);
+        return b;
+    };
+    QPushButton* ok = button(1, tr("OK"));
+    QPushButton* cancel = button(2, tr("Cancel"));
+    QPushButton* read = button(1003, tr("Read"));
+    QPushButton* write = button(1001, tr("Write"));
+    ok->setDefault(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(read);
+    buttons->addWidget(write);
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->setSpacing(16);
+    layout->addWidget(m_text);
+    layout->addLayout(buttons);
+    setMinimumWidth(460);
+
+    connect(ok, &QPushButton::clicked, this, &CCustomDataDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &CCustomDataDialog::reject);
+    connect(read, &QPushButton::clicked, this, &CCustomDataDialog::ReadFromRadio);
+    connect(write, &QPushButton::clicked, this, &CCustomDataDialog::WriteToRadio);
+
+    m_text->setMaxLength(CustomData::kLength);
+    ShowImageText();
+}
+
+void CCustomDataDialog::accept()
+{
+    StoreText();
+    QDialog::accept();
+}
+
+void CCustomDataDialog::ShowImageText() { m_text->setText(ReadCustomData(radioImage())); }
+
+void CCustomDataDialog::StoreText() { WriteCustomData(radioImage(), m_text->text()); }
+
+void CCustomDataDialog::ReadFromRadio()
+{
+    // A failed or cancelled read leaves the box as it was.
+    if (CTransferDialog::Run(this, TransferMode::Read, tr("读数据"), {kCustomDataRange}) == 1)
+        ShowImageText();
+}
+
+void CCustomDataDialog::WriteToRadio()
+{
+    StoreText();
+    CTransferDialog::Run(this, TransferMode::Write, tr("写数据"), {kCustomDataRange});
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+// The 32-character custom data text below the identity record, edited on its
+// own and read from or written to the radio by itself. A service feature: the
+// main frame offers it in service mode only. The image is the only store.
+class CCustomDataDialog : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kTemplateId = 138;
+
+    explicit CCustomDataDialog(QWidget* parent = nullptr);
+
+    void accept() override; // OK: store, then close
+
+private:
+    void ShowImageText();
+    void StoreText();
+    void ReadFromRadio();
+    void WriteToRadio();
+
+    QLineEdit* m_text;
+};

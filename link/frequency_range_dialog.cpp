@@ -1,0 +1,308 @@
+#include "link/frequency_range_dialog.h"
+
+#include "channels/codecs/option_lists.h"
+#include "controls/cell_editors.h"
+#include "controls/grid.h"
+#include "settings/base_form_view.h"
+#include "shell/child_frame.h"
+#include "shell/core/app_settings.h"
+#include "shell/core/radio_image.h"
+#include "shell/main_frame.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <array>
+
+using namespace BandPlanColumn;
+
+namespace {
+
+// Control ids of the dialog's template.
+constexpr int kGridId = 1022;
+constexpr int kEditorId = 1023;
+constexpr int kPasswordLabelId = 1012;
+constexpr int kPasswordId = 1318;
+constexpr int kEditButtonId = 1008;
+
+constexpr int kRows = BandTable::kRxBands + 1;
+constexpr int kCols = BandPlanCells::kLimits + 1;
+constexpr int kCaptionTwips = 500;
+constexpr int kLimitTwips = 1500;
+constexpr int kRowTwips = 300;
+constexpr int kEditorLength = 9;
+constexpr int kPasswordLength = 8;
+
+constexpr std::array<const char*, kCols> kHeadings = {
+    QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "No."), QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "Rx Lower"),
+    QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "Rx Upper"), QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "Tx Lower"),
+    QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "Tx Upper")};
+
+int BandOfRow(int row) { return row - 1; }
+int RowOfBand(int band) { return band + 1; }
+
+bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+} // namespace
+
+CFrequencyRangeDlg::CFrequencyRangeDlg(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QString::number(kTemplateId));
+    setWindowTitle(tr("Frequency range"));
+    setModal(true);
+
+    m_grid = new CGrid(this);
+    m_grid->setObjectName(QString::number(kGridId));
+    m_editor = new CCellLineEdit(m_grid);
+    m_editor->setObjectName(QString::number(kEditorId));
+    m_passwordLabel = new QLabel(tr("Input password"), this);
+    m_passwordLabel->setObjectName(QString::number(kPasswordLabelId));
+    m_password = new QLineEdit(this);
+    m_password->setObjectName(QString::number(kPasswordId));
+    m_password->setEchoMode(QLineEdit::Password);
+    m_editButton = new QPushButton(tr("Edit"), this);
+    m_editButton->setObjectName(QString::number(kEditButtonId));
+    // Enter on the button is swallowed like on any other control.
+    m_editButton->setAutoDefault(false);
+    m_editButton->setDefault(false);
+
+    auto* prompt = new QHBoxLayout;
+    prompt->addWidget(m_passwordLabel);
+    prompt->addWidget(m_password, 1);
+    prompt->addWidget(m_editButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->setSpacing(8);
+    layout->addWidget(m_grid, 0, Qt::AlignHCenter);
+    layout->addLayout(prompt);
+    // The prompt keeps its room while hidden, so that revealing it moves nothing.
+    for (QWidget* w : {static_cast<QWidget*>(m_passwordLabel), static_cast<QWidget*>(m_password),
+                       static_cast<QWidget*>(m_editButton)}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
+
+    connect(m_grid, &CGrid::keyDown, this, &CFrequencyRangeDlg::OnKeyDown);
+    connect(m_grid, &CGrid::cellClicked, this, &CFrequencyRangeDlg::OnCellClicked);
+    connect(m_editor, &CCellLineEdit::committed, this, &CFrequencyRangeDlg::OnCommitted);
+    connect(m_editor, &CCellLineEdit::enterPressed, this, &CFrequencyRangeDlg::OnEnterInEditor);
+    connect(m_editButton, &QPushButton::clicked, this, &CFrequencyRangeDlg::CheckPassword);
+    connect(m_password, &QLineEdit::returnPressed, this, &CFrequencyRangeDlg::CheckPassword);
+
+    // Opening: limits, the lock, the hidden prompt, the layout, the plan.
+    m_editor->setMaxLength(kEditorLength);
+    m_editor->setCharFilter(FreqCharFilter);
+    m_password->setMaxLength(kPasswordLength);
+    m_grid->setEnabled(RangeEditingUnlocked());
+    SetPasswordPromptVisible(false);
+    SetUpGrid();
+    BandPlanCells cells = ReadBandPlanCells(radioImage());
+    NormaliseBandPlan(cells);
+    ShowCells(cells);
+    setFixedSize(sizeHint());
+}
+
+CFrequencyRangeDlg::~CFrequencyRangeDlg()
+{
+    // The plan goes into the image when the dialog goes away, but never one
+    // that fails the checks: a locked dialog may close on a plan it could
+    // not mend (see done()).
+    const BandPlanCells cells = Cells();
+    if (IsBandPlanValid(cells))
+        SaveBandPlan(cells, radioImage(), bandTable());
+}
+
+void CFrequencyRangeDlg::SetUpGrid()
+{
+    m_grid->setRedraw(false);
+    m_grid->setShape(kRows, kCols, 1, 1);
+    int width = 0;
+    for (int c = 0; c < kCols; ++c) {
+        const int twips = c == 0 ? kCaptionTwips : kLimitTwips;
+        m_grid->setColWidth(c, twips);
+        m_grid->setColAlignment(c, Qt::AlignCenter);
+        m_grid->setText(0, c, tr(kHeadings[static_cast<std::size_t>(c)]));
+        width += twips;
+    }
+    int height = m_grid->rowHeight(0);
+    for (int b = 0; b < BandTable::kRxBands; ++b) {
+        m_grid->setRowHeight(RowOfBand(b), kRowTwips);
+        m_grid->setText(RowOfBand(b), 0, QString::fromLatin1(kRxBandNames[static_cast<std::size_t>(b)]));
+        height += kRowTwips;
+    }
+    m_grid->setWrapKeys(true);
+    m_grid->setRedraw(true);
+    // Room for every cell and the frame, so that nothing scrolls.
+    m_grid->setFixedSize(m_grid->twipsToPixelsX(width) + 4, m_grid->twipsToPixelsY(height) + 4);
+}
+
+BandPlanCells CFrequencyRangeDlg::Cells() const
+{
+    BandPlanCells cells;
+    for (int b = 0; b < BandTable::kRxBands; ++b)
+        for (int c = kRxLower; c <= kTxUpper; ++c)
+            cells.at(b, c) = m_grid->text(RowOfBand(b), c);
+    return cells;
+}
+
+void CFrequencyRangeDlg::ShowCells(const BandPlanCells& cells)
+{
+    for (int b = 0; b < BandTable::kRxBands; ++b)
+        ShowBand(b, cells);
+}
+
+void CFrequencyRangeDlg::ShowBand(int band, const BandPlanCells& cells)
+{
+    for (int c = kRxLower; c <= kTxUpper; ++c)
+        m_grid->setText(RowOfBand(band), c, cells.at(band, c));
+}
+
+// --- Closing ---
+
+void CFrequencyRangeDlg::CommitOpenEditor()
+{
+    if (m_editor->isEditing())
+        m_editor->commitEdit();
+}
+
+void CFrequencyRangeDlg::done(int result)
+{
+    // The checks judge the plan as it would be stored, the open edit included.
+    CommitOpenEditor();
+    if (!IsBandPlanValid(Cells())) {
+        QMessageBox box(QMessageBox::Warning, appSettings().modelName, tr("Frequency band is invalid!"),
+                        QMessageBox::Ok, this);
+        box.exec();
+        // Unlocked, the user can mend the plan. Locked, nothing in the grid
+        // can change: rather than holding the user here for good, the
+        // dialog closes and the image keeps its plan.
+        if (RangeEditingUnlocked())
+            return;
+    }
+    QDialog::done(result);
+}
+
+void CFrequencyRangeDlg::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_F11 && !(event->modifiers() & Qt::ControlModifier)) {
+        event->accept();
+        ShowPasswordPrompt();
+        return;
+    }
+    if (IsEnter(key)) {
+        // The grid, its editor and the password box act on Enter themselves.
+        event->accept();
+        return;
+    }
+    if (key == Qt::Key_Escape) {
+        event->accept();
+        QWidget* focus = focusWidget();
+        // Esc closes from the grid, its editor or the password box, and
+        // passes the same checks as the close box; elsewhere it is swallowed.
+        if (!focus || focus == this || m_grid->isAncestorOf(focus) || focus == m_grid || focus == m_password)
+            reject();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// --- Unlocking ---
+
+void CFrequencyRangeDlg::SetPasswordPromptVisible(bool on)
+{
+    m_passwordLabel->setVisible(on);
+    m_password->setVisible(on);
+    m_editButton->setVisible(on);
+}
+
+void CFrequencyRangeDlg::ShowPasswordPrompt()
+{
+    SetPasswordPromptVisible(true);
+    m_password->setFocus(Qt::OtherFocusReason);
+}
+
+void CFrequencyRangeDlg::CheckPassword()
+{
+    if (!IsRangePassword(m_password->text())) {
+        QMessageBox box(QMessageBox::Warning, appSettings().modelName, tr("Password error!"), QMessageBox::Ok,
+                        this);
+        box.exec();
+        m_password->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    UnlockRangeEditing();
+    m_grid->setEnabled(true);
+    SetPasswordPromptVisible(false);
+    m_grid->focusGrid();
+}
+
+// --- Editing ---
+
+void CFrequencyRangeDlg::StartEdit()
+{
+    const int row = m_grid->row();
+    const int col = m_grid->col();
+    if (!IsBandCellEditable(BandOfRow(row), col))
+        return;
+    m_editor->setCellText(m_grid->text(row, col));
+    m_grid->placeEditor(m_editor);
+}
+
+void CFrequencyRangeDlg::OnKeyDown(int key, Qt::KeyboardModifiers modifiers, bool* consumed)
+{
+    if (IsEnter(key) && (modifiers & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        *consumed = true;
+        StartEdit();
+    }
+}
+
+void CFrequencyRangeDlg::OnCellClicked(int row, int col)
+{
+    // A click on a caption only selects; the two bands without transmit
+    // ranges ignore clicks there.
+    if (row >= 1 && col >= kRxLower)
+        StartEdit();
+}
+
+void CFrequencyRangeDlg::OnCommitted(const QString& text)
+{
+    const int band = BandOfRow(m_grid->editorRow());
+    BandPlanCells cells = Cells();
+    CommitBandCell(cells, band, m_grid->editorCol(), text);
+    ShowBand(band, cells);
+}
+
+void CFrequencyRangeDlg::OnEnterInEditor()
+{
+    // Receive lower -> receive upper -> receive lower of the next band.
+    const int row = m_grid->row();
+    const int col = m_grid->col();
+    if (col == kRxLower)
+        m_grid->setCurrentCell(row, kRxUpper);
+    else if (col == kRxUpper && row < kRows - 1)
+        m_grid->setCurrentCell(row + 1, kRxLower);
+}
+
+// --- The command ---
+
+void RunFrequencyRangeCommand(CMainFrame& frame)
+{
+    // The channel table is reloaded afterwards; its unsaved edits go into
+    // the image first so that the reload does not drop them.
+    if (CMyChildFrame* table = frame.ViewFrame(ViewKind::ChannelTable))
+        table->view()->SaveToImage();
+    {
+        CFrequencyRangeDlg dlg(&frame);
+        dlg.exec();
+    } // the plan is stored as the dialog goes
+    EmptyOutOfBandChannels(radioImage());
+    if (CMyChildFrame* table = frame.ViewFrame(ViewKind::ChannelTable))
+        table->view()->LoadFromImage();
+}

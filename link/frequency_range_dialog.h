@@ -1,0 +1,64 @@
+#pragma once
+
+#include "link/core/band_plan_rules.h"
+
+#include <QDialog>
+
+class CCellLineEdit;
+class CGrid;
+class CMainFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// "Frequency range": the radio's band plan in a grid, editable only after
+// the hidden password prompt (F11) has been answered once in this run. The
+// plan must pass its checks to close; it is stored into the image and the
+// band table when the dialog goes away.
+class CFrequencyRangeDlg : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kTemplateId = 195;
+
+    explicit CFrequencyRangeDlg(QWidget* parent = nullptr);
+    ~CFrequencyRangeDlg() override;
+
+    // Every way of closing (close box, Esc, done()) passes the plan checks.
+    void done(int result) override;
+
+    // The plan as the grid shows it.
+    BandPlanCells Cells() const;
+
+    CGrid* grid() const { return m_grid; }
+    CCellLineEdit* cellEditor() const { return m_editor; }
+    QLabel* passwordLabel() const { return m_passwordLabel; }
+    QLineEdit* passwordEdit() const { return m_password; }
+    QPushButton* editButton() const { return m_editButton; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void SetUpGrid();
+    void ShowCells(const BandPlanCells& cells);
+    void ShowBand(int band, const BandPlanCells& cells);
+    void ShowPasswordPrompt();
+    void SetPasswordPromptVisible(bool on);
+    void CheckPassword();
+    void StartEdit();
+    void CommitOpenEditor();
+    void OnKeyDown(int key, Qt::KeyboardModifiers modifiers, bool* consumed);
+    void OnCellClicked(int row, int col);
+    void OnCommitted(const QString& text);
+    void OnEnterInEditor();
+
+    CGrid* m_grid;
+    CCellLineEdit* m_editor;
+    QLabel* m_passwordLabel;
+    QLineEdit* m_password;
+    QPushButton* m_editButton;
+};
+
+// Edit > "Frequency range": the dialog, then channels of the first bank that
+// no longer lie in a band are emptied and the channel table shows the result.
+void RunFrequencyRangeCommand(CMainFrame& frame);

@@ -1,0 +1,122 @@
+#include "link/model_view.h"
+
+#include "link/core/model_info.h"
+#include "shell/core/radio_image.h"
+
+#include <QGridLayout>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+constexpr int kDateLength = 10; // "YYYY-MM-DD"
+
+// Control keys (Backspace, Delete, arrows, shortcuts) carry no printable text
+// and are the box's own business; only typed characters are filtered.
+bool IsTypedText(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return false;
+    return true;
+}
+
+bool AllAccepted(const QString& text, bool (*accepts)(QChar))
+{
+    for (QChar c : text)
+        if (!accepts(c))
+            return false;
+    return true;
+}
+} // namespace
+
+CModelView::CModelView(QWidget* parent) : CBaseFormView(kTemplateId, parent)
+{
+    auto makeEdit = [this](int id, bool readOnly) {
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QString::number(id));
+        edit->setReadOnly(readOnly);
+        return edit;
+    };
+    m_firmware = makeEdit(1008, true);
+    m_serial = makeEdit(1005, false);
+    m_modelName = makeEdit(1059, false);
+    m_date = makeEdit(1009, true);
+    m_modelCode = makeEdit(1092, false);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(24, 24, 24, 24);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(14);
+    const std::pair<const char*, QLineEdit*> rows[] = {
+        {QT_TR_NOOP("Serial number"), m_serial},     {QT_TR_NOOP("Model name"), m_modelName},
+        {QT_TR_NOOP("Model code"), m_modelCode},     {QT_TR_NOOP("Firmware Version"), m_firmware},
+        {QT_TR_NOOP("Last program date"), m_date},
+    };
+    int row = 0;
+    for (const auto& [label, edit] : rows) {
+        auto* l = new QLabel(tr(label), this);
+        l->setBuddy(edit);
+        grid->addWidget(l, row, 0);
+        grid->addWidget(edit, row, 1);
+        ++row;
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(row, 1);
+
+    for (QLineEdit* edit : {m_serial, m_modelName, m_modelCode, m_firmware})
+        edit->installEventFilter(this);
+    // Tab follows the rows on the screen.
+    for (int i = 0; i + 1 < row; ++i)
+        setTabOrder(rows[i].second, rows[i + 1].second);
+}
+
+void CModelView::InitialUpdate()
+{
+    m_serial->setMaxLength(ModelInfo::kSerialLength);
+    m_modelName->setMaxLength(ModelInfo::kModelNameLength);
+    m_modelCode->setMaxLength(ModelInfo::kModelCodeLength);
+    m_firmware->setMaxLength(ModelInfo::kFirmwareLength);
+    m_date->setMaxLength(kDateLength);
+    LoadFromImage();
+}
+
+void CModelView::LoadFromImage()
+{
+    const ModelIdentity id = ReadModelIdentity(radioImage());
+    m_serial->setText(id.serial);
+    m_modelName->setText(id.modelName);
+    m_modelCode->setText(id.modelCode);
+    m_firmware->setText(id.firmware);
+    m_date->setText(id.lastProgramDate);
+}
+
+void CModelView::SaveToImage()
+{
+    WriteModelIdentity(radioImage(), m_serial->text(), m_modelName->text(), m_modelCode->text());
+}
+
+bool CModelView::eventFilter(QObject* watched, QEvent* event)
+{
+    // Characters are filtered before they reach the box; a dropped one leaves it unchanged.
+    bool (*accepts)(QChar) = nullptr;
+    if (watched == m_serial || watched == m_modelName)
+        accepts = ModelInfo::AcceptsLetterOrDigitKey;
+    else if (watched == m_modelCode || watched == m_firmware)
+        accepts = ModelInfo::AcceptsPrintableKey;
+    if (accepts) {
+        if (event->type() == QEvent::KeyPress) {
+            const QString text = static_cast<QKeyEvent*>(event)->text();
+            if (IsTypedText(text) && !AllAccepted(text, accepts))
+                return true;
+        } else if (event->type() == QEvent::InputMethod) {
+            const QString text = static_cast<QInputMethodEvent*>(event)->commitString();
+            if (!text.isEmpty() && !AllAccepted(text, accepts))
+                return true;
+        }
+    }
+    return CBaseFormView::eventFilter(watched, event);
+}

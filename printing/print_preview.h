@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QPrintPreviewWidget;
+class QPrinter;
+
+// The preview's view: it only hosts the preview and hands every drawing
+// request back to whoever prints (paintRequested).
+class CViewPrintPreview : public QWidget {
+    Q_OBJECT
+public:
+    explicit CViewPrintPreview(QPrinter* printer, QWidget* parent = nullptr);
+
+    QPrintPreviewWidget* preview() const { return m_preview; }
+
+signals:
+    void paintRequested(QPrinter* printer);
+
+private:
+    QPrintPreviewWidget* m_preview;
+};
+
+// The window the preview lives in while the main window is hidden: a plain
+// frame with the preview's toolbar. Closing it only hides it, to be shown
+// again by the next preview.
+class CPrintPreviewFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CPrintPreviewFrame(QPrinter* printer, QWidget* parent = nullptr);
+
+    CViewPrintPreview* view() const { return m_view; }
+
+signals:
+    void closing();        // before it hides: the main window comes back first
+    void printRequested(); // the toolbar's Print
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void UpdatePageActions();
+
+    CViewPrintPreview* m_view;
+    QAction* m_next = nullptr;
+    QAction* m_previous = nullptr;
+    QAction* m_pages = nullptr;
+};

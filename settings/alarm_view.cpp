@@ -1,0 +1,148 @@
+#include "settings/alarm_view.h"
+
+#include "channels/codecs/decimal.h"
+#include "controls/up_down.h"
+#include "settings/core/setting_fields.h"
+#include "settings/core/setting_lists.h"
+#include "settings/core/setting_rules.h"
+#include "settings/edit_widgets.h"
+#include "settings/form_builder.h"
+#include "settings/setting_ids.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLineEdit>
+
+using namespace SettingsForm;
+
+namespace {
+constexpr int kTimeMin = 1;
+constexpr int kTimeMax = 255;
+constexpr int kTxDefault = 5;
+constexpr int kRxDefault = 8;
+constexpr int kCycleMin = 0;
+constexpr int kCycleMax = 255;
+constexpr int kCycleDefault = 5;
+} // namespace
+
+CAlarmView::CAlarmView(QWidget* parent) : CBaseFormView(AlarmIds::kView, parent)
+{
+    using namespace AlarmIds;
+    m_alarmType = MakeDropList(this, kAlarmType);
+    m_emiCodeType = MakeDropList(this, kEmiCodeType);
+    m_emiCode = MakeDropList(this, kEmiCode);
+    m_remoteEmiAlarm = MakeDropList(this, kRemoteEmiAlarm);
+    m_txTime = MakeNumberEdit(this, kTxTime, 3);
+    m_rxTime = MakeNumberEdit(this, kRxTime, 3);
+    m_cycle = MakeNumberEdit(this, kCycle, 3);
+    m_txArrows = MakeUpDown(m_txTime, kTxTimeSpin, kTimeMin, kTimeMax);
+    m_rxArrows = MakeUpDown(m_rxTime, kRxTimeSpin, kTimeMin, kTimeMax);
+    m_cycleArrows = MakeUpDown(m_cycle, kCycleSpin, kCycleMin, kCycleMax);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(32, 28, 32, 28);
+    grid->setHorizontalSpacing(14);
+    grid->setVerticalSpacing(14);
+    int row = 0;
+    AddLabelled(grid, row++, 0, tr("Alarm type"), m_alarmType);
+    AddLabelled(grid, row++, 0, tr("EMI code type"), m_emiCodeType);
+    AddLabelled(grid, row++, 0, tr("EMI code"), m_emiCode);
+    AddLabelled(grid, row++, 0, tr("Tx time (s)"), EditWithArrows(m_txTime, m_txArrows));
+    AddLabelled(grid, row++, 0, tr("Rx time (s)"), EditWithArrows(m_rxTime, m_rxArrows));
+    AddLabelled(grid, row++, 0, tr("Cycle"), EditWithArrows(m_cycle, m_cycleArrows));
+    AddLabelled(grid, row++, 0, tr("Remote EMI alarm"), m_remoteEmiAlarm);
+    grid->setRowStretch(row, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+
+    OnFocusLost(m_txTime, [this] { CheckTxTime(); });
+    OnFocusLost(m_rxTime, [this] { CheckRxTime(); });
+    OnFocusLost(m_cycle, [this] { CheckCycle(); });
+    connect(m_txArrows, &CUpDown::deltaPos, this, [this](int d) { Step(m_txArrows, d, false); });
+    connect(m_rxArrows, &CUpDown::deltaPos, this, [this](int d) { Step(m_rxArrows, d, false); });
+    connect(m_cycleArrows, &CUpDown::deltaPos, this, [this](int d) { Step(m_cycleArrows, d, true); });
+}
+
+void CAlarmView::InitialUpdate()
+{
+    m_alarmType->clear();
+    m_alarmType->addItems(ToStringList(AlarmLists::AlarmType));
+    m_emiCodeType->clear();
+    m_emiCodeType->addItems(ToStringList(AlarmLists::EmiCodeType));
+    m_remoteEmiAlarm->clear();
+    m_remoteEmiAlarm->addItems(ToStringList(OffOnList));
+    // The codes present when the view opens; the list is not rebuilt later.
+    m_emiCode->clear();
+    m_emiCode->addItem(QStringLiteral("None"));
+    m_emiCode->addItems(PresentDtmfCodeNumbers(radioImage()));
+    for (QLineEdit* edit : {m_txTime, m_rxTime, m_cycle})
+        LimitTyping(edit, 3);
+    m_txArrows->setRange(kTimeMin, kTimeMax);
+    m_rxArrows->setRange(kTimeMin, kTimeMax);
+    m_cycleArrows->setRange(kCycleMin, kCycleMax);
+    LoadFromImage();
+}
+
+void CAlarmView::LoadFromImage()
+{
+    using namespace AlarmMap;
+    const RadioImage& image = radioImage();
+    SelectIndex(m_alarmType, image[kAlarmType]);
+    SelectIndex(m_emiCodeType, static_cast<int>(ReadBits(image, kEmiCodeType)));
+    const int cycle = image[kCycle];
+    m_cycle->setText(cycle == 0 ? tr("Continuous") : QString::number(cycle));
+    m_txTime->setText(QString::number(image[kTxTime]));
+    m_rxTime->setText(QString::number(image[kRxTime]));
+    // 0 is "None"; a code that is gone leaves the first code beginning with
+    // the same digits, or the selection as it was.
+    const int emiCode = image[kEmiCode];
+    if (emiCode == 0)
+        m_emiCode->setCurrentIndex(0);
+    else
+        SelectStartingWith(m_emiCode, QString::number(emiCode));
+    SelectIndex(m_remoteEmiAlarm, static_cast<int>(ReadBits(image, kRemoteEmiAlarm)));
+    ViewCheck();
+}
+
+void CAlarmView::CheckTxTime() { ValidateIntField(m_txTime, kTimeMin, kTimeMax, kTxDefault, 1); }
+
+void CAlarmView::CheckRxTime() { ValidateIntField(m_rxTime, kTimeMin, kTimeMax, kRxDefault, 1); }
+
+void CAlarmView::CheckCycle()
+{
+    ValidateIntField(m_cycle, kCycleMin, kCycleMax, kCycleDefault, 1, true, tr("Continuous"));
+}
+
+void CAlarmView::ViewCheck()
+{
+    for (QComboBox* combo : {m_alarmType, m_emiCode, m_emiCodeType, m_remoteEmiAlarm})
+        EnsureComboSelection(combo, 0);
+    CheckRxTime();
+    CheckTxTime();
+}
+
+void CAlarmView::Step(CUpDown* arrows, int delta, bool continuousAtZero)
+{
+    QLineEdit* edit = arrows->buddy();
+    const auto v = WrapStep(TextToInt(edit->text()), arrows->minimum(), arrows->maximum(), delta);
+    edit->setText(continuousAtZero && v == 0 ? tr("Continuous") : QString::number(v));
+}
+
+void CAlarmView::SaveToImage()
+{
+    using namespace AlarmMap;
+    ViewCheck();
+    // A cycle count typed past 255 and not yet left would not fit its byte.
+    const int cycle = TextToInt(m_cycle->text());
+    if (cycle < kCycleMin || cycle > kCycleMax)
+        CheckCycle();
+
+    RadioImage& image = radioImage();
+    image[kAlarmType] = static_cast<std::uint8_t>(SelectedIndexOrZero(m_alarmType));
+    WriteBits(image, kEmiCodeType, SelectedIndexOrZero(m_emiCodeType));
+    image[kEmiCode] = static_cast<std::uint8_t>(TextToInt(m_emiCode->currentText()));
+    image[kTxTime] = static_cast<std::uint8_t>(TextToInt(m_txTime->text()));
+    image[kRxTime] = static_cast<std::uint8_t>(TextToInt(m_rxTime->text()));
+    image[kCycle] = static_cast<std::uint8_t>(TextToInt(m_cycle->text()));
+    WriteBits(image, kRemoteEmiAlarm, SelectedIndexOrZero(m_remoteEmiAlarm));
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "settings/base_form_view.h"
+
+#include <array>
+
+class CharInputFilter;
+class QComboBox;
+class QLineEdit;
+
+// "PTTID" tab: four PTT IDs, each an "Up" and a "Down" code and a type.
+class CPttIdPage : public CFormPage {
+    Q_OBJECT
+public:
+    explicit CPttIdPage(QWidget* parent = nullptr);
+
+    void PageStart() override;
+    void LoadFromImage() override;
+    void SaveToImage() override;
+
+private:
+    void CheckTypes();
+
+    std::array<QComboBox*, 4> m_types{};
+    std::array<QLineEdit*, 4> m_up{};
+    std::array<QLineEdit*, 4> m_down{};
+    CharInputFilter* m_filter;
+};
+
+// "DTMF": the code page and the PTT ID page on two tabs.
+class CDtmfView : public CTabHostView {
+    Q_OBJECT
+public:
+    explicit CDtmfView(QWidget* parent = nullptr);
+
+protected:
+    void CreatePages() override;
+};

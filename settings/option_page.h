@@ -1,0 +1,52 @@
+#pragma once
+
+#include "settings/base_form_view.h"
+
+class CUpDown;
+class QComboBox;
+class QLineEdit;
+
+// "Option" tab of the basic settings: squelch, beep, volume, power-off,
+// locks, backlight, scanning, tone burst, scrambler and the hidden fields.
+class COptionPage : public CFormPage {
+    Q_OBJECT
+public:
+    explicit COptionPage(QWidget* parent = nullptr);
+
+    void PageStart() override;
+    void LoadFromImage() override;
+    void SaveToImage() override;
+
+private:
+    void PageCheck();
+    void CheckScrambler();
+    void CheckVolume();
+
+    QComboBox* m_leftPriority;
+    QComboBox* m_rightPriority;
+    QComboBox* m_sqlLeft;
+    QComboBox* m_sqlRight;
+    QComboBox* m_autoPowerOff;
+    QComboBox* m_backlightBrightness;
+    QComboBox* m_backlightColor;
+    QComboBox* m_beep;
+    QComboBox* m_keyLock;
+    QComboBox* m_pttLock;
+    QComboBox* m_hyperChannel;
+    QComboBox* m_rightFunctionKey;
+    QComboBox* m_tbst;
+    QComboBox* m_aniDisplay;
+    QComboBox* m_selentMode;
+    QComboBox* m_ste;
+    QComboBox* m_autoTransfer;
+    QComboBox* m_autoContact;
+    QComboBox* m_autoAm;
+    QComboBox* m_amFunction;
+    QComboBox* m_spanTransit;
+    QComboBox* m_scanMode;
+    QComboBox* m_scanResume;
+    QComboBox* m_spanExitDelay;
+    QLineEdit* m_scrambler;
+    QLineEdit* m_volume;
+    CUpDown* m_volumeArrows;
+};

@@ -1,0 +1,133 @@
+#include "settings/tot_key_pages.h"
+
+#include "channels/codecs/decimal.h"
+#include "controls/up_down.h"
+#include "settings/core/setting_fields.h"
+#include "settings/core/setting_lists.h"
+#include "settings/core/setting_rules.h"
+#include "settings/edit_widgets.h"
+#include "settings/form_builder.h"
+#include "settings/setting_ids.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QLineEdit>
+
+using namespace SettingsForm;
+
+namespace {
+struct TotField {
+    const char* label;
+    int max;
+};
+constexpr std::array<TotField, 4> kTotFields = {{
+    {QT_TRANSLATE_NOOP("CTotPage", "TOT (min)"), 30},
+    {QT_TRANSLATE_NOOP("CTotPage", "TOT pre-alert (s)"), 15},
+    {QT_TRANSLATE_NOOP("CTotPage", "TOT rekey (s)"), 30},
+    {QT_TRANSLATE_NOOP("CTotPage", "TOT reset (s)"), 30},
+}};
+constexpr int kTotMin = 0;
+
+constexpr std::array<const char*, 4> kKeyLabels = {
+    QT_TRANSLATE_NOOP("CKeyPage", "P1"), QT_TRANSLATE_NOOP("CKeyPage", "P2"),
+    QT_TRANSLATE_NOOP("CKeyPage", "P3"), QT_TRANSLATE_NOOP("CKeyPage", "P4")};
+
+QGridLayout* FormGrid(QWidget* page)
+{
+    auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(24, 24, 24, 24);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(10);
+    grid->setColumnStretch(2, 1);
+    return grid;
+}
+} // namespace
+
+CTotPage::CTotPage(QWidget* parent) : CFormPage(BasicIds::kTotPage, parent)
+{
+    QGridLayout* grid = FormGrid(this);
+    for (std::size_t i = 0; i < kTotFields.size(); ++i) {
+        const int n = static_cast<int>(i);
+        m_edits[i] = MakeNumberEdit(this, BasicIds::kTot + n, 2);
+        m_arrows[i] = MakeUpDown(m_edits[i], BasicIds::kTotSpin + n, kTotMin, kTotFields[i].max);
+        QWidget* box = EditWithArrows(m_edits[i], m_arrows[i]);
+        box->setFixedWidth(90);
+        AddLabelled(grid, n, 0, tr(kTotFields[i].label), box);
+        OnFocusLost(m_edits[i], [this, n] { Clamp(n); });
+        connect(m_arrows[i], &CUpDown::deltaPos, this,
+                [this, i](int delta) { SpinIntField(m_arrows[i], delta, true, tr("Off")); });
+    }
+    grid->setRowStretch(static_cast<int>(kTotFields.size()), 1);
+}
+
+void CTotPage::PageStart()
+{
+    for (std::size_t i = 0; i < kTotFields.size(); ++i) {
+        LimitTyping(m_edits[i], 2);
+        m_arrows[i]->setRange(kTotMin, kTotFields[i].max);
+    }
+    LoadFromImage();
+}
+
+void CTotPage::Clamp(int i)
+{
+    const auto k = static_cast<std::size_t>(i);
+    m_edits[k]->setText(ClampTotText(m_edits[k]->text(), kTotMin, kTotFields[k].max, tr("Off")));
+}
+
+void CTotPage::ClampAll()
+{
+    for (int i = 0; i < static_cast<int>(kTotFields.size()); ++i)
+        Clamp(i);
+}
+
+void CTotPage::LoadFromImage()
+{
+    const RadioImage& image = radioImage();
+    for (std::size_t i = 0; i < m_edits.size(); ++i)
+        m_edits[i]->setText(QString::number(image[BasicMap::kTot + i]));
+    ClampAll();
+}
+
+void CTotPage::SaveToImage()
+{
+    ClampAll();
+    RadioImage& image = radioImage();
+    for (std::size_t i = 0; i < m_edits.size(); ++i)
+        image[BasicMap::kTot + i] = static_cast<std::uint8_t>(TextToInt(m_edits[i]->text()));
+}
+
+CKeyPage::CKeyPage(QWidget* parent) : CFormPage(BasicIds::kKeyPage, parent)
+{
+    QGridLayout* grid = FormGrid(this);
+    for (std::size_t i = 0; i < m_keys.size(); ++i) {
+        m_keys[i] = MakeDropList(this, BasicIds::kKey + static_cast<int>(i));
+        m_keys[i]->setMinimumWidth(120);
+        AddLabelled(grid, static_cast<int>(i), 0, tr(kKeyLabels[i]), m_keys[i]);
+    }
+    grid->setRowStretch(static_cast<int>(m_keys.size()), 1);
+}
+
+void CKeyPage::PageStart()
+{
+    for (QComboBox* key : m_keys) {
+        key->clear();
+        key->addItems(ToStringList(BasicLists::KeyFunctions));
+    }
+    LoadFromImage();
+}
+
+void CKeyPage::LoadFromImage()
+{
+    const RadioImage& image = radioImage();
+    for (std::size_t i = 0; i < m_keys.size(); ++i)
+        SelectStartingWith(m_keys[i], KeyNameForIndex(static_cast<int>(i), image[BasicMap::kKeys + i]));
+}
+
+void CKeyPage::SaveToImage()
+{
+    RadioImage& image = radioImage();
+    for (std::size_t i = 0; i < m_keys.size(); ++i)
+        image[BasicMap::kKeys + i] = static_cast<std::uint8_t>(KeyIndexForName(static_cast<int>(i), m_keys[i]->currentText()));
+}

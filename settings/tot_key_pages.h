@@ -1,0 +1,42 @@
+#pragma once
+
+#include "settings/base_form_view.h"
+
+#include <array>
+
+class CUpDown;
+class QComboBox;
+class QLineEdit;
+
+// "TOT" tab: the transmit time-out timer, its pre-alert, rekey and reset
+// times. 0 shows "Off".
+class CTotPage : public CFormPage {
+    Q_OBJECT
+public:
+    explicit CTotPage(QWidget* parent = nullptr);
+
+    void PageStart() override;
+    void LoadFromImage() override;
+    void SaveToImage() override;
+
+private:
+    void Clamp(int i);
+    void ClampAll();
+
+    std::array<QLineEdit*, 4> m_edits{};
+    std::array<CUpDown*, 4> m_arrows{};
+};
+
+// "Key" tab: the functions of the programmable keys P1..P4.
+class CKeyPage : public CFormPage {
+    Q_OBJECT
+public:
+    explicit CKeyPage(QWidget* parent = nullptr);
+
+    void PageStart() override;
+    void LoadFromImage() override;
+    void SaveToImage() override;
+
+private:
+    std::array<QComboBox*, 4> m_keys{};
+};

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "settings/base_form_view.h"
+
+#include <array>
+
+class CUpDown;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QTabBar;
+
+// Sixteen two-tone systems, one at a time: the tabs "1" to "16" choose the
+// system the controls show; the one left is written to the image first.
+class CT2SystemPage : public CFormPage {
+    Q_OBJECT
+public:
+    static constexpr int kTemplateId = 141;
+
+    explicit CT2SystemPage(QWidget* parent = nullptr);
+    ~CT2SystemPage() override;
+
+    void LoadFromImage() override;
+    void SaveToImage() override;
+
+    int shownSystem() const { return m_shownSystem; }
+    QTabBar* systemTabs() const { return m_systems; }
+
+private:
+    // A one-decimal box held in tenths, with its arrows and its rule.
+    struct DecField {
+        QLineEdit* edit = nullptr;
+        CUpDown* arrows = nullptr;
+        int min = 0;
+        int max = 0;
+        int def = 0;
+        bool emptyWhenZero = false;
+    };
+    enum Time { ReplyWait, FirstDuration, SecondDuration, Interval, LongDuration, PreCarrier, TimeCount };
+
+    void buildControls();
+    DecField makeField(QWidget* parent, int id, int maxLength, int min, int max, int def, bool emptyWhenZero);
+    void onSystemChanged(int index);
+    void loadSystem(int n);
+    void saveSystem(int n);
+    void validate(const DecField& f);
+    void validateAutoReset();
+    void leaveAlias();
+
+    QTabBar* m_systems = nullptr;
+    std::array<QComboBox*, 4> m_formats{};
+    std::array<QComboBox*, 4> m_responses{};
+    std::array<DecField, 4> m_tones{};
+    std::array<DecField, TimeCount> m_times{};
+    QLineEdit* m_alias = nullptr;
+    QLineEdit* m_autoReset = nullptr;
+    CUpDown* m_autoResetArrows = nullptr;
+    QCheckBox* m_sideTone = nullptr;
+    QCheckBox* m_idleReply = nullptr;
+    QCheckBox* m_beep = nullptr;
+
+    int m_shownSystem = 0;
+    QString m_aliasLoaded;
+};

@@ -1,0 +1,23 @@
+#include "signalling/t2_view.h"
+
+#include "signalling/t2_contact_page.h"
+#include "signalling/t2_system_page.h"
+
+// The host has no face of its own; it answers to its first page's template.
+CT2View::CT2View(QWidget* parent) : CTabHostView(CT2SystemPage::kTemplateId, parent) {}
+
+void CT2View::CreatePages()
+{
+    AddPage(new CT2SystemPage, tr("System"));
+    AddPage(new CT2ContactPage, tr("Contact"));
+}
+
+int CT2View::HelpContext() const
+{
+    const CFormPage* p = page(currentPage());
+    return p ? p->templateId() : CTabHostView::HelpContext();
+}
+
+CT2SystemPage* CT2View::systemPage() const { return static_cast<CT2SystemPage*>(page(0)); }
+
+CT2ContactPage* CT2View::contactPage() const { return static_cast<CT2ContactPage*>(page(1)); }

@@ -1,0 +1,390 @@
+#include "signalling/t5_view.h"
+
+#include "channels/codecs/decimal.h"
+#include "channels/codecs/text_codecs.h"
+#include "controls/cell_editors.h"
+#include "controls/up_down.h"
+#include "settings/edit_widgets.h"
+#include "signalling/core/code_text.h"
+#include "signalling/core/five_tone_table.h"
+#include "signalling/form_parts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <algorithm>
+
+using namespace SignalForm;
+
+namespace {
+constexpr int kTimingMax = 2550;
+constexpr int kTimingDefault = 100;
+constexpr int kTimingStep = 10;
+constexpr int kAutoResetMax = 255;
+constexpr int kAutoResetDefault = 10;
+constexpr int kMaxWidth = 255;
+constexpr int kMessageCodeType = 2; // "Message"
+constexpr int kFirstLetter = 10;    // "A"
+constexpr int kLastLetter = 15;     // "F"
+
+int LeastWidth(int k) { return FiveTone::kStandards[static_cast<std::size_t>(k)].leastWidthMs; }
+
+// Group and repeat lists are "A".."F"; the delimiter list starts with "None".
+int LetterIndex(int value) { return value >= kFirstLetter && value <= kLastLetter ? value - kFirstLetter : -1; }
+int DelimiterIndex(int value) { return value == 0 ? 0 : value >= kFirstLetter && value <= kLastLetter ? value - 9 : -1; }
+
+std::uint8_t* Image(std::uint32_t at) { return radioImage().data() + at; }
+} // namespace
+
+CT5View::CT5View(QWidget* parent) : CBaseFormView(kTemplateId, parent)
+{
+    buildControls();
+    connectControls();
+}
+
+CT5View::~CT5View() { DetachFocusHooks(this); }
+
+void CT5View::connectControls()
+{
+    FilterChars(m_selfId, DigitCharFilter);
+    FilterChars(m_pttBegin, HexCharFilter, true);
+    FilterChars(m_pttEnd, HexCharFilter, true);
+    for (QLineEdit* edit : {m_functionId, m_code})
+        FilterChars(edit, HexCharFilter, true)->setCharCheck([this](QChar c) { return acceptsCodeDigit(c); });
+    FilterChars(m_width, DigitCharFilter);
+
+    for (const Timing& t : m_timings) {
+        connect(t.arrows, &CUpDown::deltaPos, this, [arrows = t.arrows](int delta) { SpinIntField(arrows, delta); });
+        OnFocusOut(t.edit, [this, edit = t.edit] { validateTiming(edit); });
+    }
+    connect(m_autoResetArrows, &CUpDown::deltaPos, this,
+            [this](int delta) { SpinIntField(m_autoResetArrows, delta, true, tr("Off")); });
+    OnFocusOut(m_autoReset, [this] { validateAutoReset(); });
+    connect(m_widthArrows, &CUpDown::deltaPos, this, [this](int delta) { SpinIntField(m_widthArrows, delta); });
+    OnFocusOut(m_width, [this] { validateWidth(); });
+    for (int d = 0; d < FiveTone::kDigits; ++d) {
+        const auto i = static_cast<std::size_t>(d);
+        FilterChars(m_tones[i], FreqCharFilter);
+        connect(m_toneArrows[i], &CUpDown::deltaPos, this,
+                [arrows = m_toneArrows[i]](int delta) { SpinDecField(arrows, delta); });
+        OnFocusOut(m_tones[i], [this, d] { validateTone(d); });
+    }
+
+    connect(m_standard, &QComboBox::activated, this, &CT5View::onStandardChosen);
+    connect(m_group, &QComboBox::activated, this, [this] { onSpecialToneChosen(0); });
+    connect(m_repeat, &QComboBox::activated, this, [this] { onSpecialToneChosen(1); });
+    connect(m_delimiter, &QComboBox::activated, this, [this] { onSpecialToneChosen(2); });
+    connect(m_functionGroup, &QComboBox::activated, this, &CT5View::onFunctionChosen);
+    connect(m_contactGroup, &QComboBox::activated, this, &CT5View::onContactChosen);
+    connect(m_codeType, &QComboBox::currentIndexChanged, this, &CT5View::updateMessageEnabled);
+
+    OnFocusIn(m_alias, [this] { m_aliasAtFocus = m_alias->text(); });
+    OnFocusOut(m_alias, [this] { leaveAlias(); });
+    OnFocusIn(m_code, [this] { m_codeAtFocus = m_code->text(); });
+    OnFocusOut(m_code, [this] { leaveCode(); });
+}
+
+void CT5View::LoadFromImage()
+{
+    loadStandard();
+    loadTimings();
+    loadSelfId();
+    loadFunction(m_shownFunction);
+    loadPttIds();
+    loadContact(m_shownContact);
+}
+
+void CT5View::SaveToImage()
+{
+    if (!initialised())
+        return; // nothing loaded yet: the controls hold nothing to write
+    validateAll();
+    ensureSelections();
+    saveStandard();
+    saveFunction(m_shownFunction);
+    saveSelfId();
+    savePttIds();
+    saveTimings();
+    saveContact(m_shownContact);
+}
+
+// --- Standard ---
+
+void CT5View::loadStandard()
+{
+    const int k = TakeImageStandard(radioImage(), headerBlock());
+    m_standard->setCurrentIndex(k);
+    showEntry(k);
+}
+
+void CT5View::saveStandard()
+{
+    storeShownEntry();
+    const int chosen = m_standard->currentIndex() >= 0 ? m_standard->currentIndex() : m_shownStandard;
+    PutStandardIntoImage(headerBlock(), chosen, radioImage());
+}
+
+void CT5View::storeShownEntry()
+{
+    validateWidth();
+    for (int d = 0; d < FiveTone::kDigits; ++d)
+        validateTone(d);
+    std::array<std::uint16_t, FiveTone::kDigits> tones{};
+    for (std::size_t d = 0; d < tones.size(); ++d)
+        tones[d] = static_cast<std::uint16_t>(ScaleDecimal(m_tones[d]->text(), 1));
+    StoreStandardEntry(headerBlock(), m_shownStandard, TextToInt(m_width->text()), specialTones(), &tones);
+}
+
+void CT5View::showEntry(int k)
+{
+    m_shownStandard = k;
+    const std::uint8_t* e = headerBlock().data() + FiveTone::StandardOffset(k);
+    m_widthArrows->setRange(LeastWidth(k), kMaxWidth);
+    m_width->setText(QString::number(e[FiveToneMap::kStdWidth]));
+    showSpecialTones({e[FiveToneMap::kStdGroup], e[FiveToneMap::kStdRepeat], e[FiveToneMap::kStdDelimiter]});
+    const bool editable = k == FiveTone::kUserStandard;
+    for (int d = 0; d < FiveTone::kDigits; ++d) {
+        const auto i = static_cast<std::size_t>(d);
+        const std::uint16_t tone = StandardTone(headerBlock(), k, d);
+        m_tones[i]->setText(tone >= FiveTone::kMinTone && tone <= FiveTone::kMaxTone ? FormatTenths(tone) : QString());
+        m_tones[i]->setEnabled(editable);
+        m_toneArrows[i]->setEnabled(editable);
+    }
+    validateWidth();
+    for (int d = 0; d < FiveTone::kDigits; ++d)
+        validateTone(d);
+}
+
+void CT5View::onStandardChosen(int index)
+{
+    if (index < 0 || index >= FiveTone::kStandardCount)
+        return;
+    storeShownEntry();
+    showEntry(index);
+}
+
+SpecialTones CT5View::specialTones() const
+{
+    // A list without a selection keeps what the entry holds.
+    const std::uint8_t* e = headerBlock().data() + FiveTone::StandardOffset(m_shownStandard);
+    SpecialTones t{e[FiveToneMap::kStdGroup], e[FiveToneMap::kStdRepeat], e[FiveToneMap::kStdDelimiter]};
+    if (m_group->currentIndex() >= 0)
+        t.group = kFirstLetter + m_group->currentIndex();
+    if (m_repeat->currentIndex() >= 0)
+        t.repeat = kFirstLetter + m_repeat->currentIndex();
+    if (m_delimiter->currentIndex() == 0)
+        t.delimiter = 0;
+    else if (m_delimiter->currentIndex() > 0)
+        t.delimiter = kFirstLetter - 1 + m_delimiter->currentIndex();
+    return t;
+}
+
+void CT5View::showSpecialTones(const SpecialTones& tones)
+{
+    m_group->setCurrentIndex(LetterIndex(tones.group));
+    m_repeat->setCurrentIndex(LetterIndex(tones.repeat));
+    m_delimiter->setCurrentIndex(DelimiterIndex(tones.delimiter));
+}
+
+void CT5View::onSpecialToneChosen(int which)
+{
+    showSpecialTones(KeepSpecialTonesDistinct(specialTones(), which));
+}
+
+// --- Timings, identities, PTT IDs ---
+
+void CT5View::loadTimings()
+{
+    for (const Timing& t : m_timings)
+        t.edit->setText(QString::number(*Image(t.address) * 10));
+    const std::uint8_t flags = *Image(FiveToneMap::kFlags);
+    m_sideTone->setChecked(flags & FiveToneMap::kSideToneBit);
+    m_beep->setChecked(flags & FiveToneMap::kBeepBit);
+}
+
+void CT5View::saveTimings()
+{
+    for (const Timing& t : m_timings)
+        *Image(t.address) = static_cast<std::uint8_t>(TextToInt(t.edit->text()) / 10);
+    std::uint8_t& flags = *Image(FiveToneMap::kFlags);
+    flags &= static_cast<std::uint8_t>(~(FiveToneMap::kSideToneBit | FiveToneMap::kBeepBit));
+    if (m_sideTone->isChecked())
+        flags |= FiveToneMap::kSideToneBit;
+    if (m_beep->isChecked())
+        flags |= FiveToneMap::kBeepBit;
+}
+
+void CT5View::loadSelfId()
+{
+    m_selfId->setText(ReadCodeDigits(Image(FiveToneMap::kSelfId), FiveToneMap::kCodeDigits));
+    SelectIndex(m_decodeResponse, *Image(FiveToneMap::kDecodeResponse));
+    m_autoReset->setText(QString::number(*Image(FiveToneMap::kAutoReset)));
+    validateAutoReset(); // 0 reads "Off"
+}
+
+void CT5View::saveSelfId()
+{
+    WriteCodeDigits(Image(FiveToneMap::kSelfId), FiveToneMap::kCodeDigits, m_selfId->text());
+    *Image(FiveToneMap::kDecodeResponse) = static_cast<std::uint8_t>(std::max(m_decodeResponse->currentIndex(), 0));
+    *Image(FiveToneMap::kAutoReset) = static_cast<std::uint8_t>(TextToInt(m_autoReset->text()));
+}
+
+void CT5View::loadPttIds()
+{
+    m_pttBegin->setText(ReadCodeDigits(Image(FiveToneMap::kPttIdBegin), FiveToneMap::kCodeDigits));
+    m_pttEnd->setText(ReadCodeDigits(Image(FiveToneMap::kPttIdEnd), FiveToneMap::kCodeDigits));
+}
+
+void CT5View::savePttIds()
+{
+    WriteCodeDigits(Image(FiveToneMap::kPttIdBegin), FiveToneMap::kCodeDigits, m_pttBegin->text());
+    WriteCodeDigits(Image(FiveToneMap::kPttIdEnd), FiveToneMap::kCodeDigits, m_pttEnd->text());
+}
+
+// --- Function records and contacts ---
+
+void CT5View::loadFunction(int n)
+{
+    const FiveToneFunction f = ReadFiveToneFunction(radioImage(), n);
+    m_functionId->setText(f.id);
+    m_functionName->setText(f.name);
+    SelectIndex(m_functionResponse, f.response);
+    SelectIndex(m_functionType, f.type);
+    m_shownFunction = n;
+    m_functionGroup->setCurrentIndex(n);
+}
+
+void CT5View::saveFunction(int n)
+{
+    FiveToneFunction f;
+    f.type = std::max(m_functionType->currentIndex(), 0);
+    f.response = std::max(m_functionResponse->currentIndex(), 0);
+    f.id = m_functionId->text();
+    f.name = m_functionName->text();
+    WriteFiveToneFunction(radioImage(), n, f);
+}
+
+void CT5View::onFunctionChosen(int index)
+{
+    // The record the controls show is written before another is shown,
+    // however the choice changed (list, keys or wheel).
+    if (index < 0 || index == m_shownFunction)
+        return;
+    saveFunction(m_shownFunction);
+    loadFunction(index);
+}
+
+void CT5View::loadContact(int n)
+{
+    const FiveToneContact c = ReadFiveToneContact(radioImage(), n);
+    m_alias->setText(c.alias);
+    m_message->setText(c.message);
+    SelectIndex(m_codeType, c.codeType);
+    m_code->setText(c.code);
+    m_aliasAtFocus = c.alias;
+    m_codeAtFocus = c.code;
+    m_shownContact = n;
+    m_contactGroup->setCurrentIndex(n);
+    updateMessageEnabled();
+}
+
+void CT5View::saveContact(int n)
+{
+    FiveToneContact c;
+    c.alias = m_alias->text();
+    c.code = m_code->text();
+    c.codeType = std::max(m_codeType->currentIndex(), 0);
+    c.message = m_message->text();
+    WriteFiveToneContact(radioImage(), n, c);
+}
+
+void CT5View::onContactChosen(int index)
+{
+    if (index < 0 || index == m_shownContact)
+        return;
+    saveContact(m_shownContact);
+    loadContact(index);
+}
+
+void CT5View::updateMessageEnabled() { m_message->setEnabled(m_codeType->currentIndex() == kMessageCodeType); }
+
+// --- Field rules ---
+
+void CT5View::validateTiming(QLineEdit* edit)
+{
+    ValidateIntField(edit, 0, kTimingMax, kTimingDefault, kTimingStep);
+}
+
+void CT5View::validateAutoReset()
+{
+    ValidateIntField(m_autoReset, 0, kAutoResetMax, kAutoResetDefault, 1, true, tr("Off"));
+}
+
+void CT5View::validateWidth()
+{
+    const int least = LeastWidth(m_shownStandard);
+    ValidateIntField(m_width, least, kMaxWidth, least, 1);
+}
+
+void CT5View::validateTone(int digit)
+{
+    ValidateDecField(m_tones[static_cast<std::size_t>(digit)], FiveTone::kMinTone, FiveTone::kMaxTone, 0, true,
+                     QString());
+}
+
+void CT5View::leaveAlias()
+{
+    if (!m_alias->text().isEmpty())
+        return;
+    if (!m_aliasAtFocus.isEmpty())
+        m_alias->setText(m_aliasAtFocus);
+    else
+        m_alias->setText(QString::asprintf("2T-S%02d", m_shownContact + 1));
+}
+
+void CT5View::leaveCode()
+{
+    // Only contact 1 must have a code.
+    if (m_shownContact != 0 || !m_code->text().isEmpty())
+        return;
+    m_code->setText(m_codeAtFocus.isEmpty() ? QStringLiteral("12345") : m_codeAtFocus);
+}
+
+void CT5View::validateAll()
+{
+    for (const Timing& t : m_timings)
+        validateTiming(t.edit);
+    validateAutoReset();
+    validateWidth();
+    for (int d = 0; d < FiveTone::kDigits; ++d)
+        validateTone(d);
+    leaveAlias();
+    leaveCode();
+}
+
+void CT5View::ensureSelections()
+{
+    for (QComboBox* combo : {m_decodeResponse, m_functionType, m_functionResponse, m_codeType, m_delimiter})
+        EnsureComboSelection(combo, 0);
+    // A special tone without a letter takes one the others leave free.
+    for (QComboBox* combo : {m_group, m_repeat}) {
+        if (combo->currentIndex() >= 0)
+            continue;
+        const SpecialTones t = specialTones();
+        int letter = kFirstLetter;
+        while (letter < kLastLetter && (letter == t.group || letter == t.repeat || letter == t.delimiter))
+            ++letter;
+        combo->setCurrentIndex(letter - kFirstLetter);
+    }
+}
+
+bool CT5View::acceptsCodeDigit(QChar c) const
+{
+    const int digit = HexCodeFromChar(c);
+    if (digit > 15)
+        return false;
+    if (m_tones[static_cast<std::size_t>(digit)]->text().isEmpty())
+        return false; // the standard has no tone for it
+    return m_repeat->currentIndex() < 0 || digit != kFirstLetter + m_repeat->currentIndex();
+}

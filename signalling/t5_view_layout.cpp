@@ -1,0 +1,165 @@
+// The five-tone view's controls and their places; the behaviour is in t5_view.cpp.
+#include "signalling/t5_view.h"
+
+#include "controls/up_down.h"
+#include "signalling/core/five_tone_table.h"
+#include "signalling/core/two_tone_records.h"
+#include "signalling/form_parts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+using namespace SignalForm;
+
+namespace {
+constexpr int kTimingMax = 2550;
+constexpr std::array FunctionTypeList = {"Select", "Stun", "Kill", "Wake"};
+constexpr std::array CodeTypeList = {"Off", "ANI", "Message"};
+
+QStringList Numbers(int count)
+{
+    QStringList list;
+    for (int i = 1; i <= count; ++i)
+        list << QString::number(i);
+    return list;
+}
+
+QStringList Letters() { return {"A", "B", "C", "D", "E", "F"}; }
+
+} // namespace
+
+void CT5View::buildControls()
+{
+    // --- Own identity and timings.
+    auto* top = new QGroupBox(this);
+    auto* topGrid = new QGridLayout(top);
+    m_selfId = NewEdit(top, 1152, FiveToneMap::kCodeDigits);
+    m_decodeResponse = NewDropList(top, 1129, ListTexts(SelCallResponseList));
+    struct TimingDef {
+        int edit;
+        const char* label;
+        std::uint32_t address;
+    };
+    const std::array<TimingDef, 4> timings = {{
+        {1250, QT_TR_NOOP("Pre-carreier time(ms)"), FiveToneMap::kPreCarrier},
+        {1258, QT_TR_NOOP("First expand(ms)"), FiveToneMap::kFirstExpand},
+        {1256, QT_TR_NOOP("End exit delay(ms)"), FiveToneMap::kEndExitDelay},
+        {1260, QT_TR_NOOP("Reply delay(ms)"), FiveToneMap::kReplyDelay},
+    }};
+    for (std::size_t i = 0; i < timings.size(); ++i) {
+        QLineEdit* edit = NewEdit(top, timings[i].edit, 4);
+        CUpDown* arrows = NewUpDown(edit, timings[i].edit + 1, 0, kTimingMax);
+        arrows->setStep(10, 50, 5000); // faster once held for five seconds
+        m_timings[i] = {edit, arrows, timings[i].address};
+    }
+    m_autoReset = NewEdit(top, 1185, 3);
+    m_autoResetArrows = NewUpDown(m_autoReset, 1186, 0, 255);
+    m_sideTone = new QCheckBox(tr("Side tone"), top);
+    m_sideTone->setObjectName(QStringLiteral("1149"));
+    m_beep = new QCheckBox(tr("Beep"), top);
+    m_beep->setObjectName(QStringLiteral("1190"));
+    m_beep->hide(); // kept in step with the image, not offered
+
+    PutLabelled(topGrid, 0, 0, tr("Self ID"), m_selfId);
+    PutLabelled(topGrid, 0, 2, tr("Decode response"), m_decodeResponse);
+    PutLabelled(topGrid, 1, 0, tr(timings[0].label), WithArrows(m_timings[0].edit, m_timings[0].arrows));
+    PutLabelled(topGrid, 1, 2, tr("Auto reset time(s)"), WithArrows(m_autoReset, m_autoResetArrows));
+    PutLabelled(topGrid, 2, 0, tr(timings[1].label), WithArrows(m_timings[1].edit, m_timings[1].arrows));
+    PutLabelled(topGrid, 2, 2, tr(timings[2].label), WithArrows(m_timings[2].edit, m_timings[2].arrows));
+    PutLabelled(topGrid, 3, 0, tr(timings[3].label), WithArrows(m_timings[3].edit, m_timings[3].arrows));
+    topGrid->addWidget(m_sideTone, 3, 2);
+    topGrid->addWidget(m_beep, 3, 3);
+
+    // --- Function codes and PTT identities.
+    auto* info = new QGroupBox(tr("Infomation"), this);
+    auto* infoLayout = new QHBoxLayout(info);
+    auto* function = new QGroupBox(tr("Function"), info);
+    auto* functionGrid = new QGridLayout(function);
+    m_functionGroup = NewDropList(function, 1044, Numbers(FiveToneMap::kFunctionCount));
+    m_functionType = NewDropList(function, 1281, ListTexts(FunctionTypeList));
+    m_functionResponse = NewDropList(function, 1128, ListTexts(SelCallResponseList));
+    m_functionId = NewEdit(function, 1052, FiveToneMap::kCodeDigits);
+    m_functionName = NewEdit(function, 1059, 6);
+    PutLabelled(functionGrid, 0, 0, tr("Group"), m_functionGroup);
+    PutLabelled(functionGrid, 1, 0, tr("Type"), m_functionType);
+    PutLabelled(functionGrid, 2, 0, tr("Response"), m_functionResponse);
+    PutLabelled(functionGrid, 3, 0, tr("ID"), m_functionId);
+    auto* nameLabel = new QLabel(tr("Name"), function);
+    functionGrid->addWidget(nameLabel, 4, 0);
+    functionGrid->addWidget(m_functionName, 4, 1);
+    nameLabel->hide(); // the name is kept, not offered
+    m_functionName->hide();
+    functionGrid->setRowStretch(5, 1);
+
+    auto* ptt = new QGroupBox(tr("PTTID"), info);
+    auto* pttGrid = new QGridLayout(ptt);
+    m_pttBegin = NewEdit(ptt, 1252, FiveToneMap::kCodeDigits);
+    m_pttEnd = NewEdit(ptt, 1254, FiveToneMap::kCodeDigits);
+    PutLabelled(pttGrid, 0, 0, tr("Begin ID"), m_pttBegin);
+    PutLabelled(pttGrid, 1, 0, tr("End ID"), m_pttEnd);
+    pttGrid->setRowStretch(2, 1);
+    infoLayout->addWidget(function, 3);
+    infoLayout->addWidget(ptt, 2);
+
+    // --- Contacts.
+    auto* contact = new QGroupBox(tr("Contact"), this);
+    auto* contactGrid = new QGridLayout(contact);
+    m_contactGroup = NewDropList(contact, 1045, Numbers(FiveToneMap::kContactCount));
+    m_alias = NewEdit(contact, 1005, 6);
+    m_codeType = NewDropList(contact, 1262, ListTexts(CodeTypeList));
+    m_code = NewEdit(contact, 1092, FiveToneMap::kCodeDigits);
+    m_message = NewEdit(contact, 1011, 16);
+    PutLabelled(contactGrid, 0, 0, tr("Group"), m_contactGroup);
+    PutLabelled(contactGrid, 0, 2, tr("Alias"), m_alias);
+    PutLabelled(contactGrid, 1, 0, tr("Code type"), m_codeType);
+    PutLabelled(contactGrid, 1, 2, tr("Code"), m_code);
+    auto* messageLabel = new QLabel(tr("Message"), contact);
+    messageLabel->setBuddy(m_message);
+    contactGrid->addWidget(messageLabel, 2, 0);
+    contactGrid->addWidget(m_message, 2, 1, 1, 3);
+
+    // --- Standard and digit tones.
+    auto* standard = new QGroupBox(tr("Standard"), this);
+    auto* standardLayout = new QVBoxLayout(standard);
+    auto* head = new QGridLayout;
+    QStringList names;
+    for (const FiveTone::Standard& s : FiveTone::kStandards)
+        names << QString::fromLatin1(s.name);
+    m_standard = NewDropList(standard, 1366, names);
+    m_width = NewEdit(standard, 1330, 3);
+    m_widthArrows = NewUpDown(m_width, 1331, FiveTone::kStandards[0].leastWidthMs, 255);
+    m_group = NewDropList(standard, 1332, Letters());
+    m_repeat = NewDropList(standard, 1333, Letters());
+    m_delimiter = NewDropList(standard, 1211, QStringList{"None"} + Letters());
+    PutLabelled(head, 0, 0, tr("Standard"), m_standard);
+    PutLabelled(head, 0, 2, tr("Width"), WithArrows(m_width, m_widthArrows));
+    PutLabelled(head, 1, 0, tr("Group"), m_group);
+    PutLabelled(head, 1, 2, tr("Repeat"), m_repeat);
+    PutLabelled(head, 2, 0, tr("Delimiter"), m_delimiter);
+    standardLayout->addLayout(head);
+    auto* toneGrid = new QGridLayout;
+    for (int d = 0; d < FiveTone::kDigits; ++d) {
+        QLineEdit* edit = NewEdit(standard, 1334 + 2 * d, 6);
+        m_tones[static_cast<std::size_t>(d)] = edit;
+        m_toneArrows[static_cast<std::size_t>(d)] =
+            NewUpDown(edit, 1335 + 2 * d, FiveTone::kMinTone, FiveTone::kMaxTone);
+        PutLabelled(toneGrid, d % 8, 2 * (d / 8), QString(QChar::fromLatin1("0123456789ABCDEF"[d])),
+            WithArrows(edit, m_toneArrows[static_cast<std::size_t>(d)]));
+    }
+    standardLayout->addLayout(toneGrid);
+    standardLayout->addStretch(1);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(top, 0, 0);
+    grid->addWidget(info, 1, 0);
+    grid->addWidget(contact, 2, 0);
+    grid->addWidget(standard, 0, 1, 3, 1);
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 2);
+    grid->setRowStretch(3, 1);
+}

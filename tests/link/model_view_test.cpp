@@ -1,0 +1,230 @@
+// The model information view driven through its boxes: what it shows for the
+// identity record, what typing and pasting store, and storing on close.
+#include "link/model_view.h"
+#include "shell/child_frame.h"
+#include "shell/commands.h"
+#include "shell/core/radio_image.h"
+#include "shell/main_frame.h"
+#include "tests/link/program_rig.h"
+
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+namespace {
+constexpr int kSerial = 1005, kModelName = 1059, kModelCode = 1092, kFirmware = 1008, kDate = 1009;
+
+QLineEdit* Box(QWidget* view, int id) { return view->findChild<QLineEdit*>(QString::number(id)); }
+
+std::vector<std::uint8_t> ImageBytes(std::uint32_t at, int n)
+{
+    return {radioImage().begin() + at, radioImage().begin() + at + n};
+}
+
+std::vector<std::uint8_t> Field(const QByteArray& text, int length)
+{
+    std::vector<std::uint8_t> v(text.begin(), text.end());
+    v.resize(static_cast<std::size_t>(length), 0xFF);
+    return v;
+}
+
+void Put(std::uint32_t at, const QByteArray& bytes)
+{
+    std::copy(bytes.begin(), bytes.end(), radioImage().begin() + at);
+}
+
+// A character as the keyboard sends it, including ones QTest cannot type.
+void TypeChar(QWidget* w, QChar c)
+{
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(w, &release);
+}
+} // namespace
+
+class ModelViewTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    static std::unique_ptr<CModelView> Open()
+    {
+        auto v = std::make_unique<CModelView>();
+        v->EnsureInitialised();
+        return v;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(PrepareProgramFolder(m_dir)); }
+    void init() { radioImage().fill(0xFF); }
+
+    void blankRecordShowsFiveEmptyBoxes()
+    {
+        auto v = Open();
+        for (int id : {kSerial, kModelName, kModelCode, kFirmware, kDate}) {
+            QVERIFY(Box(v.get(), id));
+            QCOMPARE(Box(v.get(), id)->text(), QString());
+        }
+        QCOMPARE(Box(v.get(), kSerial)->maxLength(), 8);
+        QCOMPARE(Box(v.get(), kModelName)->maxLength(), 8);
+        QCOMPARE(Box(v.get(), kModelCode)->maxLength(), 16);
+        QCOMPARE(Box(v.get(), kFirmware)->maxLength(), 8);
+        QCOMPARE(Box(v.get(), kDate)->maxLength(), 10);
+        QVERIFY(Box(v.get(), kFirmware)->isReadOnly());
+        QVERIFY(Box(v.get(), kDate)->isReadOnly());
+        QVERIFY(!Box(v.get(), kSerial)->isReadOnly());
+        QCOMPARE(v->templateId(), 200);
+    }
+
+    void showsTheRecord()
+    {
+        Put(0xFF00, "AB-12");
+        Put(0xFF08, "QM4410XY");
+        Put(0xFF10, "Code 16 chars ok");
+        Put(0xFF20, QByteArray("V1.02\x01", 6));
+        auto v = Open();
+        QCOMPARE(Box(v.get(), kSerial)->text(), QStringLiteral("AB"));
+        QCOMPARE(Box(v.get(), kModelName)->text(), QStringLiteral("QM4410XY"));
+        QCOMPARE(Box(v.get(), kModelCode)->text(), QStringLiteral("Code 16 chars ok"));
+        QCOMPARE(Box(v.get(), kFirmware)->text(), QStringLiteral("V1.02"));
+    }
+
+    void dateShownOnlyWhenItIsACalendarDate_data()
+    {
+        QTest::addColumn<QByteArray>("bytes"); // 0xFF28..0xFF2B
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("12 May 2016") << QByteArray("\x16\x20\x05\x12", 4) << "2016-05-12";
+        QTest::newRow("month 13") << QByteArray("\x16\x20\x13\x01", 4) << "";
+        QTest::newRow("31 April") << QByteArray("\x16\x20\x04\x31", 4) << "";
+        QTest::newRow("29 February 2024") << QByteArray("\x24\x20\x02\x29", 4) << "2024-02-29";
+        QTest::newRow("all FF") << QByteArray("\xFF\xFF\xFF\xFF", 4) << "";
+    }
+    void dateShownOnlyWhenItIsACalendarDate()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        Put(0xFF28, bytes);
+        auto v = Open();
+        QCOMPARE(Box(v.get(), kDate)->text(), shown);
+        v->SaveToImage(); // the date is never written
+        QCOMPARE(ImageBytes(0xFF28, 4), Field(bytes, 4));
+    }
+
+    void typingAb12StoresItsBytes()
+    {
+        auto v = Open();
+        QTest::keyClicks(Box(v.get(), kSerial), QStringLiteral("ab12"));
+        QCOMPARE(Box(v.get(), kSerial)->text(), QStringLiteral("ab12")); // lower case stays
+        radioImage().fill(0x00);
+        v->SaveToImage();
+        QCOMPARE(ImageBytes(0xFF00, 8), (std::vector<std::uint8_t>{0x61, 0x62, 0x31, 0x32, 0xFF, 0xFF, 0xFF, 0xFF}));
+        QCOMPARE(ImageBytes(0xFF08, 24), std::vector<std::uint8_t>(24, 0xFF));
+    }
+
+    void keyboardFilters_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("serial") << kSerial << "a-b 1_Z.9" << "ab1Z9";
+        QTest::newRow("model name") << kModelName << "QM 44/10!" << "QM4410";
+        QTest::newRow("model code") << kModelCode << "a-b 1_Z.~" << "a-b 1_Z.~";
+        QTest::newRow("serial, accented") << kSerial << QStringLiteral("x\u00E9\u0131y") << "xy";
+        QTest::newRow("model code, accented") << kModelCode << QStringLiteral("x\u00E9 \u4E2Dy") << "x y";
+    }
+    void keyboardFilters()
+    {
+        QFETCH(int, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        auto v = Open();
+        for (QChar c : typed)
+            TypeChar(Box(v.get(), box), c);
+        QCOMPARE(Box(v.get(), box)->text(), shown);
+    }
+
+    void backspaceAndEditingKeysStillWork()
+    {
+        auto v = Open();
+        QLineEdit* serial = Box(v.get(), kSerial);
+        QTest::keyClicks(serial, QStringLiteral("abc"));
+        QTest::keyClick(serial, Qt::Key_Backspace);
+        QTest::keyClick(serial, Qt::Key_Home);
+        QTest::keyClick(serial, Qt::Key_Delete);
+        QCOMPARE(serial->text(), QStringLiteral("b"));
+    }
+
+    void pastedTextIsCutAtItsFirstWrongCharacter()
+    {
+        auto v = Open();
+        QGuiApplication::clipboard()->setText(QStringLiteral("AB-12"));
+        Box(v.get(), kSerial)->paste();
+        QCOMPARE(Box(v.get(), kSerial)->text(), QStringLiteral("AB-12")); // pasting is not filtered
+        v->SaveToImage();
+        QCOMPARE(ImageBytes(0xFF00, 8), Field("AB", 8));
+    }
+
+    void sixteenCharacterCodeFillsItsFieldAndNothingBeyond()
+    {
+        radioImage().fill(0x5A);
+        auto v = Open();
+        QLineEdit* code = Box(v.get(), kModelCode);
+        code->clear();
+        QTest::keyClicks(code, QStringLiteral("0123456789abcdefXYZ")); // the box stops at 16
+        QCOMPARE(code->text(), QStringLiteral("0123456789abcdef"));
+        Box(v.get(), kSerial)->clear();
+        Box(v.get(), kModelName)->clear();
+        v->SaveToImage();
+        QCOMPARE(ImageBytes(0xFF00, 16), std::vector<std::uint8_t>(16, 0xFF));
+        QCOMPARE(ImageBytes(0xFF10, 16), Field("0123456789abcdef", 16));
+        QCOMPARE(ImageBytes(0xFF20, 16), std::vector<std::uint8_t>(16, 0x5A));
+        QCOMPARE(radioImage()[0xFEFF], 0x5A);
+    }
+
+    void closingItsFrameStores()
+    {
+        QMdiArea area;
+        auto* view = new CModelView;
+        auto* frame = new CMyChildFrame(view);
+        area.addSubWindow(frame);
+        view->EnsureInitialised();
+        area.show();
+        QTest::keyClicks(Box(view, kModelName), QStringLiteral("QM4410"));
+        frame->close();
+        QCOMPARE(ImageBytes(0xFF08, 8), Field("QM4410", 8));
+    }
+
+    void opensFromTheModelCommandAndStoresOnClose()
+    {
+        CMainFrame frame; // loads the factory file into the image
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        Put(0xFF00, QByteArray("SER1\xFF", 5));
+        QVERIFY(frame.CommandAction(Cmd::Model)->isEnabled());
+        frame.ViewFrame(ViewKind::ChannelTable)->close(); // maximised, it would maximise the next one too
+        frame.RunCommand(Cmd::Model);
+        CMyChildFrame* child = frame.ViewFrame(ViewKind::Model);
+        QVERIFY(child);
+        QVERIFY(qobject_cast<CModelView*>(child->view()));
+        QCOMPARE(child->windowTitle(), QStringLiteral("Modle"));
+        QCOMPARE(child->size(), QSize(360, 360));
+        QLineEdit* serial = Box(child->view(), kSerial);
+        QCOMPARE(serial->text(), QStringLiteral("SER1"));
+        QTest::keyClicks(serial, QStringLiteral("x"));
+        QTest::qWait(50);
+        child->grab().save(QStringLiteral("/tmp/model_view.png"));
+        child->findChild<QPushButton*>(QStringLiteral("1006"))->click(); // Close
+        QTRY_VERIFY(!frame.ViewFrame(ViewKind::Model));
+        QCOMPARE(ImageBytes(0xFF00, 8), Field("SER1x", 8));
+    }
+};
+
+QTEST_MAIN(ModelViewTest)
+#include "model_view_test.moc"

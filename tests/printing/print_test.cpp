@@ -1,0 +1,311 @@
+// Printing through the main frame's commands: a job printed to a PDF file and
+// read back as text, a filled body over several pages, the print and page
+// setup dialogs, and the preview window taking the main window's place.
+#include "link/model_view.h"
+#include "printing/print_controller.h"
+#include "printing/print_preview.h"
+#include "shell/child_frame.h"
+#include "shell/commands.h"
+#include "shell/core/app_settings.h"
+#include "shell/core/radio_image.h"
+#include "shell/main_frame.h"
+#include "tests/link/program_rig.h"
+#include "tests/support/modal_answerer.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+// The pages of a PDF as text, one entry a page; empty when it cannot be read.
+QStringList PdfPages(const QString& pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return {};
+    QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast(); // the text ends with a form feed
+    return pages;
+}
+
+QStringList NonEmptyLines(const QString& page)
+{
+    QStringList lines;
+    for (const QString& l : page.split(QLatin1Char('\n')))
+        if (!l.trimmed().isEmpty())
+            lines << l.trimmed();
+    return lines;
+}
+
+QString LineName(int i) { return QStringLiteral("Line%1").arg(i, 3, 10, QLatin1Char('0')); }
+} // namespace
+
+class PrintTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QTemporaryDir m_out;
+    std::unique_ptr<CMainFrame> m_frame;
+    int m_printed = 0;
+
+    CPrintController& controller() { return CPrintController::Of(*m_frame); }
+
+    // Print goes to this PDF file instead of asking.
+    QString printToPdf(const QString& name)
+    {
+        const QString path = m_out.path() + QLatin1Char('/') + name;
+        controller().choosePrinter = [this, path](QPrinter& p, QWidget*) {
+            ++m_printed;
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(path);
+            return true;
+        };
+        return path;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(PrepareProgramFolder(m_dir));
+        QVERIFY(m_out.isValid());
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is needed to read the printed pages back");
+    }
+
+    void init()
+    {
+        m_printed = 0;
+        m_frame = std::make_unique<CMainFrame>();
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    }
+    void cleanup() { m_frame.reset(); }
+
+    void commandsAreOffered()
+    {
+        for (int id : {Cmd::FilePrint, Cmd::FilePrintPreview, Cmd::FilePrintSetup})
+            QVERIFY(m_frame->CommandAction(id)->isEnabled());
+    }
+
+    void printWithoutAFileShowsTheDefaultNameOnOnePage()
+    {
+        QCOMPARE(m_frame->currentFile(), QString());
+        const QString pdf = printToPdf(QStringLiteral("blank.pdf"));
+        m_frame->RunCommand(Cmd::FilePrint);
+        QCOMPARE(m_printed, 1);
+        QCOMPARE(controller().printer().docName(), QStringLiteral("QM4410"));
+        const QStringList pages = PdfPages(pdf);
+        QCOMPARE(pages.size(), 1);
+        const QStringList lines = NonEmptyLines(pages[0]);
+        QCOMPARE(lines, (QStringList{QStringLiteral("QM4410"), QStringLiteral("-- Page 1 of 1 --")}));
+        QCOMPARE(controller().lines(), QStringList());
+    }
+
+    void printUsesTheOpenFilesName()
+    {
+        const QString folder = m_out.path() + QStringLiteral("/my.radios");
+        QVERIFY(QDir().mkpath(folder));
+        m_frame->chooseSaveFile = [folder](const QString&) { return folder + QStringLiteral("/Club.v2.dat"); };
+        m_frame->SaveDocumentAs();
+        QVERIFY(m_frame->currentFile().endsWith(QStringLiteral("Club.v2.dat")));
+        const QString pdf = printToPdf(QStringLiteral("club.pdf"));
+        m_frame->RunCommand(Cmd::FilePrint);
+        const QStringList pages = PdfPages(pdf);
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(NonEmptyLines(pages[0]).value(0), QStringLiteral("Club"));
+    }
+
+    void printStoresTheOpenViewsFirst()
+    {
+        m_frame->RunCommand(Cmd::Model);
+        CMyChildFrame* child = m_frame->ViewFrame(ViewKind::Model);
+        QVERIFY(child);
+        auto* serial = child->view()->findChild<QLineEdit*>(QStringLiteral("1005"));
+        serial->setText(QStringLiteral("P1"));
+        radioImage()[0xFF00] = 0xFF;
+        printToPdf(QStringLiteral("stored.pdf"));
+        m_frame->RunCommand(Cmd::FilePrint);
+        QCOMPARE(radioImage()[0xFF00], 'P');
+        QCOMPARE(radioImage()[0xFF01], '1');
+    }
+
+    void cancelledPrintDialogPrintsNothing()
+    {
+        const QString pdf = m_out.path() + QStringLiteral("/never.pdf");
+        controller().choosePrinter = [](QPrinter& p, QWidget*) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            return false;
+        };
+        m_frame->RunCommand(Cmd::FilePrint);
+        QVERIFY(!QFile::exists(pdf));
+        QCOMPARE(controller().printer().printerState(), QPrinter::Idle);
+    }
+
+    void aJobThatCannotStartIsReported()
+    {
+        controller().choosePrinter = [this](QPrinter& p, QWidget*) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(m_out.path() + QStringLiteral("/no/such/folder/x.pdf"));
+            return true;
+        };
+        ModalAnswerer answers;
+        m_frame->RunCommand(Cmd::FilePrint);
+        QCOMPARE(answers.messages, QStringList{QStringLiteral("Failed to start print job.")});
+    }
+
+    void thePrintDialogOffersAllPagesOnly()
+    {
+        ModalAnswerer answers;
+        bool asked = false;
+        answers.onModal = [&asked](QWidget* w) {
+            auto* dlg = qobject_cast<QPrintDialog*>(w);
+            if (!dlg)
+                return;
+            asked = true;
+            QCOMPARE(dlg->printRange(), QAbstractPrintDialog::AllPages);
+            QVERIFY(!dlg->testOption(QAbstractPrintDialog::PrintPageRange));
+            QVERIFY(!dlg->testOption(QAbstractPrintDialog::PrintSelection));
+            QVERIFY(!dlg->testOption(QAbstractPrintDialog::PrintToFile));
+            QVERIFY(!dlg->testOption(QAbstractPrintDialog::PrintCurrentPage));
+            dlg->reject();
+        };
+        m_frame->RunCommand(Cmd::FilePrint);
+        QVERIFY(asked);
+        QVERIFY(answers.messages.isEmpty());
+    }
+
+    void printSetupShowsThePageSetupDialog()
+    {
+        ModalAnswerer answers;
+        bool asked = false;
+        answers.onModal = [this, &asked](QWidget* w) {
+            auto* dlg = qobject_cast<QPageSetupDialog*>(w);
+            if (!dlg)
+                return;
+            asked = dlg->printer() == &controller().printer();
+            dlg->reject();
+        };
+        m_frame->RunCommand(Cmd::FilePrintSetup);
+        QVERIFY(asked);
+    }
+
+    void aFilledBodyRunsOverSeveralPages()
+    {
+        // Plain lines and "^^" lines alternate; every line names itself.
+        controller().fillLines = [](QStringList& lines) {
+            for (int i = 0; i < 150; ++i)
+                lines << (i % 2 ? LineName(i) + QStringLiteral(" plain\ttext")
+                                : QStringLiteral("CH:%1^^Freq:%2^^Tone:Off").arg(LineName(i)).arg(446 + i));
+        };
+        const QString pdf = printToPdf(QStringLiteral("filled.pdf"));
+        m_frame->RunCommand(Cmd::FilePrint);
+        QFile::remove(QStringLiteral("/tmp/print_filled.pdf"));
+        QFile::copy(pdf, QStringLiteral("/tmp/print_filled.pdf")); // to look at
+        const int count = controller().pageCount();
+        QVERIFY2(count > 2, qPrintable(QString::number(count)));
+        const QStringList pages = PdfPages(pdf);
+        QCOMPARE(pages.size(), count);
+        int next = 0;
+        for (int p = 0; p < count; ++p) {
+            const QStringList lines = NonEmptyLines(pages[p]);
+            QCOMPARE(lines.first(), QStringLiteral("QM4410"));
+            QCOMPARE(lines.last(), QStringLiteral("-- Page %1 of %2 --").arg(p + 1).arg(count));
+            const QStringList body = lines.mid(1, lines.size() - 2);
+            // The lines in order, each on its page exactly once, as the overflow rule splits them.
+            const LineSpan span = PageLines(PageFirstLines(150, controller().metrics().lineHeight,
+                                                           controller().metrics().bodyHeight),
+                                            150, p);
+            QCOMPARE(span.first, next);
+            QCOMPARE(body.size(), span.end - span.first);
+            for (int i = span.first; i < span.end; ++i) {
+                const QString& line = body[i - span.first];
+                QVERIFY2(line.contains(LineName(i)), qPrintable(line));
+                if (i % 2 == 0) {
+                    QVERIFY2(line.contains(QStringLiteral("Freq:")) && line.contains(QString::number(446 + i)),
+                             qPrintable(line));
+                    QVERIFY2(line.indexOf(QStringLiteral("CH:")) < line.indexOf(LineName(i)), qPrintable(line));
+                } else {
+                    QVERIFY2(line.contains(QStringLiteral("plain")), qPrintable(line));
+                }
+            }
+            next = span.end;
+        }
+        QCOMPARE(next, 150);
+        controller().fillLines = nullptr;
+    }
+
+    void previewTakesTheMainWindowsPlace()
+    {
+        int paints = 0;
+        m_frame->RunCommand(Cmd::FilePrintPreview);
+        CPrintPreviewFrame* preview = controller().previewFrame();
+        QVERIFY(preview);
+        connect(preview->view(), &CViewPrintPreview::paintRequested, this, [&paints] { ++paints; });
+        QVERIFY(QTest::qWaitForWindowExposed(preview));
+        QVERIFY(!m_frame->isVisible());
+        QCOMPARE(preview->windowTitle(), QStringLiteral("Preview"));
+        QVERIFY(preview->isMaximized());
+        QCOMPARE(preview->view()->preview()->pageCount(), 1);
+        preview->grab().save(QStringLiteral("/tmp/print_preview.png"));
+
+        // A second Preview only brings the shown one forward.
+        m_frame->RunCommand(Cmd::FilePrintPreview);
+        QCOMPARE(controller().previewFrame(), preview);
+        QCOMPARE(paints, 0);
+        QVERIFY(preview->isVisible());
+        QVERIFY(!m_frame->isVisible());
+
+        preview->findChild<QAction*>(QStringLiteral("close"))->trigger();
+        QVERIFY(!preview->isVisible());
+        QVERIFY(m_frame->isVisible());
+
+        // The window is made once and shown again, with fresh pages.
+        m_frame->RunCommand(Cmd::FilePrintPreview);
+        QCOMPARE(controller().previewFrame(), preview);
+        QCOMPARE(paints, 1);
+        QVERIFY(preview->isVisible());
+        QVERIFY(!m_frame->isVisible());
+        preview->close();
+        QVERIFY(m_frame->isVisible());
+    }
+
+    void previewPagesFollowTheBody()
+    {
+        controller().fillLines = [](QStringList& lines) {
+            for (int i = 0; i < 150; ++i)
+                lines << LineName(i);
+        };
+        m_frame->RunCommand(Cmd::FilePrintPreview);
+        CPrintPreviewFrame* preview = controller().previewFrame();
+        QVERIFY(controller().pageCount() > 1);
+        QCOMPARE(preview->view()->preview()->pageCount(), controller().pageCount());
+        preview->close();
+        controller().fillLines = nullptr;
+    }
+
+    void printFromThePreviewClosesItFirst()
+    {
+        const QString pdf = printToPdf(QStringLiteral("from_preview.pdf"));
+        m_frame->RunCommand(Cmd::FilePrintPreview);
+        CPrintPreviewFrame* preview = controller().previewFrame();
+        preview->findChild<QAction*>(QStringLiteral("print"))->trigger();
+        QVERIFY(!preview->isVisible());
+        QVERIFY(m_frame->isVisible());
+        QCOMPARE(m_printed, 1);
+        QCOMPARE(PdfPages(pdf).size(), 1);
+    }
+};
+
+QTEST_MAIN(PrintTest)
+#include "print_test.moc"

@@ -1,0 +1,131 @@
+// The three setting views as the main window opens and switches them.
+#include "settings/setting_ids.h"
+#include "shell/child_frame.h"
+#include "shell/commands.h"
+#include "shell/core/app_settings.h"
+#include "shell/main_frame.h"
+#include "tests/settings/form_test_support.h"
+
+#include "controls/grid.h"
+#include "settings/base_form_view.h"
+
+#include <QFile>
+#include <QMdiArea>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+// Stands in for the channel table, which the frame opens at start.
+class PlainView : public CBaseFormView {
+public:
+    PlainView() : CBaseFormView(1) {}
+};
+} // namespace
+
+class SettingsInMainFrameTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<CMainFrame> m_frame;
+
+    CBaseFormView* viewOf(ViewKind kind) const
+    {
+        CMyChildFrame* f = m_frame->ViewFrame(kind);
+        return f ? f->view() : nullptr;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        const QString folder = m_dir.path() + "/";
+        QFile ini(folder + "Program.ini");
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Setup]\r\nCOM=COM3\r\nModel=QM4410\r\nCompany=Acme Radio\r\n[About]\r\nVersion=2.0\r\n");
+        ini.close();
+        QVERIFY(QFile::copy(QStringLiteral(PROGRAMMER_BIN_DIR "/Default.dat"), folder + "Default.dat"));
+        ResetBuiltInSettings();
+        ReadStartupSettings(folder);
+        RegisterProgramViews();
+        SetViewFactory(ViewKind::ChannelTable, [] { return new PlainView; });
+        m_frame = std::make_unique<CMainFrame>();
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        m_frame->ViewFrame(ViewKind::ChannelTable)->showNormal();
+    }
+    void cleanupTestCase() { m_frame.reset(); }
+
+    void editsReachTheImageWhenTheViewIsLeft()
+    {
+        radioImage()[0xCC2F] = 8;
+        radioImage()[0xCC72] = 30;
+        radioImage()[0xD6B0] = 50;
+
+        m_frame->RunCommand(Cmd::BasicSetting);
+        CBaseFormView* basic = viewOf(ViewKind::BasicSetting);
+        QVERIFY(basic);
+        QLineEdit* volume = Control<QLineEdit>(basic, BasicIds::kVolume);
+        QCOMPARE(volume->text(), QStringLiteral("8"));
+        volume->setText(QStringLiteral("6"));
+
+        QVERIFY(m_frame->CommandAction(Cmd::Alarm)->isEnabled());
+        m_frame->RunCommand(Cmd::Alarm);
+        CBaseFormView* alarm = viewOf(ViewKind::Alarm);
+        QVERIFY(alarm);
+        QCOMPARE(m_frame->ViewFrame(ViewKind::Alarm)->size(), ViewSize(ViewKind::Alarm));
+        QCOMPARE(int(radioImage()[0xCC2F]), 6); // the basic view was stored when left
+        QLineEdit* tx = Control<QLineEdit>(alarm, AlarmIds::kTxTime);
+        QCOMPARE(tx->text(), QStringLiteral("30"));
+        tx->setText(QStringLiteral("9"));
+
+        m_frame->RunCommand(Cmd::Dtmf);
+        CBaseFormView* dtmf = viewOf(ViewKind::Dtmf);
+        QVERIFY(dtmf);
+        QCOMPARE(int(radioImage()[0xCC72]), 9);
+        Pick(Control<QComboBox>(dtmf, DtmfIds::kSpeed), QStringLiteral("100"));
+
+        m_frame->RunCommand(Cmd::BasicSetting);
+        QCOMPARE(viewOf(ViewKind::BasicSetting), basic); // the same window, brought forward
+        QCOMPARE(int(radioImage()[0xD6B0]), 100);
+        m_frame->RunCommand(Cmd::Alarm);
+        radioImage()[0xCC2F] = 0; // changed behind the view's back; reloading corrects it
+        m_frame->RunCommand(Cmd::BasicSetting);
+        QCOMPARE(volume->text(), QStringLiteral("15"));
+        QCOMPARE(int(radioImage()[0xCC2F]), 0); // until it is stored again
+        m_frame->RunCommand(Cmd::Alarm);
+        QCOMPARE(int(radioImage()[0xCC2F]), 15);
+
+        // Closing a view stores it.
+        Control<QLineEdit>(alarm, AlarmIds::kRxTime)->setText(QStringLiteral("44"));
+        m_frame->ViewFrame(ViewKind::Alarm)->close();
+        QTRY_VERIFY(!m_frame->ViewFrame(ViewKind::Alarm));
+        QCOMPARE(int(radioImage()[0xCC73]), 44);
+        // The views as their frames show them.
+        m_frame->RunCommand(Cmd::Alarm);
+        SavePicture(m_frame->ViewFrame(ViewKind::BasicSetting), QStringLiteral("frame_basic"));
+        SavePicture(m_frame->ViewFrame(ViewKind::Dtmf), QStringLiteral("frame_dtmf"));
+        SavePicture(m_frame->ViewFrame(ViewKind::Alarm), QStringLiteral("frame_alarm"));
+    }
+
+    void theStorePassWritesEveryOpenView()
+    {
+        m_frame->RunCommand(Cmd::Dtmf);
+        CBaseFormView* dtmf = viewOf(ViewKind::Dtmf);
+        QVERIFY(dtmf);
+        auto* tabs = dtmf->findChild<QTabWidget*>();
+        tabs->setCurrentIndex(1);
+        Control<QLineEdit>(dtmf, DtmfIds::kPttIdUp)->setText(QStringLiteral("123"));
+        m_frame->StoreViewsToImage();
+        QCOMPARE(int(radioImage()[0xD6E0]), 1);
+        QCOMPARE(int(radioImage()[0xD6E2]), 3);
+        radioImage()[0xD6E0] = 9;
+        m_frame->LoadViewsFromImage();
+        QCOMPARE(Control<QLineEdit>(dtmf, DtmfIds::kPttIdUp)->text(), QStringLiteral("923"));
+    }
+};
+
+QTEST_MAIN(SettingsInMainFrameTest)
+#include "settings_in_main_frame_test.moc"

@@ -1,0 +1,123 @@
+// The five-tone and two-tone views inside the main window: opened from the
+// menu and the tree, part of the store and load passes, and the standard
+// table going out with the parameter file.
+#include "shell/child_frame.h"
+#include "shell/core/app_settings.h"
+#include "shell/core/param_file.h"
+#include "shell/main_frame.h"
+#include "shell/view_catalog.h"
+#include "signalling/core/five_tone_table.h"
+#include "signalling/t2_system_page.h"
+#include "signalling/t2_view.h"
+#include "signalling/t5_view.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+class SignallingFrameTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_folder;
+    std::unique_ptr<CMainFrame> m_frame;
+
+    QAction* editAction(const QString& text) const
+    {
+        for (QAction* a : m_frame->editMenu()->actions())
+            if (a->text().remove(QLatin1Char('&')) == text)
+                return a;
+        return nullptr;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_folder = m_dir.path() + "/";
+        QFile ini(m_folder + "Program.ini");
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Setup]\r\nCOM=COM3\r\nModel=QM4410\r\n");
+        ini.close();
+        QVERIFY(QFile::copy(QStringLiteral(PROGRAMMER_BIN_DIR "/Default.dat"), m_folder + "Default.dat"));
+        ResetBuiltInSettings();
+        ReadStartupSettings(m_folder);
+        RegisterProgramViews();
+    }
+
+    void init()
+    {
+        m_frame = std::make_unique<CMainFrame>();
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    }
+    void cleanup() { m_frame.reset(); }
+
+    void fiveToneFromTheMenuTakesPartInThePasses()
+    {
+        QAction* open = editAction(QStringLiteral("5Tone"));
+        QVERIFY(open);
+        QVERIFY(open->isEnabled());
+        open->trigger();
+        CMyChildFrame* frame = m_frame->ViewFrame(ViewKind::FiveTone);
+        QVERIFY(frame);
+        auto* view = qobject_cast<CT5View*>(frame->view());
+        QVERIFY(view);
+        auto* standard = view->findChild<QComboBox*>(QStringLiteral("1366"));
+        standard->setCurrentIndex(15);
+        emit standard->activated(15);
+        auto* tone3 = view->findChild<QLineEdit*>(QStringLiteral("1340"));
+        QVERIFY(tone3->isEnabled());
+        tone3->setText(QStringLiteral("1111.1"));
+        m_frame->StoreViewsToImage();
+        QCOMPARE(radioImage()[0xD280], 15);
+        const std::size_t entry = FiveTone::StandardOffset(15) + 8 + 6;
+        QCOMPARE(headerBlock()[entry] | headerBlock()[entry + 1] << 8, 11111);
+
+        // The user standard's tones live in the header: they go out with the file.
+        const QString path = m_folder + "five.dat";
+        QVERIFY(SaveDocumentFile(path).ok);
+        auto header = std::make_unique<HeaderBlock>();
+        auto image = std::make_unique<RadioImage>();
+        QVERIFY(ReadParamFile(path, *header, *image, true).ok);
+        QCOMPARE((*header)[entry] | (*header)[entry + 1] << 8, 11111);
+
+        // The load pass refreshes the view from a changed image.
+        radioImage()[0xD280] = 13;
+        m_frame->LoadViewsFromImage();
+        QCOMPARE(standard->currentText(), QStringLiteral("EIA"));
+    }
+
+    void twoToneFromTheTreeTakesPartInThePasses()
+    {
+        QTreeWidgetItem* root = m_frame->tree()->topLevelItem(0);
+        QTreeWidgetItem* item = nullptr;
+        for (int i = 0; i < root->childCount(); ++i)
+            if (root->child(i)->text(0) == QStringLiteral("2Tone"))
+                item = root->child(i);
+        QVERIFY(item);
+        emit m_frame->tree()->itemClicked(item, 0);
+        CMyChildFrame* frame = m_frame->ViewFrame(ViewKind::TwoTone);
+        QVERIFY(frame);
+        auto* view = qobject_cast<CT2View*>(frame->view());
+        QVERIFY(view);
+        auto* alias = view->systemPage()->findChild<QLineEdit*>(QStringLiteral("1005"));
+        alias->setText(QStringLiteral("TREE"));
+        m_frame->StoreViewsToImage();
+        QCOMPARE(radioImage()[0xCF80], 'T');
+        QCOMPARE(radioImage()[0xCF83], 'E');
+        radioImage()[0xCF80] = 'F';
+        m_frame->LoadViewsFromImage();
+        QCOMPARE(alias->text(), QStringLiteral("FREE"));
+    }
+};
+
+QTEST_MAIN(SignallingFrameTest)
+#include "signalling_frame_test.moc"
