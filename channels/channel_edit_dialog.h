@@ -12,7 +12,7 @@ class QLineEdit;
 // away and on closing. There is no OK or Cancel: it closes from its title bar.
 class CChannelEditDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     static constexpr int kTemplateId = 143;
 
     // rxText is the receive text the caller shows for the channel.
@@ -32,12 +32,12 @@ public:
 
     void done(int result) override;
 
-protected:
+  protected:
     // Enter and Escape neither close nor reset the dialog.
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // The last write, when the dialog ends or is destroyed, whichever is first.
     void Finish();
     void StepChannel(int delta);

@@ -174,6 +174,10 @@ void CProgramView::LoadRow(int n)
 
 void CProgramView::SaveChannelTable()
 {
+    // Before its first display the grid holds no rows; writing them would
+    // empty every channel.
+    if (!initialised())
+        return;
     CommitOpenEditor();
     RadioImage& image = radioImage();
     for (int n = 1; n <= kChannels; ++n)

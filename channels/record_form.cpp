@@ -45,42 +45,14 @@ QComboBox* MakeList(QWidget* parent, int id, const QStringList& items)
     return combo;
 }
 
-void Filter(QLineEdit* edit, const CharFilter& chars)
+void Filter(QObject* box, const CharFilter& chars)
 {
-    auto* filter = new CharInputFilter(edit);
+    auto* filter = new CharInputFilter(box);
     filter->setAccepted(chars);
-    filter->attach(edit);
-}
-
-QLineEdit* MakeEdit(QWidget* parent, int id, int maxLength, const CharFilter& chars)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::number(id));
-    edit->setMaxLength(maxLength);
-    Filter(edit, chars);
-    return edit;
-}
-
-// A list the user may also type into (tones and codes).
-QComboBox* MakeTypedList(QWidget* parent, int id, const QStringList& items, int maxLength,
-                         const CharFilter& chars)
-{
-    QComboBox* combo = MakeList(parent, id, items);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setCompleter(nullptr); // typed digits stay as typed
-    combo->lineEdit()->setMaxLength(maxLength);
-    auto* filter = new CharInputFilter(combo);
-    filter->setAccepted(chars);
-    filter->attach(combo);
-    return combo;
-}
-
-QCheckBox* MakeCheck(QWidget* parent, int id)
-{
-    auto* box = new QCheckBox(parent);
-    box->setObjectName(QString::number(id));
-    return box;
+    if (auto* combo = qobject_cast<QComboBox*>(box))
+        filter->attach(combo);
+    else
+        filter->attach(static_cast<QLineEdit*>(box));
 }
 
 // An index outside the list leaves the list without a selection.
@@ -157,8 +129,7 @@ RecordFormOptions RecordFormOptions::Vfo()
 CRecordForm::CRecordForm(RecordFormOptions options, QWidget* parent)
     : QWidget(parent), m_options(std::move(options))
 {
-    BuildControls();
-    BuildLayout();
+    Build();
     ConnectDependencies();
 }
 
@@ -168,139 +139,118 @@ QString CRecordForm::Label(int id, const char* text) const
     return tr(it != m_options.labels.end() ? it->second : text);
 }
 
-void CRecordForm::BuildControls()
+bool CRecordForm::Hidden(int id) const
 {
-    m_rx = MakeEdit(this, Id::kRx, 9, FreqCharFilter);
-    m_tx = MakeEdit(this, Id::kTx, 9, FreqCharFilter);
-    m_name = MakeEdit(this, Id::kName, static_cast<int>(kNameLength), NameCharFilter);
-    m_offset = MakeEdit(this, Id::kOffset, 8, FreqCharFilter);
-    m_ctcss = MakeTypedList(this, Id::kCtcss, Items(CtcssToneList), 5, FreqCharFilter);
-    m_dcs = MakeTypedList(this, Id::kDcs, Items(DcsCodeList), 3, DigitCharFilter);
-    m_dcsPolarity = MakeList(this, Id::kDcsPolarity, Items(DcsPolarityList));
-    m_decodeType = MakeList(this, Id::kDecodeType, Items(DecodeTypeList));
-    m_optionSignalling = MakeList(this, Id::kOptionSignalling, Items(OptionSignalingList));
-    QStringList numbers;
-    for (int i = 1; i <= kSignallingDecodeEntries; ++i)
-        numbers << QString::number(i);
-    m_signallingDecode = MakeList(this, Id::kSignallingDecode, numbers);
-    m_pttId = MakeList(this, Id::kPttId, Items(PttIdList));
-    m_sqlMode = MakeList(this, Id::kSqlMode, Items(SqlModeList));
-    m_txStop = MakeList(this, Id::kTxStop, Items(OffOnList));
-    m_bandwidth = MakeList(this, Id::kBandwidth, Items(BandwidthList));
-    m_scan = MakeList(this, Id::kScan, Items(ScanModeList));
-    m_txPower = MakeList(this, Id::kTxPower, Items(TxPowerList));
-    m_busyLock = MakeList(this, Id::kBusyLock, Items(BusyLockList));
-    m_displayType = MakeList(this, Id::kDisplayType, Items(DisplayTypeList));
-    m_step = MakeList(this, Id::kStep, Items(StepList));
-    m_offsetDirection = MakeList(this, Id::kOffsetDirection, Items(OffsetDirectionList));
-    m_reverseBackup = MakeCheck(this, Id::kReverseBackup);
-    m_emphasis = MakeCheck(this, Id::kEmphasis);
-    m_compander = MakeCheck(this, Id::kCompander);
-    m_scrambler = MakeCheck(this, Id::kScrambler);
-    m_reverse = MakeCheck(this, Id::kReverse);
-    m_talkAround = MakeCheck(this, Id::kTalkAround);
-    m_beatShift = MakeCheck(this, Id::kBeatShift);
-    m_am = MakeCheck(this, Id::kAm);
-
-    m_fields = {m_tx,        m_name,       m_offset,        m_ctcss,          m_dcs,
-                m_dcsPolarity, m_decodeType, m_optionSignalling, m_signallingDecode, m_pttId,
-                m_sqlMode,   m_txStop,     m_bandwidth,     m_scan,           m_txPower,
-                m_busyLock,  m_displayType, m_step,          m_offsetDirection, m_reverseBackup,
-                m_emphasis,  m_compander,  m_scrambler,     m_reverse,        m_talkAround,
-                m_beatShift, m_am};
-
-    for (QObject* box : {static_cast<QObject*>(m_rx), static_cast<QObject*>(m_tx),
-                         static_cast<QObject*>(m_offset), static_cast<QObject*>(m_ctcss),
-                         static_cast<QObject*>(m_dcs)})
-        box->installEventFilter(this);
+    return std::find(m_options.hidden.begin(), m_options.hidden.end(), id) != m_options.hidden.end();
 }
 
-void CRecordForm::BuildLayout()
+void CRecordForm::Build()
 {
-    struct Row {
-        int id;
-        const char* label;
-        QWidget* control;
-    };
-    const std::vector<Row> left = {
-        {Id::kRx, QT_TR_NOOP("Rx frequency(MHz)"), m_rx},
-        {Id::kTx, QT_TR_NOOP("Tx frequency(MHz)"), m_tx},
-        {Id::kName, QT_TR_NOOP("Name"), m_name},
-        {Id::kCtcss, QT_TR_NOOP("CTCSS tone"), m_ctcss},
-        {Id::kDcs, QT_TR_NOOP("DCS code"), m_dcs},
-        {Id::kDcsPolarity, QT_TR_NOOP("DCS polarity"), m_dcsPolarity},
-        {Id::kDecodeType, QT_TR_NOOP("Decode type"), m_decodeType},
-        {Id::kOptionSignalling, QT_TR_NOOP("Option signaling"), m_optionSignalling},
-        {Id::kSignallingDecode, QT_TR_NOOP("Siganling decode"), m_signallingDecode},
-        {Id::kPttId, QT_TR_NOOP("PTT ID"), m_pttId},
-        {Id::kSqlMode, QT_TR_NOOP("SQL mode"), m_sqlMode},
-    };
-    const std::vector<Row> right = {
-        {Id::kBandwidth, QT_TR_NOOP("Bandwidth"), m_bandwidth},
-        {Id::kScan, QT_TR_NOOP("Scan"), m_scan},
-        {Id::kTxPower, QT_TR_NOOP("Tx power"), m_txPower},
-        {Id::kBusyLock, QT_TR_NOOP("Busy lock"), m_busyLock},
-        {Id::kDisplayType, QT_TR_NOOP("Display type"), m_displayType},
-        {Id::kTxStop, QT_TR_NOOP("Tx stop"), m_txStop},
-        {Id::kStep, QT_TR_NOOP("Frequency step"), m_step},
-        {Id::kOffsetDirection, QT_TR_NOOP("Offset direction"), m_offsetDirection},
-        {Id::kOffset, QT_TR_NOOP("Offset freq(MHz)"), m_offset},
-    };
-    const std::vector<Row> checks = {
-        {Id::kEmphasis, QT_TR_NOOP("Emphasis"), m_emphasis},
-        {Id::kCompander, QT_TR_NOOP("Compander"), m_compander},
-        {Id::kScrambler, QT_TR_NOOP("Scrambler"), m_scrambler},
-        {Id::kReverse, QT_TR_NOOP("Reverse"), m_reverse},
-        {Id::kTalkAround, QT_TR_NOOP("Talk around"), m_talkAround},
-        {Id::kBeatShift, QT_TR_NOOP("Beat shift"), m_beatShift},
-        {Id::kAm, QT_TR_NOOP("AM"), m_am},
-        {Id::kReverseBackup, QT_TR_NOOP("Reverse"), m_reverseBackup},
-    };
-    auto hidden = [this](int id) {
-        return std::find(m_options.hidden.begin(), m_options.hidden.end(), id) != m_options.hidden.end();
-    };
-
+    // Two columns of labelled controls, then the check boxes four to a row.
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(10);
     fields->setVerticalSpacing(6);
     fields->setColumnMinimumWidth(2, 24);
-    auto addColumn = [&](const std::vector<Row>& rows, int col) {
-        int row = 0;
-        for (const Row& r : rows) {
-            auto* label = new QLabel(Label(r.id, r.label), this);
-            label->setBuddy(r.control);
-            m_labels[r.id] = label;
-            r.control->setMinimumWidth(130);
-            if (hidden(r.id)) {
-                // Invisible, but its field still passes through load and write.
-                label->hide();
-                r.control->hide();
-                continue;
-            }
-            fields->addWidget(label, row, col);
-            fields->addWidget(r.control, row, col + 1);
-            ++row;
-        }
-    };
-    addColumn(left, 0);
-    addColumn(right, 3);
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(4, 1);
-
     auto* boxes = new QGridLayout;
     boxes->setHorizontalSpacing(16);
-    int n = 0;
-    for (const Row& r : checks) {
-        auto* box = static_cast<QCheckBox*>(r.control);
-        box->setText(Label(r.id, r.label));
-        m_labels[r.id] = box;
-        if (hidden(r.id)) {
-            box->hide();
-            continue;
+    int rows[2] = {0, 0};
+    int checks = 0;
+
+    auto place = [&](int column, int id, const char* text, QWidget* control) {
+        auto* label = new QLabel(Label(id, text), this);
+        label->setBuddy(control);
+        m_labels[id] = label;
+        control->setMinimumWidth(130);
+        if (id != Id::kRx)
+            m_fields.push_back(control);
+        if (Hidden(id)) {
+            // Invisible, but its field still passes through load and write.
+            label->hide();
+            control->hide();
+            return;
         }
-        boxes->addWidget(box, n / 4, n % 4);
-        ++n;
-    }
+        fields->addWidget(label, rows[column], 3 * column);
+        fields->addWidget(control, rows[column]++, 3 * column + 1);
+    };
+    auto edit = [&](int column, int id, const char* text, int maxLength, const CharFilter& chars) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(QString::number(id));
+        e->setMaxLength(maxLength);
+        Filter(e, chars);
+        place(column, id, text, e);
+        return e;
+    };
+    auto list = [&](int column, int id, const char* text, const QStringList& items) {
+        QComboBox* combo = MakeList(this, id, items);
+        place(column, id, text, combo);
+        return combo;
+    };
+    // A list the user may also type into (tones and codes).
+    auto typedList = [&](int id, const char* text, const QStringList& items, int maxLength,
+                         const CharFilter& chars) {
+        QComboBox* combo = MakeList(this, id, items);
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr); // typed digits stay as typed
+        combo->lineEdit()->setMaxLength(maxLength);
+        Filter(combo, chars);
+        place(0, id, text, combo);
+        return combo;
+    };
+    auto check = [&](int id, const char* text) {
+        auto* box = new QCheckBox(Label(id, text), this);
+        box->setObjectName(QString::number(id));
+        m_labels[id] = box;
+        m_fields.push_back(box);
+        if (Hidden(id)) {
+            box->hide();
+        } else {
+            boxes->addWidget(box, checks / 4, checks % 4);
+            ++checks;
+        }
+        return box;
+    };
+    QStringList numbers;
+    for (int i = 1; i <= kSignallingDecodeEntries; ++i)
+        numbers << QString::number(i);
+
+    m_rx = edit(0, Id::kRx, QT_TR_NOOP("Rx frequency(MHz)"), 9, FreqCharFilter);
+    m_tx = edit(0, Id::kTx, QT_TR_NOOP("Tx frequency(MHz)"), 9, FreqCharFilter);
+    m_name = edit(0, Id::kName, QT_TR_NOOP("Name"), static_cast<int>(kNameLength), NameCharFilter);
+    m_ctcss = typedList(Id::kCtcss, QT_TR_NOOP("CTCSS tone"), Items(CtcssToneList), 5, FreqCharFilter);
+    m_dcs = typedList(Id::kDcs, QT_TR_NOOP("DCS code"), Items(DcsCodeList), 3, DigitCharFilter);
+    m_dcsPolarity = list(0, Id::kDcsPolarity, QT_TR_NOOP("DCS polarity"), Items(DcsPolarityList));
+    m_decodeType = list(0, Id::kDecodeType, QT_TR_NOOP("Decode type"), Items(DecodeTypeList));
+    m_optionSignalling =
+        list(0, Id::kOptionSignalling, QT_TR_NOOP("Option signaling"), Items(OptionSignalingList));
+    m_signallingDecode = list(0, Id::kSignallingDecode, QT_TR_NOOP("Siganling decode"), numbers);
+    m_pttId = list(0, Id::kPttId, QT_TR_NOOP("PTT ID"), Items(PttIdList));
+    m_sqlMode = list(0, Id::kSqlMode, QT_TR_NOOP("SQL mode"), Items(SqlModeList));
+
+    m_bandwidth = list(1, Id::kBandwidth, QT_TR_NOOP("Bandwidth"), Items(BandwidthList));
+    m_scan = list(1, Id::kScan, QT_TR_NOOP("Scan"), Items(ScanModeList));
+    m_txPower = list(1, Id::kTxPower, QT_TR_NOOP("Tx power"), Items(TxPowerList));
+    m_busyLock = list(1, Id::kBusyLock, QT_TR_NOOP("Busy lock"), Items(BusyLockList));
+    m_displayType = list(1, Id::kDisplayType, QT_TR_NOOP("Display type"), Items(DisplayTypeList));
+    m_txStop = list(1, Id::kTxStop, QT_TR_NOOP("Tx stop"), Items(OffOnList));
+    m_step = list(1, Id::kStep, QT_TR_NOOP("Frequency step"), Items(StepList));
+    m_offsetDirection =
+        list(1, Id::kOffsetDirection, QT_TR_NOOP("Offset direction"), Items(OffsetDirectionList));
+    m_offset = edit(1, Id::kOffset, QT_TR_NOOP("Offset freq(MHz)"), 8, FreqCharFilter);
+
+    m_emphasis = check(Id::kEmphasis, QT_TR_NOOP("Emphasis"));
+    m_compander = check(Id::kCompander, QT_TR_NOOP("Compander"));
+    m_scrambler = check(Id::kScrambler, QT_TR_NOOP("Scrambler"));
+    m_reverse = check(Id::kReverse, QT_TR_NOOP("Reverse"));
+    m_talkAround = check(Id::kTalkAround, QT_TR_NOOP("Talk around"));
+    m_beatShift = check(Id::kBeatShift, QT_TR_NOOP("Beat shift"));
+    m_am = check(Id::kAm, QT_TR_NOOP("AM"));
+    m_reverseBackup = check(Id::kReverseBackup, QT_TR_NOOP("Reverse"));
+
+    for (QWidget* box : Boxes())
+        box->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
@@ -309,6 +259,8 @@ void CRecordForm::BuildLayout()
     layout->addLayout(boxes);
     layout->addStretch(1);
 }
+
+std::array<QWidget*, 5> CRecordForm::Boxes() const { return {m_rx, m_tx, m_offset, m_ctcss, m_dcs}; }
 
 void CRecordForm::ConnectDependencies()
 {
@@ -367,9 +319,7 @@ QObject* CRecordForm::PendingBox() const
     QWidget* focus = window()->focusWidget();
     if (!focus)
         return nullptr;
-    for (QWidget* box : {static_cast<QWidget*>(m_rx), static_cast<QWidget*>(m_tx),
-                         static_cast<QWidget*>(m_offset), static_cast<QWidget*>(m_ctcss),
-                         static_cast<QWidget*>(m_dcs)})
+    for (QWidget* box : Boxes())
         if (focus == box || box->isAncestorOf(focus))
             return box;
     return nullptr;
@@ -502,7 +452,8 @@ void CRecordForm::ShowFields(const ConstChannelRecord& r)
     SelectIndex(m_txPower, r.Get(kTxPower));
     SelectIndex(m_busyLock, r.Get(kBusyLock));
     SelectIndex(m_displayType, r.Get(kDisplayType));
-    SelectIndex(m_offsetDirection, r.Get(kOffsetDirection)); // a free transmit frequency shows "Off"
+    // A free transmit frequency (3) has no entry and ends up as "Off".
+    SelectIndex(m_offsetDirection, r.Get(kOffsetDirection));
     SelectText(m_step, StepIndexToText(static_cast<int>(r.Get(kStep))));
     m_reverseBackup->setChecked(r.Get(kReverseBackup));
     m_emphasis->setChecked(r.Get(kEmphasis));
@@ -559,9 +510,9 @@ void CRecordForm::ApplyDependencies()
 
 void CRecordForm::EnsureSelections()
 {
-    for (QComboBox* list : {m_dcsPolarity, m_decodeType, m_optionSignalling, m_signallingDecode, m_pttId,
-                            m_sqlMode, m_txStop, m_bandwidth, m_scan, m_busyLock, m_displayType,
-                            m_offsetDirection})
+    for (QComboBox* list :
+         {m_dcsPolarity, m_decodeType, m_optionSignalling, m_signallingDecode, m_pttId, m_sqlMode, m_txStop,
+          m_bandwidth, m_scan, m_busyLock, m_displayType, m_offsetDirection})
         EnsureComboSelection(list, 0);
     EnsureComboSelection(m_txPower, kPowerHigh);
     if (m_step->currentIndex() < 0)

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <vector>
@@ -81,7 +82,7 @@ struct RecordFormOptions {
 // dependencies between them, shown from and written into the image.
 class CRecordForm : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit CRecordForm(RecordFormOptions options, QWidget* parent = nullptr);
 
     // The record edited: its image offset, and the number the rules depend
@@ -103,12 +104,14 @@ public:
     // The receive text last accepted (empty: no receive frequency).
     const QString& acceptedRx() const { return m_acceptedRx; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
-    void BuildControls();
-    void BuildLayout();
+  private:
+    void Build();
+    bool Hidden(int id) const;
+    // The boxes with a rule of their own for when they are left.
+    std::array<QWidget*, 5> Boxes() const;
     void ConnectDependencies();
     QString Label(int id, const char* text) const;
 

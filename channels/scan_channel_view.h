@@ -9,7 +9,7 @@ class QTabBar;
 // per tab, each edited with the channel record's controls.
 class CScanChView : public CBaseFormView {
     Q_OBJECT
-public:
+  public:
     static constexpr int kTemplateId = 194;
     static constexpr int kEdgeCount = 10;
 
@@ -21,7 +21,7 @@ public:
     QTabBar* tabs() const { return m_tabs; }
     CRecordForm* form() const { return m_form; }
 
-private:
+  private:
     void ShowEdge(int edge);
     void TabChanged(int index);
 

@@ -14,7 +14,7 @@ class QTabBar;
 // change and on closing; opening alone writes nothing.
 class CVfoDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     static constexpr int kTemplateId = 193;
 
     explicit CVfoDialog(QWidget* parent = nullptr);
@@ -28,11 +28,11 @@ public:
 
     void done(int result) override;
 
-protected:
+  protected:
     // Enter and Escape are swallowed: the dialog closes from its title bar.
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     // The last write, when the dialog ends or is destroyed, whichever is first.
     void Finish();
     void ShowVfo(int record);

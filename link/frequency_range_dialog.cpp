@@ -37,6 +37,7 @@ constexpr int kLimitTwips = 1500;
 constexpr int kRowTwips = 300;
 constexpr int kEditorLength = 9;
 constexpr int kPasswordLength = 8;
+constexpr int kGridPointSize = 8;
 
 constexpr std::array<const char*, kCols> kHeadings = {
     QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "No."), QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "Rx Lower"),
@@ -58,6 +59,10 @@ CFrequencyRangeDlg::CFrequencyRangeDlg(QWidget* parent) : QDialog(parent)
 
     m_grid = new CGrid(this);
     m_grid->setObjectName(QString::number(kGridId));
+    // The dialog font of the template: the band captions fit their 500-twip column.
+    QFont font = m_grid->font();
+    font.setPointSize(kGridPointSize);
+    m_grid->setFont(font);
     m_editor = new CCellLineEdit(m_grid);
     m_editor->setObjectName(QString::number(kEditorId));
     m_passwordLabel = new QLabel(tr("Input password"), this);

@@ -63,6 +63,8 @@ CAlarmView::CAlarmView(QWidget* parent) : CBaseFormView(AlarmIds::kView, parent)
     connect(m_cycleArrows, &CUpDown::deltaPos, this, [this](int d) { Step(m_cycleArrows, d, true); });
 }
 
+CAlarmView::~CAlarmView() { DropFocusHooks(this); }
+
 void CAlarmView::InitialUpdate()
 {
     m_alarmType->clear();

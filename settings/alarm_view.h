@@ -12,6 +12,7 @@ class CAlarmView : public CBaseFormView {
     Q_OBJECT
 public:
     explicit CAlarmView(QWidget* parent = nullptr);
+    ~CAlarmView() override;
 
     void InitialUpdate() override;
     void LoadFromImage() override;

@@ -134,6 +134,14 @@ CDtmfCodePage::CDtmfCodePage(QWidget* parent) : CFormPage(DtmfIds::kCodePage, pa
     connect(m_aliasEditor, &CCellLineEdit::committed, this, &CDtmfCodePage::OnAliasCommitted);
 }
 
+CDtmfCodePage::~CDtmfCodePage()
+{
+    // Nothing may call back into the page while its bases are torn down: an
+    // edit still open is dropped (closing the view has saved it already).
+    m_grid->hideEditors();
+    DropFocusHooks(this);
+}
+
 void CDtmfCodePage::SetUpGrid()
 {
     m_grid->setRedraw(false);

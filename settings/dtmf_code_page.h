@@ -18,6 +18,7 @@ class CDtmfCodePage : public CFormPage {
     Q_OBJECT
 public:
     explicit CDtmfCodePage(QWidget* parent = nullptr);
+    ~CDtmfCodePage() override;
 
     void PageStart() override;
     void LoadFromImage() override;

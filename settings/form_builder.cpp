@@ -129,6 +129,14 @@ void AddLabelled(QGridLayout* grid, int row, int col, const QString& label, QWid
 
 void OnFocusLost(QWidget* w, std::function<void()> fn) { new FocusLostHook(w, std::move(fn)); }
 
+void DropFocusHooks(QWidget* root)
+{
+    for (QWidget* w : root->findChildren<QWidget*>())
+        for (QObject* child : w->children())
+            if (auto* hook = dynamic_cast<FocusLostHook*>(child))
+                delete hook;
+}
+
 void SelectIndex(QComboBox* combo, int index)
 {
     combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);

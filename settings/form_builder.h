@@ -36,6 +36,10 @@ void AddLabelled(QGridLayout* grid, int row, int col, const QString& label, QWid
 
 // Runs fn whenever w loses the keyboard focus (not to its own pop-ups).
 void OnFocusLost(QWidget* w, std::function<void()> fn);
+// Removes those hooks under root. A form calls it in its destructor: the
+// focus leaves its edits while the base classes are torn down, when the
+// form's own members are gone.
+void DropFocusHooks(QWidget* root);
 
 // Selects the item at index; an index outside the list leaves no selection.
 void SelectIndex(QComboBox* combo, int index);

@@ -109,6 +109,8 @@ COptionPage::COptionPage(QWidget* parent) : CFormPage(BasicIds::kOptionPage, par
     connect(m_volumeArrows, &CUpDown::deltaPos, this, [this](int delta) { SpinIntField(m_volumeArrows, delta); });
 }
 
+COptionPage::~COptionPage() { DropFocusHooks(this); }
+
 void COptionPage::PageStart()
 {
     using namespace BasicLists;

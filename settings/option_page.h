@@ -12,6 +12,7 @@ class COptionPage : public CFormPage {
     Q_OBJECT
 public:
     explicit COptionPage(QWidget* parent = nullptr);
+    ~COptionPage() override;
 
     void PageStart() override;
     void LoadFromImage() override;

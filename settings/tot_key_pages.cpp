@@ -61,6 +61,8 @@ CTotPage::CTotPage(QWidget* parent) : CFormPage(BasicIds::kTotPage, parent)
     grid->setRowStretch(static_cast<int>(kTotFields.size()), 1);
 }
 
+CTotPage::~CTotPage() { DropFocusHooks(this); }
+
 void CTotPage::PageStart()
 {
     for (std::size_t i = 0; i < kTotFields.size(); ++i) {

@@ -14,6 +14,7 @@ class CTotPage : public CFormPage {
     Q_OBJECT
 public:
     explicit CTotPage(QWidget* parent = nullptr);
+    ~CTotPage() override;
 
     void PageStart() override;
     void LoadFromImage() override;

@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kVhfBand = 4; // receive bands whose channels can transmit
 constexpr int kUhfBand = 7;
-constexpr std::int64_t kMaxOffset = 5000000;   // 50 MHz
+constexpr std::int64_t kMaxOffset = 5000000;      // 50 MHz
 constexpr std::uint32_t kFallbackOffset = 760000; // 7.6 MHz
 // Eight BCD digits whose top pair is not 00: 1 MHz up to 999.99999 MHz.
 // Anything else would be stored as an absent frequency.

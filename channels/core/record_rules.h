@@ -71,8 +71,8 @@ VfoTransmit DeriveVfoTransmit(std::uint32_t rx, unsigned direction, std::uint32_
 // The VFO dialog's tabs, in order: the enabled receive bands (not the
 // airband), then the VHF and UHF transmit VFOs of the enabled bands.
 struct VfoTab {
-    int record = 0;       // 0..10
-    int nameBand = 0;     // receive band whose name is the caption
+    int record = 0;        // 0..10
+    int nameBand = 0;      // receive band whose name is the caption
     bool transmit = false; // caption "%s R"
 };
 std::vector<VfoTab> VfoTabs();

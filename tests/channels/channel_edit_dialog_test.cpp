@@ -35,7 +35,7 @@ class ChannelEditDialogTest : public QObject {
     // Somewhere to leave a box for that has no rule of its own.
     QWidget* Away(QWidget* dlg) { return Find<QLineEdit>(dlg, Id::kChannelNumber); }
 
-private slots:
+  private slots:
     void init() { ResetImage(); }
 
     void newChannelFromAnEmptyOne()
@@ -126,11 +126,16 @@ private slots:
         QTest::addColumn<int>("channel");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("out of band restores") << 5 << "20.0" << "145.00000";
-        QTest::newRow("airband raster") << 5 << "118.008" << "118.00833";
-        QTest::newRow("channel 1 keeps to transmit bands") << 1 << "50.0" << "145.00000";
-        QTest::newRow("channel 1 takes 450M") << 1 << "433.0" << "433.00000";
-        QTest::newRow("channel 1 cannot be emptied") << 1 << "" << "145.00000";
+        QTest::newRow("out of band restores") << 5 << "20.0"
+                                              << "145.00000";
+        QTest::newRow("airband raster") << 5 << "118.008"
+                                        << "118.00833";
+        QTest::newRow("channel 1 keeps to transmit bands") << 1 << "50.0"
+                                                           << "145.00000";
+        QTest::newRow("channel 1 takes 450M") << 1 << "433.0"
+                                              << "433.00000";
+        QTest::newRow("channel 1 cannot be emptied") << 1 << ""
+                                                     << "145.00000";
     }
     void unusableReceiveValues()
     {
@@ -195,11 +200,16 @@ private slots:
         QTest::addColumn<QString>("decode");
         QTest::addColumn<QString>("signalling");
         QTest::addColumn<QStringList>("offered");
-        QTest::newRow("off/off") << "Off" << "Off" << QStringList{"Carrier"};
-        QTest::newRow("encode/off") << "Ctcss Encode" << "Off" << QStringList{"Carrier"};
-        QTest::newRow("off/dtmf") << "Off" << "DTMF" << QStringList{"Carrier", "Signaling"};
-        QTest::newRow("codec/off") << "Ctcss Codec" << "Off" << QStringList{"Carrier", "Tone"};
-        QTest::newRow("dcs/2 tone") << "Dcs Codec" << "2 Tone"
+        QTest::newRow("off/off") << "Off"
+                                 << "Off" << QStringList{"Carrier"};
+        QTest::newRow("encode/off") << "Ctcss Encode"
+                                    << "Off" << QStringList{"Carrier"};
+        QTest::newRow("off/dtmf") << "Off"
+                                  << "DTMF" << QStringList{"Carrier", "Signaling"};
+        QTest::newRow("codec/off") << "Ctcss Codec"
+                                   << "Off" << QStringList{"Carrier", "Tone"};
+        QTest::newRow("dcs/2 tone") << "Dcs Codec"
+                                    << "2 Tone"
                                     << QStringList{"Carrier", "Tone", "Signaling", "Signaling & Tone",
                                                    "Signalling | Tone"};
     }
@@ -223,7 +233,8 @@ private slots:
     void sqlModeFallsBackWhenNoLongerOffered()
     {
         Record r = NewRecord(14500000);
-        ChannelRecord(r.data()).Set(ChannelLayout::kSqlMode, SqlMode::kTone); // but no tone decoding
+        ChannelRecord(r.data()).Set(ChannelLayout::kSqlMode,
+                                    SqlMode::kTone); // but no tone decoding
         PutChannel(5, r);
         auto dlg = Open(5);
         auto* sql = Find<QComboBox>(dlg.get(), Id::kSqlMode);
@@ -342,7 +353,8 @@ private slots:
         PutChannel(5, busy);
         auto dlg = Open(5);
         for (int id : {Id::kTxStop, Id::kReverseBackup, Id::kStep, Id::kOffsetDirection, Id::kOffset})
-            QVERIFY2(dlg->findChild<QWidget*>(QString::number(id))->isHidden(), qPrintable(QString::number(id)));
+            QVERIFY2(dlg->findChild<QWidget*>(QString::number(id))->isHidden(),
+                     qPrintable(QString::number(id)));
         QVERIFY(!Find<QLineEdit>(dlg.get(), Id::kName)->isHidden());
         Grab(dlg.get(), QStringLiteral("channel_edit"));
         dlg->close();

@@ -90,6 +90,7 @@ class ChannelTableViewTest : public QObject {
     {
         clickCell(row, col);
         QCOMPARE(grid()->openEditor(), m_view->listEditor());
+        m_window->grab().save(QStringLiteral("/tmp/channel_table_list_editor.png"));
         m_view->listEditor()->setCurrentIndex(m_view->listEditor()->findText(item));
         QTest::keyClick(m_view->listEditor(), Qt::Key_Return);
     }
@@ -404,6 +405,14 @@ private slots:
         QVERIFY(bandTable().txEnabled[1]);
     }
 
+    void saveBeforeFirstDisplayWritesNothing()
+    {
+        const RadioImage before = radioImage();
+        CProgramView fresh;
+        fresh.SaveToImage();
+        QVERIFY(radioImage() == before);
+    }
+
     void channelEditButton()
     {
         typeInto(5, 11, QStringLiteral("BTN"));
@@ -424,7 +433,7 @@ private slots:
         QCOMPARE(nameWhenShown, (Bytes{'B', 'T', 'N'})); // the table was saved first
         QCOMPARE(cell(6, 1), QStringLiteral("147.00000")); // and reloaded after
         QCOMPARE(cell(5, 11), QStringLiteral("BTN"));
-        QVERIFY(table()->hasFocus());
+        QCOMPARE(m_window->focusWidget(), table()); // the grid's, once the window is active again
     }
 
 private:

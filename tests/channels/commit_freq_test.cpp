@@ -46,6 +46,13 @@ void ClearBand(BandTable& t, int band)
     t.rxUpper[static_cast<std::size_t>(band)] = 0;
 }
 
+void Without30M(BandTable& table) { ClearBand(table, 0); }
+void Without30MAnd50M(BandTable& table)
+{
+    ClearBand(table, 0);
+    ClearBand(table, 1);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     ChannelTable, TableFreq,
     ::testing::Values(ValueCase{QString(), 0}, ValueCase{u"0"_s, 0}, ValueCase{u"."_s, 0},
@@ -59,12 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{u"851.0083"_s, 85100500}, // no airband raster in 850M
                       ValueCase{u"50.0"_s, 5000000},
                       ValueCase{u"1000"_s, 2600000}, // no band: the lowest band with limits
-                      ValueCase{u"1000"_s, 4700000, [](BandTable& t) { ClearBand(t, 0); }},
-                      ValueCase{u"100"_s, 4700000, [](BandTable& t) { ClearBand(t, 0); }},
-                      ValueCase{u"50.0"_s, 6600000, [](BandTable& t) {
-                                    ClearBand(t, 0);
-                                    ClearBand(t, 1);
-                                }}));
+                      ValueCase{u"1000"_s, 4700000, Without30M}, ValueCase{u"100"_s, 4700000, Without30M},
+                      ValueCase{u"50.0"_s, 6600000, Without30MAnd50M}));
 
 struct RuleCase {
     const char* what;

@@ -25,11 +25,7 @@ namespace editors {
 
 using Record = std::array<std::uint8_t, ImageMap::kRecordSize>;
 
-template <class T>
-T* Find(const QWidget* root, int id)
-{
-    return root->findChild<T*>(QString::number(id));
-}
+template <class T> T* Find(const QWidget* root, int id) { return root->findChild<T*>(QString::number(id)); }
 
 inline void Settle() { QApplication::processEvents(); }
 
@@ -100,7 +96,10 @@ inline Record Bytes(std::uint32_t offset)
     return r;
 }
 
-inline void Put(std::uint32_t offset, const Record& r) { std::copy(r.begin(), r.end(), radioImage().begin() + offset); }
+inline void Put(std::uint32_t offset, const Record& r)
+{
+    std::copy(r.begin(), r.end(), radioImage().begin() + offset);
+}
 
 // What WriteNewRecord makes of a receive frequency.
 inline Record NewRecord(std::uint32_t rx)

@@ -20,7 +20,7 @@ namespace {
 // The lookups read the process-wide band table: every test starts from the
 // factory plan and leaves it so.
 class RecordRules : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { bandTable().ResetToFactory(); }
     void TearDown() override { bandTable().ResetToFactory(); }
 
@@ -59,8 +59,8 @@ TEST_F(RecordRules, ChannelReceive)
         {5, "145.0083", "", "145.00833"},
         {5, "145.5137", "", "145.51250"},
         {5, "851.0037", "", "851.00000"},
-        {5, "851.0075", "", "851.00500"},      // 850M keeps to 5 kHz
-        {5, "851.0125", "", "851.01250"},      // or 12.5 kHz multiples
+        {5, "851.0075", "", "851.00500"}, // 850M keeps to 5 kHz
+        {5, "851.0125", "", "851.01250"}, // or 12.5 kHz multiples
         {5, "", "145.00000", ""},
         {800, "433.0", "145.00000", "433.00000"},
         // Channels 1 and 801 stay on 150M or 450M, with the plain raster.
@@ -163,17 +163,12 @@ TEST_F(RecordRules, VfoFrequency)
 {
     const TextCase cases[] = {
         {4, "120.0", "", "120.00000"}, // the 150M VFO also takes the airband
-        {4, "118.008", "", "118.00833"},
-        {4, "200.0", "", "134.00000"},
-        {4, "", "", "134.00000"},
-        {7, "433.0125", "", "433.01250"},
-        {7, "500.0037", "", "500.00000"},
-        {7, "120.0", "", "400.00000"},
-        {8, "851.0075", "", "851.00500"},
-        {0, "30.0", "", "30.00000"},
+        {4, "118.008", "", "118.00833"},  {4, "200.0", "", "134.00000"},
+        {4, "", "", "134.00000"},         {7, "433.0125", "", "433.01250"},
+        {7, "500.0037", "", "500.00000"}, {7, "120.0", "", "400.00000"},
+        {8, "851.0075", "", "851.00500"}, {0, "30.0", "", "30.00000"},
         {9, "120.0", "", "134.00000"}, // transmit VFOs use the transmit limits
-        {9, "179.0", "", "179.00000"},
-        {10, "", "", "400.00000"},
+        {9, "179.0", "", "179.00000"},    {10, "", "", "400.00000"},
     };
     for (const TextCase& c : cases)
         EXPECT_EQ(AcceptVfoFreq(c.number, QString::fromLatin1(c.typed)), QString::fromLatin1(c.expected))
@@ -200,9 +195,8 @@ TEST_F(RecordRules, VfoFrequencyFollowsNarrowedLimits)
 TEST_F(RecordRules, Offset)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"60", "7.60000"},      {"0.6037", "0.60000"}, {"0.607", "0.60625"},
-        {"50", "50.00000"},     {"50.00001", "7.60000"}, {"", "0.00000"},
-        {"7.6", "7.60000"},
+        {"60", "7.60000"},       {"0.6037", "0.60000"}, {"0.607", "0.60625"}, {"50", "50.00000"},
+        {"50.00001", "7.60000"}, {"", "0.00000"},       {"7.6", "7.60000"},
     };
     for (const auto& [typed, expected] : cases)
         EXPECT_EQ(NormaliseOffsetText(QString::fromLatin1(typed)), QString::fromLatin1(expected)) << typed;
@@ -210,7 +204,8 @@ TEST_F(RecordRules, Offset)
 
 TEST_F(RecordRules, Steps)
 {
-    const QStringList all = {"2.5", "5.0", "6.25", "7.5", "8.33", "10", "12.5", "15", "20", "25", "30", "50", "100"};
+    const QStringList all = {"2.5", "5.0", "6.25", "7.5", "8.33", "10", "12.5",
+                             "15",  "20",  "25",   "30",  "50",   "100"};
     const QStringList band850 = {"5.0", "10", "12.5", "15", "20", "25", "30", "50", "100"};
     EXPECT_EQ(StepChoices(std::nullopt), all);
     EXPECT_EQ(StepChoices(14500000), all);
@@ -231,10 +226,10 @@ TEST_F(RecordRules, SqlModes)
         QStringList expected;
     };
     const Case cases[] = {
-        {DecodeType::kOff, 0, carrier},         {DecodeType::kCtcssEncode, 0, carrier},
-        {DecodeType::kOff, 1, signalling},      {DecodeType::kCtcssEncode, 3, signalling},
-        {DecodeType::kCtcssCodec, 0, tone},     {DecodeType::kDcsCodec, 0, tone},
-        {DecodeType::kCtcssCodec, 2, all},      {DecodeType::kDcsCodec, 3, all},
+        {DecodeType::kOff, 0, carrier},     {DecodeType::kCtcssEncode, 0, carrier},
+        {DecodeType::kOff, 1, signalling},  {DecodeType::kCtcssEncode, 3, signalling},
+        {DecodeType::kCtcssCodec, 0, tone}, {DecodeType::kDcsCodec, 0, tone},
+        {DecodeType::kCtcssCodec, 2, all},  {DecodeType::kDcsCodec, 3, all},
     };
     for (const Case& c : cases)
         EXPECT_EQ(SqlModeChoices(c.decode, c.signalling), c.expected) << c.decode << " " << c.signalling;
@@ -250,9 +245,9 @@ TEST_F(RecordRules, EdgeOffsetDirection)
         unsigned expected;
     };
     const Case cases[] = {
-        {kFree, rx, kFree},          {kFree, rx + off, kFree},    {kPlus, rx + off, kPlus},
-        {kPlus, rx, kSimplex},       {kPlus, rx - off, kFree},    {kMinus, rx - off, kMinus},
-        {kSimplex, rx + off, kFree}, {kSimplex, rx, kSimplex},    {kMinus, std::nullopt, kFree},
+        {kFree, rx, kFree},          {kFree, rx + off, kFree}, {kPlus, rx + off, kPlus},
+        {kPlus, rx, kSimplex},       {kPlus, rx - off, kFree}, {kMinus, rx - off, kMinus},
+        {kSimplex, rx + off, kFree}, {kSimplex, rx, kSimplex}, {kMinus, std::nullopt, kFree},
     };
     for (const Case& c : cases)
         EXPECT_EQ(EdgeOffsetDirection(c.stored, rx, c.tx, off), c.expected)
@@ -296,7 +291,8 @@ TEST_F(RecordRules, VfoTabsFollowTheEnabledBands)
     using Tabs = std::vector<std::pair<int, int>>;
     // Every band but the airband, then the two transmit VFOs; with 250M
     // enabled the UHF one is named after it.
-    EXPECT_EQ(records(), (Tabs{{0, 0}, {1, 1}, {2, 2}, {4, 4}, {5, 5}, {6, 6}, {7, 7}, {8, 8}, {9, -4}, {10, -5}}));
+    EXPECT_EQ(records(),
+              (Tabs{{0, 0}, {1, 1}, {2, 2}, {4, 4}, {5, 5}, {6, 6}, {7, 7}, {8, 8}, {9, -4}, {10, -5}}));
     OnlyBands({4, 7});
     EXPECT_EQ(records(), (Tabs{{4, 4}, {7, 7}, {9, -4}, {10, -7}}));
     OnlyBands({3, 5});
@@ -310,7 +306,8 @@ TEST_F(RecordRules, ChannelNumbers)
     const std::pair<const char*, int> typed[] = {{"0", 1}, {"999", 800}, {"", 1}, {"5", 5}, {"800", 800}};
     for (const auto& [text, channel] : typed)
         EXPECT_EQ(ClampChannelNumber(QString::fromLatin1(text)), channel) << text;
-    const std::tuple<int, int, int> steps[] = {{800, 1, 1}, {1, -1, 800}, {5, 1, 6}, {5, -1, 4}, {799, 1, 800}};
+    const std::tuple<int, int, int> steps[] = {
+        {800, 1, 1}, {1, -1, 800}, {5, 1, 6}, {5, -1, 4}, {799, 1, 800}};
     for (const auto& [from, delta, to] : steps)
         EXPECT_EQ(StepChannelNumber(from, delta), to) << from << " " << delta;
 }

@@ -14,7 +14,10 @@ namespace Id = RecordIds;
 
 namespace {
 
-std::uint32_t Edge(int k) { return ImageMap::kScanEdges + ImageMap::kRecordSize * static_cast<std::uint32_t>(k); }
+std::uint32_t Edge(int k)
+{
+    return ImageMap::kScanEdges + ImageMap::kRecordSize * static_cast<std::uint32_t>(k);
+}
 
 } // namespace
 
@@ -33,7 +36,7 @@ class ScanChannelViewTest : public QObject {
     static QWidget* Rx(QWidget* v) { return Find<QLineEdit>(v, Id::kRx); }
     static QWidget* Away(CScanChView* v) { return v->tabs(); }
 
-private slots:
+  private slots:
     void init() { ResetImage(); }
 
     void tabsAndLabels()
@@ -160,7 +163,8 @@ private slots:
         auto view = Open();
         view->tabs()->setCurrentIndex(2);
         view->tabs()->setCurrentIndex(3);
-        QCOMPARE(ConstChannelRecord(radioImage().data() + Edge(2)).Get(ChannelLayout::kOffsetDirection), written);
+        QCOMPARE(ConstChannelRecord(radioImage().data() + Edge(2)).Get(ChannelLayout::kOffsetDirection),
+                 written);
     }
 
     void emptiedReceiveWritesAnAbsentEdge()

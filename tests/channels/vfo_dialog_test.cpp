@@ -44,7 +44,7 @@ class VfoDialogTest : public QObject {
         return static_cast<int>(Captions(d->tabs()).indexOf(caption));
     }
 
-private slots:
+  private slots:
     void init()
     {
         ResetImage();
@@ -99,12 +99,24 @@ private slots:
         QTest::addColumn<QString>("tab");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("150M airband") << "150M" << "120.0" << "120.00000";
-        QTest::newRow("150M above") << "150M" << "200.0" << "134.00000";
-        QTest::newRow("450M kept") << "450M" << "433.0125" << "433.01250";
-        QTest::newRow("450M raster") << "450M" << "500.0037" << "500.00000";
-        QTest::newRow("450M no airband") << "450M" << "120.0" << "400.00000";
-        QTest::newRow("150M R transmit limits") << "150M R" << "120.0" << "134.00000";
+        QTest::newRow("150M airband") << "150M"
+                                      << "120.0"
+                                      << "120.00000";
+        QTest::newRow("150M above") << "150M"
+                                    << "200.0"
+                                    << "134.00000";
+        QTest::newRow("450M kept") << "450M"
+                                   << "433.0125"
+                                   << "433.01250";
+        QTest::newRow("450M raster") << "450M"
+                                     << "500.0037"
+                                     << "500.00000";
+        QTest::newRow("450M no airband") << "450M"
+                                         << "120.0"
+                                         << "400.00000";
+        QTest::newRow("150M R transmit limits") << "150M R"
+                                                << "120.0"
+                                                << "134.00000";
     }
     void receiveLimits()
     {
@@ -139,11 +151,16 @@ private slots:
         QTest::addColumn<QString>("offset");
         QTest::addColumn<uint>("tx");
         QTest::addColumn<uint>("written");
-        QTest::newRow("+50 leaves 150M") << "+" << "50" << 14500000u << 0u;
-        QTest::newRow("+7.6 stays") << "+" << "7.6" << 15260000u << 2u;
-        QTest::newRow("-0.6") << "-" << "0.6" << 14440000u << 1u;
-        QTest::newRow("off") << "Off" << "7.6" << 14500000u << 0u;
-        QTest::newRow("+60 is 7.6") << "+" << "60" << 15260000u << 2u;
+        QTest::newRow("+50 leaves 150M") << "+"
+                                         << "50" << 14500000u << 0u;
+        QTest::newRow("+7.6 stays") << "+"
+                                    << "7.6" << 15260000u << 2u;
+        QTest::newRow("-0.6") << "-"
+                              << "0.6" << 14440000u << 1u;
+        QTest::newRow("off") << "Off"
+                             << "7.6" << 14500000u << 0u;
+        QTest::newRow("+60 is 7.6") << "+"
+                                    << "60" << 15260000u << 2u;
     }
     void transmitFollowsDirectionAndOffset()
     {
