@@ -46,6 +46,7 @@ void CMyChildFrame::closeEvent(QCloseEvent* event)
 {
     m_view->SaveToImage();
     QMdiSubWindow::closeEvent(event);
+    m_closed = event->isAccepted();
 }
 
 void CMyChildFrame::focusInEvent(QFocusEvent* event)

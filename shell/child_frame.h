@@ -12,6 +12,8 @@ public:
     explicit CMyChildFrame(CBaseFormView* view, QWidget* parent = nullptr);
 
     CBaseFormView* view() const { return m_view; }
+    // Closed and waiting to be deleted: no longer the view's frame.
+    bool closed() const { return m_closed; }
 
 signals:
     void helpRequested(CBaseFormView* view);
@@ -22,4 +24,5 @@ protected:
 
 private:
     CBaseFormView* m_view;
+    bool m_closed = false;
 };

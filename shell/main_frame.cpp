@@ -312,11 +312,17 @@ void CMainFrame::RunCommand(int id)
     }
 }
 
-CMyChildFrame* CMainFrame::ViewFrame(ViewKind kind) const { return m_frames[static_cast<std::size_t>(kind)]; }
+CMyChildFrame* CMainFrame::ViewFrame(ViewKind kind) const
+{
+    CMyChildFrame* f = m_frames[static_cast<std::size_t>(kind)];
+    return f && !f->closed() ? f : nullptr;
+}
 
 CMyChildFrame* CMainFrame::OpenView(ViewKind kind)
 {
     QPointer<CMyChildFrame>& frame = m_frames[static_cast<std::size_t>(kind)];
+    if (frame && frame->closed())
+        frame = nullptr; // closed, deleted later: the next request makes a new one
     const bool table = kind == ViewKind::ChannelTable;
     if (frame && !table && m_mdi->activeSubWindow() == frame)
         return frame; // the active view is not reloaded
@@ -355,7 +361,7 @@ void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window)
     auto* entered = qobject_cast<CMyChildFrame*>(window);
     if (!entered || entered == m_active)
         return; // the program losing focus changes nothing
-    if (m_active)
+    if (m_active && !m_active->closed())
         m_active->view()->SaveToImage();
     m_active = entered;
     if (entered->view()->initialised())
@@ -368,7 +374,7 @@ std::vector<CMyChildFrame*> CMainFrame::ChildFramesInZOrder() const
     std::vector<CMyChildFrame*> frames;
     const QList<QMdiSubWindow*> stacked = m_mdi->subWindowList(QMdiArea::StackingOrder);
     for (auto it = stacked.rbegin(); it != stacked.rend(); ++it)
-        if (auto* f = qobject_cast<CMyChildFrame*>(*it))
+        if (auto* f = qobject_cast<CMyChildFrame*>(*it); f && !f->closed())
             frames.push_back(f);
     return frames;
 }

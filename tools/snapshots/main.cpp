@@ -1,0 +1,115 @@
+// Saves a picture of every window of the program, for looking at the layout
+// of either edition without clicking through it:
+//     snapshots [en|zh] OUT_FOLDER
+// Run it on a display (Xvfb is fine); the Chinese edition needs a CJK font.
+#include "channels/channel_edit_dialog.h"
+#include "channels/vfo_dialog.h"
+#include "link/custom_data_dialog.h"
+#include "link/frequency_range_dialog.h"
+#include "link/link_password_dialog.h"
+#include "link/transfer_dialog.h"
+#include "settings/base_form_view.h"
+#include "shell/about_dialog.h"
+#include "shell/child_frame.h"
+#include "shell/core/app_settings.h"
+#include "shell/core/edition.h"
+#include "shell/main_frame.h"
+#include "shell/port_dialog.h"
+#include "shell/service_dialog.h"
+#include "shell/view_catalog.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMdiArea>
+#include <QTabWidget>
+#include <QTest>
+#include <QTranslator>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+void Save(QWidget* w, const QString& folder, const QString& name)
+{
+    QTest::qWait(50);
+    const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+    if (!w->grab().save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+}
+
+template <typename Dialog, typename... Args>
+void SaveDialog(const QString& folder, const QString& name, Args&&... args)
+{
+    Dialog dlg(std::forward<Args>(args)...);
+    dlg.show();
+    Save(&dlg, folder, name);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3 || (qstrcmp(argv[1], "en") != 0 && qstrcmp(argv[1], "zh") != 0)) {
+        std::fprintf(stderr, "usage: snapshots en|zh OUT_FOLDER\n");
+        return 2;
+    }
+    const bool zh = qstrcmp(argv[1], "zh") == 0;
+    setEdition(zh ? ChineseEdition() : EnglishEdition());
+    QApplication app(argc, argv);
+    QTranslator texts, qtTexts;
+    if (zh) {
+        if (texts.load(QStringLiteral(":/i18n/programmer_zh.qm")))
+            QCoreApplication::installTranslator(&texts);
+        if (qtTexts.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qtTexts);
+    }
+    const QString folder = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(folder);
+    ResetBuiltInSettings();
+    ReadStartupSettings(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    RegisterProgramViews();
+
+    CMainFrame frame;
+    frame.resize(1280, 800);
+    frame.show();
+    Save(&frame, folder, QStringLiteral("main_window"));
+
+    const ViewKind kinds[] = {ViewKind::ChannelTable, ViewKind::ScanChannel, ViewKind::BasicSetting, ViewKind::Dtmf,
+                              ViewKind::TwoTone,      ViewKind::FiveTone,    ViewKind::Model,        ViewKind::Alarm};
+    const char* names[] = {"channel_table", "scan_channel", "basic_setting", "dtmf", "two_tone", "five_tone", "model", "alarm"};
+    for (int i = 0; i < kViewKindCount; ++i) {
+        frame.mdiArea()->closeAllSubWindows();
+        CMyChildFrame* f = frame.OpenView(kinds[i]);
+        if (!f)
+            continue;
+        f->showNormal();
+        f->resize(ViewSize(kinds[i]));
+        Save(f, folder, QString::fromLatin1(names[i]));
+        // Every tab of a tab host.
+        if (auto* tabs = f->view()->findChild<QTabWidget*>(QStringLiteral("tabs"))) {
+            for (int t = 1; t < tabs->count(); ++t) {
+                tabs->setCurrentIndex(t);
+                Save(f, folder, QStringLiteral("%1_tab%2").arg(QString::fromLatin1(names[i])).arg(t));
+            }
+        }
+    }
+    frame.mdiArea()->closeAllSubWindows();
+
+    SaveDialog<CChannelEditDlg>(folder, QStringLiteral("channel_edit"), &frame, 1, QStringLiteral("145.00000"));
+    SaveDialog<CVfoDialog>(folder, QStringLiteral("vfo"), &frame);
+    SaveDialog<CFrequencyRangeDlg>(folder, QStringLiteral("frequency_range"), &frame);
+    SaveDialog<CCustomDataDialog>(folder, QStringLiteral("custom_data"), &frame);
+    SaveDialog<CPortDialog>(folder, QStringLiteral("port"), &frame);
+    SaveDialog<CAboutDialog>(folder, QStringLiteral("about"), &frame);
+    SaveDialog<CServiceAccessDialog>(folder, QStringLiteral("service_access"), &frame);
+    SaveDialog<CLinkPasswordDialog>(folder, QStringLiteral("link_password"), &frame);
+    SaveDialog<CTransferDialog>(folder, QStringLiteral("transfer"), TransferMode::Read,
+                                QCoreApplication::translate("CMainFrame", "Read"), FullReadRanges(), &frame);
+    return 0;
+}
