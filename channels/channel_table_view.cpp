@@ -62,9 +62,15 @@ const std::array<Column, kChannelColumnCount> kColumns = {{
     {QT_TRANSLATE_NOOP("CProgramView", "Name"), 1100, Editor::Name, {}},
 }};
 
-const Column& ColumnAt(int col) { return kColumns[static_cast<std::size_t>(col)]; }
+const Column& ColumnAt(int col)
+{
+    return kColumns[static_cast<std::size_t>(col)];
+}
 
-bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+bool IsEnter(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 
 } // namespace
 
@@ -316,7 +322,8 @@ void CProgramView::OnFreqCommitted(const QString& text)
 void CProgramView::OnListCommitted(const QString& text)
 {
     const int n = m_grid->editorRow();
-    m_grid->setText(n, m_grid->editorCol(), m_grid->text(n, kColumnRx).isEmpty() ? QString() : text);
+    m_grid->setText(n, m_grid->editorCol(),
+                    m_grid->text(n, kColumnRx).isEmpty() ? QString() : text);
 }
 
 void CProgramView::OnCtcssCommitted(const QString& text)
@@ -332,7 +339,8 @@ void CProgramView::OnDcsCommitted(const QString& text)
 void CProgramView::OnNameCommitted(const QString& text)
 {
     const int n = m_grid->editorRow();
-    m_grid->setText(n, m_grid->editorCol(), m_grid->text(n, kColumnRx).isEmpty() ? QString() : text);
+    m_grid->setText(n, m_grid->editorCol(),
+                    m_grid->text(n, kColumnRx).isEmpty() ? QString() : text);
 }
 
 void CProgramView::OnChannelEdit()

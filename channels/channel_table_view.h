@@ -16,7 +16,7 @@ struct ChannelRow;
 // channel.
 class CProgramView : public CBaseFormView {
     Q_OBJECT
-public:
+  public:
     static constexpr int kTemplateId = 101;
     static constexpr int kChannels = 800;
 
@@ -40,7 +40,7 @@ public:
     CCellLineEdit* nameEditor() const { return m_nameEditor; }
     QPushButton* channelEditButton() const { return m_channelEdit; }
 
-private:
+  private:
     void SetUpGrid();
     void StartEdit();
     void CommitOpenEditor();

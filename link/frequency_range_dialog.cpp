@@ -40,14 +40,25 @@ constexpr int kPasswordLength = 8;
 constexpr int kGridPointSize = 8;
 
 constexpr std::array<const char*, kCols> kHeadings = {
-    QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "No."), QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "Rx Lower"),
-    QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "Rx Upper"), QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "Tx Lower"),
+    QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "No."),
+    QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "Rx Lower"),
+    QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "Rx Upper"),
+    QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "Tx Lower"),
     QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "Tx Upper")};
 
-int BandOfRow(int row) { return row - 1; }
-int RowOfBand(int band) { return band + 1; }
+int BandOfRow(int row)
+{
+    return row - 1;
+}
+int RowOfBand(int band)
+{
+    return band + 1;
+}
 
-bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+bool IsEnter(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 
 } // namespace
 
@@ -138,7 +149,8 @@ void CFrequencyRangeDlg::SetUpGrid()
     int height = m_grid->rowHeight(0);
     for (int b = 0; b < BandTable::kRxBands; ++b) {
         m_grid->setRowHeight(RowOfBand(b), kRowTwips);
-        m_grid->setText(RowOfBand(b), 0, QString::fromLatin1(kRxBandNames[static_cast<std::size_t>(b)]));
+        m_grid->setText(RowOfBand(b), 0,
+                        QString::fromLatin1(kRxBandNames[static_cast<std::size_t>(b)]));
         height += kRowTwips;
     }
     m_grid->setWrapKeys(true);
@@ -181,8 +193,8 @@ void CFrequencyRangeDlg::done(int result)
     // The checks judge the plan as it would be stored, the open edit included.
     CommitOpenEditor();
     if (!IsBandPlanValid(Cells())) {
-        QMessageBox box(QMessageBox::Warning, appSettings().modelName, tr("Frequency band is invalid!"),
-                        QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::Warning, appSettings().modelName,
+                        tr("Frequency band is invalid!"), QMessageBox::Ok, this);
         box.exec();
         // Unlocked, the user can mend the plan. Locked, nothing in the grid
         // can change: rather than holding the user here for good, the
@@ -211,7 +223,8 @@ void CFrequencyRangeDlg::keyPressEvent(QKeyEvent* event)
         QWidget* focus = focusWidget();
         // Esc closes from the grid, its editor or the password box, and
         // passes the same checks as the close box; elsewhere it is swallowed.
-        if (!focus || focus == this || m_grid->isAncestorOf(focus) || focus == m_grid || focus == m_password)
+        if (!focus || focus == this || m_grid->isAncestorOf(focus) || focus == m_grid ||
+            focus == m_password)
             reject();
         return;
     }
@@ -236,8 +249,8 @@ void CFrequencyRangeDlg::ShowPasswordPrompt()
 void CFrequencyRangeDlg::CheckPassword()
 {
     if (!IsRangePassword(m_password->text())) {
-        QMessageBox box(QMessageBox::Warning, appSettings().modelName, tr("Password error!"), QMessageBox::Ok,
-                        this);
+        QMessageBox box(QMessageBox::Warning, appSettings().modelName, tr("Password error!"),
+                        QMessageBox::Ok, this);
         box.exec();
         m_password->setFocus(Qt::OtherFocusReason);
         return;

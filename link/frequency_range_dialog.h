@@ -17,7 +17,7 @@ class QPushButton;
 // band table when the dialog goes away.
 class CFrequencyRangeDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     static constexpr int kTemplateId = 195;
 
     explicit CFrequencyRangeDlg(QWidget* parent = nullptr);
@@ -35,10 +35,10 @@ public:
     QLineEdit* passwordEdit() const { return m_password; }
     QPushButton* editButton() const { return m_editButton; }
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void SetUpGrid();
     void ShowCells(const BandPlanCells& cells);
     void ShowBand(int band, const BandPlanCells& cells);

@@ -33,7 +33,10 @@ QString TransmitCapableFallback(const QString& old)
     return {};
 }
 
-FreqCellCommit SetCell(const QString& text) { return {FreqCellCommit::kSetCell, text, 0, false}; }
+FreqCellCommit SetCell(const QString& text)
+{
+    return {FreqCellCommit::kSetCell, text, 0, false};
+}
 
 } // namespace
 

@@ -12,18 +12,27 @@ using namespace BandPlanColumn;
 
 namespace {
 
-constexpr std::array<std::uint32_t, 4> kFields = {BandPlan::kRxLower, BandPlan::kRxUpper, BandPlan::kTxLower,
-                                                  BandPlan::kTxUpper};
+constexpr std::array<std::uint32_t, 4> kFields = {BandPlan::kRxLower, BandPlan::kRxUpper,
+                                                  BandPlan::kTxLower, BandPlan::kTxUpper};
 // The bands that can transmit; one of them must stay in the plan.
 constexpr std::array<int, 3> kTransmitBands = {4, 5, 7};
 
 bool s_unlocked = false;
 
-std::int64_t HardLower(int band) { return kFactoryRxLower[static_cast<std::size_t>(band)]; }
-std::int64_t HardUpper(int band) { return kFactoryRxUpper[static_cast<std::size_t>(band)]; }
+std::int64_t HardLower(int band)
+{
+    return kFactoryRxLower[static_cast<std::size_t>(band)];
+}
+std::int64_t HardUpper(int band)
+{
+    return kFactoryRxUpper[static_cast<std::size_t>(band)];
+}
 
 // Eight BCD digits; a larger value would lose its top digits.
-std::uint32_t ToField(std::int64_t v) { return static_cast<std::uint32_t>(std::clamp<std::int64_t>(v, 0, 99999999)); }
+std::uint32_t ToField(std::int64_t v)
+{
+    return static_cast<std::uint32_t>(std::clamp<std::int64_t>(v, 0, 99999999));
+}
 
 bool IsTransmitBand(int band)
 {
@@ -85,11 +94,20 @@ const QString& BandPlanCells::at(int band, int column) const
     return rows[static_cast<std::size_t>(band)][static_cast<std::size_t>(column - 1)];
 }
 
-bool IsRangePassword(const QString& typed) { return typed == QLatin1String("3625MFQ"); }
+bool IsRangePassword(const QString& typed)
+{
+    return typed == QLatin1String("3625MFQ");
+}
 
-bool RangeEditingUnlocked() { return s_unlocked; }
+bool RangeEditingUnlocked()
+{
+    return s_unlocked;
+}
 
-void UnlockRangeEditing() { s_unlocked = true; }
+void UnlockRangeEditing()
+{
+    s_unlocked = true;
+}
 
 bool IsBandCellEditable(int band, int column)
 {
@@ -103,7 +121,8 @@ BandPlanCells ReadBandPlanCells(const RadioImage& image)
     BandPlanCells cells;
     for (int b = 0; b < BandTable::kRxBands; ++b) {
         for (int c = kRxLower; c <= kTxUpper; ++c) {
-            const std::uint32_t v = BandPlan::Limit(image, b, kFields[static_cast<std::size_t>(c - 1)]);
+            const std::uint32_t v =
+                BandPlan::Limit(image, b, kFields[static_cast<std::size_t>(c - 1)]);
             cells.at(b, c) = v == 0 ? QString() : FormatMHz(v);
         }
         if (!BandPlan::HasTxColumns(b)) {
@@ -192,7 +211,8 @@ void SaveBandPlan(BandPlanCells cells, RadioImage& image, BandTable& table)
 void EmptyOutOfBandChannels(RadioImage& image)
 {
     for (int n = 1; n <= static_cast<int>(ImageMap::kChannelsPerBank); ++n) {
-        const std::uint32_t rx = DecodeFreq(image.data() + ImageMap::ChannelOffset(static_cast<std::uint32_t>(n)));
+        const std::uint32_t rx =
+            DecodeFreq(image.data() + ImageMap::ChannelOffset(static_cast<std::uint32_t>(n)));
         if (BandIndexOf(rx) < 0)
             NewChannelRecord(image, n, 0);
     }

@@ -27,7 +27,10 @@ using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-constexpr std::uint32_t MHz(double mhz) { return static_cast<std::uint32_t>(mhz * 100000.0 + 0.5); }
+constexpr std::uint32_t MHz(double mhz)
+{
+    return static_cast<std::uint32_t>(mhz * 100000.0 + 0.5);
+}
 
 // A plan as the factory file has it: every band but 60M and 250M.
 void WriteFactoryPlan(RadioImage& image)
@@ -50,7 +53,8 @@ void ApplyPlan()
 
 Bytes RecordBytes(int n, std::uint32_t from, std::uint32_t count)
 {
-    const auto at = radioImage().begin() + ImageMap::ChannelOffset(static_cast<std::uint32_t>(n)) + from;
+    const auto at =
+        radioImage().begin() + ImageMap::ChannelOffset(static_cast<std::uint32_t>(n)) + from;
     return {at, at + count};
 }
 
@@ -70,7 +74,8 @@ class ChannelTableViewTest : public QObject {
     {
         const QModelIndex index = grid()->model()->indexOf(row, col);
         table()->scrollTo(index);
-        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, table()->visualRect(index).center());
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {},
+                          table()->visualRect(index).center());
     }
     // Clicks the cell, types into the editor that opens (an empty text
     // clears it) and ends with Enter.
@@ -96,7 +101,7 @@ class ChannelTableViewTest : public QObject {
     }
     void reload() { m_view->LoadChannelTable(); }
 
-private slots:
+  private slots:
     void init()
     {
         bandTable().ResetToFactory();
@@ -128,9 +133,11 @@ private slots:
         QCOMPARE(grid()->cols(), 12);
         QCOMPARE(grid()->fixedRows(), 1);
         QCOMPARE(grid()->fixedCols(), 1);
-        const QStringList headings = {"CH",    "Rx Freq", "Tx Freq",  "Decode Type", "CTCSS",     "DCS",
-                                      "DCS Polarity", "Power", "Scan", "Bandwidth",   "Signaling", "Name"};
-        const std::vector<int> widths = {500, 1100, 1100, 1200, 900, 1000, 1400, 1000, 900, 1000, 1000, 1100};
+        const QStringList headings = {"CH",    "Rx Freq",   "Tx Freq",      "Decode Type",
+                                      "CTCSS", "DCS",       "DCS Polarity", "Power",
+                                      "Scan",  "Bandwidth", "Signaling",    "Name"};
+        const std::vector<int> widths = {500,  1100, 1100, 1200, 900,  1000,
+                                         1400, 1000, 900,  1000, 1000, 1100};
         for (int c = 0; c < 12; ++c) {
             QCOMPARE(cell(0, c), headings[c]);
             QCOMPARE(grid()->colWidth(c), widths[static_cast<std::size_t>(c)]);
@@ -193,7 +200,8 @@ private slots:
         for (int c = 1; c <= 11; ++c)
             QCOMPARE(cell(20, c), want[c - 1]);
         for (int pass = 0; pass < 2; ++pass) { // as created, then as saved
-            QCOMPARE(RecordBytes(20, 0, 8), (Bytes{0x00, 0x20, 0x55, 0x14, 0x00, 0x20, 0x55, 0x14}));
+            QCOMPARE(RecordBytes(20, 0, 8),
+                     (Bytes{0x00, 0x20, 0x55, 0x14, 0x00, 0x20, 0x55, 0x14}));
             QCOMPARE(RecordBytes(20, 8, 4), (Bytes{0x00, 0x10, 0x23, 0x00}));
             QCOMPARE(RecordBytes(20, 16, 4), (Bytes{0x00, 0x00, 0x06, 0x00})); // 600 kHz
             const ConstChannelRecord r = ChannelAt(radioImage(), 20);
@@ -218,7 +226,8 @@ private slots:
         QCOMPARE(RecordBytes(1, 0, 32), first);
         m_view->SaveChannelTable();
         QCOMPARE(RecordBytes(5, 3, 1), Bytes{0xFF});
-        QCOMPARE(RecordBytes(5, 16, 4), (Bytes{0x00, 0x00, 0x76, 0x00})); // the table's empty record
+        QCOMPARE(RecordBytes(5, 16, 4),
+                 (Bytes{0x00, 0x00, 0x76, 0x00})); // the table's empty record
     }
 
     void firstRowStaysTransmitCapable()
@@ -312,13 +321,20 @@ private slots:
         QTest::addColumn<int>("col");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("tone") << 4 << "88.5" << "88.5";
-        QTest::newRow("tone completed") << 4 << "67" << "67.0";
-        QTest::newRow("tone too low") << 4 << "55" << "100.0";
-        QTest::newRow("tone filtered") << 4 << "1a2b3" << "123.0";
-        QTest::newRow("code") << 5 << "23" << "023";
-        QTest::newRow("code too high") << 5 << "778" << "023";
-        QTest::newRow("code filtered, three at most") << 5 << "7x5412" << "754";
+        QTest::newRow("tone") << 4 << "88.5"
+                              << "88.5";
+        QTest::newRow("tone completed") << 4 << "67"
+                                        << "67.0";
+        QTest::newRow("tone too low") << 4 << "55"
+                                      << "100.0";
+        QTest::newRow("tone filtered") << 4 << "1a2b3"
+                                       << "123.0";
+        QTest::newRow("code") << 5 << "23"
+                              << "023";
+        QTest::newRow("code too high") << 5 << "778"
+                                       << "023";
+        QTest::newRow("code filtered, three at most") << 5 << "7x5412"
+                                                      << "754";
     }
     void toneAndCodeEditors()
     {
@@ -392,7 +408,8 @@ private slots:
         m_view->SaveToImage();
         QVERIFY(!grid()->openEditor());
         QCOMPARE(RecordBytes(5, 24, 4), (Bytes{'O', 'P', 'E', 'N'}));
-        QCOMPARE(radioImage()[ImageMap::kChannelBitmaps] & 0x11, 0x11); // channels 1 and 5 are mapped
+        QCOMPARE(radioImage()[ImageMap::kChannelBitmaps] & 0x11,
+                 0x11); // channels 1 and 5 are mapped
     }
 
     void loadFollowsTheImagePlan()
@@ -430,14 +447,17 @@ private slots:
         };
         QTest::mouseClick(m_view->channelEditButton(), Qt::LeftButton);
         QCOMPARE(shown, 5);
-        QCOMPARE(nameWhenShown, (Bytes{'B', 'T', 'N'})); // the table was saved first
+        QCOMPARE(nameWhenShown, (Bytes{'B', 'T', 'N'}));   // the table was saved first
         QCOMPARE(cell(6, 1), QStringLiteral("147.00000")); // and reloaded after
         QCOMPARE(cell(5, 11), QStringLiteral("BTN"));
         QCOMPARE(m_window->focusWidget(), table()); // the grid's, once the window is active again
     }
 
-private:
-    static std::int64_t ParseShown(const QString& text) { return std::llround(text.toDouble() * 100000.0); }
+  private:
+    static std::int64_t ParseShown(const QString& text)
+    {
+        return std::llround(text.toDouble() * 100000.0);
+    }
 };
 
 QTEST_MAIN(ChannelTableViewTest)

@@ -12,8 +12,8 @@
 #include "link/frequency_range_dialog.h"
 #include "shell/child_frame.h"
 #include "shell/commands.h"
-#include "shell/main_frame.h"
 #include "shell/core/radio_image.h"
+#include "shell/main_frame.h"
 #include "tests/link/program_rig.h"
 #include "tests/support/modal_answerer.h"
 
@@ -31,7 +31,10 @@ using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-constexpr std::uint32_t MHz(double mhz) { return static_cast<std::uint32_t>(mhz * 100000.0 + 0.5); }
+constexpr std::uint32_t MHz(double mhz)
+{
+    return static_cast<std::uint32_t>(mhz * 100000.0 + 0.5);
+}
 constexpr int k50M = 1, k108M = 3, k150M = 4, k250M = 5, k450M = 7;
 
 void PutLimit(int band, std::uint32_t field, std::uint32_t v)
@@ -43,7 +46,10 @@ void PutRange(int band, double lower, double upper)
     PutLimit(band, BandPlan::kRxLower, MHz(lower));
     PutLimit(band, BandPlan::kRxUpper, MHz(upper));
 }
-void ClearBand(int band) { std::fill_n(radioImage().data() + BandPlan::RecordOffset(band), 16, 0x00); }
+void ClearBand(int band)
+{
+    std::fill_n(radioImage().data() + BandPlan::RecordOffset(band), 16, 0x00);
+}
 Bytes Record(int band)
 {
     const auto at = radioImage().begin() + BandPlan::RecordOffset(band);
@@ -73,7 +79,8 @@ class FrequencyRangeDialogTest : public QObject {
     void clickCell(int band, int col)
     {
         const QModelIndex index = grid()->model()->indexOf(band + 1, col);
-        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, table()->visualRect(index).center());
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {},
+                          table()->visualRect(index).center());
     }
     void typeInto(int band, int col, const QString& text)
     {
@@ -95,7 +102,7 @@ class FrequencyRangeDialogTest : public QObject {
         QVERIFY(RangeEditingUnlocked());
     }
 
-private slots:
+  private slots:
     void initTestCase() { QVERIFY(PrepareProgramFolder(m_dir)); }
     void init()
     {
