@@ -10,7 +10,6 @@
 
 #include <QFocusEvent>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -18,7 +17,7 @@
 #include <algorithm>
 
 CChannelEditDlg::CChannelEditDlg(QWidget* parent, int channel, const QString& rxText)
-    : QDialog(parent), m_channel(std::clamp(channel, 1, kEditableChannels))
+    : CRecordDialog(parent), m_channel(std::clamp(channel, 1, kEditableChannels))
 {
     setObjectName(QString::number(kTemplateId));
     setWindowTitle(tr("Channel edit"));
@@ -36,7 +35,7 @@ CChannelEditDlg::CChannelEditDlg(QWidget* parent, int channel, const QString& rx
     m_spin->setRange(1, kEditableChannels);
     connect(m_spin, &CUpDown::deltaPos, this, &CChannelEditDlg::StepChannel);
 
-    m_form = new CRecordForm(RecordFormOptions::ChannelEdit(), this);
+    CRecordForm* recordForm = CreateForm(RecordFormOptions::ChannelEdit());
 
     auto* top = new QHBoxLayout;
     top->setContentsMargins(12, 12, 12, 0);
@@ -50,7 +49,7 @@ CChannelEditDlg::CChannelEditDlg(QWidget* parent, int channel, const QString& rx
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(top);
-    layout->addWidget(m_form);
+    layout->addWidget(recordForm);
 
     // The caller's text stands until the channel is shown, which is at once.
     Q_UNUSED(rxText);
@@ -67,18 +66,18 @@ void CChannelEditDlg::Run(QWidget* parent, int channel, const QString& rxText)
 void CChannelEditDlg::ShowChannel(int channel)
 {
     m_channel = channel;
-    m_form->SetTarget(ImageMap::ChannelOffset(static_cast<std::uint32_t>(channel)), channel);
-    m_form->ShowRecord();
+    form()->SetTarget(ImageMap::ChannelOffset(static_cast<std::uint32_t>(channel)), channel);
+    form()->ShowRecord();
 }
 
-void CChannelEditDlg::WriteChannel() { m_form->WriteRecord(); }
+void CChannelEditDlg::WriteChannel() { form()->WriteRecord(); }
 
 void CChannelEditDlg::StepChannel(int delta)
 {
-    if (m_closed)
+    if (closed())
         return;
     // The arrows belong to the number box: a box left for them is accepted first.
-    m_form->CommitPending(m_number);
+    form()->CommitPending(m_number);
     WriteChannel();
     const int next = StepChannelNumber(m_channel, delta);
     m_number->setText(QString::number(next));
@@ -87,7 +86,7 @@ void CChannelEditDlg::StepChannel(int delta)
 
 void CChannelEditDlg::ChannelNumberLeft()
 {
-    if (m_closed || TextToInt(m_number->text()) == m_channel)
+    if (closed() || TextToInt(m_number->text()) == m_channel)
         return;
     WriteChannel();
     const int next = ClampChannelNumber(m_number->text());
@@ -100,36 +99,5 @@ bool CChannelEditDlg::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_number && event->type() == QEvent::FocusOut &&
         static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
         ChannelNumberLeft();
-    return QDialog::eventFilter(watched, event);
-}
-
-void CChannelEditDlg::keyPressEvent(QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        event->accept();
-        return;
-    default:
-        QDialog::keyPressEvent(event);
-    }
-}
-
-CChannelEditDlg::~CChannelEditDlg() { Finish(); }
-
-void CChannelEditDlg::Finish()
-{
-    if (m_closed)
-        return;
-    m_closed = true;
-    m_form->CommitPending();
-    WriteChannel();
-    m_form->Freeze();
-}
-
-void CChannelEditDlg::done(int result)
-{
-    Finish();
-    QDialog::done(result);
+    return CRecordDialog::eventFilter(watched, event);
 }

@@ -4,11 +4,10 @@
 #include "channels/core/vfo_consistency.h"
 #include "channels/record_form.h"
 
-#include <QKeyEvent>
 #include <QTabBar>
 #include <QVBoxLayout>
 
-CVfoDialog::CVfoDialog(QWidget* parent) : QDialog(parent), m_vfos(VfoTabs())
+CVfoDialog::CVfoDialog(QWidget* parent) : CRecordDialog(parent), m_vfos(VfoTabs())
 {
     setObjectName(QString::number(kTemplateId));
     setWindowTitle(tr("VFO"));
@@ -22,13 +21,13 @@ CVfoDialog::CVfoDialog(QWidget* parent) : QDialog(parent), m_vfos(VfoTabs())
         const QString band = QString::fromLatin1(kRxBandNames[static_cast<std::size_t>(vfo.nameBand)]);
         m_tabs->addTab(vfo.transmit ? tr("%1 R").arg(band) : band);
     }
-    m_form = new CRecordForm(RecordFormOptions::Vfo(), this);
-    m_form->setEnabled(!m_vfos.empty());
+    CRecordForm* recordForm = CreateForm(RecordFormOptions::Vfo());
+    recordForm->setEnabled(!m_vfos.empty());
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(m_tabs);
-    layout->addWidget(m_form, 1);
+    layout->addWidget(recordForm, 1);
 
     if (!m_vfos.empty())
         ShowVfo(m_vfos.front().record);
@@ -38,46 +37,15 @@ CVfoDialog::CVfoDialog(QWidget* parent) : QDialog(parent), m_vfos(VfoTabs())
 void CVfoDialog::ShowVfo(int record)
 {
     m_record = record;
-    m_form->SetTarget(VfoLayout::VfoOffset(record), record);
-    m_form->ShowRecord();
+    form()->SetTarget(VfoLayout::VfoOffset(record), record);
+    form()->ShowRecord();
 }
 
 void CVfoDialog::TabChanged(int index)
 {
-    if (index < 0 || index >= static_cast<int>(m_vfos.size()) || m_closed)
+    if (index < 0 || index >= static_cast<int>(m_vfos.size()) || closed())
         return;
-    m_form->CommitPending(m_tabs);
-    m_form->WriteRecord();
+    form()->CommitPending(m_tabs);
+    form()->WriteRecord();
     ShowVfo(m_vfos[static_cast<std::size_t>(index)].record);
-}
-
-void CVfoDialog::keyPressEvent(QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        event->accept();
-        return;
-    default:
-        QDialog::keyPressEvent(event);
-    }
-}
-
-CVfoDialog::~CVfoDialog() { Finish(); }
-
-void CVfoDialog::Finish()
-{
-    if (m_closed)
-        return;
-    m_closed = true;
-    m_form->CommitPending();
-    m_form->WriteRecord(); // nothing when no record was shown
-    m_form->Freeze();
-}
-
-void CVfoDialog::done(int result)
-{
-    Finish();
-    QDialog::done(result);
 }

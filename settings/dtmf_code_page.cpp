@@ -3,12 +3,12 @@
 #include "channels/codecs/decimal.h"
 #include "channels/codecs/text_codecs.h"
 #include "controls/cell_editors.h"
+#include "controls/form_kit.h"
 #include "controls/grid.h"
 #include "controls/up_down.h"
 #include "settings/core/setting_fields.h"
 #include "settings/core/setting_lists.h"
 #include "settings/edit_widgets.h"
-#include "settings/form_builder.h"
 #include "settings/setting_ids.h"
 
 #include <QCheckBox>
@@ -21,7 +21,7 @@
 #include <algorithm>
 #include <array>
 
-using namespace SettingsForm;
+using namespace FormKit;
 
 namespace {
 constexpr int kTypeCol = 1;

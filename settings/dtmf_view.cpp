@@ -1,12 +1,12 @@
 #include "settings/dtmf_view.h"
 
 #include "controls/cell_editors.h"
+#include "controls/form_kit.h"
 #include "settings/core/dtmf_rules.h"
 #include "settings/core/setting_fields.h"
 #include "settings/core/setting_lists.h"
 #include "settings/dtmf_code_page.h"
 #include "settings/edit_widgets.h"
-#include "settings/form_builder.h"
 #include "settings/setting_ids.h"
 
 #include <QComboBox>
@@ -17,7 +17,7 @@
 
 #include <algorithm>
 
-using namespace SettingsForm;
+using namespace FormKit;
 
 CPttIdPage::CPttIdPage(QWidget* parent) : CFormPage(DtmfIds::kPttIdPage, parent)
 {

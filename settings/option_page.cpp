@@ -1,12 +1,12 @@
 #include "settings/option_page.h"
 
 #include "channels/codecs/decimal.h"
+#include "controls/form_kit.h"
 #include "controls/up_down.h"
 #include "settings/core/setting_fields.h"
 #include "settings/core/setting_lists.h"
 #include "settings/core/setting_rules.h"
 #include "settings/edit_widgets.h"
-#include "settings/form_builder.h"
 #include "settings/setting_ids.h"
 
 #include <QComboBox>
@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-using namespace SettingsForm;
+using namespace FormKit;
 
 namespace {
 constexpr int kScramblerMin = 2600;

@@ -1,10 +1,10 @@
 #include "signalling/t2_system_page.h"
 
 #include "channels/codecs/text_codecs.h"
+#include "controls/form_kit.h"
 #include "controls/up_down.h"
 #include "settings/edit_widgets.h"
 #include "signalling/core/two_tone_records.h"
-#include "signalling/form_parts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,7 +18,7 @@
 
 #include <algorithm>
 
-using namespace SignalForm;
+using namespace FormKit;
 
 namespace {
 constexpr int kMinTone = 2880;  // 288.0 Hz
@@ -48,21 +48,21 @@ CT2SystemPage::CT2SystemPage(QWidget* parent) : CFormPage(kTemplateId, parent)
     buildControls();
 }
 
-CT2SystemPage::~CT2SystemPage() { DetachFocusHooks(this); }
+CT2SystemPage::~CT2SystemPage() { DropFocusHooks(this); }
 
 CT2SystemPage::DecField CT2SystemPage::makeField(QWidget* parent, int id, int maxLength, int min, int max, int def,
                                                  bool emptyWhenZero)
 {
     DecField f;
-    f.edit = NewEdit(parent, id, maxLength);
-    f.arrows = NewUpDown(f.edit, id + 1, min, max);
+    f.edit = MakeEdit(parent, id, maxLength);
+    f.arrows = MakeUpDown(f.edit, id + 1, min, max);
     f.min = min;
     f.max = max;
     f.def = def;
     f.emptyWhenZero = emptyWhenZero;
     connect(f.arrows, &CUpDown::deltaPos, this,
             [arrows = f.arrows, emptyWhenZero](int delta) { SpinDecField(arrows, delta, emptyWhenZero, QString()); });
-    OnFocusOut(f.edit, [this, f] { validate(f); });
+    OnFocusLost(f.edit, [this, f] { validate(f); });
     return f;
 }
 
@@ -80,15 +80,15 @@ void CT2SystemPage::buildControls()
     auto* grid = new QGridLayout(panel);
 
     // Decoders: the first always decodes, so its list has no "Off".
-    const QStringList formats = ListTexts(TwoToneFormatList);
+    const QStringList formats = ToStringList(TwoToneFormatList);
     for (int d = 0; d < 4; ++d) {
         const auto i = static_cast<std::size_t>(d);
         auto* box = new QGroupBox(tr("Decode %1").arg(d + 1), panel);
         auto* boxGrid = new QGridLayout(box);
-        m_formats[i] = NewDropList(box, 1300 + 2 * d, d == 0 ? formats.mid(1) : formats);
-        m_responses[i] = NewDropList(box, 1301 + 2 * d, ListTexts(SelCallResponseList));
-        PutLabelled(boxGrid, 0, 0, tr("Format"), m_formats[i]);
-        PutLabelled(boxGrid, 1, 0, tr("Response"), m_responses[i]);
+        m_formats[i] = MakeDropList(box, 1300 + 2 * d, d == 0 ? formats.mid(1) : formats, ListWidth::AtFirstShow);
+        m_responses[i] = MakeDropList(box, 1301 + 2 * d, SelCallResponseList, ListWidth::AtFirstShow);
+        AddLabelled(boxGrid, 0, 0, tr("Format"), m_formats[i]);
+        AddLabelled(boxGrid, 1, 0, tr("Response"), m_responses[i]);
         grid->addWidget(box, d / 2, 2 * (d % 2), 1, 2);
     }
 
@@ -98,11 +98,11 @@ void CT2SystemPage::buildControls()
     for (int t = 0; t < 4; ++t) {
         const auto i = static_cast<std::size_t>(t);
         m_tones[i] = makeField(panel, 1308 + 2 * t, 6, kMinTone, kMaxTone, kToneDefaults[i], false);
-        PutLabelled(fields, t / 2, 2 * (t % 2), tr(toneLabels[t]), WithArrows(m_tones[i].edit, m_tones[i].arrows));
+        AddLabelled(fields, t / 2, 2 * (t % 2), tr(toneLabels[t]), EditWithArrows(m_tones[i].edit, m_tones[i].arrows));
     }
-    m_alias = NewEdit(panel, 1005, 6);
-    OnFocusOut(m_alias, [this] { leaveAlias(); });
-    PutLabelled(fields, 2, 0, tr("Alias"), m_alias);
+    m_alias = MakeEdit(panel, 1005, 6);
+    OnFocusLost(m_alias, [this] { leaveAlias(); });
+    AddLabelled(fields, 2, 0, tr("Alias"), m_alias);
 
     m_times[ReplyWait] = makeField(panel, 1326, 3, 0, 50, 0, true);
     m_times[FirstDuration] = makeField(panel, 1316, 3, 0, 40, 10, false);
@@ -115,14 +115,14 @@ void CT2SystemPage::buildControls()
         QT_TR_NOOP("Interval(s)"),    QT_TR_NOOP("Long duration(s)"),        QT_TR_NOOP("Pre-carrier time(s)")};
     for (int t = 0; t < TimeCount; ++t) {
         const DecField& f = m_times[static_cast<std::size_t>(t)];
-        PutLabelled(fields, 3 + t / 2, 2 * (t % 2), tr(timeLabels[t]), WithArrows(f.edit, f.arrows));
+        AddLabelled(fields, 3 + t / 2, 2 * (t % 2), tr(timeLabels[t]), EditWithArrows(f.edit, f.arrows));
     }
-    m_autoReset = NewEdit(panel, 1185, 3);
-    m_autoResetArrows = NewUpDown(m_autoReset, 1186, 0, kAutoResetMax);
+    m_autoReset = MakeEdit(panel, 1185, 3);
+    m_autoResetArrows = MakeUpDown(m_autoReset, 1186, 0, kAutoResetMax);
     connect(m_autoResetArrows, &CUpDown::deltaPos, this,
             [this](int delta) { SpinIntField(m_autoResetArrows, delta, true, QString()); });
-    OnFocusOut(m_autoReset, [this] { validateAutoReset(); });
-    PutLabelled(fields, 6, 0, tr("Auto reset time (s)"), WithArrows(m_autoReset, m_autoResetArrows));
+    OnFocusLost(m_autoReset, [this] { validateAutoReset(); });
+    AddLabelled(fields, 6, 0, tr("Auto reset time (s)"), EditWithArrows(m_autoReset, m_autoResetArrows));
     grid->addLayout(fields, 2, 0, 1, 4);
 
     auto* checks = new QHBoxLayout;

@@ -3,11 +3,11 @@
 #include "channels/codecs/decimal.h"
 #include "channels/codecs/text_codecs.h"
 #include "controls/cell_editors.h"
+#include "controls/form_kit.h"
 #include "controls/up_down.h"
 #include "settings/edit_widgets.h"
 #include "signalling/core/code_text.h"
 #include "signalling/core/five_tone_table.h"
-#include "signalling/form_parts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,7 +15,7 @@
 
 #include <algorithm>
 
-using namespace SignalForm;
+using namespace FormKit;
 
 namespace {
 constexpr int kTimingMax = 2550;
@@ -43,7 +43,7 @@ CT5View::CT5View(QWidget* parent) : CBaseFormView(kTemplateId, parent)
     connectControls();
 }
 
-CT5View::~CT5View() { DetachFocusHooks(this); }
+CT5View::~CT5View() { DropFocusHooks(this); }
 
 void CT5View::connectControls()
 {
@@ -56,19 +56,19 @@ void CT5View::connectControls()
 
     for (const Timing& t : m_timings) {
         connect(t.arrows, &CUpDown::deltaPos, this, [arrows = t.arrows](int delta) { SpinIntField(arrows, delta); });
-        OnFocusOut(t.edit, [this, edit = t.edit] { validateTiming(edit); });
+        OnFocusLost(t.edit, [this, edit = t.edit] { validateTiming(edit); });
     }
     connect(m_autoResetArrows, &CUpDown::deltaPos, this,
             [this](int delta) { SpinIntField(m_autoResetArrows, delta, true, tr("Off")); });
-    OnFocusOut(m_autoReset, [this] { validateAutoReset(); });
+    OnFocusLost(m_autoReset, [this] { validateAutoReset(); });
     connect(m_widthArrows, &CUpDown::deltaPos, this, [this](int delta) { SpinIntField(m_widthArrows, delta); });
-    OnFocusOut(m_width, [this] { validateWidth(); });
+    OnFocusLost(m_width, [this] { validateWidth(); });
     for (int d = 0; d < FiveTone::kDigits; ++d) {
         const auto i = static_cast<std::size_t>(d);
         FilterChars(m_tones[i], FreqCharFilter);
         connect(m_toneArrows[i], &CUpDown::deltaPos, this,
                 [arrows = m_toneArrows[i]](int delta) { SpinDecField(arrows, delta); });
-        OnFocusOut(m_tones[i], [this, d] { validateTone(d); });
+        OnFocusLost(m_tones[i], [this, d] { validateTone(d); });
     }
 
     connect(m_standard, &QComboBox::activated, this, &CT5View::onStandardChosen);
@@ -79,10 +79,10 @@ void CT5View::connectControls()
     connect(m_contactGroup, &QComboBox::activated, this, &CT5View::onContactChosen);
     connect(m_codeType, &QComboBox::currentIndexChanged, this, &CT5View::updateMessageEnabled);
 
-    OnFocusIn(m_alias, [this] { m_aliasAtFocus = m_alias->text(); });
-    OnFocusOut(m_alias, [this] { leaveAlias(); });
-    OnFocusIn(m_code, [this] { m_codeAtFocus = m_code->text(); });
-    OnFocusOut(m_code, [this] { leaveCode(); });
+    OnFocusGained(m_alias, [this] { m_aliasAtFocus = m_alias->text(); });
+    OnFocusLost(m_alias, [this] { leaveAlias(); });
+    OnFocusGained(m_code, [this] { m_codeAtFocus = m_code->text(); });
+    OnFocusLost(m_code, [this] { leaveCode(); });
 }
 
 void CT5View::LoadFromImage()

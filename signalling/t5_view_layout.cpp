@@ -1,10 +1,10 @@
 // The five-tone view's controls and their places; the behaviour is in t5_view.cpp.
 #include "signalling/t5_view.h"
 
+#include "controls/form_kit.h"
 #include "controls/up_down.h"
 #include "signalling/core/five_tone_table.h"
 #include "signalling/core/two_tone_records.h"
-#include "signalling/form_parts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,7 +14,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-using namespace SignalForm;
+using namespace FormKit;
 
 namespace {
 constexpr int kTimingMax = 2550;
@@ -38,8 +38,8 @@ void CT5View::buildControls()
     // --- Own identity and timings.
     auto* top = new QGroupBox(this);
     auto* topGrid = new QGridLayout(top);
-    m_selfId = NewEdit(top, 1152, FiveToneMap::kCodeDigits);
-    m_decodeResponse = NewDropList(top, 1129, ListTexts(SelCallResponseList));
+    m_selfId = MakeEdit(top, 1152, FiveToneMap::kCodeDigits);
+    m_decodeResponse = MakeDropList(top, 1129, SelCallResponseList, ListWidth::AtFirstShow);
     struct TimingDef {
         int edit;
         const char* label;
@@ -52,26 +52,26 @@ void CT5View::buildControls()
         {1260, QT_TR_NOOP("Reply delay(ms)"), FiveToneMap::kReplyDelay},
     }};
     for (std::size_t i = 0; i < timings.size(); ++i) {
-        QLineEdit* edit = NewEdit(top, timings[i].edit, 4);
-        CUpDown* arrows = NewUpDown(edit, timings[i].edit + 1, 0, kTimingMax);
+        QLineEdit* edit = MakeEdit(top, timings[i].edit, 4);
+        CUpDown* arrows = MakeUpDown(edit, timings[i].edit + 1, 0, kTimingMax);
         arrows->setStep(10, 50, 5000); // faster once held for five seconds
         m_timings[i] = {edit, arrows, timings[i].address};
     }
-    m_autoReset = NewEdit(top, 1185, 3);
-    m_autoResetArrows = NewUpDown(m_autoReset, 1186, 0, 255);
+    m_autoReset = MakeEdit(top, 1185, 3);
+    m_autoResetArrows = MakeUpDown(m_autoReset, 1186, 0, 255);
     m_sideTone = new QCheckBox(tr("Side tone"), top);
     m_sideTone->setObjectName(QStringLiteral("1149"));
     m_beep = new QCheckBox(tr("Beep"), top);
     m_beep->setObjectName(QStringLiteral("1190"));
     m_beep->hide(); // kept in step with the image, not offered
 
-    PutLabelled(topGrid, 0, 0, tr("Self ID"), m_selfId);
-    PutLabelled(topGrid, 0, 2, tr("Decode response"), m_decodeResponse);
-    PutLabelled(topGrid, 1, 0, tr(timings[0].label), WithArrows(m_timings[0].edit, m_timings[0].arrows));
-    PutLabelled(topGrid, 1, 2, tr("Auto reset time(s)"), WithArrows(m_autoReset, m_autoResetArrows));
-    PutLabelled(topGrid, 2, 0, tr(timings[1].label), WithArrows(m_timings[1].edit, m_timings[1].arrows));
-    PutLabelled(topGrid, 2, 2, tr(timings[2].label), WithArrows(m_timings[2].edit, m_timings[2].arrows));
-    PutLabelled(topGrid, 3, 0, tr(timings[3].label), WithArrows(m_timings[3].edit, m_timings[3].arrows));
+    AddLabelled(topGrid, 0, 0, tr("Self ID"), m_selfId);
+    AddLabelled(topGrid, 0, 2, tr("Decode response"), m_decodeResponse);
+    AddLabelled(topGrid, 1, 0, tr(timings[0].label), EditWithArrows(m_timings[0].edit, m_timings[0].arrows));
+    AddLabelled(topGrid, 1, 2, tr("Auto reset time(s)"), EditWithArrows(m_autoReset, m_autoResetArrows));
+    AddLabelled(topGrid, 2, 0, tr(timings[1].label), EditWithArrows(m_timings[1].edit, m_timings[1].arrows));
+    AddLabelled(topGrid, 2, 2, tr(timings[2].label), EditWithArrows(m_timings[2].edit, m_timings[2].arrows));
+    AddLabelled(topGrid, 3, 0, tr(timings[3].label), EditWithArrows(m_timings[3].edit, m_timings[3].arrows));
     topGrid->addWidget(m_sideTone, 3, 2);
     topGrid->addWidget(m_beep, 3, 3);
 
@@ -80,15 +80,15 @@ void CT5View::buildControls()
     auto* infoLayout = new QHBoxLayout(info);
     auto* function = new QGroupBox(tr("Function"), info);
     auto* functionGrid = new QGridLayout(function);
-    m_functionGroup = NewDropList(function, 1044, Numbers(FiveToneMap::kFunctionCount));
-    m_functionType = NewDropList(function, 1281, ListTexts(FunctionTypeList));
-    m_functionResponse = NewDropList(function, 1128, ListTexts(SelCallResponseList));
-    m_functionId = NewEdit(function, 1052, FiveToneMap::kCodeDigits);
-    m_functionName = NewEdit(function, 1059, 6);
-    PutLabelled(functionGrid, 0, 0, tr("Group"), m_functionGroup);
-    PutLabelled(functionGrid, 1, 0, tr("Type"), m_functionType);
-    PutLabelled(functionGrid, 2, 0, tr("Response"), m_functionResponse);
-    PutLabelled(functionGrid, 3, 0, tr("ID"), m_functionId);
+    m_functionGroup = MakeDropList(function, 1044, Numbers(FiveToneMap::kFunctionCount), ListWidth::AtFirstShow);
+    m_functionType = MakeDropList(function, 1281, FunctionTypeList, ListWidth::AtFirstShow);
+    m_functionResponse = MakeDropList(function, 1128, SelCallResponseList, ListWidth::AtFirstShow);
+    m_functionId = MakeEdit(function, 1052, FiveToneMap::kCodeDigits);
+    m_functionName = MakeEdit(function, 1059, 6);
+    AddLabelled(functionGrid, 0, 0, tr("Group"), m_functionGroup);
+    AddLabelled(functionGrid, 1, 0, tr("Type"), m_functionType);
+    AddLabelled(functionGrid, 2, 0, tr("Response"), m_functionResponse);
+    AddLabelled(functionGrid, 3, 0, tr("ID"), m_functionId);
     auto* nameLabel = new QLabel(tr("Name"), function);
     functionGrid->addWidget(nameLabel, 4, 0);
     functionGrid->addWidget(m_functionName, 4, 1);
@@ -98,10 +98,10 @@ void CT5View::buildControls()
 
     auto* ptt = new QGroupBox(tr("PTTID"), info);
     auto* pttGrid = new QGridLayout(ptt);
-    m_pttBegin = NewEdit(ptt, 1252, FiveToneMap::kCodeDigits);
-    m_pttEnd = NewEdit(ptt, 1254, FiveToneMap::kCodeDigits);
-    PutLabelled(pttGrid, 0, 0, tr("Begin ID"), m_pttBegin);
-    PutLabelled(pttGrid, 1, 0, tr("End ID"), m_pttEnd);
+    m_pttBegin = MakeEdit(ptt, 1252, FiveToneMap::kCodeDigits);
+    m_pttEnd = MakeEdit(ptt, 1254, FiveToneMap::kCodeDigits);
+    AddLabelled(pttGrid, 0, 0, tr("Begin ID"), m_pttBegin);
+    AddLabelled(pttGrid, 1, 0, tr("End ID"), m_pttEnd);
     pttGrid->setRowStretch(2, 1);
     infoLayout->addWidget(function, 3);
     infoLayout->addWidget(ptt, 2);
@@ -109,15 +109,15 @@ void CT5View::buildControls()
     // --- Contacts.
     auto* contact = new QGroupBox(tr("Contact"), this);
     auto* contactGrid = new QGridLayout(contact);
-    m_contactGroup = NewDropList(contact, 1045, Numbers(FiveToneMap::kContactCount));
-    m_alias = NewEdit(contact, 1005, 6);
-    m_codeType = NewDropList(contact, 1262, ListTexts(CodeTypeList));
-    m_code = NewEdit(contact, 1092, FiveToneMap::kCodeDigits);
-    m_message = NewEdit(contact, 1011, 16);
-    PutLabelled(contactGrid, 0, 0, tr("Group"), m_contactGroup);
-    PutLabelled(contactGrid, 0, 2, tr("Alias"), m_alias);
-    PutLabelled(contactGrid, 1, 0, tr("Code type"), m_codeType);
-    PutLabelled(contactGrid, 1, 2, tr("Code"), m_code);
+    m_contactGroup = MakeDropList(contact, 1045, Numbers(FiveToneMap::kContactCount), ListWidth::AtFirstShow);
+    m_alias = MakeEdit(contact, 1005, 6);
+    m_codeType = MakeDropList(contact, 1262, CodeTypeList, ListWidth::AtFirstShow);
+    m_code = MakeEdit(contact, 1092, FiveToneMap::kCodeDigits);
+    m_message = MakeEdit(contact, 1011, 16);
+    AddLabelled(contactGrid, 0, 0, tr("Group"), m_contactGroup);
+    AddLabelled(contactGrid, 0, 2, tr("Alias"), m_alias);
+    AddLabelled(contactGrid, 1, 0, tr("Code type"), m_codeType);
+    AddLabelled(contactGrid, 1, 2, tr("Code"), m_code);
     auto* messageLabel = new QLabel(tr("Message"), contact);
     messageLabel->setBuddy(m_message);
     contactGrid->addWidget(messageLabel, 2, 0);
@@ -130,26 +130,26 @@ void CT5View::buildControls()
     QStringList names;
     for (const FiveTone::Standard& s : FiveTone::kStandards)
         names << QString::fromLatin1(s.name);
-    m_standard = NewDropList(standard, 1366, names);
-    m_width = NewEdit(standard, 1330, 3);
-    m_widthArrows = NewUpDown(m_width, 1331, FiveTone::kStandards[0].leastWidthMs, 255);
-    m_group = NewDropList(standard, 1332, Letters());
-    m_repeat = NewDropList(standard, 1333, Letters());
-    m_delimiter = NewDropList(standard, 1211, QStringList{"None"} + Letters());
-    PutLabelled(head, 0, 0, tr("Standard"), m_standard);
-    PutLabelled(head, 0, 2, tr("Width"), WithArrows(m_width, m_widthArrows));
-    PutLabelled(head, 1, 0, tr("Group"), m_group);
-    PutLabelled(head, 1, 2, tr("Repeat"), m_repeat);
-    PutLabelled(head, 2, 0, tr("Delimiter"), m_delimiter);
+    m_standard = MakeDropList(standard, 1366, names, ListWidth::AtFirstShow);
+    m_width = MakeEdit(standard, 1330, 3);
+    m_widthArrows = MakeUpDown(m_width, 1331, FiveTone::kStandards[0].leastWidthMs, 255);
+    m_group = MakeDropList(standard, 1332, Letters(), ListWidth::AtFirstShow);
+    m_repeat = MakeDropList(standard, 1333, Letters(), ListWidth::AtFirstShow);
+    m_delimiter = MakeDropList(standard, 1211, QStringList{"None"} + Letters(), ListWidth::AtFirstShow);
+    AddLabelled(head, 0, 0, tr("Standard"), m_standard);
+    AddLabelled(head, 0, 2, tr("Width"), EditWithArrows(m_width, m_widthArrows));
+    AddLabelled(head, 1, 0, tr("Group"), m_group);
+    AddLabelled(head, 1, 2, tr("Repeat"), m_repeat);
+    AddLabelled(head, 2, 0, tr("Delimiter"), m_delimiter);
     standardLayout->addLayout(head);
     auto* toneGrid = new QGridLayout;
     for (int d = 0; d < FiveTone::kDigits; ++d) {
-        QLineEdit* edit = NewEdit(standard, 1334 + 2 * d, 6);
+        QLineEdit* edit = MakeEdit(standard, 1334 + 2 * d, 6);
         m_tones[static_cast<std::size_t>(d)] = edit;
         m_toneArrows[static_cast<std::size_t>(d)] =
-            NewUpDown(edit, 1335 + 2 * d, FiveTone::kMinTone, FiveTone::kMaxTone);
-        PutLabelled(toneGrid, d % 8, 2 * (d / 8), QString(QChar::fromLatin1("0123456789ABCDEF"[d])),
-            WithArrows(edit, m_toneArrows[static_cast<std::size_t>(d)]));
+            MakeUpDown(edit, 1335 + 2 * d, FiveTone::kMinTone, FiveTone::kMaxTone);
+        AddLabelled(toneGrid, d % 8, 2 * (d / 8), QString(QChar::fromLatin1("0123456789ABCDEF"[d])),
+            EditWithArrows(edit, m_toneArrows[static_cast<std::size_t>(d)]));
     }
     standardLayout->addLayout(toneGrid);
     standardLayout->addStretch(1);

@@ -1,5 +1,6 @@
-#include "settings/form_builder.h"
+#include "controls/form_kit.h"
 
+#include "controls/cell_editors.h"
 #include "controls/up_down.h"
 #include "settings/edit_widgets.h"
 
@@ -15,21 +16,31 @@
 #include <algorithm>
 
 namespace {
-class FocusLostHook : public QObject {
+// Lives as a child of the widget it watches. Silencing keeps fn: it may be
+// the very function running when the form goes away.
+class FocusHook : public QObject {
 public:
-    FocusLostHook(QWidget* w, std::function<void()> fn) : QObject(w), m_fn(std::move(fn)) { w->installEventFilter(this); }
+    FocusHook(QWidget* w, QEvent::Type type, std::function<void()> fn)
+        : QObject(w), m_type(type), m_fn(std::move(fn))
+    {
+        w->installEventFilter(this);
+    }
+
+    void silence() { m_live = false; }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::FocusOut &&
+        if (m_live && event->type() == m_type &&
             static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
             m_fn();
         return false;
     }
 
 private:
+    QEvent::Type m_type;
     std::function<void()> m_fn;
+    bool m_live = true;
 };
 
 // Text longer than the limit is refused while typing. A longer text the
@@ -48,7 +59,7 @@ private:
 };
 } // namespace
 
-namespace SettingsForm {
+namespace FormKit {
 
 QStringList ToStringList(OptionList items)
 {
@@ -58,20 +69,20 @@ QStringList ToStringList(OptionList items)
     return list;
 }
 
-QComboBox* MakeDropList(QWidget* parent, int id, const QStringList& items)
+QComboBox* MakeDropList(QWidget* parent, int id, const QStringList& items, ListWidth width)
 {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QString::number(id));
-    combo->setEditable(false);
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents); // no item is cut short
+    if (width == ListWidth::FollowItems)
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     combo->addItems(items);
-    combo->setCurrentIndex(-1); // nothing chosen until the form loads
+    combo->setCurrentIndex(-1);
     return combo;
 }
 
-QComboBox* MakeDropList(QWidget* parent, int id, OptionList items)
+QComboBox* MakeDropList(QWidget* parent, int id, OptionList items, ListWidth width)
 {
-    return MakeDropList(parent, id, ToStringList(items));
+    return MakeDropList(parent, id, ToStringList(items), width);
 }
 
 QLineEdit* MakeEdit(QWidget* parent, int id, int maxLength)
@@ -96,6 +107,15 @@ void LimitTyping(QLineEdit* edit, int maxTyped)
         limit->setLimit(maxTyped);
     else
         edit->setValidator(new TypedLengthLimit(edit, maxTyped));
+}
+
+CharInputFilter* FilterChars(QLineEdit* edit, const CharFilter& filter, bool upperCase)
+{
+    auto* f = new CharInputFilter(edit);
+    f->setAccepted(filter);
+    f->setUpperCase(upperCase);
+    f->attach(edit);
+    return f;
 }
 
 CUpDown* MakeUpDown(QLineEdit* buddy, int id, int min, int max)
@@ -127,14 +147,15 @@ void AddLabelled(QGridLayout* grid, int row, int col, const QString& label, QWid
     grid->addWidget(control, row, col + 1);
 }
 
-void OnFocusLost(QWidget* w, std::function<void()> fn) { new FocusLostHook(w, std::move(fn)); }
+void OnFocusLost(QWidget* w, std::function<void()> fn) { new FocusHook(w, QEvent::FocusOut, std::move(fn)); }
+
+void OnFocusGained(QWidget* w, std::function<void()> fn) { new FocusHook(w, QEvent::FocusIn, std::move(fn)); }
 
 void DropFocusHooks(QWidget* root)
 {
-    for (QWidget* w : root->findChildren<QWidget*>())
-        for (QObject* child : w->children())
-            if (auto* hook = dynamic_cast<FocusLostHook*>(child))
-                delete hook;
+    for (QObject* o : root->findChildren<QObject*>())
+        if (auto* hook = dynamic_cast<FocusHook*>(o))
+            hook->silence();
 }
 
 void SelectIndex(QComboBox* combo, int index)
@@ -150,4 +171,4 @@ bool SelectStartingWith(QComboBox* combo, const QString& text)
 
 int SelectedIndexOrZero(const QComboBox* combo) { return std::max(combo->currentIndex(), 0); }
 
-} // namespace SettingsForm
+} // namespace FormKit

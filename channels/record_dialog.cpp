@@ -1,0 +1,49 @@
+#include "channels/record_dialog.h"
+
+#include "channels/record_form.h"
+
+#include <QKeyEvent>
+
+#include <utility>
+
+CRecordDialog::CRecordDialog(QWidget* parent) : QDialog(parent) {}
+
+// The form is a child, torn down only after this: its last write is safe here.
+CRecordDialog::~CRecordDialog() { Finish(); }
+
+CRecordForm* CRecordDialog::CreateForm(RecordFormOptions options)
+{
+    m_form = new CRecordForm(std::move(options), this);
+    return m_form;
+}
+
+void CRecordDialog::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void CRecordDialog::Finish()
+{
+    if (m_closed)
+        return;
+    m_closed = true;
+    if (!m_form)
+        return;
+    m_form->CommitPending();
+    m_form->WriteRecord(); // nothing when no record was shown
+    m_form->Freeze();
+}
+
+void CRecordDialog::done(int result)
+{
+    Finish();
+    QDialog::done(result);
+}

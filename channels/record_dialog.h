@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+
+class CRecordForm;
+struct RecordFormOptions;
+
+// A dialog around one record form, without OK or Cancel: it closes from its
+// title bar, and Enter and Escape neither close nor reset it. The shown
+// record is written a last time when the dialog ends or is destroyed,
+// whichever is first.
+class CRecordDialog : public QDialog {
+    Q_OBJECT
+  public:
+    CRecordForm* form() const { return m_form; }
+
+    ~CRecordDialog() override;
+
+    void done(int result) override;
+
+  protected:
+    explicit CRecordDialog(QWidget* parent);
+
+    // Made by the dialog where it belongs among its controls (the focus order).
+    CRecordForm* CreateForm(RecordFormOptions options);
+    // After the last write nothing else is written or shown.
+    bool closed() const { return m_closed; }
+
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void Finish();
+
+    CRecordForm* m_form = nullptr;
+    bool m_closed = false;
+};
