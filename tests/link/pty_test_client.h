@@ -39,12 +39,13 @@ public:
         return reply;
     }
 
-    // Wake-up one byte at a time, 2 ms apart with a purge before each, then
+    // Wake-up one byte at a time, 2 ms apart, then
     // identification and acknowledge; true when every answer came.
     bool handshake() {
+        // No purge between the bytes, unlike the program: on a busy machine the
+        // server thread may not have taken a byte yet, and a purge would drop it.
         for (int i = 0; i < kWakeUpSize; ++i) {
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
-            port.purge();
             if (port.write(&kDefaultHandshake[static_cast<std::size_t>(i)], 1) != 1)
                 return false;
         }
