@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/channels/band_plan_fixture.h"
+
 // Driving the record editors as a user would: typing into boxes, leaving
 // them, picking list entries; and reading the record bytes back.
 #include "channels/codecs/band_table.h"
@@ -136,21 +138,6 @@ inline Record BusyRecord()
     return r;
 }
 
-// Only these receive bands in the plan; the others cleared as the band plan
-// dialog clears them.
-inline void OnlyBands(std::initializer_list<int> bands)
-{
-    BandTable& t = bandTable();
-    for (int b = 0; b < BandTable::kRxBands; ++b) {
-        const auto i = static_cast<std::size_t>(b);
-        const bool keep = std::find(bands.begin(), bands.end(), b) != bands.end();
-        t.bandEnabled[i] = keep;
-        if (!keep)
-            t.rxLower[i] = t.rxUpper[i] = 0;
-    }
-    t.txEnabled[0] = t.bandEnabled[4];
-    t.txEnabled[1] = t.bandEnabled[5] || t.bandEnabled[7];
-}
 
 // A blank radio and the factory plan.
 inline void ResetImage()

@@ -4,6 +4,7 @@
 #include "channels/core/channel_record.h"
 
 #include "qstring_print.h"
+#include "tests/channels/band_plan_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -23,22 +24,6 @@ class RecordRules : public ::testing::Test {
   protected:
     void SetUp() override { bandTable().ResetToFactory(); }
     void TearDown() override { bandTable().ResetToFactory(); }
-
-    // A plan with only these bands, the others cleared as the band plan
-    // dialog clears them.
-    static void OnlyBands(std::initializer_list<int> bands)
-    {
-        BandTable& t = bandTable();
-        for (int b = 0; b < BandTable::kRxBands; ++b) {
-            const auto i = static_cast<std::size_t>(b);
-            const bool keep = std::find(bands.begin(), bands.end(), b) != bands.end();
-            t.bandEnabled[i] = keep;
-            if (!keep)
-                t.rxLower[i] = t.rxUpper[i] = 0;
-        }
-        t.txEnabled[0] = t.bandEnabled[4];
-        t.txEnabled[1] = t.bandEnabled[5] || t.bandEnabled[7];
-    }
 };
 
 struct TextCase {

@@ -7,6 +7,7 @@
 #include "signalling/t2_system_page.h"
 #include "signalling/t2_view.h"
 #include "tests/signalling/signalling_document.h"
+#include "tests/signalling/view_fixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -108,15 +109,7 @@ class T2ViewTest : public QObject {
         grid()->focusGrid();
     }
 
-    void reopen()
-    {
-        m_view = std::make_unique<CT2View>();
-        m_view->resize(650, 560);
-        m_view->show();
-        m_view->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_view.get()));
-        m_view->EnsureInitialised();
-    }
+    void reopen() { ShowFreshView(m_view, QSize(650, 560)); }
 
 private slots:
     void init()

@@ -4,6 +4,7 @@
 #include "shell/view_catalog.h"
 #include "signalling/t5_view.h"
 #include "tests/signalling/signalling_document.h"
+#include "tests/signalling/view_fixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -57,15 +58,7 @@ class T5ViewTest : public QObject {
         QVERIFY(!box->hasFocus());
     }
 
-    void reopen()
-    {
-        m_view = std::make_unique<CT5View>();
-        m_view->resize(810, 600);
-        m_view->show();
-        m_view->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_view.get()));
-        m_view->EnsureInitialised();
-    }
+    void reopen() { ShowFreshView(m_view, QSize(810, 600)); }
 
 private slots:
     void init()
