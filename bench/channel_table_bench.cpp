@@ -4,14 +4,14 @@
 // the table from top to bottom a page at a time, painting each page. Prints
 // median, best and worst of several runs and the process's peak memory; it
 // passes or fails nothing. Runs offscreen unless a platform is chosen.
-#include "channels/channel_table_view.h"
-#include "channels/codecs/band_table.h"
-#include "channels/codecs/bcd.h"
+#include "channels/program_view.h"
+#include "document/band_table.h"
+#include "codecs/bcd.h"
 #include "channels/core/channel_record.h"
 #include "controls/grid.h"
-#include "link/core/band_plan.h"
+#include "document/band_plan.h"
 #include "shell/child_frame.h"
-#include "shell/core/radio_image.h"
+#include "document/radio_image.h"
 #include "shell/main_frame.h"
 #include "shell/view_catalog.h"
 

@@ -1,12 +1,14 @@
 #include "channels/channel_edit_dialog.h"
 
-#include "channels/codecs/decimal.h"
-#include "channels/codecs/option_lists.h"
+#include "document/document.h"
+
+#include "codecs/decimal.h"
+#include "codecs/option_lists.h"
 #include "channels/core/record_rules.h"
 #include "channels/record_form.h"
 #include "controls/cell_editors.h"
 #include "controls/up_down.h"
-#include "shell/core/radio_image.h"
+#include "document/radio_image.h"
 
 #include <QFocusEvent>
 #include <QHBoxLayout>
@@ -16,8 +18,8 @@
 
 #include <algorithm>
 
-CChannelEditDlg::CChannelEditDlg(QWidget* parent, int channel, const QString& rxText)
-    : CRecordDialog(parent), m_channel(std::clamp(channel, 1, kEditableChannels))
+CChannelEditDlg::CChannelEditDlg(QWidget* parent, Document& document, int channel, const QString& rxText)
+    : CRecordDialog(document, parent), m_channel(std::clamp(channel, 1, kEditableChannels))
 {
     setObjectName(QString::number(kTemplateId));
     setWindowTitle(tr("Channel edit"));
@@ -57,9 +59,9 @@ CChannelEditDlg::CChannelEditDlg(QWidget* parent, int channel, const QString& rx
     ShowChannel(m_channel);
 }
 
-void CChannelEditDlg::Run(QWidget* parent, int channel, const QString& rxText)
+void CChannelEditDlg::Run(QWidget* parent, Document& document, int channel, const QString& rxText)
 {
-    CChannelEditDlg dlg(parent, channel, rxText);
+    CChannelEditDlg dlg(parent, document, channel, rxText);
     dlg.exec();
 }
 

@@ -15,11 +15,11 @@ class CChannelEditDlg : public CRecordDialog {
     static constexpr int kTemplateId = 143;
 
     // rxText is the receive text the caller shows for the channel.
-    CChannelEditDlg(QWidget* parent, int channel, const QString& rxText);
+    CChannelEditDlg(QWidget* parent, Document& document, int channel, const QString& rxText);
 
     // Modal on channel 1..800; the caller writes its own view into the image
     // before and reloads it after.
-    static void Run(QWidget* parent, int channel, const QString& rxText);
+    static void Run(QWidget* parent, Document& document, int channel, const QString& rxText);
 
     int shownChannel() const { return m_channel; }
 

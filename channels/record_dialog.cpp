@@ -6,14 +6,14 @@
 
 #include <utility>
 
-CRecordDialog::CRecordDialog(QWidget* parent) : QDialog(parent) {}
+CRecordDialog::CRecordDialog(Document& document, QWidget* parent) : QDialog(parent), m_document(document) {}
 
 // The form is a child, torn down only after this: its last write is safe here.
 CRecordDialog::~CRecordDialog() { Finish(); }
 
 CRecordForm* CRecordDialog::CreateForm(RecordFormOptions options)
 {
-    m_form = new CRecordForm(std::move(options), this);
+    m_form = new CRecordForm(std::move(options), m_document, this);
     return m_form;
 }
 

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class CRecordForm;
+class Document;
 struct RecordFormOptions;
 
 // A dialog around one record form, without OK or Cancel: it closes from its
@@ -19,7 +20,9 @@ class CRecordDialog : public QDialog {
     void done(int result) override;
 
   protected:
-    explicit CRecordDialog(QWidget* parent);
+    CRecordDialog(Document& document, QWidget* parent);
+
+    Document& document() const { return m_document; }
 
     // Made by the dialog where it belongs among its controls (the focus order).
     CRecordForm* CreateForm(RecordFormOptions options);
@@ -31,6 +34,7 @@ class CRecordDialog : public QDialog {
   private:
     void Finish();
 
+    Document& m_document;
     CRecordForm* m_form = nullptr;
     bool m_closed = false;
 };

@@ -1,11 +1,13 @@
 #include "channels/record_form.h"
 
-#include "channels/codecs/decimal.h"
-#include "channels/codecs/option_lists.h"
-#include "channels/codecs/text_codecs.h"
+#include "document/document.h"
+
+#include "codecs/decimal.h"
+#include "codecs/option_lists.h"
+#include "codecs/text_codecs.h"
 #include "channels/core/record_rules.h"
 #include "controls/cell_editors.h"
-#include "settings/edit_widgets.h"
+#include "controls/edit_widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -126,8 +128,8 @@ RecordFormOptions RecordFormOptions::Vfo()
     return o;
 }
 
-CRecordForm::CRecordForm(RecordFormOptions options, QWidget* parent)
-    : QWidget(parent), m_options(std::move(options))
+CRecordForm::CRecordForm(RecordFormOptions options, Document& document, QWidget* parent)
+    : QWidget(parent), m_options(std::move(options)), m_document(document)
 {
     Build();
     ConnectDependencies();
@@ -296,7 +298,7 @@ void CRecordForm::SetTarget(std::uint32_t offset, int number)
     m_shown = false;
 }
 
-ChannelRecord CRecordForm::Record() const { return RecordAt(radioImage(), m_target); }
+ConstChannelRecord CRecordForm::Record() const { return RecordAt(m_document.image(), m_target); }
 
 bool CRecordForm::eventFilter(QObject* watched, QEvent* event)
 {
@@ -361,13 +363,13 @@ void CRecordForm::AcceptRx()
     const QString typed = m_rx->text();
     switch (m_options.rules) {
     case RecordFormOptions::FreqRules::Channel:
-        ApplyAcceptedRx(AcceptChannelRx(m_number, typed, m_acceptedRx));
+        ApplyAcceptedRx(AcceptChannelRx(m_document.bands(), m_number, typed, m_acceptedRx));
         break;
     case RecordFormOptions::FreqRules::ScanEdge:
-        ApplyAcceptedRx(AcceptEdgeRx(typed, m_acceptedRx));
+        ApplyAcceptedRx(AcceptEdgeRx(m_document.bands(), typed, m_acceptedRx));
         break;
     case RecordFormOptions::FreqRules::Vfo:
-        m_rx->setText(AcceptVfoFreq(m_number, typed));
+        m_rx->setText(AcceptVfoFreq(m_document.bands(), m_number, typed));
         RebuildSteps();
         m_acceptedRx = m_rx->text();
         break;
@@ -390,7 +392,7 @@ void CRecordForm::ApplyAcceptedRx(const QString& text)
         m_tx->setText(text);
     if (m_acceptedRx.isEmpty()) {
         // A new record starts from the defaults, transmitting on its receive frequency.
-        WriteNewRecord(Record(), FreqOf(text));
+        WriteNewRecord(m_document.bands(), RecordAt(m_document.change().image(), m_target), FreqOf(text));
         ShowRecord();
         return;
     }
@@ -402,13 +404,13 @@ void CRecordForm::AcceptTx()
     const QString typed = m_tx->text();
     switch (m_options.rules) {
     case RecordFormOptions::FreqRules::Channel:
-        m_tx->setText(AcceptChannelTx(m_number, typed, m_txAtFocus));
+        m_tx->setText(AcceptChannelTx(m_document.bands(), m_number, typed, m_txAtFocus));
         break;
     case RecordFormOptions::FreqRules::ScanEdge:
-        m_tx->setText(AcceptEdgeTx(typed, m_txAtFocus, m_rx->text()));
+        m_tx->setText(AcceptEdgeTx(m_document.bands(), typed, m_txAtFocus, m_rx->text()));
         break;
     case RecordFormOptions::FreqRules::Vfo:
-        m_tx->setText(AcceptVfoFreq(m_number, typed));
+        m_tx->setText(AcceptVfoFreq(m_document.bands(), m_number, typed));
         break;
     }
 }
@@ -522,7 +524,7 @@ void CRecordForm::EnsureSelections()
 void CRecordForm::RebuildSteps()
 {
     const QString rx = m_rx->text();
-    const QStringList steps = StepChoices(rx.isEmpty() ? std::nullopt : std::optional(ParseMHz(rx)));
+    const QStringList steps = StepChoices(m_document.bands(), rx.isEmpty() ? std::nullopt : std::optional(ParseMHz(rx)));
     ReplaceItems(m_step, steps, KeptChoice(steps, m_step->currentText(), QString::fromLatin1(kDefaultStep)));
 }
 
@@ -539,14 +541,15 @@ void CRecordForm::WriteRecord()
     EnsureSelections();
     m_offset->setText(NormaliseOffsetText(m_offset->text()));
     if (m_options.normaliseFreqsOnWrite) {
-        m_rx->setText(AcceptVfoFreq(m_number, m_rx->text()));
+        m_rx->setText(AcceptVfoFreq(m_document.bands(), m_number, m_rx->text()));
         RebuildSteps();
         m_acceptedRx = m_rx->text();
-        m_tx->setText(AcceptVfoFreq(m_number, m_tx->text()));
+        m_tx->setText(AcceptVfoFreq(m_document.bands(), m_number, m_tx->text()));
     }
-    const ChannelRecord r = Record();
+    auto change = m_document.change();
+    const ChannelRecord r = RecordAt(change.image(), m_target);
     if (m_rx->text().isEmpty()) {
-        WriteNewRecord(r, 0);
+        WriteNewRecord(m_document.bands(), r, 0);
         return;
     }
     WriteFields(r);
@@ -597,7 +600,7 @@ void CRecordForm::WriteFields(const ChannelRecord& r)
     if (m_options.direction == RecordFormOptions::DirectionWrite::FromList)
         direction = Index(m_offsetDirection);
     if (m_options.transmit == RecordFormOptions::TransmitWrite::FromOffset) {
-        const VfoTransmit t = DeriveVfoTransmit(rx, direction, r.Offset());
+        const VfoTransmit t = DeriveVfoTransmit(m_document.bands(), rx, direction, r.Offset());
         r.SetTx(t.tx);
         direction = t.direction;
     } else {

@@ -80,10 +80,12 @@ struct RecordFormOptions {
 
 // Every control of one 32-byte record, with the lists, limits and
 // dependencies between them, shown from and written into the image.
+class Document;
+
 class CRecordForm : public QWidget {
     Q_OBJECT
   public:
-    explicit CRecordForm(RecordFormOptions options, QWidget* parent = nullptr);
+    CRecordForm(RecordFormOptions options, Document& document, QWidget* parent = nullptr);
 
     // The record edited: its image offset, and the number the rules depend
     // on (channel number, scan edge index or VFO record index).
@@ -115,7 +117,7 @@ class CRecordForm : public QWidget {
     void ConnectDependencies();
     QString Label(int id, const char* text) const;
 
-    ChannelRecord Record() const;
+    ConstChannelRecord Record() const;
     void AcceptRx();
     void ApplyAcceptedRx(const QString& text);
     void AcceptTx();
@@ -132,6 +134,7 @@ class CRecordForm : public QWidget {
     void WriteFields(const ChannelRecord& r);
 
     RecordFormOptions m_options;
+    Document& m_document;
     std::uint32_t m_target = 0;
     int m_number = 0;
     bool m_shown = false;

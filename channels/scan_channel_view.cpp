@@ -1,7 +1,9 @@
 #include "channels/scan_channel_view.h"
 
+#include "document/document.h"
+
 #include "channels/record_form.h"
-#include "shell/core/radio_image.h"
+#include "document/radio_image.h"
 
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -13,7 +15,7 @@ std::uint32_t EdgeOffset(int edge)
 }
 } // namespace
 
-CScanChView::CScanChView(QWidget* parent) : CBaseFormView(kTemplateId, parent)
+CScanChView::CScanChView(Document& document, QWidget* parent) : CBaseFormView(kTemplateId, document, parent)
 {
     m_tabs = new QTabBar(this);
     m_tabs->setObjectName(QString::number(RecordIds::kTabs));
@@ -25,7 +27,7 @@ CScanChView::CScanChView(QWidget* parent) : CBaseFormView(kTemplateId, parent)
         QT_TR_NOOP("U3"), QT_TR_NOOP("L4"), QT_TR_NOOP("U4"), QT_TR_NOOP("L5"), QT_TR_NOOP("U5")};
     for (const char* caption : captions)
         m_tabs->addTab(tr(caption));
-    m_form = new CRecordForm(RecordFormOptions::ScanEdge(), this);
+    m_form = new CRecordForm(RecordFormOptions::ScanEdge(), document, this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);

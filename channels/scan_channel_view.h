@@ -1,7 +1,8 @@
 #pragma once
 
-#include "settings/base_form_view.h"
+#include "controls/base_form_view.h"
 
+class Document;
 class CRecordForm;
 class QTabBar;
 
@@ -13,7 +14,7 @@ class CScanChView : public CBaseFormView {
     static constexpr int kTemplateId = 194;
     static constexpr int kEdgeCount = 10;
 
-    explicit CScanChView(QWidget* parent = nullptr);
+    explicit CScanChView(Document& document, QWidget* parent = nullptr);
 
     void LoadFromImage() override;
     void SaveToImage() override;

@@ -1,13 +1,15 @@
 #include "channels/vfo_dialog.h"
 
-#include "channels/codecs/band_table.h"
+#include "document/document.h"
+
+#include "document/band_table.h"
 #include "channels/core/vfo_consistency.h"
 #include "channels/record_form.h"
 
 #include <QTabBar>
 #include <QVBoxLayout>
 
-CVfoDialog::CVfoDialog(QWidget* parent) : CRecordDialog(parent), m_vfos(VfoTabs())
+CVfoDialog::CVfoDialog(Document& document, QWidget* parent) : CRecordDialog(document, parent), m_vfos(VfoTabs(document.bands()))
 {
     setObjectName(QString::number(kTemplateId));
     setWindowTitle(tr("VFO"));

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+class Document;
 class QTabBar;
 
 // The VFO records of the enabled bands, one per tab, edited with the channel
@@ -15,7 +16,7 @@ class CVfoDialog : public CRecordDialog {
   public:
     static constexpr int kTemplateId = 193;
 
-    explicit CVfoDialog(QWidget* parent = nullptr);
+    explicit CVfoDialog(Document& document, QWidget* parent = nullptr);
 
     QTabBar* tabs() const { return m_tabs; }
     // The VFO record of the current tab, -1 when no band is enabled.

@@ -2,7 +2,7 @@
 
 #include "controls/cell_editors.h"
 #include "controls/up_down.h"
-#include "settings/edit_widgets.h"
+#include "controls/edit_widgets.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,7 +1,7 @@
 // Loads arbitrary bytes as a parameter file, and as the factory defaults.
-#include "channels/codecs/band_table.h"
-#include "shell/core/factory_defaults.h"
-#include "shell/core/param_file.h"
+#include "document/band_table.h"
+#include "document/factory_defaults.h"
+#include "document/param_file.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -5,7 +5,7 @@
 // report success without the whole exchange, and never let a byte into the
 // staging image that did not arrive as data of the block it belongs to.
 
-#include "link/core/fake_port.h"
+#include "tests/support/fake_port.h"
 #include "link/core/sim_radio.h"
 #include "link/core/transfer_engine.h"
 

@@ -1,16 +1,19 @@
 #include "link/custom_data_dialog.h"
 
+#include "document/document.h"
+
 #include "link/core/model_info.h"
 #include "link/core/transfer_plan.h"
 #include "link/transfer_dialog.h"
-#include "shell/core/radio_image.h"
+#include "document/radio_image.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CCustomDataDialog::CCustomDataDialog(QWidget* parent) : QDialog(parent)
+CCustomDataDialog::CCustomDataDialog(Document& document, TransferSetup setup, QWidget* parent)
+    : QDialog(parent), m_document(document), m_setup(std::move(setup))
 {
     setObjectName(QString::number(kTemplateId));
     setWindowTitle(tr("Custom Data"));
@@ -58,19 +61,19 @@ void CCustomDataDialog::accept()
     QDialog::accept();
 }
 
-void CCustomDataDialog::ShowImageText() { m_text->setText(ReadCustomData(radioImage())); }
+void CCustomDataDialog::ShowImageText() { m_text->setText(ReadCustomData(m_document.image())); }
 
-void CCustomDataDialog::StoreText() { WriteCustomData(radioImage(), m_text->text()); }
+void CCustomDataDialog::StoreText() { WriteCustomData(m_document.change().image(), m_text->text()); }
 
 void CCustomDataDialog::ReadFromRadio()
 {
     // A failed or cancelled read leaves the box as it was.
-    if (CTransferDialog::Run(this, TransferMode::Read, tr("读数据"), {kCustomDataRange}) == 1)
+    if (CTransferDialog::Run(this, m_document, m_setup, TransferMode::Read, tr("读数据"), {kCustomDataRange}) == 1)
         ShowImageText();
 }
 
 void CCustomDataDialog::WriteToRadio()
 {
     StoreText();
-    CTransferDialog::Run(this, TransferMode::Write, tr("写数据"), {kCustomDataRange});
+    CTransferDialog::Run(this, m_document, m_setup, TransferMode::Write, tr("写数据"), {kCustomDataRange});
 }

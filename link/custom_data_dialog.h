@@ -1,7 +1,10 @@
 #pragma once
 
+#include "link/transfer_dialog.h"
+
 #include <QDialog>
 
+class Document;
 class QLineEdit;
 class QPushButton;
 
@@ -13,7 +16,7 @@ class CCustomDataDialog : public QDialog {
 public:
     static constexpr int kTemplateId = 138;
 
-    explicit CCustomDataDialog(QWidget* parent = nullptr);
+    CCustomDataDialog(Document& document, TransferSetup setup, QWidget* parent = nullptr);
 
     void accept() override; // OK: store, then close
 
@@ -23,5 +26,7 @@ private:
     void ReadFromRadio();
     void WriteToRadio();
 
+    Document& m_document;
+    TransferSetup m_setup;
     QLineEdit* m_text;
 };

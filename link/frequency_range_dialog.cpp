@@ -1,13 +1,9 @@
 #include "link/frequency_range_dialog.h"
 
-#include "channels/codecs/option_lists.h"
+#include "codecs/option_lists.h"
 #include "controls/cell_editors.h"
 #include "controls/grid.h"
-#include "settings/base_form_view.h"
-#include "shell/child_frame.h"
-#include "shell/core/app_settings.h"
-#include "shell/core/radio_image.h"
-#include "shell/main_frame.h"
+#include "document/document.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -62,7 +58,8 @@ bool IsEnter(int key)
 
 } // namespace
 
-CFrequencyRangeDlg::CFrequencyRangeDlg(QWidget* parent) : QDialog(parent)
+CFrequencyRangeDlg::CFrequencyRangeDlg(Document& document, const QString& caption, QWidget* parent)
+    : QDialog(parent), m_document(document), m_caption(caption)
 {
     setObjectName(QString::number(kTemplateId));
     setWindowTitle(tr("Frequency range"));
@@ -118,7 +115,7 @@ CFrequencyRangeDlg::CFrequencyRangeDlg(QWidget* parent) : QDialog(parent)
     m_grid->setEnabled(RangeEditingUnlocked());
     SetPasswordPromptVisible(false);
     SetUpGrid();
-    BandPlanCells cells = ReadBandPlanCells(radioImage());
+    BandPlanCells cells = ReadBandPlanCells(m_document.image());
     NormaliseBandPlan(cells);
     ShowCells(cells);
     setFixedSize(sizeHint());
@@ -130,8 +127,13 @@ CFrequencyRangeDlg::~CFrequencyRangeDlg()
     // that fails the checks: a locked dialog may close on a plan it could
     // not mend (see done()).
     const BandPlanCells cells = Cells();
-    if (IsBandPlanValid(cells))
-        SaveBandPlan(cells, radioImage(), bandTable());
+    if (!IsBandPlanValid(cells))
+        return;
+    // The dialog derives the band table its own way; the document's own
+    // derivation, which runs as the plan changes, must not stand.
+    BandTable bands = m_document.bands();
+    SaveBandPlan(cells, m_document.change().image(), bands);
+    m_document.bands() = bands;
 }
 
 void CFrequencyRangeDlg::SetUpGrid()
@@ -193,7 +195,7 @@ void CFrequencyRangeDlg::done(int result)
     // The checks judge the plan as it would be stored, the open edit included.
     CommitOpenEditor();
     if (!IsBandPlanValid(Cells())) {
-        QMessageBox box(QMessageBox::Warning, appSettings().modelName,
+        QMessageBox box(QMessageBox::Warning, m_caption,
                         tr("Frequency band is invalid!"), QMessageBox::Ok, this);
         box.exec();
         // Unlocked, the user can mend the plan. Locked, nothing in the grid
@@ -249,7 +251,7 @@ void CFrequencyRangeDlg::ShowPasswordPrompt()
 void CFrequencyRangeDlg::CheckPassword()
 {
     if (!IsRangePassword(m_password->text())) {
-        QMessageBox box(QMessageBox::Warning, appSettings().modelName, tr("Password error!"),
+        QMessageBox box(QMessageBox::Warning, m_caption, tr("Password error!"),
                         QMessageBox::Ok, this);
         box.exec();
         m_password->setFocus(Qt::OtherFocusReason);
@@ -306,21 +308,4 @@ void CFrequencyRangeDlg::OnEnterInEditor()
         m_grid->setCurrentCell(row, kRxUpper);
     else if (col == kRxUpper && row < kRows - 1)
         m_grid->setCurrentCell(row + 1, kRxLower);
-}
-
-// --- The command ---
-
-void RunFrequencyRangeCommand(CMainFrame& frame)
-{
-    // The channel table is reloaded afterwards; its unsaved edits go into
-    // the image first so that the reload does not drop them.
-    if (CMyChildFrame* table = frame.ViewFrame(ViewKind::ChannelTable))
-        table->view()->SaveToImage();
-    {
-        CFrequencyRangeDlg dlg(&frame);
-        dlg.exec();
-    } // the plan is stored as the dialog goes
-    EmptyOutOfBandChannels(radioImage());
-    if (CMyChildFrame* table = frame.ViewFrame(ViewKind::ChannelTable))
-        table->view()->LoadFromImage();
 }

@@ -4,9 +4,9 @@
 
 #include <QDialog>
 
+class Document;
 class CCellLineEdit;
 class CGrid;
-class CMainFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -20,7 +20,8 @@ class CFrequencyRangeDlg : public QDialog {
   public:
     static constexpr int kTemplateId = 195;
 
-    explicit CFrequencyRangeDlg(QWidget* parent = nullptr);
+    // caption: the title of the dialog's message boxes.
+    CFrequencyRangeDlg(Document& document, const QString& caption, QWidget* parent = nullptr);
     ~CFrequencyRangeDlg() override;
 
     // Every way of closing (close box, Esc, done()) passes the plan checks.
@@ -52,13 +53,11 @@ class CFrequencyRangeDlg : public QDialog {
     void OnCommitted(const QString& text);
     void OnEnterInEditor();
 
+    Document& m_document;
+    QString m_caption;
     CGrid* m_grid;
     CCellLineEdit* m_editor;
     QLabel* m_passwordLabel;
     QLineEdit* m_password;
     QPushButton* m_editButton;
 };
-
-// Edit > "Frequency range": the dialog, then channels of the first bank that
-// no longer lie in a band are emptied and the channel table shows the result.
-void RunFrequencyRangeCommand(CMainFrame& frame);

@@ -1,7 +1,9 @@
 #include "link/model_view.h"
 
+#include "document/document.h"
+
 #include "link/core/model_info.h"
-#include "shell/core/radio_image.h"
+#include "document/radio_image.h"
 
 #include <QGridLayout>
 #include <QInputMethodEvent>
@@ -33,7 +35,7 @@ bool AllAccepted(const QString& text, bool (*accepts)(QChar))
 }
 } // namespace
 
-CModelView::CModelView(QWidget* parent) : CBaseFormView(kTemplateId, parent)
+CModelView::CModelView(Document& document, QWidget* parent) : CBaseFormView(kTemplateId, document, parent)
 {
     auto makeEdit = [this](int id, bool readOnly) {
         auto* edit = new QLineEdit(this);
@@ -86,7 +88,7 @@ void CModelView::InitialUpdate()
 
 void CModelView::LoadFromImage()
 {
-    const ModelIdentity id = ReadModelIdentity(radioImage());
+    const ModelIdentity id = ReadModelIdentity(document().image());
     m_serial->setText(id.serial);
     m_modelName->setText(id.modelName);
     m_modelCode->setText(id.modelCode);
@@ -96,7 +98,7 @@ void CModelView::LoadFromImage()
 
 void CModelView::SaveToImage()
 {
-    WriteModelIdentity(radioImage(), m_serial->text(), m_modelName->text(), m_modelCode->text());
+    WriteModelIdentity(document().change().image(), m_serial->text(), m_modelName->text(), m_modelCode->text());
 }
 
 bool CModelView::eventFilter(QObject* watched, QEvent* event)

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "settings/base_form_view.h"
+#include "controls/base_form_view.h"
 
+class Document;
 class QLineEdit;
 
 // The radio's identity record: serial number, model name and model code are
@@ -12,7 +13,7 @@ class CModelView : public CBaseFormView {
 public:
     static constexpr int kTemplateId = 200;
 
-    explicit CModelView(QWidget* parent = nullptr);
+    explicit CModelView(Document& document, QWidget* parent = nullptr);
 
     void InitialUpdate() override;
     void LoadFromImage() override;

@@ -3,8 +3,7 @@
 #include "link/core/port_factory.h"
 #include "link/core/steady_clock.h"
 #include "link/link_password_dialog.h"
-#include "shell/core/app_settings.h"
-#include "shell/core/ini_file.h"
+#include "document/document.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -43,7 +42,7 @@ public:
     void showMessage(const std::string& text) override
     {
         onGui([this, msg = QString::fromStdString(text)] {
-            QMessageBox box(QMessageBox::NoIcon, appSettings().modelName,
+            QMessageBox box(QMessageBox::NoIcon, m_dialog->m_setup.caption,
                             QCoreApplication::translate("Link", msg.toUtf8().constData()),
                             QMessageBox::Ok, m_dialog);
             box.exec();
@@ -73,9 +72,9 @@ private:
     CTransferDialog* m_dialog;
 };
 
-CTransferDialog::CTransferDialog(TransferMode mode, const QString& title, std::vector<TransferRange> ranges,
-                                 QWidget* parent)
-    : QDialog(parent), m_mode(mode), m_ranges(std::move(ranges)), m_blocks(CountBlocks(m_ranges))
+CTransferDialog::CTransferDialog(Document& document, TransferSetup setup, TransferMode mode, const QString& title,
+                                 std::vector<TransferRange> ranges, QWidget* parent)
+    : QDialog(parent), m_document(document), m_setup(std::move(setup)), m_mode(mode), m_ranges(std::move(ranges)), m_blocks(CountBlocks(m_ranges))
 {
     setWindowTitle(title);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -113,10 +112,10 @@ CTransferDialog::~CTransferDialog()
     }
 }
 
-int CTransferDialog::Run(QWidget* parent, TransferMode mode, const QString& title,
-                         std::vector<TransferRange> ranges)
+int CTransferDialog::Run(QWidget* parent, Document& document, const TransferSetup& setup, TransferMode mode,
+                         const QString& title, std::vector<TransferRange> ranges)
 {
-    CTransferDialog dlg(mode, title, std::move(ranges), parent);
+    CTransferDialog dlg(document, setup, mode, title, std::move(ranges), parent);
     dlg.exec();
     return dlg.transferResult();
 }
@@ -129,7 +128,7 @@ void CTransferDialog::showEvent(QShowEvent* event)
     m_initialised = true;
     m_progress->setRange(0, m_blocks);
     m_progress->setValue(0);
-    if (appSettings().serviceMode)
+    if (m_setup.startAtOnce)
         QTimer::singleShot(0, this, &CTransferDialog::start);
 }
 
@@ -141,14 +140,10 @@ void CTransferDialog::start()
     TransferJob job;
     job.mode = m_mode;
     job.ranges = m_ranges;
-    job.portName = appSettings().portName.toStdString();
-    job.cmdHead = [] {
-        return iniFile()
-            .Read(QString::fromLatin1(IniKeys::kSetup), QString::fromLatin1(IniKeys::kCmdHead), QString())
-            .toStdString();
-    };
+    job.portName = m_setup.portName.toStdString();
+    job.cmdHead = m_setup.cmdHead;
     // The engine works on a copy of the document; a read is applied on completion only.
-    auto source = std::make_shared<RadioImage>(radioImage());
+    auto source = std::make_shared<RadioImage>(m_document.image());
     m_worker = QThread::create([this, job = std::move(job), source] {
         std::unique_ptr<SerialPort> port = CreatePort(job.portName);
         SteadyLinkClock clock;
@@ -170,7 +165,7 @@ void CTransferDialog::exitRequested()
         m_worker = nullptr;
         m_result = m_outcome.result;
         if (m_result == 1 && m_mode == TransferMode::Read && m_outcome.received)
-            ApplyRanges(*m_outcome.received, m_ranges, radioImage());
+            ApplyRanges(*m_outcome.received, m_ranges, m_document.change().image());
     }
     done(m_result == 1 ? QDialog::Accepted : QDialog::Rejected);
 }

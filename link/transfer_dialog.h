@@ -5,13 +5,27 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
+class Document;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QThread;
+
+// What a transfer takes from the program's configuration.
+struct TransferSetup {
+    QString portName;
+    // The handshake bytes as configured; read as each transfer starts.
+    std::function<std::string()> cmdHead;
+    // The service mode: the dialog starts the transfer by itself.
+    bool startAtOnce = false;
+    // The title of the dialog's message boxes.
+    QString caption;
+};
 
 // The modal dialog that runs one transfer on a worker thread: a progress bar,
 // a percentage, Start and Exit. A completed read is copied into the document
@@ -19,16 +33,16 @@ class QThread;
 class CTransferDialog : public QDialog {
     Q_OBJECT
 public:
-    CTransferDialog(TransferMode mode, const QString& title, std::vector<TransferRange> ranges,
-                    QWidget* parent = nullptr);
+    CTransferDialog(Document& document, TransferSetup setup, TransferMode mode, const QString& title,
+                    std::vector<TransferRange> ranges, QWidget* parent = nullptr);
     ~CTransferDialog() override;
 
     // 1 only when the whole transfer completed.
     int transferResult() const { return m_result; }
 
     // Shows the dialog for one transfer and returns its result.
-    static int Run(QWidget* parent, TransferMode mode, const QString& title,
-                   std::vector<TransferRange> ranges);
+    static int Run(QWidget* parent, Document& document, const TransferSetup& setup, TransferMode mode,
+                   const QString& title, std::vector<TransferRange> ranges);
 
     void reject() override; // Exit, Esc
 
@@ -41,6 +55,8 @@ private:
     void start();
     void exitRequested();
 
+    Document& m_document;
+    TransferSetup m_setup;
     TransferMode m_mode;
     std::vector<TransferRange> m_ranges;
     int m_blocks;

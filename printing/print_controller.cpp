@@ -1,9 +1,7 @@
 #include "printing/print_controller.h"
 
 #include "printing/print_preview.h"
-#include "shell/commands.h"
-#include "shell/core/app_settings.h"
-#include "shell/main_frame.h"
+#include "document/document.h"
 
 #include <QFontMetrics>
 #include <QMessageBox>
@@ -33,8 +31,10 @@ bool AskForPrinter(QPrinter& printer, QWidget* parent)
 }
 } // namespace
 
-CPrintController::CPrintController(CMainFrame& frame)
-    : QObject(&frame), choosePrinter(AskForPrinter), m_frame(frame)
+CPrintController::CPrintController(QWidget& window, const Document& document, const QString& defaultFileName,
+                                   const QString& caption)
+    : QObject(&window), choosePrinter(AskForPrinter), m_window(window), m_document(document),
+      m_defaultFileName(defaultFileName), m_caption(caption)
 {
     setObjectName(QStringLiteral("printController"));
 }
@@ -43,13 +43,6 @@ CPrintController::~CPrintController()
 {
     // The preview uses the printer; it goes first.
     delete m_preview.data();
-}
-
-CPrintController& CPrintController::Of(CMainFrame& frame)
-{
-    if (auto* c = frame.findChild<CPrintController*>(QString(), Qt::FindDirectChildrenOnly))
-        return *c;
-    return *new CPrintController(frame);
 }
 
 QPrinter& CPrintController::printer()
@@ -65,18 +58,18 @@ CPrintPreviewFrame* CPrintController::previewFrame() const { return m_preview; }
 
 QString CPrintController::JobName() const
 {
-    return PrintJobName(m_frame.currentFile(), appSettings().defaultFileName);
+    return PrintJobName(m_document.path(), m_defaultFileName);
 }
 
 void CPrintController::Print()
 {
     QPrinter& p = printer();
-    if (!choosePrinter || !choosePrinter(p, &m_frame))
+    if (!choosePrinter || !choosePrinter(p, &m_window))
         return;
     p.setResolution(kPrinterDpi);
     p.setDocName(JobName());
     if (PrintJob(p) == JobResult::NotStarted)
-        QMessageBox::warning(&m_frame, appSettings().modelName, tr("Failed to start print job."));
+        QMessageBox::warning(&m_window, m_caption, tr("Failed to start print job."));
 }
 
 CPrintController::JobResult CPrintController::PrintJob(QPrinter& printer)
@@ -102,7 +95,8 @@ CPrintController::JobResult CPrintController::PrintJob(QPrinter& printer)
 
 int CPrintController::PreparePages(QPaintDevice& device)
 {
-    m_frame.StoreViewsToImage();
+    if (storeViews)
+        storeViews();
     m_lines.clear();
     if (fillLines)
         fillLines(m_lines);
@@ -174,15 +168,15 @@ void CPrintController::PrintPreview()
         });
         connect(m_preview, &CPrintPreviewFrame::closing, this, [this] {
             // Back before the preview goes, so the program always has a window shown.
-            m_frame.show();
-            m_frame.activateWindow();
+            m_window.show();
+            m_window.activateWindow();
         });
         connect(m_preview, &CPrintPreviewFrame::printRequested, this, [this] {
             ClosePreview();
             Print();
         });
     }
-    m_frame.hide();
+    m_window.hide();
     m_preview->setWindowTitle(tr("Preview"));
     m_preview->view()->preview()->updatePreview();
     m_preview->showMaximized();
@@ -197,13 +191,6 @@ void CPrintController::ClosePreview()
 
 void CPrintController::PrintSetup()
 {
-    QPageSetupDialog dlg(&printer(), &m_frame);
+    QPageSetupDialog dlg(&printer(), &m_window);
     dlg.exec();
-}
-
-void RegisterPrintCommands()
-{
-    CMainFrame::SetCommandHandler(Cmd::FilePrint, [](CMainFrame& f) { CPrintController::Of(f).Print(); });
-    CMainFrame::SetCommandHandler(Cmd::FilePrintPreview, [](CMainFrame& f) { CPrintController::Of(f).PrintPreview(); });
-    CMainFrame::SetCommandHandler(Cmd::FilePrintSetup, [](CMainFrame& f) { CPrintController::Of(f).PrintSetup(); });
 }

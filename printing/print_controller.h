@@ -11,24 +11,25 @@
 #include <memory>
 #include <vector>
 
-class CMainFrame;
+class Document;
 class CPrintPreviewFrame;
 class QPaintDevice;
 class QPainter;
 class QPrinter;
 class QWidget;
 
-// The main frame's printing: Print, Print Preview and Print Setup, and the
+// The main window's printing: Print, Print Preview and Print Setup, and the
 // pages they share (header with the job name, body lines, footer with the
-// page count). One per main frame, living as its child.
+// page count). One per main window, living as its child; the window hides
+// while the preview shows.
 class CPrintController : public QObject {
     Q_OBJECT
 public:
-    explicit CPrintController(CMainFrame& frame);
+    // defaultFileName names the job of a document without a file; caption
+    // is the title of the controller's message boxes.
+    CPrintController(QWidget& window, const Document& document, const QString& defaultFileName,
+                     const QString& caption);
     ~CPrintController() override;
-
-    // The frame's controller, made on first use.
-    static CPrintController& Of(CMainFrame& frame);
 
     void Print();        // File > Print
     void PrintPreview(); // File > Print Preview
@@ -53,6 +54,8 @@ public:
 
     // Asks where Print goes: the standard print dialog. Tests replace it.
     std::function<bool(QPrinter& printer, QWidget* parent)> choosePrinter;
+    // The store pass of the open views, run before the pages are prepared.
+    std::function<void()> storeViews;
     // Called after the line list is emptied. The program prints no lines; the
     // layout of any that are added follows the body rules.
     std::function<void(QStringList& lines)> fillLines;
@@ -60,7 +63,10 @@ public:
 private:
     void ClosePreview();
 
-    CMainFrame& m_frame;
+    QWidget& m_window;
+    const Document& m_document;
+    QString m_defaultFileName;
+    QString m_caption;
     std::unique_ptr<QPrinter> m_printer;
     QStringList m_lines;
     QFont m_font;
@@ -68,6 +74,3 @@ private:
     std::vector<int> m_pageFirstLines{0};
     QPointer<CPrintPreviewFrame> m_preview;
 };
-
-// Makes File > Print, Print Preview and Print Setup work in every main frame.
-void RegisterPrintCommands();

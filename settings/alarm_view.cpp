@@ -1,12 +1,14 @@
 #include "settings/alarm_view.h"
 
-#include "channels/codecs/decimal.h"
+#include "document/document.h"
+
+#include "codecs/decimal.h"
 #include "controls/form_kit.h"
 #include "controls/up_down.h"
 #include "settings/core/setting_fields.h"
 #include "settings/core/setting_lists.h"
 #include "settings/core/setting_rules.h"
-#include "settings/edit_widgets.h"
+#include "controls/edit_widgets.h"
 #include "settings/setting_ids.h"
 
 #include <QComboBox>
@@ -25,7 +27,7 @@ constexpr int kCycleMax = 255;
 constexpr int kCycleDefault = 5;
 } // namespace
 
-CAlarmView::CAlarmView(QWidget* parent) : CBaseFormView(AlarmIds::kView, parent)
+CAlarmView::CAlarmView(Document& document, QWidget* parent) : CBaseFormView(AlarmIds::kView, document, parent)
 {
     using namespace AlarmIds;
     m_alarmType = MakeDropList(this, kAlarmType);
@@ -76,7 +78,7 @@ void CAlarmView::InitialUpdate()
     // The codes present when the view opens; the list is not rebuilt later.
     m_emiCode->clear();
     m_emiCode->addItem(QStringLiteral("None"));
-    m_emiCode->addItems(PresentDtmfCodeNumbers(radioImage()));
+    m_emiCode->addItems(PresentDtmfCodeNumbers(document().image()));
     for (QLineEdit* edit : {m_txTime, m_rxTime, m_cycle})
         LimitTyping(edit, 3);
     m_txArrows->setRange(kTimeMin, kTimeMax);
@@ -88,7 +90,7 @@ void CAlarmView::InitialUpdate()
 void CAlarmView::LoadFromImage()
 {
     using namespace AlarmMap;
-    const RadioImage& image = radioImage();
+    const RadioImage& image = document().image();
     SelectIndex(m_alarmType, image[kAlarmType]);
     SelectIndex(m_emiCodeType, static_cast<int>(ReadBits(image, kEmiCodeType)));
     const int cycle = image[kCycle];
@@ -139,7 +141,9 @@ void CAlarmView::SaveToImage()
     if (cycle < kCycleMin || cycle > kCycleMax)
         CheckCycle();
 
-    RadioImage& image = radioImage();
+    auto change = document().change();
+
+    RadioImage& image = change.image();
     image[kAlarmType] = static_cast<std::uint8_t>(SelectedIndexOrZero(m_alarmType));
     WriteBits(image, kEmiCodeType, SelectedIndexOrZero(m_emiCodeType));
     image[kEmiCode] = static_cast<std::uint8_t>(TextToInt(m_emiCode->currentText()));

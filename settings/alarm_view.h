@@ -1,7 +1,8 @@
 #pragma once
 
-#include "settings/base_form_view.h"
+#include "controls/base_form_view.h"
 
+class Document;
 class CUpDown;
 class QComboBox;
 class QLineEdit;
@@ -11,7 +12,7 @@ class QLineEdit;
 class CAlarmView : public CBaseFormView {
     Q_OBJECT
 public:
-    explicit CAlarmView(QWidget* parent = nullptr);
+    explicit CAlarmView(Document& document, QWidget* parent = nullptr);
     ~CAlarmView() override;
 
     void InitialUpdate() override;

@@ -1,16 +1,18 @@
 #include "settings/basic_setting_view.h"
 
+#include "document/document.h"
+
 #include "settings/option_page.h"
 #include "settings/setting_ids.h"
 #include "settings/tot_key_pages.h"
 
-CBasicSettingView::CBasicSettingView(QWidget* parent) : CTabHostView(BasicIds::kView, parent) {}
+CBasicSettingView::CBasicSettingView(Document& document, QWidget* parent) : CTabHostView(BasicIds::kView, document, parent) {}
 
 void CBasicSettingView::CreatePages()
 {
-    AddPage(new COptionPage, tr("Option"));
-    AddPage(new CTotPage, tr("TOT"));
-    AddPage(new CKeyPage, tr("Key"));
+    AddPage(new COptionPage(document()), tr("Option"));
+    AddPage(new CTotPage(document()), tr("TOT"));
+    AddPage(new CKeyPage(document()), tr("Key"));
 }
 
 int CBasicSettingView::HelpContext() const

@@ -1,14 +1,16 @@
 #include "settings/dtmf_code_page.h"
 
-#include "channels/codecs/decimal.h"
-#include "channels/codecs/text_codecs.h"
+#include "document/document.h"
+
+#include "codecs/decimal.h"
+#include "codecs/text_codecs.h"
 #include "controls/cell_editors.h"
 #include "controls/form_kit.h"
 #include "controls/grid.h"
 #include "controls/up_down.h"
 #include "settings/core/setting_fields.h"
 #include "settings/core/setting_lists.h"
-#include "settings/edit_widgets.h"
+#include "controls/edit_widgets.h"
 #include "settings/setting_ids.h"
 
 #include <QCheckBox>
@@ -48,7 +50,7 @@ std::uint8_t CodeOfFirstChar(const QString& text, QChar fallback)
 }
 } // namespace
 
-CDtmfCodePage::CDtmfCodePage(QWidget* parent) : CFormPage(DtmfIds::kCodePage, parent)
+CDtmfCodePage::CDtmfCodePage(Document& document, QWidget* parent) : CFormPage(DtmfIds::kCodePage, document, parent)
 {
     using namespace DtmfIds;
     m_speed = MakeDropList(this, kSpeed);
@@ -225,7 +227,7 @@ void CDtmfCodePage::SettingsCheck()
 void CDtmfCodePage::LoadFromImage()
 {
     using namespace DtmfMap;
-    const RadioImage& image = radioImage();
+    const RadioImage& image = document().image();
     // Values on no item keep the selection the list had.
     SelectStartingWith(m_speed, QString::number(image[kSpeed]));
     SelectStartingWith(m_firstDigitDelay, QString::number(image[kFirstDigitDelay] * 50));
@@ -256,7 +258,8 @@ void CDtmfCodePage::SaveToImage()
 {
     using namespace DtmfMap;
     CommitOpenEditor();
-    RadioImage& image = radioImage();
+    auto change = document().change();
+    RadioImage& image = change.image();
 
     TimingCheck();
     image[kSpeed] = static_cast<std::uint8_t>(TextToInt(m_speed->currentText()));

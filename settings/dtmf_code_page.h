@@ -1,8 +1,9 @@
 #pragma once
 
-#include "settings/base_form_view.h"
+#include "controls/form_page.h"
 #include "settings/core/dtmf_rules.h"
 
+class Document;
 class CCellDropList;
 class CCellLineEdit;
 class CGrid;
@@ -17,7 +18,7 @@ class QLineEdit;
 class CDtmfCodePage : public CFormPage {
     Q_OBJECT
 public:
-    explicit CDtmfCodePage(QWidget* parent = nullptr);
+    explicit CDtmfCodePage(Document& document, QWidget* parent = nullptr);
     ~CDtmfCodePage() override;
 
     void PageStart() override;

@@ -1,12 +1,14 @@
 #include "settings/dtmf_view.h"
 
+#include "document/document.h"
+
 #include "controls/cell_editors.h"
 #include "controls/form_kit.h"
 #include "settings/core/dtmf_rules.h"
 #include "settings/core/setting_fields.h"
 #include "settings/core/setting_lists.h"
 #include "settings/dtmf_code_page.h"
-#include "settings/edit_widgets.h"
+#include "controls/edit_widgets.h"
 #include "settings/setting_ids.h"
 
 #include <QComboBox>
@@ -19,7 +21,7 @@
 
 using namespace FormKit;
 
-CPttIdPage::CPttIdPage(QWidget* parent) : CFormPage(DtmfIds::kPttIdPage, parent)
+CPttIdPage::CPttIdPage(Document& document, QWidget* parent) : CFormPage(DtmfIds::kPttIdPage, document, parent)
 {
     // Only DTMF digits can be typed anywhere on the page.
     m_filter = new CharInputFilter(this);
@@ -67,7 +69,7 @@ void CPttIdPage::CheckTypes()
 void CPttIdPage::LoadFromImage()
 {
     using namespace DtmfMap;
-    const RadioImage& image = radioImage();
+    const RadioImage& image = document().image();
     for (std::size_t i = 0; i < m_types.size(); ++i) {
         const int n = static_cast<int>(i) + 1;
         SelectIndex(m_types[i], static_cast<int>(ReadBits(image, PttIdTypeField(n))));
@@ -81,7 +83,8 @@ void CPttIdPage::SaveToImage()
 {
     using namespace DtmfMap;
     CheckTypes();
-    RadioImage& image = radioImage();
+    auto change = document().change();
+    RadioImage& image = change.image();
     std::fill_n(&image[kPttIdCodes], kPttIdCount * kPttIdRecordSize, std::uint8_t{0xFF});
     for (std::size_t i = 0; i < m_types.size(); ++i) {
         const int n = static_cast<int>(i) + 1;
@@ -91,10 +94,10 @@ void CPttIdPage::SaveToImage()
     }
 }
 
-CDtmfView::CDtmfView(QWidget* parent) : CTabHostView(DtmfIds::kView, parent) {}
+CDtmfView::CDtmfView(Document& document, QWidget* parent) : CTabHostView(DtmfIds::kView, document, parent) {}
 
 void CDtmfView::CreatePages()
 {
-    AddPage(new CDtmfCodePage, tr("Code"));
-    AddPage(new CPttIdPage, tr("PTTID"));
+    AddPage(new CDtmfCodePage(document()), tr("Code"));
+    AddPage(new CPttIdPage(document()), tr("PTTID"));
 }

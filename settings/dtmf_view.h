@@ -1,9 +1,10 @@
 #pragma once
 
-#include "settings/base_form_view.h"
+#include "controls/tab_host_view.h"
 
 #include <array>
 
+class Document;
 class CharInputFilter;
 class QComboBox;
 class QLineEdit;
@@ -12,7 +13,7 @@ class QLineEdit;
 class CPttIdPage : public CFormPage {
     Q_OBJECT
 public:
-    explicit CPttIdPage(QWidget* parent = nullptr);
+    explicit CPttIdPage(Document& document, QWidget* parent = nullptr);
 
     void PageStart() override;
     void LoadFromImage() override;
@@ -31,7 +32,7 @@ private:
 class CDtmfView : public CTabHostView {
     Q_OBJECT
 public:
-    explicit CDtmfView(QWidget* parent = nullptr);
+    explicit CDtmfView(Document& document, QWidget* parent = nullptr);
 
 protected:
     void CreatePages() override;

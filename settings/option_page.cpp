@@ -1,12 +1,14 @@
 #include "settings/option_page.h"
 
-#include "channels/codecs/decimal.h"
+#include "document/document.h"
+
+#include "codecs/decimal.h"
 #include "controls/form_kit.h"
 #include "controls/up_down.h"
 #include "settings/core/setting_fields.h"
 #include "settings/core/setting_lists.h"
 #include "settings/core/setting_rules.h"
-#include "settings/edit_widgets.h"
+#include "controls/edit_widgets.h"
 #include "settings/setting_ids.h"
 
 #include <QComboBox>
@@ -29,7 +31,7 @@ constexpr int kVolumeDefault = 15;
 constexpr BitField WholeByte(std::uint32_t offset) { return {offset, 0, 8}; }
 } // namespace
 
-COptionPage::COptionPage(QWidget* parent) : CFormPage(BasicIds::kOptionPage, parent)
+COptionPage::COptionPage(Document& document, QWidget* parent) : CFormPage(BasicIds::kOptionPage, document, parent)
 {
     using namespace BasicIds;
     m_leftPriority = MakeDropList(this, kLeftPriority);
@@ -115,7 +117,7 @@ void COptionPage::PageStart()
 {
     using namespace BasicLists;
     // The priority lists show the channels present now; they are not rebuilt later.
-    const RadioImage& image = radioImage();
+    const RadioImage& image = document().image();
     m_leftPriority->clear();
     m_leftPriority->addItem(QStringLiteral("Off"));
     m_leftPriority->addItems(NonEmptyChannelNumbers(image, ImageMap::kBankA));
@@ -153,11 +155,11 @@ void COptionPage::PageStart()
 void COptionPage::LoadFromImage()
 {
     using namespace BasicMap;
-    const RadioImage& image = radioImage();
+    const RadioImage& image = document().image();
     for (auto [combo, offset] : {std::pair{m_leftPriority, kLeftPriority}, std::pair{m_rightPriority, kRightPriority}}) {
         // A channel that is gone leaves the first channel beginning with the same digits, or "Off".
         combo->setCurrentIndex(0);
-        SelectStartingWith(combo, QString::number(ReadLe16(image, offset)));
+        SelectStartingWith(combo, QString::number(ReadWord(image, offset)));
     }
 
     const std::vector<std::pair<QComboBox*, BitField>> indexFields = {
@@ -187,7 +189,7 @@ void COptionPage::LoadFromImage()
         SelectIndex(combo, static_cast<int>(ReadBits(image, field)));
 
     m_volume->setText(QString::number(image[kVolume]));
-    m_scrambler->setText(QString::number(ReadLe16(image, kScrambler)));
+    m_scrambler->setText(QString::number(ReadWord(image, kScrambler)));
 
     // These two keep their selection when the stored value is on no item.
     SelectStartingWith(m_autoPowerOff, PowerOffSearchText(image[kAutoPowerOff], QStringLiteral("Off")));
@@ -216,9 +218,10 @@ void COptionPage::SaveToImage()
 {
     using namespace BasicMap;
     PageCheck();
-    RadioImage& image = radioImage();
-    WriteLe16(image, kLeftPriority, static_cast<unsigned>(TextToInt(m_leftPriority->currentText())));
-    WriteLe16(image, kRightPriority, static_cast<unsigned>(TextToInt(m_rightPriority->currentText())));
+    auto change = document().change();
+    RadioImage& image = change.image();
+    WriteWord(image, kLeftPriority, static_cast<unsigned>(TextToInt(m_leftPriority->currentText())));
+    WriteWord(image, kRightPriority, static_cast<unsigned>(TextToInt(m_rightPriority->currentText())));
     image[kSqlLeft] = static_cast<std::uint8_t>(SelectedIndexOrZero(m_sqlLeft));
     image[kSqlRight] = static_cast<std::uint8_t>(SelectedIndexOrZero(m_sqlRight));
     WriteBits(image, kBeep, SelectedIndexOrZero(m_beep));
@@ -239,7 +242,7 @@ void COptionPage::SaveToImage()
     WriteBits(image, kAutoContact, SelectedIndexOrZero(m_autoContact) != 0 ? 1 : 0);
     WriteBits(image, kAniDisplay, SelectedIndexOrZero(m_aniDisplay));
     WriteBits(image, kTbst, SelectedIndexOrZero(m_tbst));
-    WriteLe16(image, kScrambler, static_cast<unsigned>(TextToInt(m_scrambler->text())));
+    WriteWord(image, kScrambler, static_cast<unsigned>(TextToInt(m_scrambler->text())));
     WriteBits(image, kScanMode, SelectedIndexOrZero(m_scanMode));
     WriteBits(image, kScanResume, SelectedIndexOrZero(m_scanResume));
     image[kSpanExitDelay] = static_cast<std::uint8_t>(SelectedIndexOrZero(m_spanExitDelay));

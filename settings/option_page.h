@@ -1,7 +1,8 @@
 #pragma once
 
-#include "settings/base_form_view.h"
+#include "controls/form_page.h"
 
+class Document;
 class CUpDown;
 class QComboBox;
 class QLineEdit;
@@ -11,7 +12,7 @@ class QLineEdit;
 class COptionPage : public CFormPage {
     Q_OBJECT
 public:
-    explicit COptionPage(QWidget* parent = nullptr);
+    explicit COptionPage(Document& document, QWidget* parent = nullptr);
     ~COptionPage() override;
 
     void PageStart() override;

@@ -1,12 +1,14 @@
 #include "settings/tot_key_pages.h"
 
-#include "channels/codecs/decimal.h"
+#include "document/document.h"
+
+#include "codecs/decimal.h"
 #include "controls/form_kit.h"
 #include "controls/up_down.h"
 #include "settings/core/setting_fields.h"
 #include "settings/core/setting_lists.h"
 #include "settings/core/setting_rules.h"
-#include "settings/edit_widgets.h"
+#include "controls/edit_widgets.h"
 #include "settings/setting_ids.h"
 
 #include <QComboBox>
@@ -44,7 +46,7 @@ QGridLayout* FormGrid(QWidget* page)
 }
 } // namespace
 
-CTotPage::CTotPage(QWidget* parent) : CFormPage(BasicIds::kTotPage, parent)
+CTotPage::CTotPage(Document& document, QWidget* parent) : CFormPage(BasicIds::kTotPage, document, parent)
 {
     QGridLayout* grid = FormGrid(this);
     for (std::size_t i = 0; i < kTotFields.size(); ++i) {
@@ -86,7 +88,7 @@ void CTotPage::ClampAll()
 
 void CTotPage::LoadFromImage()
 {
-    const RadioImage& image = radioImage();
+    const RadioImage& image = document().image();
     for (std::size_t i = 0; i < m_edits.size(); ++i)
         m_edits[i]->setText(QString::number(image[BasicMap::kTot + i]));
     ClampAll();
@@ -95,12 +97,13 @@ void CTotPage::LoadFromImage()
 void CTotPage::SaveToImage()
 {
     ClampAll();
-    RadioImage& image = radioImage();
+    auto change = document().change();
+    RadioImage& image = change.image();
     for (std::size_t i = 0; i < m_edits.size(); ++i)
         image[BasicMap::kTot + i] = static_cast<std::uint8_t>(TextToInt(m_edits[i]->text()));
 }
 
-CKeyPage::CKeyPage(QWidget* parent) : CFormPage(BasicIds::kKeyPage, parent)
+CKeyPage::CKeyPage(Document& document, QWidget* parent) : CFormPage(BasicIds::kKeyPage, document, parent)
 {
     QGridLayout* grid = FormGrid(this);
     for (std::size_t i = 0; i < m_keys.size(); ++i) {
@@ -122,14 +125,15 @@ void CKeyPage::PageStart()
 
 void CKeyPage::LoadFromImage()
 {
-    const RadioImage& image = radioImage();
+    const RadioImage& image = document().image();
     for (std::size_t i = 0; i < m_keys.size(); ++i)
         SelectStartingWith(m_keys[i], KeyNameForIndex(static_cast<int>(i), image[BasicMap::kKeys + i]));
 }
 
 void CKeyPage::SaveToImage()
 {
-    RadioImage& image = radioImage();
+    auto change = document().change();
+    RadioImage& image = change.image();
     for (std::size_t i = 0; i < m_keys.size(); ++i)
         image[BasicMap::kKeys + i] = static_cast<std::uint8_t>(KeyIndexForName(static_cast<int>(i), m_keys[i]->currentText()));
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "settings/base_form_view.h"
+#include "controls/form_page.h"
 
 #include <array>
 
+class Document;
 class CUpDown;
 class QComboBox;
 class QLineEdit;
@@ -13,7 +14,7 @@ class QLineEdit;
 class CTotPage : public CFormPage {
     Q_OBJECT
 public:
-    explicit CTotPage(QWidget* parent = nullptr);
+    explicit CTotPage(Document& document, QWidget* parent = nullptr);
     ~CTotPage() override;
 
     void PageStart() override;
@@ -32,7 +33,7 @@ private:
 class CKeyPage : public CFormPage {
     Q_OBJECT
 public:
-    explicit CKeyPage(QWidget* parent = nullptr);
+    explicit CKeyPage(Document& document, QWidget* parent = nullptr);
 
     void PageStart() override;
     void LoadFromImage() override;

@@ -1,6 +1,6 @@
 #include "shell/child_frame.h"
 
-#include "settings/base_form_view.h"
+#include "controls/base_form_view.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

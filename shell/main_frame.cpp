@@ -1,15 +1,21 @@
 #include "shell/main_frame.h"
 
-#include "settings/base_form_view.h"
+#include "channels/vfo_dialog.h"
+#include "controls/base_form_view.h"
+#include "link/core/band_plan_rules.h"
+#include "link/custom_data_dialog.h"
+#include "link/frequency_range_dialog.h"
+#include "printing/print_controller.h"
 #include "shell/about_dialog.h"
 #include "shell/child_frame.h"
+#include "shell/command_table.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
 #include "shell/core/edition.h"
-#include "shell/core/factory_defaults.h"
+#include "shell/core/ini_file.h"
 #include "shell/help.h"
 #include "shell/port_dialog.h"
-#include "shell/service_dialog.h"
+#include "shell/service_access_dialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,86 +31,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
-namespace {
-
-struct CommandSpec {
-    int id;
-    const char* text;
-    QKeySequence::StandardKey standardKey;
-    QStyle::StandardPixmap icon;
-};
-
-constexpr auto kNoKey = QKeySequence::UnknownKey;
-constexpr auto kNoIcon = QStyle::SP_CustomBase;
-
-// Every command of the frame; menus and toolbar are built from these.
-const CommandSpec kCommands[] = {
-    {Cmd::FileNew, QT_TRANSLATE_NOOP("CMainFrame", "&New"), QKeySequence::New, QStyle::SP_FileIcon},
-    {Cmd::FileOpen, QT_TRANSLATE_NOOP("CMainFrame", "&Open..."), QKeySequence::Open, QStyle::SP_DialogOpenButton},
-    {Cmd::FileSave, QT_TRANSLATE_NOOP("CMainFrame", "&Save"), QKeySequence::Save, QStyle::SP_DialogSaveButton},
-    {Cmd::FileSaveAs, QT_TRANSLATE_NOOP("CMainFrame", "Save &As..."), kNoKey, kNoIcon},
-    {Cmd::FilePrint, QT_TRANSLATE_NOOP("CMainFrame", "&Print..."), QKeySequence::Print, QStyle::SP_FileDialogDetailedView},
-    {Cmd::FilePrintPreview, QT_TRANSLATE_NOOP("CMainFrame", "Print Pre&view"), kNoKey, kNoIcon},
-    {Cmd::FilePrintSetup, QT_TRANSLATE_NOOP("CMainFrame", "P&rint Setup..."), kNoKey, kNoIcon},
-    {Cmd::AppExit, QT_TRANSLATE_NOOP("CMainFrame", "E&xit"), kNoKey, kNoIcon},
-    {Cmd::ChannelSetting, QT_TRANSLATE_NOOP("CMainFrame", "Channel setting"), kNoKey, kNoIcon},
-    {Cmd::Vfo, QT_TRANSLATE_NOOP("CMainFrame", "VFO"), kNoKey, kNoIcon},
-    {Cmd::ScanChannel, QT_TRANSLATE_NOOP("CMainFrame", "Scan channel"), kNoKey, kNoIcon},
-    {Cmd::BasicSetting, QT_TRANSLATE_NOOP("CMainFrame", "Basic setting"), kNoKey, kNoIcon},
-    {Cmd::Dtmf, QT_TRANSLATE_NOOP("CMainFrame", "DTMF"), kNoKey, kNoIcon},
-    {Cmd::TwoTone, QT_TRANSLATE_NOOP("CMainFrame", "2Tone"), kNoKey, kNoIcon},
-    {Cmd::FiveTone, QT_TRANSLATE_NOOP("CMainFrame", "5Tone"), kNoKey, kNoIcon},
-    {Cmd::Model, QT_TRANSLATE_NOOP("CMainFrame", "Model"), kNoKey, kNoIcon},
-    {Cmd::FrequencyRange, QT_TRANSLATE_NOOP("CMainFrame", "Frequency range"), kNoKey, kNoIcon},
-    {Cmd::CustomData, QT_TRANSLATE_NOOP("CMainFrame", "Custom Data"), kNoKey, kNoIcon},
-    {Cmd::Alarm, QT_TRANSLATE_NOOP("CMainFrame", "Alarm"), kNoKey, kNoIcon},
-    {Cmd::Read, QT_TRANSLATE_NOOP("CMainFrame", "Read"), kNoKey, QStyle::SP_ArrowDown},
-    {Cmd::Write, QT_TRANSLATE_NOOP("CMainFrame", "Write"), kNoKey, QStyle::SP_ArrowUp},
-    {Cmd::ViewToolbar, QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar"), kNoKey, kNoIcon},
-    {Cmd::ViewStatusBar, QT_TRANSLATE_NOOP("CMainFrame", "&Status Bar"), kNoKey, kNoIcon},
-    {Cmd::TreeView, QT_TRANSLATE_NOOP("CMainFrame", "Tree View"), kNoKey, kNoIcon},
-    {Cmd::Port, QT_TRANSLATE_NOOP("CMainFrame", "Port"), kNoKey, QStyle::SP_DriveNetIcon},
-    {Cmd::WindowCascade, QT_TRANSLATE_NOOP("CMainFrame", "&Cascade"), kNoKey, kNoIcon},
-    {Cmd::WindowTile, QT_TRANSLATE_NOOP("CMainFrame", "&Tile"), kNoKey, kNoIcon},
-    {Cmd::WindowArrange, QT_TRANSLATE_NOOP("CMainFrame", "&Arrange Icons"), kNoKey, kNoIcon},
-    {Cmd::AppAbout, QT_TRANSLATE_NOOP("CMainFrame", "&About..."), kNoKey, QStyle::SP_MessageBoxInformation},
-};
-
-// Tree labels, in order; a click compares the item's text with these.
-const std::pair<const char*, int> kTreeItems[] = {
-    {QT_TRANSLATE_NOOP("CMainFrame", "Channel setting"), Cmd::ChannelSetting},
-    {QT_TRANSLATE_NOOP("CMainFrame", "VFO"), Cmd::Vfo},
-    {QT_TRANSLATE_NOOP("CMainFrame", "Scan channel"), Cmd::ScanChannel},
-    {QT_TRANSLATE_NOOP("CMainFrame", "Basic setting"), Cmd::BasicSetting},
-    {QT_TRANSLATE_NOOP("CMainFrame", "DTMF"), Cmd::Dtmf},
-    {QT_TRANSLATE_NOOP("CMainFrame", "2Tone"), Cmd::TwoTone},
-    {QT_TRANSLATE_NOOP("CMainFrame", "5Tone"), Cmd::FiveTone},
-    {QT_TRANSLATE_NOOP("CMainFrame", "Model"), Cmd::Model},
-    {QT_TRANSLATE_NOOP("CMainFrame", "Frequency range"), Cmd::FrequencyRange},
-};
-
-std::map<int, std::function<void(CMainFrame&)>>& CommandHandlers()
-{
-    static std::map<int, std::function<void(CMainFrame&)>> handlers;
-    return handlers;
-}
-
-std::optional<ViewKind> ViewForCommand(int id)
-{
-    for (int k = 0; k < kViewKindCount; ++k)
-        if (ViewInfo(static_cast<ViewKind>(k)).commandId == id)
-            return static_cast<ViewKind>(k);
-    return std::nullopt;
-}
-
-} // namespace
-
-void CMainFrame::SetCommandHandler(int id, std::function<void(CMainFrame&)> handler)
-{
-    CommandHandlers()[id] = std::move(handler);
-}
-
-CMainFrame::CMainFrame()
+CMainFrame::CMainFrame(ViewFactory makeView) : m_makeView(std::move(makeView))
 {
     setObjectName(QStringLiteral("CMainFrame"));
     // The whole work area, titled with the model name as the file has it now.
@@ -123,11 +50,13 @@ CMainFrame::CMainFrame()
     CreateStatusBar();
     CreateTree();
 
-    LoadDefaults(appSettings().programFolder);
+    m_print = new CPrintController(*this, m_document, appSettings().defaultFileName, appSettings().modelName);
+    m_print->storeViews = [this] { StoreViewsToImage(); };
+
+    m_document.newFromDefaults(appSettings().programFolder);
     OpenView(ViewKind::ChannelTable);
     m_comPane->setText(appSettings().portName);
     m_freqPane->setText(edition().freqPaneText);
-    UpdateCommandStates();
     qApp->installEventFilter(this);
 }
 
@@ -141,13 +70,13 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::CreateActions()
 {
-    for (const CommandSpec& c : kCommands) {
+    for (const CommandSpec& c : Commands()) {
         auto* a = new QAction(tr(c.text), this);
         a->setData(c.id);
         a->setObjectName(QString::number(c.id));
-        if (c.standardKey != kNoKey)
-            a->setShortcuts(c.standardKey);
-        if (c.icon != kNoIcon)
+        if (c.key != QKeySequence::UnknownKey)
+            a->setShortcuts(c.key);
+        if (c.icon != QStyle::SP_CustomBase)
             a->setIcon(style()->standardIcon(c.icon));
         a->setStatusTip(tr(c.text).remove(QLatin1Char('&')));
         connect(a, &QAction::triggered, this, [this, id = c.id] { RunCommand(id); });
@@ -238,8 +167,8 @@ void CMainFrame::CreateTree()
     m_tree->setRootIsDecorated(true);
     m_tree->setFrameShadow(QFrame::Sunken);
     auto* root = new QTreeWidgetItem(m_tree, {appSettings().modelName});
-    for (const auto& [label, id] : kTreeItems)
-        new QTreeWidgetItem(root, {tr(label)});
+    for (const TreeItem& t : TreeItems())
+        new QTreeWidgetItem(root, {tr(t.label)});
     root->setExpanded(true);
     m_treeBar->setWidget(m_tree);
     m_treeBar->resize(150, 200);
@@ -260,26 +189,11 @@ void CMainFrame::OnTreeClicked(QTreeWidgetItem* item)
         return;
     // By label text, so the labels and the comparison texts are the same strings.
     const QString text = item->text(0);
-    for (const auto& [label, id] : kTreeItems)
-        if (text == tr(label)) {
-            RunCommand(id);
+    for (const TreeItem& t : TreeItems())
+        if (text == tr(t.label)) {
+            RunCommand(t.command);
             return;
         }
-}
-
-void CMainFrame::UpdateCommandStates()
-{
-    for (int k = 0; k < kViewKindCount; ++k) {
-        const auto kind = static_cast<ViewKind>(k);
-        m_actions[ViewInfo(kind).commandId]->setEnabled(static_cast<bool>(GetViewFactory(kind)));
-    }
-    for (int id : {Cmd::Vfo, Cmd::FrequencyRange, Cmd::CustomData, Cmd::FilePrint, Cmd::FilePrintPreview,
-                   Cmd::FilePrintSetup})
-        m_actions[id]->setEnabled(CommandHandlers().count(id) > 0);
-    // Tree items follow their commands.
-    QTreeWidgetItem* root = m_tree->topLevelItem(0);
-    for (int i = 0; i < root->childCount(); ++i)
-        root->child(i)->setDisabled(!m_actions[kTreeItems[i].second]->isEnabled());
 }
 
 void CMainFrame::RunCommand(int id)
@@ -287,29 +201,8 @@ void CMainFrame::RunCommand(int id)
     QAction* action = CommandAction(id);
     if (action && !action->isEnabled())
         return;
-    if (auto kind = ViewForCommand(id)) {
-        OpenView(*kind);
-        return;
-    }
-    if (auto it = CommandHandlers().find(id); it != CommandHandlers().end()) {
-        it->second(*this);
-        return;
-    }
-    switch (id) {
-    case Cmd::FileNew: NewDocument(); break;
-    case Cmd::FileOpen: OpenDocument(); break;
-    case Cmd::FileSave: SaveDocument(); break;
-    case Cmd::FileSaveAs: SaveDocumentAs(); break;
-    case Cmd::AppExit: close(); break;
-    case Cmd::Read: ReadFromRadio(); break;
-    case Cmd::Write: WriteToRadio(); break;
-    case Cmd::Port: ChoosePort(); break;
-    case Cmd::WindowCascade: m_mdi->cascadeSubWindows(); break;
-    case Cmd::WindowTile: m_mdi->tileSubWindows(); break;
-    case Cmd::WindowArrange: m_mdi->tileSubWindows(); break;
-    case Cmd::AppAbout: ShowAbout(); break;
-    default: break;
-    }
+    if (const CommandSpec* c = FindCommand(id))
+        c->run(*this);
 }
 
 CMyChildFrame* CMainFrame::ViewFrame(ViewKind kind) const
@@ -332,10 +225,7 @@ CMyChildFrame* CMainFrame::OpenView(ViewKind kind)
             frame->setFocus();
         return frame;
     }
-    const ViewFactory& make = GetViewFactory(kind);
-    if (!make)
-        return nullptr;
-    CBaseFormView* view = make();
+    CBaseFormView* view = m_makeView ? m_makeView(kind, m_document) : nullptr;
     if (!view)
         return nullptr;
     frame = new CMyChildFrame(view);
@@ -389,7 +279,58 @@ void CMainFrame::StoreViewsToImage()
 {
     for (CMyChildFrame* f : ChildFramesInZOrder())
         f->view()->SaveToImage();
-    radioImage()[0xCC25] &= static_cast<std::uint8_t>(~0x03u); // the hidden "STE" field
+    m_document.change()[0xCC25] &= static_cast<std::uint8_t>(~0x03u); // the hidden "STE" field
+}
+
+void CMainFrame::LoadViewFromImage(ViewKind kind)
+{
+    if (CMyChildFrame* f = ViewFrame(kind))
+        f->view()->LoadFromImage();
+}
+
+void CMainFrame::StoreViewToImage(ViewKind kind)
+{
+    if (CMyChildFrame* f = ViewFrame(kind))
+        f->view()->SaveToImage();
+}
+
+void CMainFrame::EditVfos()
+{
+    CVfoDialog dlg(m_document, this);
+    dlg.exec();
+}
+
+void CMainFrame::EditFrequencyRange()
+{
+    // The table is reloaded afterwards; its unsaved edits go into the
+    // document first so that the reload does not drop them.
+    StoreViewToImage(ViewKind::ChannelTable);
+    {
+        CFrequencyRangeDlg dlg(m_document, appSettings().modelName, this);
+        dlg.exec();
+    } // the plan is stored as the dialog goes
+    EmptyOutOfBandChannels(m_document.bands(), m_document.change().image());
+    LoadViewFromImage(ViewKind::ChannelTable);
+}
+
+void CMainFrame::EditCustomData()
+{
+    CCustomDataDialog dlg(m_document, MakeTransferSetup(), this);
+    dlg.exec();
+}
+
+TransferSetup CMainFrame::MakeTransferSetup() const
+{
+    TransferSetup setup;
+    setup.portName = appSettings().portName;
+    setup.cmdHead = [] {
+        return iniFile()
+            .Read(QString::fromLatin1(IniKeys::kSetup), QString::fromLatin1(IniKeys::kCmdHead), QString())
+            .toStdString();
+    };
+    setup.startAtOnce = appSettings().serviceMode;
+    setup.caption = appSettings().modelName;
+    return setup;
 }
 
 void CMainFrame::ChoosePort()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/document.h"
+#include "link/transfer_dialog.h"
 #include "shell/view_catalog.h"
 
 #include <QMainWindow>
@@ -11,6 +13,7 @@
 
 class CBaseFormView;
 class CMyChildFrame;
+class CPrintController;
 class QAction;
 class QDockWidget;
 class QLabel;
@@ -26,8 +29,12 @@ class QTreeWidgetItem;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    CMainFrame();
+    // makeView makes the editing views; tests hand in their own.
+    explicit CMainFrame(ViewFactory makeView = MakeProgramView);
     ~CMainFrame() override;
+
+    // The document every view edits.
+    Document& document() { return m_document; }
 
     // Document operations, as the File commands run them.
     void NewDocument();
@@ -40,6 +47,22 @@ public:
     // The two passes over the open views.
     void LoadViewsFromImage();
     void StoreViewsToImage();
+    // The same for the view of one kind, when it is open.
+    void LoadViewFromImage(ViewKind kind);
+    void StoreViewToImage(ViewKind kind);
+
+    // The commands that run a dialog over the document.
+    void EditVfos();
+    // Edit > "Frequency range": the channel table is stored, the dialog runs,
+    // channels of the first bank outside every band are emptied, and the
+    // table shows the result.
+    void EditFrequencyRange();
+    void EditCustomData();
+    void ChoosePort();
+    void ShowAbout();
+    CPrintController& printController() { return *m_print; }
+    // What a transfer takes from the configuration now.
+    TransferSetup MakeTransferSetup() const;
 
     // Opens (or brings forward) a view; null when it cannot be made.
     CMyChildFrame* OpenView(ViewKind kind);
@@ -48,7 +71,7 @@ public:
     void RunCommand(int id);
     QAction* CommandAction(int id) const;
 
-    const QString& currentFile() const { return m_currentFile; }
+    const QString& currentFile() const { return m_document.path(); }
     QMdiArea* mdiArea() const { return m_mdi; }
     QTreeWidget* tree() const { return m_tree; }
     QMenu* editMenu() const { return m_editMenu; }
@@ -64,9 +87,6 @@ public:
     std::function<QString(const QString& suggestedPath)> chooseSaveFile;
     std::function<bool()> confirmNew;
 
-    // Hooks later views use for their commands.
-    static void SetCommandHandler(int id, std::function<void(CMainFrame&)> handler);
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -77,18 +97,17 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void CreateTree();
-    void UpdateCommandStates();
     void OnTreeClicked(QTreeWidgetItem* item);
     void OnSubWindowActivated(QMdiSubWindow* window);
-    void ShowAbout();
     void ShowHelp(int context);
-    void ChoosePort();
-    void FrequencyRange();
     void SetTitle(const QString& file);
     void ReportFileError(const QString& text, bool systemCaption);
     void OpenChannelTableAtTopLeft();
     std::vector<CMyChildFrame*> ChildFramesInZOrder() const;
 
+    Document m_document;
+    ViewFactory m_makeView;
+    CPrintController* m_print = nullptr;
     QMdiArea* m_mdi;
     QTreeWidget* m_tree = nullptr;
     QDockWidget* m_treeBar = nullptr;
@@ -98,5 +117,4 @@ private:
     std::map<int, QAction*> m_actions;
     std::array<QPointer<CMyChildFrame>, kViewKindCount> m_frames;
     QPointer<CMyChildFrame> m_active;
-    QString m_currentFile;
 };

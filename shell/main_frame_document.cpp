@@ -2,15 +2,11 @@
 // transfers with the radio.
 #include "shell/main_frame.h"
 
-#include "channels/codecs/band_table.h"
-#include "link/core/band_plan.h"
 #include "link/core/transfer_plan.h"
 #include "link/transfer_dialog.h"
-#include "settings/base_form_view.h"
+#include "controls/base_form_view.h"
 #include "shell/child_frame.h"
 #include "shell/core/app_settings.h"
-#include "shell/core/factory_defaults.h"
-#include "shell/core/param_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -60,8 +56,8 @@ void CMainFrame::NewDocument()
                                                                       QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     if (!yes)
         return;
-    LoadDefaults(appSettings().programFolder);
-    m_currentFile.clear();
+    m_document.newFromDefaults(appSettings().programFolder);
+    m_document.setPath(QString());
     SetTitle(QString());
     LoadViewsFromImage();
 }
@@ -72,14 +68,14 @@ void CMainFrame::OpenDocument()
                                         : DefaultOpen(this, appSettings().dataFolder);
     if (path.isEmpty())
         return;
-    FileResult r = OpenDocumentFile(path);
+    FileResult r = m_document.open(path);
     if (!r.ok) {
         ReportFileError(r.error, r.error == FileDoesNotMatchText());
         return;
     }
     LoadViewsFromImage();
-    m_currentFile = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    SetTitle(m_currentFile);
+    m_document.setPath(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    SetTitle(currentFile());
     if (m_mdi->subWindowList().isEmpty())
         OpenChannelTableAtTopLeft();
     if (!r.warning.isEmpty())
@@ -88,12 +84,12 @@ void CMainFrame::OpenDocument()
 
 void CMainFrame::SaveDocument()
 {
-    if (m_currentFile.isEmpty()) {
+    if (currentFile().isEmpty()) {
         SaveDocumentAs();
         return;
     }
     StoreViewsToImage();
-    FileResult r = SaveDocumentFile(m_currentFile);
+    FileResult r = m_document.save();
     if (!r.ok)
         ReportFileError(r.error, false);
 }
@@ -105,13 +101,13 @@ void CMainFrame::SaveDocumentAs()
     const QString path = chooseSaveFile ? chooseSaveFile(suggested) : DefaultSave(this, suggested);
     if (path.isEmpty())
         return;
-    FileResult r = SaveDocumentFileAs(path);
+    FileResult r = m_document.saveAs(path);
     if (!r.ok) {
         ReportFileError(r.error, false);
         return;
     }
-    m_currentFile = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    SetTitle(m_currentFile);
+    m_document.setPath(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    SetTitle(currentFile());
 }
 
 void CMainFrame::OpenChannelTableAtTopLeft()
@@ -126,9 +122,10 @@ void CMainFrame::OpenChannelTableAtTopLeft()
 void CMainFrame::ReadFromRadio()
 {
     StoreViewsToImage();
-    if (CTransferDialog::Run(this, TransferMode::Read, tr("Read"), FullReadRanges()) != 1)
+    if (CTransferDialog::Run(this, m_document, MakeTransferSetup(), TransferMode::Read, tr("Read"),
+                             FullReadRanges()) != 1)
         return;
-    DecodeBandPlan(radioImage(), bandTable());
+    m_document.deriveBandLimits();
     LoadViewsFromImage();
     if (m_mdi->subWindowList().isEmpty())
         OpenChannelTableAtTopLeft();
@@ -137,5 +134,6 @@ void CMainFrame::ReadFromRadio()
 void CMainFrame::WriteToRadio()
 {
     StoreViewsToImage();
-    CTransferDialog::Run(this, TransferMode::Write, tr("Write"), FullWriteRanges(appSettings().serviceMode));
+    CTransferDialog::Run(this, m_document, MakeTransferSetup(), TransferMode::Write, tr("Write"),
+                         FullWriteRanges(appSettings().serviceMode));
 }

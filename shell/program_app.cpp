@@ -6,7 +6,6 @@
 #include "shell/core/app_settings.h"
 #include "shell/core/edition.h"
 #include "shell/main_frame.h"
-#include "shell/view_catalog.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -22,9 +21,9 @@ namespace {
 
 // A radio for trying Read and Write without one: the factory document with an
 // identity of its own.
-RadioImage SimulatedRadioMemory()
+RadioImage SimulatedRadioMemory(const RadioImage& factory)
 {
-    RadioImage m = radioImage();
+    RadioImage m = factory;
     std::memcpy(m.data() + ModelInfo::kSerial, "SIM00001", 8);
     std::memcpy(m.data() + ModelInfo::kModelName, "QM4410", 6);
     std::memcpy(m.data() + ModelInfo::kFirmware, "V1.00", 5);
@@ -74,7 +73,6 @@ int RunProgram(int argc, char** argv, const Edition& e)
 
     ResetBuiltInSettings();
     ReadStartupSettings(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
-    RegisterProgramViews();
 
     auto* frame = new CMainFrame;
     frame->setAttribute(Qt::WA_DeleteOnClose);
@@ -82,7 +80,7 @@ int RunProgram(int argc, char** argv, const Edition& e)
     if (qEnvironmentVariableIsSet("PROGRAMMER_STARTUP_PROBE"))
         frame->installEventFilter(&probe);
     frame->show();
-    RegisterSimulatedRadio(SimulatedRadioMemory());
+    RegisterSimulatedRadio(SimulatedRadioMemory(frame->document().image()));
     QGuiApplication::setApplicationDisplayName(appSettings().modelName);
 
     int code = app.exec();

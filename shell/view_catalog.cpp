@@ -1,7 +1,15 @@
 #include "shell/view_catalog.h"
 
-#include "shell/core/edition.h"
+#include "channels/program_view.h"
+#include "channels/scan_channel_view.h"
+#include "link/model_view.h"
+#include "settings/alarm_view.h"
+#include "settings/basic_setting_view.h"
+#include "settings/dtmf_view.h"
 #include "shell/commands.h"
+#include "shell/core/edition.h"
+#include "signalling/t2_view.h"
+#include "signalling/t5_view.h"
 
 #include <QCoreApplication>
 
@@ -18,12 +26,6 @@ constexpr std::array<ViewKindInfo, kViewKindCount> kViews = {{
     {Cmd::Model, QT_TRANSLATE_NOOP("View", "Modle"), {360, 360}},
     {Cmd::Alarm, QT_TRANSLATE_NOOP("View", "Alarm"), {490, 535}},
 }};
-
-std::array<ViewFactory, kViewKindCount>& Factories()
-{
-    static std::array<ViewFactory, kViewKindCount> f;
-    return f;
-}
 } // namespace
 
 const ViewKindInfo& ViewInfo(ViewKind kind) { return kViews[static_cast<std::size_t>(kind)]; }
@@ -38,6 +40,17 @@ QSize ViewSize(ViewKind kind)
     return s;
 }
 
-void SetViewFactory(ViewKind kind, ViewFactory factory) { Factories()[static_cast<std::size_t>(kind)] = std::move(factory); }
-
-const ViewFactory& GetViewFactory(ViewKind kind) { return Factories()[static_cast<std::size_t>(kind)]; }
+CBaseFormView* MakeProgramView(ViewKind kind, Document& document)
+{
+    switch (kind) {
+    case ViewKind::ChannelTable: return new CProgramView(document);
+    case ViewKind::ScanChannel: return new CScanChView(document);
+    case ViewKind::BasicSetting: return new CBasicSettingView(document);
+    case ViewKind::Dtmf: return new CDtmfView(document);
+    case ViewKind::TwoTone: return new CT2View(document);
+    case ViewKind::FiveTone: return new CT5View(document);
+    case ViewKind::Model: return new CModelView(document);
+    case ViewKind::Alarm: return new CAlarmView(document);
+    }
+    return nullptr;
+}

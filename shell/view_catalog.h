@@ -6,12 +6,14 @@
 #include <functional>
 
 class CBaseFormView;
+class Document;
 
 // The kinds of editing view the main frame opens, each at most once.
 enum class ViewKind { ChannelTable, ScanChannel, BasicSetting, Dtmf, TwoTone, FiveTone, Model, Alarm };
 inline constexpr int kViewKindCount = 8;
 
-using ViewFactory = std::function<CBaseFormView*()>;
+// Makes the view of a kind over a document; the main frame takes one.
+using ViewFactory = std::function<CBaseFormView*(ViewKind, Document&)>;
 
 struct ViewKindInfo {
     int commandId;   // the command that opens it
@@ -25,8 +27,5 @@ QString ViewTitle(ViewKind kind);
 // The outer size for this edition.
 QSize ViewSize(ViewKind kind);
 
-// Views register how they are made; a kind without a factory cannot be opened yet.
-void SetViewFactory(ViewKind kind, ViewFactory factory);
-const ViewFactory& GetViewFactory(ViewKind kind);
-// Registers the views this program has.
-void RegisterProgramViews();
+// The program's own view of each kind.
+CBaseFormView* MakeProgramView(ViewKind kind, Document& document);

@@ -1,5 +1,7 @@
 #include "signalling/t2_contact_page.h"
 
+#include "document/document.h"
+
 #include "controls/cell_editors.h"
 #include "controls/grid.h"
 #include "signalling/core/two_tone_records.h"
@@ -13,7 +15,7 @@ constexpr quint32 kSingleShade = 0xDBE9EC;          // COLORREF: red 236, green 
 QString SingleText() { return QString::fromLatin1(TwoToneCallFormatList[1]); }
 } // namespace
 
-CT2ContactPage::CT2ContactPage(QWidget* parent) : CFormPage(kTemplateId, parent)
+CT2ContactPage::CT2ContactPage(Document& document, QWidget* parent) : CFormPage(kTemplateId, document, parent)
 {
     auto* range = new QLabel(tr("Tone range: 288 - 3116Hz"), this);
     range->setObjectName(QStringLiteral("1227"));
@@ -83,7 +85,7 @@ void CT2ContactPage::LoadFromImage()
     m_grid->hideEditors(); // an edit in progress belongs to what is being replaced
     m_grid->setRedraw(false);
     for (int r = 1; r < kRows; ++r) {
-        const TwoToneCall c = ReadTwoToneCall(radioImage(), r - 1);
+        const TwoToneCall c = ReadTwoToneCall(document().image(), r - 1);
         m_grid->setText(r, First, c.first);
         m_grid->setText(r, Second, c.second);
         m_grid->setText(r, Format, c.format);
@@ -99,6 +101,7 @@ void CT2ContactPage::SaveToImage()
     // An edit still open is part of what the user sees: keep it.
     if (auto* editor = dynamic_cast<CCellEditor*>(m_grid->openEditor()))
         editor->commitEdit();
+    auto change = document().change();
     for (int r = 1; r < kRows; ++r) {
         TwoToneCall c;
         c.first = m_grid->text(r, First);
@@ -106,7 +109,7 @@ void CT2ContactPage::SaveToImage()
         c.format = m_grid->text(r, Format);
         c.system = m_grid->text(r, System);
         c.alias = m_grid->text(r, Alias);
-        WriteTwoToneCall(radioImage(), r - 1, c);
+        WriteTwoToneCall(change.image(), r - 1, c);
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "settings/base_form_view.h"
+#include "controls/form_page.h"
 
+class Document;
 class CCellDropList;
 class CCellLineEdit;
 class CGrid;
@@ -15,7 +16,7 @@ public:
     // Grid columns.
     enum Column { No, First, Second, Format, System, Alias, ColumnCount };
 
-    explicit CT2ContactPage(QWidget* parent = nullptr);
+    explicit CT2ContactPage(Document& document, QWidget* parent = nullptr);
     ~CT2ContactPage() override;
 
     void LoadFromImage() override;

@@ -1,9 +1,11 @@
 #include "signalling/t2_system_page.h"
 
-#include "channels/codecs/text_codecs.h"
+#include "document/document.h"
+
+#include "codecs/text_codecs.h"
 #include "controls/form_kit.h"
 #include "controls/up_down.h"
-#include "settings/edit_widgets.h"
+#include "controls/edit_widgets.h"
 #include "signalling/core/two_tone_records.h"
 
 #include <QCheckBox>
@@ -43,7 +45,7 @@ protected:
 
 } // namespace
 
-CT2SystemPage::CT2SystemPage(QWidget* parent) : CFormPage(kTemplateId, parent)
+CT2SystemPage::CT2SystemPage(Document& document, QWidget* parent) : CFormPage(kTemplateId, document, parent)
 {
     buildControls();
 }
@@ -162,7 +164,7 @@ void CT2SystemPage::onSystemChanged(int index)
 
 void CT2SystemPage::loadSystem(int n)
 {
-    const TwoToneSystem s = ReadTwoToneSystem(radioImage(), n);
+    const TwoToneSystem s = ReadTwoToneSystem(document().image(), n);
     m_shownSystem = n;
     m_systems->setCurrentIndex(n);
     m_alias->setText(s.alias);
@@ -213,7 +215,7 @@ void CT2SystemPage::saveSystem(int n)
         EnsureComboSelection(m_responses[t], 0);
         s.responses[t] = m_responses[t]->currentIndex();
     }
-    WriteTwoToneSystem(radioImage(), n, s);
+    WriteTwoToneSystem(document().change().image(), n, s);
 }
 
 void CT2SystemPage::validate(const DecField& f)

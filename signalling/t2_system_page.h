@@ -1,9 +1,10 @@
 #pragma once
 
-#include "settings/base_form_view.h"
+#include "controls/form_page.h"
 
 #include <array>
 
+class Document;
 class CUpDown;
 class QCheckBox;
 class QComboBox;
@@ -17,7 +18,7 @@ class CT2SystemPage : public CFormPage {
 public:
     static constexpr int kTemplateId = 141;
 
-    explicit CT2SystemPage(QWidget* parent = nullptr);
+    explicit CT2SystemPage(Document& document, QWidget* parent = nullptr);
     ~CT2SystemPage() override;
 
     void LoadFromImage() override;

@@ -1,15 +1,17 @@
 #include "signalling/t2_view.h"
 
+#include "document/document.h"
+
 #include "signalling/t2_contact_page.h"
 #include "signalling/t2_system_page.h"
 
 // The host has no face of its own; it answers to its first page's template.
-CT2View::CT2View(QWidget* parent) : CTabHostView(CT2SystemPage::kTemplateId, parent) {}
+CT2View::CT2View(Document& document, QWidget* parent) : CTabHostView(CT2SystemPage::kTemplateId, document, parent) {}
 
 void CT2View::CreatePages()
 {
-    AddPage(new CT2SystemPage, tr("System"));
-    AddPage(new CT2ContactPage, tr("Contact"));
+    AddPage(new CT2SystemPage(document()), tr("System"));
+    AddPage(new CT2ContactPage(document()), tr("Contact"));
 }
 
 int CT2View::HelpContext() const

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "settings/base_form_view.h"
+#include "controls/tab_host_view.h"
 
+class Document;
 class CT2ContactPage;
 class CT2SystemPage;
 
@@ -10,7 +11,7 @@ class CT2SystemPage;
 class CT2View : public CTabHostView {
     Q_OBJECT
 public:
-    explicit CT2View(QWidget* parent = nullptr);
+    explicit CT2View(Document& document, QWidget* parent = nullptr);
 
     // Help follows the page shown.
     int HelpContext() const override;

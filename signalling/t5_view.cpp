@@ -1,13 +1,15 @@
 #include "signalling/t5_view.h"
 
-#include "channels/codecs/decimal.h"
-#include "channels/codecs/text_codecs.h"
+#include "document/document.h"
+
+#include "codecs/decimal.h"
+#include "codecs/text_codecs.h"
 #include "controls/cell_editors.h"
 #include "controls/form_kit.h"
 #include "controls/up_down.h"
-#include "settings/edit_widgets.h"
+#include "controls/edit_widgets.h"
 #include "signalling/core/code_text.h"
-#include "signalling/core/five_tone_table.h"
+#include "document/five_tone_table.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,10 +36,9 @@ int LeastWidth(int k) { return FiveTone::kStandards[static_cast<std::size_t>(k)]
 int LetterIndex(int value) { return value >= kFirstLetter && value <= kLastLetter ? value - kFirstLetter : -1; }
 int DelimiterIndex(int value) { return value == 0 ? 0 : value >= kFirstLetter && value <= kLastLetter ? value - 9 : -1; }
 
-std::uint8_t* Image(std::uint32_t at) { return radioImage().data() + at; }
 } // namespace
 
-CT5View::CT5View(QWidget* parent) : CBaseFormView(kTemplateId, parent)
+CT5View::CT5View(Document& document, QWidget* parent) : CBaseFormView(kTemplateId, document, parent)
 {
     buildControls();
     connectControls();
@@ -99,6 +100,7 @@ void CT5View::SaveToImage()
 {
     if (!initialised())
         return; // nothing loaded yet: the controls hold nothing to write
+    auto change = document().change(); // one change for the whole view
     validateAll();
     ensureSelections();
     saveStandard();
@@ -113,7 +115,8 @@ void CT5View::SaveToImage()
 
 void CT5View::loadStandard()
 {
-    const int k = TakeImageStandard(radioImage(), headerBlock());
+    auto change = document().change();
+    const int k = TakeImageStandard(change.image(), change.header());
     m_standard->setCurrentIndex(k);
     showEntry(k);
 }
@@ -122,7 +125,8 @@ void CT5View::saveStandard()
 {
     storeShownEntry();
     const int chosen = m_standard->currentIndex() >= 0 ? m_standard->currentIndex() : m_shownStandard;
-    PutStandardIntoImage(headerBlock(), chosen, radioImage());
+    auto change = document().change();
+    PutStandardIntoImage(change.header(), chosen, change.image());
 }
 
 void CT5View::storeShownEntry()
@@ -133,20 +137,20 @@ void CT5View::storeShownEntry()
     std::array<std::uint16_t, FiveTone::kDigits> tones{};
     for (std::size_t d = 0; d < tones.size(); ++d)
         tones[d] = static_cast<std::uint16_t>(ScaleDecimal(m_tones[d]->text(), 1));
-    StoreStandardEntry(headerBlock(), m_shownStandard, TextToInt(m_width->text()), specialTones(), &tones);
+    StoreStandardEntry(document().change().header(), m_shownStandard, TextToInt(m_width->text()), specialTones(), &tones);
 }
 
 void CT5View::showEntry(int k)
 {
     m_shownStandard = k;
-    const std::uint8_t* e = headerBlock().data() + FiveTone::StandardOffset(k);
+    const std::uint8_t* e = document().header().data() + FiveTone::StandardOffset(k);
     m_widthArrows->setRange(LeastWidth(k), kMaxWidth);
     m_width->setText(QString::number(e[FiveToneMap::kStdWidth]));
     showSpecialTones({e[FiveToneMap::kStdGroup], e[FiveToneMap::kStdRepeat], e[FiveToneMap::kStdDelimiter]});
     const bool editable = k == FiveTone::kUserStandard;
     for (int d = 0; d < FiveTone::kDigits; ++d) {
         const auto i = static_cast<std::size_t>(d);
-        const std::uint16_t tone = StandardTone(headerBlock(), k, d);
+        const std::uint16_t tone = StandardTone(document().header(), k, d);
         m_tones[i]->setText(tone >= FiveTone::kMinTone && tone <= FiveTone::kMaxTone ? FormatTenths(tone) : QString());
         m_tones[i]->setEnabled(editable);
         m_toneArrows[i]->setEnabled(editable);
@@ -167,7 +171,7 @@ void CT5View::onStandardChosen(int index)
 SpecialTones CT5View::specialTones() const
 {
     // A list without a selection keeps what the entry holds.
-    const std::uint8_t* e = headerBlock().data() + FiveTone::StandardOffset(m_shownStandard);
+    const std::uint8_t* e = document().header().data() + FiveTone::StandardOffset(m_shownStandard);
     SpecialTones t{e[FiveToneMap::kStdGroup], e[FiveToneMap::kStdRepeat], e[FiveToneMap::kStdDelimiter]};
     if (m_group->currentIndex() >= 0)
         t.group = kFirstLetter + m_group->currentIndex();
@@ -196,18 +200,21 @@ void CT5View::onSpecialToneChosen(int which)
 
 void CT5View::loadTimings()
 {
+    const RadioImage& image = document().image();
     for (const Timing& t : m_timings)
-        t.edit->setText(QString::number(*Image(t.address) * 10));
-    const std::uint8_t flags = *Image(FiveToneMap::kFlags);
+        t.edit->setText(QString::number(image.at(t.address) * 10));
+    const std::uint8_t flags = image.at(FiveToneMap::kFlags);
     m_sideTone->setChecked(flags & FiveToneMap::kSideToneBit);
     m_beep->setChecked(flags & FiveToneMap::kBeepBit);
 }
 
 void CT5View::saveTimings()
 {
+    auto change = document().change();
+    RadioImage& image = change.image();
     for (const Timing& t : m_timings)
-        *Image(t.address) = static_cast<std::uint8_t>(TextToInt(t.edit->text()) / 10);
-    std::uint8_t& flags = *Image(FiveToneMap::kFlags);
+        image.at(t.address) = static_cast<std::uint8_t>(TextToInt(t.edit->text()) / 10);
+    std::uint8_t& flags = image.at(FiveToneMap::kFlags);
     flags &= static_cast<std::uint8_t>(~(FiveToneMap::kSideToneBit | FiveToneMap::kBeepBit));
     if (m_sideTone->isChecked())
         flags |= FiveToneMap::kSideToneBit;
@@ -217,36 +224,42 @@ void CT5View::saveTimings()
 
 void CT5View::loadSelfId()
 {
-    m_selfId->setText(ReadCodeDigits(Image(FiveToneMap::kSelfId), FiveToneMap::kCodeDigits));
-    SelectIndex(m_decodeResponse, *Image(FiveToneMap::kDecodeResponse));
-    m_autoReset->setText(QString::number(*Image(FiveToneMap::kAutoReset)));
+    const RadioImage& image = document().image();
+    m_selfId->setText(ReadCodeDigits(image.data() + FiveToneMap::kSelfId, FiveToneMap::kCodeDigits));
+    SelectIndex(m_decodeResponse, image.at(FiveToneMap::kDecodeResponse));
+    m_autoReset->setText(QString::number(image.at(FiveToneMap::kAutoReset)));
     validateAutoReset(); // 0 reads "Off"
 }
 
 void CT5View::saveSelfId()
 {
-    WriteCodeDigits(Image(FiveToneMap::kSelfId), FiveToneMap::kCodeDigits, m_selfId->text());
-    *Image(FiveToneMap::kDecodeResponse) = static_cast<std::uint8_t>(std::max(m_decodeResponse->currentIndex(), 0));
-    *Image(FiveToneMap::kAutoReset) = static_cast<std::uint8_t>(TextToInt(m_autoReset->text()));
+    auto change = document().change();
+    RadioImage& image = change.image();
+    WriteCodeDigits(image.data() + FiveToneMap::kSelfId, FiveToneMap::kCodeDigits, m_selfId->text());
+    image.at(FiveToneMap::kDecodeResponse) = static_cast<std::uint8_t>(std::max(m_decodeResponse->currentIndex(), 0));
+    image.at(FiveToneMap::kAutoReset) = static_cast<std::uint8_t>(TextToInt(m_autoReset->text()));
 }
 
 void CT5View::loadPttIds()
 {
-    m_pttBegin->setText(ReadCodeDigits(Image(FiveToneMap::kPttIdBegin), FiveToneMap::kCodeDigits));
-    m_pttEnd->setText(ReadCodeDigits(Image(FiveToneMap::kPttIdEnd), FiveToneMap::kCodeDigits));
+    const RadioImage& image = document().image();
+    m_pttBegin->setText(ReadCodeDigits(image.data() + FiveToneMap::kPttIdBegin, FiveToneMap::kCodeDigits));
+    m_pttEnd->setText(ReadCodeDigits(image.data() + FiveToneMap::kPttIdEnd, FiveToneMap::kCodeDigits));
 }
 
 void CT5View::savePttIds()
 {
-    WriteCodeDigits(Image(FiveToneMap::kPttIdBegin), FiveToneMap::kCodeDigits, m_pttBegin->text());
-    WriteCodeDigits(Image(FiveToneMap::kPttIdEnd), FiveToneMap::kCodeDigits, m_pttEnd->text());
+    auto change = document().change();
+    RadioImage& image = change.image();
+    WriteCodeDigits(image.data() + FiveToneMap::kPttIdBegin, FiveToneMap::kCodeDigits, m_pttBegin->text());
+    WriteCodeDigits(image.data() + FiveToneMap::kPttIdEnd, FiveToneMap::kCodeDigits, m_pttEnd->text());
 }
 
 // --- Function records and contacts ---
 
 void CT5View::loadFunction(int n)
 {
-    const FiveToneFunction f = ReadFiveToneFunction(radioImage(), n);
+    const FiveToneFunction f = ReadFiveToneFunction(document().image(), n);
     m_functionId->setText(f.id);
     m_functionName->setText(f.name);
     SelectIndex(m_functionResponse, f.response);
@@ -262,7 +275,7 @@ void CT5View::saveFunction(int n)
     f.response = std::max(m_functionResponse->currentIndex(), 0);
     f.id = m_functionId->text();
     f.name = m_functionName->text();
-    WriteFiveToneFunction(radioImage(), n, f);
+    WriteFiveToneFunction(document().change().image(), n, f);
 }
 
 void CT5View::onFunctionChosen(int index)
@@ -277,7 +290,7 @@ void CT5View::onFunctionChosen(int index)
 
 void CT5View::loadContact(int n)
 {
-    const FiveToneContact c = ReadFiveToneContact(radioImage(), n);
+    const FiveToneContact c = ReadFiveToneContact(document().image(), n);
     m_alias->setText(c.alias);
     m_message->setText(c.message);
     SelectIndex(m_codeType, c.codeType);
@@ -296,7 +309,7 @@ void CT5View::saveContact(int n)
     c.code = m_code->text();
     c.codeType = std::max(m_codeType->currentIndex(), 0);
     c.message = m_message->text();
-    WriteFiveToneContact(radioImage(), n, c);
+    WriteFiveToneContact(document().change().image(), n, c);
 }
 
 void CT5View::onContactChosen(int index)

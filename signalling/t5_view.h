@@ -1,10 +1,11 @@
 #pragma once
 
-#include "settings/base_form_view.h"
+#include "controls/base_form_view.h"
 #include "signalling/core/five_tone_records.h"
 
 #include <array>
 
+class Document;
 class CUpDown;
 class QCheckBox;
 class QComboBox;
@@ -19,7 +20,7 @@ class CT5View : public CBaseFormView {
 public:
     static constexpr int kTemplateId = 190;
 
-    explicit CT5View(QWidget* parent = nullptr);
+    explicit CT5View(Document& document, QWidget* parent = nullptr);
     ~CT5View() override;
 
     void LoadFromImage() override;

@@ -3,7 +3,7 @@
 
 #include "controls/form_kit.h"
 #include "controls/up_down.h"
-#include "signalling/core/five_tone_table.h"
+#include "document/five_tone_table.h"
 #include "signalling/core/two_tone_records.h"
 
 #include <QCheckBox>

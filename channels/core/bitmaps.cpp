@@ -12,7 +12,7 @@ bool ChannelBitmaps::Bit(const RadioImage& image, int bank, Kind kind, int k)
     return (image[byte] >> (k % 8)) & 1u;
 }
 
-void RebuildChannelBitmaps(RadioImage& image)
+void RebuildChannelBitmaps(const BandTable& bands, RadioImage& image)
 {
     const auto perBank = static_cast<int>(ImageMap::kChannelsPerBank);
     for (int bank = 0; bank < 2; ++bank) {
@@ -20,7 +20,7 @@ void RebuildChannelBitmaps(RadioImage& image)
             std::fill_n(image.begin() + MapOffset(bank, kind), kUsedBytes, 0);
         for (int k = 0; k < perBank; ++k) {
             const ConstChannelRecord r = ChannelAt(image, bank * perBank + k + 1);
-            if (!r.HasRxInBand())
+            if (!r.HasRxInBand(bands))
                 continue;
             const unsigned scan = r.Get(ChannelLayout::kScan);
             const auto bit = static_cast<std::uint8_t>(1u << (k % 8));

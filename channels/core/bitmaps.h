@@ -1,6 +1,7 @@
 #pragma once
 
-#include "shell/core/radio_image.h"
+#include "document/band_table.h"
+#include "document/radio_image.h"
 
 #include <cstdint>
 
@@ -27,4 +28,4 @@ bool Bit(const RadioImage& image, int bank, Kind kind, int k);
 } // namespace ChannelBitmaps
 
 // Clears the used bytes of all six maps and sets the bits from the records.
-void RebuildChannelBitmaps(RadioImage& image);
+void RebuildChannelBitmaps(const BandTable& bands, RadioImage& image);

@@ -1,8 +1,8 @@
 #include "channels/core/channel_record.h"
 
-#include "channels/codecs/band_table.h"
-#include "channels/codecs/bcd.h"
-#include "channels/codecs/text_codecs.h"
+#include "document/band_table.h"
+#include "codecs/bcd.h"
+#include "codecs/text_codecs.h"
 
 #include <algorithm>
 #include <cassert>
@@ -62,15 +62,14 @@ QString ConstChannelRecord::Name() const
     return name;
 }
 
-bool ConstChannelRecord::HasRxInBand() const
+bool ConstChannelRecord::HasRxInBand(const BandTable& bands) const
 {
-    return HasRx() && BandIndexOf(Rx()) >= 0;
+    return HasRx() && BandIndexOf(bands, Rx()) >= 0;
 }
 
-void ChannelRecord::Set(RecordBits f, unsigned value) const
+void ChannelRecord::Set(BitField f, unsigned value) const
 {
-    std::uint8_t& b = w_[f.byte];
-    b = static_cast<std::uint8_t>((b & ~f.mask()) | ((value & f.valueMask()) << f.shift));
+    WriteBits(w_[f.offset], f, value);
 }
 
 void ChannelRecord::Fill(std::uint8_t value) const
@@ -140,7 +139,7 @@ ChannelRecord ChannelAt(RadioImage& image, int n)
     return RecordAt(image, ImageMap::ChannelOffset(static_cast<std::uint32_t>(n)));
 }
 
-void WriteNewRecord(const ChannelRecord& r, std::uint32_t rx)
+void WriteNewRecord(const BandTable& bands, const ChannelRecord& r, std::uint32_t rx)
 {
     r.Fill(0xFF);
     if (rx != 0) {
@@ -158,21 +157,21 @@ void WriteNewRecord(const ChannelRecord& r, std::uint32_t rx)
     b[21] = 0x00;
     // An absent channel lies in no band, even where an unset band's limits
     // are 0 and would otherwise take the frequency 0 in.
-    const int band = rx == 0 ? -1 : BandIndexOf(rx);
+    const int band = rx == 0 ? -1 : BandIndexOf(bands, rx);
     if (band == kAirbandIndex)
         r.Set(kAm, 1);
     r.SetOffset(band == 7 || band == kBand850Index ? kOffset7M6 : kOffset600k);
 }
 
-void NewChannelRecord(RadioImage& image, int n, std::uint32_t rx)
+void NewChannelRecord(const BandTable& bands, RadioImage& image, int n, std::uint32_t rx)
 {
-    WriteNewRecord(ChannelAt(image, n), rx);
+    WriteNewRecord(bands, ChannelAt(image, n), rx);
 }
 
-void WriteEmptyTableRecord(RadioImage& image, int n)
+void WriteEmptyTableRecord(const BandTable& bands, RadioImage& image, int n)
 {
     const ChannelRecord r = ChannelAt(image, n);
-    WriteNewRecord(r, 0);
+    WriteNewRecord(bands, r, 0);
     r.SetOffset(kOffset7M6);
 }
 

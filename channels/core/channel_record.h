@@ -1,6 +1,7 @@
 #pragma once
 
-#include "shell/core/radio_image.h"
+#include "document/band_table.h"
+#include "document/image_fields.h"
 
 #include <QString>
 
@@ -9,15 +10,6 @@
 // The 32-byte record shared by memory channels, scan edges, VFOs and the
 // band start records, and the typed accessors every editor goes through.
 
-// A bit field inside one byte of a record; bit 0 is the least significant.
-struct RecordBits {
-    std::uint8_t byte;
-    std::uint8_t shift;
-    std::uint8_t width;
-
-    constexpr std::uint8_t valueMask() const { return static_cast<std::uint8_t>((1u << width) - 1); }
-    constexpr std::uint8_t mask() const { return static_cast<std::uint8_t>(valueMask() << shift); }
-};
 
 namespace ChannelLayout {
 inline constexpr std::uint32_t kRxFreq = 0;  // BcdFreq; absent when byte 3 is 0xFF or 0x00
@@ -29,33 +21,33 @@ inline constexpr std::uint32_t kPttId = 21;  // PttIdList index, whole byte
 inline constexpr std::uint32_t kName = 24;
 inline constexpr std::uint32_t kNameLength = 6;
 
-inline constexpr RecordBits kTxPower{12, 6, 2};
-inline constexpr RecordBits kBeatShift{12, 5, 1};
-inline constexpr RecordBits kReverseBackup{12, 4, 1};
-inline constexpr RecordBits kDisplayType{12, 2, 2};
-inline constexpr RecordBits kScan{12, 0, 2};
+inline constexpr BitField kTxPower{12, 6, 2};
+inline constexpr BitField kBeatShift{12, 5, 1};
+inline constexpr BitField kReverseBackup{12, 4, 1};
+inline constexpr BitField kDisplayType{12, 2, 2};
+inline constexpr BitField kScan{12, 0, 2};
 
-inline constexpr RecordBits kBandwidth{13, 6, 2};
-inline constexpr RecordBits kScrambler{13, 5, 1};
-inline constexpr RecordBits kCompander{13, 4, 1};
-inline constexpr RecordBits kEmphasis{13, 3, 1};
-inline constexpr RecordBits kSqlMode{13, 0, 3};
+inline constexpr BitField kBandwidth{13, 6, 2};
+inline constexpr BitField kScrambler{13, 5, 1};
+inline constexpr BitField kCompander{13, 4, 1};
+inline constexpr BitField kEmphasis{13, 3, 1};
+inline constexpr BitField kSqlMode{13, 0, 3};
 
-inline constexpr RecordBits kOffsetDirection{14, 6, 2};
-inline constexpr RecordBits kReverse{14, 5, 1};
-inline constexpr RecordBits kTalkAround{14, 4, 1};
-inline constexpr RecordBits kStep{14, 0, 4};
+inline constexpr BitField kOffsetDirection{14, 6, 2};
+inline constexpr BitField kReverse{14, 5, 1};
+inline constexpr BitField kTalkAround{14, 4, 1};
+inline constexpr BitField kStep{14, 0, 4};
 
-inline constexpr RecordBits kDcsPolarity{15, 6, 2};
-inline constexpr RecordBits kBusyLock{15, 4, 2};
-inline constexpr RecordBits kTxStop{15, 3, 1};
-inline constexpr RecordBits kUnused15{15, 2, 1}; // the channel dialog writes 0
-inline constexpr RecordBits kDecodeType{15, 0, 2};
+inline constexpr BitField kDcsPolarity{15, 6, 2};
+inline constexpr BitField kBusyLock{15, 4, 2};
+inline constexpr BitField kTxStop{15, 3, 1};
+inline constexpr BitField kUnused15{15, 2, 1}; // the channel dialog writes 0
+inline constexpr BitField kDecodeType{15, 0, 2};
 
-inline constexpr RecordBits kOptionSignalling{20, 6, 2};
-inline constexpr RecordBits kUnused20{20, 5, 1};
-inline constexpr RecordBits kAm{20, 4, 1};
-inline constexpr RecordBits kSignallingDecode{20, 0, 4}; // decode entry number - 1
+inline constexpr BitField kOptionSignalling{20, 6, 2};
+inline constexpr BitField kUnused20{20, 5, 1};
+inline constexpr BitField kAm{20, 4, 1};
+inline constexpr BitField kSignallingDecode{20, 0, 4}; // decode entry number - 1
 } // namespace ChannelLayout
 
 // Stored values of the fields whose meaning the consistency rules depend on.
@@ -80,7 +72,7 @@ public:
 
     const std::uint8_t* bytes() const { return p_; }
     std::uint8_t byte(std::uint32_t i) const { return p_[i]; }
-    unsigned Get(RecordBits f) const { return (p_[f.byte] >> f.shift) & f.valueMask(); }
+    unsigned Get(BitField f) const { return ReadBits(p_[f.offset], f); }
 
     bool HasRx() const;
     std::uint32_t Rx() const; // decoded as stored; check HasRx first
@@ -95,7 +87,7 @@ public:
     QString Name() const;
     // A receive frequency within the current limits of one of the receive
     // bands; an absent frequency is in none.
-    bool HasRxInBand() const;
+    bool HasRxInBand(const BandTable& bands) const;
 
 private:
     const std::uint8_t* p_;
@@ -108,7 +100,7 @@ public:
     explicit ChannelRecord(std::uint8_t* bytes) : ConstChannelRecord(bytes), w_(bytes) {}
 
     std::uint8_t* bytes() const { return w_; }
-    void Set(RecordBits f, unsigned value) const;
+    void Set(BitField f, unsigned value) const;
     void Fill(std::uint8_t value) const;
 
     // Frequencies in 10 Hz units; values beyond eight digits lose their top digits.
@@ -141,11 +133,11 @@ ChannelRecord ChannelAt(RadioImage& image, int n);
 // transmit = receive, CTCSS 100.0, DCS 023, power "High", emphasis on, step
 // 12.5 kHz, offset 600 kHz (7.6 MHz in the 450M and 850M bands), AM in the
 // airband.
-void WriteNewRecord(const ChannelRecord& record, std::uint32_t rx);
-void NewChannelRecord(RadioImage& image, int n, std::uint32_t rx);
+void WriteNewRecord(const BandTable& bands, const ChannelRecord& record, std::uint32_t rx);
+void NewChannelRecord(const BandTable& bands, RadioImage& image, int n, std::uint32_t rx);
 // A table row without a receive frequency: the new absent record, but with
 // a 7.6 MHz offset.
-void WriteEmptyTableRecord(RadioImage& image, int n);
+void WriteEmptyTableRecord(const BandTable& bands, RadioImage& image, int n);
 
 // Offset direction of a saved row: simplex when transmit = receive; "-" and
 // "+" survive only while the transmit frequency still matches them; anything

@@ -1,8 +1,8 @@
 #include "channels/core/channel_row.h"
 
-#include "channels/codecs/band_table.h"
-#include "channels/codecs/decimal.h"
-#include "channels/codecs/option_lists.h"
+#include "document/band_table.h"
+#include "codecs/decimal.h"
+#include "codecs/option_lists.h"
 #include "channels/core/channel_record.h"
 
 #include <algorithm>
@@ -74,11 +74,11 @@ ChannelRow ReadChannelRow(const RadioImage& image, int n)
     return row;
 }
 
-void WriteChannelRow(RadioImage& image, int n, const ChannelRow& row)
+void WriteChannelRow(const BandTable& bands, RadioImage& image, int n, const ChannelRow& row)
 {
     const std::uint32_t rx = ToFreqField(ParseMHz(row.rx));
     if (rx == 0) {
-        WriteEmptyTableRecord(image, n);
+        WriteEmptyTableRecord(bands, image, n);
         return;
     }
     const ChannelRecord r = ChannelAt(image, n);
@@ -99,9 +99,9 @@ void WriteChannelRow(RadioImage& image, int n, const ChannelRow& row)
     r.Set(kSqlMode, ConsistentSqlMode(r.Get(kSqlMode), r.Get(kDecodeType), r.Get(kOptionSignalling)));
 }
 
-std::uint32_t ChannelOneLoadFreq()
+std::uint32_t ChannelOneLoadFreq(const BandTable& bands)
 {
-    const BandTable& t = bandTable();
+    const BandTable& t = bands;
     for (int band : {4, 7})
         if (t.bandEnabled[static_cast<std::size_t>(band)])
             return t.rxLower[static_cast<std::size_t>(band)];

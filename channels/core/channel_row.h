@@ -1,6 +1,7 @@
 #pragma once
 
-#include "shell/core/radio_image.h"
+#include "document/band_table.h"
+#include "document/radio_image.h"
 
 #include <QString>
 
@@ -47,9 +48,9 @@ ChannelRow ReadChannelRow(const RadioImage& image, int n);
 // Otherwise the edited fields are set, the offset direction follows the two
 // frequencies, transmit stop is cleared and the SQL mode is made consistent;
 // every other bit of the record keeps its value.
-void WriteChannelRow(RadioImage& image, int n, const ChannelRow& row);
+void WriteChannelRow(const BandTable& bands, RadioImage& image, int n, const ChannelRow& row);
 
 // Receive frequency given to channel 1 when the table finds it absent: the
 // lower limit of band 4 or else band 7, whichever is enabled first, or
 // 400 MHz when neither is.
-std::uint32_t ChannelOneLoadFreq();
+std::uint32_t ChannelOneLoadFreq(const BandTable& bands);

@@ -1,8 +1,8 @@
 #include "channels/core/commit_freq.h"
 
-#include "channels/codecs/band_table.h"
-#include "channels/codecs/decimal.h"
-#include "channels/codecs/text_codecs.h"
+#include "document/band_table.h"
+#include "codecs/decimal.h"
+#include "codecs/text_codecs.h"
 #include "channels/core/channel_row.h"
 
 #include <algorithm>
@@ -13,20 +13,20 @@ constexpr int kVhfBand = 4; // the receive bands whose channels can transmit
 constexpr int kUhfBand = 7;
 constexpr std::int64_t kHighestStorable = 99999999; // eight BCD digits
 
-bool IsTransmitCapable(std::int64_t v)
+bool IsTransmitCapable(const BandTable& bands, std::int64_t v)
 {
-    const int band = BandIndexOf(v);
+    const int band = BandIndexOf(bands, v);
     return band == kVhfBand || band == kUhfBand;
 }
 
 // Row 1 given a value it cannot transmit on: the old text while that could,
 // else the lower limit of the first enabled transmit band (VHF before UHF),
 // else nothing.
-QString TransmitCapableFallback(const QString& old)
+QString TransmitCapableFallback(const BandTable& bands, const QString& old)
 {
-    if (!old.isEmpty() && IsTransmitCapable(ParseMHz(old)))
+    if (!old.isEmpty() && IsTransmitCapable(bands, ParseMHz(old)))
         return old;
-    const BandTable& t = bandTable();
+    const BandTable& t = bands;
     for (std::size_t i = 0; i < t.txEnabled.size(); ++i)
         if (t.txEnabled[i])
             return FormatMHz(t.txLower[i]);
@@ -40,25 +40,25 @@ FreqCellCommit SetCell(const QString& text)
 
 } // namespace
 
-std::int64_t TableFreqValue(const QString& typed)
+std::int64_t TableFreqValue(const BandTable& bands, const QString& typed)
 {
     std::int64_t v = ParseMHz(typed);
     if (v == 0)
         return 0;
-    int band = BandIndexOf(v);
+    int band = BandIndexOf(bands, v);
     if (band < 0) {
-        if (const int first = FirstEnabledBand(); first >= 0) {
+        if (const int first = FirstEnabledBand(bands); first >= 0) {
             band = first;
-            v = bandTable().rxLower[static_cast<std::size_t>(first)];
+            v = bands.rxLower[static_cast<std::size_t>(first)];
         }
     }
     return std::clamp<std::int64_t>(SnapChannelRaster(v, band), 0, kHighestStorable);
 }
 
-FreqCellCommit CommitFreqRule(int row, int column, const QString& typed, const QString& rxText,
+FreqCellCommit CommitFreqRule(const BandTable& bands, int row, int column, const QString& typed, const QString& rxText,
                               const QString& txText)
 {
-    const std::int64_t v = TableFreqValue(typed);
+    const std::int64_t v = TableFreqValue(bands, typed);
     const bool hasRx = !rxText.isEmpty();
     const bool firstRow = row == 1;
 
@@ -70,8 +70,8 @@ FreqCellCommit CommitFreqRule(int row, int column, const QString& typed, const Q
         }
         if (!hasRx)
             return {FreqCellCommit::kNewChannel, QString(), static_cast<std::uint32_t>(v), false};
-        if (firstRow && !IsTransmitCapable(v))
-            return SetCell(TransmitCapableFallback(rxText));
+        if (firstRow && !IsTransmitCapable(bands, v))
+            return SetCell(TransmitCapableFallback(bands, rxText));
         return SetCell(FormatMHz(v));
     }
 
@@ -80,8 +80,8 @@ FreqCellCommit CommitFreqRule(int row, int column, const QString& typed, const Q
             return SetCell(QString());
         if (v == 0)
             return {};
-        if (firstRow && !IsTransmitCapable(v))
-            return SetCell(TransmitCapableFallback(txText));
+        if (firstRow && !IsTransmitCapable(bands, v))
+            return SetCell(TransmitCapableFallback(bands, txText));
         return SetCell(FormatMHz(v));
     }
     return {};

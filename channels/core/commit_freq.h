@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/band_table.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -11,7 +13,7 @@
 // in no receive band becomes the lower limit of the lowest band that has
 // limits; then it goes onto its band's raster (the 850M band's 5 kHz, the
 // airband's 8.33 kHz channels, else SnapFreq).
-std::int64_t TableFreqValue(const QString& typed);
+std::int64_t TableFreqValue(const BandTable& bands, const QString& typed);
 
 struct FreqCellCommit {
     enum Kind {
@@ -32,5 +34,5 @@ struct FreqCellCommit {
 // txText are the row's two frequency cells before the commit. Row 1 must
 // stay a channel that can transmit: it cannot be emptied and keeps to the
 // VHF and UHF transmit bands.
-FreqCellCommit CommitFreqRule(int row, int column, const QString& typed, const QString& rxText,
+FreqCellCommit CommitFreqRule(const BandTable& bands, int row, int column, const QString& typed, const QString& rxText,
                               const QString& txText);

@@ -1,12 +1,12 @@
 #include "channels/core/fix_up_image.h"
 
-#include "channels/codecs/band_table.h"
-#include "channels/codecs/decimal.h"
+#include "document/band_table.h"
+#include "codecs/decimal.h"
 #include "channels/core/bitmaps.h"
 #include "channels/core/channel_record.h"
-#include "channels/core/image_words.h"
+#include "document/image_fields.h"
 #include "channels/core/vfo_consistency.h"
-#include "signalling/core/tone_coefficient.h"
+#include "codecs/tone_coefficient.h"
 
 #include <algorithm>
 
@@ -17,9 +17,9 @@ namespace {
 constexpr std::uint32_t k400MHz = 40000000;
 
 // Receive and transmit frequency of a channel that must exist.
-std::uint32_t FirstChannelFreq()
+std::uint32_t FirstChannelFreq(const BandTable& bands)
 {
-    const BandTable& t = bandTable();
+    const BandTable& t = bands;
     const std::uint32_t f = t.bandEnabled[4] ? t.rxLower[4] : t.rxLower[7];
     // With band 7 cleared from the plan its limit reads 0, which would leave
     // the channel absent; 400 MHz is where the table puts such a channel.
@@ -28,14 +28,14 @@ std::uint32_t FirstChannelFreq()
 
 } // namespace
 
-void EnsureFirstChannels(RadioImage& image)
+void EnsureFirstChannels(const BandTable& bands, RadioImage& image)
 {
     for (int n : {1, 801}) {
         const ChannelRecord r = ChannelAt(image, n);
         if (r.HasRx())
             continue;
-        NewChannelRecord(image, n, 0); // offset 600 kHz, whatever band f lies in
-        const std::uint32_t f = FirstChannelFreq();
+        NewChannelRecord(bands, image, n, 0); // offset 600 kHz, whatever band f lies in
+        const std::uint32_t f = FirstChannelFreq(bands);
         r.SetRx(f);
         r.SetTx(f);
     }
@@ -97,17 +97,17 @@ void FixPriorityChannels(RadioImage& image)
     }
 }
 
-void FixUpImage(RadioImage& image)
+void FixUpImage(const BandTable& bands, RadioImage& image)
 {
-    EnsureFirstChannels(image);
+    EnsureFirstChannels(bands, image);
     CleanDtmfCodeTable(image);
     RebuildToneCoefficients(image);
     FixScrambler(image);
     FixEmiCode(image);
-    RebuildChannelBitmaps(image);
-    CheckVfoRecords(image);
+    RebuildChannelBitmaps(bands, image);
+    CheckVfoRecords(bands, image);
     CopyVfoRecords(image);
     FixPriorityChannels(image);
-    RewriteBandStartRecords(image);
-    CheckBandMemories(image);
+    RewriteBandStartRecords(bands, image);
+    CheckBandMemories(bands, image);
 }

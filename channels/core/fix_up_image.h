@@ -1,6 +1,7 @@
 #pragma once
 
-#include "shell/core/radio_image.h"
+#include "document/band_table.h"
+#include "document/radio_image.h"
 
 #include <cstdint>
 
@@ -27,7 +28,7 @@ inline constexpr std::uint32_t kRightPriority = 0xCC1A; // bank B channel 1..800
 
 // 1. Channels 1 and 801 always exist: an absent one is written as a new
 // record on the lower limit of band 4 (if enabled) or band 7, offset 600 kHz.
-void EnsureFirstChannels(RadioImage& image);
+void EnsureFirstChannels(const BandTable& bands, RadioImage& image);
 // 2. A DTMF code record whose type is neither "None" nor "ANI" is empty:
 // all 24 bytes become 0xFF.
 void CleanDtmfCodeTable(RadioImage& image);
@@ -44,4 +45,4 @@ void FixEmiCode(RadioImage& image);
 void FixPriorityChannels(RadioImage& image);
 // 9. RewriteBandStartRecords and CheckBandMemories (vfo_consistency.h).
 
-void FixUpImage(RadioImage& image);
+void FixUpImage(const BandTable& bands, RadioImage& image);

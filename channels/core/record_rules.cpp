@@ -1,10 +1,10 @@
 #include "channels/core/record_rules.h"
 
-#include "channels/codecs/band_table.h"
-#include "channels/codecs/decimal.h"
-#include "channels/codecs/edit_helpers.h"
-#include "channels/codecs/option_lists.h"
-#include "channels/codecs/text_codecs.h"
+#include "document/band_table.h"
+#include "codecs/decimal.h"
+#include "codecs/edit_helpers.h"
+#include "codecs/option_lists.h"
+#include "codecs/text_codecs.h"
 #include "channels/core/channel_record.h"
 #include "channels/core/vfo_consistency.h"
 
@@ -21,14 +21,14 @@ constexpr std::uint32_t kFallbackOffset = 760000; // 7.6 MHz
 constexpr std::int64_t kLowestStorable = 1000000;
 constexpr std::int64_t kHighestStorable = 99999999;
 
-bool InRxBand(int band, std::int64_t v)
+bool InRxBand(const BandTable& bands, int band, std::int64_t v)
 {
-    const BandTable& t = bandTable();
+    const BandTable& t = bands;
     const auto b = static_cast<std::size_t>(band);
     return IsLimitSet(t.rxLower[b]) && IsLimitSet(t.rxUpper[b]) && t.rxLower[b] <= v && v <= t.rxUpper[b];
 }
 
-bool InAnyBand(std::int64_t v) { return BandIndexOf(v) >= 0; }
+bool InAnyBand(const BandTable& bands, std::int64_t v) { return BandIndexOf(bands, v) >= 0; }
 
 bool IsStorable(std::int64_t v) { return v >= kLowestStorable && v <= kHighestStorable; }
 
@@ -37,14 +37,14 @@ QString RasterText(std::int64_t v, int rxBand) { return FormatMHz(SnapChannelRas
 // Channels 1 and 801: the typed value when it can transmit, else the old
 // one when that could, else the lower limit of the first enabled transmit
 // band (VHF before UHF), else the text as typed.
-QString AcceptTransmitCapable(const QString& typed, const QString& old)
+QString AcceptTransmitCapable(const BandTable& bands, const QString& typed, const QString& old)
 {
     const std::int64_t v = ParseMHz(typed);
-    if (IsTransmitCapable(v))
+    if (IsTransmitCapable(bands, v))
         return FormatMHz(SnapFreq(v));
-    if (!old.isEmpty() && IsTransmitCapable(ParseMHz(old)))
+    if (!old.isEmpty() && IsTransmitCapable(bands, ParseMHz(old)))
         return old;
-    const BandTable& t = bandTable();
+    const BandTable& t = bands;
     for (std::size_t i = 0; i < t.txEnabled.size(); ++i)
         if (t.txEnabled[i])
             return FormatMHz(t.txLower[i]);
@@ -53,14 +53,14 @@ QString AcceptTransmitCapable(const QString& typed, const QString& old)
 
 // An out-of-band value of the channel dialog: the old value when that lies
 // in a band, else the lower limit of the first band with limits, else as typed.
-std::int64_t PullIntoBand(std::int64_t v, const QString& old)
+std::int64_t PullIntoBand(const BandTable& bands, std::int64_t v, const QString& old)
 {
-    if (InAnyBand(v))
+    if (InAnyBand(bands, v))
         return v;
-    if (!old.isEmpty() && InAnyBand(ParseMHz(old)))
+    if (!old.isEmpty() && InAnyBand(bands, ParseMHz(old)))
         return ParseMHz(old);
-    if (const int first = FirstEnabledBand(); first >= 0)
-        return bandTable().rxLower[static_cast<std::size_t>(first)];
+    if (const int first = FirstEnabledBand(bands); first >= 0)
+        return bands.rxLower[static_cast<std::size_t>(first)];
     return v;
 }
 
@@ -68,71 +68,71 @@ std::int64_t PullIntoBand(std::int64_t v, const QString& old)
 
 bool MustStayTransmitCapable(int channel) { return channel == 1 || channel == 801; }
 
-bool IsTransmitCapable(std::int64_t v) { return InRxBand(kVhfBand, v) || InRxBand(kUhfBand, v); }
+bool IsTransmitCapable(const BandTable& bands, std::int64_t v) { return InRxBand(bands, kVhfBand, v) || InRxBand(bands, kUhfBand, v); }
 
-QString AcceptChannelRx(int channel, const QString& typed, const QString& previous)
+QString AcceptChannelRx(const BandTable& bands, int channel, const QString& typed, const QString& previous)
 {
     if (MustStayTransmitCapable(channel))
-        return AcceptTransmitCapable(typed, previous);
+        return AcceptTransmitCapable(bands, typed, previous);
     if (typed.isEmpty())
         return {};
-    const std::int64_t v = PullIntoBand(ParseMHz(typed), previous);
-    return RasterText(v, BandIndexOf(v));
+    const std::int64_t v = PullIntoBand(bands, ParseMHz(typed), previous);
+    return RasterText(v, BandIndexOf(bands, v));
 }
 
-QString AcceptChannelTx(int channel, const QString& typed, const QString& atFocus)
+QString AcceptChannelTx(const BandTable& bands, int channel, const QString& typed, const QString& atFocus)
 {
     if (MustStayTransmitCapable(channel))
-        return AcceptTransmitCapable(typed, atFocus);
+        return AcceptTransmitCapable(bands, typed, atFocus);
     if (typed.isEmpty())
         return atFocus;
     // The transmit side has no 850M raster of its own.
-    return RasterText(PullIntoBand(ParseMHz(typed), atFocus), -1);
+    return RasterText(PullIntoBand(bands, ParseMHz(typed), atFocus), -1);
 }
 
-QString AcceptEdgeRx(const QString& typed, const QString& previous)
+QString AcceptEdgeRx(const BandTable& bands, const QString& typed, const QString& previous)
 {
     if (typed.isEmpty())
         return {};
     std::int64_t v = ParseMHz(typed);
-    if (!InAnyBand(v)) {
+    if (!InAnyBand(bands, v)) {
         if (!previous.isEmpty())
             v = ParseMHz(previous);
         else if (!IsStorable(v))
             return {}; // it would be stored as an absent record; the edge stays empty
     }
-    return RasterText(v, BandIndexOf(v));
+    return RasterText(v, BandIndexOf(bands, v));
 }
 
-QString AcceptEdgeTx(const QString& typed, const QString& atFocus, const QString& rxText)
+QString AcceptEdgeTx(const BandTable& bands, const QString& typed, const QString& atFocus, const QString& rxText)
 {
     if (rxText.isEmpty())
         return {};
     if (typed.isEmpty())
         return atFocus;
     std::int64_t v = ParseMHz(typed);
-    if (!InAnyBand(v)) {
+    if (!InAnyBand(bands, v)) {
         if (!atFocus.isEmpty()) {
             const std::int64_t q = ParseMHz(atFocus);
-            if (!InAnyBand(q))
+            if (!InAnyBand(bands, q))
                 return rxText;
             v = q;
         } else if (!IsStorable(v)) {
             return rxText; // would be stored as no transmit frequency at all
         }
     }
-    return RasterText(v, BandIndexOf(v));
+    return RasterText(v, BandIndexOf(bands, v));
 }
 
-FreqLimits VfoLimits(int record)
+FreqLimits VfoLimits(const BandTable& bands, int record)
 {
-    const VfoBand band = VfoBandOf(record);
+    const VfoBand band = VfoBandOf(bands, record);
     return {band.lower, band.upper};
 }
 
-QString AcceptVfoFreq(int record, const QString& typed)
+QString AcceptVfoFreq(const BandTable& bands, int record, const QString& typed)
 {
-    const FreqLimits limits = VfoLimits(record);
+    const FreqLimits limits = VfoLimits(bands, record);
     std::int64_t v = ParseMHz(typed);
     const bool inLimits = limits.lower <= v && v <= limits.upper;
     // The 150M VFO also tunes the airband below it, 108-133.995 MHz, whether
@@ -141,7 +141,7 @@ QString AcceptVfoFreq(int record, const QString& typed)
     const bool airband = kFactoryRxLower[air] <= v && v <= kFactoryRxUpper[air];
     if (!inLimits && !(record == 4 && airband))
         v = limits.lower;
-    return RasterText(v, BandIndexOf(v));
+    return RasterText(v, BandIndexOf(bands, v));
 }
 
 QString NormaliseOffsetText(const QString& text)
@@ -150,10 +150,10 @@ QString NormaliseOffsetText(const QString& text)
     return FormatMHz(v < 0 || v > kMaxOffset ? kFallbackOffset : SnapFreq(v));
 }
 
-QStringList StepChoices(std::optional<std::int64_t> rx)
+QStringList StepChoices(const BandTable& bands, std::optional<std::int64_t> rx)
 {
     QStringList steps;
-    const bool band850 = rx && BandIndexOf(*rx) == kBand850Index;
+    const bool band850 = rx && BandIndexOf(bands, *rx) == kBand850Index;
     for (const char* step : StepList) {
         const QString text = QString::fromLatin1(step);
         // Below 5 kHz and the odd rasters have no use on 850M.
@@ -197,7 +197,7 @@ unsigned EdgeOffsetDirection(unsigned stored, std::uint32_t rx, std::optional<st
     return DeriveOffsetDirection(rx, *tx, offset, stored);
 }
 
-VfoTransmit DeriveVfoTransmit(std::uint32_t rx, unsigned direction, std::uint32_t offset)
+VfoTransmit DeriveVfoTransmit(const BandTable& bands, std::uint32_t rx, unsigned direction, std::uint32_t offset)
 {
     const auto r = static_cast<std::int64_t>(rx);
     std::int64_t t = r;
@@ -206,14 +206,14 @@ VfoTransmit DeriveVfoTransmit(std::uint32_t rx, unsigned direction, std::uint32_
     else if (direction == OffsetDirection::kPlus)
         t = r + offset;
     // A shift that leaves the band (or what a record can hold) is no shift.
-    if (t < 0 || t > kHighestStorable || !SameBand(r, t))
+    if (t < 0 || t > kHighestStorable || !SameBand(bands, r, t))
         return {rx, OffsetDirection::kSimplex};
     return {static_cast<std::uint32_t>(t), direction};
 }
 
-std::vector<VfoTab> VfoTabs()
+std::vector<VfoTab> VfoTabs(const BandTable& bands)
 {
-    const BandTable& t = bandTable();
+    const BandTable& t = bands;
     auto enabled = [&t](int band) { return t.bandEnabled[static_cast<std::size_t>(band)]; };
     std::vector<VfoTab> tabs;
     for (int k = 0; k < BandTable::kRxBands; ++k)

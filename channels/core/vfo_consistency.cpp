@@ -1,8 +1,8 @@
 #include "channels/core/vfo_consistency.h"
 
-#include "channels/codecs/band_table.h"
+#include "document/band_table.h"
 #include "channels/core/channel_record.h"
-#include "channels/core/image_words.h"
+#include "document/image_fields.h"
 
 #include <algorithm>
 #include <array>
@@ -21,59 +21,58 @@ std::size_t At(int i)
 
 // lower(b) of the first enabled band of the list, else lower(first), the
 // lowest band whose two limits are set.
-std::optional<std::uint32_t> LowerOfFirstEnabled(std::initializer_list<int> bands)
+std::optional<std::uint32_t> LowerOfFirstEnabled(const BandTable& t, std::initializer_list<int> order)
 {
-    const BandTable& t = bandTable();
-    for (int b : bands)
+    for (int b : order)
         if (t.bandEnabled[At(b)])
             return t.rxLower[At(b)];
-    const int first = FirstEnabledBand();
+    const int first = FirstEnabledBand(t);
     if (first < 0)
         return std::nullopt;
     return t.rxLower[At(first)];
 }
 
 // Lowest enabled receive band, kNone when none is.
-std::uint8_t FirstEnabledRxBand()
+std::uint8_t FirstEnabledRxBand(const BandTable& bands)
 {
-    const BandTable& t = bandTable();
+    const BandTable& t = bands;
     for (int b = 0; b < BandTable::kRxBands; ++b)
         if (t.bandEnabled[At(b)])
             return static_cast<std::uint8_t>(b);
     return kNone;
 }
 
-bool BandStartInBand(const RadioImage& image, unsigned pair)
+bool BandStartInBand(const BandTable& bands, const RadioImage& image, unsigned pair)
 {
-    return RecordAt(image, VfoLayout::BandStartOffset(static_cast<int>(2 * pair))).HasRxInBand();
+    return RecordAt(image, VfoLayout::BandStartOffset(static_cast<int>(2 * pair))).HasRxInBand(bands);
 }
 
 // Lowest band start pair 0..5 whose record holds a frequency within a
 // receive band, kNone when none does.
-std::uint8_t FirstUsableBandStart(const RadioImage& image)
+std::uint8_t FirstUsableBandStart(const BandTable& bands, const RadioImage& image)
 {
     for (unsigned k = 0; k < 6; ++k)
-        if (BandStartInBand(image, k))
+        if (BandStartInBand(bands, image, k))
             return static_cast<std::uint8_t>(k);
     return kNone;
 }
 
 } // namespace
 
-VfoBand VfoBandOf(int k)
+VfoBand VfoBandOf(const BandTable& bands, int k)
 {
-    const BandTable& t = bandTable();
+    const BandTable& t = bands;
     if (k < BandTable::kRxBands)
         return {t.bandEnabled[At(k)], t.rxLower[At(k)], t.rxUpper[At(k)], kFactoryRxLower[At(k)]};
     const std::size_t tx = At(k - BandTable::kRxBands);
     return {t.txEnabled[tx], t.txLower[tx], t.txUpper[tx], kFactoryTxLower[tx]};
 }
 
-void CheckVfoRecords(RadioImage& image)
+void CheckVfoRecords(const BandTable& bands, RadioImage& image)
 {
     for (int k = 0; k < VfoLayout::kVfoCount; ++k) {
         const ChannelRecord r = RecordAt(image, VfoLayout::VfoOffset(k));
-        const VfoBand band = VfoBandOf(k);
+        const VfoBand band = VfoBandOf(bands, k);
         if (!band.enabled)
             r.SetRx(band.factoryLower);
         else if (!r.HasRx() || r.Rx() < band.lower || r.Rx() > band.upper)
@@ -88,30 +87,30 @@ void CopyVfoRecords(RadioImage& image)
               image.begin() + ImageMap::kVfoCopy);
 }
 
-std::optional<std::uint32_t> BandStartFreq(int i)
+std::optional<std::uint32_t> BandStartFreq(const BandTable& bands, int i)
 {
     if (i % 2 == 1) // 0xDA20, 0xDA60, ...: the UHF side, else VHF
-        return LowerOfFirstEnabled({7, 5, 4});
+        return LowerOfFirstEnabled(bands, {7, 5, 4});
     switch (i / 2) {
     case 0:
-        return LowerOfFirstEnabled({0});
+        return LowerOfFirstEnabled(bands, {0});
     case 1:
-        return LowerOfFirstEnabled({1, 2});
+        return LowerOfFirstEnabled(bands, {1, 2});
     case 2:
-        return LowerOfFirstEnabled({4});
+        return LowerOfFirstEnabled(bands, {4});
     case 3:
-        return LowerOfFirstEnabled({6});
+        return LowerOfFirstEnabled(bands, {6});
     case 4:
-        return LowerOfFirstEnabled({7, 5});
+        return LowerOfFirstEnabled(bands, {7, 5});
     default:
-        return LowerOfFirstEnabled({8});
+        return LowerOfFirstEnabled(bands, {8});
     }
 }
 
-void RewriteBandStartRecords(RadioImage& image)
+void RewriteBandStartRecords(const BandTable& bands, RadioImage& image)
 {
     for (int i = 0; i < static_cast<int>(ImageMap::kBandStartCount); ++i) {
-        if (const auto f = BandStartFreq(i)) {
+        if (const auto f = BandStartFreq(bands, i)) {
             const ChannelRecord r = RecordAt(image, VfoLayout::BandStartOffset(i));
             r.SetRx(*f);
             r.SetTx(*f);
@@ -119,23 +118,23 @@ void RewriteBandStartRecords(RadioImage& image)
     }
 }
 
-std::uint16_t CheckedBandMemoryWord(const RadioImage& image, std::uint16_t value)
+std::uint16_t CheckedBandMemoryWord(const BandTable& bands, const RadioImage& image, std::uint16_t value)
 {
     if (value >= 1 && value <= 256)
-        return ChannelAt(image, value).HasRxInBand() ? value : 1;
+        return ChannelAt(image, value).HasRxInBand(bands) ? value : 1;
     if (value > 810)
         return 1;
     // 0 and 257..810 name the records from 0xC900 on, (value - 1) mod 256,
     // taken as the non-negative remainder (0 names record 255).
     const std::uint32_t index = (value + 255u) % 256u;
-    return RecordAt(image, ImageMap::kScanEdges + ImageMap::kRecordSize * index).HasRxInBand() ? value : 1;
+    return RecordAt(image, ImageMap::kScanEdges + ImageMap::kRecordSize * index).HasRxInBand(bands) ? value : 1;
 }
 
-void CheckBandMemoryBlock(RadioImage& image, std::uint32_t block)
+void CheckBandMemoryBlock(const BandTable& bands, RadioImage& image, std::uint32_t block)
 {
-    const BandTable& t = bandTable();
-    const std::uint8_t e = FirstEnabledRxBand();
-    const std::uint8_t g = FirstUsableBandStart(image);
+    const BandTable& t = bands;
+    const std::uint8_t e = FirstEnabledRxBand(bands);
+    const std::uint8_t g = FirstUsableBandStart(bands, image);
     std::uint8_t* m = image.data() + block;
 
     for (std::uint32_t i : {kBandIndexA, kBandIndexB})
@@ -146,18 +145,18 @@ void CheckBandMemoryBlock(RadioImage& image, std::uint32_t block)
         m[kPairFlags] &= static_cast<std::uint8_t>(~0x03);
     if ((m[kPairFlags] & 0x0C) == 0x0C)
         m[kPairFlags] &= static_cast<std::uint8_t>(~0x0C);
-    if (m[kStartRecord] >= 6 || !BandStartInBand(image, m[kStartRecord]))
+    if (m[kStartRecord] >= 6 || !BandStartInBand(bands, image, m[kStartRecord]))
         m[kStartRecord] = g;
     for (std::uint32_t i : kSmallFields)
         if (m[i] >= 16)
             m[i] = 0;
     for (std::uint32_t i : {kWordA, kWordB})
-        WriteWord(image, block + i, CheckedBandMemoryWord(image, ReadWord(image, block + i)));
+        WriteWord(image, block + i, CheckedBandMemoryWord(bands, image, ReadWord(image, block + i)));
 }
 
-void CheckBandMemories(RadioImage& image)
+void CheckBandMemories(const BandTable& bands, RadioImage& image)
 {
-    CheckBandMemoryBlock(image, ImageMap::kWorkingBandMemory);
+    CheckBandMemoryBlock(bands, image, ImageMap::kWorkingBandMemory);
     for (int j = 0; j < static_cast<int>(ImageMap::kBandMemoryCount); ++j)
-        CheckBandMemoryBlock(image, BlockOffset(j));
+        CheckBandMemoryBlock(bands, image, BlockOffset(j));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "shell/core/radio_image.h"
+#include "document/band_table.h"
+#include "document/radio_image.h"
 
 #include <cstdint>
 #include <optional>
@@ -46,25 +47,25 @@ struct VfoBand {
     std::uint32_t upper = 0;
     std::uint32_t factoryLower = 0;
 };
-VfoBand VfoBandOf(int k);
+VfoBand VfoBandOf(const BandTable& bands, int k);
 
 // A VFO of a disabled band goes to the band's factory lower limit; one
 // outside its enabled band's limits (or without a frequency) to the band's
 // current lower limit. Only the receive frequency is touched.
-void CheckVfoRecords(RadioImage& image);
+void CheckVfoRecords(const BandTable& bands, RadioImage& image);
 // Records 0..8 to their mirror at 0xD8E0.
 void CopyVfoRecords(RadioImage& image);
 
 // Frequency of band start record i (0..11), or nothing when no band has both
 // limits set (the record is then left as it is).
-std::optional<std::uint32_t> BandStartFreq(int i);
+std::optional<std::uint32_t> BandStartFreq(const BandTable& bands, int i);
 // Bytes 0-3 and 4-7 of the twelve band start records; the rest is kept.
-void RewriteBandStartRecords(RadioImage& image);
+void RewriteBandStartRecords(const BandTable& bands, RadioImage& image);
 
 // The 16-bit words at block bytes 0-1 and 4-5: a value that names no
 // usable record becomes 1.
-std::uint16_t CheckedBandMemoryWord(const RadioImage& image, std::uint16_t value);
+std::uint16_t CheckedBandMemoryWord(const BandTable& bands, const RadioImage& image, std::uint16_t value);
 // One 64-byte block at the given offset.
-void CheckBandMemoryBlock(RadioImage& image, std::uint32_t block);
+void CheckBandMemoryBlock(const BandTable& bands, RadioImage& image, std::uint32_t block);
 // The working band memory, then the six band memories.
-void CheckBandMemories(RadioImage& image);
+void CheckBandMemories(const BandTable& bands, RadioImage& image);

@@ -1,10 +1,10 @@
 #include "link/core/band_plan_rules.h"
 
-#include "channels/codecs/bcd.h"
-#include "channels/codecs/decimal.h"
-#include "channels/codecs/text_codecs.h"
+#include "codecs/bcd.h"
+#include "codecs/decimal.h"
+#include "codecs/text_codecs.h"
 #include "channels/core/channel_record.h"
-#include "link/core/band_plan.h"
+#include "document/band_plan.h"
 
 #include <algorithm>
 
@@ -208,12 +208,12 @@ void SaveBandPlan(BandPlanCells cells, RadioImage& image, BandTable& table)
     DeriveTxEnabled(table);
 }
 
-void EmptyOutOfBandChannels(RadioImage& image)
+void EmptyOutOfBandChannels(const BandTable& bands, RadioImage& image)
 {
     for (int n = 1; n <= static_cast<int>(ImageMap::kChannelsPerBank); ++n) {
         const std::uint32_t rx =
             DecodeFreq(image.data() + ImageMap::ChannelOffset(static_cast<std::uint32_t>(n)));
-        if (BandIndexOf(rx) < 0)
-            NewChannelRecord(image, n, 0);
+        if (BandIndexOf(bands, rx) < 0)
+            NewChannelRecord(bands, image, n, 0);
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "channels/codecs/band_table.h"
-#include "shell/core/radio_image.h"
+#include "document/band_table.h"
+#include "document/radio_image.h"
 
 #include <QString>
 
@@ -62,4 +62,4 @@ void SaveBandPlan(BandPlanCells cells, RadioImage& image, BandTable& table);
 
 // After the plan has changed: channels 1..800 whose receive frequency lies
 // in no receive band become empty (absent) channels.
-void EmptyOutOfBandChannels(RadioImage& image);
+void EmptyOutOfBandChannels(const BandTable& bands, RadioImage& image);

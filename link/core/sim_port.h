@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/core/radio_image.h"
+#include "document/radio_image.h"
 
 // Makes the port name "SIM" open a simulated radio that lives as long as the
 // program, so that Read and Write can be tried without a radio: what is

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "link/core/handshake.h"
-#include "shell/core/radio_image.h"
+#include "document/radio_image.h"
 
 #include <cstdint>
 #include <deque>

@@ -3,7 +3,7 @@
 #include "link/core/handshake.h"
 #include "link/core/serial_port.h"
 #include "link/core/transfer_plan.h"
-#include "shell/core/radio_image.h"
+#include "document/radio_image.h"
 
 #include <array>
 #include <atomic>

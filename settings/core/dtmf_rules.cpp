@@ -1,6 +1,6 @@
 #include "settings/core/dtmf_rules.h"
 
-#include "channels/codecs/text_codecs.h"
+#include "codecs/text_codecs.h"
 #include "settings/core/setting_fields.h"
 
 #include <algorithm>

@@ -1,28 +1,12 @@
 #pragma once
 
-#include "shell/core/radio_image.h"
+#include "document/image_fields.h"
 
 #include <cstdint>
 
 // Where the basic-setting, DTMF and alarm fields live in the image. Bytes and
 // bits named nowhere here belong to no view and are never touched.
 
-// A run of bits inside one byte.
-struct BitField {
-    std::uint32_t offset;
-    int shift;
-    int width;
-
-    constexpr unsigned mask() const { return ((1u << width) - 1u) << shift; }
-};
-
-unsigned ReadBits(const RadioImage& image, BitField field);
-// Clears the field's bits and ors the value in; the byte's other bits stay.
-void WriteBits(RadioImage& image, BitField field, unsigned value);
-
-// 16-bit little-endian integers.
-unsigned ReadLe16(const RadioImage& image, std::uint32_t offset);
-void WriteLe16(RadioImage& image, std::uint32_t offset, unsigned value);
 
 namespace BasicMap {
 inline constexpr std::uint32_t kLeftPriority = 0xCC18; // 16-bit channel number, 0 = off

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channels/codecs/option_lists.h"
+#include "codecs/option_lists.h"
 
 #include <array>
 

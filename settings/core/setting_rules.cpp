@@ -1,6 +1,6 @@
 #include "settings/core/setting_rules.h"
 
-#include "channels/codecs/decimal.h"
+#include "codecs/decimal.h"
 #include "settings/core/setting_fields.h"
 #include "settings/core/setting_lists.h"
 

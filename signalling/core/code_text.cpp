@@ -1,6 +1,6 @@
 #include "signalling/core/code_text.h"
 
-#include "channels/codecs/text_codecs.h"
+#include "codecs/text_codecs.h"
 
 #include <algorithm>
 

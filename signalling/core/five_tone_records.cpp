@@ -1,7 +1,8 @@
 #include "signalling/core/five_tone_records.h"
 
+#include "document/image_fields.h"
 #include "signalling/core/code_text.h"
-#include "signalling/core/five_tone_table.h"
+#include "document/five_tone_table.h"
 
 #include <algorithm>
 
@@ -103,8 +104,7 @@ void PutStandardIntoImage(const HeaderBlock& header, int k, RadioImage& image)
 
 std::uint16_t StandardTone(const HeaderBlock& header, int k, int digit)
 {
-    const std::uint8_t* t = Entry(header, k) + FiveTone::kTonesOffset + 2 * static_cast<std::size_t>(digit);
-    return static_cast<std::uint16_t>(t[0] | t[1] << 8);
+    return ReadWord(Entry(header, k) + FiveTone::kTonesOffset + 2 * static_cast<std::size_t>(digit));
 }
 
 SpecialTones KeepSpecialTonesDistinct(SpecialTones tones, int changed)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/core/radio_image.h"
+#include "document/radio_image.h"
 
 #include <QString>
 

@@ -1,7 +1,8 @@
 #include "signalling/core/two_tone_records.h"
 
-#include "channels/codecs/decimal.h"
-#include "channels/codecs/text_codecs.h"
+#include "codecs/decimal.h"
+#include "codecs/text_codecs.h"
+#include "document/image_fields.h"
 #include "signalling/core/code_text.h"
 
 #include <algorithm>
@@ -37,12 +38,6 @@ constexpr std::uint32_t kCallFormat = 12;
 constexpr std::uint32_t kCallSystem = 13;
 constexpr std::uint16_t kNoTone = 0xFFFF;
 
-std::uint16_t Word(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
-void PutWord(std::uint8_t* p, std::uint16_t v)
-{
-    p[0] = static_cast<std::uint8_t>(v & 0xFF);
-    p[1] = static_cast<std::uint8_t>(v >> 8);
-}
 std::uint8_t Tenths8(const QString& text) { return static_cast<std::uint8_t>(ScaleDecimal(text, 1)); }
 std::uint16_t Tenths16(const QString& text) { return static_cast<std::uint16_t>(ScaleDecimal(text, 1)); }
 void SetBit(std::uint8_t& byte, std::uint8_t bit, bool on)
@@ -96,7 +91,7 @@ TwoToneSystem ReadTwoToneSystem(const RadioImage& image, int n)
     s.beep = r[kFlags] & kBeepBit;
     s.idleReply = r[kFlags] & kIdleReplyBit;
     for (std::size_t t = 0; t < 4; ++t) {
-        s.tones[t] = FormatTenths(Word(r + kTones + 2 * t));
+        s.tones[t] = FormatTenths(ReadWord(r + kTones + 2 * t));
         s.formats[t] = TwoToneFormatText(r[kFormats + t]);
     }
     s.responses = UnpackResponses(r[kResponses]);
@@ -118,7 +113,7 @@ void WriteTwoToneSystem(RadioImage& image, int n, const TwoToneSystem& s)
     SetBit(r[kFlags], kIdleReplyBit, s.idleReply);
     r[kAutoReset] = static_cast<std::uint8_t>(TextToInt(s.autoReset));
     for (std::size_t t = 0; t < 4; ++t) {
-        PutWord(r + kTones + 2 * t, Tenths16(s.tones[t]));
+        WriteWord(r + kTones + 2 * t, Tenths16(s.tones[t]));
         r[kFormats + t] = TwoToneFormatCode(s.formats[t]);
     }
     r[kResponses] = PackResponses(s.responses);
@@ -128,11 +123,11 @@ TwoToneCall ReadTwoToneCall(const RadioImage& image, int k)
 {
     const std::uint8_t* e = image.data() + TwoToneMap::CallOffset(k);
     TwoToneCall c;
-    const std::uint16_t first = Word(e + kFirst);
+    const std::uint16_t first = ReadWord(e + kFirst);
     if (first == kNoTone || first == 0)
         return c;
     c.first = FormatTenths(first);
-    const std::uint16_t second = Word(e + kSecond);
+    const std::uint16_t second = ReadWord(e + kSecond);
     if (second != kNoTone && second != 0)
         c.second = FormatTenths(second);
     c.format = QString::fromLatin1(TwoToneCallFormatList[e[kCallFormat] == 1 ? 1 : 0]);
@@ -150,8 +145,8 @@ void WriteTwoToneCall(RadioImage& image, int k, const TwoToneCall& c)
         e[kCallSystem] = 1;
         return;
     }
-    PutWord(e + kFirst, Tenths16(c.first));
-    PutWord(e + kSecond, c.second.isEmpty() ? kNoTone : Tenths16(c.second));
+    WriteWord(e + kFirst, Tenths16(c.first));
+    WriteWord(e + kSecond, c.second.isEmpty() ? kNoTone : Tenths16(c.second));
     e[kCallFormat] = c.format == QLatin1String(TwoToneCallFormatList[1]) ? 1 : 0;
     e[kCallSystem] = static_cast<std::uint8_t>(TextToInt(c.system));
     WriteImageText(e, kCallAliasSize, c.alias);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "channels/codecs/option_lists.h"
-#include "shell/core/radio_image.h"
+#include "codecs/option_lists.h"
+#include "document/radio_image.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "channels/codecs/band_table.h"
-#include "link/core/band_plan.h"
+#include "document/band_table.h"
+#include "document/band_plan.h"
 
 #include <algorithm>
 #include <initializer_list>

@@ -1,7 +1,7 @@
 // The channel edit dialog driven through its controls, checked on the
 // channel records it writes.
 #include "channels/channel_edit_dialog.h"
-#include "channels/codecs/text_codecs.h"
+#include "codecs/text_codecs.h"
 #include "channels/record_form.h"
 #include "controls/up_down.h"
 

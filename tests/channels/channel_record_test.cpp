@@ -1,6 +1,6 @@
 #include "channels/core/channel_record.h"
 
-#include "shell/core/factory_defaults.h"
+#include "document/factory_defaults.h"
 
 #include "image_fixture.h"
 #include "qstring_print.h"
@@ -15,7 +15,7 @@ namespace {
 
 struct FieldCase {
     const char* name;
-    RecordBits field;
+    BitField field;
     std::uint8_t mask;
 };
 
@@ -51,7 +51,7 @@ TEST(ChannelRecordLayout, FieldsTileTheirBytes)
     for (std::uint8_t byte : {12, 13, 14, 15, 20}) {
         unsigned seen = 0;
         for (const FieldCase& c : kFields) {
-            if (c.field.byte != byte)
+            if (c.field.offset != byte)
                 continue;
             EXPECT_EQ(c.field.mask(), c.mask) << c.name;
             EXPECT_EQ(seen & c.mask, 0u) << c.name << " overlaps another field";
@@ -72,13 +72,13 @@ TEST_F(ChannelRecordTest, SettersKeepEveryOtherBit)
             const unsigned top = c.field.valueMask();
             for (unsigned v : {0u, 1u, top, top / 2, top + 1, 0xFFu}) {
                 r.Set(c.field, v);
-                const std::uint8_t b = r.byte(c.field.byte);
+                const std::uint8_t b = r.byte(c.field.offset);
                 EXPECT_EQ(r.Get(c.field), v & top) << c.name << " value " << v;
                 EXPECT_EQ(b & ~c.mask & 0xFF, background & ~c.mask & 0xFF) << c.name << " value " << v;
             }
             // Nothing outside the field's byte moved, in this or any record.
             for (std::uint32_t i = 0; i < kImageSize; ++i)
-                if (i != ImageMap::ChannelOffset(2) + c.field.byte && image[i] != background)
+                if (i != ImageMap::ChannelOffset(2) + c.field.offset && image[i] != background)
                     FAIL() << c.name << " touched byte " << i;
         }
     }

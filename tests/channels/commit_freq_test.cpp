@@ -1,6 +1,6 @@
 #include "channels/core/commit_freq.h"
 
-#include "channels/codecs/band_table.h"
+#include "document/band_table.h"
 #include "channels/core/channel_row.h"
 
 #include "qstring_print.h"

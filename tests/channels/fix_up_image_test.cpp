@@ -3,8 +3,8 @@
 #include "channels/core/bitmaps.h"
 #include "channels/core/channel_record.h"
 #include "channels/core/vfo_consistency.h"
-#include "link/core/band_plan.h"
-#include "shell/core/param_file.h"
+#include "document/band_plan.h"
+#include "document/param_file.h"
 
 #include "image_fixture.h"
 

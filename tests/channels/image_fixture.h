@@ -1,8 +1,8 @@
 #pragma once
 
-#include "channels/codecs/band_table.h"
-#include "channels/codecs/bcd.h"
-#include "shell/core/radio_image.h"
+#include "document/band_table.h"
+#include "codecs/bcd.h"
+#include "document/radio_image.h"
 
 #include <gtest/gtest.h>
 

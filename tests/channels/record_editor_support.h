@@ -4,10 +4,10 @@
 
 // Driving the record editors as a user would: typing into boxes, leaving
 // them, picking list entries; and reading the record bytes back.
-#include "channels/codecs/band_table.h"
-#include "channels/codecs/bcd.h"
+#include "document/band_table.h"
+#include "codecs/bcd.h"
 #include "channels/core/channel_record.h"
-#include "shell/core/radio_image.h"
+#include "document/radio_image.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "channels/core/record_rules.h"
 
-#include "channels/codecs/band_table.h"
+#include "document/band_table.h"
 #include "channels/core/channel_record.h"
 
 #include "qstring_print.h"

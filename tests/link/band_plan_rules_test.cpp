@@ -1,8 +1,8 @@
 #include "link/core/band_plan_rules.h"
 
-#include "channels/codecs/bcd.h"
+#include "codecs/bcd.h"
 #include "channels/core/channel_record.h"
-#include "link/core/band_plan.h"
+#include "document/band_plan.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // A transfer on the fake port and fake clock, with a UI that records what the
 // dialog would have shown.
 
-#include "link/core/fake_port.h"
+#include "tests/support/fake_port.h"
 #include "link/core/sim_radio.h"
 #include "link/core/transfer_engine.h"
 

@@ -1,4 +1,4 @@
-#include "link/core/fake_port.h"
+#include "tests/support/fake_port.h"
 #include "link/core/loopback_port.h"
 #include "link/core/sim_radio.h"
 #include "link/core/steady_clock.h"

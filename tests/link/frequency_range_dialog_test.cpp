@@ -1,18 +1,18 @@
 // The frequency range dialog driven through its grid, editor and password
 // prompt, offscreen, and the Edit menu command around it. The slots run in
 // order: the first ones see the plan locked, the later ones unlocked.
-#include "channels/channel_table_view.h"
-#include "channels/codecs/band_table.h"
-#include "channels/codecs/bcd.h"
+#include "channels/program_view.h"
+#include "document/band_table.h"
+#include "codecs/bcd.h"
 #include "channels/core/channel_record.h"
 #include "controls/cell_editors.h"
 #include "controls/grid.h"
 #include "controls/grid_model.h"
-#include "link/core/band_plan.h"
+#include "document/band_plan.h"
 #include "link/frequency_range_dialog.h"
 #include "shell/child_frame.h"
 #include "shell/commands.h"
-#include "shell/core/radio_image.h"
+#include "document/radio_image.h"
 #include "shell/main_frame.h"
 #include "tests/link/program_rig.h"
 #include "tests/support/modal_answerer.h"

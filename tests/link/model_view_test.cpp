@@ -3,7 +3,7 @@
 #include "link/model_view.h"
 #include "shell/child_frame.h"
 #include "shell/commands.h"
-#include "shell/core/radio_image.h"
+#include "document/radio_image.h"
 #include "shell/main_frame.h"
 #include "tests/link/program_rig.h"
 

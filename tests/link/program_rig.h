@@ -4,7 +4,7 @@
 // the factory file, the settings read from them, and the program's views
 // registered, with a plain stand-in for the channel table that every main
 // window opens at start.
-#include "settings/base_form_view.h"
+#include "controls/base_form_view.h"
 #include "shell/core/app_settings.h"
 #include "shell/view_catalog.h"
 

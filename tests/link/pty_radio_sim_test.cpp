@@ -1,6 +1,6 @@
 // The radio-sim program as a user runs it: started on a parameter file, talked
 // to on the device path it prints, stopped with a signal.
-#include "shell/core/radio_image.h"
+#include "document/radio_image.h"
 #include "tests/link/pty_test_client.h"
 
 #include <gtest/gtest.h>

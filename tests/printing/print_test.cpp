@@ -7,7 +7,7 @@
 #include "shell/child_frame.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
-#include "shell/core/radio_image.h"
+#include "document/radio_image.h"
 #include "shell/main_frame.h"
 #include "tests/link/program_rig.h"
 #include "tests/support/modal_answerer.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 // Driving the setting forms as a user would: controls are found by their ids.
-#include "shell/core/radio_image.h"
+#include "document/radio_image.h"
 
 #include <QApplication>
 #include <QComboBox>

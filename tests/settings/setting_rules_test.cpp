@@ -33,10 +33,10 @@ TEST(BitFields, WriteKeepsTheOtherBitsAndMasksTheValue)
 TEST(BitFields, SixteenBitLittleEndian)
 {
     auto image = Blank(0);
-    WriteLe16(*image, 0xCC28, 3300);
+    WriteWord(*image, 0xCC28, 3300);
     EXPECT_EQ((*image)[0xCC28], 0xE4);
     EXPECT_EQ((*image)[0xCC29], 0x0C);
-    EXPECT_EQ(ReadLe16(*image, 0xCC28), 3300u);
+    EXPECT_EQ(ReadWord(*image, 0xCC28), 3300u);
 }
 
 TEST(PriorityLists, ChannelsWhoseFrequencyByteIsNeitherFFNor00)

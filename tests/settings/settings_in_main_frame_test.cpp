@@ -7,7 +7,7 @@
 #include "tests/settings/form_test_support.h"
 
 #include "controls/grid.h"
-#include "settings/base_form_view.h"
+#include "controls/base_form_view.h"
 
 #include <QFile>
 #include <QMdiArea>

@@ -6,13 +6,13 @@
 #include "link/core/sim_radio.h"
 #include "link/core/steady_clock.h"
 #include "link/transfer_dialog.h"
-#include "settings/base_form_view.h"
+#include "controls/base_form_view.h"
 #include "shell/child_frame.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
-#include "shell/core/param_file.h"
+#include "document/param_file.h"
 #include "shell/main_frame.h"
-#include "shell/service_dialog.h"
+#include "shell/service_access_dialog.h"
 #include "tests/support/modal_answerer.h"
 
 #include <QDockWidget>

@@ -3,7 +3,7 @@
 // A known five-tone and two-tone document for the view tests: every
 // standard at its least width with group "A", repeat "E" and no delimiter,
 // the user standard a copy of ZVEI1, ZVEI1 in use.
-#include "signalling/core/five_tone_table.h"
+#include "document/five_tone_table.h"
 
 #include <QString>
 

@@ -3,10 +3,10 @@
 // table going out with the parameter file.
 #include "shell/child_frame.h"
 #include "shell/core/app_settings.h"
-#include "shell/core/param_file.h"
+#include "document/param_file.h"
 #include "shell/main_frame.h"
 #include "shell/view_catalog.h"
-#include "signalling/core/five_tone_table.h"
+#include "document/five_tone_table.h"
 #include "signalling/t2_system_page.h"
 #include "signalling/t2_view.h"
 #include "signalling/t5_view.h"

@@ -1,9 +1,9 @@
 // Record conversions of the five-tone and two-tone views, without widgets.
 #include "signalling/core/code_text.h"
 #include "signalling/core/five_tone_records.h"
-#include "signalling/core/five_tone_table.h"
+#include "document/five_tone_table.h"
 #include "signalling/core/two_tone_records.h"
-#include "tests/channels/qstring_print.h"
+#include "tests/support/qstring_print.h"
 
 #include <gtest/gtest.h>
 

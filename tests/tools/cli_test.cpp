@@ -2,7 +2,7 @@
 // write a simulated radio on a pseudo-terminal, so the real port code runs.
 #include "link/core/pty_sim_server.h"
 #include "link/core/sim_radio.h"
-#include "shell/core/param_file.h"
+#include "document/param_file.h"
 
 #include <QByteArray>
 #include <QFile>

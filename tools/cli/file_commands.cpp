@@ -1,13 +1,15 @@
 #include "tools/cli/commands.h"
 
-#include "channels/codecs/band_table.h"
-#include "channels/codecs/bcd.h"
-#include "channels/codecs/decimal.h"
-#include "link/core/band_plan.h"
+#include "document/document.h"
+
+#include "document/band_table.h"
+#include "codecs/bcd.h"
+#include "codecs/decimal.h"
+#include "document/band_plan.h"
 #include "link/core/model_info.h"
-#include "shell/core/factory_defaults.h"
-#include "shell/core/param_file.h"
-#include "shell/core/radio_image.h"
+#include "document/factory_defaults.h"
+#include "document/param_file.h"
+#include "document/radio_image.h"
 
 #include <cstdio>
 #include <memory>
@@ -35,7 +37,8 @@ int CliNew(const QString& programFolder, const QStringList& args)
         std::fputs("usage: programmer-cli new OUT.dat\n", stderr);
         return kExitUsage;
     }
-    FileResult d = LoadDefaults(programFolder);
+    Document doc;
+    FileResult d = doc.newFromDefaults(programFolder);
     if (!d.ok) {
         std::fprintf(stderr, "programmer-cli: cannot read the factory defaults %sDefault.dat: %s\n",
                      qPrintable(programFolder), qPrintable(d.error));
@@ -43,7 +46,7 @@ int CliNew(const QString& programFolder, const QStringList& args)
     }
     if (!d.warning.isEmpty())
         std::fprintf(stderr, "programmer-cli: Default.dat: %s\n", qPrintable(d.warning));
-    FileResult r = SaveDocumentFileAs(args[0]);
+    FileResult r = doc.saveAs(args[0]);
     if (!r.ok) {
         std::fprintf(stderr, "programmer-cli: %s: %s\n", qPrintable(args[0]), qPrintable(r.error));
         return kExitFailure;

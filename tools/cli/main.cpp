@@ -16,11 +16,9 @@ void Usage(FILE* out)
                "  programmer-cli new OUT.dat                 write the factory-default document\n"
                "  programmer-cli info FILE.dat               signature, identity, band plan, channels\n"
                "  programmer-cli dump FILE.dat START END     image bytes [START, END) as hex\n"
-#ifdef PROGRAMMER_CLI_TRANSFER
                "  programmer-cli read PORT OUT.dat           read the radio into a new file\n"
                "  programmer-cli write PORT FILE.dat         write a file to the radio\n"
                "      [--service] [--password TEXT]\n"
-#endif
                "START and END are decimal or 0x-prefixed hexadecimal image addresses.\n",
                out);
 }
@@ -43,12 +41,10 @@ int main(int argc, char** argv)
         return CliInfo(args);
     if (command == QLatin1String("dump"))
         return CliDump(args);
-#ifdef PROGRAMMER_CLI_TRANSFER
     if (command == QLatin1String("read"))
         return CliRead(folder, args);
     if (command == QLatin1String("write"))
         return CliWrite(folder, args);
-#endif
     std::fprintf(stderr, "programmer-cli: unknown command '%s'\n", qPrintable(command));
     Usage(stderr);
     return kExitUsage;

@@ -1,5 +1,7 @@
 #include "tools/cli/commands.h"
 
+#include "document/document.h"
+
 #include "link/core/handshake.h"
 #include "link/core/port_factory.h"
 #include "link/core/sim_port.h"
@@ -7,9 +9,9 @@
 #include "link/core/transfer_engine.h"
 #include "link/core/transfer_plan.h"
 #include "shell/core/app_settings.h"
-#include "shell/core/factory_defaults.h"
+#include "document/factory_defaults.h"
 #include "shell/core/ini_file.h"
-#include "shell/core/param_file.h"
+#include "document/param_file.h"
 
 #include <csignal>
 #include <cstdio>
@@ -138,7 +140,7 @@ bool ParseTransferArgs(QStringList args, bool allowService, TransferArgs& out)
     return true;
 }
 
-int RunTransfer(const QString& programFolder, TransferMode mode, const TransferArgs& a,
+int RunTransfer(Document& doc, const QString& programFolder, TransferMode mode, const TransferArgs& a,
                 const std::vector<TransferRange>& ranges)
 {
     ReadStartupSettings(programFolder); // CMD_HEAD comes from the program's Program.ini
@@ -161,7 +163,7 @@ int RunTransfer(const QString& programFolder, TransferMode mode, const TransferA
 
     g_flags = &flags;
     auto previous = std::signal(SIGINT, OnInterrupt);
-    TransferOutcome outcome = engine.run(job, radioImage());
+    TransferOutcome outcome = engine.run(job, doc.image());
     std::signal(SIGINT, previous);
     g_flags = nullptr;
 
@@ -170,7 +172,7 @@ int RunTransfer(const QString& programFolder, TransferMode mode, const TransferA
         return kExitFailure;
     }
     if (mode == TransferMode::Read && outcome.received)
-        ApplyRanges(*outcome.received, ranges, radioImage());
+        ApplyRanges(*outcome.received, ranges, doc.change().image());
     return 0;
 }
 
@@ -183,16 +185,17 @@ int CliRead(const QString& programFolder, const QStringList& args)
         std::fputs("usage: programmer-cli read PORT OUT.dat [--password TEXT]\n", stderr);
         return kExitUsage;
     }
-    FileResult d = LoadDefaults(programFolder);
+    Document doc;
+    FileResult d = doc.newFromDefaults(programFolder);
     if (!d.ok) {
         std::fprintf(stderr, "programmer-cli: cannot read the factory defaults %sDefault.dat: %s\n",
                      qPrintable(programFolder), qPrintable(d.error));
         return kExitFailure;
     }
-    RegisterSimulatedRadio(radioImage());
-    if (int rc = RunTransfer(programFolder, TransferMode::Read, a, FullReadRanges()); rc != 0)
+    RegisterSimulatedRadio(doc.image());
+    if (int rc = RunTransfer(doc, programFolder, TransferMode::Read, a, FullReadRanges()); rc != 0)
         return rc; // nothing is written after an incomplete read
-    FileResult r = SaveDocumentFileAs(a.file);
+    FileResult r = doc.saveAs(a.file);
     if (!r.ok) {
         std::fprintf(stderr, "programmer-cli: %s: %s\n", qPrintable(a.file), qPrintable(r.error));
         return kExitFailure;
@@ -207,13 +210,14 @@ int CliWrite(const QString& programFolder, const QStringList& args)
         std::fputs("usage: programmer-cli write PORT FILE.dat [--service] [--password TEXT]\n", stderr);
         return kExitUsage;
     }
-    FileResult r = OpenDocumentFile(a.file);
+    Document doc;
+    FileResult r = doc.open(a.file);
     if (!r.ok) {
         std::fprintf(stderr, "programmer-cli: %s: %s\n", qPrintable(a.file), qPrintable(r.error));
         return kExitFailure;
     }
     if (!r.warning.isEmpty())
         std::fprintf(stderr, "programmer-cli: %s: %s\n", qPrintable(a.file), qPrintable(r.warning));
-    RegisterSimulatedRadio(radioImage());
-    return RunTransfer(programFolder, TransferMode::Write, a, FullWriteRanges(a.service));
+    RegisterSimulatedRadio(doc.image());
+    return RunTransfer(doc, programFolder, TransferMode::Write, a, FullWriteRanges(a.service));
 }

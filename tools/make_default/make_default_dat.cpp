@@ -2,14 +2,15 @@
 // program: what a new radio holds before its owner programs it. Every value
 // is named here; nothing is copied from anywhere else.
 
-#include "channels/codecs/band_table.h"
-#include "channels/codecs/bcd.h"
-#include "link/core/band_plan.h"
-#include "shell/core/factory_defaults.h"
-#include "shell/core/param_file.h"
-#include "shell/core/radio_image.h"
-#include "signalling/core/five_tone_table.h"
-#include "signalling/core/tone_coefficient.h"
+#include "document/band_table.h"
+#include "codecs/bcd.h"
+#include "document/band_plan.h"
+#include "document/image_fields.h"
+#include "document/factory_defaults.h"
+#include "document/param_file.h"
+#include "document/radio_image.h"
+#include "document/five_tone_table.h"
+#include "codecs/tone_coefficient.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -22,13 +23,6 @@ namespace {
 
 constexpr std::uint8_t kErased = 0xFF; // what unprogrammed radio memory holds
 
-void Put16(RadioImage& m, std::uint32_t at, std::uint16_t v)
-{
-    m[at] = static_cast<std::uint8_t>(v & 0xFF);
-    m[at + 1] = static_cast<std::uint8_t>(v >> 8);
-}
-
-std::uint16_t Get16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
 
 void PutText(RadioImage& m, std::uint32_t at, std::size_t field, const char* text)
 {
@@ -63,7 +57,7 @@ void WriteBandPlan(RadioImage& m)
 // A channel record as the program writes a new channel (rx 0: absent).
 void NewRecord(RadioImage& m, std::uint32_t at, std::uint32_t rx)
 {
-    WriteDefaultChannelRecord(m, at, rx);
+    WriteDefaultChannelRecord(m, BandTable::Factory(), at, rx);
     if (rx == 0)
         EncodeFreq(60000, m.data() + at + 16);
 }
@@ -71,7 +65,7 @@ void NewRecord(RadioImage& m, std::uint32_t at, std::uint32_t rx)
 // An unused table row as the channel table saves it: offset 7.6 MHz.
 void EmptyTableRecord(RadioImage& m, std::uint32_t at)
 {
-    WriteDefaultChannelRecord(m, at, 0);
+    WriteDefaultChannelRecord(m, BandTable::Factory(), at, 0);
     EncodeFreq(760000, m.data() + at + 16);
 }
 
@@ -128,8 +122,8 @@ void WriteWorkingBandMemory(RadioImage& m)
 void WriteBasicSettings(RadioImage& m)
 {
     constexpr std::uint32_t b = ImageMap::kBasicSettings; // 0xCC18
-    Put16(m, b + 0, 0);   // left priority channel: off
-    Put16(m, b + 2, 0);   // right priority channel: off
+    WriteWord(m, b + 0, 0);   // left priority channel: off
+    WriteWord(m, b + 2, 0);   // right priority channel: off
     std::memset(m.data() + b + 4, 0, 4);
     m[0xCC20] = 1;        // SQL(Left): "2"
     m[0xCC21] = 0;        // auto power off: off
@@ -139,8 +133,8 @@ void WriteBasicSettings(RadioImage& m)
     m[0xCC25] = 0x80;     // TBST 1750 Hz, ANI display off, silent mode off, STE frequency
     m[0xCC26] = 0x00;     // auto transfer off, connect remind, auto AM off
     m[0xCC27] = 0x00;     // scan mode MEM, resume TO
-    Put16(m, 0xCC28, 3300); // scrambler 3300 Hz
-    Put16(m, 0xCC2A, 9011); // its coefficient: 2 x 3300 / 0.7324 + 0.5
+    WriteWord(m, 0xCC28, 3300); // scrambler 3300 Hz
+    WriteWord(m, 0xCC2A, 9011); // its coefficient: 2 x 3300 / 0.7324 + 0.5
     m[0xCC2C] = 0;        // span transit exit delay 0.0
     m[0xCC2D] = 0;
     m[0xCC2E] = 1;        // SQL(Right): "2"
@@ -203,10 +197,10 @@ void WriteTwoTone(RadioImage& m)
         m[s + 11] = 50; // long tone 5.0 s
         m[s + 12] = 10; // interval 1.0 s
         m[s + 13] = 0;  // side tone, beep, idle reply off
-        Put16(m, s + 16, 3217);  // A 321.7 Hz
-        Put16(m, s + 18, 9281);  // B 928.1 Hz
-        Put16(m, s + 20, 6265);  // C 626.5 Hz
-        Put16(m, s + 22, 20438); // D 2043.8 Hz
+        WriteWord(m, s + 16, 3217);  // A 321.7 Hz
+        WriteWord(m, s + 18, 9281);  // B 928.1 Hz
+        WriteWord(m, s + 20, 6265);  // C 626.5 Hz
+        WriteWord(m, s + 22, 20438); // D 2043.8 Hz
         m[s + 24] = 0x12; // decoder 1 "A-B"
         m[s + 25] = 0x00;
         m[s + 26] = 0x00;
@@ -272,11 +266,11 @@ void WriteToneCoefficients(RadioImage& m)
 {
     for (std::uint32_t r = 0; r < 16; ++r)
         for (std::uint32_t t = 0; t < 4; ++t)
-            Put16(m, ImageMap::kTwoToneCoeffs + 8 * r + 2 * t,
-                  ToneCoefficient(Get16(m.data() + ImageMap::kTwoToneSystems + 32 * r + 16 + 2 * t)));
+            WriteWord(m, ImageMap::kTwoToneCoeffs + 8 * r + 2 * t,
+                  ToneCoefficient(ReadWord(m.data() + ImageMap::kTwoToneSystems + 32 * r + 16 + 2 * t)));
     for (std::uint32_t d = 0; d < 16; ++d)
-        Put16(m, ImageMap::kFiveToneCoeffs + 2 * d,
-              ToneCoefficient(Get16(m.data() + ImageMap::kFiveTone + 8 + 2 * d)));
+        WriteWord(m, ImageMap::kFiveToneCoeffs + 2 * d,
+              ToneCoefficient(ReadWord(m.data() + ImageMap::kFiveTone + 8 + 2 * d)));
 }
 
 void BuildFactoryDocument(HeaderBlock& h, RadioImage& m)
@@ -295,7 +289,7 @@ void BuildFactoryDocument(HeaderBlock& h, RadioImage& m)
     WriteTwoTone(m);
     WriteFiveTone(m, h);
     WriteToneCoefficients(m);
-    ApplyBandDefaults(m); // band start records and band memories, as loading does
+    ApplyBandDefaults(m, BandTable::Factory()); // band start records and band memories, as loading does
     // Identity, firmware, date and custom data stay erased (blank).
 }
 

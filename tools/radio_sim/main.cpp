@@ -4,7 +4,7 @@
 #include "link/core/handshake.h"
 #include "link/core/pty_sim_server.h"
 #include "link/core/sim_radio.h"
-#include "shell/core/radio_image.h"
+#include "document/radio_image.h"
 
 #include <algorithm>
 #include <cerrno>

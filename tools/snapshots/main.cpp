@@ -8,14 +8,14 @@
 #include "link/frequency_range_dialog.h"
 #include "link/link_password_dialog.h"
 #include "link/transfer_dialog.h"
-#include "settings/base_form_view.h"
+#include "controls/base_form_view.h"
 #include "shell/about_dialog.h"
 #include "shell/child_frame.h"
 #include "shell/core/app_settings.h"
 #include "shell/core/edition.h"
 #include "shell/main_frame.h"
 #include "shell/port_dialog.h"
-#include "shell/service_dialog.h"
+#include "shell/service_access_dialog.h"
 #include "shell/view_catalog.h"
 
 #include <QApplication>

@@ -1,0 +1,359 @@
+#include "channels/program_view.h"
+
+#include "document/document.h"
+
+#include "channels/channel_edit_dialog.h"
+#include "document/band_table.h"
+#include "codecs/option_lists.h"
+#include "codecs/text_codecs.h"
+#include "channels/core/channel_record.h"
+#include "channels/core/channel_row.h"
+#include "channels/core/commit_freq.h"
+#include "channels/core/fix_up_image.h"
+#include "controls/cell_editors.h"
+#include "controls/grid.h"
+#include "document/band_plan.h"
+#include "document/radio_image.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Control ids of the view's template.
+constexpr int kGridId = 1022;
+constexpr int kFreqEditorId = 1023;
+constexpr int kListEditorId = 1024;
+constexpr int kCtcssEditorId = 1202;
+constexpr int kDcsEditorId = 1203;
+constexpr int kNameEditorId = 1059;
+constexpr int kChannelEditId = 1021;
+
+constexpr int kFreqLength = 9;
+constexpr int kCtcssLength = 5;
+constexpr int kDcsLength = 3;
+constexpr int kNameLength = 6;
+constexpr int kRowTwips = 300;
+
+enum class Editor { None, Freq, List, Ctcss, Dcs, Name };
+
+struct Column {
+    const char* heading;
+    int twips;
+    Editor editor;
+    OptionList list; // list columns only
+};
+
+const std::array<Column, kChannelColumnCount> kColumns = {{
+    {QT_TRANSLATE_NOOP("CProgramView", "CH"), 500, Editor::None, {}},
+    {QT_TRANSLATE_NOOP("CProgramView", "Rx Freq"), 1100, Editor::Freq, {}},
+    {QT_TRANSLATE_NOOP("CProgramView", "Tx Freq"), 1100, Editor::Freq, {}},
+    {QT_TRANSLATE_NOOP("CProgramView", "Decode Type"), 1200, Editor::List, DecodeTypeList},
+    {QT_TRANSLATE_NOOP("CProgramView", "CTCSS"), 900, Editor::Ctcss, {}},
+    {QT_TRANSLATE_NOOP("CProgramView", "DCS"), 1000, Editor::Dcs, {}},
+    {QT_TRANSLATE_NOOP("CProgramView", "DCS Polarity"), 1400, Editor::List, DcsPolarityList},
+    {QT_TRANSLATE_NOOP("CProgramView", "Power"), 1000, Editor::List, TxPowerList},
+    {QT_TRANSLATE_NOOP("CProgramView", "Scan"), 900, Editor::List, ScanModeList},
+    {QT_TRANSLATE_NOOP("CProgramView", "Bandwidth"), 1000, Editor::List, BandwidthList},
+    {QT_TRANSLATE_NOOP("CProgramView", "Signaling"), 1000, Editor::List, OptionSignalingList},
+    {QT_TRANSLATE_NOOP("CProgramView", "Name"), 1100, Editor::Name, {}},
+}};
+
+const Column& ColumnAt(int col)
+{
+    return kColumns[static_cast<std::size_t>(col)];
+}
+
+bool IsEnter(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+CProgramView::CProgramView(Document& document, QWidget* parent) : CBaseFormView(kTemplateId, document, parent)
+{
+    m_grid = new CGrid(this);
+    m_grid->setObjectName(QString::number(kGridId));
+    m_freqEditor = new CCellLineEdit(m_grid);
+    m_freqEditor->setObjectName(QString::number(kFreqEditorId));
+    m_listEditor = new CCellDropList(m_grid);
+    m_listEditor->setObjectName(QString::number(kListEditorId));
+    m_ctcssEditor = new CCellCombo(m_grid);
+    m_ctcssEditor->setObjectName(QString::number(kCtcssEditorId));
+    m_dcsEditor = new CCellCombo(m_grid);
+    m_dcsEditor->setObjectName(QString::number(kDcsEditorId));
+    m_nameEditor = new CCellLineEdit(m_grid);
+    m_nameEditor->setObjectName(QString::number(kNameEditorId));
+    m_channelEdit = new QPushButton(tr("Channel edit"), this);
+    m_channelEdit->setObjectName(QString::number(kChannelEditId));
+    m_channelEdit->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_channelEdit);
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(6);
+    layout->addWidget(m_grid, 1);
+    layout->addLayout(buttons);
+
+    connect(m_grid, &CGrid::keyDown, this, &CProgramView::OnKeyDown);
+    connect(m_grid, &CGrid::cellClicked, this, &CProgramView::OnCellClicked);
+    connect(m_freqEditor, &CCellLineEdit::committed, this, &CProgramView::OnFreqCommitted);
+    connect(m_listEditor, &CCellDropList::committed, this, &CProgramView::OnListCommitted);
+    connect(m_ctcssEditor, &CCellCombo::committed, this, &CProgramView::OnCtcssCommitted);
+    connect(m_dcsEditor, &CCellCombo::committed, this, &CProgramView::OnDcsCommitted);
+    connect(m_nameEditor, &CCellLineEdit::committed, this, &CProgramView::OnNameCommitted);
+    // An empty frequency editor moves down, any other editor moves right.
+    connect(m_freqEditor, &CCellLineEdit::enterPressed, this, [this] {
+        if (m_freqTyped.isEmpty())
+            MoveDown();
+        else
+            MoveRight();
+    });
+    connect(m_listEditor, &CCellDropList::enterPressed, this, &CProgramView::MoveRight);
+    connect(m_ctcssEditor, &CCellCombo::enterPressed, this, &CProgramView::MoveRight);
+    connect(m_dcsEditor, &CCellCombo::enterPressed, this, &CProgramView::MoveRight);
+    connect(m_nameEditor, &CCellLineEdit::enterPressed, this, &CProgramView::MoveRight);
+    connect(m_channelEdit, &QPushButton::clicked, this, &CProgramView::OnChannelEdit);
+}
+
+void CProgramView::InitialUpdate()
+{
+    SetUpGrid();
+    m_freqEditor->setMaxLength(kFreqLength);
+    m_freqEditor->setCharFilter(FreqCharFilter);
+    m_ctcssEditor->setItems(CtcssToneList);
+    m_ctcssEditor->setMaxLength(kCtcssLength);
+    m_ctcssEditor->setCharFilter(FreqCharFilter);
+    m_dcsEditor->setItems(DcsCodeList);
+    m_dcsEditor->setMaxLength(kDcsLength);
+    m_dcsEditor->setCharFilter(DigitCharFilter);
+    m_nameEditor->setMaxLength(kNameLength);
+    m_nameEditor->setCharFilter(NameCharFilter);
+    LoadChannelTable();
+}
+
+void CProgramView::SetUpGrid()
+{
+    m_grid->setRedraw(false);
+    m_grid->setShape(kChannels + 1, kChannelColumnCount, 1, 1);
+    m_grid->setRowHeight(-1, kRowTwips);
+    for (int c = 0; c < kChannelColumnCount; ++c) {
+        m_grid->setColWidth(c, ColumnAt(c).twips);
+        m_grid->setColAlignment(c, Qt::AlignCenter);
+        m_grid->setText(0, c, tr(ColumnAt(c).heading));
+    }
+    for (int n = 1; n <= kChannels; ++n)
+        m_grid->setText(n, kColumnChannel, QString::number(n));
+    m_grid->setWrapKeys(true);
+    m_grid->setRedraw(true);
+}
+
+// --- Loading and saving ---
+
+void CProgramView::LoadChannelTable()
+{
+    // Cells are about to change under any edit still open.
+    m_grid->hideEditors();
+    m_grid->setRedraw(false);
+    for (int n = 1; n <= kChannels; ++n)
+        LoadRow(n);
+    m_grid->setRedraw(true);
+    // The enabled bands follow the plan of the image now shown (a file
+    // opened, a radio read).
+    ComputeBandEnabled(document().image(), document().bands());
+}
+
+void CProgramView::LoadRow(int n)
+{
+    Document& doc = document();
+    // Channel 1 always exists; an absent one is made on a frequency that can transmit.
+    if (n == 1 && !ChannelAt(doc.image(), 1).HasRx()) {
+        auto change = doc.change();
+        NewChannelRecord(doc.bands(), change.image(), 1, ChannelOneLoadFreq(doc.bands()));
+    }
+    ShowRow(n, ReadChannelRow(doc.image(), n));
+}
+
+void CProgramView::SaveChannelTable()
+{
+    // Before its first display the grid holds no rows; writing them would
+    // empty every channel.
+    if (!initialised())
+        return;
+    CommitOpenEditor();
+    auto change = document().change();
+    RadioImage& image = change.image();
+    const BandTable& bands = document().bands();
+    for (int n = 1; n <= kChannels; ++n)
+        WriteChannelRow(bands, image, n, RowTexts(n));
+    FixUpImage(bands, image);
+}
+
+ChannelRow CProgramView::RowTexts(int n) const
+{
+    ChannelRow row;
+    for (int c = kColumnRx; c < kChannelColumnCount; ++c)
+        row.setCell(c, m_grid->text(n, c));
+    return row;
+}
+
+void CProgramView::ShowRow(int n, const ChannelRow& row)
+{
+    for (int c = kColumnRx; c < kChannelColumnCount; ++c)
+        m_grid->setText(n, c, row.cell(c));
+}
+
+// The store pass must not move the focus: a view being left that took it
+// back would become the active one again.
+void CProgramView::CommitOpenEditor()
+{
+    if (auto* editor = dynamic_cast<CCellEditor*>(m_grid->openEditor()))
+        editor->commitEdit();
+}
+
+// --- Editing ---
+
+void CProgramView::StartEdit()
+{
+    CommitOpenEditor();
+    const int n = m_grid->row();
+    int col = m_grid->col();
+    if (n < 1 || col < kColumnRx)
+        return;
+    // A channel gets its receive frequency before anything else.
+    if (m_grid->text(n, kColumnRx).isEmpty() && col != kColumnRx) {
+        col = kColumnRx;
+        m_grid->setCurrentCell(n, col);
+    }
+    const QString text = m_grid->text(n, col);
+    QWidget* editor = nullptr;
+    switch (ColumnAt(col).editor) {
+    case Editor::Freq:
+        m_freqEditor->setCellText(text);
+        editor = m_freqEditor;
+        break;
+    case Editor::List:
+        m_listEditor->setItems(ColumnAt(col).list);
+        m_listEditor->setCellText(text);
+        editor = m_listEditor;
+        break;
+    case Editor::Ctcss:
+        m_ctcssEditor->setCellText(text);
+        editor = m_ctcssEditor;
+        break;
+    case Editor::Dcs:
+        m_dcsEditor->setCellText(text);
+        editor = m_dcsEditor;
+        break;
+    case Editor::Name:
+        m_nameEditor->setCellText(text);
+        editor = m_nameEditor;
+        break;
+    case Editor::None:
+        return;
+    }
+    m_grid->placeEditor(editor);
+}
+
+void CProgramView::OnKeyDown(int key, Qt::KeyboardModifiers modifiers, bool* consumed)
+{
+    if (IsEnter(key) && (modifiers & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        *consumed = true;
+        StartEdit();
+    }
+}
+
+void CProgramView::OnCellClicked(int row, int col)
+{
+    if (row >= 1 && col >= kColumnRx)
+        StartEdit();
+}
+
+void CProgramView::MoveRight()
+{
+    const int n = m_grid->row();
+    const int col = m_grid->col();
+    if (n < 1)
+        return;
+    if (col < kChannelColumnCount - 1)
+        m_grid->setCurrentCell(n, col + 1);
+    else if (n < kChannels)
+        m_grid->setCurrentCell(n + 1, kColumnRx);
+}
+
+void CProgramView::MoveDown()
+{
+    const int n = m_grid->row();
+    if (n >= 1 && n < kChannels)
+        m_grid->setCurrentCell(n + 1, m_grid->col());
+}
+
+void CProgramView::CommitFreqCell(int n, int column, const QString& typed)
+{
+    const FreqCellCommit result =
+        CommitFreqRule(document().bands(), n, column, typed, m_grid->text(n, kColumnRx), m_grid->text(n, kColumnTx));
+    switch (result.kind) {
+    case FreqCellCommit::kKeep:
+        break;
+    case FreqCellCommit::kSetCell:
+        m_grid->setText(n, column, result.text);
+        break;
+    case FreqCellCommit::kNewChannel:
+        // A new channel starts from the record defaults, transmit = receive.
+        NewChannelRecord(document().bands(), document().change().image(), n, result.rx);
+        LoadRow(n);
+        break;
+    case FreqCellCommit::kClearRow:
+        ShowRow(n, ChannelRow{});
+        if (result.emptyRecord)
+            NewChannelRecord(document().bands(), document().change().image(), n, 0);
+        break;
+    }
+}
+
+void CProgramView::OnFreqCommitted(const QString& text)
+{
+    m_freqTyped = text;
+    CommitFreqCell(m_grid->editorRow(), m_grid->editorCol(), text);
+}
+
+void CProgramView::OnListCommitted(const QString& text)
+{
+    const int n = m_grid->editorRow();
+    m_grid->setText(n, m_grid->editorCol(),
+                    m_grid->text(n, kColumnRx).isEmpty() ? QString() : text);
+}
+
+void CProgramView::OnCtcssCommitted(const QString& text)
+{
+    m_grid->setText(m_grid->editorRow(), m_grid->editorCol(), NormaliseCtcssText(text));
+}
+
+void CProgramView::OnDcsCommitted(const QString& text)
+{
+    m_grid->setText(m_grid->editorRow(), m_grid->editorCol(), NormaliseDcsText(text));
+}
+
+void CProgramView::OnNameCommitted(const QString& text)
+{
+    const int n = m_grid->editorRow();
+    m_grid->setText(n, m_grid->editorCol(),
+                    m_grid->text(n, kColumnRx).isEmpty() ? QString() : text);
+}
+
+void CProgramView::OnChannelEdit()
+{
+    SaveChannelTable();
+    const int n = std::clamp(m_grid->row(), 1, kChannels);
+    CChannelEditDlg::Run(this, document(), n, m_grid->text(n, kColumnRx));
+    LoadChannelTable();
+    m_grid->focusGrid();
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "controls/base_form_view.h"
+
+class Document;
+class CCellCombo;
+class CCellDropList;
+class CCellLineEdit;
+class CGrid;
+class QPushButton;
+struct ChannelRow;
+
+// "Channel setting": channels 1..800 of the first bank as a table of twelve
+// columns. The grid holds the rows as text between a load and a save; cells
+// are edited by editors placed over them. The image changes only when the
+// table is saved and when typing a receive frequency creates or empties a
+// channel.
+class CProgramView : public CBaseFormView {
+    Q_OBJECT
+  public:
+    static constexpr int kTemplateId = 101;
+    static constexpr int kChannels = 800;
+
+    explicit CProgramView(Document& document, QWidget* parent = nullptr);
+
+    void LoadFromImage() override { LoadChannelTable(); }
+    void SaveToImage() override { SaveChannelTable(); }
+    void InitialUpdate() override;
+
+    void LoadChannelTable();
+    void LoadRow(int n);
+    void SaveChannelTable();
+    // A typed frequency committed into row n's receive (1) or transmit (2) cell.
+    void CommitFreqCell(int n, int column, const QString& typed);
+
+    CGrid* grid() const { return m_grid; }
+    CCellLineEdit* freqEditor() const { return m_freqEditor; }
+    CCellDropList* listEditor() const { return m_listEditor; }
+    CCellCombo* ctcssEditor() const { return m_ctcssEditor; }
+    CCellCombo* dcsEditor() const { return m_dcsEditor; }
+    CCellLineEdit* nameEditor() const { return m_nameEditor; }
+    QPushButton* channelEditButton() const { return m_channelEdit; }
+
+  private:
+    void SetUpGrid();
+    void StartEdit();
+    void CommitOpenEditor();
+    void MoveRight();
+    void MoveDown();
+    ChannelRow RowTexts(int n) const;
+    void ShowRow(int n, const ChannelRow& row);
+
+    void OnKeyDown(int key, Qt::KeyboardModifiers modifiers, bool* consumed);
+    void OnCellClicked(int row, int col);
+    void OnFreqCommitted(const QString& text);
+    void OnListCommitted(const QString& text);
+    void OnCtcssCommitted(const QString& text);
+    void OnDcsCommitted(const QString& text);
+    void OnNameCommitted(const QString& text);
+    void OnChannelEdit();
+
+    CGrid* m_grid;
+    CCellLineEdit* m_freqEditor;
+    CCellDropList* m_listEditor;
+    CCellCombo* m_ctcssEditor;
+    CCellCombo* m_dcsEditor;
+    CCellLineEdit* m_nameEditor;
+    QPushButton* m_channelEdit;
+    QString m_freqTyped; // the frequency editor's text at its last commit
+};

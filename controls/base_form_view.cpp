@@ -1,0 +1,41 @@
+#include "controls/base_form_view.h"
+
+#include "controls/form_keys.h"
+
+#include <QKeyEvent>
+
+bool FormSwallowsKey(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        return true;
+    default:
+        return false;
+    }
+}
+
+CBaseFormView::CBaseFormView(int templateId, Document& document, QWidget* parent)
+    : QWidget(parent), m_templateId(templateId), m_document(document)
+{
+}
+
+void CBaseFormView::EnsureInitialised()
+{
+    if (m_initialised)
+        return;
+    m_initialised = true;
+    InitialUpdate();
+}
+
+void CBaseFormView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        event->accept();
+        emit helpRequested(HelpContext());
+    } else if (FormSwallowsKey(event))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QWidget>
+
+class Document;
+
+// Every editing view: it fills its controls from the document (LoadFromImage)
+// and writes them back (SaveToImage); between the two the controls alone hold
+// the values. The main frame calls both as views open, activate, deactivate
+// and close, and around New, Open, Save, Read and Write.
+class CBaseFormView : public QWidget {
+    Q_OBJECT
+public:
+    CBaseFormView(int templateId, Document& document, QWidget* parent = nullptr);
+
+    virtual void LoadFromImage() {}
+    virtual void SaveToImage() {}
+
+    // Runs once, when the view is first shown in its frame: the view builds
+    // its lists and limits, then loads itself. The default just loads.
+    virtual void InitialUpdate() { LoadFromImage(); }
+    bool initialised() const { return m_initialised; }
+    // The frame calls this; it runs InitialUpdate the first time only.
+    void EnsureInitialised();
+
+    int templateId() const { return m_templateId; }
+    // The help topic F1 and the frame's Help button open.
+    virtual int HelpContext() const { return m_templateId; }
+
+    Document& document() const { return m_document; }
+
+signals:
+    void helpRequested(int context);
+
+protected:
+    // Enter and Escape neither close nor reset a view; F1 asks for its help.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    int m_templateId;
+    Document& m_document;
+    bool m_initialised = false;
+};

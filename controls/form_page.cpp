@@ -1,0 +1,18 @@
+#include "controls/form_page.h"
+
+#include "controls/form_keys.h"
+
+#include <QKeyEvent>
+
+CFormPage::CFormPage(int templateId, Document& document, QWidget* parent)
+    : QWidget(parent), m_templateId(templateId), m_document(document)
+{
+}
+
+void CFormPage::keyPressEvent(QKeyEvent* event)
+{
+    if (FormSwallowsKey(event))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}

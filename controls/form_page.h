@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class Document;
+
+// One page of a tab host: the same two operations over the page's own controls.
+class CFormPage : public QWidget {
+    Q_OBJECT
+public:
+    CFormPage(int templateId, Document& document, QWidget* parent = nullptr);
+
+    virtual void LoadFromImage() {}
+    virtual void SaveToImage() {}
+    // The page's start: fill lists, set limits, then load. Runs once, when the host creates the page.
+    virtual void PageStart() { LoadFromImage(); }
+
+    int templateId() const { return m_templateId; }
+    Document& document() const { return m_document; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    int m_templateId;
+    Document& m_document;
+};

@@ -1,0 +1,59 @@
+#include "controls/tab_host_view.h"
+
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+CTabHostView::CTabHostView(int templateId, Document& document, QWidget* parent)
+    : CBaseFormView(templateId, document, parent)
+{
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("tabs"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_tabs);
+}
+
+void CTabHostView::InitialUpdate()
+{
+    CreatePages();
+    // Creating the pages ran each page's start, which loaded it once.
+    m_shown = m_tabs->currentIndex();
+    connect(m_tabs, &QTabWidget::currentChanged, this, &CTabHostView::onCurrentChanged);
+    m_tabs->setFocus();
+}
+
+void CTabHostView::AddPage(CFormPage* page, const QString& caption)
+{
+    m_pages.push_back(page);
+    m_tabs->addTab(page, caption);
+    page->PageStart();
+}
+
+int CTabHostView::currentPage() const { return m_tabs->currentIndex(); }
+
+CFormPage* CTabHostView::page(int index) const
+{
+    return index >= 0 && index < pageCount() ? m_pages[static_cast<std::size_t>(index)] : nullptr;
+}
+
+void CTabHostView::LoadFromImage()
+{
+    if (CFormPage* p = page(currentPage()))
+        p->LoadFromImage();
+}
+
+void CTabHostView::SaveToImage()
+{
+    if (CFormPage* p = page(currentPage()))
+        p->SaveToImage();
+}
+
+void CTabHostView::onCurrentChanged(int index)
+{
+    // The page left writes itself before the page entered reads the image.
+    if (CFormPage* left = page(m_shown))
+        left->SaveToImage();
+    m_shown = index;
+    if (CFormPage* entered = page(index))
+        entered->LoadFromImage();
+}

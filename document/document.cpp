@@ -1,0 +1,121 @@
+#include "document/document.h"
+
+#include "document/band_plan.h"
+#include "document/factory_defaults.h"
+#include "document/five_tone_table.h"
+
+#include <algorithm>
+
+namespace {
+struct Span {
+    std::uint32_t first = 0;
+    std::uint32_t last = 0;
+};
+
+// The smallest range holding every byte that differs.
+Span Differing(const RadioImage& a, const RadioImage& b)
+{
+    auto [i, j] = std::mismatch(a.begin(), a.end(), b.begin());
+    if (i == a.end())
+        return {};
+    auto ri = std::mismatch(a.rbegin(), a.rend(), b.rbegin());
+    return {static_cast<std::uint32_t>(i - a.begin()), static_cast<std::uint32_t>(a.rend() - ri.first)};
+}
+
+bool Touches(Span s, std::uint32_t first, std::uint32_t last) { return s.first < last && first < s.last; }
+} // namespace
+
+Document::Document(QObject* parent)
+    : QObject(parent), m_image(std::make_unique<RadioImage>()), m_header(std::make_unique<HeaderBlock>())
+{
+    m_image->fill(0);
+    m_header->fill(0);
+}
+
+Document::~Document() = default;
+
+Document::Change Document::change() { return Change(*this); }
+
+void Document::beginChange()
+{
+    if (m_openChanges++ > 0)
+        return;
+    m_imageBefore = std::make_unique<RadioImage>(*m_image);
+    m_headerBefore = std::make_unique<HeaderBlock>(*m_header);
+}
+
+void Document::endChange()
+{
+    if (--m_openChanges > 0)
+        return;
+    const Span span = Differing(*m_imageBefore, *m_image);
+    const bool headerChanged = *m_headerBefore != *m_header;
+    m_imageBefore.reset();
+    m_headerBefore.reset();
+    if (span.first == span.last && !headerChanged)
+        return;
+    ++m_revision;
+    if (m_deriveOnChange &&
+        Touches(span, ImageMap::kBandPlan, ImageMap::kBandPlan + BandPlan::kRecordSize * BandTable::kRxBands))
+        deriveBandLimits();
+    emit changed(span.first, span.last);
+}
+
+void Document::replace(const HeaderBlock& header, const RadioImage& image)
+{
+    Change c = change();
+    c.header() = header;
+    c.image() = image;
+}
+
+void Document::deriveBandLimits() { DecodeBandPlan(*m_image, m_bands); }
+
+FileResult Document::newFromDefaults(const QString& programFolder)
+{
+    auto header = std::make_unique<HeaderBlock>(*m_header);
+    auto image = std::make_unique<RadioImage>(*m_image);
+    FileResult r = ReadParamFile(programFolder + QStringLiteral("Default.dat"), *header, *image, false);
+    if (!r.ok) {
+        // The bytes stay, but the tones are refreshed all the same.
+        *header = *m_header;
+        *image = *m_image;
+    } else {
+        ApplyBandDefaults(*image, m_bands);
+    }
+    RefreshStandardTones(*header);
+    // New keeps the band limits as they are.
+    m_deriveOnChange = false;
+    replace(*header, *image);
+    m_deriveOnChange = true;
+    return r;
+}
+
+FileResult Document::open(const QString& path)
+{
+    // Scratch buffers: a refused or failed file leaves the document as it was.
+    auto header = std::make_unique<HeaderBlock>();
+    auto image = std::make_unique<RadioImage>();
+    FileResult r = ReadParamFile(path, *header, *image, true);
+    if (!r.ok)
+        return r;
+    RefreshStandardTones(*header);
+    replace(*header, *image);
+    deriveBandLimits();
+    m_path = path;
+    return r;
+}
+
+FileResult Document::save() { return WriteParamFile(m_path, *m_header, *m_image); }
+
+FileResult Document::saveAs(const QString& path)
+{
+    auto header = std::make_unique<HeaderBlock>(*m_header);
+    WriteSignature(*header);
+    FileResult r = WriteParamFile(path, *header, *m_image);
+    if (r.ok) {
+        // What the file now says, not an edit.
+        *m_header = *header;
+        m_path = path;
+    }
+    return r;
+}

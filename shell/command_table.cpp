@@ -1,0 +1,96 @@
+#include "shell/command_table.h"
+
+#include "shell/commands.h"
+#include "shell/main_frame.h"
+#include "printing/print_controller.h"
+
+#include <QMdiArea>
+
+#include <algorithm>
+
+namespace {
+
+constexpr auto kNoKey = QKeySequence::UnknownKey;
+constexpr auto kNoIcon = QStyle::SP_CustomBase;
+
+template <ViewKind kind>
+void Open(CMainFrame& f)
+{
+    f.OpenView(kind);
+}
+
+const CommandSpec kCommands[] = {
+    {Cmd::FileNew, QT_TRANSLATE_NOOP("CMainFrame", "&New"), QKeySequence::New, QStyle::SP_FileIcon,
+     [](CMainFrame& f) { f.NewDocument(); }},
+    {Cmd::FileOpen, QT_TRANSLATE_NOOP("CMainFrame", "&Open..."), QKeySequence::Open, QStyle::SP_DialogOpenButton,
+     [](CMainFrame& f) { f.OpenDocument(); }},
+    {Cmd::FileSave, QT_TRANSLATE_NOOP("CMainFrame", "&Save"), QKeySequence::Save, QStyle::SP_DialogSaveButton,
+     [](CMainFrame& f) { f.SaveDocument(); }},
+    {Cmd::FileSaveAs, QT_TRANSLATE_NOOP("CMainFrame", "Save &As..."), kNoKey, kNoIcon,
+     [](CMainFrame& f) { f.SaveDocumentAs(); }},
+    {Cmd::FilePrint, QT_TRANSLATE_NOOP("CMainFrame", "&Print..."), QKeySequence::Print,
+     QStyle::SP_FileDialogDetailedView, [](CMainFrame& f) { f.printController().Print(); }},
+    {Cmd::FilePrintPreview, QT_TRANSLATE_NOOP("CMainFrame", "Print Pre&view"), kNoKey, kNoIcon,
+     [](CMainFrame& f) { f.printController().PrintPreview(); }},
+    {Cmd::FilePrintSetup, QT_TRANSLATE_NOOP("CMainFrame", "P&rint Setup..."), kNoKey, kNoIcon,
+     [](CMainFrame& f) { f.printController().PrintSetup(); }},
+    {Cmd::AppExit, QT_TRANSLATE_NOOP("CMainFrame", "E&xit"), kNoKey, kNoIcon, [](CMainFrame& f) { f.close(); }},
+    {Cmd::ChannelSetting, QT_TRANSLATE_NOOP("CMainFrame", "Channel setting"), kNoKey, kNoIcon,
+     Open<ViewKind::ChannelTable>},
+    {Cmd::Vfo, QT_TRANSLATE_NOOP("CMainFrame", "VFO"), kNoKey, kNoIcon, [](CMainFrame& f) { f.EditVfos(); }},
+    {Cmd::ScanChannel, QT_TRANSLATE_NOOP("CMainFrame", "Scan channel"), kNoKey, kNoIcon, Open<ViewKind::ScanChannel>},
+    {Cmd::BasicSetting, QT_TRANSLATE_NOOP("CMainFrame", "Basic setting"), kNoKey, kNoIcon,
+     Open<ViewKind::BasicSetting>},
+    {Cmd::Dtmf, QT_TRANSLATE_NOOP("CMainFrame", "DTMF"), kNoKey, kNoIcon, Open<ViewKind::Dtmf>},
+    {Cmd::TwoTone, QT_TRANSLATE_NOOP("CMainFrame", "2Tone"), kNoKey, kNoIcon, Open<ViewKind::TwoTone>},
+    {Cmd::FiveTone, QT_TRANSLATE_NOOP("CMainFrame", "5Tone"), kNoKey, kNoIcon, Open<ViewKind::FiveTone>},
+    {Cmd::Model, QT_TRANSLATE_NOOP("CMainFrame", "Model"), kNoKey, kNoIcon, Open<ViewKind::Model>},
+    {Cmd::FrequencyRange, QT_TRANSLATE_NOOP("CMainFrame", "Frequency range"), kNoKey, kNoIcon,
+     [](CMainFrame& f) { f.EditFrequencyRange(); }},
+    {Cmd::CustomData, QT_TRANSLATE_NOOP("CMainFrame", "Custom Data"), kNoKey, kNoIcon,
+     [](CMainFrame& f) { f.EditCustomData(); }},
+    {Cmd::Alarm, QT_TRANSLATE_NOOP("CMainFrame", "Alarm"), kNoKey, kNoIcon, Open<ViewKind::Alarm>},
+    {Cmd::Read, QT_TRANSLATE_NOOP("CMainFrame", "Read"), kNoKey, QStyle::SP_ArrowDown,
+     [](CMainFrame& f) { f.ReadFromRadio(); }},
+    {Cmd::Write, QT_TRANSLATE_NOOP("CMainFrame", "Write"), kNoKey, QStyle::SP_ArrowUp,
+     [](CMainFrame& f) { f.WriteToRadio(); }},
+    // The three switches are connected to what they show by the frame itself.
+    {Cmd::ViewToolbar, QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar"), kNoKey, kNoIcon, [](CMainFrame&) {}},
+    {Cmd::ViewStatusBar, QT_TRANSLATE_NOOP("CMainFrame", "&Status Bar"), kNoKey, kNoIcon, [](CMainFrame&) {}},
+    {Cmd::TreeView, QT_TRANSLATE_NOOP("CMainFrame", "Tree View"), kNoKey, kNoIcon, [](CMainFrame&) {}},
+    {Cmd::Port, QT_TRANSLATE_NOOP("CMainFrame", "Port"), kNoKey, QStyle::SP_DriveNetIcon,
+     [](CMainFrame& f) { f.ChoosePort(); }},
+    {Cmd::WindowCascade, QT_TRANSLATE_NOOP("CMainFrame", "&Cascade"), kNoKey, kNoIcon,
+     [](CMainFrame& f) { f.mdiArea()->cascadeSubWindows(); }},
+    {Cmd::WindowTile, QT_TRANSLATE_NOOP("CMainFrame", "&Tile"), kNoKey, kNoIcon,
+     [](CMainFrame& f) { f.mdiArea()->tileSubWindows(); }},
+    {Cmd::WindowArrange, QT_TRANSLATE_NOOP("CMainFrame", "&Arrange Icons"), kNoKey, kNoIcon,
+     [](CMainFrame& f) { f.mdiArea()->tileSubWindows(); }},
+    {Cmd::AppAbout, QT_TRANSLATE_NOOP("CMainFrame", "&About..."), kNoKey, QStyle::SP_MessageBoxInformation,
+     [](CMainFrame& f) { f.ShowAbout(); }},
+};
+
+const TreeItem kTreeItems[] = {
+    {QT_TRANSLATE_NOOP("CMainFrame", "Channel setting"), Cmd::ChannelSetting},
+    {QT_TRANSLATE_NOOP("CMainFrame", "VFO"), Cmd::Vfo},
+    {QT_TRANSLATE_NOOP("CMainFrame", "Scan channel"), Cmd::ScanChannel},
+    {QT_TRANSLATE_NOOP("CMainFrame", "Basic setting"), Cmd::BasicSetting},
+    {QT_TRANSLATE_NOOP("CMainFrame", "DTMF"), Cmd::Dtmf},
+    {QT_TRANSLATE_NOOP("CMainFrame", "2Tone"), Cmd::TwoTone},
+    {QT_TRANSLATE_NOOP("CMainFrame", "5Tone"), Cmd::FiveTone},
+    {QT_TRANSLATE_NOOP("CMainFrame", "Model"), Cmd::Model},
+    {QT_TRANSLATE_NOOP("CMainFrame", "Frequency range"), Cmd::FrequencyRange},
+};
+
+} // namespace
+
+std::span<const CommandSpec> Commands() { return kCommands; }
+
+const CommandSpec* FindCommand(int id)
+{
+    const auto it = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                 [id](const CommandSpec& c) { return c.id == id; });
+    return it == std::end(kCommands) ? nullptr : &*it;
+}
+
+std::span<const TreeItem> TreeItems() { return kTreeItems; }

@@ -1,0 +1,172 @@
+#include "document/band_table.h"
+#include "codecs/bcd.h"
+#include "document/band_plan.h"
+#include "document/param_file.h"
+#include "document/five_tone_table.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray ValidFile(std::uint8_t imageFill = 0x5A)
+{
+    QByteArray bytes(static_cast<qsizetype>(kParamFileSize), static_cast<char>(imageFill));
+    const char sig[] = {'Q', 'M', '4', '4', '1', '0', '\xFF', '\xFF'};
+    bytes.replace(0, 8, QByteArray(sig, 8));
+    return bytes;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class ParamFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        radioImage().fill(0x11);
+        headerBlock().fill(0x22);
+        bandTable().ResetToFactory();
+    }
+    QString Path(const char* name) const { return dir.path() + "/" + name; }
+    QTemporaryDir dir;
+};
+
+TEST_F(ParamFileTest, SignatureDecidesAndNothingElse)
+{
+    struct Case {
+        const char* name;
+        int patchAt;
+        char value;
+        bool accepted;
+    } cases[] = {
+        {"valid", -1, 0, true},
+        {"bytes 8..15 differ", 9, 'x', true},
+        {"sixth byte differs", 5, '1', false},
+        {"end mark differs", 7, '\0', false},
+        {"lower case", 0, 'q', false},
+    };
+    for (const Case& c : cases) {
+        QByteArray bytes = ValidFile();
+        if (c.patchAt >= 0)
+            bytes[c.patchAt] = c.value;
+        WriteFile(Path("f.dat"), bytes);
+        radioImage().fill(0x11);
+        headerBlock().fill(0x22);
+        FileResult r = OpenDocumentFile(Path("f.dat"));
+        EXPECT_EQ(r.ok, c.accepted) << c.name;
+        if (c.accepted) {
+            EXPECT_EQ(radioImage()[0x1234], 0x5A) << c.name;
+        } else {
+            EXPECT_EQ(r.error, "File does not match") << c.name;
+            EXPECT_EQ(radioImage()[0x1234], 0x11) << c.name; // document untouched
+            EXPECT_EQ(headerBlock()[0], 0x22) << c.name;
+        }
+    }
+}
+
+TEST_F(ParamFileTest, OpenRefreshesToneTableAndBandLimits)
+{
+    QByteArray bytes = ValidFile(0xFF);
+    std::uint8_t lim[4];
+    EncodeFreq(13600000, lim);
+    bytes.replace(static_cast<qsizetype>(kHeaderSize + BandPlan::RecordOffset(4)), 4,
+                  QByteArray(reinterpret_cast<const char*>(lim), 4));
+    WriteFile(Path("f.dat"), bytes);
+    ASSERT_TRUE(OpenDocumentFile(Path("f.dat")).ok);
+    EXPECT_EQ(bandTable().rxLower[4], 13600000u);
+    EXPECT_EQ(bandTable().rxLower[0], 0u);
+    // ZVEI1 digit 0 is 2400.0 Hz; the file held 0xFF there.
+    std::size_t at = FiveTone::StandardOffset(0) + FiveTone::kTonesOffset;
+    EXPECT_EQ(headerBlock()[at] | headerBlock()[at + 1] << 8, 24000);
+    EXPECT_EQ(headerBlock()[FiveTone::StandardOffset(15) + 8], 0xFF); // the user's own stays
+}
+
+TEST_F(ParamFileTest, ShortAndLongFiles)
+{
+    struct Case {
+        qsizetype size;
+        bool ok;
+        bool warned;
+    } cases[] = {{4, false, false}, {8, true, true}, {5000, true, true},
+                 {static_cast<qsizetype>(kParamFileSize), true, false},
+                 {static_cast<qsizetype>(kParamFileSize) + 100, true, false}};
+    for (const Case& c : cases) {
+        QByteArray bytes = ValidFile(0x33);
+        bytes.resize(c.size, '\x33');
+        WriteFile(Path("f.dat"), bytes);
+        radioImage().fill(0x11);
+        FileResult r = OpenDocumentFile(Path("f.dat"));
+        EXPECT_EQ(r.ok, c.ok) << c.size;
+        EXPECT_EQ(!r.warning.isEmpty(), c.warned) << c.size;
+        if (!c.ok)
+            continue;
+        // What the file lacks is erased memory, never the previous document.
+        std::size_t imageBytes = c.size > static_cast<qsizetype>(kHeaderSize)
+                                     ? std::min<std::size_t>(static_cast<std::size_t>(c.size) - kHeaderSize, kImageSize)
+                                     : 0;
+        if (imageBytes > 0) {
+            EXPECT_EQ(radioImage()[imageBytes - 1], 0x33) << c.size;
+        }
+        if (imageBytes < kImageSize) {
+            EXPECT_EQ(radioImage()[imageBytes], 0xFF) << c.size;
+        }
+    }
+}
+
+TEST_F(ParamFileTest, SaveAsWritesSignatureAndRoundTrips)
+{
+    headerBlock().fill(0x00);
+    for (std::size_t i = 0; i < kImageSize; ++i)
+        radioImage()[i] = static_cast<std::uint8_t>(i * 7);
+    ASSERT_TRUE(SaveDocumentFileAs(Path("out.dat")).ok);
+    QByteArray bytes = ReadAll(Path("out.dat"));
+    ASSERT_EQ(bytes.size(), static_cast<qsizetype>(kParamFileSize));
+    EXPECT_EQ(bytes.left(16), QByteArray("QM4410\xFF\xFF\x56\x02\x00\x07\xFF\xFF\xFF\xFF", 16));
+    EXPECT_EQ(headerBlock()[8], 0x56); // the document's header took the signature
+
+    const RadioImage saved = radioImage();
+    radioImage().fill(0);
+    ASSERT_TRUE(OpenDocumentFile(Path("out.dat")).ok);
+    EXPECT_EQ(radioImage(), saved);
+
+    // Save writes the header as it stands, without a new signature.
+    headerBlock()[9] = 0x77;
+    ASSERT_TRUE(SaveDocumentFile(Path("plain.dat")).ok);
+    EXPECT_EQ(static_cast<std::uint8_t>(ReadAll(Path("plain.dat"))[9]), 0x77);
+}
+
+TEST_F(ParamFileTest, FailuresLeaveDocumentAndOldFileAlone)
+{
+    // Unreadable: missing file, and a folder.
+    FileResult missing = OpenDocumentFile(Path("none.dat"));
+    EXPECT_FALSE(missing.ok);
+    EXPECT_FALSE(missing.error.isEmpty());
+    QDir(dir.path()).mkdir("folder.dat");
+    EXPECT_FALSE(OpenDocumentFile(Path("folder.dat")).ok);
+    EXPECT_EQ(radioImage()[0], 0x11);
+
+    // A save that cannot complete reports why, and Save As takes no signature.
+    FileResult r = SaveDocumentFileAs(Path("folder.dat"));
+    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.error.isEmpty());
+    EXPECT_EQ(headerBlock()[0], 0x22);
+    EXPECT_FALSE(SaveDocumentFile(Path("no/such/folder/x.dat")).ok);
+}
+
+} // namespace

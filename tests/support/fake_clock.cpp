@@ -1,0 +1,9 @@
+#include "tests/support/fake_clock.h"
+
+void FakeClock::sleepMs(int ms) {
+    if (ms <= 0)
+        return;
+    if (onSleep)
+        onSleep(now_, ms);
+    now_ += ms;
+}
