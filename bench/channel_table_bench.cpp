@@ -14,6 +14,7 @@
 #include "document/radio_image.h"
 #include "shell/main_frame.h"
 #include "shell/view_catalog.h"
+#include "tests/support/test_document.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -76,8 +77,9 @@ void Print(const char* what, const Figures& f)
 
 // Every channel of both banks present, names and tones varied, a plan with
 // every band but 60M and 250M.
-void FillImage(RadioImage& image)
+void FillImage(Document& doc)
 {
+    RadioImage& image = DocumentTestAccess::image(doc);
     image.fill(0xFF);
     for (int b = 0; b < BandTable::kRxBands; ++b) {
         std::uint8_t* r = image.data() + BandPlan::RecordOffset(b);
@@ -87,12 +89,12 @@ void FillImage(RadioImage& image)
         EncodeFreq(kFactoryRxLower[static_cast<std::size_t>(b)], r + BandPlan::kRxLower);
         EncodeFreq(kFactoryRxUpper[static_cast<std::size_t>(b)], r + BandPlan::kRxUpper);
     }
-    DecodeBandPlan(image, bandTable());
-    ComputeBandEnabled(image, bandTable());
+    DecodeBandPlan(image, doc.bands());
+    ComputeBandEnabled(image, doc.bands());
     for (int n = 1; n <= kChannelCount; ++n) {
         const std::uint32_t rx =
             (n % 2 ? 14400000u : 43000000u) + static_cast<std::uint32_t>(n % 800) * 1250u;
-        NewChannelRecord(image, n, rx);
+        NewChannelRecord(doc.bands(), image, n, rx);
         const ChannelRecord r = ChannelAt(image, n);
         r.SetName(QStringLiteral("CH%1").arg(n % 1000));
         r.SetCtcssTenths(670 + static_cast<unsigned>(n % 50) * 10);
@@ -110,9 +112,9 @@ int main(int argc, char** argv)
     std::printf("channel table: 800 rows x 12 columns, %d runs; peak memory at start %ld KB\n",
                 kRuns, PeakKb());
 
-    RegisterProgramViews();
-    FillImage(radioImage()); // kept: there is no factory file beside the bench
-    CMainFrame frame;        // opens the channel table, maximised
+    CMainFrame frame; // opens the channel table, maximised
+    FillImage(frame.document());
+    frame.LoadViewsFromImage();
     frame.resize(1280, 900);
     frame.show();
     QApplication::processEvents();
@@ -138,10 +140,10 @@ int main(int argc, char** argv)
     }
     // Every load finds other texts than the grid holds.
     int edition = 0;
-    const auto changeImage = [&edition] {
+    const auto changeImage = [&edition, &frame] {
         ++edition;
         for (int n = 1; n <= 800; ++n)
-            ChannelAt(radioImage(), n)
+            ChannelAt(DocumentTestAccess::image(frame.document()), n)
                 .SetName(QStringLiteral("E%1N%2").arg(edition % 10).arg(n % 1000));
     };
     const Figures load = Time([view](int) { view->LoadChannelTable(); }, changeImage);

@@ -1,7 +1,6 @@
 // Loads arbitrary bytes as a parameter file, and as the factory defaults.
-#include "document/band_table.h"
-#include "document/factory_defaults.h"
-#include "document/param_file.h"
+#include "document/document.h"
+#include "tests/support/test_document.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -26,19 +25,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         f.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
     }
-    radioImage().fill(0x11);
-    const RadioImage before = radioImage();
-    FileResult r = OpenDocumentFile(folder + QStringLiteral("f.dat"));
+    Document doc;
+    DocumentTestAccess::image(doc).fill(0x11);
+    const RadioImage before = doc.image();
+    FileResult r = doc.open(folder + QStringLiteral("f.dat"));
     // A refused file never changes the document.
-    if (!r.ok && radioImage() != before)
+    if (!r.ok && doc.image() != before)
         std::abort();
     if (r.ok && !r.warning.isEmpty() && size >= kParamFileSize)
         std::abort();
-    LoadDefaults(folder);
-    SaveDocumentFileAs(folder + QStringLiteral("out.dat"));
-    FileResult again = OpenDocumentFile(folder + QStringLiteral("out.dat"));
+    doc.newFromDefaults(folder);
+    doc.saveAs(folder + QStringLiteral("out.dat"));
+    FileResult again = doc.open(folder + QStringLiteral("out.dat"));
     if (!again.ok || !again.warning.isEmpty())
         std::abort();
-    bandTable().ResetToFactory();
     return 0;
 }

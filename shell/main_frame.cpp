@@ -12,7 +12,7 @@
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
 #include "shell/core/edition.h"
-#include "shell/core/ini_file.h"
+#include "shell/transfer_setup.h"
 #include "shell/help.h"
 #include "shell/port_dialog.h"
 #include "shell/service_access_dialog.h"
@@ -315,22 +315,8 @@ void CMainFrame::EditFrequencyRange()
 
 void CMainFrame::EditCustomData()
 {
-    CCustomDataDialog dlg(m_document, MakeTransferSetup(), this);
+    CCustomDataDialog dlg(m_document, ProgramTransferSetup(), this);
     dlg.exec();
-}
-
-TransferSetup CMainFrame::MakeTransferSetup() const
-{
-    TransferSetup setup;
-    setup.portName = appSettings().portName;
-    setup.cmdHead = [] {
-        return iniFile()
-            .Read(QString::fromLatin1(IniKeys::kSetup), QString::fromLatin1(IniKeys::kCmdHead), QString())
-            .toStdString();
-    };
-    setup.startAtOnce = appSettings().serviceMode;
-    setup.caption = appSettings().modelName;
-    return setup;
 }
 
 void CMainFrame::ChoosePort()

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "document/document.h"
-#include "link/transfer_dialog.h"
 #include "shell/view_catalog.h"
 
 #include <QMainWindow>
@@ -61,8 +60,6 @@ public:
     void ChoosePort();
     void ShowAbout();
     CPrintController& printController() { return *m_print; }
-    // What a transfer takes from the configuration now.
-    TransferSetup MakeTransferSetup() const;
 
     // Opens (or brings forward) a view; null when it cannot be made.
     CMyChildFrame* OpenView(ViewKind kind);

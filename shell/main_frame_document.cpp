@@ -7,6 +7,7 @@
 #include "controls/base_form_view.h"
 #include "shell/child_frame.h"
 #include "shell/core/app_settings.h"
+#include "shell/transfer_setup.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -122,7 +123,7 @@ void CMainFrame::OpenChannelTableAtTopLeft()
 void CMainFrame::ReadFromRadio()
 {
     StoreViewsToImage();
-    if (CTransferDialog::Run(this, m_document, MakeTransferSetup(), TransferMode::Read, tr("Read"),
+    if (CTransferDialog::Run(this, m_document, ProgramTransferSetup(), TransferMode::Read, tr("Read"),
                              FullReadRanges()) != 1)
         return;
     m_document.deriveBandLimits();
@@ -134,6 +135,6 @@ void CMainFrame::ReadFromRadio()
 void CMainFrame::WriteToRadio()
 {
     StoreViewsToImage();
-    CTransferDialog::Run(this, m_document, MakeTransferSetup(), TransferMode::Write, tr("Write"),
+    CTransferDialog::Run(this, m_document, ProgramTransferSetup(), TransferMode::Write, tr("Write"),
                          FullWriteRanges(appSettings().serviceMode));
 }

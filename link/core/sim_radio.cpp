@@ -80,7 +80,7 @@ void SimRadio::purgeDue(std::int64_t nowMs) {
         out_.pop_front();
 }
 
-void SimRadio::emit(const std::uint8_t* bytes, int n, std::int64_t atNs) {
+void SimRadio::emitBytes(const std::uint8_t* bytes, int n, std::int64_t atNs) {
     if (faults_.silent || hungUp_)
         return;
     for (int i = 0; i < n; ++i) {
@@ -120,7 +120,7 @@ void SimRadio::process(std::uint8_t b, std::int64_t atNs) {
     case State::Identifying:
         if (b == handshake_[static_cast<std::size_t>(kWakeUpSize + identMatched_)]) {
             if (++identMatched_ == kHandshakeSize - kWakeUpSize) {
-                emit(memory_->data() + kIdentAddress, kIdentSize, atNs);
+                emitBytes(memory_->data() + kIdentAddress, kIdentSize, atNs);
                 state_ = State::AwaitingAck;
             }
             return;
@@ -247,7 +247,7 @@ void SimRadio::blockCommand(std::int64_t atNs) {
         return;
     }
     const std::uint8_t header[4] = {'W', command_[1], command_[2], command_[3]};
-    emit(header, 4, atNs);
+    emitBytes(header, 4, atNs);
     const int sent = fault == Fault::Cut ? length / 2 : length;
     for (int i = 0; i < sent; ++i)
         emitByte((*memory_)[(address + static_cast<std::uint32_t>(i)) & 0xFFFFu], atNs);

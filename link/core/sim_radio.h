@@ -87,8 +87,8 @@ class SimRadio {
     void session(std::uint8_t b, std::int64_t atNs);
     void blockCommand(std::int64_t atNs);
     void finishWrite(std::int64_t atNs);
-    void emit(const std::uint8_t* bytes, int n, std::int64_t atNs);
-    void emitByte(std::uint8_t b, std::int64_t atNs) { emit(&b, 1, atNs); }
+    void emitBytes(const std::uint8_t* bytes, int n, std::int64_t atNs);
+    void emitByte(std::uint8_t b, std::int64_t atNs) { emitBytes(&b, 1, atNs); }
     void emitJunk(int n, std::int64_t atNs);
     Fault faultFor(int block) const;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/band_table.h"
+#include "tests/support/test_document.h"
 #include "document/band_plan.h"
 
 #include <algorithm>
@@ -10,7 +11,7 @@
 // dialog clears them.
 inline void OnlyBands(std::initializer_list<int> bands)
 {
-    BandTable& t = bandTable();
+    BandTable& t = TestBands();
     for (int b = 0; b < BandTable::kRxBands; ++b) {
         const auto i = static_cast<std::size_t>(b);
         const bool keep = std::find(bands.begin(), bands.end(), b) != bands.end();

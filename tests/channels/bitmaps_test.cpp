@@ -1,4 +1,5 @@
 #include "channels/core/bitmaps.h"
+#include "tests/support/test_document.h"
 
 #include "channels/core/channel_record.h"
 
@@ -16,7 +17,7 @@ class BitmapsTest : public ImageTest {
 protected:
     void AddChannel(int n, std::uint32_t rx, unsigned scan)
     {
-        NewChannelRecord(image, n, rx);
+        NewChannelRecord(TestBands(), image, n, rx);
         ChannelAt(image, n).Set(ChannelLayout::kScan, scan);
     }
 };
@@ -62,7 +63,7 @@ TEST_F(BitmapsTest, BothBanksFromFrequencyAndScanField)
             std::fill_n(image.begin() + MapOffset(bank, kind) + kUsedBytes, kMapSize - kUsedBytes, 0x5A);
         }
 
-    RebuildChannelBitmaps(image);
+    RebuildChannelBitmaps(TestBands(), image);
     for (int bank = 0; bank < 2; ++bank)
         for (Kind kind : {kInBandMap, kScanMap, kPriorityMap}) {
             for (int k = 0; k < 800; ++k)
@@ -85,10 +86,10 @@ TEST_F(BitmapsTest, BothBanksFromFrequencyAndScanField)
 TEST_F(BitmapsTest, CurrentLimitsDecide)
 {
     AddChannel(5, MHz(147.0), ScanMode::kAllow);
-    RebuildChannelBitmaps(image);
+    RebuildChannelBitmaps(TestBands(), image);
     EXPECT_TRUE(Bit(image, 0, kInBandMap, 4));
-    bandTable().rxUpper[4] = MHz(146.0);
-    RebuildChannelBitmaps(image);
+    TestBands().rxUpper[4] = MHz(146.0);
+    RebuildChannelBitmaps(TestBands(), image);
     EXPECT_FALSE(Bit(image, 0, kInBandMap, 4));
     EXPECT_FALSE(Bit(image, 0, kScanMap, 4));
 }

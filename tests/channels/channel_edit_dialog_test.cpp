@@ -1,6 +1,7 @@
 // The channel edit dialog driven through its controls, checked on the
 // channel records it writes.
 #include "channels/channel_edit_dialog.h"
+#include "tests/support/test_document.h"
 #include "codecs/text_codecs.h"
 #include "channels/record_form.h"
 #include "controls/up_down.h"
@@ -26,7 +27,7 @@ class ChannelEditDialogTest : public QObject {
 
     std::unique_ptr<CChannelEditDlg> Open(int channel)
     {
-        auto dlg = std::make_unique<CChannelEditDlg>(nullptr, channel, QString());
+        auto dlg = std::make_unique<CChannelEditDlg>(nullptr, TestDocument(), channel, QString());
         if (!ShowActive(dlg.get()))
             qWarning("dialog not active");
         return dlg;
@@ -92,7 +93,7 @@ class ChannelEditDialogTest : public QObject {
         spin->press(1);
         QCOMPARE(dlg->shownChannel(), 1);
         QCOMPARE(Text(dlg.get(), Id::kChannelNumber), QStringLiteral("1"));
-        QCOMPARE(ConstChannelRecord(radioImage().data() + At(800)).Name(), QStringLiteral("AB"));
+        QCOMPARE(ConstChannelRecord(TestImage().data() + At(800)).Name(), QStringLiteral("AB"));
         spin->press(-1);
         QCOMPARE(dlg->shownChannel(), 800);
         QCOMPARE(Text(dlg.get(), Id::kName), QStringLiteral("AB"));
@@ -150,7 +151,7 @@ class ChannelEditDialogTest : public QObject {
         QCOMPARE(Text(dlg.get(), Id::kRx), shown);
         dlg->close();
         // Not a new channel: the other fields stay as they were.
-        const ConstChannelRecord r(radioImage().data() + At(channel));
+        const ConstChannelRecord r(TestImage().data() + At(channel));
         QCOMPARE(r.Rx(), static_cast<std::uint32_t>(shown.remove(u'.').toUInt()));
         QCOMPARE(r.CtcssTenths(), 885u);
         QCOMPARE(r.Tx(), 14500000u);
@@ -226,7 +227,7 @@ class ChannelEditDialogTest : public QObject {
         QCOMPARE(Find<QComboBox>(dlg.get(), Id::kSignallingDecode)->isEnabled(), signalling == u"2 Tone");
         Pick(dlg.get(), Id::kSqlMode, offered.last());
         dlg->close();
-        QCOMPARE(ConstChannelRecord(radioImage().data() + At(5)).Get(ChannelLayout::kSqlMode),
+        QCOMPARE(ConstChannelRecord(TestImage().data() + At(5)).Get(ChannelLayout::kSqlMode),
                  static_cast<unsigned>(SqlModeFromText(offered.last())));
     }
 
@@ -247,7 +248,7 @@ class ChannelEditDialogTest : public QObject {
         QCOMPARE(sql->currentText(), QStringLiteral("Carrier"));
         Pick(dlg.get(), Id::kDecodeType, QStringLiteral("Dcs Codec"));
         dlg->close();
-        QCOMPARE(ConstChannelRecord(radioImage().data() + At(5)).Get(ChannelLayout::kSqlMode), 0u);
+        QCOMPARE(ConstChannelRecord(TestImage().data() + At(5)).Get(ChannelLayout::kSqlMode), 0u);
     }
 
     void reverseAndTalkAroundExcludeEachOther()
@@ -263,7 +264,7 @@ class ChannelEditDialogTest : public QObject {
         QVERIFY(talkAround->isChecked());
         QVERIFY(!reverse->isChecked());
         dlg->close();
-        const ConstChannelRecord c(radioImage().data() + At(5));
+        const ConstChannelRecord c(TestImage().data() + At(5));
         QCOMPARE(c.Get(ChannelLayout::kReverse), 0u);
         QCOMPARE(c.Get(ChannelLayout::kTalkAround), 1u);
     }
@@ -298,7 +299,7 @@ class ChannelEditDialogTest : public QObject {
         auto dlg = Open(5);
         QCOMPARE(Text(dlg.get(), Id::kOffset), shown);
         dlg->close();
-        QCOMPARE(ConstChannelRecord(radioImage().data() + At(5)).Offset(),
+        QCOMPARE(ConstChannelRecord(TestImage().data() + At(5)).Offset(),
                  static_cast<std::uint32_t>(QString(shown).remove(u'.').toUInt()));
     }
 
@@ -316,7 +317,7 @@ class ChannelEditDialogTest : public QObject {
         QCOMPARE(dcs->currentText(), QStringLiteral("023"));
         TypeAndLeave(ctcss, QStringLiteral("259.9"), Away(dlg.get()));
         dlg->close();
-        const ConstChannelRecord c(radioImage().data() + At(5));
+        const ConstChannelRecord c(TestImage().data() + At(5));
         QCOMPARE(c.CtcssTenths(), 2599u);
         QCOMPARE(c.DcsCode(), 23u);
     }
@@ -394,9 +395,9 @@ class ChannelEditDialogTest : public QObject {
             Find<QLineEdit>(w, Id::kName)->setText(QStringLiteral("RUN"));
             w->close(); // the title bar's close box
         };
-        CChannelEditDlg::Run(nullptr, 7, QStringLiteral("145.00000"));
+        CChannelEditDlg::Run(nullptr, TestDocument(), 7, QStringLiteral("145.00000"));
         QCOMPARE(seen, 1);
-        QCOMPARE(ConstChannelRecord(radioImage().data() + At(7)).Name(), QStringLiteral("RUN"));
+        QCOMPARE(ConstChannelRecord(TestImage().data() + At(7)).Name(), QStringLiteral("RUN"));
     }
 
     void filtersDiscardOtherCharacters()

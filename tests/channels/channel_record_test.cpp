@@ -1,9 +1,10 @@
 #include "channels/core/channel_record.h"
+#include "tests/support/test_document.h"
 
 #include "document/factory_defaults.h"
 
 #include "image_fixture.h"
-#include "qstring_print.h"
+#include "tests/support/qstring_print.h"
 
 #include <string>
 
@@ -178,7 +179,7 @@ TEST_F(ChannelRecordTest, NewChannelRecordBytes)
     };
     for (const auto& c : cases) {
         image.fill(0x5A);
-        NewChannelRecord(image, 801, c.rx);
+        NewChannelRecord(TestBands(), image, 801, c.rx);
         Bytes expected = c.first22;
         expected.insert(expected.end(), kTail.begin(), kTail.end());
         EXPECT_EQ(Slice(ImageMap::kBankB, 32), expected) << c.rx;
@@ -194,8 +195,8 @@ TEST_F(ChannelRecordTest, NewChannelRecordMatchesTheFactoryDefaultRecord)
                             MHz(512.0), MHz(700.0), MHz(950.0)}) {
         image.fill(0x00);
         other.fill(0x00);
-        NewChannelRecord(image, 17, f);
-        WriteDefaultChannelRecord(other, ImageMap::ChannelOffset(17), f);
+        NewChannelRecord(TestBands(), image, 17, f);
+        WriteDefaultChannelRecord(other, TestBands(), ImageMap::ChannelOffset(17), f);
         EXPECT_EQ(image, other) << f;
     }
 }
@@ -205,11 +206,11 @@ TEST_F(ChannelRecordTest, AbsentRecordLiesInNoBandEvenWhenABandIsCleared)
     // A band cleared from the plan holds limits 0..0; frequency 0 must not
     // fall into it and pick up the airband's AM flag or a 7.6 MHz offset.
     for (int band : {3, 7}) {
-        bandTable().ResetToFactory();
-        bandTable().rxLower[static_cast<std::size_t>(band)] = 0;
-        bandTable().rxUpper[static_cast<std::size_t>(band)] = 0;
-        ASSERT_EQ(BandIndexOf(0), -1); // a band without limits contains nothing
-        NewChannelRecord(image, 5, 0);
+        TestBands().ResetToFactory();
+        TestBands().rxLower[static_cast<std::size_t>(band)] = 0;
+        TestBands().rxUpper[static_cast<std::size_t>(band)] = 0;
+        ASSERT_EQ(BandIndexOf(TestBands(), 0), -1); // a band without limits contains nothing
+        NewChannelRecord(TestBands(), image, 5, 0);
         const ConstChannelRecord r = ChannelAt(image, 5);
         EXPECT_EQ(r.Get(kAm), 0u) << band;
         EXPECT_EQ(r.Offset(), 60000u) << band;
@@ -218,11 +219,11 @@ TEST_F(ChannelRecordTest, AbsentRecordLiesInNoBandEvenWhenABandIsCleared)
 
 TEST_F(ChannelRecordTest, EmptyTableRecordDiffersOnlyInItsOffset)
 {
-    NewChannelRecord(image, 9, 0);
+    NewChannelRecord(TestBands(), image, 9, 0);
     Bytes expected = Slice(ImageMap::ChannelOffset(9), 32);
     expected[18] = 0x76; // 7.6 MHz
     image.fill(0x33);
-    WriteEmptyTableRecord(image, 9);
+    WriteEmptyTableRecord(TestBands(), image, 9);
     EXPECT_EQ(Slice(ImageMap::ChannelOffset(9), 32), expected);
     EXPECT_EQ(image[ImageMap::ChannelOffset(10)], 0x33);
 }

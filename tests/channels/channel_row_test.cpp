@@ -1,9 +1,10 @@
 #include "channels/core/channel_row.h"
+#include "tests/support/test_document.h"
 
 #include "channels/core/channel_record.h"
 
 #include "image_fixture.h"
-#include "qstring_print.h"
+#include "tests/support/qstring_print.h"
 
 using namespace ChannelLayout;
 using namespace Qt::StringLiterals;
@@ -24,7 +25,7 @@ ChannelRow Row(std::initializer_list<QString> cells)
 
 TEST_F(ChannelRowTest, NewChannelShowsItsDefaults)
 {
-    NewChannelRecord(image, 12, MHz(145.52));
+    NewChannelRecord(TestBands(), image, 12, MHz(145.52));
     EXPECT_EQ(ReadChannelRow(image, 12),
               Row({u"145.52000"_s, u"145.52000"_s, u"Off"_s, u"100.0"_s, u"023"_s, u"Positive"_s, u"High"_s,
                    u"Allow"_s, u"Wide"_s, u"Off"_s, u""_s}));
@@ -32,15 +33,15 @@ TEST_F(ChannelRowTest, NewChannelShowsItsDefaults)
 
 TEST_F(ChannelRowTest, AbsentFieldsGiveEmptyCells)
 {
-    NewChannelRecord(image, 1, 0);
+    NewChannelRecord(TestBands(), image, 1, 0);
     EXPECT_EQ(ReadChannelRow(image, 1), ChannelRow{});
 
-    NewChannelRecord(image, 2, MHz(438.5));
+    NewChannelRecord(TestBands(), image, 2, MHz(438.5));
     image[ImageMap::ChannelOffset(2) + 3] = 0x00; // receive byte 3 of 0x00: absent too
     EXPECT_TRUE(ReadChannelRow(image, 2).isEmpty());
 
     for (std::uint8_t txTop : {0xFF, 0x00}) {
-        NewChannelRecord(image, 3, MHz(438.5));
+        NewChannelRecord(TestBands(), image, 3, MHz(438.5));
         image[ImageMap::ChannelOffset(3) + 7] = txTop;
         ChannelAt(image, 3).Set(kScan, 3);
         ChannelAt(image, 3).Set(kBandwidth, 3);
@@ -71,7 +72,7 @@ TEST_F(ChannelRowTest, CellsByColumnNumber)
 
 TEST_F(ChannelRowTest, WrittenRowReadsBackAndKeepsTheFieldsWithoutColumns)
 {
-    NewChannelRecord(image, 40, MHz(145.0));
+    NewChannelRecord(TestBands(), image, 40, MHz(145.0));
     const ChannelRecord r = ChannelAt(image, 40);
     // Fields only the channel dialog edits, and the reserved bytes.
     r.Set(kBeatShift, 1);
@@ -93,7 +94,7 @@ TEST_F(ChannelRowTest, WrittenRowReadsBackAndKeepsTheFieldsWithoutColumns)
     const ChannelRow row =
         Row({u"146.00000"_s, u"146.60000"_s, u"Dcs Codec"_s, u"88.5"_s, u"754"_s, u"Encode Invert"_s,
              u"Middle 1"_s, u"Priority"_s, u"Narrow"_s, u"DTMF"_s, u"RPT-1"_s});
-    WriteChannelRow(image, 40, row);
+    WriteChannelRow(TestBands(), image, 40, row);
     EXPECT_EQ(ReadChannelRow(image, 40), row);
     EXPECT_EQ(Slice(ImageMap::ChannelOffset(40), 32),
               (Bytes{0x00, 0x00, 0x60, 0x14, 0x00, 0x00, 0x66, 0x14, 0x85, 0x08, 0x54,
@@ -103,41 +104,41 @@ TEST_F(ChannelRowTest, WrittenRowReadsBackAndKeepsTheFieldsWithoutColumns)
 
 TEST_F(ChannelRowTest, OffsetDirectionAfterSaving)
 {
-    NewChannelRecord(image, 6, MHz(145.0));
+    NewChannelRecord(TestBands(), image, 6, MHz(145.0));
     ChannelAt(image, 6).Set(kOffsetDirection, OffsetDirection::kPlus);
     ChannelRow row = ReadChannelRow(image, 6);
     row.tx = u"145.60000"_s; // receive + 600 kHz
-    WriteChannelRow(image, 6, row);
+    WriteChannelRow(TestBands(), image, 6, row);
     EXPECT_EQ(ChannelAt(image, 6).Get(kOffsetDirection), OffsetDirection::kPlus);
     row.tx = u"145.70000"_s;
-    WriteChannelRow(image, 6, row);
+    WriteChannelRow(TestBands(), image, 6, row);
     EXPECT_EQ(ChannelAt(image, 6).Get(kOffsetDirection), OffsetDirection::kFree);
     row.tx = u"145.00000"_s;
-    WriteChannelRow(image, 6, row);
+    WriteChannelRow(TestBands(), image, 6, row);
     EXPECT_EQ(ChannelAt(image, 6).Get(kOffsetDirection), OffsetDirection::kSimplex);
     EXPECT_EQ(ChannelAt(image, 6).Get(kStep), 6u) << "bits 5-0 of byte 14 kept";
 }
 
 TEST_F(ChannelRowTest, SqlModeToneWithoutDecoderBecomesCarrier)
 {
-    NewChannelRecord(image, 7, MHz(145.0));
+    NewChannelRecord(TestBands(), image, 7, MHz(145.0));
     ChannelAt(image, 7).Set(kSqlMode, SqlMode::kTone);
     ChannelRow row = ReadChannelRow(image, 7);
     row.decodeType = u"Ctcss Encode"_s;
-    WriteChannelRow(image, 7, row);
+    WriteChannelRow(TestBands(), image, 7, row);
     EXPECT_EQ(ChannelAt(image, 7).Get(kSqlMode), SqlMode::kCarrier);
 }
 
 TEST_F(ChannelRowTest, UnknownTextsStoreZeroAndShortNamesClearTheRest)
 {
-    NewChannelRecord(image, 8, MHz(145.0));
+    NewChannelRecord(TestBands(), image, 8, MHz(145.0));
     ChannelAt(image, 8).SetName(u"ABCDEF"_s);
     ChannelAt(image, 8).Set(kTxPower, 3);
     ChannelRow row = ReadChannelRow(image, 8);
     row.power = u"Turbo"_s;
     row.name = u"XY"_s;
     row.tx.clear(); // an empty transmit cell is written as 0
-    WriteChannelRow(image, 8, row);
+    WriteChannelRow(TestBands(), image, 8, row);
     const ConstChannelRecord r = ChannelAt(image, 8);
     EXPECT_EQ(r.Get(kTxPower), 0u);
     EXPECT_EQ(r.Name(), u"XY"_s);
@@ -148,24 +149,24 @@ TEST_F(ChannelRowTest, UnknownTextsStoreZeroAndShortNamesClearTheRest)
 
 TEST_F(ChannelRowTest, RowWithoutReceiveFrequencyBecomesTheEmptyRecord)
 {
-    WriteEmptyTableRecord(image, 1);
+    WriteEmptyTableRecord(TestBands(), image, 1);
     const Bytes empty = Slice(ImageMap::ChannelOffset(1), 32);
     for (const QString& rx : {u""_s, u"0"_s, u"abc"_s}) {
-        NewChannelRecord(image, 9, MHz(145.0));
+        NewChannelRecord(TestBands(), image, 9, MHz(145.0));
         ChannelRow row = ReadChannelRow(image, 9);
         row.rx = rx;
-        WriteChannelRow(image, 9, row);
+        WriteChannelRow(TestBands(), image, 9, row);
         EXPECT_EQ(Slice(ImageMap::ChannelOffset(9), 32), empty) << rx.toStdString();
     }
 }
 
 TEST_F(ChannelRowTest, OversizedNumbersDoNotWrapIntoOtherValues)
 {
-    NewChannelRecord(image, 10, MHz(145.0));
+    NewChannelRecord(TestBands(), image, 10, MHz(145.0));
     ChannelRow row = ReadChannelRow(image, 10);
     row.rx = u"1000.5"_s; // nine digits: must not lose its top digit and look absent
     row.ctcss = u"-5"_s;
-    WriteChannelRow(image, 10, row);
+    WriteChannelRow(TestBands(), image, 10, row);
     const ConstChannelRecord r = ChannelAt(image, 10);
     EXPECT_TRUE(r.HasRx());
     EXPECT_EQ(r.Rx(), 99999999u);
@@ -174,14 +175,14 @@ TEST_F(ChannelRowTest, OversizedNumbersDoNotWrapIntoOtherValues)
 
 TEST_F(ChannelRowTest, ChannelOneFrequencyForTheTable)
 {
-    EXPECT_EQ(ChannelOneLoadFreq(), MHz(134.0));
-    bandTable().rxLower[4] = MHz(140.0);
-    EXPECT_EQ(ChannelOneLoadFreq(), MHz(140.0));
+    EXPECT_EQ(ChannelOneLoadFreq(TestBands()), MHz(134.0));
+    TestBands().rxLower[4] = MHz(140.0);
+    EXPECT_EQ(ChannelOneLoadFreq(TestBands()), MHz(140.0));
     DisableBand(4);
-    bandTable().rxLower[7] = MHz(420.0);
-    EXPECT_EQ(ChannelOneLoadFreq(), MHz(420.0));
+    TestBands().rxLower[7] = MHz(420.0);
+    EXPECT_EQ(ChannelOneLoadFreq(TestBands()), MHz(420.0));
     DisableBand(7);
-    EXPECT_EQ(ChannelOneLoadFreq(), MHz(400.0));
+    EXPECT_EQ(ChannelOneLoadFreq(TestBands()), MHz(400.0));
 }
 
 } // namespace

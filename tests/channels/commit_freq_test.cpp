@@ -1,9 +1,10 @@
 #include "channels/core/commit_freq.h"
+#include "tests/support/test_document.h"
 
 #include "document/band_table.h"
 #include "channels/core/channel_row.h"
 
-#include "qstring_print.h"
+#include "tests/support/qstring_print.h"
 
 #include <gtest/gtest.h>
 
@@ -22,8 +23,8 @@ namespace {
 
 class CommitFreqTest : public ::testing::Test {
   protected:
-    void SetUp() override { bandTable().ResetToFactory(); }
-    void TearDown() override { bandTable().ResetToFactory(); }
+    void SetUp() override { TestBands().ResetToFactory(); }
+    void TearDown() override { TestBands().ResetToFactory(); }
 };
 
 struct ValueCase {
@@ -36,8 +37,8 @@ class TableFreq : public CommitFreqTest, public ::testing::WithParamInterface<Va
 
 TEST_P(TableFreq, TypedValueGoesIntoABandAndOntoItsRaster)
 {
-    GetParam().plan(bandTable());
-    EXPECT_EQ(TableFreqValue(GetParam().typed), GetParam().want) << GetParam().typed.toStdString();
+    GetParam().plan(TestBands());
+    EXPECT_EQ(TableFreqValue(TestBands(), GetParam().typed), GetParam().want) << GetParam().typed.toStdString();
 }
 
 void ClearBand(BandTable& t, int band)
@@ -87,8 +88,8 @@ class Rule : public CommitFreqTest, public ::testing::WithParamInterface<RuleCas
 TEST_P(Rule, CommitFollowsTheRowAndColumn)
 {
     const RuleCase& p = GetParam();
-    p.plan(bandTable());
-    EXPECT_EQ(CommitFreqRule(p.row, p.column, p.typed, p.rx, p.tx), p.want) << p.what;
+    p.plan(TestBands());
+    EXPECT_EQ(CommitFreqRule(TestBands(), p.row, p.column, p.typed, p.rx, p.tx), p.want) << p.what;
 }
 
 FreqCellCommit Set(const QString& text)

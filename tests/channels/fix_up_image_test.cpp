@@ -1,4 +1,5 @@
 #include "channels/core/fix_up_image.h"
+#include "tests/support/test_document.h"
 
 #include "channels/core/bitmaps.h"
 #include "channels/core/channel_record.h"
@@ -20,9 +21,9 @@ protected:
     // Runs the pass twice and reports whether the second run changed anything.
     ::testing::AssertionResult SecondRunChangesNothing()
     {
-        FixUpImage(image);
+        FixUpImage(TestBands(), image);
         const auto once = std::make_unique<RadioImage>(image);
-        FixUpImage(image);
+        FixUpImage(TestBands(), image);
         for (std::uint32_t i = 0; i < kImageSize; ++i)
             if (image[i] != (*once)[i])
                 return ::testing::AssertionFailure() << "byte 0x" << std::hex << i << " changed from 0x"
@@ -33,8 +34,8 @@ protected:
     // The limits and enabled flags the channel table derives from an image.
     void TakeBandPlanFromImage()
     {
-        DecodeBandPlan(image, bandTable());
-        ComputeBandEnabled(image, bandTable());
+        DecodeBandPlan(image, TestBands());
+        ComputeBandEnabled(image, TestBands());
     }
 
     // A used radio: channels in several bands and scan modes, and a
@@ -54,13 +55,13 @@ protected:
         const std::uint32_t freqs[] = {MHz(145.5),    MHz(118.0083), MHz(438.5),  MHz(27.185),
                                        MHz(851.0125), MHz(600.0),    MHz(162.55), MHz(70.0)};
         for (int n = 2; n <= 60; ++n) {
-            NewChannelRecord(image, n, freqs[n % 8]);
+            NewChannelRecord(TestBands(), image, n, freqs[n % 8]);
             ChannelAt(image, n).Set(ChannelLayout::kScan, static_cast<unsigned>(n % 4));
         }
         for (int n = 805; n <= 820; ++n)
-            NewChannelRecord(image, n, freqs[n % 8]);
+            NewChannelRecord(TestBands(), image, n, freqs[n % 8]);
         for (int k = 0; k < VfoLayout::kVfoCount; ++k)
-            WriteNewRecord(RecordAt(image, VfoLayout::VfoOffset(k)), freqs[k % 8]);
+            WriteNewRecord(TestBands(), RecordAt(image, VfoLayout::VfoOffset(k)), freqs[k % 8]);
         for (std::uint32_t r = 0; r < kTwoToneCount; ++r)
             for (std::uint32_t t = 0; t < 4; ++t)
                 PutWord(ImageMap::kTwoToneSystems + 32 * r + 16 + 2 * t,
@@ -124,7 +125,7 @@ TEST_F(FixUpImageTest, IdempotentOnArbitraryBytes)
 {
     for (std::uint32_t seed : {1u, 0x1234u, 0xC0FFEEu, 99991u}) {
         FillPseudoRandom(seed);
-        bandTable().ResetToFactory();
+        TestBands().ResetToFactory();
         EXPECT_TRUE(SecondRunChangesNothing()) << "factory limits, seed " << seed;
         FillPseudoRandom(seed);
         TakeBandPlanFromImage();
@@ -140,7 +141,7 @@ TEST_F(FixUpImageTest, StepsSeeTheResultsOfEarlierSteps)
     PutFreq(VfoLayout::VfoOffset(4), MHz(200.0)); // outside 150M
     image[ImageMap::kWorkingBandMemory + BandMemoryLayout::kStartRecord] = 0;
     std::fill_n(image.begin() + ImageMap::kBandStarts, 32, 0xFF); // repaired by the rewrite
-    FixUpImage(image);
+    FixUpImage(TestBands(), image);
 
     EXPECT_EQ(ChannelAt(image, 1).Rx(), MHz(134.0));
     EXPECT_EQ(Word(kLeftPriority), 1) << "priority checked after channel 1 exists";

@@ -1,4 +1,5 @@
 #include "channels/core/fix_up_image.h"
+#include "tests/support/test_document.h"
 
 #include "channels/core/channel_record.h"
 
@@ -112,8 +113,8 @@ TEST_F(FixUpStepTest, PriorityChannelsMustNameAPresentChannelOfTheirBank)
     // Bank A: 1, 5 and 800 present, 6 with byte 3 of 0x00. Bank B: its
     // channel 7 and 800 present, channel 5 absent.
     for (int n : {1, 5, 800, 807, 1600})
-        NewChannelRecord(image, n, MHz(145.0));
-    NewChannelRecord(image, 6, MHz(145.0));
+        NewChannelRecord(TestBands(), image, n, MHz(145.0));
+    NewChannelRecord(TestBands(), image, 6, MHz(145.0));
     image[ImageMap::ChannelOffset(6) + 3] = 0x00;
 
     const struct {
@@ -152,15 +153,15 @@ TEST_F(FixUpStepTest, ChannelsOneAnd801AreCreatedOnATransmitBand)
         {"band 4 disabled, 7 cleared", false, MHz(134.0), 0, MHz(400.0)},
     };
     for (const auto& c : cases) {
-        bandTable().ResetToFactory();
-        bandTable().bandEnabled[4] = c.band4;
-        bandTable().rxLower[4] = c.lower4;
-        bandTable().rxLower[7] = c.lower7;
+        TestBands().ResetToFactory();
+        TestBands().bandEnabled[4] = c.band4;
+        TestBands().rxLower[4] = c.lower4;
+        TestBands().rxLower[7] = c.lower7;
         image.fill(0xFF);
         image[ImageMap::ChannelOffset(801) + 3] = 0x00; // absent as well
-        EnsureFirstChannels(image);
+        EnsureFirstChannels(TestBands(), image);
         for (int n : {1, 801}) {
-            NewChannelRecord(*owned, 2, 0);
+            NewChannelRecord(TestBands(), *owned, 2, 0);
             Bytes expected = Slice(ImageMap::ChannelOffset(2), 32);
             EncodeFreq(c.expected, expected.data());
             EncodeFreq(c.expected, expected.data() + 4);
@@ -173,10 +174,10 @@ TEST_F(FixUpStepTest, ChannelsOneAnd801AreCreatedOnATransmitBand)
 
 TEST_F(FixUpStepTest, PresentFirstChannelsAreLeftAlone)
 {
-    NewChannelRecord(image, 1, MHz(50.0));
+    NewChannelRecord(TestBands(), image, 1, MHz(50.0));
     ChannelAt(image, 1).SetName(QStringLiteral("HOME"));
     const Bytes channel1 = Slice(ImageMap::ChannelOffset(1), 32);
-    EnsureFirstChannels(image);
+    EnsureFirstChannels(TestBands(), image);
     EXPECT_EQ(Slice(ImageMap::ChannelOffset(1), 32), channel1);
     EXPECT_EQ(ChannelAt(image, 801).Rx(), MHz(134.0)) << "801 is checked on its own";
     EXPECT_FALSE(ChannelAt(image, 2).HasRx());

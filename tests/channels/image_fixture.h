@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/band_table.h"
+#include "tests/support/test_document.h"
 #include "codecs/bcd.h"
 #include "document/radio_image.h"
 
@@ -19,10 +20,10 @@ class ImageTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        bandTable().ResetToFactory();
+        TestBands().ResetToFactory();
         image.fill(0xFF);
     }
-    void TearDown() override { bandTable().ResetToFactory(); }
+    void TearDown() override { TestBands().ResetToFactory(); }
 
     std::vector<std::uint8_t> Slice(std::uint32_t from, std::uint32_t count) const
     {
@@ -40,7 +41,7 @@ protected:
     std::uint32_t Freq(std::uint32_t at) const { return DecodeFreq(image.data() + at); }
     void PutFreq(std::uint32_t at, std::uint32_t f) { EncodeFreq(f, image.data() + at); }
 
-    static void DisableBand(int b) { bandTable().bandEnabled[static_cast<std::size_t>(b)] = false; }
+    static void DisableBand(int b) { TestBands().bandEnabled[static_cast<std::size_t>(b)] = false; }
 
     std::unique_ptr<RadioImage> owned = std::make_unique<RadioImage>();
     RadioImage& image = *owned;

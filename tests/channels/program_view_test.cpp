@@ -1,6 +1,7 @@
 // The channel table driven through its grid and in-place editors, offscreen,
 // with the bytes of the image checked after each edit and save.
 #include "channels/channel_edit_dialog.h"
+#include "tests/support/test_document.h"
 #include "channels/program_view.h"
 #include "document/band_table.h"
 #include "codecs/bcd.h"
@@ -47,14 +48,14 @@ void WriteFactoryPlan(RadioImage& image)
 
 void ApplyPlan()
 {
-    DecodeBandPlan(radioImage(), bandTable());
-    ComputeBandEnabled(radioImage(), bandTable());
+    DecodeBandPlan(TestImage(), TestBands());
+    ComputeBandEnabled(TestImage(), TestBands());
 }
 
 Bytes RecordBytes(int n, std::uint32_t from, std::uint32_t count)
 {
     const auto at =
-        radioImage().begin() + ImageMap::ChannelOffset(static_cast<std::uint32_t>(n)) + from;
+        TestImage().begin() + ImageMap::ChannelOffset(static_cast<std::uint32_t>(n)) + from;
     return {at, at + count};
 }
 
@@ -104,16 +105,16 @@ class ChannelTableViewTest : public QObject {
   private slots:
     void init()
     {
-        bandTable().ResetToFactory();
-        RadioImage& image = radioImage();
+        TestBands().ResetToFactory();
+        RadioImage& image = TestImage();
         image.fill(0xFF);
         WriteFactoryPlan(image);
         ApplyPlan();
-        NewChannelRecord(image, 1, MHz(145.0));
-        NewChannelRecord(image, 5, MHz(146.0));
+        NewChannelRecord(TestBands(), image, 1, MHz(145.0));
+        NewChannelRecord(TestBands(), image, 5, MHz(146.0));
         m_window = std::make_unique<QWidget>();
         auto* layout = new QVBoxLayout(m_window.get());
-        m_view = new CProgramView;
+        m_view = new CProgramView(TestDocument());
         layout->addWidget(m_view);
         m_window->resize(860, 620);
         m_window->show();
@@ -124,7 +125,7 @@ class ChannelTableViewTest : public QObject {
     void cleanup()
     {
         m_window.reset();
-        bandTable().ResetToFactory();
+        TestBands().ResetToFactory();
     }
 
     void layoutHeadersAndEditors()
@@ -178,18 +179,18 @@ class ChannelTableViewTest : public QObject {
         QFETCH(bool, without30M);
         QFETCH(QString, shown);
         if (without30M) {
-            std::fill_n(radioImage().data() + BandPlan::RecordOffset(0), 16, 0x00);
+            std::fill_n(TestImage().data() + BandPlan::RecordOffset(0), 16, 0x00);
             ApplyPlan();
         }
         typeInto(10, 1, typed); // a new channel
         QCOMPARE(cell(10, 1), shown);
         QCOMPARE(cell(10, 2), shown);
-        QCOMPARE(ChannelAt(radioImage(), 10).Rx(), std::uint32_t(ParseShown(shown)));
+        QCOMPARE(ChannelAt(TestImage(), 10).Rx(), std::uint32_t(ParseShown(shown)));
         typeInto(5, 1, typed); // an existing channel: the grid only
         QCOMPARE(cell(5, 1), shown);
-        QCOMPARE(ChannelAt(radioImage(), 5).Rx(), MHz(146.0));
+        QCOMPARE(ChannelAt(TestImage(), 5).Rx(), MHz(146.0));
         m_view->SaveChannelTable();
-        QCOMPARE(ChannelAt(radioImage(), 5).Rx(), std::uint32_t(ParseShown(shown)));
+        QCOMPARE(ChannelAt(TestImage(), 5).Rx(), std::uint32_t(ParseShown(shown)));
     }
 
     void newRowTakesTheDefaults()
@@ -204,7 +205,7 @@ class ChannelTableViewTest : public QObject {
                      (Bytes{0x00, 0x20, 0x55, 0x14, 0x00, 0x20, 0x55, 0x14}));
             QCOMPARE(RecordBytes(20, 8, 4), (Bytes{0x00, 0x10, 0x23, 0x00}));
             QCOMPARE(RecordBytes(20, 16, 4), (Bytes{0x00, 0x00, 0x06, 0x00})); // 600 kHz
-            const ConstChannelRecord r = ChannelAt(radioImage(), 20);
+            const ConstChannelRecord r = ChannelAt(TestImage(), 20);
             QCOMPARE(r.Get(kStep), 6u);
             QCOMPARE(r.Get(kTxPower), 3u);
             QCOMPARE(r.Get(kOffsetDirection), 0u);
@@ -243,14 +244,14 @@ class ChannelTableViewTest : public QObject {
         typeInto(1, 1, QStringLiteral("440.1"));
         QCOMPARE(cell(1, 1), QStringLiteral("440.10000"));
         m_view->SaveChannelTable();
-        QCOMPARE(ChannelAt(radioImage(), 1).Rx(), MHz(440.1));
-        QCOMPARE(ChannelAt(radioImage(), 1).Tx(), MHz(446.0));
+        QCOMPARE(ChannelAt(TestImage(), 1).Rx(), MHz(440.1));
+        QCOMPARE(ChannelAt(TestImage(), 1).Tx(), MHz(446.0));
     }
 
     void offsetDirectionOnSave()
     {
-        const ChannelRecord r = ChannelAt(radioImage(), 7);
-        NewChannelRecord(radioImage(), 7, MHz(145.0));
+        const ChannelRecord r = ChannelAt(TestImage(), 7);
+        NewChannelRecord(TestBands(), TestImage(), 7, MHz(145.0));
         r.SetTx(MHz(145.6));
         r.Set(kOffsetDirection, 2);
         reload();
@@ -264,7 +265,7 @@ class ChannelTableViewTest : public QObject {
 
     void sqlModeFollowsDecodeType()
     {
-        const ChannelRecord r = ChannelAt(radioImage(), 5);
+        const ChannelRecord r = ChannelAt(TestImage(), 5);
         r.Set(kSqlMode, 1);    // "Tone"
         r.Set(kDecodeType, 2); // "Ctcss Codec"
         reload();
@@ -279,7 +280,7 @@ class ChannelTableViewTest : public QObject {
 
     void absentChannelOneLoadsAtBand4()
     {
-        RadioImage& image = radioImage();
+        RadioImage& image = TestImage();
         EncodeFreq(MHz(136.0), image.data() + BandPlan::RecordOffset(4) + BandPlan::kRxLower);
         ApplyPlan();
         std::fill_n(image.data() + ImageMap::ChannelOffset(1), 32, 0xFF);
@@ -297,7 +298,7 @@ class ChannelTableViewTest : public QObject {
 
     void absentTransmitShowsEmptyCell()
     {
-        ChannelAt(radioImage(), 5).ClearTx();
+        ChannelAt(TestImage(), 5).ClearTx();
         reload();
         QCOMPARE(cell(5, 1), QStringLiteral("146.00000"));
         QVERIFY(cell(5, 2).isEmpty());
@@ -305,7 +306,7 @@ class ChannelTableViewTest : public QObject {
 
     void shortNameOverLongName()
     {
-        ChannelAt(radioImage(), 5).SetName(QStringLiteral("ABCDEF"));
+        ChannelAt(TestImage(), 5).SetName(QStringLiteral("ABCDEF"));
         reload();
         QCOMPARE(cell(5, 11), QStringLiteral("ABCDEF"));
         typeInto(5, 11, QStringLiteral("X!Y")); // '!' is not a name character
@@ -355,7 +356,7 @@ class ChannelTableViewTest : public QObject {
         QTest::keyClick(m_view->freqEditor(), Qt::Key_Return);
         QCOMPARE(cell(30, 1), QStringLiteral("123.40000"));
         QCOMPARE(cell(30, 3), QStringLiteral("Off"));
-        QCOMPARE(ChannelAt(radioImage(), 30).Get(kAm), 1u); // airband channel
+        QCOMPARE(ChannelAt(TestImage(), 30).Get(kAm), 1u); // airband channel
     }
 
     void keyboard()
@@ -404,30 +405,30 @@ class ChannelTableViewTest : public QObject {
     {
         clickCell(5, 11);
         QTest::keyClicks(m_view->nameEditor(), QStringLiteral("OPEN"));
-        radioImage()[ImageMap::kChannelBitmaps] = 0x00;
+        TestImage()[ImageMap::kChannelBitmaps] = 0x00;
         m_view->SaveToImage();
         QVERIFY(!grid()->openEditor());
         QCOMPARE(RecordBytes(5, 24, 4), (Bytes{'O', 'P', 'E', 'N'}));
-        QCOMPARE(radioImage()[ImageMap::kChannelBitmaps] & 0x11,
+        QCOMPARE(TestImage()[ImageMap::kChannelBitmaps] & 0x11,
                  0x11); // channels 1 and 5 are mapped
     }
 
     void loadFollowsTheImagePlan()
     {
-        std::fill_n(radioImage().data() + BandPlan::RecordOffset(4), 16, 0x00);
-        QVERIFY(bandTable().bandEnabled[4]);
+        std::fill_n(TestImage().data() + BandPlan::RecordOffset(4), 16, 0x00);
+        QVERIFY(TestBands().bandEnabled[4]);
         reload();
-        QVERIFY(!bandTable().bandEnabled[4]);
-        QVERIFY(!bandTable().txEnabled[0]);
-        QVERIFY(bandTable().txEnabled[1]);
+        QVERIFY(!TestBands().bandEnabled[4]);
+        QVERIFY(!TestBands().txEnabled[0]);
+        QVERIFY(TestBands().txEnabled[1]);
     }
 
     void saveBeforeFirstDisplayWritesNothing()
     {
-        const RadioImage before = radioImage();
-        CProgramView fresh;
+        const RadioImage before = TestImage();
+        CProgramView fresh(TestDocument());
         fresh.SaveToImage();
-        QVERIFY(radioImage() == before);
+        QVERIFY(TestImage() == before);
     }
 
     void channelEditButton()
@@ -441,7 +442,7 @@ class ChannelTableViewTest : public QObject {
             if (auto* dlg = qobject_cast<CChannelEditDlg*>(w)) {
                 shown = dlg->shownChannel();
                 nameWhenShown = RecordBytes(5, 24, 3);
-                NewChannelRecord(radioImage(), 6, MHz(147.0)); // a change made meanwhile
+                NewChannelRecord(TestBands(), TestImage(), 6, MHz(147.0)); // a change made meanwhile
             }
             w->close();
         };
@@ -461,4 +462,4 @@ class ChannelTableViewTest : public QObject {
 };
 
 QTEST_MAIN(ChannelTableViewTest)
-#include "channel_table_view_test.moc"
+#include "program_view_test.moc"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/channels/band_plan_fixture.h"
+#include "tests/support/test_document.h"
 
 // Driving the record editors as a user would: typing into boxes, leaving
 // them, picking list entries; and reading the record bytes back.
@@ -94,24 +95,24 @@ inline void Pick(const QWidget* root, int id, const QString& text)
 inline Record Bytes(std::uint32_t offset)
 {
     Record r{};
-    std::copy_n(radioImage().begin() + offset, r.size(), r.begin());
+    std::copy_n(TestImage().begin() + offset, r.size(), r.begin());
     return r;
 }
 
 inline void Put(std::uint32_t offset, const Record& r)
 {
-    std::copy(r.begin(), r.end(), radioImage().begin() + offset);
+    std::copy(r.begin(), r.end(), TestImage().begin() + offset);
 }
 
 // What WriteNewRecord makes of a receive frequency.
 inline Record NewRecord(std::uint32_t rx)
 {
     Record r{};
-    WriteNewRecord(ChannelRecord(r.data()), rx);
+    WriteNewRecord(TestBands(), ChannelRecord(r.data()), rx);
     return r;
 }
 
-inline std::uint32_t FreqAt(std::uint32_t offset) { return DecodeFreq(radioImage().data() + offset); }
+inline std::uint32_t FreqAt(std::uint32_t offset) { return DecodeFreq(TestImage().data() + offset); }
 
 // A fully used record: every field set away from its default, in
 // combinations the editors accept as they are, with reserved bytes marked.
@@ -142,8 +143,8 @@ inline Record BusyRecord()
 // A blank radio and the factory plan.
 inline void ResetImage()
 {
-    bandTable().ResetToFactory();
-    radioImage().fill(0xFF);
+    TestBands().ResetToFactory();
+    TestImage().fill(0xFF);
 }
 
 // With PROGRAMMER_GRAB_DIR set, a picture of the widget to look at.

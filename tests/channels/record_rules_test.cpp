@@ -1,9 +1,10 @@
 #include "channels/core/record_rules.h"
+#include "tests/support/test_document.h"
 
 #include "document/band_table.h"
 #include "channels/core/channel_record.h"
 
-#include "qstring_print.h"
+#include "tests/support/qstring_print.h"
 #include "tests/channels/band_plan_fixture.h"
 
 #include <gtest/gtest.h>
@@ -22,8 +23,8 @@ namespace {
 // factory plan and leaves it so.
 class RecordRules : public ::testing::Test {
   protected:
-    void SetUp() override { bandTable().ResetToFactory(); }
-    void TearDown() override { bandTable().ResetToFactory(); }
+    void SetUp() override { TestBands().ResetToFactory(); }
+    void TearDown() override { TestBands().ResetToFactory(); }
 };
 
 struct TextCase {
@@ -59,7 +60,7 @@ TEST_F(RecordRules, ChannelReceive)
         {801, "440", "438.50000", "440.00000"},
     };
     for (const TextCase& c : cases)
-        EXPECT_EQ(AcceptChannelRx(c.number, QString::fromLatin1(c.typed), QString::fromLatin1(c.old)),
+        EXPECT_EQ(AcceptChannelRx(TestBands(), c.number, QString::fromLatin1(c.typed), QString::fromLatin1(c.old)),
                   QString::fromLatin1(c.expected))
             << c.number << " " << c.typed << " over " << c.old;
 }
@@ -67,16 +68,16 @@ TEST_F(RecordRules, ChannelReceive)
 TEST_F(RecordRules, ChannelOneFallsBackToTheEnabledTransmitBand)
 {
     OnlyBands({7});
-    EXPECT_EQ(AcceptChannelRx(1, u"50.0"_s, QString()), u"400.00000");
-    EXPECT_EQ(AcceptChannelRx(1, u"145.0"_s, QString()), u"400.00000"); // 150M is not in this plan
+    EXPECT_EQ(AcceptChannelRx(TestBands(), 1, u"50.0"_s, QString()), u"400.00000");
+    EXPECT_EQ(AcceptChannelRx(TestBands(), 1, u"145.0"_s, QString()), u"400.00000"); // 150M is not in this plan
     OnlyBands({0});
-    EXPECT_EQ(AcceptChannelRx(1, u"50.0"_s, QString()), u"50.0"); // nothing to fall back on
+    EXPECT_EQ(AcceptChannelRx(TestBands(), 1, u"50.0"_s, QString()), u"50.0"); // nothing to fall back on
 }
 
 TEST_F(RecordRules, ChannelReceiveWithoutAnyBandKeepsTheTypedValue)
 {
     OnlyBands({});
-    EXPECT_EQ(AcceptChannelRx(5, u"20.0037"_s, QString()), u"20.00000");
+    EXPECT_EQ(AcceptChannelRx(TestBands(), 5, u"20.0037"_s, QString()), u"20.00000");
 }
 
 TEST_F(RecordRules, ChannelTransmit)
@@ -92,7 +93,7 @@ TEST_F(RecordRules, ChannelTransmit)
         {1, "440.0037", "145.00000", "440.00000"},
     };
     for (const TextCase& c : cases)
-        EXPECT_EQ(AcceptChannelTx(c.number, QString::fromLatin1(c.typed), QString::fromLatin1(c.old)),
+        EXPECT_EQ(AcceptChannelTx(TestBands(), c.number, QString::fromLatin1(c.typed), QString::fromLatin1(c.old)),
                   QString::fromLatin1(c.expected))
             << c.number << " " << c.typed << " over " << c.old;
 }
@@ -114,7 +115,7 @@ TEST_F(RecordRules, EdgeReceive)
         {0, "1000", "145.00000", "145.00000"},
     };
     for (const TextCase& c : cases)
-        EXPECT_EQ(AcceptEdgeRx(QString::fromLatin1(c.typed), QString::fromLatin1(c.old)),
+        EXPECT_EQ(AcceptEdgeRx(TestBands(), QString::fromLatin1(c.typed), QString::fromLatin1(c.old)),
                   QString::fromLatin1(c.expected))
             << c.typed << " over " << c.old;
 }
@@ -138,7 +139,7 @@ TEST_F(RecordRules, EdgeTransmit)
         {"145.6", "145.00000", "", ""},             // no receive frequency, no transmit
     };
     for (const Case& c : cases)
-        EXPECT_EQ(AcceptEdgeTx(QString::fromLatin1(c.typed), QString::fromLatin1(c.atFocus),
+        EXPECT_EQ(AcceptEdgeTx(TestBands(), QString::fromLatin1(c.typed), QString::fromLatin1(c.atFocus),
                                QString::fromLatin1(c.rx)),
                   QString::fromLatin1(c.expected))
             << c.typed << " focus " << c.atFocus << " rx " << c.rx;
@@ -156,25 +157,25 @@ TEST_F(RecordRules, VfoFrequency)
         {9, "179.0", "", "179.00000"},    {10, "", "", "400.00000"},
     };
     for (const TextCase& c : cases)
-        EXPECT_EQ(AcceptVfoFreq(c.number, QString::fromLatin1(c.typed)), QString::fromLatin1(c.expected))
+        EXPECT_EQ(AcceptVfoFreq(TestBands(), c.number, QString::fromLatin1(c.typed)), QString::fromLatin1(c.expected))
             << c.number << " " << c.typed;
 }
 
 TEST_F(RecordRules, VfoAirbandDoesNotNeedTheAirbandInThePlan)
 {
     OnlyBands({4, 7});
-    EXPECT_EQ(AcceptVfoFreq(4, u"120.0"_s), u"120.00000");
-    EXPECT_EQ(AcceptVfoFreq(4, u"133.995"_s), u"133.99500");
-    EXPECT_EQ(AcceptVfoFreq(4, u"107.9"_s), u"134.00000");
-    EXPECT_EQ(AcceptVfoFreq(9, u"120.0"_s), u"134.00000");
+    EXPECT_EQ(AcceptVfoFreq(TestBands(), 4, u"120.0"_s), u"120.00000");
+    EXPECT_EQ(AcceptVfoFreq(TestBands(), 4, u"133.995"_s), u"133.99500");
+    EXPECT_EQ(AcceptVfoFreq(TestBands(), 4, u"107.9"_s), u"134.00000");
+    EXPECT_EQ(AcceptVfoFreq(TestBands(), 9, u"120.0"_s), u"134.00000");
 }
 
 TEST_F(RecordRules, VfoFrequencyFollowsNarrowedLimits)
 {
-    bandTable().rxLower[7] = 43000000;
-    bandTable().rxUpper[7] = 44000000;
-    EXPECT_EQ(AcceptVfoFreq(7, u"420.0"_s), u"430.00000");
-    EXPECT_EQ(AcceptVfoFreq(7, u"435.0"_s), u"435.00000");
+    TestBands().rxLower[7] = 43000000;
+    TestBands().rxUpper[7] = 44000000;
+    EXPECT_EQ(AcceptVfoFreq(TestBands(), 7, u"420.0"_s), u"430.00000");
+    EXPECT_EQ(AcceptVfoFreq(TestBands(), 7, u"435.0"_s), u"435.00000");
 }
 
 TEST_F(RecordRules, Offset)
@@ -192,10 +193,10 @@ TEST_F(RecordRules, Steps)
     const QStringList all = {"2.5", "5.0", "6.25", "7.5", "8.33", "10", "12.5",
                              "15",  "20",  "25",   "30",  "50",   "100"};
     const QStringList band850 = {"5.0", "10", "12.5", "15", "20", "25", "30", "50", "100"};
-    EXPECT_EQ(StepChoices(std::nullopt), all);
-    EXPECT_EQ(StepChoices(14500000), all);
-    EXPECT_EQ(StepChoices(85100000), band850);
-    EXPECT_EQ(StepChoices(2000000), all);
+    EXPECT_EQ(StepChoices(TestBands(), std::nullopt), all);
+    EXPECT_EQ(StepChoices(TestBands(), 14500000), all);
+    EXPECT_EQ(StepChoices(TestBands(), 85100000), band850);
+    EXPECT_EQ(StepChoices(TestBands(), 2000000), all);
     EXPECT_EQ(KeptChoice(band850, u"2.5"_s, u"12.5"_s), u"12.5");
     EXPECT_EQ(KeptChoice(band850, u"25"_s, u"12.5"_s), u"25");
 }
@@ -259,7 +260,7 @@ TEST_F(RecordRules, VfoTransmit)
         {43000000, kPlus, 500000, 43500000, kPlus},
     };
     for (const Case& c : cases) {
-        const VfoTransmit t = DeriveVfoTransmit(c.rx, c.direction, c.offset);
+        const VfoTransmit t = DeriveVfoTransmit(TestBands(), c.rx, c.direction, c.offset);
         EXPECT_EQ(t.tx, c.tx) << c.rx << " " << c.direction << " " << c.offset;
         EXPECT_EQ(t.direction, c.written) << c.rx << " " << c.direction << " " << c.offset;
     }
@@ -269,7 +270,7 @@ TEST_F(RecordRules, VfoTabsFollowTheEnabledBands)
 {
     auto records = [] {
         std::vector<std::pair<int, int>> out;
-        for (const VfoTab& t : VfoTabs())
+        for (const VfoTab& t : VfoTabs(TestBands()))
             out.emplace_back(t.record, t.transmit ? -t.nameBand : t.nameBand);
         return out;
     };
@@ -283,7 +284,7 @@ TEST_F(RecordRules, VfoTabsFollowTheEnabledBands)
     OnlyBands({3, 5});
     EXPECT_EQ(records(), (Tabs{{5, 5}, {10, -5}}));
     OnlyBands({});
-    EXPECT_TRUE(VfoTabs().empty());
+    EXPECT_TRUE(VfoTabs(TestBands()).empty());
 }
 
 TEST_F(RecordRules, ChannelNumbers)

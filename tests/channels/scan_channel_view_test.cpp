@@ -1,6 +1,7 @@
 // The scan channel view driven through its tabs and controls, checked on
 // the scan edge records it writes.
 #include "channels/record_form.h"
+#include "tests/support/test_document.h"
 #include "channels/scan_channel_view.h"
 
 #include "record_editor_support.h"
@@ -26,7 +27,7 @@ class ScanChannelViewTest : public QObject {
 
     std::unique_ptr<CScanChView> Open()
     {
-        auto view = std::make_unique<CScanChView>();
+        auto view = std::make_unique<CScanChView>(TestDocument());
         view->resize(720, 560);
         if (!ShowActive(view.get()))
             qWarning("view not active");
@@ -85,7 +86,7 @@ class ScanChannelViewTest : public QObject {
         QCOMPARE(Text(view.get(), Id::kTxPower), QStringLiteral("High"));
         QVERIFY(Find<QComboBox>(view.get(), Id::kCtcss)->isEnabled());
         QCOMPARE(Hex(Bytes(Edge(0))), Hex(NewRecord(43000000))); // offset 7.6 MHz in 450M
-        QCOMPARE(ConstChannelRecord(radioImage().data() + Edge(0)).Offset(), 760000u);
+        QCOMPARE(ConstChannelRecord(TestImage().data() + Edge(0)).Offset(), 760000u);
         view->SaveToImage();
         QCOMPARE(Hex(Bytes(Edge(0))), Hex(NewRecord(43000000)));
         Grab(view.get(), QStringLiteral("scan_channel"));
@@ -110,7 +111,7 @@ class ScanChannelViewTest : public QObject {
         QCOMPARE(Text(view.get(), Id::kRx), shown);
         view->SaveToImage();
         QCOMPARE(FreqAt(Edge(3)), static_cast<std::uint32_t>(QString(shown).remove(u'.').toUInt()));
-        QCOMPARE(ConstChannelRecord(radioImage().data() + Edge(3)).Offset(), 60000u);
+        QCOMPARE(ConstChannelRecord(TestImage().data() + Edge(3)).Offset(), 60000u);
     }
 
     void tabChangeWritesTheEdgeLeft()
@@ -123,7 +124,7 @@ class ScanChannelViewTest : public QObject {
         Type(Find<QLineEdit>(view.get(), Id::kTx), QStringLiteral("145.6"));
         view->tabs()->setCurrentIndex(1);
         Settle();
-        const ConstChannelRecord l1(radioImage().data() + Edge(0));
+        const ConstChannelRecord l1(TestImage().data() + Edge(0));
         QCOMPARE(l1.Get(ChannelLayout::kTxPower), 0u);
         QCOMPARE(l1.Name(), QStringLiteral("EDGE"));
         QCOMPARE(l1.Tx(), 14560000u);
@@ -163,7 +164,7 @@ class ScanChannelViewTest : public QObject {
         auto view = Open();
         view->tabs()->setCurrentIndex(2);
         view->tabs()->setCurrentIndex(3);
-        QCOMPARE(ConstChannelRecord(radioImage().data() + Edge(2)).Get(ChannelLayout::kOffsetDirection),
+        QCOMPARE(ConstChannelRecord(TestImage().data() + Edge(2)).Get(ChannelLayout::kOffsetDirection),
                  written);
     }
 
@@ -227,7 +228,7 @@ class ScanChannelViewTest : public QObject {
 
     void saveBeforeFirstShowWritesNothing()
     {
-        CScanChView view;
+        CScanChView view(TestDocument());
         Put(Edge(0), BusyRecord());
         view.SaveToImage();
         QCOMPARE(Hex(Bytes(Edge(0))), Hex(BusyRecord()));

@@ -1,4 +1,5 @@
 #include "channels/core/vfo_consistency.h"
+#include "tests/support/test_document.h"
 
 #include "channels/core/channel_record.h"
 
@@ -67,8 +68,8 @@ TEST_F(VfoConsistencyTest, VfoRecordsAreHeldToTheirBand)
          MHz(400.0)},
     };
     for (const VfoCase& c : cases) {
-        bandTable().ResetToFactory();
-        c.setup(bandTable());
+        TestBands().ResetToFactory();
+        c.setup(TestBands());
         const std::uint32_t at = VfoOffset(c.k);
         FillRecord(at);
         if (c.stored)
@@ -76,7 +77,7 @@ TEST_F(VfoConsistencyTest, VfoRecordsAreHeldToTheirBand)
         else
             std::fill_n(image.begin() + at, 4, 0xFF);
         const Bytes rest = Slice(at + 4, 28);
-        CheckVfoRecords(image);
+        CheckVfoRecords(TestBands(), image);
         EXPECT_EQ(Freq(at), c.expected) << c.what;
         EXPECT_EQ(Slice(at + 4, 28), rest) << c.what << ": only the receive frequency changes";
     }
@@ -137,12 +138,12 @@ TEST_F(VfoConsistencyTest, BandStartRecordsFollowTheEnabledBands)
          {}},
     };
     for (const BandStartCase& c : cases) {
-        bandTable().ResetToFactory();
-        c.setup(bandTable());
+        TestBands().ResetToFactory();
+        c.setup(TestBands());
         for (int i = 0; i < 12; ++i)
             FillRecord(BandStartOffset(i));
         const Bytes before = Slice(ImageMap::kBandStarts, 12 * 32);
-        RewriteBandStartRecords(image);
+        RewriteBandStartRecords(TestBands(), image);
         for (int i = 0; i < 12; ++i) {
             const std::uint32_t at = BandStartOffset(i);
             const std::uint32_t rel = at - ImageMap::kBandStarts;
@@ -181,7 +182,7 @@ protected:
         for (std::uint32_t i = 0; i < 64; ++i)
             image[kBlock + i] = static_cast<std::uint8_t>(0x40 + i);
         image[kBlock + byte] = value;
-        CheckBandMemoryBlock(image, kBlock);
+        CheckBandMemoryBlock(TestBands(), image, kBlock);
         for (std::uint32_t i = 0; i < 64; ++i) {
             const bool checked = i <= 2 || (i >= 4 && i <= 6) || i == 8 || i == 9 || i == 11 ||
                                  (i >= 16 && i <= 22 && i != 19);
@@ -245,7 +246,7 @@ TEST_F(BandMemoryTest, BytesOfABlock)
 
 TEST_F(BandMemoryTest, NothingToFallBackOn)
 {
-    bandTable().bandEnabled.fill(false);
+    TestBands().bandEnabled.fill(false);
     std::fill_n(image.begin() + ImageMap::kBandStarts, 12 * 32, 0xFF);
     EXPECT_EQ(Checked(kBandIndexA, 4), 0xFF);
     EXPECT_EQ(Checked(kBandIndexB, 0xFF), 0xFF);
@@ -255,9 +256,9 @@ TEST_F(BandMemoryTest, NothingToFallBackOn)
 
 TEST_F(BandMemoryTest, WordsNamingUnusableRecordsBecomeOne)
 {
-    NewChannelRecord(image, 7, MHz(145.0));
-    NewChannelRecord(image, 8, MHz(600.0)); // in no band
-    NewChannelRecord(image, 255, MHz(145.0));
+    NewChannelRecord(TestBands(), image, 7, MHz(145.0));
+    NewChannelRecord(TestBands(), image, 8, MHz(600.0)); // in no band
+    NewChannelRecord(TestBands(), image, 255, MHz(145.0));
     PutFreq(ImageMap::kScanEdges, MHz(145.0));            // record 0
     PutFreq(VfoOffset(0), MHz(26.0));                     // record 10
     PutFreq(ImageMap::kScanEdges + 32 * 41, MHz(435.0));  // record 41, inside the bitmaps
@@ -269,15 +270,15 @@ TEST_F(BandMemoryTest, WordsNamingUnusableRecordsBecomeOne)
         {513, 513}, {553, 1}, {554, 554}, {810, 810}, {809, 1},   {811, 1}, {0xFFFF, 1}, {0, 0},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CheckedBandMemoryWord(image, c.stored), c.expected) << c.stored;
+        EXPECT_EQ(CheckedBandMemoryWord(TestBands(), image, c.stored), c.expected) << c.stored;
     image[ImageMap::kScanEdges + 32 * 255 + 3] = 0x00;
-    EXPECT_EQ(CheckedBandMemoryWord(image, 0), 1);
+    EXPECT_EQ(CheckedBandMemoryWord(TestBands(), image, 0), 1);
 
     // Both words of a block.
     for (std::uint32_t block : {ImageMap::kWorkingBandMemory, BlockOffset(5)}) {
         PutWord(block + kWordA, 8);
         PutWord(block + kWordB, 7);
-        CheckBandMemoryBlock(image, block);
+        CheckBandMemoryBlock(TestBands(), image, block);
         EXPECT_EQ(Word(block + kWordA), 1);
         EXPECT_EQ(Word(block + kWordB), 7);
     }
@@ -289,7 +290,7 @@ TEST_F(BandMemoryTest, WorkingMemoryAndAllSixBlocks)
     for (std::uint32_t block : {ImageMap::kWorkingBandMemory, BlockOffset(0), BlockOffset(3), BlockOffset(5)})
         image[block + kAlwaysFF] = 0;
     const Bytes secondHalf = Slice(ImageMap::kWorkingBandMemory + 23, 64 - 23);
-    CheckBandMemories(image);
+    CheckBandMemories(TestBands(), image);
     for (std::uint32_t block : {ImageMap::kWorkingBandMemory, BlockOffset(0), BlockOffset(3), BlockOffset(5)})
         EXPECT_EQ(image[block + kAlwaysFF], 0xFF) << block;
     EXPECT_EQ(Slice(ImageMap::kWorkingBandMemory + 23, 64 - 23), secondHalf)

@@ -1,6 +1,7 @@
 // The VFO dialog driven through its tabs and controls, checked on the VFO
 // records it writes.
 #include "channels/core/vfo_consistency.h"
+#include "tests/support/test_document.h"
 #include "channels/record_form.h"
 #include "channels/vfo_dialog.h"
 
@@ -32,7 +33,7 @@ class VfoDialogTest : public QObject {
 
     std::unique_ptr<CVfoDialog> Open()
     {
-        auto dlg = std::make_unique<CVfoDialog>();
+        auto dlg = std::make_unique<CVfoDialog>(TestDocument());
         if (!ShowActive(dlg.get()))
             qWarning("dialog not active");
         return dlg;
@@ -49,7 +50,7 @@ class VfoDialogTest : public QObject {
     {
         ResetImage();
         for (int k = 0; k < VfoLayout::kVfoCount; ++k)
-            Put(Vfo(k), NewRecord(VfoBandOf(k).lower));
+            Put(Vfo(k), NewRecord(VfoBandOf(TestBands(), k).lower));
     }
 
     void tabsFollowTheEnabledBands()
@@ -176,7 +177,7 @@ class VfoDialogTest : public QObject {
         if (direction != u"Off")
             TypeAndLeave(Find<QLineEdit>(dlg.get(), Id::kOffset), offset, Away(dlg.get()));
         dlg->tabs()->setCurrentIndex(1);
-        const ConstChannelRecord r(radioImage().data() + Vfo(4));
+        const ConstChannelRecord r(TestImage().data() + Vfo(4));
         QCOMPARE(r.Rx(), 14500000u);
         QCOMPARE(r.Tx(), tx);
         QCOMPARE(r.Get(ChannelLayout::kOffsetDirection), written);
@@ -192,7 +193,7 @@ class VfoDialogTest : public QObject {
         auto dlg = Open();
         QCOMPARE(Text(dlg.get(), Id::kOffsetDirection), QStringLiteral("Off"));
         dlg->close();
-        const ConstChannelRecord c(radioImage().data() + Vfo(4));
+        const ConstChannelRecord c(TestImage().data() + Vfo(4));
         QCOMPARE(c.Get(ChannelLayout::kOffsetDirection), 0u);
         QCOMPARE(c.Tx(), 14500000u);
     }
@@ -208,7 +209,7 @@ class VfoDialogTest : public QObject {
         QVERIFY(Find<QComboBox>(dlg.get(), Id::kCtcss)->isEnabled());
         QVERIFY(Find<QComboBox>(dlg.get(), Id::kTxPower)->isEnabled());
         dlg->tabs()->setCurrentIndex(0);
-        const ConstChannelRecord c(radioImage().data() + Vfo(7));
+        const ConstChannelRecord c(TestImage().data() + Vfo(7));
         QCOMPARE(c.Rx(), 40000000u);
         QCOMPARE(c.Tx(), 40000000u);
     }
@@ -216,12 +217,12 @@ class VfoDialogTest : public QObject {
     void openingWritesNothing()
     {
         Put(Vfo(0), BusyRecord());
-        const RadioImage before = radioImage();
+        const RadioImage before = TestImage();
         {
-            CVfoDialog dlg;
-            QVERIFY(radioImage() == before);
+            CVfoDialog dlg(TestDocument());
+            QVERIFY(TestImage() == before);
         }
-        QVERIFY(radioImage() != before); // closing (destroying) does write
+        QVERIFY(TestImage() != before); // closing (destroying) does write
     }
 
     void fieldsPassThrough()

@@ -1,8 +1,9 @@
 #include "document/band_table.h"
+#include "tests/support/test_document.h"
 #include "codecs/bcd.h"
 #include "codecs/text_codecs.h"
 
-#include "qstring_print.h"
+#include "tests/support/qstring_print.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +44,7 @@ TEST(BcdTest, FrequenciesTonesAndCodes)
 
 class BandTableTest : public ::testing::Test {
 protected:
-    void TearDown() override { bandTable().ResetToFactory(); }
+    void TearDown() override { TestBands().ResetToFactory(); }
 };
 
 TEST_F(BandTableTest, Lookups)
@@ -52,31 +53,31 @@ TEST_F(BandTableTest, Lookups)
         {14500000, false, 4}, {2600000, false, 0},  {3300001, false, -1}, {13399500, false, 3},
         {95000000, false, 8}, {1000000, false, -1}, {43500000, true, 1},  {11800000, true, -1}};
     for (auto [f, tx, band] : cases)
-        EXPECT_EQ(BandIndexOf(f, tx), band) << f << (tx ? " tx" : " rx");
-    EXPECT_TRUE(SameBand(14500000, 14600000));
-    EXPECT_FALSE(SameBand(14500000, 43500000));
-    EXPECT_TRUE(SameBand(1000000, 100000000)); // both outside every band
-    EXPECT_FALSE(SameBand(14500000, 1000000));
-    EXPECT_EQ(DefaultRepeaterOffset(14500000), 60000u);
-    EXPECT_EQ(DefaultRepeaterOffset(90000000), 760000u);
-    EXPECT_EQ(DefaultRepeaterOffset(1000000), 60000u);
+        EXPECT_EQ(BandIndexOf(TestBands(), f, tx), band) << f << (tx ? " tx" : " rx");
+    EXPECT_TRUE(SameBand(TestBands(), 14500000, 14600000));
+    EXPECT_FALSE(SameBand(TestBands(), 14500000, 43500000));
+    EXPECT_TRUE(SameBand(TestBands(), 1000000, 100000000)); // both outside every band
+    EXPECT_FALSE(SameBand(TestBands(), 14500000, 1000000));
+    EXPECT_EQ(DefaultRepeaterOffset(TestBands(), 14500000), 60000u);
+    EXPECT_EQ(DefaultRepeaterOffset(TestBands(), 90000000), 760000u);
+    EXPECT_EQ(DefaultRepeaterOffset(TestBands(), 1000000), 60000u);
 }
 
 TEST_F(BandTableTest, UnsetLimits)
 {
-    BandTable& t = bandTable();
+    BandTable& t = TestBands();
     t.rxLower[0] = 0;
     t.rxUpper[1] = 0xFFFFFFFFu;
-    EXPECT_EQ(FirstEnabledBand(false), 2);
+    EXPECT_EQ(FirstEnabledBand(TestBands(), false), 2);
     // All bits set means "not set", not an open end: 147 MHz stays in 150M.
-    EXPECT_EQ(BandIndexOf(14700000), 4);
+    EXPECT_EQ(BandIndexOf(TestBands(), 14700000), 4);
     // A band whose lower limit is not set takes in nothing, not even 0 or its low end.
-    EXPECT_EQ(BandIndexOf(0), -1);
-    EXPECT_EQ(BandIndexOf(2700000), -1);
+    EXPECT_EQ(BandIndexOf(TestBands(), 0), -1);
+    EXPECT_EQ(BandIndexOf(TestBands(), 2700000), -1);
     t.txUpper[0] = 0;
-    EXPECT_EQ(FirstEnabledBand(true), 1);
+    EXPECT_EQ(FirstEnabledBand(TestBands(), true), 1);
     t.rxLower.fill(0);
-    EXPECT_EQ(FirstEnabledBand(false), -1);
+    EXPECT_EQ(FirstEnabledBand(TestBands(), false), -1);
 }
 
 TEST(RasterTest, SnapFreq)

@@ -1,6 +1,6 @@
 #include "codecs/decimal.h"
 
-#include "qstring_print.h"
+#include "tests/support/qstring_print.h"
 
 #include <gtest/gtest.h>
 

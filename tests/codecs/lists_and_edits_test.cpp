@@ -3,7 +3,7 @@
 #include "codecs/option_lists.h"
 #include "codecs/text_codecs.h"
 
-#include "qstring_print.h"
+#include "tests/support/qstring_print.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "document/band_table.h"
+#include "tests/support/test_document.h"
 #include "codecs/bcd.h"
 #include "document/band_plan.h"
 #include "document/factory_defaults.h"
@@ -19,9 +20,9 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         folder = dir.path() + "/";
-        bandTable().ResetToFactory();
-        radioImage().fill(0x00);
-        headerBlock().fill(0x00);
+        TestBands().ResetToFactory();
+        TestImage().fill(0x00);
+        TestHeader().fill(0x00);
     }
     void WriteDefaultDat(const HeaderBlock& h, const RadioImage& m)
     {
@@ -40,8 +41,8 @@ TEST_F(LoadDefaultsTest, BandMemoriesAreCopiesWithPatchedBandIndexes)
         (*m)[i] = static_cast<std::uint8_t>(i % 251);
     WriteDefaultDat(*h, *m);
 
-    ASSERT_TRUE(LoadDefaults(folder).ok);
-    const RadioImage& img = radioImage();
+    ASSERT_TRUE(TestDocument().newFromDefaults(folder).ok);
+    const RadioImage& img = TestImage();
     const std::pair<int, int> indexes[6] = {{0, 7}, {1, 7}, {4, 7}, {6, 7}, {7, 7}, {8, 7}};
     for (std::uint32_t j = 0; j < 6; ++j) {
         const std::uint32_t block = 0xDB80 + 64 * j;
@@ -62,14 +63,14 @@ TEST_F(LoadDefaultsTest, BandStartRecordsAreDefaultChannelRecords)
     auto m = std::make_unique<RadioImage>();
     m->fill(0x00);
     WriteDefaultDat(HeaderBlock{}, *m);
-    ASSERT_TRUE(LoadDefaults(folder).ok);
+    ASSERT_TRUE(TestDocument().newFromDefaults(folder).ok);
 
     // 30 MHz (band 0): offset 600 kHz; 850 MHz (band 8): 7.6 MHz.
     const std::uint8_t rec30[32] = {0x00, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x03, 0x00, 0x10, 0x23,
                                     0x00, 0xC0, 0x08, 0x06, 0x00, 0x00, 0x00, 0x06, 0x00, 0x00, 0x00,
                                     0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-    EXPECT_TRUE(std::equal(rec30, rec30 + 32, radioImage().begin() + 0xDA00));
-    const std::uint8_t* r850 = radioImage().data() + 0xDA00 + 32 * 10;
+    EXPECT_TRUE(std::equal(rec30, rec30 + 32, TestImage().begin() + 0xDA00));
+    const std::uint8_t* r850 = TestImage().data() + 0xDA00 + 32 * 10;
     EXPECT_EQ(DecodeFreq(r850), 85000000u);
     EXPECT_EQ(DecodeFreq(r850 + 4), 85000000u);
     EXPECT_EQ(DecodeFreq(r850 + 16), 760000u);
@@ -78,21 +79,21 @@ TEST_F(LoadDefaultsTest, BandStartRecordsAreDefaultChannelRecords)
 TEST_F(LoadDefaultsTest, AirbandRecordGetsAm)
 {
     auto m = std::make_unique<RadioImage>();
-    WriteDefaultChannelRecord(*m, 0x100, 11800000);
+    WriteDefaultChannelRecord(*m, TestBands(), 0x100, 11800000);
     EXPECT_EQ((*m)[0x100 + 20], 0x10);
     EXPECT_EQ(DecodeFreq(m->data() + 0x100 + 16), 60000u);
-    WriteDefaultChannelRecord(*m, 0x100, 0); // no frequency: both stay 0xFF
+    WriteDefaultChannelRecord(*m, TestBands(), 0x100, 0); // no frequency: both stay 0xFF
     EXPECT_EQ((*m)[0x100 + 3], 0xFF);
     EXPECT_EQ((*m)[0x100 + 7], 0xFF);
 }
 
 TEST_F(LoadDefaultsTest, MissingFileKeepsDocumentButRefreshesTones)
 {
-    radioImage().fill(0x44);
-    FileResult r = LoadDefaults(folder);
+    TestImage().fill(0x44);
+    FileResult r = TestDocument().newFromDefaults(folder);
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(radioImage()[0xDA00], 0x44);
-    EXPECT_EQ(headerBlock()[256 + 8], 24000 & 0xFF); // ZVEI1 digit 0
+    EXPECT_EQ(TestImage()[0xDA00], 0x44);
+    EXPECT_EQ(TestHeader()[256 + 8], 24000 & 0xFF); // ZVEI1 digit 0
 }
 
 // The Default.dat that the build ships.

@@ -1,4 +1,5 @@
 #include "document/band_table.h"
+#include "tests/support/test_document.h"
 #include "codecs/bcd.h"
 #include "document/band_plan.h"
 #include "document/param_file.h"
@@ -39,9 +40,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        radioImage().fill(0x11);
-        headerBlock().fill(0x22);
-        bandTable().ResetToFactory();
+        TestImage().fill(0x11);
+        TestHeader().fill(0x22);
+        TestBands().ResetToFactory();
     }
     QString Path(const char* name) const { return dir.path() + "/" + name; }
     QTemporaryDir dir;
@@ -66,16 +67,16 @@ TEST_F(ParamFileTest, SignatureDecidesAndNothingElse)
         if (c.patchAt >= 0)
             bytes[c.patchAt] = c.value;
         WriteFile(Path("f.dat"), bytes);
-        radioImage().fill(0x11);
-        headerBlock().fill(0x22);
-        FileResult r = OpenDocumentFile(Path("f.dat"));
+        TestImage().fill(0x11);
+        TestHeader().fill(0x22);
+        FileResult r = TestDocument().open(Path("f.dat"));
         EXPECT_EQ(r.ok, c.accepted) << c.name;
         if (c.accepted) {
-            EXPECT_EQ(radioImage()[0x1234], 0x5A) << c.name;
+            EXPECT_EQ(TestImage()[0x1234], 0x5A) << c.name;
         } else {
             EXPECT_EQ(r.error, "File does not match") << c.name;
-            EXPECT_EQ(radioImage()[0x1234], 0x11) << c.name; // document untouched
-            EXPECT_EQ(headerBlock()[0], 0x22) << c.name;
+            EXPECT_EQ(TestImage()[0x1234], 0x11) << c.name; // document untouched
+            EXPECT_EQ(TestHeader()[0], 0x22) << c.name;
         }
     }
 }
@@ -88,13 +89,13 @@ TEST_F(ParamFileTest, OpenRefreshesToneTableAndBandLimits)
     bytes.replace(static_cast<qsizetype>(kHeaderSize + BandPlan::RecordOffset(4)), 4,
                   QByteArray(reinterpret_cast<const char*>(lim), 4));
     WriteFile(Path("f.dat"), bytes);
-    ASSERT_TRUE(OpenDocumentFile(Path("f.dat")).ok);
-    EXPECT_EQ(bandTable().rxLower[4], 13600000u);
-    EXPECT_EQ(bandTable().rxLower[0], 0u);
+    ASSERT_TRUE(TestDocument().open(Path("f.dat")).ok);
+    EXPECT_EQ(TestBands().rxLower[4], 13600000u);
+    EXPECT_EQ(TestBands().rxLower[0], 0u);
     // ZVEI1 digit 0 is 2400.0 Hz; the file held 0xFF there.
     std::size_t at = FiveTone::StandardOffset(0) + FiveTone::kTonesOffset;
-    EXPECT_EQ(headerBlock()[at] | headerBlock()[at + 1] << 8, 24000);
-    EXPECT_EQ(headerBlock()[FiveTone::StandardOffset(15) + 8], 0xFF); // the user's own stays
+    EXPECT_EQ(TestHeader()[at] | TestHeader()[at + 1] << 8, 24000);
+    EXPECT_EQ(TestHeader()[FiveTone::StandardOffset(15) + 8], 0xFF); // the user's own stays
 }
 
 TEST_F(ParamFileTest, ShortAndLongFiles)
@@ -110,8 +111,8 @@ TEST_F(ParamFileTest, ShortAndLongFiles)
         QByteArray bytes = ValidFile(0x33);
         bytes.resize(c.size, '\x33');
         WriteFile(Path("f.dat"), bytes);
-        radioImage().fill(0x11);
-        FileResult r = OpenDocumentFile(Path("f.dat"));
+        TestImage().fill(0x11);
+        FileResult r = TestDocument().open(Path("f.dat"));
         EXPECT_EQ(r.ok, c.ok) << c.size;
         EXPECT_EQ(!r.warning.isEmpty(), c.warned) << c.size;
         if (!c.ok)
@@ -121,52 +122,54 @@ TEST_F(ParamFileTest, ShortAndLongFiles)
                                      ? std::min<std::size_t>(static_cast<std::size_t>(c.size) - kHeaderSize, kImageSize)
                                      : 0;
         if (imageBytes > 0) {
-            EXPECT_EQ(radioImage()[imageBytes - 1], 0x33) << c.size;
+            EXPECT_EQ(TestImage()[imageBytes - 1], 0x33) << c.size;
         }
         if (imageBytes < kImageSize) {
-            EXPECT_EQ(radioImage()[imageBytes], 0xFF) << c.size;
+            EXPECT_EQ(TestImage()[imageBytes], 0xFF) << c.size;
         }
     }
 }
 
 TEST_F(ParamFileTest, SaveAsWritesSignatureAndRoundTrips)
 {
-    headerBlock().fill(0x00);
+    TestHeader().fill(0x00);
     for (std::size_t i = 0; i < kImageSize; ++i)
-        radioImage()[i] = static_cast<std::uint8_t>(i * 7);
-    ASSERT_TRUE(SaveDocumentFileAs(Path("out.dat")).ok);
+        TestImage()[i] = static_cast<std::uint8_t>(i * 7);
+    ASSERT_TRUE(TestDocument().saveAs(Path("out.dat")).ok);
     QByteArray bytes = ReadAll(Path("out.dat"));
     ASSERT_EQ(bytes.size(), static_cast<qsizetype>(kParamFileSize));
     EXPECT_EQ(bytes.left(16), QByteArray("QM4410\xFF\xFF\x56\x02\x00\x07\xFF\xFF\xFF\xFF", 16));
-    EXPECT_EQ(headerBlock()[8], 0x56); // the document's header took the signature
+    EXPECT_EQ(TestHeader()[8], 0x56); // the document's header took the signature
 
-    const RadioImage saved = radioImage();
-    radioImage().fill(0);
-    ASSERT_TRUE(OpenDocumentFile(Path("out.dat")).ok);
-    EXPECT_EQ(radioImage(), saved);
+    const RadioImage saved = TestImage();
+    TestImage().fill(0);
+    ASSERT_TRUE(TestDocument().open(Path("out.dat")).ok);
+    EXPECT_EQ(TestImage(), saved);
 
     // Save writes the header as it stands, without a new signature.
-    headerBlock()[9] = 0x77;
-    ASSERT_TRUE(SaveDocumentFile(Path("plain.dat")).ok);
+    TestHeader()[9] = 0x77;
+    TestDocument().setPath(Path("plain.dat"));
+    ASSERT_TRUE(TestDocument().save().ok);
     EXPECT_EQ(static_cast<std::uint8_t>(ReadAll(Path("plain.dat"))[9]), 0x77);
 }
 
 TEST_F(ParamFileTest, FailuresLeaveDocumentAndOldFileAlone)
 {
     // Unreadable: missing file, and a folder.
-    FileResult missing = OpenDocumentFile(Path("none.dat"));
+    FileResult missing = TestDocument().open(Path("none.dat"));
     EXPECT_FALSE(missing.ok);
     EXPECT_FALSE(missing.error.isEmpty());
     QDir(dir.path()).mkdir("folder.dat");
-    EXPECT_FALSE(OpenDocumentFile(Path("folder.dat")).ok);
-    EXPECT_EQ(radioImage()[0], 0x11);
+    EXPECT_FALSE(TestDocument().open(Path("folder.dat")).ok);
+    EXPECT_EQ(TestImage()[0], 0x11);
 
     // A save that cannot complete reports why, and Save As takes no signature.
-    FileResult r = SaveDocumentFileAs(Path("folder.dat"));
+    FileResult r = TestDocument().saveAs(Path("folder.dat"));
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(r.error.isEmpty());
-    EXPECT_EQ(headerBlock()[0], 0x22);
-    EXPECT_FALSE(SaveDocumentFile(Path("no/such/folder/x.dat")).ok);
+    EXPECT_EQ(TestHeader()[0], 0x22);
+    TestDocument().setPath(Path("no/such/folder/x.dat"));
+    EXPECT_FALSE(TestDocument().save().ok);
 }
 
 } // namespace

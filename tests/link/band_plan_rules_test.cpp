@@ -1,4 +1,5 @@
 #include "link/core/band_plan_rules.h"
+#include "tests/support/test_document.h"
 
 #include "codecs/bcd.h"
 #include "channels/core/channel_record.h"
@@ -27,10 +28,10 @@ class BandPlanRulesTest : public ::testing::Test {
   protected:
     void SetUp() override
     {
-        bandTable().ResetToFactory();
+        TestBands().ResetToFactory();
         image.fill(0xFF);
     }
-    void TearDown() override { bandTable().ResetToFactory(); }
+    void TearDown() override { TestBands().ResetToFactory(); }
 
     void PutLimit(int band, std::uint32_t field, std::uint32_t v)
     {
@@ -290,9 +291,9 @@ TEST_F(BandPlanRulesTest, SaveWritesCellsAndTable)
     c.at(k450M, kRxUpper) = u"470.00000"_s;
     c.at(k850M, kRxLower) = u"900"_s; // normalised first: not below ... -> 750
     c.at(k850M, kRxUpper) = u"800.00000"_s;
-    SaveBandPlan(c, image, bandTable());
+    SaveBandPlan(c, image, TestBands());
 
-    const BandTable& t = bandTable();
+    const BandTable& t = TestBands();
     EXPECT_EQ(BandPlan::Limit(image, k150M, BandPlan::kRxLower), 13600000u);
     EXPECT_EQ(BandPlan::Limit(image, k150M, BandPlan::kTxUpper), 14800000u);
     EXPECT_EQ(BandPlan::Limit(image, k850M, BandPlan::kRxLower), 75000000u);
@@ -322,8 +323,8 @@ TEST_F(BandPlanRulesTest, SaveTakesTheUhfBandFrom250MWhenPresent)
     BandPlanCells c;
     c.at(k250M, kRxLower) = u"225.00000"_s;
     c.at(k250M, kRxUpper) = u"240.00000"_s;
-    SaveBandPlan(c, image, bandTable());
-    const BandTable& t = bandTable();
+    SaveBandPlan(c, image, TestBands());
+    const BandTable& t = TestBands();
     EXPECT_EQ(t.txLower[1], 22500000u);
     EXPECT_EQ(t.txUpper[1], 24000000u);
     EXPECT_TRUE(t.txEnabled[1]);
@@ -337,24 +338,24 @@ TEST_F(BandPlanRulesTest, ErasedRecordReadsEmptyAndIsSavedAsZeros)
     PutLimit(k150M, BandPlan::kRxUpper, 18000000);
     BandPlanCells c = ReadBandPlanCells(image);
     EXPECT_EQ(c.rows[k250M], (std::array<QString, 4>{}));
-    SaveBandPlan(c, image, bandTable());
+    SaveBandPlan(c, image, TestBands());
     EXPECT_EQ(Record(k250M), std::vector<std::uint8_t>(16, 0x00));
 }
 
 TEST_F(BandPlanRulesTest, OutOfBandChannelsOfBankABecomeEmpty)
 {
-    bandTable().rxLower[k150M] = 14000000; // narrowed to 140..180
-    NewChannelRecord(image, 1, 13600000);
-    NewChannelRecord(image, 2, 14500000);
-    NewChannelRecord(image, 3, 44000000);
-    NewChannelRecord(image, 800, 13900000);
-    NewChannelRecord(image, 801, 13600000); // bank B is not touched
+    TestBands().rxLower[k150M] = 14000000; // narrowed to 140..180
+    NewChannelRecord(TestBands(), image, 1, 13600000);
+    NewChannelRecord(TestBands(), image, 2, 14500000);
+    NewChannelRecord(TestBands(), image, 3, 44000000);
+    NewChannelRecord(TestBands(), image, 800, 13900000);
+    NewChannelRecord(TestBands(), image, 801, 13600000); // bank B is not touched
     ChannelAt(image, 2).SetName(u"KEEP"_s);
     image[ImageMap::ChannelOffset(4) + 10] = 0x12; // absent channel with stray bytes
     const std::vector<std::uint8_t> bankB(image.begin() + ImageMap::kBankB,
                                           image.begin() + ImageMap::kBankB + 0x6400);
 
-    EmptyOutOfBandChannels(image);
+    EmptyOutOfBandChannels(TestBands(), image);
 
     auto record = [this](int n) {
         const auto at = image.begin() + ImageMap::ChannelOffset(static_cast<std::uint32_t>(n));
@@ -362,7 +363,7 @@ TEST_F(BandPlanRulesTest, OutOfBandChannelsOfBankABecomeEmpty)
     };
     auto expect = std::make_unique<RadioImage>();
     expect->fill(0xFF);
-    NewChannelRecord(*expect, 1, 0);
+    NewChannelRecord(TestBands(), *expect, 1, 0);
     const auto emptyRecord =
         std::vector<std::uint8_t>(expect->begin() + ImageMap::ChannelOffset(1),
                                   expect->begin() + ImageMap::ChannelOffset(1) + 32);

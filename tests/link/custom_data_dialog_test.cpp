@@ -1,6 +1,7 @@
 // The custom data dialog driven through its buttons: OK and Cancel, and its
 // own Read and Write through the real transfer dialog against a simulated radio.
 #include "link/core/loopback_port.h"
+#include "tests/support/test_document.h"
 #include "link/core/port_factory.h"
 #include "link/core/sim_radio.h"
 #include "link/core/steady_clock.h"
@@ -9,7 +10,9 @@
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
 #include "shell/main_frame.h"
-#include "tests/link/program_rig.h"
+#include "shell/transfer_setup.h"
+#include "tests/support/program_folder.h"
+#include "tests/support/test_views.h"
 #include "tests/support/modal_answerer.h"
 
 #include <QLineEdit>
@@ -43,7 +46,7 @@ void Press(QWidget* dlg, int id) { dlg->findChild<QPushButton*>(QString::number(
 class CustomDataDialogTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
+    ProgramFolder m_folder;
     std::unique_ptr<RadioImage> m_radioMemory;
     std::unique_ptr<SimRadio> m_radio;
     SteadyLinkClock m_clock;
@@ -73,7 +76,7 @@ class CustomDataDialogTest : public QObject {
     };
 
 private slots:
-    void initTestCase() { QVERIFY(PrepareProgramFolder(m_dir)); }
+    void initTestCase() { QVERIFY(m_folder.isValid()); }
 
     void init()
     {
@@ -83,7 +86,7 @@ private slots:
         (*m_radioMemory)[0xCC08] = 0; // unlocked
         std::fill(m_radioMemory->begin() + 0xFEE0, m_radioMemory->begin() + 0xFF00, std::uint8_t{0xFF});
         std::copy(kRadioText.begin(), kRadioText.end(), m_radioMemory->begin() + 0xFEE0);
-        radioImage().fill(0xFF);
+        TestImage().fill(0xFF);
         appSettings().serviceMode = false;
         useRadio();
     }
@@ -101,9 +104,9 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, shown);
-        std::copy(bytes.begin(), bytes.end(), radioImage().begin() + 0xFEE0);
-        radioImage()[0xFF00] = 'Z'; // the identity record follows; it is not part of the text
-        CCustomDataDialog dlg;
+        std::copy(bytes.begin(), bytes.end(), TestImage().begin() + 0xFEE0);
+        TestImage()[0xFF00] = 'Z'; // the identity record follows; it is not part of the text
+        CCustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Custom Data"));
         QCOMPARE(TextBox(&dlg)->text(), shown);
         QCOMPARE(TextBox(&dlg)->maxLength(), 32);
@@ -111,62 +114,62 @@ private slots:
 
     void okStoresTheText()
     {
-        radioImage().fill(0x5A);
-        CCustomDataDialog dlg;
+        TestImage().fill(0x5A);
+        CCustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
         dlg.show();
         TextBox(&dlg)->setText(QStringLiteral("AB-12 ~ free text"));
         Press(&dlg, 1);
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         QVERIFY(!dlg.isVisible());
-        QCOMPARE(Bytes(radioImage(), 0xFEE0, 32), Field("AB-12 ~ free text"));
-        QCOMPARE(radioImage()[0xFEDF], 0x5A);
-        QCOMPARE(radioImage()[0xFF00], 0x5A);
+        QCOMPARE(Bytes(TestImage(), 0xFEE0, 32), Field("AB-12 ~ free text"));
+        QCOMPARE(TestImage()[0xFEDF], 0x5A);
+        QCOMPARE(TestImage()[0xFF00], 0x5A);
     }
 
     void emptyBoxStoresThirtyTwoFF()
     {
-        radioImage().fill(0x5A);
-        CCustomDataDialog dlg;
+        TestImage().fill(0x5A);
+        CCustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
         dlg.show();
         TextBox(&dlg)->clear();
         Press(&dlg, 1);
-        QCOMPARE(Bytes(radioImage(), 0xFEE0, 32), std::vector<std::uint8_t>(32, 0xFF));
+        QCOMPARE(Bytes(TestImage(), 0xFEE0, 32), std::vector<std::uint8_t>(32, 0xFF));
     }
 
     void typedTextStopsAtThirtyTwo()
     {
-        CCustomDataDialog dlg;
+        CCustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
         dlg.show();
         QTest::keyClicks(TextBox(&dlg), QString(40, QLatin1Char('k')));
         QCOMPARE(TextBox(&dlg)->text().size(), 32);
         Press(&dlg, 1);
-        QCOMPARE(Bytes(radioImage(), 0xFEE0, 32), std::vector<std::uint8_t>(32, 'k'));
-        QCOMPARE(radioImage()[0xFF00], 0xFF);
+        QCOMPARE(Bytes(TestImage(), 0xFEE0, 32), std::vector<std::uint8_t>(32, 'k'));
+        QCOMPARE(TestImage()[0xFF00], 0xFF);
     }
 
     void cancelStoresNothing()
     {
-        std::copy(kRadioText.begin(), kRadioText.end(), radioImage().begin() + 0xFEE0);
-        const RadioImage before = radioImage();
-        CCustomDataDialog dlg;
+        std::copy(kRadioText.begin(), kRadioText.end(), TestImage().begin() + 0xFEE0);
+        const RadioImage before = TestImage();
+        CCustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
         dlg.show();
         TextBox(&dlg)->setText(QStringLiteral("changed"));
         Press(&dlg, 2);
         QCOMPARE(dlg.result(), int(QDialog::Rejected));
-        QVERIFY(radioImage() == before);
+        QVERIFY(TestImage() == before);
     }
 
     void readShowsTheRadioText()
     {
         TransferAnswers answers;
-        CCustomDataDialog dlg;
+        CCustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
         dlg.show();
         Press(&dlg, 1003);
         QCOMPARE(answers.titles, QStringList{QStringLiteral("读数据")});
         QCOMPARE(TextBox(&dlg)->text(), QString::fromLatin1(kRadioText));
-        QCOMPARE(Bytes(radioImage(), 0xFEE0, 32), Field(kRadioText));
-        QCOMPARE(radioImage()[0xFF00], 0xFF); // one block, nothing else
-        QCOMPARE(radioImage()[0xFEDF], 0xFF);
+        QCOMPARE(Bytes(TestImage(), 0xFEE0, 32), Field(kRadioText));
+        QCOMPARE(TestImage()[0xFF00], 0xFF); // one block, nothing else
+        QCOMPARE(TestImage()[0xFEDF], 0xFF);
         QCOMPARE(m_radio->dataBlocks(), 1);
         QVERIFY(m_radio->sawEndRead());
         QVERIFY(dlg.isVisible()); // the dialog stays open
@@ -179,7 +182,7 @@ private slots:
         faults.cutReplyBlock = 0;
         useRadio(faults);
         TransferAnswers answers;
-        CCustomDataDialog dlg;
+        CCustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
         dlg.show();
         TextBox(&dlg)->setText(QStringLiteral("typed, not stored"));
         Press(&dlg, 1003);
@@ -192,7 +195,7 @@ private slots:
     {
         TransferAnswers answers;
         answers.start = false;
-        CCustomDataDialog dlg;
+        CCustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
         dlg.show();
         TextBox(&dlg)->setText(QStringLiteral("kept"));
         Press(&dlg, 1003);
@@ -204,12 +207,12 @@ private slots:
     void writeStoresAndSendsTheText()
     {
         TransferAnswers answers;
-        CCustomDataDialog dlg;
+        CCustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
         dlg.show();
         TextBox(&dlg)->setText(QStringLiteral("NEW TEXT"));
         Press(&dlg, 1001);
         QCOMPARE(answers.titles, QStringList{QStringLiteral("写数据")});
-        QCOMPARE(Bytes(radioImage(), 0xFEE0, 32), Field("NEW TEXT"));
+        QCOMPARE(Bytes(TestImage(), 0xFEE0, 32), Field("NEW TEXT"));
         QCOMPARE(Bytes(m_radio->memory(), 0xFEE0, 32), Field("NEW TEXT"));
         QCOMPARE(Bytes(m_radio->memory(), 0xFF00, 16), Bytes(*m_radioMemory, 0xFF00, 16)); // nothing beyond
         QCOMPARE(Bytes(m_radio->memory(), 0xFEC0, 32), Bytes(*m_radioMemory, 0xFEC0, 32));
@@ -222,17 +225,17 @@ private slots:
     {
         appSettings().portName = QStringLiteral("/nonexistent/port");
         TransferAnswers answers;
-        CCustomDataDialog dlg;
+        CCustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
         dlg.show();
         TextBox(&dlg)->setText(QStringLiteral("stored anyway"));
         Press(&dlg, 1001);
         QCOMPARE(answers.answerer.messages, QStringList{QStringLiteral("Open port fail")});
-        QCOMPARE(Bytes(radioImage(), 0xFEE0, 32), Field("stored anyway"));
+        QCOMPARE(Bytes(TestImage(), 0xFEE0, 32), Field("stored anyway"));
     }
 
     void theCommandRunsTheDialogInServiceMode()
     {
-        CMainFrame frame;
+        CMainFrame frame(MakeViewsWithPlainTable);
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
         QVERIFY(frame.CommandAction(Cmd::CustomData)->isEnabled());
@@ -251,7 +254,7 @@ private slots:
         };
         frame.RunCommand(Cmd::CustomData);
         QCOMPARE(caption, QStringLiteral("Custom Data"));
-        QCOMPARE(Bytes(radioImage(), 0xFEE0, 32), Field("via the menu"));
+        QCOMPARE(Bytes(frame.document().image(), 0xFEE0, 32), Field("via the menu"));
         appSettings().serviceMode = false;
     }
 };

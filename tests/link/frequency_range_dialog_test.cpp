@@ -2,6 +2,7 @@
 // prompt, offscreen, and the Edit menu command around it. The slots run in
 // order: the first ones see the plan locked, the later ones unlocked.
 #include "channels/program_view.h"
+#include "tests/support/test_document.h"
 #include "document/band_table.h"
 #include "codecs/bcd.h"
 #include "channels/core/channel_record.h"
@@ -13,8 +14,10 @@
 #include "shell/child_frame.h"
 #include "shell/commands.h"
 #include "document/radio_image.h"
+#include "shell/core/app_settings.h"
 #include "shell/main_frame.h"
-#include "tests/link/program_rig.h"
+#include "tests/support/program_folder.h"
+#include "tests/support/test_views.h"
 #include "tests/support/modal_answerer.h"
 
 #include <QLabel>
@@ -37,9 +40,9 @@ constexpr std::uint32_t MHz(double mhz)
 }
 constexpr int k50M = 1, k108M = 3, k150M = 4, k250M = 5, k450M = 7;
 
-void PutLimit(int band, std::uint32_t field, std::uint32_t v)
+void PutLimit(int band, std::uint32_t field, std::uint32_t v, Document& doc = TestDocument())
 {
-    EncodeFreq(v, radioImage().data() + BandPlan::RecordOffset(band) + field);
+    EncodeFreq(v, DocumentTestAccess::image(doc).data() + BandPlan::RecordOffset(band) + field);
 }
 void PutRange(int band, double lower, double upper)
 {
@@ -48,11 +51,11 @@ void PutRange(int band, double lower, double upper)
 }
 void ClearBand(int band)
 {
-    std::fill_n(radioImage().data() + BandPlan::RecordOffset(band), 16, 0x00);
+    std::fill_n(TestImage().data() + BandPlan::RecordOffset(band), 16, 0x00);
 }
 Bytes Record(int band)
 {
-    const auto at = radioImage().begin() + BandPlan::RecordOffset(band);
+    const auto at = TestImage().begin() + BandPlan::RecordOffset(band);
     return {at, at + 16};
 }
 
@@ -61,7 +64,7 @@ Bytes Record(int band)
 class FrequencyRangeDialogTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
+    ProgramFolder m_folder;
     std::unique_ptr<CFrequencyRangeDlg> m_dlg;
 
     CGrid* grid() const { return m_dlg->grid(); }
@@ -70,7 +73,7 @@ class FrequencyRangeDialogTest : public QObject {
 
     void open()
     {
-        m_dlg = std::make_unique<CFrequencyRangeDlg>();
+        m_dlg = std::make_unique<CFrequencyRangeDlg>(TestDocument(), appSettings().modelName);
         m_dlg->show();
         m_dlg->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_dlg.get()));
@@ -103,11 +106,11 @@ class FrequencyRangeDialogTest : public QObject {
     }
 
   private slots:
-    void initTestCase() { QVERIFY(PrepareProgramFolder(m_dir)); }
+    void initTestCase() { QVERIFY(m_folder.isValid()); }
     void init()
     {
-        bandTable().ResetToFactory();
-        radioImage().fill(0xFF);
+        TestBands().ResetToFactory();
+        TestImage().fill(0xFF);
         for (int b = 0; b < BandTable::kRxBands; ++b)
             ClearBand(b);
         PutRange(k150M, 134, 180);
@@ -116,7 +119,7 @@ class FrequencyRangeDialogTest : public QObject {
     void cleanup()
     {
         m_dlg.reset();
-        bandTable().ResetToFactory();
+        TestBands().ResetToFactory();
     }
 
     void lockedDialogShowsThePlan()
@@ -124,7 +127,7 @@ class FrequencyRangeDialogTest : public QObject {
         PutRange(k50M, 45, 60); // normalised on opening
         PutLimit(k150M, BandPlan::kTxLower, MHz(144));
         PutLimit(k108M, BandPlan::kTxLower, MHz(120)); // never shown
-        std::fill_n(radioImage().data() + BandPlan::RecordOffset(k250M), 16, 0xFF);
+        std::fill_n(TestImage().data() + BandPlan::RecordOffset(k250M), 16, 0xFF);
         open();
         QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Frequency range"));
         QVERIFY(!grid()->isEnabled());
@@ -150,23 +153,23 @@ class FrequencyRangeDialogTest : public QObject {
         // Stored as shown when the dialog goes: normalised, 0xFF as zeros.
         close();
         QCOMPARE(Record(k250M), Bytes(16, 0x00));
-        QCOMPARE(BandPlan::Limit(radioImage(), k50M, BandPlan::kRxLower), MHz(47));
+        QCOMPARE(BandPlan::Limit(TestImage(), k50M, BandPlan::kRxLower), MHz(47));
         QCOMPARE(Record(k108M), Bytes(16, 0x00)); // its transmit limit was never shown
-        QVERIFY(!bandTable().bandEnabled[k250M]);
-        QCOMPARE(bandTable().txLower[1], MHz(400));
+        QVERIFY(!TestBands().bandEnabled[k250M]);
+        QCOMPARE(TestBands().txLower[1], MHz(400));
     }
 
     void lockedInvalidPlanIsNotStored()
     {
         PutRange(k250M, 220, 260);
-        const Bytes before(radioImage().begin() + 0xFF30, radioImage().begin() + 0xFFC0);
+        const Bytes before(TestImage().begin() + 0xFF30, TestImage().begin() + 0xFFC0);
         open();
         ModalAnswerer answerer;
         QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
         QCOMPARE(answerer.messages, QStringList{QStringLiteral("Frequency band is invalid!")});
         QVERIFY(!m_dlg->isVisible()); // nothing here could mend it
         close();
-        QCOMPARE(Bytes(radioImage().begin() + 0xFF30, radioImage().begin() + 0xFFC0), before);
+        QCOMPARE(Bytes(TestImage().begin() + 0xFF30, TestImage().begin() + 0xFFC0), before);
     }
 
     void wrongPasswordIsRefused()
@@ -298,16 +301,15 @@ class FrequencyRangeDialogTest : public QObject {
         QVERIFY(!m_dlg->isVisible());
         QCOMPARE(answerer.messages.size(), 3);
         close();
-        QCOMPARE(BandPlan::Limit(radioImage(), k450M, BandPlan::kRxUpper), MHz(470));
-        QCOMPARE(BandPlan::Limit(radioImage(), k50M, BandPlan::kRxUpper), MHz(54));
-        QCOMPARE(bandTable().txLower[1], MHz(400)); // 250M empty: the 450M range
-        QCOMPARE(bandTable().txUpper[1], MHz(470));
-        QVERIFY(bandTable().bandEnabled[k50M]);
+        QCOMPARE(BandPlan::Limit(TestImage(), k450M, BandPlan::kRxUpper), MHz(470));
+        QCOMPARE(BandPlan::Limit(TestImage(), k50M, BandPlan::kRxUpper), MHz(54));
+        QCOMPARE(TestBands().txLower[1], MHz(400)); // 250M empty: the 450M range
+        QCOMPARE(TestBands().txUpper[1], MHz(470));
+        QVERIFY(TestBands().bandEnabled[k50M]);
     }
 
     void commandEmptiesOutOfBandChannels()
     {
-        SetViewFactory(ViewKind::ChannelTable, [] { return new CProgramView; });
         CMainFrame frame;
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
@@ -317,11 +319,12 @@ class FrequencyRangeDialogTest : public QObject {
         auto* view = qobject_cast<CProgramView*>(child->view());
         QVERIFY(view);
 
-        RadioImage& image = radioImage();
-        PutLimit(k150M, BandPlan::kRxLower, MHz(140)); // the dialog stores 140..180
-        NewChannelRecord(image, 2, MHz(136));
-        NewChannelRecord(image, 3, MHz(145));
-        NewChannelRecord(image, 4, MHz(446));
+        Document& doc = frame.document();
+        RadioImage& image = DocumentTestAccess::image(doc);
+        PutLimit(k150M, BandPlan::kRxLower, MHz(140), doc); // the dialog stores 140..180
+        NewChannelRecord(doc.bands(), image, 2, MHz(136));
+        NewChannelRecord(doc.bands(), image, 3, MHz(145));
+        NewChannelRecord(doc.bands(), image, 4, MHz(446));
         view->LoadFromImage();
         QCOMPARE(view->grid()->text(2, 1), QStringLiteral("136.00000"));
         view->grid()->setText(3, 11, QStringLiteral("KEPT")); // not yet stored
@@ -336,7 +339,7 @@ class FrequencyRangeDialogTest : public QObject {
         frame.RunCommand(Cmd::FrequencyRange);
         QVERIFY(shown);
         QVERIFY(answerer.messages.isEmpty());
-        QCOMPARE(bandTable().rxLower[k150M], MHz(140));
+        QCOMPARE(doc.bands().rxLower[k150M], MHz(140));
         QCOMPARE(image[ImageMap::ChannelOffset(2) + 3], std::uint8_t(0xFF));
         QVERIFY(view->grid()->text(2, 1).isEmpty());
         QCOMPARE(view->grid()->text(3, 11), QStringLiteral("KEPT"));

@@ -1,11 +1,13 @@
 // The model information view driven through its boxes: what it shows for the
 // identity record, what typing and pasting store, and storing on close.
 #include "link/model_view.h"
+#include "tests/support/test_document.h"
 #include "shell/child_frame.h"
 #include "shell/commands.h"
 #include "document/radio_image.h"
 #include "shell/main_frame.h"
-#include "tests/link/program_rig.h"
+#include "tests/support/program_folder.h"
+#include "tests/support/test_views.h"
 
 #include <QClipboard>
 #include <QKeyEvent>
@@ -22,9 +24,10 @@ constexpr int kSerial = 1005, kModelName = 1059, kModelCode = 1092, kFirmware = 
 
 QLineEdit* Box(QWidget* view, int id) { return view->findChild<QLineEdit*>(QString::number(id)); }
 
-std::vector<std::uint8_t> ImageBytes(std::uint32_t at, int n)
+std::vector<std::uint8_t> ImageBytes(std::uint32_t at, int n, Document& doc = TestDocument())
 {
-    return {radioImage().begin() + at, radioImage().begin() + at + n};
+    const RadioImage& image = doc.image();
+    return {image.begin() + at, image.begin() + at + n};
 }
 
 std::vector<std::uint8_t> Field(const QByteArray& text, int length)
@@ -34,9 +37,9 @@ std::vector<std::uint8_t> Field(const QByteArray& text, int length)
     return v;
 }
 
-void Put(std::uint32_t at, const QByteArray& bytes)
+void Put(std::uint32_t at, const QByteArray& bytes, Document& doc = TestDocument())
 {
-    std::copy(bytes.begin(), bytes.end(), radioImage().begin() + at);
+    std::copy(bytes.begin(), bytes.end(), DocumentTestAccess::image(doc).begin() + at);
 }
 
 // A character as the keyboard sends it, including ones QTest cannot type.
@@ -52,18 +55,18 @@ void TypeChar(QWidget* w, QChar c)
 class ModelViewTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
+    ProgramFolder m_folder;
 
     static std::unique_ptr<CModelView> Open()
     {
-        auto v = std::make_unique<CModelView>();
+        auto v = std::make_unique<CModelView>(TestDocument());
         v->EnsureInitialised();
         return v;
     }
 
 private slots:
-    void initTestCase() { QVERIFY(PrepareProgramFolder(m_dir)); }
-    void init() { radioImage().fill(0xFF); }
+    void initTestCase() { QVERIFY(m_folder.isValid()); }
+    void init() { TestImage().fill(0xFF); }
 
     void blankRecordShowsFiveEmptyBoxes()
     {
@@ -122,7 +125,7 @@ private slots:
         auto v = Open();
         QTest::keyClicks(Box(v.get(), kSerial), QStringLiteral("ab12"));
         QCOMPARE(Box(v.get(), kSerial)->text(), QStringLiteral("ab12")); // lower case stays
-        radioImage().fill(0x00);
+        TestImage().fill(0x00);
         v->SaveToImage();
         QCOMPARE(ImageBytes(0xFF00, 8), (std::vector<std::uint8_t>{0x61, 0x62, 0x31, 0x32, 0xFF, 0xFF, 0xFF, 0xFF}));
         QCOMPARE(ImageBytes(0xFF08, 24), std::vector<std::uint8_t>(24, 0xFF));
@@ -173,7 +176,7 @@ private slots:
 
     void sixteenCharacterCodeFillsItsFieldAndNothingBeyond()
     {
-        radioImage().fill(0x5A);
+        TestImage().fill(0x5A);
         auto v = Open();
         QLineEdit* code = Box(v.get(), kModelCode);
         code->clear();
@@ -185,13 +188,13 @@ private slots:
         QCOMPARE(ImageBytes(0xFF00, 16), std::vector<std::uint8_t>(16, 0xFF));
         QCOMPARE(ImageBytes(0xFF10, 16), Field("0123456789abcdef", 16));
         QCOMPARE(ImageBytes(0xFF20, 16), std::vector<std::uint8_t>(16, 0x5A));
-        QCOMPARE(radioImage()[0xFEFF], 0x5A);
+        QCOMPARE(TestImage()[0xFEFF], 0x5A);
     }
 
     void closingItsFrameStores()
     {
         QMdiArea area;
-        auto* view = new CModelView;
+        auto* view = new CModelView(TestDocument());
         auto* frame = new CMyChildFrame(view);
         area.addSubWindow(frame);
         view->EnsureInitialised();
@@ -203,10 +206,10 @@ private slots:
 
     void opensFromTheModelCommandAndStoresOnClose()
     {
-        CMainFrame frame; // loads the factory file into the image
+        CMainFrame frame(MakeViewsWithPlainTable); // loads the factory file into its document
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        Put(0xFF00, QByteArray("SER1\xFF", 5));
+        Put(0xFF00, QByteArray("SER1\xFF", 5), frame.document());
         QVERIFY(frame.CommandAction(Cmd::Model)->isEnabled());
         frame.ViewFrame(ViewKind::ChannelTable)->close(); // maximised, it would maximise the next one too
         frame.RunCommand(Cmd::Model);
@@ -222,7 +225,7 @@ private slots:
         child->grab().save(QStringLiteral("/tmp/model_view.png"));
         child->findChild<QPushButton*>(QStringLiteral("1006"))->click(); // Close
         QTRY_VERIFY(!frame.ViewFrame(ViewKind::Model));
-        QCOMPARE(ImageBytes(0xFF00, 8), Field("SER1x", 8));
+        QCOMPARE(ImageBytes(0xFF00, 8, frame.document()), Field("SER1x", 8));
     }
 };
 

@@ -1,6 +1,8 @@
 // The transfer dialog, the password dialog and the port dialog, driven through
 // their real widgets against a simulated radio on the real clock.
 #include "link/core/loopback_port.h"
+#include "shell/transfer_setup.h"
+#include "tests/support/test_document.h"
 #include "link/core/port_factory.h"
 #include "link/core/pty_pair.h"
 #include "link/core/sim_radio.h"
@@ -46,7 +48,7 @@ class TransferDialogTest : public QObject {
     // Runs the dialog; `start` presses Start once it is shown.
     int run(TransferMode mode, std::vector<TransferRange> ranges, bool start = true, int starts = 1)
     {
-        CTransferDialog dlg(mode, QStringLiteral("Test"), std::move(ranges));
+        CTransferDialog dlg(TestDocument(), ProgramTransferSetup(), mode, QStringLiteral("Test"), std::move(ranges));
         if (start)
             QTimer::singleShot(0, &dlg, [&dlg, starts] {
                 for (int i = 0; i < starts; ++i)
@@ -67,7 +69,7 @@ private slots:
         for (std::size_t i = 0; i < kImageSize; ++i)
             (*m_radioMemory)[i] = static_cast<std::uint8_t>(i * 13 + 1);
         (*m_radioMemory)[0xCC08] = 0; // unlocked
-        radioImage().fill(0x00);
+        TestImage().fill(0x00);
         appSettings().serviceMode = false;
     }
 
@@ -80,9 +82,9 @@ private slots:
         QCOMPARE(m_lastPercent, QStringLiteral("100%"));
         QCOMPARE(m_lastProgress, 1);
         for (std::uint32_t a = 0xFEE0; a < 0xFF00; ++a)
-            QCOMPARE(radioImage()[a], (*m_radioMemory)[a]);
-        QCOMPARE(radioImage()[0xFEDF], 0x00);
-        QCOMPARE(radioImage()[0xFF00], 0x00);
+            QCOMPARE(TestImage()[a], (*m_radioMemory)[a]);
+        QCOMPARE(TestImage()[0xFEDF], 0x00);
+        QCOMPARE(TestImage()[0xFF00], 0x00);
         QVERIFY(m_radio->sawEndRead());
         QVERIFY(answers.messages.isEmpty());
     }
@@ -93,22 +95,22 @@ private slots:
         ModalAnswerer answers;
         answers.ignore = IsTransferDialog;
         for (std::size_t i = 0; i < kImageSize; ++i)
-            radioImage()[i] = static_cast<std::uint8_t>(i * 7);
-        const RadioImage written = radioImage();
+            TestImage()[i] = static_cast<std::uint8_t>(i * 7);
+        const RadioImage written = TestImage();
         appSettings().serviceMode = true; // starts by itself, and sends the custom data too
         QCOMPARE(run(TransferMode::Write, FullWriteRanges(true), false), 1);
         QCOMPARE(m_lastProgress, 491);
         QVERIFY(m_radio->sawEndWrite());
         appSettings().serviceMode = false;
-        QCOMPARE(radioImage(), written); // a write changes nothing in the document
-        radioImage().fill(0xEE);
+        QCOMPARE(TestImage(), written); // a write changes nothing in the document
+        TestImage().fill(0xEE);
         QCOMPARE(run(TransferMode::Read, FullReadRanges()), 1);
         QCOMPARE(m_lastProgress, 510);
         for (std::uint32_t a = 0x0100; a < 0x10000; ++a) {
             const bool sent = (a >= 0x0060 && a < 0xF400) || a >= 0xFEE0;
-            QCOMPARE(radioImage()[a], sent ? written[a] : (*m_radioMemory)[a]);
+            QCOMPARE(TestImage()[a], sent ? written[a] : (*m_radioMemory)[a]);
         }
-        QCOMPARE(radioImage()[0x0080], 0xEE); // never read
+        QCOMPARE(TestImage()[0x0080], 0xEE); // never read
     }
 
     void lockedRadioAsksForThePassword_data()
@@ -136,13 +138,13 @@ private slots:
             dlg->findChild<QLineEdit*>(QStringLiteral("1318"))->setText(typed);
             dlg->findChild<QPushButton*>(QStringLiteral("1"))->click();
         };
-        radioImage().fill(0x42);
+        TestImage().fill(0x42);
         QCOMPARE(run(TransferMode::Read, {kCustomDataRange}), result);
         QVERIFY(asked);
         QVERIFY(answers.messages.isEmpty()); // a refused password shows nothing
         QCOMPARE(m_radio->sawEndRead(), result == 1);
         QCOMPARE(m_radio->sawEndWrite(), false);
-        QCOMPARE(radioImage()[0xFEE0] == 0x42, result == 0);
+        QCOMPARE(TestImage()[0xFEE0] == 0x42, result == 0);
     }
 
     void failuresShowTheirMessageAndLeaveTheDocument()
@@ -150,7 +152,7 @@ private slots:
         ModalAnswerer answers;
         answers.ignore = IsTransferDialog;
         appSettings().portName = QStringLiteral("/nonexistent/port");
-        radioImage().fill(0x42);
+        TestImage().fill(0x42);
         QCOMPARE(run(TransferMode::Read, {kCustomDataRange}), 0);
         QCOMPARE(answers.messages, QStringList{QStringLiteral("Open port fail")});
 
@@ -159,7 +161,7 @@ private slots:
         useRadio(faults);
         QCOMPARE(run(TransferMode::Read, {kCustomDataRange}), 0);
         QCOMPARE(answers.messages.last(), QStringLiteral("Communication error"));
-        QCOMPARE(radioImage()[0xFEE0], 0x42);
+        QCOMPARE(TestImage()[0xFEE0], 0x42);
     }
 
     void exitBeforeStartAndStartTwice()
@@ -168,7 +170,7 @@ private slots:
         ModalAnswerer answers;
         answers.ignore = IsTransferDialog;
         {
-            CTransferDialog dlg(TransferMode::Read, QStringLiteral("Read"), {kCustomDataRange});
+            CTransferDialog dlg(TestDocument(), ProgramTransferSetup(), TransferMode::Read, QStringLiteral("Read"), {kCustomDataRange});
             QTimer::singleShot(0, &dlg, [&dlg] { dlg.findChild<QPushButton*>(QStringLiteral("2"))->click(); });
             dlg.exec();
             QCOMPARE(dlg.transferResult(), 0);
@@ -184,8 +186,8 @@ private slots:
         useRadio();
         ModalAnswerer answers;
         answers.ignore = IsTransferDialog;
-        radioImage().fill(0x42);
-        CTransferDialog dlg(TransferMode::Read, QStringLiteral("Read"), FullReadRanges());
+        TestImage().fill(0x42);
+        CTransferDialog dlg(TestDocument(), ProgramTransferSetup(), TransferMode::Read, QStringLiteral("Read"), FullReadRanges());
         QTimer::singleShot(0, &dlg, [&dlg] {
             dlg.findChild<QPushButton*>(QStringLiteral("1"))->click();
             QTimer::singleShot(300, &dlg, [&dlg] { dlg.findChild<QPushButton*>(QStringLiteral("2"))->click(); });
@@ -194,7 +196,7 @@ private slots:
         QCOMPARE(dlg.transferResult(), 0);
         QVERIFY(m_radio->sawEndWrite());
         QVERIFY(!m_radio->sawEndRead());
-        QCOMPARE(radioImage()[0x0100], 0x42);
+        QCOMPARE(TestImage()[0x0100], 0x42);
     }
 
     void portDialogChoices()

@@ -2,6 +2,7 @@
 // read back as text, a filled body over several pages, the print and page
 // setup dialogs, and the preview window taking the main window's place.
 #include "link/model_view.h"
+#include "tests/support/test_document.h"
 #include "printing/print_controller.h"
 #include "printing/print_preview.h"
 #include "shell/child_frame.h"
@@ -9,7 +10,8 @@
 #include "shell/core/app_settings.h"
 #include "document/radio_image.h"
 #include "shell/main_frame.h"
-#include "tests/link/program_rig.h"
+#include "tests/support/program_folder.h"
+#include "tests/support/test_views.h"
 #include "tests/support/modal_answerer.h"
 
 #include <QAction>
@@ -54,12 +56,13 @@ QString LineName(int i) { return QStringLiteral("Line%1").arg(i, 3, 10, QLatin1C
 class PrintTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
+    ProgramFolder m_folder;
     QTemporaryDir m_out;
     std::unique_ptr<CMainFrame> m_frame;
     int m_printed = 0;
 
-    CPrintController& controller() { return CPrintController::Of(*m_frame); }
+    CPrintController& controller() { return m_frame->printController(); }
+    RadioImage& Image() { return DocumentTestAccess::image(m_frame->document()); }
 
     // Print goes to this PDF file instead of asking.
     QString printToPdf(const QString& name)
@@ -77,7 +80,7 @@ class PrintTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(PrepareProgramFolder(m_dir));
+        QVERIFY(m_folder.isValid());
         QVERIFY(m_out.isValid());
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is needed to read the printed pages back");
@@ -86,7 +89,7 @@ private slots:
     void init()
     {
         m_printed = 0;
-        m_frame = std::make_unique<CMainFrame>();
+        m_frame = std::make_unique<CMainFrame>(MakeViewsWithPlainTable);
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
     }
@@ -133,11 +136,11 @@ private slots:
         QVERIFY(child);
         auto* serial = child->view()->findChild<QLineEdit*>(QStringLiteral("1005"));
         serial->setText(QStringLiteral("P1"));
-        radioImage()[0xFF00] = 0xFF;
+        Image()[0xFF00] = 0xFF;
         printToPdf(QStringLiteral("stored.pdf"));
         m_frame->RunCommand(Cmd::FilePrint);
-        QCOMPARE(radioImage()[0xFF00], 'P');
-        QCOMPARE(radioImage()[0xFF01], '1');
+        QCOMPARE(Image()[0xFF00], 'P');
+        QCOMPARE(Image()[0xFF01], '1');
     }
 
     void cancelledPrintDialogPrintsNothing()

@@ -1,5 +1,6 @@
 // The alarm view driven through its real controls, checked in the image.
 #include "settings/alarm_view.h"
+#include "tests/support/test_document.h"
 #include "settings/setting_ids.h"
 #include "tests/settings/form_test_support.h"
 
@@ -14,7 +15,7 @@ using namespace AlarmIds;
 namespace {
 constexpr QSize kViewSize(480, 455);
 
-void SetCodeFirstByte(int k, std::uint8_t b) { radioImage()[0xD760 + 24 * (k - 1)] = b; }
+void SetCodeFirstByte(int k, std::uint8_t b) { TestImage()[0xD760 + 24 * (k - 1)] = b; }
 } // namespace
 
 class AlarmViewTest : public QObject {
@@ -24,7 +25,7 @@ class AlarmViewTest : public QObject {
 
     void open()
     {
-        m_view = std::make_unique<CAlarmView>();
+        m_view = std::make_unique<CAlarmView>(TestDocument());
         QVERIFY(ShowActive(m_view.get(), kViewSize));
         m_view->EnsureInitialised();
     }
@@ -35,8 +36,8 @@ class AlarmViewTest : public QObject {
 private slots:
     void init()
     {
-        radioImage().fill(0xFF);
-        RadioImage& im = radioImage();
+        TestImage().fill(0xFF);
+        RadioImage& im = TestImage();
         im[0xCC70] = 1;
         im[0xCC71] = 10;
         im[0xCC72] = 30;
@@ -66,12 +67,12 @@ private slots:
 
     void cycle()
     {
-        radioImage()[0xCC71] = 0;
+        TestImage()[0xCC71] = 0;
         open();
         QLineEdit* cycle = edit(kCycle);
         QCOMPARE(cycle->text(), QStringLiteral("Continuous"));
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xCC71]), 0);
+        QCOMPARE(int(TestImage()[0xCC71]), 0);
         const struct {
             const char* typed;
             const char* shown;
@@ -81,18 +82,18 @@ private slots:
             TypeAndLeave(cycle, QString::fromLatin1(c.typed));
             QCOMPARE(cycle->text(), QString::fromLatin1(c.shown));
             m_view->SaveToImage();
-            QCOMPARE(int(radioImage()[0xCC71]), c.saved);
+            QCOMPARE(int(TestImage()[0xCC71]), c.saved);
         }
         // Typed past the byte and saved before the edit is left: the default, not a wrapped byte.
         cycle->setText(QStringLiteral("999"));
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xCC71]), 5);
+        QCOMPARE(int(TestImage()[0xCC71]), 5);
     }
 
     void times()
     {
-        radioImage()[0xCC72] = 0;   // out of range: corrected by the view check
-        radioImage()[0xCC73] = 255;
+        TestImage()[0xCC72] = 0;   // out of range: corrected by the view check
+        TestImage()[0xCC73] = 255;
         open();
         QCOMPARE(edit(kTxTime)->text(), QStringLiteral("5"));
         QCOMPARE(edit(kRxTime)->text(), QStringLiteral("255"));
@@ -103,15 +104,15 @@ private slots:
         TypeAndLeave(edit(kTxTime), QStringLiteral("17"));
         edit(kRxTime)->setText(QStringLiteral("256")); // not left: the save's check corrects it
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xCC72]), 17);
-        QCOMPARE(int(radioImage()[0xCC73]), 8);
+        QCOMPARE(int(TestImage()[0xCC72]), 17);
+        QCOMPARE(int(TestImage()[0xCC73]), 8);
     }
 
     void arrowsWrapWithoutSnapping()
     {
-        radioImage()[0xCC71] = 255;
-        radioImage()[0xCC72] = 1;
-        radioImage()[0xCC73] = 255;
+        TestImage()[0xCC71] = 255;
+        TestImage()[0xCC72] = 1;
+        TestImage()[0xCC73] = 255;
         open();
         arrows(kCycleSpin)->press(1);
         QCOMPARE(edit(kCycle)->text(), QStringLiteral("Continuous"));
@@ -128,9 +129,9 @@ private slots:
         arrows(kRxTimeSpin)->press(1);
         QCOMPARE(edit(kRxTime)->text(), QStringLiteral("6"));
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xCC71]), 254);
-        QCOMPARE(int(radioImage()[0xCC72]), 255);
-        QCOMPARE(int(radioImage()[0xCC73]), 6);
+        QCOMPARE(int(TestImage()[0xCC71]), 254);
+        QCOMPARE(int(TestImage()[0xCC72]), 255);
+        QCOMPARE(int(TestImage()[0xCC73]), 6);
     }
 
     void emiCodeByPrefix()
@@ -138,30 +139,30 @@ private slots:
         SetCodeFirstByte(1, 0xFF); // code 1 empty
         SetCodeFirstByte(3, 0xFF); // code 3 empty
         SetCodeFirstByte(12, 0x05);
-        radioImage()[0xCC76] = 1;
+        TestImage()[0xCC76] = 1;
         open();
         QCOMPARE(combo(kEmiCode)->currentText(), QStringLiteral("12")); // the first code beginning with 1
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xCC76]), 12);
+        QCOMPARE(int(TestImage()[0xCC76]), 12);
         // No code begins with 3: the selection stays, and so does the stored code.
-        radioImage()[0xCC76] = 3;
+        TestImage()[0xCC76] = 3;
         m_view->LoadFromImage();
         QCOMPARE(combo(kEmiCode)->currentText(), QStringLiteral("12"));
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xCC76]), 12);
+        QCOMPARE(int(TestImage()[0xCC76]), 12);
         // 0 is "None", whatever was selected before.
-        radioImage()[0xCC76] = 0;
+        TestImage()[0xCC76] = 0;
         m_view->LoadFromImage();
         QCOMPARE(combo(kEmiCode)->currentText(), QStringLiteral("None"));
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xCC76]), 0);
+        QCOMPARE(int(TestImage()[0xCC76]), 0);
     }
 
     void emiCodeWithoutMatchOnAFreshView()
     {
         SetCodeFirstByte(3, 0xFF);
         SetCodeFirstByte(12, 0x05);
-        radioImage()[0xCC76] = 3;
+        TestImage()[0xCC76] = 3;
         open();
         QCOMPARE(combo(kEmiCode)->currentText(), QStringLiteral("None"));
         // Built once: a code added while the view is open is not offered.
@@ -169,7 +170,7 @@ private slots:
         m_view->LoadFromImage();
         QCOMPARE(combo(kEmiCode)->count(), 2);
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xCC76]), 0);
+        QCOMPARE(int(TestImage()[0xCC76]), 0);
     }
 
     void emiCodeTypeAndRemoteBits_data()
@@ -189,27 +190,27 @@ private slots:
         QFETCH(QString, type);
         QFETCH(QString, remote);
         QFETCH(int, saved);
-        radioImage()[0xCC77] = static_cast<std::uint8_t>(stored);
+        TestImage()[0xCC77] = static_cast<std::uint8_t>(stored);
         open();
         QCOMPARE(combo(kEmiCodeType)->currentText(), type);
         QCOMPARE(combo(kRemoteEmiAlarm)->currentText(), remote);
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xCC77]), saved);
+        QCOMPARE(int(TestImage()[0xCC77]), saved);
     }
 
     void alarmTypeBeyondTheListAndUnusedBytes()
     {
-        radioImage()[0xCC70] = 9;
-        radioImage()[0xCC74] = 0x12;
-        radioImage()[0xCC75] = 0x34;
-        const RadioImage before = radioImage();
+        TestImage()[0xCC70] = 9;
+        TestImage()[0xCC74] = 0x12;
+        TestImage()[0xCC75] = 0x34;
+        const RadioImage before = TestImage();
         open();
         QCOMPARE(combo(kAlarmType)->currentText(), QStringLiteral("Alarm"));
         Pick(combo(kRemoteEmiAlarm), QStringLiteral("On"));
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xCC70]), 0);
-        QCOMPARE(int(radioImage()[0xCC77]), 0x81);
-        QVERIFY(ChangedOutside(before, radioImage(), {{0xCC70, 0xCC73}, {0xCC76, 0xCC77}}).empty());
+        QCOMPARE(int(TestImage()[0xCC70]), 0);
+        QCOMPARE(int(TestImage()[0xCC77]), 0x81);
+        QVERIFY(ChangedOutside(before, TestImage(), {{0xCC70, 0xCC73}, {0xCC76, 0xCC77}}).empty());
     }
 
     void enterAndEscapeChangeNothing()

@@ -1,5 +1,6 @@
 // The basic settings view driven through its real controls, checked in the image.
 #include "settings/basic_setting_view.h"
+#include "tests/support/test_document.h"
 #include "settings/setting_ids.h"
 #include "tests/settings/form_test_support.h"
 
@@ -19,7 +20,7 @@ constexpr int kOptionTab = 0;
 constexpr int kTotTab = 1;
 constexpr int kKeyTab = 2;
 
-void SetChannel(std::uint32_t bank, int n, std::uint8_t msb) { radioImage()[bank + 32 * (n - 1) + 3] = msb; }
+void SetChannel(std::uint32_t bank, int n, std::uint8_t msb) { TestImage()[bank + 32 * (n - 1) + 3] = msb; }
 } // namespace
 
 class BasicSettingViewTest : public QObject {
@@ -30,14 +31,14 @@ class BasicSettingViewTest : public QObject {
     // A view as the frame opens it: pages built from the image as it is now.
     void open()
     {
-        m_view = std::make_unique<CBasicSettingView>();
+        m_view = std::make_unique<CBasicSettingView>(TestDocument());
         QVERIFY(ShowActive(m_view.get(), kViewSize));
         m_view->EnsureInitialised();
     }
     // A plausible settings block: every list has a valid selection.
     void WriteTypical()
     {
-        RadioImage& im = radioImage();
+        RadioImage& im = TestImage();
         im[0xCC2F] = 8;                       // volume
         im[0xCC28] = 0xE4; im[0xCC29] = 0x0C; // scrambler 3300
         im[0xCC38] = 11; im[0xCC39] = 12; im[0xCC3A] = 7; im[0xCC3B] = 6;
@@ -50,7 +51,7 @@ class BasicSettingViewTest : public QObject {
 private slots:
     void init()
     {
-        radioImage().fill(0);
+        TestImage().fill(0);
         WriteTypical();
     }
     void cleanup() { m_view.reset(); }
@@ -96,11 +97,11 @@ private slots:
         QFETCH(int, stored);
         QFETCH(QString, shown);
         QFETCH(int, saved);
-        radioImage()[0xCC21] = static_cast<std::uint8_t>(stored);
+        TestImage()[0xCC21] = static_cast<std::uint8_t>(stored);
         open();
         QCOMPARE(combo(kAutoPowerOff)->currentText(), shown);
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xCC21]), saved);
+        QCOMPARE(int(TestImage()[0xCC21]), saved);
     }
 
     void autoPowerOffKeepsThePreviousSelection()
@@ -108,21 +109,21 @@ private slots:
         open();
         Pick(combo(kAutoPowerOff), QStringLiteral("1.5"));
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xCC21]), 0x0F);
-        radioImage()[0xCC21] = 3; // on no item
+        QCOMPARE(int(TestImage()[0xCC21]), 0x0F);
+        TestImage()[0xCC21] = 3; // on no item
         m_view->LoadFromImage();
         QCOMPARE(combo(kAutoPowerOff)->currentText(), QStringLiteral("1.5"));
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xCC21]), 15);
+        QCOMPARE(int(TestImage()[0xCC21]), 15);
         // Backlight brightness follows the same rule.
-        radioImage()[0xCC22] = 3;
+        TestImage()[0xCC22] = 3;
         m_view->LoadFromImage();
         QCOMPARE(combo(kBacklightBrightness)->currentText(), QStringLiteral("3"));
-        radioImage()[0xCC22] = 9;
+        TestImage()[0xCC22] = 9;
         m_view->LoadFromImage();
         QCOMPARE(combo(kBacklightBrightness)->currentText(), QStringLiteral("3"));
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xCC22]), 3);
+        QCOMPARE(int(TestImage()[0xCC22]), 3);
     }
 
     void volumeIsCorrectedWhenLeft_data()
@@ -144,12 +145,12 @@ private slots:
         TypeAndLeave(edit(kVolume), typed);
         QCOMPARE(edit(kVolume)->text(), shown);
         m_view->SaveToImage();
-        QCOMPARE(QString::number(radioImage()[0xCC2F]), shown);
+        QCOMPARE(QString::number(TestImage()[0xCC2F]), shown);
     }
 
     void volumeFromTheImageAndItsArrows()
     {
-        radioImage()[0xCC2F] = 0;
+        TestImage()[0xCC2F] = 0;
         open();
         QCOMPARE(edit(kVolume)->text(), QStringLiteral("15")); // the page check
         auto* arrows = Control<CUpDown>(m_view.get(), kVolumeSpin);
@@ -160,7 +161,7 @@ private slots:
         arrows->press(-1);
         QCOMPARE(edit(kVolume)->text(), QStringLiteral("14"));
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xCC2F]), 14);
+        QCOMPARE(int(TestImage()[0xCC2F]), 14);
     }
 
     void scramblerRange_data()
@@ -181,23 +182,23 @@ private slots:
         TypeAndLeave(edit(kScrambler), typed);
         QCOMPARE(edit(kScrambler)->text(), QString::number(saved));
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xCC28] | (radioImage()[0xCC29] << 8)), saved);
+        QCOMPARE(int(TestImage()[0xCC28] | (TestImage()[0xCC29] << 8)), saved);
     }
 
     void scramblerFromTheImageIsCorrectedByThePageCheck()
     {
-        radioImage()[0xCC28] = 0xFF;
-        radioImage()[0xCC29] = 0xFF;
+        TestImage()[0xCC28] = 0xFF;
+        TestImage()[0xCC29] = 0xFF;
         open();
         QCOMPARE(edit(kScrambler)->text(), QStringLiteral("3300"));
     }
 
     void totClampAndArrows()
     {
-        radioImage()[0xCC30] = 200; // out of range
-        radioImage()[0xCC31] = 0;
-        radioImage()[0xCC32] = 5;
-        radioImage()[0xCC33] = 31;
+        TestImage()[0xCC30] = 200; // out of range
+        TestImage()[0xCC31] = 0;
+        TestImage()[0xCC32] = 5;
+        TestImage()[0xCC33] = 31;
         open();
         selectTab(kTotTab);
         QLineEdit* tot = edit(kTot);
@@ -225,18 +226,18 @@ private slots:
         QCOMPARE(tot->text(), QStringLiteral("29"));
 
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xCC30]), 29);
-        QCOMPARE(int(radioImage()[0xCC31]), 0);
-        QCOMPARE(int(radioImage()[0xCC32]), 5);
-        QCOMPARE(int(radioImage()[0xCC33]), 30);
+        QCOMPARE(int(TestImage()[0xCC30]), 29);
+        QCOMPARE(int(TestImage()[0xCC31]), 0);
+        QCOMPARE(int(TestImage()[0xCC32]), 5);
+        QCOMPARE(int(TestImage()[0xCC33]), 30);
     }
 
     void keysOutsideTheListShowTheirDefault()
     {
-        radioImage()[0xCC38] = 3;   // TCALL
-        radioImage()[0xCC39] = 200; // P2: VFO/MR
-        radioImage()[0xCC3A] = 13;  // P3: TONE
-        radioImage()[0xCC3B] = 0;
+        TestImage()[0xCC38] = 3;   // TCALL
+        TestImage()[0xCC39] = 200; // P2: VFO/MR
+        TestImage()[0xCC3A] = 13;  // P3: TONE
+        TestImage()[0xCC3B] = 0;
         open();
         selectTab(kKeyTab);
         QCOMPARE(combo(kKey)->currentText(), QStringLiteral("TCALL"));
@@ -246,16 +247,16 @@ private slots:
         QCOMPARE(combo(kKey)->count(), 13);
         Pick(combo(kKey + 3), QStringLiteral("MHz"));
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xCC38]), 3);
-        QCOMPARE(int(radioImage()[0xCC39]), 12);
-        QCOMPARE(int(radioImage()[0xCC3A]), 7);
-        QCOMPARE(int(radioImage()[0xCC3B]), 8);
-        radioImage()[0xCC39] = 13; // just past the list
+        QCOMPARE(int(TestImage()[0xCC38]), 3);
+        QCOMPARE(int(TestImage()[0xCC39]), 12);
+        QCOMPARE(int(TestImage()[0xCC3A]), 7);
+        QCOMPARE(int(TestImage()[0xCC3B]), 8);
+        TestImage()[0xCC39] = 13; // just past the list
         Pick(combo(kKey + 1), QStringLiteral("Off"));
         m_view->LoadFromImage();
         QCOMPARE(combo(kKey + 1)->currentText(), QStringLiteral("VFO/MR"));
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xCC39]), 12);
+        QCOMPARE(int(TestImage()[0xCC39]), 12);
     }
 
     void priorityChannelByPrefix()
@@ -265,60 +266,60 @@ private slots:
         SetChannel(ImageMap::kBankA, 51, 0x43);
         SetChannel(ImageMap::kBankA, 52, 0x43);
         SetChannel(ImageMap::kBankB, 2, 0x14);
-        radioImage()[0xCC18] = 5;
-        radioImage()[0xCC1A] = 7; // no bank B channel begins with 7
+        TestImage()[0xCC18] = 5;
+        TestImage()[0xCC1A] = 7; // no bank B channel begins with 7
         open();
         QComboBox* left = combo(kLeftPriority);
         QCOMPARE(left->count(), 4); // Off, 3, 51, 52
         QCOMPARE(left->currentText(), QStringLiteral("51"));
         QCOMPARE(combo(kRightPriority)->currentText(), QStringLiteral("Off"));
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xCC18] | (radioImage()[0xCC19] << 8)), 51);
-        QCOMPARE(int(radioImage()[0xCC1A] | (radioImage()[0xCC1B] << 8)), 0);
+        QCOMPARE(int(TestImage()[0xCC18] | (TestImage()[0xCC19] << 8)), 51);
+        QCOMPARE(int(TestImage()[0xCC1A] | (TestImage()[0xCC1B] << 8)), 0);
 
         // Built once: a channel added later is not offered.
         SetChannel(ImageMap::kBankA, 7, 0x14);
-        radioImage()[0xCC18] = 7;
+        TestImage()[0xCC18] = 7;
         m_view->LoadFromImage();
         QCOMPARE(left->count(), 4);
         QCOMPARE(left->currentText(), QStringLiteral("Off"));
         // A 16-bit number above 255.
         SetChannel(ImageMap::kBankA, 800, 0x14);
         m_view.reset();
-        radioImage()[0xCC18] = 0x20;
-        radioImage()[0xCC19] = 0x03;
+        TestImage()[0xCC18] = 0x20;
+        TestImage()[0xCC19] = 0x03;
         open();
         QCOMPARE(combo(kLeftPriority)->currentText(), QStringLiteral("800"));
     }
 
     void indexFieldsOutsideTheirListsTakeTheFirstItem()
     {
-        radioImage()[0xCC20] = 5;  // SQL(Left)
-        radioImage()[0xCC2E] = 4;  // SQL(Right): "Full"
-        radioImage()[0xCC2C] = 51; // span exit delay
-        radioImage()[0xCC23] = 9;  // backlight colour
-        radioImage()[0xCC27] = 0x03; // scan resume 3
+        TestImage()[0xCC20] = 5;  // SQL(Left)
+        TestImage()[0xCC2E] = 4;  // SQL(Right): "Full"
+        TestImage()[0xCC2C] = 51; // span exit delay
+        TestImage()[0xCC23] = 9;  // backlight colour
+        TestImage()[0xCC27] = 0x03; // scan resume 3
         open();
         QCOMPARE(combo(kSqlLeft)->currentText(), QStringLiteral("Off"));
         QCOMPARE(combo(kSqlRight)->currentText(), QStringLiteral("Full"));
         QCOMPARE(combo(kSpanExitDelay)->currentText(), QStringLiteral("0.0"));
         QCOMPARE(combo(kScanResume)->currentText(), QStringLiteral("TO"));
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xCC20]), 0);
-        QCOMPARE(int(radioImage()[0xCC2E]), 4);
-        QCOMPARE(int(radioImage()[0xCC2C]), 0);
-        QCOMPARE(int(radioImage()[0xCC23]), 0);
-        QCOMPARE(int(radioImage()[0xCC27]), 0);
+        QCOMPARE(int(TestImage()[0xCC20]), 0);
+        QCOMPARE(int(TestImage()[0xCC2E]), 4);
+        QCOMPARE(int(TestImage()[0xCC2C]), 0);
+        QCOMPARE(int(TestImage()[0xCC23]), 0);
+        QCOMPARE(int(TestImage()[0xCC27]), 0);
     }
 
     void scanResumeThreeSavesZeroKeepingTheOtherBits()
     {
-        radioImage()[0xCC27] = 0xFF;
+        TestImage()[0xCC27] = 0xFF;
         open();
         QCOMPARE(combo(kScanResume)->currentText(), QStringLiteral("TO"));
         QCOMPARE(combo(kScanMode)->currentText(), QStringLiteral("MSM"));
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xCC27]), 0xFC);
+        QCOMPARE(int(TestImage()[0xCC27]), 0xFC);
     }
 
     void bitsAndBytesNotOwnedAreKept_data()
@@ -332,7 +333,7 @@ private slots:
     void bitsAndBytesNotOwnedAreKept()
     {
         QFETCH(int, pattern);
-        RadioImage& im = radioImage();
+        RadioImage& im = TestImage();
         for (std::uint32_t a = 0xCC24; a <= 0xCC27; ++a)
             im[a] = static_cast<std::uint8_t>(pattern);
         for (std::uint32_t a : {0xCC1C, 0xCC1D, 0xCC1E, 0xCC1F, 0xCC2A, 0xCC2B, 0xCC2D, 0xCC34, 0xCC35, 0xCC36, 0xCC37})
@@ -361,16 +362,16 @@ private slots:
         open();
         TypeAndLeave(edit(kVolume), QStringLiteral("7"));
         Pick(combo(kTbst), QStringLiteral("2100"));
-        QCOMPARE(int(radioImage()[0xCC2F]), 8); // not written on each edit
-        radioImage()[0xCC30] = 12;
+        QCOMPARE(int(TestImage()[0xCC2F]), 8); // not written on each edit
+        TestImage()[0xCC30] = 12;
         selectTab(kTotTab);
-        QCOMPARE(int(radioImage()[0xCC2F]), 7);
-        QCOMPARE(int(radioImage()[0xCC25] >> 6), 3);
+        QCOMPARE(int(TestImage()[0xCC2F]), 7);
+        QCOMPARE(int(TestImage()[0xCC25] >> 6), 3);
         QCOMPARE(edit(kTot)->text(), QStringLiteral("12"));
         TypeAndLeave(edit(kTot), QStringLiteral("20"));
-        radioImage()[0xCC2F] = 3;
+        TestImage()[0xCC2F] = 3;
         selectTab(kOptionTab);
-        QCOMPARE(int(radioImage()[0xCC30]), 20);
+        QCOMPARE(int(TestImage()[0xCC30]), 20);
         QCOMPARE(edit(kVolume)->text(), QStringLiteral("3"));
         QCOMPARE(combo(kTbst)->currentText(), QStringLiteral("2100"));
     }
@@ -380,10 +381,10 @@ private slots:
         open();
         selectTab(kKeyTab);
         edit(kVolume)->setText(QStringLiteral("4")); // on a page not shown
-        radioImage()[0xCC2F] = 9;
+        TestImage()[0xCC2F] = 9;
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xCC2F]), 9);
-        radioImage()[0xCC38] = 1;
+        QCOMPARE(int(TestImage()[0xCC2F]), 9);
+        TestImage()[0xCC38] = 1;
         m_view->LoadFromImage();
         QCOMPARE(combo(kKey)->currentText(), QStringLiteral("SCAN"));
         QCOMPARE(edit(kVolume)->text(), QStringLiteral("4"));
@@ -391,7 +392,7 @@ private slots:
 
     void helpFollowsTheSelectedTab()
     {
-        auto fresh = std::make_unique<CBasicSettingView>();
+        auto fresh = std::make_unique<CBasicSettingView>(TestDocument());
         QCOMPARE(fresh->HelpContext(), 32789); // no tab yet
         open();
         QSignalSpy help(m_view.get(), &CBaseFormView::helpRequested);

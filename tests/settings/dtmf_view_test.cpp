@@ -1,5 +1,6 @@
 // The DTMF view driven through its real controls and grid, checked in the image.
 #include "settings/dtmf_view.h"
+#include "tests/support/test_document.h"
 #include "settings/dtmf_code_page.h"
 #include "settings/setting_ids.h"
 #include "tests/settings/form_test_support.h"
@@ -26,7 +27,7 @@ std::uint32_t Record(int k) { return kCodes + 24 * static_cast<std::uint32_t>(k 
 // A code-table record: digits (hex digits, '*' and '#'), alias and type byte.
 void WriteRecord(int k, const char* digits, const char* alias, std::uint8_t type)
 {
-    RadioImage& im = radioImage();
+    RadioImage& im = TestImage();
     std::fill_n(&im[Record(k)], 24, std::uint8_t{0xFF});
     for (int i = 0; digits[i]; ++i) {
         const char c = digits[i];
@@ -39,7 +40,7 @@ void WriteRecord(int k, const char* digits, const char* alias, std::uint8_t type
 
 QByteArray Bytes(std::uint32_t from, int n)
 {
-    return QByteArray(reinterpret_cast<const char*>(&radioImage()[from]), n);
+    return QByteArray(reinterpret_cast<const char*>(&TestImage()[from]), n);
 }
 } // namespace
 
@@ -50,7 +51,7 @@ class DtmfViewTest : public QObject {
 
     void open()
     {
-        m_view = std::make_unique<CDtmfView>();
+        m_view = std::make_unique<CDtmfView>(TestDocument());
         QVERIFY(ShowActive(m_view.get(), kViewSize));
         m_view->EnsureInitialised();
     }
@@ -107,8 +108,8 @@ class DtmfViewTest : public QObject {
 private slots:
     void init()
     {
-        radioImage().fill(0xFF);
-        RadioImage& im = radioImage();
+        TestImage().fill(0xFF);
+        RadioImage& im = TestImage();
         im[0xD6B0] = 75;
         im[0xD6B1] = 5;
         im[0xD6B2] = 0;
@@ -162,26 +163,26 @@ private slots:
         QFETCH(int, delay);
         QFETCH(QString, firstDigitText);
         QFETCH(QString, delayText);
-        radioImage()[0xD6B2] = static_cast<std::uint8_t>(firstDigit);
-        radioImage()[0xD6B1] = static_cast<std::uint8_t>(delay);
+        TestImage()[0xD6B2] = static_cast<std::uint8_t>(firstDigit);
+        TestImage()[0xD6B1] = static_cast<std::uint8_t>(delay);
         open();
         QCOMPARE(combo(kFirstDigit)->currentText(), firstDigitText);
         QCOMPARE(combo(kFirstDigitDelay)->currentText(), delayText);
         QCOMPARE(combo(kSpeed)->currentText(), QStringLiteral("75"));
         QCOMPARE(combo(kHoldTime)->currentText(), QStringLiteral("3"));
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xD6B2]), firstDigitText.toInt() / 50);
-        QCOMPARE(int(radioImage()[0xD6B1]), delayText.toInt() / 50);
-        QCOMPARE(int(radioImage()[0xD6B0]), 75);
-        QCOMPARE(int(radioImage()[0xD6B3]), 3);
+        QCOMPARE(int(TestImage()[0xD6B2]), firstDigitText.toInt() / 50);
+        QCOMPARE(int(TestImage()[0xD6B1]), delayText.toInt() / 50);
+        QCOMPARE(int(TestImage()[0xD6B0]), 75);
+        QCOMPARE(int(TestImage()[0xD6B3]), 3);
     }
 
     void settingsListsAndTheirDefaults()
     {
-        radioImage()[0xD6D8] = 7; // no such response
-        radioImage()[0xD6DA] = 1;
-        radioImage()[0xD6B4] = 0xFF; // no group code
-        radioImage()[0xD6B5] = 3;    // a digit: no item
+        TestImage()[0xD6D8] = 7; // no such response
+        TestImage()[0xD6DA] = 1;
+        TestImage()[0xD6B4] = 0xFF; // no group code
+        TestImage()[0xD6B5] = 3;    // a digit: no item
         open();
         QCOMPARE(combo(kDecodeResponse)->currentIndex(), -1); // until the next check
         QCOMPARE(combo(kStunType)->currentText(), QStringLiteral("Rx/Tx Inhibit"));
@@ -189,16 +190,16 @@ private slots:
         QCOMPARE(combo(kDelimiter)->currentIndex(), -1);
         m_view->SaveToImage();
         QCOMPARE(combo(kDecodeResponse)->currentText(), QStringLiteral("Reply"));
-        QCOMPARE(int(radioImage()[0xD6D8]), 2);
-        QCOMPARE(int(radioImage()[0xD6DA]), 1);
-        QCOMPARE(int(radioImage()[0xD6B4]), 14); // "*"
-        QCOMPARE(int(radioImage()[0xD6B5]), 13); // "D"
+        QCOMPARE(int(TestImage()[0xD6D8]), 2);
+        QCOMPARE(int(TestImage()[0xD6DA]), 1);
+        QCOMPARE(int(TestImage()[0xD6B4]), 14); // "*"
+        QCOMPARE(int(TestImage()[0xD6B5]), 13); // "D"
     }
 
     void delimiterAndGroupCodeMoveApart()
     {
-        radioImage()[0xD6B4] = 10; // A
-        radioImage()[0xD6B5] = 12; // C
+        TestImage()[0xD6B4] = 10; // A
+        TestImage()[0xD6B5] = 12; // C
         open();
         Pick(combo(kDelimiter), QStringLiteral("A"));
         QCOMPARE(combo(kGroupCode)->currentText(), QStringLiteral("D"));
@@ -211,21 +212,21 @@ private slots:
         Pick(combo(kGroupCode), QStringLiteral("A"));
         QCOMPARE(combo(kDelimiter)->currentText(), QStringLiteral("*"));
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xD6B4]), 10);
-        QCOMPARE(int(radioImage()[0xD6B5]), 14);
+        QCOMPARE(int(TestImage()[0xD6B4]), 10);
+        QCOMPARE(int(TestImage()[0xD6B5]), 14);
     }
 
     void newDelimiterLeavesAniNumbers()
     {
-        radioImage()[0xD6B5] = 12; // delimiter C, group B
+        TestImage()[0xD6B5] = 12; // delimiter C, group B
         WriteRecord(3, "12#3", "X", 1);
         WriteRecord(4, "##", "Y", 1);
         WriteRecord(5, "1#2", "Z", 0);
         WriteRecord(6, "5#", "W", 1);
-        radioImage()[0xD6B8] = 1; // Self ID 1 # B 2
-        radioImage()[0xD6B9] = 15;
-        radioImage()[0xD6BA] = 11;
-        radioImage()[0xD6BB] = 2;
+        TestImage()[0xD6B8] = 1; // Self ID 1 # B 2
+        TestImage()[0xD6B9] = 15;
+        TestImage()[0xD6BA] = 11;
+        TestImage()[0xD6BB] = 2;
         open();
         QCOMPARE(edit(kSelfId)->text(), QStringLiteral("1#B2"));
         Pick(combo(kDelimiter), QStringLiteral("#"));
@@ -242,9 +243,9 @@ private slots:
 
     void selfIdAndStunCodeInput()
     {
-        radioImage()[0xD6B8] = 1;
-        radioImage()[0xD6B9] = 2;
-        radioImage()[0xD6BA] = 3;
+        TestImage()[0xD6B8] = 1;
+        TestImage()[0xD6B9] = 2;
+        TestImage()[0xD6BA] = 3;
         open();
         QLineEdit* selfId = edit(kSelfId);
         QCOMPARE(selfId->text(), QStringLiteral("123"));
@@ -262,56 +263,56 @@ private slots:
         QCOMPARE(Bytes(0xD6C8, 16), QByteArray("\x01\x02\x03\x04\x05\x06\x07\x08\x09\x00\x0A\x0B\x0C\x0D\x0E\xFF", 16));
 
         // A stored 16th digit is neither shown nor kept.
-        radioImage()[0xD6D7] = 5;
+        TestImage()[0xD6D7] = 5;
         m_view->LoadFromImage();
         QCOMPARE(stun->text().size(), 15);
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xD6D7]), 0xFF);
+        QCOMPARE(int(TestImage()[0xD6D7]), 0xFF);
     }
 
     void sideToneAndBeep()
     {
-        radioImage()[0xD6B7] = 0xAA; // beep only, bits 7..2 = 1010 10
+        TestImage()[0xD6B7] = 0xAA; // beep only, bits 7..2 = 1010 10
         open();
         auto* side = Control<QCheckBox>(m_view.get(), kSideTone);
         auto* beep = Control<QCheckBox>(m_view.get(), kBeep);
         QVERIFY(!side->isChecked());
         QCOMPARE(beep->checkState(), Qt::PartiallyChecked);
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xD6B7]), 0xAA);
+        QCOMPARE(int(TestImage()[0xD6B7]), 0xAA);
         side->click();
         QCOMPARE(beep->checkState(), Qt::Unchecked);
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xD6B7]), 0xA9);
+        QCOMPARE(int(TestImage()[0xD6B7]), 0xA9);
         beep->setCheckState(Qt::Checked);
         emit beep->clicked(true);
         QVERIFY(!side->isChecked());
 
-        radioImage()[0xD6B7] = 0x03; // both set: the side tone wins
+        TestImage()[0xD6B7] = 0x03; // both set: the side tone wins
         m_view->LoadFromImage();
         QVERIFY(side->isChecked());
         QCOMPARE(beep->checkState(), Qt::Unchecked);
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xD6B7]), 0x01);
+        QCOMPARE(int(TestImage()[0xD6B7]), 0x01);
     }
 
     void autoResetTime()
     {
-        radioImage()[0xD6DB] = 0;
+        TestImage()[0xD6DB] = 0;
         open();
         QLineEdit* reset = edit(kAutoReset);
         QCOMPARE(reset->text(), QStringLiteral("0"));
         Leave(reset);
         QCOMPARE(reset->text(), QStringLiteral("Continuous"));
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xD6DB]), 0);
+        QCOMPARE(int(TestImage()[0xD6DB]), 0);
         auto* arrows = Control<CUpDown>(m_view.get(), kAutoResetSpin);
         arrows->press(1);
         QCOMPARE(reset->text(), QStringLiteral("1"));
         arrows->press(-1);
         QCOMPARE(reset->text(), QStringLiteral("Off"));
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xD6DB]), 0);
+        QCOMPARE(int(TestImage()[0xD6DB]), 0);
         arrows->press(-1);
         QCOMPARE(reset->text(), QStringLiteral("255"));
         TypeAndLeave(reset, QStringLiteral("256"));
@@ -319,7 +320,7 @@ private slots:
         // Typed past the byte and saved before the edit is left: the default, not a wrapped byte.
         reset->setText(QStringLiteral("999"));
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xD6DB]), 10);
+        QCOMPARE(int(TestImage()[0xD6DB]), 10);
     }
 
     void numberInARowWithoutOneNamesTheRow()
@@ -356,7 +357,7 @@ private slots:
 
     void typeChoicesOnAFilledRow()
     {
-        radioImage()[0xD6B4] = 10; // group A, delimiter #
+        TestImage()[0xD6B4] = 10; // group A, delimiter #
         WriteRecord(7, "1A2#3", "KEEP", 0);
         open();
         chooseType(7, 1, QStringLiteral("ANI"));
@@ -388,7 +389,7 @@ private slots:
         QCOMPARE(cell(2, 3), QString());
         m_view->SaveToImage();
         QCOMPARE(Bytes(Record(2), 24), QByteArray(24, '\xFF'));
-        QCOMPARE(int(radioImage()[Record(1) + 23]), 0);
+        QCOMPARE(int(TestImage()[Record(1) + 23]), 0);
     }
 
     void aliasEdits()
@@ -437,11 +438,11 @@ private slots:
 
     void pttIdPage()
     {
-        radioImage()[0xD6B6] = 0x1B; // PTT ID 1: 3 (none), 2: 2, 3: 1, 4: 0
+        TestImage()[0xD6B6] = 0x1B; // PTT ID 1: 3 (none), 2: 2, 3: 1, 4: 0
         const std::uint8_t up1[] = {1, 2, 3};
-        std::copy(std::begin(up1), std::end(up1), &radioImage()[0xD6E0]);
-        radioImage()[0xD6E0 + 16] = 14;
-        radioImage()[0xD6E0 + 32 * 3 + 16] = 9;
+        std::copy(std::begin(up1), std::end(up1), &TestImage()[0xD6E0]);
+        TestImage()[0xD6E0 + 16] = 14;
+        TestImage()[0xD6E0 + 32 * 3 + 16] = 9;
         open();
         m_view->tabs()->setCurrentIndex(1);
         QCOMPARE(combo(kPttIdType)->currentText(), QStringLiteral("Up"));
@@ -457,7 +458,7 @@ private slots:
         Pick(combo(kPttIdType + 3), QStringLiteral("Both"));
         edit(kPttIdDown + 3)->clear();
         m_view->SaveToImage();
-        QCOMPARE(int(radioImage()[0xD6B6]), 0x98);
+        QCOMPARE(int(TestImage()[0xD6B6]), 0x98);
         QCOMPARE(Bytes(0xD6E0, 4), QByteArray("\x01\x02\x03\xFF", 4));
         QCOMPARE(Bytes(0xD6E0 + 32, 16), QByteArray("\x01\x0A\x0F\x0E\x02\x02\x02\x02\x02\x02\x02\x02\x02\x02\x02\x02", 16));
         QCOMPARE(Bytes(0xD6E0 + 32 * 3 + 16, 16), QByteArray(16, '\xFF'));
@@ -465,7 +466,7 @@ private slots:
 
     void bytesNotOwnedAreKept()
     {
-        RadioImage& im = radioImage();
+        RadioImage& im = TestImage();
         for (std::uint32_t a : {0xD6C0u, 0xD6C3u, 0xD6C7u, 0xD6D9u, 0xD6DCu, 0xD6DFu, 0xD8E0u, 0xD6AFu})
             im[a] = 0x5A;
         WriteRecord(2, "2", "A", 0);
@@ -488,11 +489,11 @@ private slots:
     {
         open();
         Pick(combo(kSpeed), QStringLiteral("100"));
-        radioImage()[0xD6B6] = 0x01;
+        TestImage()[0xD6B6] = 0x01;
         m_view->tabs()->setCurrentIndex(1);
-        QCOMPARE(int(radioImage()[0xD6B0]), 100);
+        QCOMPARE(int(TestImage()[0xD6B0]), 100);
         QCOMPARE(combo(kPttIdType)->currentText(), QStringLiteral("Down"));
-        radioImage()[0xD6B0] = 50;
+        TestImage()[0xD6B0] = 50;
         m_view->tabs()->setCurrentIndex(0);
         QCOMPARE(combo(kSpeed)->currentText(), QStringLiteral("50"));
     }

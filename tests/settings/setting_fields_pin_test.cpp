@@ -2,6 +2,7 @@
 // address and bits. Load/save round trips still pass when a field's read and
 // write move together; these literal addresses do not.
 #include "controls/grid.h"
+#include "tests/support/test_document.h"
 #include "settings/alarm_view.h"
 #include "settings/basic_setting_view.h"
 #include "settings/dtmf_view.h"
@@ -252,7 +253,7 @@ class SettingFieldsPinTest : public QObject {
     static void prepare(View view, int background)
     {
         ResetSignallingDocument(); // the header's five-tone standards
-        RadioImage& im = radioImage();
+        RadioImage& im = TestImage();
         im.fill(static_cast<std::uint8_t>(background));
         switch (view) {
         case kBasic: // the priority lists offer channels whose receive frequency is present
@@ -263,7 +264,7 @@ class SettingFieldsPinTest : public QObject {
             im[0xD760 + 24 * 11] = 0x01;
             break;
         case kFiveTone: // the user's standard in use: its tones can be typed, every digit has one
-            std::copy_n(headerBlock().data() + FiveTone::StandardOffset(15), FiveTone::kRecordSize,
+            std::copy_n(TestHeader().data() + FiveTone::StandardOffset(15), FiveTone::kRecordSize,
                         im.data() + 0xD280);
             break;
         default:
@@ -273,7 +274,7 @@ class SettingFieldsPinTest : public QObject {
 
     template <class V> void openForm(QSize size)
     {
-        m_view = std::make_unique<V>();
+        m_view = std::make_unique<V>(TestDocument());
         QVERIFY(ShowActive(m_view.get(), size));
         m_view->EnsureInitialised();
     }
@@ -394,12 +395,12 @@ class SettingFieldsPinTest : public QObject {
         if (QTest::currentTestFailed())
             return;
         m_view->SaveToImage(); // what the view writes of its own is the reference
-        const RadioImage before = radioImage();
+        const RadioImage before = TestImage();
         enter(Control<QWidget>(root(), p.id), QString::fromLatin1(p.value));
         if (QTest::currentTestFailed())
             return;
         m_view->SaveToImage();
-        const RadioImage& im = radioImage();
+        const RadioImage& im = TestImage();
         bool changed = false;
         for (std::uint32_t a = p.at; a <= end; ++a) {
             const QString at = Hex(int(a));
@@ -417,7 +418,7 @@ class SettingFieldsPinTest : public QObject {
 
         // Loading: the bits written there are what the control shows.
         prepare(p.view, background);
-        RadioImage& image = radioImage();
+        RadioImage& image = TestImage();
         for (std::uint32_t a = p.at; a <= end; ++a)
             image[a] = static_cast<std::uint8_t>((image[a] & ~mask) | want(a));
         open(p.view);

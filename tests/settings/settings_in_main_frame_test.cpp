@@ -1,5 +1,8 @@
 // The three setting views as the main window opens and switches them.
 #include "settings/setting_ids.h"
+#include "tests/support/program_folder.h"
+#include "tests/support/test_document.h"
+#include "tests/support/test_views.h"
 #include "shell/child_frame.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
@@ -17,19 +20,13 @@
 
 #include <memory>
 
-namespace {
-// Stands in for the channel table, which the frame opens at start.
-class PlainView : public CBaseFormView {
-public:
-    PlainView() : CBaseFormView(1) {}
-};
-} // namespace
-
 class SettingsInMainFrameTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
+    ProgramFolder m_folder{"[Setup]\r\nCOM=COM3\r\nModel=QM4410\r\nCompany=Acme Radio\r\n[About]\r\nVersion=2.0\r\n"};
     std::unique_ptr<CMainFrame> m_frame;
+
+    RadioImage& Image() { return DocumentTestAccess::image(m_frame->document()); }
 
     CBaseFormView* viewOf(ViewKind kind) const
     {
@@ -40,18 +37,8 @@ class SettingsInMainFrameTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_dir.isValid());
-        const QString folder = m_dir.path() + "/";
-        QFile ini(folder + "Program.ini");
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[Setup]\r\nCOM=COM3\r\nModel=QM4410\r\nCompany=Acme Radio\r\n[About]\r\nVersion=2.0\r\n");
-        ini.close();
-        QVERIFY(QFile::copy(QStringLiteral(PROGRAMMER_BIN_DIR "/Default.dat"), folder + "Default.dat"));
-        ResetBuiltInSettings();
-        ReadStartupSettings(folder);
-        RegisterProgramViews();
-        SetViewFactory(ViewKind::ChannelTable, [] { return new PlainView; });
-        m_frame = std::make_unique<CMainFrame>();
+        QVERIFY(m_folder.isValid());
+        m_frame = std::make_unique<CMainFrame>(MakeViewsWithPlainTable);
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
         m_frame->ViewFrame(ViewKind::ChannelTable)->showNormal();
@@ -60,9 +47,9 @@ private slots:
 
     void editsReachTheImageWhenTheViewIsLeft()
     {
-        radioImage()[0xCC2F] = 8;
-        radioImage()[0xCC72] = 30;
-        radioImage()[0xD6B0] = 50;
+        Image()[0xCC2F] = 8;
+        Image()[0xCC72] = 30;
+        Image()[0xD6B0] = 50;
 
         m_frame->RunCommand(Cmd::BasicSetting);
         CBaseFormView* basic = viewOf(ViewKind::BasicSetting);
@@ -76,7 +63,7 @@ private slots:
         CBaseFormView* alarm = viewOf(ViewKind::Alarm);
         QVERIFY(alarm);
         QCOMPARE(m_frame->ViewFrame(ViewKind::Alarm)->size(), ViewSize(ViewKind::Alarm));
-        QCOMPARE(int(radioImage()[0xCC2F]), 6); // the basic view was stored when left
+        QCOMPARE(int(Image()[0xCC2F]), 6); // the basic view was stored when left
         QLineEdit* tx = Control<QLineEdit>(alarm, AlarmIds::kTxTime);
         QCOMPARE(tx->text(), QStringLiteral("30"));
         tx->setText(QStringLiteral("9"));
@@ -84,25 +71,25 @@ private slots:
         m_frame->RunCommand(Cmd::Dtmf);
         CBaseFormView* dtmf = viewOf(ViewKind::Dtmf);
         QVERIFY(dtmf);
-        QCOMPARE(int(radioImage()[0xCC72]), 9);
+        QCOMPARE(int(Image()[0xCC72]), 9);
         Pick(Control<QComboBox>(dtmf, DtmfIds::kSpeed), QStringLiteral("100"));
 
         m_frame->RunCommand(Cmd::BasicSetting);
         QCOMPARE(viewOf(ViewKind::BasicSetting), basic); // the same window, brought forward
-        QCOMPARE(int(radioImage()[0xD6B0]), 100);
+        QCOMPARE(int(Image()[0xD6B0]), 100);
         m_frame->RunCommand(Cmd::Alarm);
-        radioImage()[0xCC2F] = 0; // changed behind the view's back; reloading corrects it
+        Image()[0xCC2F] = 0; // changed behind the view's back; reloading corrects it
         m_frame->RunCommand(Cmd::BasicSetting);
         QCOMPARE(volume->text(), QStringLiteral("15"));
-        QCOMPARE(int(radioImage()[0xCC2F]), 0); // until it is stored again
+        QCOMPARE(int(Image()[0xCC2F]), 0); // until it is stored again
         m_frame->RunCommand(Cmd::Alarm);
-        QCOMPARE(int(radioImage()[0xCC2F]), 15);
+        QCOMPARE(int(Image()[0xCC2F]), 15);
 
         // Closing a view stores it.
         Control<QLineEdit>(alarm, AlarmIds::kRxTime)->setText(QStringLiteral("44"));
         m_frame->ViewFrame(ViewKind::Alarm)->close();
         QTRY_VERIFY(!m_frame->ViewFrame(ViewKind::Alarm));
-        QCOMPARE(int(radioImage()[0xCC73]), 44);
+        QCOMPARE(int(Image()[0xCC73]), 44);
         // The views as their frames show them.
         m_frame->RunCommand(Cmd::Alarm);
         SavePicture(m_frame->ViewFrame(ViewKind::BasicSetting), QStringLiteral("frame_basic"));
@@ -119,9 +106,9 @@ private slots:
         tabs->setCurrentIndex(1);
         Control<QLineEdit>(dtmf, DtmfIds::kPttIdUp)->setText(QStringLiteral("123"));
         m_frame->StoreViewsToImage();
-        QCOMPARE(int(radioImage()[0xD6E0]), 1);
-        QCOMPARE(int(radioImage()[0xD6E2]), 3);
-        radioImage()[0xD6E0] = 9;
+        QCOMPARE(int(Image()[0xD6E0]), 1);
+        QCOMPARE(int(Image()[0xD6E2]), 3);
+        Image()[0xD6E0] = 9;
         m_frame->LoadViewsFromImage();
         QCOMPARE(Control<QLineEdit>(dtmf, DtmfIds::kPttIdUp)->text(), QStringLiteral("923"));
     }

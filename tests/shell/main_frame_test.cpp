@@ -2,6 +2,7 @@
 // load and store passes, the File commands, Read and Write through the real
 // transfer dialog, the tree, and the service mode.
 #include "link/core/loopback_port.h"
+#include "tests/support/test_document.h"
 #include "link/core/port_factory.h"
 #include "link/core/sim_radio.h"
 #include "link/core/steady_clock.h"
@@ -33,7 +34,7 @@ namespace {
 // A view that edits one byte of the image through a line edit.
 class ByteView : public CBaseFormView {
 public:
-    ByteView(std::uint32_t address, int* made) : CBaseFormView(1), m_address(address)
+    ByteView(Document& doc, std::uint32_t address, int* made) : CBaseFormView(1, doc), m_address(address)
     {
         edit = new QLineEdit(this);
         ++*made;
@@ -41,12 +42,12 @@ public:
     void LoadFromImage() override
     {
         ++loads;
-        edit->setText(QString::number(radioImage()[m_address]));
+        edit->setText(QString::number(document().image()[m_address]));
     }
     void SaveToImage() override
     {
         ++saves;
-        radioImage()[m_address] = static_cast<std::uint8_t>(edit->text().toUInt());
+        document().change()[m_address] = static_cast<std::uint8_t>(edit->text().toUInt());
     }
     QLineEdit* edit;
     int loads = 0;
@@ -72,6 +73,8 @@ class MainFrameTest : public QObject {
     std::unique_ptr<SimRadio> m_radio;
     SteadyLinkClock m_clock;
 
+    RadioImage& Image() { return DocumentTestAccess::image(m_frame->document()); }
+
     void writeFile(const QString& name, const QByteArray& bytes)
     {
         QFile f(m_folder + name);
@@ -88,15 +91,19 @@ private slots:
         QVERIFY(QFile::copy(QStringLiteral(PROGRAMMER_BIN_DIR "/Default.dat"), m_folder + "Default.dat"));
         ResetBuiltInSettings();
         ReadStartupSettings(m_folder);
-        SetViewFactory(ViewKind::ChannelTable, [this] { return new ByteView(kShared, &m_made); });
-        SetViewFactory(ViewKind::Dtmf, [this] { return new ByteView(kShared, &m_made); });
-        SetViewFactory(ViewKind::Alarm, [this] { return new ByteView(0x3000, &m_made); });
     }
 
     void init()
     {
         m_made = 0;
-        m_frame = std::make_unique<CMainFrame>();
+        m_frame = std::make_unique<CMainFrame>([this](ViewKind kind, Document& doc) -> CBaseFormView* {
+            switch (kind) {
+            case ViewKind::ChannelTable:
+            case ViewKind::Dtmf: return new ByteView(doc, kShared, &m_made);
+            case ViewKind::Alarm: return new ByteView(doc, 0x3000, &m_made);
+            default: return MakeProgramView(kind, doc);
+            }
+        });
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
     }
@@ -122,9 +129,9 @@ private slots:
         QVERIFY(table);
         QVERIFY(table->isMaximized());
         QCOMPARE(table->windowTitle(), QStringLiteral("Channel setting"));
-        QCOMPARE(ViewOf(table)->edit->text(), QString::number(radioImage()[kShared]));
-        QCOMPARE(radioImage()[0x0103], 0x14); // channel 1 of Default.dat: 145 MHz
-        QVERIFY(!m_frame->CommandAction(Cmd::ScanChannel)->isEnabled()); // not built: no factory
+        QCOMPARE(ViewOf(table)->edit->text(), QString::number(Image()[kShared]));
+        QCOMPARE(Image()[0x0103], 0x14); // channel 1 of Default.dat: 145 MHz
+        QVERIFY(m_frame->CommandAction(Cmd::ScanChannel)->isEnabled()); // every view kind is built
     }
 
     void opensEachViewOnceAndKeepsViewsInStep()
@@ -142,7 +149,7 @@ private slots:
         // Edit in one view, switch to another showing the same byte.
         ViewOf(dtmf)->edit->setText(QStringLiteral("77"));
         m_frame->OpenView(ViewKind::ChannelTable);
-        QCOMPARE(radioImage()[kShared], 77);
+        QCOMPARE(Image()[kShared], 77);
         QCOMPARE(ViewOf(m_frame->ViewFrame(ViewKind::ChannelTable))->edit->text(), QStringLiteral("77"));
 
         // Choosing it again brings the existing window forward.
@@ -154,7 +161,7 @@ private slots:
         const int made = m_made;
         dtmf->findChild<QPushButton*>(QStringLiteral("1006"))->click();
         QTRY_VERIFY(!m_frame->ViewFrame(ViewKind::Dtmf));
-        QCOMPARE(radioImage()[kShared], 12);
+        QCOMPARE(Image()[kShared], 12);
         CMyChildFrame* again = m_frame->OpenView(ViewKind::Dtmf);
         QVERIFY(again);
         QCOMPARE(m_made, made + 1);
@@ -177,26 +184,26 @@ private slots:
 
     void storePassClearsTheHiddenField()
     {
-        radioImage()[0xCC25] = 0xFF;
+        Image()[0xCC25] = 0xFF;
         m_frame->StoreViewsToImage();
-        QCOMPARE(radioImage()[0xCC25], 0xFC);
+        QCOMPARE(Image()[0xCC25], 0xFC);
     }
 
     void newAsksFirst()
     {
         ModalAnswerer answers;
         answers.answer = QMessageBox::No;
-        radioImage()[kShared] = 99;
+        Image()[kShared] = 99;
         m_frame->NewDocument();
         QCOMPARE(answers.captions, QStringList{"Warnning"});
         QCOMPARE(answers.messages, QStringList{"Clear all data! \ncontinue?"});
-        QCOMPARE(radioImage()[kShared], 99);
+        QCOMPARE(Image()[kShared], 99);
 
         answers.answer = QMessageBox::Yes;
         m_frame->NewDocument();
-        QVERIFY(radioImage()[kShared] != 99);
+        QVERIFY(Image()[kShared] != 99);
         QVERIFY(m_frame->windowTitle().startsWith(QStringLiteral("QM4410 - [")));
-        QCOMPARE(ViewOf(m_frame->ViewFrame(ViewKind::ChannelTable))->edit->text(), QString::number(radioImage()[kShared]));
+        QCOMPARE(ViewOf(m_frame->ViewFrame(ViewKind::ChannelTable))->edit->text(), QString::number(Image()[kShared]));
     }
 
     void openAndSaveFiles()
@@ -219,10 +226,10 @@ private slots:
         writeFile("foreign.dat", QByteArray(int(kParamFileSize), 'x'));
         m_frame->chooseOpenFile = [&](const QString&) { return m_folder + "foreign.dat"; };
         const QString title = m_frame->windowTitle();
-        radioImage()[kShared] = 5;
+        Image()[kShared] = 5;
         m_frame->OpenDocument();
         QCOMPARE(answers.messages.value(0), QStringLiteral("File does not match"));
-        QCOMPARE(radioImage()[kShared], 5);
+        QCOMPARE(Image()[kShared], 5);
         QCOMPARE(m_frame->windowTitle(), title);
 
         // An unreadable file: the system's text, the document as it was.
@@ -230,13 +237,13 @@ private slots:
         m_frame->OpenDocument();
         QCOMPARE(answers.messages.size(), 2);
         QCOMPARE(answers.captions.value(1), QStringLiteral("QM4410"));
-        QCOMPARE(radioImage()[kShared], 5);
+        QCOMPARE(Image()[kShared], 5);
 
         // A good file with every window closed opens the channel table at the top left.
         m_frame->mdiArea()->closeAllSubWindows();
         m_frame->chooseOpenFile = [&](const QString&) { return m_folder + "saved.dat"; };
         m_frame->OpenDocument();
-        QCOMPARE(radioImage()[kShared], 42);
+        QCOMPARE(Image()[kShared], 42);
         CMyChildFrame* table = m_frame->ViewFrame(ViewKind::ChannelTable);
         QVERIFY(table);
         QCOMPARE(table->pos(), QPoint(0, 0));
@@ -265,7 +272,7 @@ private slots:
 
         m_radio = std::make_unique<SimRadio>(*memory);
         m_frame->ReadFromRadio();
-        QCOMPARE(radioImage()[kShared], (*memory)[kShared]);
+        QCOMPARE(Image()[kShared], (*memory)[kShared]);
         QCOMPARE(ViewOf(m_frame->ViewFrame(ViewKind::ChannelTable))->edit->text(), QString::number((*memory)[kShared]));
         QVERIFY(answers.messages.isEmpty());
     }

@@ -4,6 +4,7 @@
 // standard at its least width with group "A", repeat "E" and no delimiter,
 // the user standard a copy of ZVEI1, ZVEI1 in use.
 #include "document/five_tone_table.h"
+#include "tests/support/test_document.h"
 
 #include <QString>
 
@@ -12,23 +13,23 @@
 
 inline void PutWord(std::uint32_t at, std::uint16_t v)
 {
-    radioImage()[at] = static_cast<std::uint8_t>(v & 0xFF);
-    radioImage()[at + 1] = static_cast<std::uint8_t>(v >> 8);
+    TestImage()[at] = static_cast<std::uint8_t>(v & 0xFF);
+    TestImage()[at + 1] = static_cast<std::uint8_t>(v >> 8);
 }
 
-inline int WordAt(std::uint32_t at) { return radioImage()[at] | radioImage()[at + 1] << 8; }
+inline int WordAt(std::uint32_t at) { return TestImage()[at] | TestImage()[at + 1] << 8; }
 
-inline int HeaderWord(std::size_t at) { return headerBlock()[at] | headerBlock()[at + 1] << 8; }
+inline int HeaderWord(std::size_t at) { return TestHeader()[at] | TestHeader()[at + 1] << 8; }
 
 inline void PutText(std::uint32_t at, const char* text)
 {
-    std::memcpy(radioImage().data() + at, text, std::strlen(text));
+    std::memcpy(TestImage().data() + at, text, std::strlen(text));
 }
 
 inline void ResetSignallingDocument()
 {
-    RadioImage& m = radioImage();
-    HeaderBlock& h = headerBlock();
+    RadioImage& m = TestImage();
+    HeaderBlock& h = TestHeader();
     m.fill(0xFF);
     h.fill(0xFF);
     for (int k = 0; k < FiveTone::kStandardCount; ++k) {

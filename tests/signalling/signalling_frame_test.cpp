@@ -2,6 +2,8 @@
 // menu and the tree, part of the store and load passes, and the standard
 // table going out with the parameter file.
 #include "shell/child_frame.h"
+#include "tests/support/program_folder.h"
+#include "tests/support/test_document.h"
 #include "shell/core/app_settings.h"
 #include "document/param_file.h"
 #include "shell/main_frame.h"
@@ -25,9 +27,11 @@
 class SignallingFrameTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    QString m_folder;
+    ProgramFolder m_folder{"[Setup]\r\nCOM=COM3\r\nModel=QM4410\r\n"};
     std::unique_ptr<CMainFrame> m_frame;
+
+    RadioImage& Image() { return DocumentTestAccess::image(m_frame->document()); }
+    HeaderBlock& Header() { return DocumentTestAccess::header(m_frame->document()); }
 
     QAction* editAction(const QString& text) const
     {
@@ -40,16 +44,7 @@ class SignallingFrameTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_dir.isValid());
-        m_folder = m_dir.path() + "/";
-        QFile ini(m_folder + "Program.ini");
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[Setup]\r\nCOM=COM3\r\nModel=QM4410\r\n");
-        ini.close();
-        QVERIFY(QFile::copy(QStringLiteral(PROGRAMMER_BIN_DIR "/Default.dat"), m_folder + "Default.dat"));
-        ResetBuiltInSettings();
-        ReadStartupSettings(m_folder);
-        RegisterProgramViews();
+        QVERIFY(m_folder.isValid());
     }
 
     void init()
@@ -77,20 +72,21 @@ private slots:
         QVERIFY(tone3->isEnabled());
         tone3->setText(QStringLiteral("1111.1"));
         m_frame->StoreViewsToImage();
-        QCOMPARE(radioImage()[0xD280], 15);
+        QCOMPARE(Image()[0xD280], 15);
         const std::size_t entry = FiveTone::StandardOffset(15) + 8 + 6;
-        QCOMPARE(headerBlock()[entry] | headerBlock()[entry + 1] << 8, 11111);
+        QCOMPARE(Header()[entry] | Header()[entry + 1] << 8, 11111);
 
         // The user standard's tones live in the header: they go out with the file.
-        const QString path = m_folder + "five.dat";
-        QVERIFY(SaveDocumentFile(path).ok);
+        const QString path = m_folder.file("five.dat");
+        m_frame->document().setPath(path);
+        QVERIFY(m_frame->document().save().ok);
         auto header = std::make_unique<HeaderBlock>();
         auto image = std::make_unique<RadioImage>();
         QVERIFY(ReadParamFile(path, *header, *image, true).ok);
         QCOMPARE((*header)[entry] | (*header)[entry + 1] << 8, 11111);
 
         // The load pass refreshes the view from a changed image.
-        radioImage()[0xD280] = 13;
+        Image()[0xD280] = 13;
         m_frame->LoadViewsFromImage();
         QCOMPARE(standard->currentText(), QStringLiteral("EIA"));
     }
@@ -111,9 +107,9 @@ private slots:
         auto* alias = view->systemPage()->findChild<QLineEdit*>(QStringLiteral("1005"));
         alias->setText(QStringLiteral("TREE"));
         m_frame->StoreViewsToImage();
-        QCOMPARE(radioImage()[0xCF80], 'T');
-        QCOMPARE(radioImage()[0xCF83], 'E');
-        radioImage()[0xCF80] = 'F';
+        QCOMPARE(Image()[0xCF80], 'T');
+        QCOMPARE(Image()[0xCF83], 'E');
+        Image()[0xCF80] = 'F';
         m_frame->LoadViewsFromImage();
         QCOMPARE(alias->text(), QStringLiteral("FREE"));
     }

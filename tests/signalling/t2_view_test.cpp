@@ -1,5 +1,6 @@
 // The two-tone view driven through its widgets, checked on the image bytes.
 #include "controls/cell_editors.h"
+#include "tests/support/test_document.h"
 #include "controls/grid.h"
 #include "controls/up_down.h"
 #include "shell/view_catalog.h"
@@ -41,7 +42,7 @@ void Retype(QLineEdit* edit, const QString& text)
 
 std::vector<int> Bytes(std::uint32_t at, int n)
 {
-    return std::vector<int>(radioImage().begin() + at, radioImage().begin() + at + n);
+    return std::vector<int>(TestImage().begin() + at, TestImage().begin() + at + n);
 }
 } // namespace
 
@@ -121,16 +122,16 @@ private slots:
 
     void untouchedPagesWriteBackWhatTheyLoaded()
     {
-        const RadioImage before = radioImage();
+        const RadioImage before = TestImage();
         m_view->SaveToImage();
         showContactPage();
         m_view->SaveToImage();
-        QVERIFY(radioImage() == before);
+        QVERIFY(TestImage() == before);
     }
 
     void offDecodersWithoutOffInTheFirstList()
     {
-        radioImage()[kSystem0 + 24] = 0x00;
+        TestImage()[kSystem0 + 24] = 0x00;
         m_view->LoadFromImage();
         QCOMPARE(combo(1300)->currentIndex(), -1);
         QCOMPARE(combo(1300)->findText(QStringLiteral("Off")), -1);
@@ -139,7 +140,7 @@ private slots:
             QCOMPARE(combo(id)->currentText(), QStringLiteral("Off"));
         m_view->SaveToImage();
         QCOMPARE(Bytes(kSystem0 + 24, 4), (std::vector<int>{0, 0, 0, 0}));
-        radioImage()[kSystem0 + 25] = 0x77; // no such format
+        TestImage()[kSystem0 + 25] = 0x77; // no such format
         m_view->LoadFromImage();
         QCOMPARE(combo(1302)->currentText(), QStringLiteral("Off"));
     }
@@ -164,7 +165,7 @@ private slots:
         leave(edit(1326));
         QCOMPARE(edit(1326)->text(), QStringLiteral("2.5"));
         m_view->SaveToImage();
-        QCOMPARE(radioImage()[kSystem0 + 30], 25);
+        QCOMPARE(TestImage()[kSystem0 + 30], 25);
         m_view->LoadFromImage();
         QCOMPARE(edit(1326)->text(), QStringLiteral("2.5"));
     }
@@ -206,7 +207,7 @@ private slots:
         QCOMPARE(edit(id)->text(), shown);
         m_view->SaveToImage();
         const std::uint32_t at = kSystem0 + static_cast<std::uint32_t>(byte);
-        QCOMPARE(byte >= 16 && byte < 24 ? WordAt(at) : radioImage()[at], stored);
+        QCOMPARE(byte >= 16 && byte < 24 ? WordAt(at) : TestImage()[at], stored);
     }
 
     void autoResetOffSurvivesLeavingAgain()
@@ -216,7 +217,7 @@ private slots:
         leave(edit(1185));
         QCOMPARE(edit(1185)->text(), QString());
         m_view->SaveToImage();
-        QCOMPARE(radioImage()[kSystem0 + 31], 0);
+        QCOMPARE(TestImage()[kSystem0 + 31], 0);
         m_view->LoadFromImage();
         QCOMPARE(edit(1185)->text(), QStringLiteral("0"));
     }
@@ -237,12 +238,12 @@ private slots:
 
     void flagsKeepOtherBits()
     {
-        radioImage()[kSystem0 + 13] = 0x3C;
+        TestImage()[kSystem0 + 13] = 0x3C;
         m_view->LoadFromImage();
         systemPage()->findChild<QCheckBox*>(QStringLiteral("1149"))->setChecked(true);
         systemPage()->findChild<QCheckBox*>(QStringLiteral("1428"))->setChecked(true);
         m_view->SaveToImage();
-        QCOMPARE(radioImage()[kSystem0 + 13], 0xBD);
+        QCOMPARE(TestImage()[kSystem0 + 13], 0xBD);
     }
 
     void systemTabsSaveAndLoad()
@@ -256,11 +257,11 @@ private slots:
         tabs->setCurrentIndex(2);
         QCOMPARE(systemPage()->shownSystem(), 2);
         QCOMPARE(Bytes(kSystem0, 6), (std::vector<int>{'A', 'L', 'P', 'H', 'A', 0xFF}));
-        QCOMPARE(radioImage()[kSystem0 + 30], 15);
+        QCOMPARE(TestImage()[kSystem0 + 30], 15);
         QCOMPARE(edit(1005)->text(), QStringLiteral("SYS3"));
         Retype(edit(1005), QStringLiteral("GAMMA"));
         m_view->SaveToImage(); // the host saves the system shown
-        QCOMPARE(radioImage()[kSystem0 + 64], 'G');
+        QCOMPARE(TestImage()[kSystem0 + 64], 'G');
         tabs->setCurrentIndex(0);
         QCOMPARE(edit(1005)->text(), QStringLiteral("ALPHA"));
         QCOMPARE(edit(1326)->text(), QStringLiteral("1.5"));
@@ -272,7 +273,7 @@ private slots:
         Retype(edit(1005), QString());
         leave(edit(1005));
         QCOMPARE(edit(1005)->text(), QStringLiteral("SYS5"));
-        radioImage()[kSystem0 + 32 * 4] = 0xFF;
+        TestImage()[kSystem0 + 32 * 4] = 0xFF;
         m_view->LoadFromImage();
         QCOMPARE(edit(1005)->text(), QString());
         Retype(edit(1005), QString());
@@ -286,7 +287,7 @@ private slots:
     {
         Retype(edit(1005), QStringLiteral("HOSTED"));
         showContactPage();
-        QCOMPARE(radioImage()[kSystem0], 'H');
+        QCOMPARE(TestImage()[kSystem0], 'H');
         QCOMPARE(m_view->HelpContext(), 142);
     }
 
@@ -314,8 +315,8 @@ private slots:
     void firstToneWithLowByteZeroIsShown()
     {
         PutWord(kCalls + 16 * 3 + 8, 12800);
-        radioImage()[kCalls + 16 * 3 + 12] = 1;
-        radioImage()[kCalls + 16 * 3 + 13] = 16;
+        TestImage()[kCalls + 16 * 3 + 12] = 1;
+        TestImage()[kCalls + 16 * 3 + 13] = 16;
         showContactPage();
         QCOMPARE(grid()->text(4, Col::First), QStringLiteral("1280.0"));
         QCOMPARE(grid()->text(4, Col::Second), QString());
@@ -402,7 +403,7 @@ private slots:
         QCOMPARE(grid()->openEditor(), static_cast<QWidget*>(editor<CCellLineEdit>(1023)));
         grid()->focusGrid();
         m_view->SaveToImage();
-        QCOMPARE(radioImage()[kCalls + 12], 0);
+        QCOMPARE(TestImage()[kCalls + 12], 0);
     }
 
     void aliasEditorKeepsTheCellWhenEmpty()
@@ -426,8 +427,8 @@ private slots:
     {
         // Empty entries holding odd bytes (first tone 0) come out canonical.
         for (std::uint32_t k = 4; k < 16; ++k) {
-            std::fill_n(radioImage().begin() + kCalls + 16 * k, 16, std::uint8_t{0x00});
-            radioImage()[kCalls + 16 * k + 2] = 'Z';
+            std::fill_n(TestImage().begin() + kCalls + 16 * k, 16, std::uint8_t{0x00});
+            TestImage()[kCalls + 16 * k + 2] = 'Z';
         }
         showContactPage();
         m_view->SaveToImage();
@@ -472,10 +473,7 @@ private slots:
 
     void registeredWithTheMainWindow()
     {
-        RegisterProgramViews();
-        const ViewFactory& make = GetViewFactory(ViewKind::TwoTone);
-        QVERIFY(make);
-        std::unique_ptr<CBaseFormView> view(make());
+        std::unique_ptr<CBaseFormView> view(MakeProgramView(ViewKind::TwoTone, TestDocument()));
         QVERIFY(dynamic_cast<CT2View*>(view.get()));
     }
 

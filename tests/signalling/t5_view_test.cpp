@@ -1,6 +1,7 @@
 // The five-tone view driven through its widgets, checked on the image and
 // header bytes.
 #include "controls/up_down.h"
+#include "tests/support/test_document.h"
 #include "shell/view_catalog.h"
 #include "signalling/t5_view.h"
 #include "tests/signalling/signalling_document.h"
@@ -70,12 +71,12 @@ private slots:
 
     void untouchedViewWritesBackWhatItLoaded()
     {
-        const RadioImage before = radioImage();
-        const HeaderBlock header = headerBlock();
+        const RadioImage before = TestImage();
+        const HeaderBlock header = TestHeader();
         m_view->SaveToImage();
         for (std::uint32_t a = 0xD280; a < 0xD550; ++a)
-            QVERIFY2(radioImage()[a] == before[a], qPrintable(QString::number(a, 16)));
-        QVERIFY(headerBlock() == header);
+            QVERIFY2(TestImage()[a] == before[a], qPrintable(QString::number(a, 16)));
+        QVERIFY(TestHeader() == header);
     }
 
     void ccir1WidthRange()
@@ -92,9 +93,9 @@ private slots:
         Retype(edit(1330), QStringLiteral("180"));
         leave(edit(1330));
         m_view->SaveToImage();
-        QCOMPARE(radioImage()[kStd], 6);
-        QCOMPARE(radioImage()[kStd + 1], 180);
-        QCOMPARE(headerBlock()[EntryAt(6, 1)], 180);
+        QCOMPARE(TestImage()[kStd], 6);
+        QCOMPARE(TestImage()[kStd + 1], 180);
+        QCOMPARE(TestHeader()[EntryAt(6, 1)], 180);
         QCOMPARE(WordAt(kStd + 8), 19810); // CCIR1 "0" from the built-in table
     }
 
@@ -134,7 +135,7 @@ private slots:
         QTest::keyClicks(tone(3), QStringLiteral("9"));
         QCOMPARE(tone(3)->text(), QStringLiteral("1023.0"));
         m_view->SaveToImage();
-        QCOMPARE(radioImage()[kStd], 13);
+        QCOMPARE(TestImage()[kStd], 13);
         QCOMPARE(WordAt(kStd + 8 + 2 * 3), 10230);
     }
 
@@ -152,7 +153,7 @@ private slots:
         m_view->SaveToImage();
         QCOMPARE(HeaderWord(EntryAt(15, 8 + 2 * 3)), 12345);
         QCOMPARE(HeaderWord(EntryAt(15, 8 + 2 * 15)), 7000);
-        QCOMPARE(radioImage()[kStd], 15);
+        QCOMPARE(TestImage()[kStd], 15);
         QCOMPARE(WordAt(kStd + 8 + 2 * 3), 12345);
         QCOMPARE(WordAt(kStd + 8 + 2 * 15), 7000);
         QCOMPARE(WordAt(kStd + 8), 24000);
@@ -212,9 +213,9 @@ private slots:
         QCOMPARE(combo(1333)->currentText(), QStringLiteral("A"));
         QCOMPARE(combo(1332)->currentText(), group);
         m_view->SaveToImage();
-        QCOMPARE(radioImage()[kStd + 2], 10 + group.at(0).unicode() - 'A');
-        QCOMPARE(radioImage()[kStd + 3], 0x0A);
-        QCOMPARE(radioImage()[kStd + 4], delimiter == 0 ? 0 : 9 + delimiter);
+        QCOMPARE(TestImage()[kStd + 2], 10 + group.at(0).unicode() - 'A');
+        QCOMPARE(TestImage()[kStd + 3], 0x0A);
+        QCOMPARE(TestImage()[kStd + 4], delimiter == 0 ? 0 : 9 + delimiter);
     }
 
     void delimiterTakingRepeatLetterMovesRepeat()
@@ -288,8 +289,8 @@ private slots:
         leave(edit(id));
         QCOMPARE(edit(id)->text(), shown);
         m_view->SaveToImage();
-        QCOMPARE(radioImage()[address], stored);
-        QCOMPARE(radioImage()[0xD2AC], 0x5A);
+        QCOMPARE(TestImage()[address], stored);
+        QCOMPARE(TestImage()[0xD2AC], 0x5A);
     }
 
     void timingArrowsStepByTen()
@@ -315,7 +316,7 @@ private slots:
         control<CUpDown>(1186)->press(-1);
         QCOMPARE(edit(1185)->text(), QStringLiteral("Off"));
         m_view->SaveToImage();
-        QCOMPARE(radioImage()[0xD2C9], 0);
+        QCOMPARE(TestImage()[0xD2C9], 0);
         Retype(edit(1185), QStringLiteral("256"));
         leave(edit(1185));
         QCOMPARE(edit(1185)->text(), QStringLiteral("10"));
@@ -325,13 +326,13 @@ private slots:
     {
         Choose(combo(1366), 13);
         m_view->SaveToImage();
-        radioImage()[kStd] = 0x20;
+        TestImage()[kStd] = 0x20;
         m_view->LoadFromImage();
         QCOMPARE(combo(1366)->currentText(), QStringLiteral("ZVEI1"));
         QCOMPARE(m_view->shownStandard(), 0);
         QCOMPARE(tone(0)->text(), QStringLiteral("2400.0"));
         m_view->SaveToImage();
-        QCOMPARE(radioImage()[kStd], 0); // written back as the standard it shows
+        QCOMPARE(TestImage()[kStd], 0); // written back as the standard it shows
     }
 
     void switchingStandardsKeepsEachEntry()
@@ -339,7 +340,7 @@ private slots:
         Retype(edit(1330), QStringLiteral("99"));
         leave(edit(1330));
         Choose(combo(1366), 13);
-        QCOMPARE(headerBlock()[EntryAt(0, 1)], 99); // ZVEI1's entry took the width on leaving it
+        QCOMPARE(TestHeader()[EntryAt(0, 1)], 99); // ZVEI1's entry took the width on leaving it
         Choose(combo(1366), 0);
         QCOMPARE(edit(1330)->text(), QStringLiteral("99"));
     }
@@ -352,16 +353,16 @@ private slots:
         m_view->findChild<QCheckBox*>(QStringLiteral("1190"))->setChecked(true);
         Retype(edit(1254), QStringLiteral("ABC"));
         m_view->SaveToImage();
-        QCOMPARE(radioImage()[0xD2C0], 9);
-        QCOMPARE(radioImage()[0xD2C3], 6);
-        QCOMPARE(radioImage()[0xD2C4], 0xFF);
-        QCOMPARE(radioImage()[0xD2C8], 3);
-        QCOMPARE(radioImage()[0xD2AF], 0x42); // side tone off, beep on, bit 6 kept
-        QCOMPARE(radioImage()[0xD2B8], 0x0A);
-        QCOMPARE(radioImage()[0xD2BA], 0x0C);
-        QCOMPARE(radioImage()[0xD2BB], 0xFF);
-        QCOMPARE(radioImage()[0xD2B0], 0xFF); // begin ID empty
-        radioImage()[0xD2C8] = 9; // a response the list lacks
+        QCOMPARE(TestImage()[0xD2C0], 9);
+        QCOMPARE(TestImage()[0xD2C3], 6);
+        QCOMPARE(TestImage()[0xD2C4], 0xFF);
+        QCOMPARE(TestImage()[0xD2C8], 3);
+        QCOMPARE(TestImage()[0xD2AF], 0x42); // side tone off, beep on, bit 6 kept
+        QCOMPARE(TestImage()[0xD2B8], 0x0A);
+        QCOMPARE(TestImage()[0xD2BA], 0x0C);
+        QCOMPARE(TestImage()[0xD2BB], 0xFF);
+        QCOMPARE(TestImage()[0xD2B0], 0xFF); // begin ID empty
+        TestImage()[0xD2C8] = 9; // a response the list lacks
         m_view->LoadFromImage();
         QCOMPARE(combo(1129)->currentIndex(), -1);
     }
@@ -372,10 +373,10 @@ private slots:
         Choose(combo(1281), 1); // "Stun"
         Choose(combo(1044), 1); // to function 2: function 1 is written
         QCOMPARE(m_view->shownFunction(), 1);
-        QCOMPARE(radioImage()[0xD4D0], 1);
-        QCOMPARE(radioImage()[0xD4D0 + 2], 3);
-        QCOMPARE(radioImage()[0xD4D0 + 3], 0xFF);
-        QCOMPARE(radioImage()[0xD4D0 + 15], 1);
+        QCOMPARE(TestImage()[0xD4D0], 1);
+        QCOMPARE(TestImage()[0xD4D0 + 2], 3);
+        QCOMPARE(TestImage()[0xD4D0 + 3], 0xFF);
+        QCOMPARE(TestImage()[0xD4D0 + 15], 1);
         QCOMPARE(edit(1052)->text(), QString());
         QCOMPARE(combo(1281)->currentText(), QStringLiteral("Select"));
         Retype(edit(1052), QStringLiteral("45"));
@@ -383,8 +384,8 @@ private slots:
         Choose(combo(1044), 0);
         QCOMPARE(edit(1052)->text(), QStringLiteral("123"));
         QCOMPARE(combo(1281)->currentText(), QStringLiteral("Stun"));
-        QCOMPARE(radioImage()[0xD4D0 + 16], 4);
-        QCOMPARE(radioImage()[0xD4D0 + 16 + 14], 2);
+        QCOMPARE(TestImage()[0xD4D0 + 16], 4);
+        QCOMPARE(TestImage()[0xD4D0 + 16 + 14], 2);
         Choose(combo(1044), 1);
         QCOMPARE(edit(1052)->text(), QStringLiteral("45"));
         QCOMPARE(combo(1128)->currentText(), QStringLiteral("Reply"));
@@ -399,9 +400,9 @@ private slots:
         QTest::keyClick(combo(1044), Qt::Key_Down);
         QCOMPARE(combo(1044)->currentIndex(), 3);
         QCOMPARE(m_view->shownFunction(), 3);
-        QCOMPARE(radioImage()[0xD4D0 + 16 * 2], 7);
-        QCOMPARE(radioImage()[0xD4D0], 0xFF); // function 1 untouched
-        QCOMPARE(radioImage()[0xD4D0 + 16 * 3], 0xFF);
+        QCOMPARE(TestImage()[0xD4D0 + 16 * 2], 7);
+        QCOMPARE(TestImage()[0xD4D0], 0xFF); // function 1 untouched
+        QCOMPARE(TestImage()[0xD4D0 + 16 * 3], 0xFF);
     }
 
     void contactSelectorKeepsEachRecord()
@@ -414,14 +415,14 @@ private slots:
         Choose(combo(1045), 4); // to contact 5: contact 1 is written
         QCOMPARE(m_view->shownContact(), 4);
         const std::uint32_t c1 = 0xD2D0;
-        QCOMPARE(radioImage()[c1], 4);
-        QCOMPARE(radioImage()[c1 + 2], 0xFF);
-        QCOMPARE(radioImage()[c1 + 8], 'A');
-        QCOMPARE(radioImage()[c1 + 13], 0xFF);
-        QCOMPARE(radioImage()[c1 + 14], 0xA0); // never written
-        QCOMPARE(radioImage()[c1 + 15], 2);
-        QCOMPARE(radioImage()[c1 + 16 + 10], 'E');
-        QCOMPARE(radioImage()[c1 + 16 + 11], 0xFF);
+        QCOMPARE(TestImage()[c1], 4);
+        QCOMPARE(TestImage()[c1 + 2], 0xFF);
+        QCOMPARE(TestImage()[c1 + 8], 'A');
+        QCOMPARE(TestImage()[c1 + 13], 0xFF);
+        QCOMPARE(TestImage()[c1 + 14], 0xA0); // never written
+        QCOMPARE(TestImage()[c1 + 15], 2);
+        QCOMPARE(TestImage()[c1 + 16 + 10], 'E');
+        QCOMPARE(TestImage()[c1 + 16 + 11], 0xFF);
         QCOMPARE(edit(1005)->text(), QStringLiteral("2T-S05"));
         QVERIFY(!edit(1011)->isEnabled());
         Choose(combo(1045), 0);
@@ -445,7 +446,7 @@ private slots:
         QFETCH(bool, enabled);
         Choose(combo(1262), codeType);
         QCOMPARE(edit(1011)->isEnabled(), enabled);
-        radioImage()[0xD2D0 + 15] = static_cast<std::uint8_t>(codeType);
+        TestImage()[0xD2D0 + 15] = static_cast<std::uint8_t>(codeType);
         m_view->LoadFromImage();
         QCOMPARE(edit(1011)->isEnabled(), enabled);
     }
@@ -455,7 +456,7 @@ private slots:
         Retype(edit(1005), QString());
         leave(edit(1005));
         QCOMPARE(edit(1005)->text(), QStringLiteral("2T-S01")); // as loaded
-        radioImage()[0xD2D0 + 32 * 6 + 8] = 0xFF;                  // contact 7 without alias
+        TestImage()[0xD2D0 + 32 * 6 + 8] = 0xFF;                  // contact 7 without alias
         Choose(combo(1045), 6);
         QCOMPARE(edit(1005)->text(), QString());
         Retype(edit(1005), QStringLiteral("X"));
@@ -463,7 +464,7 @@ private slots:
         Retype(edit(1005), QString());
         leave(edit(1005));
         QCOMPARE(edit(1005)->text(), QStringLiteral("X")); // held when it got the focus
-        radioImage()[0xD2D0 + 32 * 6 + 8] = 0xFF;
+        TestImage()[0xD2D0 + 32 * 6 + 8] = 0xFF;
         m_view->LoadFromImage();
         Retype(edit(1005), QString());
         leave(edit(1005));
@@ -475,7 +476,7 @@ private slots:
         Retype(edit(1092), QString());
         leave(edit(1092));
         QCOMPARE(edit(1092)->text(), QStringLiteral("12345")); // held at focus
-        radioImage()[0xD2D0] = 0xFF; // contact 1 without code
+        TestImage()[0xD2D0] = 0xFF; // contact 1 without code
         m_view->LoadFromImage();
         Retype(edit(1092), QString());
         leave(edit(1092));
@@ -487,15 +488,12 @@ private slots:
         leave(edit(1092));
         QCOMPARE(edit(1092)->text(), QString());
         m_view->SaveToImage();
-        QCOMPARE(radioImage()[0xD2D0 + 32], 0xFF);
+        QCOMPARE(TestImage()[0xD2D0 + 32], 0xFF);
     }
 
     void registeredWithTheMainWindow()
     {
-        RegisterProgramViews();
-        const ViewFactory& make = GetViewFactory(ViewKind::FiveTone);
-        QVERIFY(make);
-        std::unique_ptr<CBaseFormView> view(make());
+        std::unique_ptr<CBaseFormView> view(MakeProgramView(ViewKind::FiveTone, TestDocument()));
         QVERIFY(dynamic_cast<CT5View*>(view.get()));
         QCOMPARE(view->templateId(), 190);
     }

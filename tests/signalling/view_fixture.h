@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/support/test_document.h"
 #include <QSize>
 #include <QtTest>
 
@@ -10,7 +11,7 @@
 template <typename View>
 void ShowFreshView(std::unique_ptr<View>& view, QSize size)
 {
-    view = std::make_unique<View>();
+    view = std::make_unique<View>(TestDocument());
     view->resize(size);
     view->show();
     view->activateWindow();

@@ -14,6 +14,7 @@
 #include "shell/core/app_settings.h"
 #include "shell/core/edition.h"
 #include "shell/main_frame.h"
+#include "shell/transfer_setup.h"
 #include "shell/port_dialog.h"
 #include "shell/service_access_dialog.h"
 #include "shell/view_catalog.h"
@@ -73,7 +74,6 @@ int main(int argc, char** argv)
     QDir().mkpath(folder);
     ResetBuiltInSettings();
     ReadStartupSettings(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
-    RegisterProgramViews();
 
     CMainFrame frame;
     frame.resize(1280, 800);
@@ -101,15 +101,16 @@ int main(int argc, char** argv)
     }
     frame.mdiArea()->closeAllSubWindows();
 
-    SaveDialog<CChannelEditDlg>(folder, QStringLiteral("channel_edit"), &frame, 1, QStringLiteral("145.00000"));
-    SaveDialog<CVfoDialog>(folder, QStringLiteral("vfo"), &frame);
-    SaveDialog<CFrequencyRangeDlg>(folder, QStringLiteral("frequency_range"), &frame);
-    SaveDialog<CCustomDataDialog>(folder, QStringLiteral("custom_data"), &frame);
+    Document& doc = frame.document();
+    SaveDialog<CChannelEditDlg>(folder, QStringLiteral("channel_edit"), &frame, doc, 1, QStringLiteral("145.00000"));
+    SaveDialog<CVfoDialog>(folder, QStringLiteral("vfo"), doc, &frame);
+    SaveDialog<CFrequencyRangeDlg>(folder, QStringLiteral("frequency_range"), doc, appSettings().modelName, &frame);
+    SaveDialog<CCustomDataDialog>(folder, QStringLiteral("custom_data"), doc, ProgramTransferSetup(), &frame);
     SaveDialog<CPortDialog>(folder, QStringLiteral("port"), &frame);
     SaveDialog<CAboutDialog>(folder, QStringLiteral("about"), &frame);
     SaveDialog<CServiceAccessDialog>(folder, QStringLiteral("service_access"), &frame);
     SaveDialog<CLinkPasswordDialog>(folder, QStringLiteral("link_password"), &frame);
-    SaveDialog<CTransferDialog>(folder, QStringLiteral("transfer"), TransferMode::Read,
+    SaveDialog<CTransferDialog>(folder, QStringLiteral("transfer"), doc, ProgramTransferSetup(), TransferMode::Read,
                                 QCoreApplication::translate("CMainFrame", "Read"), FullReadRanges(), &frame);
     return 0;
 }
