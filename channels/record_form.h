@@ -90,8 +90,6 @@ class CRecordForm : public QWidget {
     // The record edited: its image offset, and the number the rules depend
     // on (channel number, scan edge index or VFO record index).
     void SetTarget(std::uint32_t offset, int number);
-    std::uint32_t targetOffset() const { return m_target; }
-    int targetNumber() const { return m_number; }
 
     void ShowRecord();
     // Nothing is written until the target has been shown.
@@ -102,9 +100,6 @@ class CRecordForm : public QWidget {
     void CommitPending(QWidget* next = nullptr);
     // After the last write: leaving a box no longer runs its rule.
     void Freeze() { m_frozen = true; }
-
-    // The receive text last accepted (empty: no receive frequency).
-    const QString& acceptedRx() const { return m_acceptedRx; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

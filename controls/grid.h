@@ -114,7 +114,6 @@ public:
     // next row; Left on the first scrollable column goes to the last column
     // of the previous row. Off by default.
     void setWrapKeys(bool on) { m_wrapKeys = on; }
-    bool wrapKeys() const { return m_wrapKeys; }
 
     GridModel* model() const { return m_model; }
 

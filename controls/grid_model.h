@@ -43,7 +43,6 @@ public:
     // While batching, changes are stored without notifying the views; the end
     // of the batch announces everything at once. This keeps bulk loads cheap.
     void setBatching(bool on);
-    bool batching() const { return m_batching; }
 
     // Grid coordinates of an item index and back; a fixed cell has no index.
     QModelIndex indexOf(int row, int col) const;

@@ -44,7 +44,6 @@ class GridView : public QTableView {
 public:
     explicit GridView(GridModel* model, QWidget* parent = nullptr);
 
-    GridModel* gridModel() const { return m_model; }
     GridHeader* columnHeadings() const { return m_columnHeadings; }
     GridHeader* rowHeadings() const { return m_rowHeadings; }
     QWidget* corner() const { return m_corner; }
