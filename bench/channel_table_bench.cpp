@@ -4,14 +4,14 @@
 // the table from top to bottom a page at a time, painting each page. Prints
 // median, best and worst of several runs and the process's peak memory; it
 // passes or fails nothing. Runs offscreen unless a platform is chosen.
-#include "channels/program_view.h"
-#include "document/band_table.h"
-#include "codecs/bcd.h"
 #include "channels/core/channel_record.h"
+#include "channels/program_view.h"
+#include "codecs/bcd.h"
 #include "controls/grid.h"
 #include "document/band_plan.h"
-#include "shell/child_frame.h"
+#include "document/band_table.h"
 #include "document/radio_image.h"
+#include "shell/child_frame.h"
 #include "shell/main_frame.h"
 #include "shell/view_catalog.h"
 #include "tests/support/test_document.h"
@@ -71,8 +71,8 @@ long PeakKb()
 
 void Print(const char* what, const Figures& f)
 {
-    std::printf("%-46s median %8.3f ms  best %8.3f  worst %8.3f  peak memory %ld KB\n", what,
-                f.median, f.best, f.worst, PeakKb());
+    std::printf("%-46s median %8.3f ms  best %8.3f  worst %8.3f  peak memory %ld KB\n", what, f.median, f.best, f.worst,
+                PeakKb());
 }
 
 // Every channel of both banks present, names and tones varied, a plan with
@@ -92,8 +92,7 @@ void FillImage(Document& doc)
     DecodeBandPlan(image, doc.bands());
     ComputeBandEnabled(image, doc.bands());
     for (int n = 1; n <= kChannelCount; ++n) {
-        const std::uint32_t rx =
-            (n % 2 ? 14400000u : 43000000u) + static_cast<std::uint32_t>(n % 800) * 1250u;
+        const std::uint32_t rx = (n % 2 ? 14400000u : 43000000u) + static_cast<std::uint32_t>(n % 800) * 1250u;
         NewChannelRecord(doc.bands(), image, n, rx);
         const ChannelRecord r = ChannelAt(image, n);
         r.SetName(QStringLiteral("CH%1").arg(n % 1000));
@@ -109,8 +108,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    std::printf("channel table: 800 rows x 12 columns, %d runs; peak memory at start %ld KB\n",
-                kRuns, PeakKb());
+    std::printf("channel table: 800 rows x 12 columns, %d runs; peak memory at start %ld KB\n", kRuns, PeakKb());
 
     CMainFrame frame; // opens the channel table, maximised
     FillImage(frame.document());
@@ -179,9 +177,9 @@ int main(int argc, char** argv)
         }
     });
 
-    std::printf("table window %d x %d px, %d visible rows; channel 800 shows \"%s\" \"%s\"\n",
-                view->width(), view->height(), bar->pageStep(),
-                qPrintable(view->grid()->text(800, 1)), qPrintable(view->grid()->text(800, 11)));
+    std::printf("table window %d x %d px, %d visible rows; channel 800 shows \"%s\" \"%s\"\n", view->width(),
+                view->height(), bar->pageStep(), qPrintable(view->grid()->text(800, 1)),
+                qPrintable(view->grid()->text(800, 11)));
     Print("open the window (close not timed)", open);
     Print("LoadChannelTable into the grid", load);
     Print("LoadChannelTable and repaint", paintedLoad);
@@ -189,7 +187,6 @@ int main(int argc, char** argv)
     Print("scroll top <-> bottom in one move, painted", jump);
     Print("scroll top to bottom by pages, not painted", steps);
     Print("scroll top to bottom, painting each page", scroll);
-    std::printf("  (%d page steps, %.3f ms per painted page)\n", pages,
-                pages ? scroll.median / pages : 0.0);
+    std::printf("  (%d page steps, %.3f ms per painted page)\n", pages, pages ? scroll.median / pages : 0.0);
     return 0;
 }

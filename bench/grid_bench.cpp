@@ -45,8 +45,7 @@ template <class F> Figures Time(F&& body)
 
 void Print(const char* what, const Figures& f)
 {
-    std::printf("%-44s median %8.3f ms  best %8.3f  worst %8.3f\n", what, f.median, f.best,
-                f.worst);
+    std::printf("%-44s median %8.3f ms  best %8.3f  worst %8.3f\n", what, f.median, f.best, f.worst);
 }
 
 // Texts as a channel table has them; a different set per run so that no
@@ -57,8 +56,7 @@ std::vector<QString> CellTexts(int run)
     texts.reserve(static_cast<size_t>(kRows) * kCols);
     for (int r = 1; r < kRows; ++r)
         for (int c = 0; c < kCols; ++c)
-            texts.push_back(c == 0 ? QString::number(r)
-                                   : QString::asprintf("%3.5f", 100.0 + r * 0.0125 + c + run));
+            texts.push_back(c == 0 ? QString::number(r) : QString::asprintf("%3.5f", 100.0 + r * 0.0125 + c + run));
     return texts;
 }
 
@@ -105,8 +103,8 @@ int main(int argc, char** argv)
     const Figures paint = Time([&](int) { grid.repaint(); });
     const Figures on = Time([&](int run) { Load(grid, texts[static_cast<size_t>(kRuns + run)]); });
 
-    std::printf("grid %d x %d, %d setText calls per load, %d runs, logical dpi %d\n", kRows, kCols,
-                (kRows - 1) * kCols, kRuns, grid.logicalDpiX());
+    std::printf("grid %d x %d, %d setText calls per load, %d runs, logical dpi %d\n", kRows, kCols, (kRows - 1) * kCols,
+                kRuns, grid.logicalDpiX());
     Print("setup (shape, widths, 801 row heights)", setup);
     Print("load with redraw off (incl. switching on)", off);
     Print("load with redraw on", on);

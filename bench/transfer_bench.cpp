@@ -40,8 +40,8 @@ Floor ProtocolFloor(TransferMode mode, const std::vector<TransferRange>& ranges)
     double pausesMs = 0;
     const long pass = (7 + 1) + (2 + 16) + (1 + 1); // wake-up, identification, acknowledge
     bytes += 2 * pass;
-    pausesMs += 2 * 7 * 2.0;                        // 2 ms before each wake-up byte
-    bytes += 4 + 4 + 128 + 1 + 1;                   // lock block and its acknowledge
+    pausesMs += 2 * 7 * 2.0;      // 2 ms before each wake-up byte
+    bytes += 4 + 4 + 128 + 1 + 1; // lock block and its acknowledge
     pausesMs += 10;
     for (const TransferBlock& b : DivideIntoBlocks(ranges)) {
         if (mode == TransferMode::Read) {

@@ -2,10 +2,10 @@
 
 #include "document/document.h"
 
-#include "codecs/decimal.h"
-#include "codecs/option_lists.h"
 #include "channels/core/record_rules.h"
 #include "channels/record_form.h"
+#include "codecs/decimal.h"
+#include "codecs/option_lists.h"
 #include "controls/cell_editors.h"
 #include "controls/up_down.h"
 #include "document/radio_image.h"
@@ -72,7 +72,10 @@ void CChannelEditDlg::ShowChannel(int channel)
     form()->ShowRecord();
 }
 
-void CChannelEditDlg::WriteChannel() { form()->WriteRecord(); }
+void CChannelEditDlg::WriteChannel()
+{
+    form()->WriteRecord();
+}
 
 void CChannelEditDlg::StepChannel(int delta)
 {

@@ -11,7 +11,7 @@ class QLineEdit;
 // away and on closing.
 class CChannelEditDlg : public CRecordDialog {
     Q_OBJECT
-  public:
+public:
     static constexpr int kTemplateId = 143;
 
     // rxText is the receive text the caller shows for the channel.
@@ -26,10 +26,10 @@ class CChannelEditDlg : public CRecordDialog {
     void ShowChannel(int channel);
     void WriteChannel();
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     void StepChannel(int delta);
     void ChannelNumberLeft();
 

@@ -3,16 +3,16 @@
 #include "document/document.h"
 
 #include "channels/channel_edit_dialog.h"
-#include "document/band_table.h"
-#include "codecs/option_lists.h"
-#include "codecs/text_codecs.h"
 #include "channels/core/channel_record.h"
 #include "channels/core/channel_row.h"
 #include "channels/core/commit_freq.h"
 #include "channels/core/fix_up_image.h"
+#include "codecs/option_lists.h"
+#include "codecs/text_codecs.h"
 #include "controls/cell_editors.h"
 #include "controls/grid.h"
 #include "document/band_plan.h"
+#include "document/band_table.h"
 #include "document/radio_image.h"
 
 #include <QCoreApplication>
@@ -257,8 +257,7 @@ void CProgramView::StartEdit()
         m_nameEditor->setCellText(text);
         editor = m_nameEditor;
         break;
-    case Editor::None:
-        return;
+    case Editor::None: return;
     }
     m_grid->placeEditor(editor);
 }
@@ -301,11 +300,8 @@ void CProgramView::CommitFreqCell(int n, int column, const QString& typed)
     const FreqCellCommit result =
         CommitFreqRule(document().bands(), n, column, typed, m_grid->text(n, kColumnRx), m_grid->text(n, kColumnTx));
     switch (result.kind) {
-    case FreqCellCommit::kKeep:
-        break;
-    case FreqCellCommit::kSetCell:
-        m_grid->setText(n, column, result.text);
-        break;
+    case FreqCellCommit::kKeep: break;
+    case FreqCellCommit::kSetCell: m_grid->setText(n, column, result.text); break;
     case FreqCellCommit::kNewChannel:
         // A new channel starts from the record defaults, transmit = receive.
         NewChannelRecord(document().bands(), document().change().image(), n, result.rx);
@@ -328,8 +324,7 @@ void CProgramView::OnFreqCommitted(const QString& text)
 void CProgramView::OnListCommitted(const QString& text)
 {
     const int n = m_grid->editorRow();
-    m_grid->setText(n, m_grid->editorCol(),
-                    m_grid->text(n, kColumnRx).isEmpty() ? QString() : text);
+    m_grid->setText(n, m_grid->editorCol(), m_grid->text(n, kColumnRx).isEmpty() ? QString() : text);
 }
 
 void CProgramView::OnCtcssCommitted(const QString& text)
@@ -345,8 +340,7 @@ void CProgramView::OnDcsCommitted(const QString& text)
 void CProgramView::OnNameCommitted(const QString& text)
 {
     const int n = m_grid->editorRow();
-    m_grid->setText(n, m_grid->editorCol(),
-                    m_grid->text(n, kColumnRx).isEmpty() ? QString() : text);
+    m_grid->setText(n, m_grid->editorCol(), m_grid->text(n, kColumnRx).isEmpty() ? QString() : text);
 }
 
 void CProgramView::OnChannelEdit()

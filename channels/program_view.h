@@ -17,7 +17,7 @@ struct ChannelRow;
 // channel.
 class CProgramView : public CBaseFormView {
     Q_OBJECT
-  public:
+public:
     static constexpr int kTemplateId = 101;
     static constexpr int kChannels = 800;
 
@@ -41,7 +41,7 @@ class CProgramView : public CBaseFormView {
     CCellLineEdit* nameEditor() const { return m_nameEditor; }
     QPushButton* channelEditButton() const { return m_channelEdit; }
 
-  private:
+private:
     void SetUpGrid();
     void StartEdit();
     void CommitOpenEditor();

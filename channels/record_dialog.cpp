@@ -9,7 +9,10 @@
 CRecordDialog::CRecordDialog(Document& document, QWidget* parent) : QDialog(parent), m_document(document) {}
 
 // The form is a child, torn down only after this: its last write is safe here.
-CRecordDialog::~CRecordDialog() { Finish(); }
+CRecordDialog::~CRecordDialog()
+{
+    Finish();
+}
 
 CRecordForm* CRecordDialog::CreateForm(RecordFormOptions options)
 {
@@ -22,11 +25,8 @@ void CRecordDialog::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        event->accept();
-        return;
-    default:
-        QDialog::keyPressEvent(event);
+    case Qt::Key_Escape: event->accept(); return;
+    default: QDialog::keyPressEvent(event);
     }
 }
 

@@ -12,14 +12,14 @@ struct RecordFormOptions;
 // whichever is first.
 class CRecordDialog : public QDialog {
     Q_OBJECT
-  public:
+public:
     CRecordForm* form() const { return m_form; }
 
     ~CRecordDialog() override;
 
     void done(int result) override;
 
-  protected:
+protected:
     CRecordDialog(Document& document, QWidget* parent);
 
     Document& document() const { return m_document; }
@@ -31,7 +31,7 @@ class CRecordDialog : public QDialog {
 
     void keyPressEvent(QKeyEvent* event) override;
 
-  private:
+private:
     void Finish();
 
     Document& m_document;

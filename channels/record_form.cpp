@@ -2,10 +2,10 @@
 
 #include "document/document.h"
 
+#include "channels/core/record_rules.h"
 #include "codecs/decimal.h"
 #include "codecs/option_lists.h"
 #include "codecs/text_codecs.h"
-#include "channels/core/record_rules.h"
 #include "controls/cell_editors.h"
 #include "controls/edit_widgets.h"
 
@@ -69,9 +69,15 @@ void SelectText(QComboBox* combo, const QString& text)
     combo->setCurrentIndex(combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive));
 }
 
-unsigned Index(const QComboBox* combo) { return static_cast<unsigned>(std::max(combo->currentIndex(), 0)); }
+unsigned Index(const QComboBox* combo)
+{
+    return static_cast<unsigned>(std::max(combo->currentIndex(), 0));
+}
 
-unsigned Bit(const QCheckBox* box) { return box->isChecked() ? 1u : 0u; }
+unsigned Bit(const QCheckBox* box)
+{
+    return box->isChecked() ? 1u : 0u;
+}
 
 void ReplaceItems(QComboBox* combo, const QStringList& items, const QString& select)
 {
@@ -86,7 +92,10 @@ std::uint32_t FreqOf(const QString& text)
         std::clamp<std::int64_t>(ParseMHz(text), 0, std::numeric_limits<std::uint32_t>::max()));
 }
 
-QString DcsText(unsigned code) { return QStringLiteral("%1").arg(code, 3, 10, QLatin1Char('0')); }
+QString DcsText(unsigned code)
+{
+    return QStringLiteral("%1").arg(code, 3, 10, QLatin1Char('0'));
+}
 
 } // namespace
 
@@ -190,8 +199,7 @@ void CRecordForm::Build()
         return combo;
     };
     // A list the user may also type into (tones and codes).
-    auto typedList = [&](int id, const char* text, const QStringList& items, int maxLength,
-                         const CharFilter& chars) {
+    auto typedList = [&](int id, const char* text, const QStringList& items, int maxLength, const CharFilter& chars) {
         QComboBox* combo = MakeList(this, id, items);
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
@@ -225,8 +233,7 @@ void CRecordForm::Build()
     m_dcs = typedList(Id::kDcs, QT_TR_NOOP("DCS code"), Items(DcsCodeList), 3, DigitCharFilter);
     m_dcsPolarity = list(0, Id::kDcsPolarity, QT_TR_NOOP("DCS polarity"), Items(DcsPolarityList));
     m_decodeType = list(0, Id::kDecodeType, QT_TR_NOOP("Decode type"), Items(DecodeTypeList));
-    m_optionSignalling =
-        list(0, Id::kOptionSignalling, QT_TR_NOOP("Option signaling"), Items(OptionSignalingList));
+    m_optionSignalling = list(0, Id::kOptionSignalling, QT_TR_NOOP("Option signaling"), Items(OptionSignalingList));
     m_signallingDecode = list(0, Id::kSignallingDecode, QT_TR_NOOP("Siganling decode"), numbers);
     m_pttId = list(0, Id::kPttId, QT_TR_NOOP("PTT ID"), Items(PttIdList));
     m_sqlMode = list(0, Id::kSqlMode, QT_TR_NOOP("SQL mode"), Items(SqlModeList));
@@ -238,8 +245,7 @@ void CRecordForm::Build()
     m_displayType = list(1, Id::kDisplayType, QT_TR_NOOP("Display type"), Items(DisplayTypeList));
     m_txStop = list(1, Id::kTxStop, QT_TR_NOOP("Tx stop"), Items(OffOnList));
     m_step = list(1, Id::kStep, QT_TR_NOOP("Frequency step"), Items(StepList));
-    m_offsetDirection =
-        list(1, Id::kOffsetDirection, QT_TR_NOOP("Offset direction"), Items(OffsetDirectionList));
+    m_offsetDirection = list(1, Id::kOffsetDirection, QT_TR_NOOP("Offset direction"), Items(OffsetDirectionList));
     m_offset = edit(1, Id::kOffset, QT_TR_NOOP("Offset freq(MHz)"), 8, FreqCharFilter);
 
     m_emphasis = check(Id::kEmphasis, QT_TR_NOOP("Emphasis"));
@@ -262,7 +268,10 @@ void CRecordForm::Build()
     layout->addStretch(1);
 }
 
-std::array<QWidget*, 5> CRecordForm::Boxes() const { return {m_rx, m_tx, m_offset, m_ctcss, m_dcs}; }
+std::array<QWidget*, 5> CRecordForm::Boxes() const
+{
+    return {m_rx, m_tx, m_offset, m_ctcss, m_dcs};
+}
 
 void CRecordForm::ConnectDependencies()
 {
@@ -298,7 +307,10 @@ void CRecordForm::SetTarget(std::uint32_t offset, int number)
     m_shown = false;
 }
 
-ConstChannelRecord CRecordForm::Record() const { return RecordAt(m_document.image(), m_target); }
+ConstChannelRecord CRecordForm::Record() const
+{
+    return RecordAt(m_document.image(), m_target);
+}
 
 bool CRecordForm::eventFilter(QObject* watched, QEvent* event)
 {
@@ -409,9 +421,7 @@ void CRecordForm::AcceptTx()
     case RecordFormOptions::FreqRules::ScanEdge:
         m_tx->setText(AcceptEdgeTx(m_document.bands(), typed, m_txAtFocus, m_rx->text()));
         break;
-    case RecordFormOptions::FreqRules::Vfo:
-        m_tx->setText(AcceptVfoFreq(m_document.bands(), m_number, typed));
-        break;
+    case RecordFormOptions::FreqRules::Vfo: m_tx->setText(AcceptVfoFreq(m_document.bands(), m_number, typed)); break;
     }
 }
 
@@ -512,9 +522,8 @@ void CRecordForm::ApplyDependencies()
 
 void CRecordForm::EnsureSelections()
 {
-    for (QComboBox* list :
-         {m_dcsPolarity, m_decodeType, m_optionSignalling, m_signallingDecode, m_pttId, m_sqlMode, m_txStop,
-          m_bandwidth, m_scan, m_busyLock, m_displayType, m_offsetDirection})
+    for (QComboBox* list : {m_dcsPolarity, m_decodeType, m_optionSignalling, m_signallingDecode, m_pttId, m_sqlMode,
+                            m_txStop, m_bandwidth, m_scan, m_busyLock, m_displayType, m_offsetDirection})
         EnsureComboSelection(list, 0);
     EnsureComboSelection(m_txPower, kPowerHigh);
     if (m_step->currentIndex() < 0)
@@ -524,7 +533,8 @@ void CRecordForm::EnsureSelections()
 void CRecordForm::RebuildSteps()
 {
     const QString rx = m_rx->text();
-    const QStringList steps = StepChoices(m_document.bands(), rx.isEmpty() ? std::nullopt : std::optional(ParseMHz(rx)));
+    const QStringList steps =
+        StepChoices(m_document.bands(), rx.isEmpty() ? std::nullopt : std::optional(ParseMHz(rx)));
     ReplaceItems(m_step, steps, KeptChoice(steps, m_step->currentText(), QString::fromLatin1(kDefaultStep)));
 }
 

@@ -84,7 +84,7 @@ class Document;
 
 class CRecordForm : public QWidget {
     Q_OBJECT
-  public:
+public:
     CRecordForm(RecordFormOptions options, Document& document, QWidget* parent = nullptr);
 
     // The record edited: its image offset, and the number the rules depend
@@ -101,10 +101,10 @@ class CRecordForm : public QWidget {
     // After the last write: leaving a box no longer runs its rule.
     void Freeze() { m_frozen = true; }
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     void Build();
     bool Hidden(int id) const;
     // The boxes with a rule of their own for when they are left.

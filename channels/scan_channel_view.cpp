@@ -22,9 +22,9 @@ CScanChView::CScanChView(Document& document, QWidget* parent) : CBaseFormView(kT
     m_tabs->setFocusPolicy(Qt::StrongFocus);
     m_tabs->setUsesScrollButtons(false); // every tab in sight
     // Lower and upper edge of scan ranges 1 to 5, in record order.
-    const char* const captions[kEdgeCount] = {
-        QT_TR_NOOP("L1"), QT_TR_NOOP("U1"), QT_TR_NOOP("L2"), QT_TR_NOOP("U2"), QT_TR_NOOP("L3"),
-        QT_TR_NOOP("U3"), QT_TR_NOOP("L4"), QT_TR_NOOP("U4"), QT_TR_NOOP("L5"), QT_TR_NOOP("U5")};
+    const char* const captions[kEdgeCount] = {QT_TR_NOOP("L1"), QT_TR_NOOP("U1"), QT_TR_NOOP("L2"), QT_TR_NOOP("U2"),
+                                              QT_TR_NOOP("L3"), QT_TR_NOOP("U3"), QT_TR_NOOP("L4"), QT_TR_NOOP("U4"),
+                                              QT_TR_NOOP("L5"), QT_TR_NOOP("U5")};
     for (const char* caption : captions)
         m_tabs->addTab(tr(caption));
     m_form = new CRecordForm(RecordFormOptions::ScanEdge(), document, this);
@@ -43,7 +43,10 @@ void CScanChView::ShowEdge(int edge)
     m_form->ShowRecord();
 }
 
-void CScanChView::LoadFromImage() { ShowEdge(std::max(m_tabs->currentIndex(), 0)); }
+void CScanChView::LoadFromImage()
+{
+    ShowEdge(std::max(m_tabs->currentIndex(), 0));
+}
 
 void CScanChView::SaveToImage()
 {

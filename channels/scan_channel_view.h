@@ -10,7 +10,7 @@ class QTabBar;
 // per tab, each edited with the channel record's controls.
 class CScanChView : public CBaseFormView {
     Q_OBJECT
-  public:
+public:
     static constexpr int kTemplateId = 194;
     static constexpr int kEdgeCount = 10;
 
@@ -22,7 +22,7 @@ class CScanChView : public CBaseFormView {
     QTabBar* tabs() const { return m_tabs; }
     CRecordForm* form() const { return m_form; }
 
-  private:
+private:
     void ShowEdge(int edge);
     void TabChanged(int index);
 

@@ -2,14 +2,15 @@
 
 #include "document/document.h"
 
-#include "document/band_table.h"
 #include "channels/core/vfo_consistency.h"
 #include "channels/record_form.h"
+#include "document/band_table.h"
 
 #include <QTabBar>
 #include <QVBoxLayout>
 
-CVfoDialog::CVfoDialog(Document& document, QWidget* parent) : CRecordDialog(document, parent), m_vfos(VfoTabs(document.bands()))
+CVfoDialog::CVfoDialog(Document& document, QWidget* parent)
+    : CRecordDialog(document, parent), m_vfos(VfoTabs(document.bands()))
 {
     setObjectName(QString::number(kTemplateId));
     setWindowTitle(tr("VFO"));

@@ -13,7 +13,7 @@ class QTabBar;
 // change and on closing; opening alone writes nothing.
 class CVfoDialog : public CRecordDialog {
     Q_OBJECT
-  public:
+public:
     static constexpr int kTemplateId = 193;
 
     explicit CVfoDialog(Document& document, QWidget* parent = nullptr);
@@ -22,7 +22,7 @@ class CVfoDialog : public CRecordDialog {
     // The VFO record of the current tab, -1 when no band is enabled.
     int currentRecord() const { return m_record; }
 
-  private:
+private:
     void ShowVfo(int record);
     void TabChanged(int index);
 

@@ -22,4 +22,7 @@ void EncodeBcd2(unsigned v, std::uint8_t* out)
     out[1] = ToBcd(v / 100 % 100);
 }
 
-unsigned DecodeBcd2(const std::uint8_t* in) { return FromBcd(in[1]) * 100 + FromBcd(in[0]); }
+unsigned DecodeBcd2(const std::uint8_t* in)
+{
+    return FromBcd(in[1]) * 100 + FromBcd(in[0]);
+}

@@ -17,9 +17,15 @@ bool IsCSpace(char16_t c)
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
 }
 
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool IsDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
-char16_t At(const QString& s, qsizetype i) { return i < s.size() ? s[i].unicode() : u'\0'; }
+char16_t At(const QString& s, qsizetype i)
+{
+    return i < s.size() ? s[i].unicode() : u'\0';
+}
 
 qsizetype SkipSpace(const QString& s, qsizetype i)
 {
@@ -82,11 +88,14 @@ std::optional<int> ReadInt(const QString& text)
         v = std::min(kCap, v * 10 + (At(text, i) - u'0'));
     if (negative)
         v = -v;
-    return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
-int TextToInt(const QString& text) { return ReadInt(text).value_or(0); }
+int TextToInt(const QString& text)
+{
+    return ReadInt(text).value_or(0);
+}
 
 std::int64_t ScaleDouble(double d, int pow10)
 {
@@ -115,13 +124,15 @@ std::int64_t ScaleDouble(double d, int pow10)
     return negative ? -magnitude : magnitude;
 }
 
-std::int64_t ScaleDecimal(const QString& text, int pow10) { return ScaleDouble(ParseDouble(text), pow10); }
+std::int64_t ScaleDecimal(const QString& text, int pow10)
+{
+    return ScaleDouble(ParseDouble(text), pow10);
+}
 
 QString FormatScaled(std::int64_t value, int decimals)
 {
     decimals = std::clamp(decimals, 0, 18);
-    std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value)
-                                        : static_cast<std::uint64_t>(value);
+    std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     std::uint64_t unit = 1;
     for (int k = 0; k < decimals; ++k)
         unit *= 10;
@@ -132,14 +143,26 @@ QString FormatScaled(std::int64_t value, int decimals)
     return out;
 }
 
-std::int64_t ParseMHz(const QString& text) { return ScaleDecimal(text, 5); }
+std::int64_t ParseMHz(const QString& text)
+{
+    return ScaleDecimal(text, 5);
+}
 
 // Width 3 of "%3.5f" never pads: the shortest result, "0.00000", is longer.
-QString FormatMHz(std::int64_t v) { return FormatScaled(v, 5); }
+QString FormatMHz(std::int64_t v)
+{
+    return FormatScaled(v, 5);
+}
 
-std::int64_t ParseTenths(const QString& text) { return ScaleDecimal(text, 1); }
+std::int64_t ParseTenths(const QString& text)
+{
+    return ScaleDecimal(text, 1);
+}
 
-QString FormatTenths(std::int64_t tenths) { return FormatScaled(tenths, 1); }
+QString FormatTenths(std::int64_t tenths)
+{
+    return FormatScaled(tenths, 1);
+}
 
 std::int64_t DivideDecimalHalfUp(std::int32_t dividend, std::int32_t divisorUnits, int divisorDecimals)
 {

@@ -42,5 +42,4 @@ QString FormatTenths(std::int64_t tenths);
 // trunc(dividend / d + 0.5) with d = divisorUnits x 10^-divisorDecimals, in
 // exact rational arithmetic: (6600, 7324, 4) is 6600 / 0.7324 + 0.5 -> 9011.
 // divisorDecimals is limited to 0..9; a zero divisor gives 0.
-std::int64_t DivideDecimalHalfUp(std::int32_t dividend, std::int32_t divisorUnits,
-                                 int divisorDecimals);
+std::int64_t DivideDecimalHalfUp(std::int32_t dividend, std::int32_t divisorUnits, int divisorDecimals);

@@ -10,9 +10,15 @@ namespace {
 // them out of range while leaving room to add a delta without overflow.
 constexpr std::int64_t kFar = std::int64_t{1} << 40;
 
-std::int64_t Tame(std::int64_t v) { return std::clamp(v, -kFar, kFar); }
+std::int64_t Tame(std::int64_t v)
+{
+    return std::clamp(v, -kFar, kFar);
+}
 
-bool InRange(std::int64_t v, int min, int max) { return v >= min && v <= max; }
+bool InRange(std::int64_t v, int min, int max)
+{
+    return v >= min && v <= max;
+}
 
 } // namespace
 
@@ -32,8 +38,7 @@ QString ValidateIntField(const QString& text, int min, int max, int def, int ste
     return QString::number(result);
 }
 
-QString ValidateDecField(const QString& text, int min, int max, int def, bool offSwitch,
-                         const QString& offText)
+QString ValidateDecField(const QString& text, int min, int max, int def, bool offSwitch, const QString& offText)
 {
     std::int64_t result = def;
     if (!text.isEmpty()) {
@@ -63,8 +68,7 @@ std::int64_t SpinValue(std::int64_t value, int min, int max, int delta)
     return v;
 }
 
-QString SpinIntField(const QString& text, int min, int max, int delta, bool offSwitch,
-                     const QString& offText)
+QString SpinIntField(const QString& text, int min, int max, int delta, bool offSwitch, const QString& offText)
 {
     const std::int64_t v = SpinValue(TextToInt(text), min, max, delta);
     if (v == min && offSwitch)
@@ -72,8 +76,7 @@ QString SpinIntField(const QString& text, int min, int max, int delta, bool offS
     return QString::number(v);
 }
 
-QString SpinDecField(const QString& text, int min, int max, int delta, bool offSwitch,
-                     const QString& offText)
+QString SpinDecField(const QString& text, int min, int max, int delta, bool offSwitch, const QString& offText)
 {
     const std::int64_t v = SpinValue(ParseTenths(text), min, max, delta);
     if (v == min && offSwitch)

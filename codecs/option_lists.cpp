@@ -2,7 +2,10 @@
 
 namespace {
 
-char16_t AsciiLower(char16_t c) { return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c; }
+char16_t AsciiLower(char16_t c)
+{
+    return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c;
+}
 
 // Entries are ASCII; only ASCII letters fold, so no locale can make two
 // different texts equal.
@@ -12,8 +15,7 @@ bool EqualsNoCase(const char* entry, const QString& text)
     if (static_cast<qsizetype>(e.size()) != text.size())
         return false;
     for (std::size_t i = 0; i < e.size(); ++i)
-        if (AsciiLower(static_cast<unsigned char>(e[i])) !=
-            AsciiLower(text[static_cast<qsizetype>(i)].unicode()))
+        if (AsciiLower(static_cast<unsigned char>(e[i])) != AsciiLower(text[static_cast<qsizetype>(i)].unicode()))
             return false;
     return true;
 }
@@ -48,8 +50,7 @@ bool AcceptsChar(const CharFilter& filter, QChar c)
     if (u == 0 || u > 0x7F)
         return false;
     const char ch = static_cast<char>(u);
-    if (filter.lettersAndDigits &&
-        ((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9')))
+    if (filter.lettersAndDigits && ((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9')))
         return true;
     return filter.chars.find(ch) != std::string_view::npos;
 }

@@ -7,7 +7,10 @@
 #include <algorithm>
 #include <optional>
 
-QString DefaultCtcssText() { return FormatTenths(DecodeBcd2(kDefaultCtcssBytes.data())); }
+QString DefaultCtcssText()
+{
+    return FormatTenths(DecodeBcd2(kDefaultCtcssBytes.data()));
+}
 
 QString DefaultDcsText()
 {
@@ -42,9 +45,15 @@ std::optional<std::int64_t> AirbandChannel(std::int64_t v)
 
 } // namespace
 
-std::int64_t SnapAirbandRaster(std::int64_t v) { return AirbandChannel(v).value_or(v); }
+std::int64_t SnapAirbandRaster(std::int64_t v)
+{
+    return AirbandChannel(v).value_or(v);
+}
 
-bool HasAirbandRaster(std::int64_t v) { return AirbandChannel(v).has_value(); }
+bool HasAirbandRaster(std::int64_t v)
+{
+    return AirbandChannel(v).has_value();
+}
 
 std::int64_t SnapChannelRaster(std::int64_t v, int rxBand)
 {
@@ -78,7 +87,10 @@ QString StepIndexToText(int index)
     return QString::fromLatin1(StepList[static_cast<std::size_t>(index)]);
 }
 
-int StepTextToIndex(const QString& text) { return std::max(0, FindListIndexNoCase(StepList, text)); }
+int StepTextToIndex(const QString& text)
+{
+    return std::max(0, FindListIndexNoCase(StepList, text));
+}
 
 QString SqlModeToText(int index)
 {
@@ -87,7 +99,10 @@ QString SqlModeToText(int index)
     return QString::fromLatin1(SqlModeList[static_cast<std::size_t>(index)]);
 }
 
-int SqlModeFromText(const QString& text) { return std::max(0, FindListIndexNoCase(SqlModeList, text)); }
+int SqlModeFromText(const QString& text)
+{
+    return std::max(0, FindListIndexNoCase(SqlModeList, text));
+}
 
 int HexCodeFromChar(QChar c)
 {

@@ -38,15 +38,15 @@ QString NormaliseCtcssText(const QString& text);
 QString NormaliseDcsText(const QString& text);
 
 inline constexpr int kDefaultStepIndex = 6; // "12.5"
-QString StepIndexToText(int index);          // "12.5" outside the list
-int StepTextToIndex(const QString& text);    // case-insensitive; 0 when not found
-QString SqlModeToText(int index);            // "Carrier" outside the list
-int SqlModeFromText(const QString& text);    // case-insensitive; 0 when not found
+QString StepIndexToText(int index);         // "12.5" outside the list
+int StepTextToIndex(const QString& text);   // case-insensitive; 0 when not found
+QString SqlModeToText(int index);           // "Carrier" outside the list
+int SqlModeFromText(const QString& text);   // case-insensitive; 0 when not found
 
 // Four-bit digit codes of the DTMF, PTT ID and selective-call regions.
-int HexCodeFromChar(QChar c);   // 0..15, or 255 for a non-hex character
-QChar HexCharFromCode(int code); // upper-case digit; NUL above 15
-int DtmfCodeFromChar(QChar c);  // '*' 14, '#' 15, else as HexCodeFromChar
+int HexCodeFromChar(QChar c);     // 0..15, or 255 for a non-hex character
+QChar HexCharFromCode(int code);  // upper-case digit; NUL above 15
+int DtmfCodeFromChar(QChar c);    // '*' 14, '#' 15, else as HexCodeFromChar
 QChar DtmfCharFromCode(int code); // 0-9, A-D, '*', '#'; NUL above 15
 
 // Selective-call tone in tenths of a hertz: 0 (off) stays, others are held

@@ -9,10 +9,8 @@ bool FormSwallowsKey(const QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        return true;
-    default:
-        return false;
+    case Qt::Key_Escape: return true;
+    default: return false;
     }
 }
 

@@ -72,10 +72,8 @@ bool CharInputFilter::eventFilter(QObject* watched, QEvent* event)
     if (!active())
         return false;
     switch (event->type()) {
-    case QEvent::KeyPress:
-        return filterKey(watched, static_cast<QKeyEvent*>(event));
-    case QEvent::InputMethod:
-        return filterInputMethod(watched, static_cast<QInputMethodEvent*>(event));
+    case QEvent::KeyPress: return filterKey(watched, static_cast<QKeyEvent*>(event));
+    case QEvent::InputMethod: return filterInputMethod(watched, static_cast<QInputMethodEvent*>(event));
     case QEvent::ContextMenu:
         if (auto* edit = qobject_cast<QLineEdit*>(watched))
             return contextMenu(edit, static_cast<QContextMenuEvent*>(event));
@@ -84,14 +82,12 @@ bool CharInputFilter::eventFilter(QObject* watched, QEvent* event)
         // The middle button pastes the selection where the system has one.
         auto* mouse = static_cast<QMouseEvent*>(event);
         QLineEdit* edit = qobject_cast<QLineEdit*>(watched);
-        if (!edit || mouse->button() != Qt::MiddleButton ||
-            !QGuiApplication::clipboard()->supportsSelection())
+        if (!edit || mouse->button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection())
             return false;
         insertFiltered(edit, QGuiApplication::clipboard()->text(QClipboard::Selection));
         return true;
     }
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -115,8 +111,7 @@ bool CharInputFilter::filterKey(QObject* watched, QKeyEvent* key)
     if (kept == text)
         return false;
     if (!kept.isEmpty()) {
-        QKeyEvent changed(key->type(), key->key(), mods, kept, key->isAutoRepeat(),
-                          static_cast<quint16>(key->count()));
+        QKeyEvent changed(key->type(), key->key(), mods, kept, key->isAutoRepeat(), static_cast<quint16>(key->count()));
         QCoreApplication::sendEvent(watched, &changed);
     }
     return true;
@@ -140,8 +135,7 @@ bool CharInputFilter::contextMenu(QLineEdit* edit, QContextMenuEvent* event)
     // names no actions; there Paste is the item showing the paste shortcut.
     std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
     QAction* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"));
-    const QString shortcut =
-        QLatin1Char('\t') + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    const QString shortcut = QLatin1Char('\t') + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
     for (QAction* action : menu->actions())
         if (!paste && action->text().endsWith(shortcut))
             paste = action;
@@ -166,8 +160,7 @@ void CharInputFilter::insertFiltered(QLineEdit* edit, const QString& text)
 
 // --- CCellLineEdit ---
 
-CCellLineEdit::CCellLineEdit(QWidget* parent)
-    : CellEditorBase<QLineEdit>(parent), m_filter(new CharInputFilter(this))
+CCellLineEdit::CCellLineEdit(QWidget* parent) : CellEditorBase<QLineEdit>(parent), m_filter(new CharInputFilter(this))
 {
     m_filter->attach(this);
 }
@@ -212,8 +205,7 @@ QString CCellDropList::cellText() const
 
 // --- CCellCombo ---
 
-CCellCombo::CCellCombo(QWidget* parent)
-    : CellEditorBase<QComboBox>(parent), m_filter(new CharInputFilter(this))
+CCellCombo::CCellCombo(QWidget* parent) : CellEditorBase<QComboBox>(parent), m_filter(new CharInputFilter(this))
 {
     setEditable(true);
     // The typed text is the value: no completion into list items and no

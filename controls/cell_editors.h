@@ -161,10 +161,7 @@ public:
     CharInputFilter* filter() const { return m_filter; }
     void setCharFilter(const CharFilter& filter) { m_filter->setAccepted(filter); }
     void setUpperCase(bool on) { m_filter->setUpperCase(on); }
-    void setCharCheck(std::function<bool(QChar)> check)
-    {
-        m_filter->setCharCheck(std::move(check));
-    }
+    void setCharCheck(std::function<bool(QChar)> check) { m_filter->setCharCheck(std::move(check)); }
 
     // The text, all of it selected so that typing replaces it.
     void setCellText(const QString& text) override;
@@ -219,10 +216,7 @@ public:
     CharInputFilter* filter() const { return m_filter; }
     void setCharFilter(const CharFilter& filter) { m_filter->setAccepted(filter); }
     void setUpperCase(bool on) { m_filter->setUpperCase(on); }
-    void setCharCheck(std::function<bool(QChar)> check)
-    {
-        m_filter->setCharCheck(std::move(check));
-    }
+    void setCharCheck(std::function<bool(QChar)> check) { m_filter->setCharCheck(std::move(check)); }
 
     // The edit text, all of it selected; the list is not searched.
     void setCellText(const QString& text) override;

@@ -1,8 +1,8 @@
 #include "controls/form_kit.h"
 
 #include "controls/cell_editors.h"
-#include "controls/up_down.h"
 #include "controls/edit_widgets.h"
+#include "controls/up_down.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -20,8 +20,7 @@ namespace {
 // the very function running when the form goes away.
 class FocusHook : public QObject {
 public:
-    FocusHook(QWidget* w, QEvent::Type type, std::function<void()> fn)
-        : QObject(w), m_type(type), m_fn(std::move(fn))
+    FocusHook(QWidget* w, QEvent::Type type, std::function<void()> fn) : QObject(w), m_type(type), m_fn(std::move(fn))
     {
         w->installEventFilter(this);
     }
@@ -31,8 +30,7 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (m_live && event->type() == m_type &&
-            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        if (m_live && event->type() == m_type && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
             m_fn();
         return false;
     }
@@ -147,9 +145,15 @@ void AddLabelled(QGridLayout* grid, int row, int col, const QString& label, QWid
     grid->addWidget(control, row, col + 1);
 }
 
-void OnFocusLost(QWidget* w, std::function<void()> fn) { new FocusHook(w, QEvent::FocusOut, std::move(fn)); }
+void OnFocusLost(QWidget* w, std::function<void()> fn)
+{
+    new FocusHook(w, QEvent::FocusOut, std::move(fn));
+}
 
-void OnFocusGained(QWidget* w, std::function<void()> fn) { new FocusHook(w, QEvent::FocusIn, std::move(fn)); }
+void OnFocusGained(QWidget* w, std::function<void()> fn)
+{
+    new FocusHook(w, QEvent::FocusIn, std::move(fn));
+}
 
 void DropFocusHooks(QWidget* root)
 {
@@ -169,6 +173,9 @@ bool SelectStartingWith(QComboBox* combo, const QString& text)
     return !text.isEmpty() && SelectByPrefix(combo, text);
 }
 
-int SelectedIndexOrZero(const QComboBox* combo) { return std::max(combo->currentIndex(), 0); }
+int SelectedIndexOrZero(const QComboBox* combo)
+{
+    return std::max(combo->currentIndex(), 0);
+}
 
 } // namespace FormKit

@@ -55,11 +55,10 @@ CGrid::CGrid(QWidget* parent) : QWidget(parent), m_model(new GridModel(this))
 
     m_view->onKey = [this](QKeyEvent* e) { return handleKey(e); };
     m_view->onPress = [this](QMouseEvent* e, int r, int c) { handlePress(e, r, c); };
-    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) {
-                if (current.isValid())
-                    emit cellEntered(m_model->gridRow(current), m_model->gridCol(current));
-            });
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+        if (current.isValid())
+            emit cellEntered(m_model->gridRow(current), m_model->gridCol(current));
+    });
     connect(m_view->verticalScrollBar(), &QScrollBar::valueChanged, this, &CGrid::handleScroll);
     connect(m_view->horizontalScrollBar(), &QScrollBar::valueChanged, this, &CGrid::handleScroll);
 
@@ -149,8 +148,8 @@ void CGrid::applyColWidth(int col)
     if (col < fixedCols())
         updateFixedSizes();
     else
-        m_view->horizontalHeader()->resizeSection(
-            col - fixedCols(), twipsToPixelsX(m_colTwips[static_cast<size_t>(col)]));
+        m_view->horizontalHeader()->resizeSection(col - fixedCols(),
+                                                  twipsToPixelsX(m_colTwips[static_cast<size_t>(col)]));
 }
 
 void CGrid::applyRowHeight(int row)
@@ -158,8 +157,8 @@ void CGrid::applyRowHeight(int row)
     if (row < fixedRows())
         updateFixedSizes();
     else
-        m_view->verticalHeader()->resizeSection(
-            row - fixedRows(), twipsToPixelsY(m_rowTwips[static_cast<size_t>(row)]));
+        m_view->verticalHeader()->resizeSection(row - fixedRows(),
+                                                twipsToPixelsY(m_rowTwips[static_cast<size_t>(row)]));
 }
 
 void CGrid::updateFixedSizes()
@@ -325,8 +324,8 @@ QRect CGrid::cellRect() const
     const QRect px = cellPixelRect();
     const int dx = logicalDpiX();
     const int dy = logicalDpiY();
-    return QRect(PixelsToTwips(px.x(), dx), PixelsToTwips(px.y(), dy),
-                 PixelsToTwips(px.width(), dx), PixelsToTwips(px.height(), dy));
+    return QRect(PixelsToTwips(px.x(), dx), PixelsToTwips(px.y(), dy), PixelsToTwips(px.width(), dx),
+                 PixelsToTwips(px.height(), dy));
 }
 
 // --- Focus and editors ---

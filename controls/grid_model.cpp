@@ -23,8 +23,7 @@ void GridModel::setShape(int rows, int cols, int fixedRows, int fixedCols)
         const int keepCols = std::min(cols, m_cols);
         for (int r = 0; r < keepRows; ++r)
             for (int c = 0; c < keepCols; ++c)
-                cells[static_cast<size_t>(r) * cols + c] =
-                    std::move(m_cells[static_cast<size_t>(r) * m_cols + c]);
+                cells[static_cast<size_t>(r) * cols + c] = std::move(m_cells[static_cast<size_t>(r) * m_cols + c]);
         m_cells = std::move(cells);
         m_alignment.resize(static_cast<size_t>(cols), Qt::AlignCenter);
     }
@@ -162,19 +161,14 @@ int GridModel::columnCount(const QModelIndex& parent) const
 
 QVariant GridModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() ||
-        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     const Cell* c = cell(gridRow(index), gridCol(index));
     switch (role) {
-    case Qt::DisplayRole:
-        return c->text;
-    case Qt::TextAlignmentRole:
-        return static_cast<int>(alignment(gridCol(index)));
-    case Qt::BackgroundRole:
-        return c->background.isValid() ? QVariant(QBrush(c->background)) : QVariant();
-    default:
-        return {};
+    case Qt::DisplayRole: return c->text;
+    case Qt::TextAlignmentRole: return static_cast<int>(alignment(gridCol(index)));
+    case Qt::BackgroundRole: return c->background.isValid() ? QVariant(QBrush(c->background)) : QVariant();
+    default: return {};
     }
 }
 
@@ -202,8 +196,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 
 Qt::ItemFlags GridModel::flags(const QModelIndex& index) const
 {
-    if (!index.isValid() ||
-        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return Qt::NoItemFlags;
     // Cells are never edited through the view: editors are placed over them.
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;

@@ -9,8 +9,8 @@
 
 #include <numeric>
 
-void PaintHeadingCell(QPainter* painter, const QWidget* widget, const QRect& rect,
-                      const QString& text, Qt::Alignment alignment)
+void PaintHeadingCell(QPainter* painter, const QWidget* widget, const QRect& rect, const QString& text,
+                      Qt::Alignment alignment)
 {
     QStyleOptionHeader opt;
     opt.initFrom(widget);
@@ -26,8 +26,7 @@ void PaintHeadingCell(QPainter* painter, const QWidget* widget, const QRect& rec
 
 // --- GridHeader ---
 
-GridHeader::GridHeader(Qt::Orientation orientation, QWidget* parent)
-    : QHeaderView(orientation, parent)
+GridHeader::GridHeader(Qt::Orientation orientation, QWidget* parent) : QHeaderView(orientation, parent)
 {
     setSectionResizeMode(QHeaderView::Fixed);
     setSectionsClickable(false);
@@ -61,8 +60,7 @@ int GridHeader::fixedAt(int offset) const
 QSize GridHeader::sizeHint() const
 {
     // The base would measure every section's text; the thickness is ours.
-    return orientation() == Qt::Horizontal ? QSize(length(), thickness())
-                                           : QSize(thickness(), length());
+    return orientation() == Qt::Horizontal ? QSize(length(), thickness()) : QSize(thickness(), length());
 }
 
 void GridHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const
@@ -101,8 +99,7 @@ GridView::GridView(GridModel* model, QWidget* parent)
     setCornerButtonEnabled(false);
     setDragEnabled(false);
 
-    for (QHeaderView* heading :
-         {static_cast<QHeaderView*>(m_columnHeadings), static_cast<QHeaderView*>(m_rowHeadings)})
+    for (QHeaderView* heading : {static_cast<QHeaderView*>(m_columnHeadings), static_cast<QHeaderView*>(m_rowHeadings)})
         heading->viewport()->installEventFilter(this);
     // The corner over the row headings shows the cells that are fixed both ways.
     m_corner = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
@@ -139,8 +136,7 @@ void GridView::mousePressEvent(QMouseEvent* event)
     QTableView::mousePressEvent(event);
     const QModelIndex index = indexAt(event->position().toPoint());
     if (onPress)
-        onPress(event, index.isValid() ? m_model->gridRow(index) : -1,
-                index.isValid() ? m_model->gridCol(index) : -1);
+        onPress(event, index.isValid() ? m_model->gridRow(index) : -1, index.isValid() ? m_model->gridCol(index) : -1);
 }
 
 void GridView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -175,21 +171,19 @@ bool GridView::headingPressed(QObject* watched, QMouseEvent* event)
 
 bool GridView::eventFilter(QObject* watched, QEvent* event)
 {
-    const bool heading = watched == m_columnHeadings->viewport() ||
-                         watched == m_rowHeadings->viewport() || watched == m_corner;
+    const bool heading =
+        watched == m_columnHeadings->viewport() || watched == m_rowHeadings->viewport() || watched == m_corner;
     if (!heading)
         return QTableView::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        return headingPressed(watched, static_cast<QMouseEvent*>(event));
+    case QEvent::MouseButtonDblClick: return headingPressed(watched, static_cast<QMouseEvent*>(event));
     case QEvent::Paint:
         if (watched != m_corner)
             return false;
         paintCorner();
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

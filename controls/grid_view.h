@@ -35,8 +35,8 @@ private:
 };
 
 // Paints one heading cell in the style of the grid's headings.
-void PaintHeadingCell(QPainter* painter, const QWidget* widget, const QRect& rect,
-                      const QString& text, Qt::Alignment alignment);
+void PaintHeadingCell(QPainter* painter, const QWidget* widget, const QRect& rect, const QString& text,
+                      Qt::Alignment alignment);
 
 // The table. It never edits; it reports keys and mouse presses to its owner
 // before (keys) or after (mouse) its own handling.

@@ -29,7 +29,10 @@ void CTabHostView::AddPage(CFormPage* page, const QString& caption)
     page->PageStart();
 }
 
-int CTabHostView::currentPage() const { return m_tabs->currentIndex(); }
+int CTabHostView::currentPage() const
+{
+    return m_tabs->currentIndex();
+}
 
 CFormPage* CTabHostView::page(int index) const
 {

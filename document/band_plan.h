@@ -14,9 +14,15 @@ inline constexpr std::uint32_t kRxUpper = 4;
 inline constexpr std::uint32_t kTxLower = 8;
 inline constexpr std::uint32_t kTxUpper = 12;
 
-constexpr std::uint32_t RecordOffset(int band) { return ImageMap::kBandPlan + kRecordSize * static_cast<std::uint32_t>(band); }
+constexpr std::uint32_t RecordOffset(int band)
+{
+    return ImageMap::kBandPlan + kRecordSize * static_cast<std::uint32_t>(band);
+}
 // Bands whose transmit limits are always kept empty.
-constexpr bool HasTxColumns(int band) { return band != 3 && band != 8; }
+constexpr bool HasTxColumns(int band)
+{
+    return band != 3 && band != 8;
+}
 
 // A limit's value, 0 when absent.
 std::uint32_t Limit(const RadioImage& image, int band, std::uint32_t field);

@@ -14,8 +14,7 @@ BandTable BandTable::Factory()
 
 namespace {
 template <std::size_t N>
-int FirstContaining(const std::array<std::uint32_t, N>& lo, const std::array<std::uint32_t, N>& hi,
-                    std::int64_t freq)
+int FirstContaining(const std::array<std::uint32_t, N>& lo, const std::array<std::uint32_t, N>& hi, std::int64_t freq)
 {
     // A band whose limits are not set (0, or all bits set) contains nothing:
     // a band cleared from the plan must not take in frequency 0 or become open-ended.
@@ -25,8 +24,7 @@ int FirstContaining(const std::array<std::uint32_t, N>& lo, const std::array<std
     return -1;
 }
 
-template <std::size_t N>
-int FirstSet(const std::array<std::uint32_t, N>& lo, const std::array<std::uint32_t, N>& hi)
+template <std::size_t N> int FirstSet(const std::array<std::uint32_t, N>& lo, const std::array<std::uint32_t, N>& hi)
 {
     for (std::size_t i = 0; i < N; ++i)
         if (IsLimitSet(lo[i]) && IsLimitSet(hi[i]))
@@ -37,8 +35,7 @@ int FirstSet(const std::array<std::uint32_t, N>& lo, const std::array<std::uint3
 
 int BandIndexOf(const BandTable& t, std::int64_t freq, bool txTable)
 {
-    return txTable ? FirstContaining(t.txLower, t.txUpper, freq)
-                   : FirstContaining(t.rxLower, t.rxUpper, freq);
+    return txTable ? FirstContaining(t.txLower, t.txUpper, freq) : FirstContaining(t.rxLower, t.rxUpper, freq);
 }
 
 bool SameBand(const BandTable& bands, std::int64_t a, std::int64_t b, bool txTable)

@@ -32,11 +32,14 @@ inline constexpr std::array<std::uint32_t, BandTable::kTxBands> kFactoryTxLower 
 inline constexpr std::array<std::uint32_t, BandTable::kTxBands> kFactoryTxUpper = {18000000, 51200000};
 
 // Receive band names, also the band plan's row captions and the VFO tab captions.
-inline constexpr std::array<const char*, BandTable::kRxBands> kRxBandNames = {
-    "30M", "50M", "60M", "108M", "150M", "250M", "350M", "450M", "850M"};
+inline constexpr std::array<const char*, BandTable::kRxBands> kRxBandNames = {"30M",  "50M",  "60M",  "108M", "150M",
+                                                                              "250M", "350M", "450M", "850M"};
 
 // A limit of 0 or of all bits set is "not set".
-constexpr bool IsLimitSet(std::uint32_t v) { return v != 0 && v != 0xFFFFFFFFu; }
+constexpr bool IsLimitSet(std::uint32_t v)
+{
+    return v != 0 && v != 0xFFFFFFFFu;
+}
 
 // First band (lowest index) whose limits contain freq; -1 when none.
 int BandIndexOf(const BandTable& bands, std::int64_t freq, bool txTable = false);

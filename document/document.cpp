@@ -22,7 +22,10 @@ Span Differing(const RadioImage& a, const RadioImage& b)
     return {static_cast<std::uint32_t>(i - a.begin()), static_cast<std::uint32_t>(a.rend() - ri.first)};
 }
 
-bool Touches(Span s, std::uint32_t first, std::uint32_t last) { return s.first < last && first < s.last; }
+bool Touches(Span s, std::uint32_t first, std::uint32_t last)
+{
+    return s.first < last && first < s.last;
+}
 } // namespace
 
 Document::Document(QObject* parent)
@@ -34,7 +37,10 @@ Document::Document(QObject* parent)
 
 Document::~Document() = default;
 
-Document::Change Document::change() { return Change(*this); }
+Document::Change Document::change()
+{
+    return Change(*this);
+}
 
 void Document::beginChange()
 {
@@ -68,7 +74,10 @@ void Document::replace(const HeaderBlock& header, const RadioImage& image)
     c.image() = image;
 }
 
-void Document::deriveBandLimits() { DecodeBandPlan(*m_image, m_bands); }
+void Document::deriveBandLimits()
+{
+    DecodeBandPlan(*m_image, m_bands);
+}
 
 FileResult Document::newFromDefaults(const QString& programFolder)
 {
@@ -105,7 +114,10 @@ FileResult Document::open(const QString& path)
     return r;
 }
 
-FileResult Document::save() { return WriteParamFile(m_path, *m_header, *m_image); }
+FileResult Document::save()
+{
+    return WriteParamFile(m_path, *m_header, *m_image);
+}
 
 FileResult Document::saveAs(const QString& path)
 {

@@ -1,7 +1,7 @@
 #include "document/factory_defaults.h"
 
-#include "document/band_table.h"
 #include "codecs/bcd.h"
+#include "document/band_table.h"
 
 #include <algorithm>
 
@@ -36,8 +36,7 @@ void ApplyBandDefaults(RadioImage& image, const BandTable& bands)
                                   kBandDefaultFreqs[k]);
     for (std::uint32_t j = 0; j < ImageMap::kBandMemoryCount; ++j) {
         const std::uint32_t block = ImageMap::kBandMemories + ImageMap::kBandMemorySize * j;
-        std::copy_n(image.begin() + ImageMap::kWorkingBandMemory, ImageMap::kBandMemorySize,
-                    image.begin() + block);
+        std::copy_n(image.begin() + ImageMap::kWorkingBandMemory, ImageMap::kBandMemorySize, image.begin() + block);
         image[block + kBandIndexA] = static_cast<std::uint8_t>(BandIndexOf(bands, kBandDefaultFreqs[2 * j]));
         image[block + kBandIndexB] = static_cast<std::uint8_t>(BandIndexOf(bands, kBandDefaultFreqs[2 * j + 1]));
     }

@@ -3,9 +3,22 @@
 namespace FiveTone {
 
 const std::array<Standard, kStandardCount> kStandards = {{
-    {"ZVEI1", 70}, {"ZVEI2", 70}, {"ZVEI3", 70}, {"PZVEI", 70}, {"DZVEI", 70}, {"PDZVEI", 70},
-    {"CCIR1", 100}, {"CCIR2", 70}, {"PCCIR", 100}, {"EEA", 40}, {"Euro SIGNAL", 100},
-    {"NATEL", 70}, {"CCITT", 70}, {"EIA", 33}, {"MODAT", 40}, {"USER DEFINDE", 70},
+    {"ZVEI1", 70},
+    {"ZVEI2", 70},
+    {"ZVEI3", 70},
+    {"PZVEI", 70},
+    {"DZVEI", 70},
+    {"PDZVEI", 70},
+    {"CCIR1", 100},
+    {"CCIR2", 70},
+    {"PCCIR", 100},
+    {"EEA", 40},
+    {"Euro SIGNAL", 100},
+    {"NATEL", 70},
+    {"CCITT", 70},
+    {"EIA", 33},
+    {"MODAT", 40},
+    {"USER DEFINDE", 70},
 }};
 
 // Digits 0..F of each standard, in tenths of a hertz.

@@ -9,11 +9,11 @@
 // standard table kept in the header block.
 namespace FiveTone {
 inline constexpr int kStandardCount = 16;
-inline constexpr int kBuiltInCount = 15;  // standards 0..14; 15 is the user's own
+inline constexpr int kBuiltInCount = 15; // standards 0..14; 15 is the user's own
 inline constexpr int kUserStandard = 15;
-inline constexpr int kDigits = 16;        // digits 0..F
+inline constexpr int kDigits = 16; // digits 0..F
 inline constexpr std::size_t kRecordSize = 40;
-inline constexpr std::size_t kTonesOffset = 8; // 16 x 16-bit little-endian tenths of Hz
+inline constexpr std::size_t kTonesOffset = 8;   // 16 x 16-bit little-endian tenths of Hz
 inline constexpr std::uint16_t kMinTone = 2880;  // 288.0 Hz
 inline constexpr std::uint16_t kMaxTone = 31160; // 3116.0 Hz
 
@@ -28,7 +28,10 @@ extern const std::array<Standard, kStandardCount> kStandards;
 extern const std::array<std::array<std::uint16_t, kDigits>, kBuiltInCount> kBuiltInTones;
 
 // Offset of standard k's record in the header block.
-constexpr std::size_t StandardOffset(int k) { return HeaderMap::kFiveToneStandards + kRecordSize * static_cast<std::size_t>(k); }
+constexpr std::size_t StandardOffset(int k)
+{
+    return HeaderMap::kFiveToneStandards + kRecordSize * static_cast<std::size_t>(k);
+}
 } // namespace FiveTone
 
 // Bytes 8..39 of records 0..14 of the header's standard table take the

@@ -18,23 +18,38 @@ struct BitField {
     constexpr unsigned mask() const { return valueMask() << shift; }
 };
 
-inline unsigned ReadBits(std::uint8_t byte, BitField field) { return (byte & field.mask()) >> field.shift; }
+inline unsigned ReadBits(std::uint8_t byte, BitField field)
+{
+    return (byte & field.mask()) >> field.shift;
+}
 // Clears the field's bits and ors the value in; the byte's other bits stay.
 inline void WriteBits(std::uint8_t& byte, BitField field, unsigned value)
 {
     byte = static_cast<std::uint8_t>((byte & ~field.mask()) | ((value << field.shift) & field.mask()));
 }
-inline unsigned ReadBits(const RadioImage& image, BitField field) { return ReadBits(image[field.offset], field); }
+inline unsigned ReadBits(const RadioImage& image, BitField field)
+{
+    return ReadBits(image[field.offset], field);
+}
 inline void WriteBits(RadioImage& image, BitField field, unsigned value)
 {
     WriteBits(image[field.offset], field, value);
 }
 
-inline std::uint16_t ReadWord(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
+inline std::uint16_t ReadWord(const std::uint8_t* p)
+{
+    return static_cast<std::uint16_t>(p[0] | p[1] << 8);
+}
 inline void WriteWord(std::uint8_t* p, unsigned value)
 {
     p[0] = static_cast<std::uint8_t>(value & 0xFF);
     p[1] = static_cast<std::uint8_t>((value >> 8) & 0xFF);
 }
-inline std::uint16_t ReadWord(const RadioImage& image, std::uint32_t at) { return ReadWord(image.data() + at); }
-inline void WriteWord(RadioImage& image, std::uint32_t at, unsigned value) { WriteWord(image.data() + at, value); }
+inline std::uint16_t ReadWord(const RadioImage& image, std::uint32_t at)
+{
+    return ReadWord(image.data() + at);
+}
+inline void WriteWord(RadioImage& image, std::uint32_t at, unsigned value)
+{
+    WriteWord(image.data() + at, value);
+}

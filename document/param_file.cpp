@@ -1,6 +1,5 @@
 #include "document/param_file.h"
 
-
 #include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
@@ -19,11 +18,13 @@ QString NoSystemMessageText()
 }
 
 namespace {
-QString SystemText(const QString& text) { return text.isEmpty() ? NoSystemMessageText() : text; }
+QString SystemText(const QString& text)
+{
+    return text.isEmpty() ? NoSystemMessageText() : text;
+}
 } // namespace
 
-FileResult ReadParamFile(const QString& path, HeaderBlock& header, RadioImage& image,
-                         bool checkSignature)
+FileResult ReadParamFile(const QString& path, HeaderBlock& header, RadioImage& image, bool checkSignature)
 {
     FileResult r;
     QFile f(path);
@@ -49,10 +50,9 @@ FileResult ReadParamFile(const QString& path, HeaderBlock& header, RadioImage& i
     if (size > kHeaderSize)
         std::copy_n(data + kHeaderSize, size - kHeaderSize, image.begin());
     if (size < kParamFileSize) {
-        r.warning = QCoreApplication::translate(
-                        "ParamFile",
-                        "The file is incomplete: it holds %1 of %2 bytes. The missing %3 bytes "
-                        "were filled with FF (empty memory).")
+        r.warning = QCoreApplication::translate("ParamFile",
+                                                "The file is incomplete: it holds %1 of %2 bytes. The missing %3 bytes "
+                                                "were filled with FF (empty memory).")
                         .arg(size)
                         .arg(kParamFileSize)
                         .arg(kParamFileSize - size);

@@ -17,8 +17,7 @@ inline constexpr std::uint8_t kMissingByteFill = 0xFF;
 
 // Reads a file into the given buffers (not the document). With the check, a
 // file whose first eight bytes are not the signature is refused.
-FileResult ReadParamFile(const QString& path, HeaderBlock& header, RadioImage& image,
-                         bool checkSignature);
+FileResult ReadParamFile(const QString& path, HeaderBlock& header, RadioImage& image, bool checkSignature);
 // Writes header and image through a temporary file renamed over the target,
 // so a failed save never leaves a truncated file where the good one was.
 FileResult WriteParamFile(const QString& path, const HeaderBlock& header, const RadioImage& image);

@@ -16,12 +16,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (before.size() > IniFile::kMaxValueLength)
                 std::abort();
         }
-    QByteArray written = IniWriteText(text, QStringLiteral("Setup"), QStringLiteral("COM"),
-                                      QStringLiteral("COM7"));
+    QByteArray written = IniWriteText(text, QStringLiteral("Setup"), QStringLiteral("COM"), QStringLiteral("COM7"));
     if (IniReadText(written, QStringLiteral("Setup"), QStringLiteral("COM"), QString()) != QLatin1String("COM7"))
         std::abort();
     // Other keys of the section keep their values, unless they are the same key spelled otherwise.
-    const QString other = IniReadText(text, QStringLiteral("About"), QStringLiteral("Version"), QStringLiteral("<none>"));
+    const QString other =
+        IniReadText(text, QStringLiteral("About"), QStringLiteral("Version"), QStringLiteral("<none>"));
     if (IniReadText(written, QStringLiteral("About"), QStringLiteral("Version"), QStringLiteral("<none>")) != other)
         std::abort();
     return 0;

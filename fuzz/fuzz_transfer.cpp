@@ -5,9 +5,9 @@
 // report success without the whole exchange, and never let a byte into the
 // staging image that did not arrive as data of the block it belongs to.
 
-#include "tests/support/fake_port.h"
 #include "link/core/sim_radio.h"
 #include "link/core/transfer_engine.h"
+#include "tests/support/fake_port.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -17,7 +17,8 @@
 
 namespace {
 
-void Check(bool ok) {
+void Check(bool ok)
+{
     if (!ok)
         std::abort();
 }
@@ -25,18 +26,21 @@ void Check(bool ok) {
 struct Ui : TransferUi {
     explicit Ui(LinkFlags& f, FuzzedDataProvider& d) : flags(f), data(d) {}
     void disableStart() override {}
-    void progress(int position, int total, const std::string& percent) override {
+    void progress(int position, int total, const std::string& percent) override
+    {
         Check(position == ++steps && position <= total);
         Check(percent == std::to_string(position * 100 / total) + "%");
         if (data.remaining_bytes() > 0 && data.ConsumeIntegralInRange<int>(0, 63) == 0)
             flags.cancel = true;
     }
-    void showMessage(const std::string& text) override {
+    void showMessage(const std::string& text) override
+    {
         Check(text == kOpenPortFailMessage || text == kCommunicationErrorMessage);
         ++messages;
     }
     bool askPassword() override { return data.ConsumeBool(); }
-    void finished(int result) override {
+    void finished(int result) override
+    {
         Check(!flags.busy && finishedCalls++ == 0);
         finishedResult = result;
     }
@@ -48,14 +52,12 @@ struct Ui : TransferUi {
     int finishedResult = -1;
 };
 
-std::vector<TransferRange> PickRanges(FuzzedDataProvider& data) {
+std::vector<TransferRange> PickRanges(FuzzedDataProvider& data)
+{
     switch (data.ConsumeIntegralInRange<int>(0, 4)) {
-    case 0:
-        return FullReadRanges();
-    case 1:
-        return FullWriteRanges(data.ConsumeBool());
-    case 2:
-        return {kCustomDataRange};
+    case 0: return FullReadRanges();
+    case 1: return FullWriteRanges(data.ConsumeBool());
+    case 2: return {kCustomDataRange};
     case 3: {
         std::vector<TransferRange> r;
         const int n = data.ConsumeIntegralInRange<int>(0, 17);
@@ -66,14 +68,14 @@ std::vector<TransferRange> PickRanges(FuzzedDataProvider& data) {
         }
         return r;
     }
-    default:
-        return {{0x0100, 0x0300}, {0xCC00, 0xCC80}};
+    default: return {{0x0100, 0x0300}, {0xCC00, 0xCC80}};
     }
 }
 
 // Rebuilds what the staging image must hold from the port's log: the seed,
 // with each read block's data where that block's reply arrived in full.
-RadioImage ExpectedStaging(const FakePort& port, const RadioImage& seed) {
+RadioImage ExpectedStaging(const FakePort& port, const RadioImage& seed)
+{
     RadioImage expected = seed;
     const auto& ev = port.events();
     int idents = 0;
@@ -86,8 +88,7 @@ RadioImage ExpectedStaging(const FakePort& port, const RadioImage& seed) {
             continue;
         const std::uint32_t address = static_cast<std::uint32_t>(e.bytes[1] << 8 | e.bytes[2]);
         const int length = e.bytes[3];
-        if (i + 2 >= ev.size() || ev[i + 1].kind != PortEvent::Kind::Read ||
-            ev[i + 2].kind != PortEvent::Kind::Read)
+        if (i + 2 >= ev.size() || ev[i + 1].kind != PortEvent::Kind::Read || ev[i + 2].kind != PortEvent::Kind::Read)
             continue;
         if (ev[i + 1].result != 4 || ev[i + 2].result != length)
             continue;
@@ -98,7 +99,8 @@ RadioImage ExpectedStaging(const FakePort& port, const RadioImage& seed) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size)
+{
     FuzzedDataProvider data(bytes, size);
     const TransferMode mode = data.ConsumeBool() ? TransferMode::Read : TransferMode::Write;
     const bool simulated = data.ConsumeBool();
@@ -124,28 +126,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
             if (data.remaining_bytes() == 0)
                 return;
             switch (data.ConsumeIntegralInRange<int>(0, 15)) {
-            case 0:
-                answer.clear();
-                break;
-            case 1:
-                answer.resize(data.ConsumeIntegralInRange<std::size_t>(0, answer.size()));
-                break;
+            case 0: answer.clear(); break;
+            case 1: answer.resize(data.ConsumeIntegralInRange<std::size_t>(0, answer.size())); break;
             case 2:
                 if (!answer.empty())
                     answer[data.ConsumeIntegralInRange<std::size_t>(0, answer.size() - 1)] ^=
                         data.ConsumeIntegral<std::uint8_t>();
                 break;
             case 3: {
-                const auto extra =
-                    data.ConsumeBytes<std::uint8_t>(data.ConsumeIntegral<std::uint8_t>());
+                const auto extra = data.ConsumeBytes<std::uint8_t>(data.ConsumeIntegral<std::uint8_t>());
                 answer.insert(answer.end(), extra.begin(), extra.end());
                 break;
             }
-            case 4:
-                port.unplug();
-                break;
-            default:
-                break;
+            case 4: port.unplug(); break;
+            default: break;
             }
         };
     } else {
@@ -153,8 +147,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
             if (data.remaining_bytes() == 0)
                 return;
             const int delay = data.ConsumeIntegralInRange<int>(0, 900);
-            const auto answer =
-                data.ConsumeBytes<std::uint8_t>(data.ConsumeIntegralInRange<int>(0, 140));
+            const auto answer = data.ConsumeBytes<std::uint8_t>(data.ConsumeIntegralInRange<int>(0, 140));
             p.reply(answer, delay);
             if (data.ConsumeIntegralInRange<int>(0, 255) == 0)
                 p.unplug();
@@ -184,8 +177,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     if (outcome.result == 1) {
         Check(ui.messages == 0 && RangesAreValid(ranges));
         Check(ui.steps == CountBlocks(ranges));
-        Check(!writes.empty() &&
-              writes.back() == (mode == TransferMode::Read ? endRead : endWrite));
+        Check(!writes.empty() && writes.back() == (mode == TransferMode::Read ? endRead : endWrite));
     } else {
         Check(std::find(writes.begin(), writes.end(), endRead) == writes.end());
     }

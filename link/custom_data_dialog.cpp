@@ -2,10 +2,10 @@
 
 #include "document/document.h"
 
+#include "document/radio_image.h"
 #include "link/core/model_info.h"
 #include "link/core/transfer_plan.h"
 #include "link/transfer_dialog.h"
-#include "document/radio_image.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -61,9 +61,15 @@ void CCustomDataDialog::accept()
     QDialog::accept();
 }
 
-void CCustomDataDialog::ShowImageText() { m_text->setText(ReadCustomData(m_document.image())); }
+void CCustomDataDialog::ShowImageText()
+{
+    m_text->setText(ReadCustomData(m_document.image()));
+}
 
-void CCustomDataDialog::StoreText() { WriteCustomData(m_document.change().image(), m_text->text()); }
+void CCustomDataDialog::StoreText()
+{
+    WriteCustomData(m_document.change().image(), m_text->text());
+}
 
 void CCustomDataDialog::ReadFromRadio()
 {

@@ -36,10 +36,8 @@ constexpr int kPasswordLength = 8;
 constexpr int kGridPointSize = 8;
 
 constexpr std::array<const char*, kCols> kHeadings = {
-    QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "No."),
-    QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "Rx Lower"),
-    QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "Rx Upper"),
-    QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "Tx Lower"),
+    QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "No."), QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "Rx Lower"),
+    QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "Rx Upper"), QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "Tx Lower"),
     QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "Tx Upper")};
 
 int BandOfRow(int row)
@@ -151,8 +149,7 @@ void CFrequencyRangeDlg::SetUpGrid()
     int height = m_grid->rowHeight(0);
     for (int b = 0; b < BandTable::kRxBands; ++b) {
         m_grid->setRowHeight(RowOfBand(b), kRowTwips);
-        m_grid->setText(RowOfBand(b), 0,
-                        QString::fromLatin1(kRxBandNames[static_cast<std::size_t>(b)]));
+        m_grid->setText(RowOfBand(b), 0, QString::fromLatin1(kRxBandNames[static_cast<std::size_t>(b)]));
         height += kRowTwips;
     }
     m_grid->setWrapKeys(true);
@@ -195,8 +192,7 @@ void CFrequencyRangeDlg::done(int result)
     // The checks judge the plan as it would be stored, the open edit included.
     CommitOpenEditor();
     if (!IsBandPlanValid(Cells())) {
-        QMessageBox box(QMessageBox::Warning, m_caption,
-                        tr("Frequency band is invalid!"), QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::Warning, m_caption, tr("Frequency band is invalid!"), QMessageBox::Ok, this);
         box.exec();
         // Unlocked, the user can mend the plan. Locked, nothing in the grid
         // can change: rather than holding the user here for good, the
@@ -225,8 +221,7 @@ void CFrequencyRangeDlg::keyPressEvent(QKeyEvent* event)
         QWidget* focus = focusWidget();
         // Esc closes from the grid, its editor or the password box, and
         // passes the same checks as the close box; elsewhere it is swallowed.
-        if (!focus || focus == this || m_grid->isAncestorOf(focus) || focus == m_grid ||
-            focus == m_password)
+        if (!focus || focus == this || m_grid->isAncestorOf(focus) || focus == m_grid || focus == m_password)
             reject();
         return;
     }
@@ -251,8 +246,7 @@ void CFrequencyRangeDlg::ShowPasswordPrompt()
 void CFrequencyRangeDlg::CheckPassword()
 {
     if (!IsRangePassword(m_password->text())) {
-        QMessageBox box(QMessageBox::Warning, m_caption, tr("Password error!"),
-                        QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::Warning, m_caption, tr("Password error!"), QMessageBox::Ok, this);
         box.exec();
         m_password->setFocus(Qt::OtherFocusReason);
         return;

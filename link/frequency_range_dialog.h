@@ -17,7 +17,7 @@ class QPushButton;
 // band table when the dialog goes away.
 class CFrequencyRangeDlg : public QDialog {
     Q_OBJECT
-  public:
+public:
     static constexpr int kTemplateId = 195;
 
     // caption: the title of the dialog's message boxes.
@@ -36,10 +36,10 @@ class CFrequencyRangeDlg : public QDialog {
     QLineEdit* passwordEdit() const { return m_password; }
     QPushButton* editButton() const { return m_editButton; }
 
-  protected:
+protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-  private:
+private:
     void SetUpGrid();
     void ShowCells(const BandPlanCells& cells);
     void ShowBand(int band, const BandPlanCells& cells);

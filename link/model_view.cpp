@@ -2,8 +2,8 @@
 
 #include "document/document.h"
 
-#include "link/core/model_info.h"
 #include "document/radio_image.h"
+#include "link/core/model_info.h"
 
 #include <QGridLayout>
 #include <QInputMethodEvent>
@@ -54,8 +54,8 @@ CModelView::CModelView(Document& document, QWidget* parent) : CBaseFormView(kTem
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(14);
     const std::pair<const char*, QLineEdit*> rows[] = {
-        {QT_TR_NOOP("Serial number"), m_serial},     {QT_TR_NOOP("Model name"), m_modelName},
-        {QT_TR_NOOP("Model code"), m_modelCode},     {QT_TR_NOOP("Firmware Version"), m_firmware},
+        {QT_TR_NOOP("Serial number"), m_serial},   {QT_TR_NOOP("Model name"), m_modelName},
+        {QT_TR_NOOP("Model code"), m_modelCode},   {QT_TR_NOOP("Firmware Version"), m_firmware},
         {QT_TR_NOOP("Last program date"), m_date},
     };
     int row = 0;

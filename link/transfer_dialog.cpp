@@ -1,9 +1,9 @@
 #include "link/transfer_dialog.h"
 
+#include "document/document.h"
 #include "link/core/port_factory.h"
 #include "link/core/steady_clock.h"
 #include "link/link_password_dialog.h"
-#include "document/document.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -43,8 +43,7 @@ public:
     {
         onGui([this, msg = QString::fromStdString(text)] {
             QMessageBox box(QMessageBox::NoIcon, m_dialog->m_setup.caption,
-                            QCoreApplication::translate("Link", msg.toUtf8().constData()),
-                            QMessageBox::Ok, m_dialog);
+                            QCoreApplication::translate("Link", msg.toUtf8().constData()), QMessageBox::Ok, m_dialog);
             box.exec();
         });
     }
@@ -60,12 +59,12 @@ public:
     void finished(int) override
     {
         // Posted, not waited for: the dialog closes through Exit with busy clear.
-        QMetaObject::invokeMethod(m_dialog, [d = m_dialog] { d->exitRequested(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            m_dialog, [d = m_dialog] { d->exitRequested(); }, Qt::QueuedConnection);
     }
 
 private:
-    template <typename F>
-    void onGui(F&& f)
+    template <typename F> void onGui(F&& f)
     {
         QMetaObject::invokeMethod(m_dialog, std::forward<F>(f), Qt::BlockingQueuedConnection);
     }
@@ -74,7 +73,8 @@ private:
 
 CTransferDialog::CTransferDialog(Document& document, TransferSetup setup, TransferMode mode, const QString& title,
                                  std::vector<TransferRange> ranges, QWidget* parent)
-    : QDialog(parent), m_document(document), m_setup(std::move(setup)), m_mode(mode), m_ranges(std::move(ranges)), m_blocks(CountBlocks(m_ranges))
+    : QDialog(parent), m_document(document), m_setup(std::move(setup)), m_mode(mode), m_ranges(std::move(ranges)),
+      m_blocks(CountBlocks(m_ranges))
 {
     setWindowTitle(title);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -170,7 +170,10 @@ void CTransferDialog::exitRequested()
     done(m_result == 1 ? QDialog::Accepted : QDialog::Rejected);
 }
 
-void CTransferDialog::reject() { exitRequested(); }
+void CTransferDialog::reject()
+{
+    exitRequested();
+}
 
 void CTransferDialog::closeEvent(QCloseEvent* event)
 {

@@ -1,7 +1,7 @@
 #include "printing/print_controller.h"
 
-#include "printing/print_preview.h"
 #include "document/document.h"
+#include "printing/print_preview.h"
 
 #include <QFontMetrics>
 #include <QMessageBox>
@@ -54,7 +54,10 @@ QPrinter& CPrintController::printer()
     return *m_printer;
 }
 
-CPrintPreviewFrame* CPrintController::previewFrame() const { return m_preview; }
+CPrintPreviewFrame* CPrintController::previewFrame() const
+{
+    return m_preview;
+}
 
 QString CPrintController::JobName() const
 {
@@ -141,8 +144,7 @@ void CPrintController::DrawPage(QPainter& painter, int page)
             const int item = static_cast<int>(k);
             painter.drawText(g.labelRect(row, item), Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine,
                              items[k].label);
-            painter.drawText(g.valueRect(row, item), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                             items[k].value);
+            painter.drawText(g.valueRect(row, item), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, items[k].value);
         }
     }
 

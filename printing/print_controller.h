@@ -27,8 +27,7 @@ class CPrintController : public QObject {
 public:
     // defaultFileName names the job of a document without a file; caption
     // is the title of the controller's message boxes.
-    CPrintController(QWidget& window, const Document& document, const QString& defaultFileName,
-                     const QString& caption);
+    CPrintController(QWidget& window, const Document& document, const QString& defaultFileName, const QString& caption);
     ~CPrintController() override;
 
     void Print();        // File > Print

@@ -40,8 +40,7 @@ CPrintPreviewFrame::CPrintPreviewFrame(QPrinter* printer, QWidget* parent) : QMa
     QAction* close = add(tr("&Close"), "close");
 
     connect(m_next, &QAction::triggered, this, [preview] { preview->setCurrentPage(preview->currentPage() + 1); });
-    connect(m_previous, &QAction::triggered, this,
-            [preview] { preview->setCurrentPage(preview->currentPage() - 1); });
+    connect(m_previous, &QAction::triggered, this, [preview] { preview->setCurrentPage(preview->currentPage() - 1); });
     connect(m_pages, &QAction::triggered, this, [this, preview] {
         const bool single = preview->viewMode() == QPrintPreviewWidget::SinglePageView;
         preview->setViewMode(single ? QPrintPreviewWidget::FacingPagesView : QPrintPreviewWidget::SinglePageView);

@@ -3,12 +3,12 @@
 #include "document/document.h"
 
 #include "codecs/decimal.h"
+#include "controls/edit_widgets.h"
 #include "controls/form_kit.h"
 #include "controls/up_down.h"
 #include "settings/core/setting_fields.h"
 #include "settings/core/setting_lists.h"
 #include "settings/core/setting_rules.h"
-#include "controls/edit_widgets.h"
 #include "settings/setting_ids.h"
 
 #include <QComboBox>
@@ -65,7 +65,10 @@ CAlarmView::CAlarmView(Document& document, QWidget* parent) : CBaseFormView(Alar
     connect(m_cycleArrows, &CUpDown::deltaPos, this, [this](int d) { Step(m_cycleArrows, d, true); });
 }
 
-CAlarmView::~CAlarmView() { DropFocusHooks(this); }
+CAlarmView::~CAlarmView()
+{
+    DropFocusHooks(this);
+}
 
 void CAlarmView::InitialUpdate()
 {
@@ -108,9 +111,15 @@ void CAlarmView::LoadFromImage()
     ViewCheck();
 }
 
-void CAlarmView::CheckTxTime() { ValidateIntField(m_txTime, kTimeMin, kTimeMax, kTxDefault, 1); }
+void CAlarmView::CheckTxTime()
+{
+    ValidateIntField(m_txTime, kTimeMin, kTimeMax, kTxDefault, 1);
+}
 
-void CAlarmView::CheckRxTime() { ValidateIntField(m_rxTime, kTimeMin, kTimeMax, kRxDefault, 1); }
+void CAlarmView::CheckRxTime()
+{
+    ValidateIntField(m_rxTime, kTimeMin, kTimeMax, kRxDefault, 1);
+}
 
 void CAlarmView::CheckCycle()
 {

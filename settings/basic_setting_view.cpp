@@ -6,7 +6,10 @@
 #include "settings/setting_ids.h"
 #include "settings/tot_key_pages.h"
 
-CBasicSettingView::CBasicSettingView(Document& document, QWidget* parent) : CTabHostView(BasicIds::kView, document, parent) {}
+CBasicSettingView::CBasicSettingView(Document& document, QWidget* parent)
+    : CTabHostView(BasicIds::kView, document, parent)
+{
+}
 
 void CBasicSettingView::CreatePages()
 {

@@ -5,12 +5,12 @@
 #include "codecs/decimal.h"
 #include "codecs/text_codecs.h"
 #include "controls/cell_editors.h"
+#include "controls/edit_widgets.h"
 #include "controls/form_kit.h"
 #include "controls/grid.h"
 #include "controls/up_down.h"
 #include "settings/core/setting_fields.h"
 #include "settings/core/setting_lists.h"
-#include "controls/edit_widgets.h"
 #include "settings/setting_ids.h"
 
 #include <QCheckBox>
@@ -205,9 +205,15 @@ void CDtmfCodePage::PageStart()
     LoadFromImage();
 }
 
-QString CDtmfCodePage::GroupChar() const { return m_groupCode->currentText(); }
+QString CDtmfCodePage::GroupChar() const
+{
+    return m_groupCode->currentText();
+}
 
-QString CDtmfCodePage::DelimiterChar() const { return m_delimiter->currentText(); }
+QString CDtmfCodePage::DelimiterChar() const
+{
+    return m_delimiter->currentText();
+}
 
 void CDtmfCodePage::TimingCheck()
 {

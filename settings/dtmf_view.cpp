@@ -3,12 +3,12 @@
 #include "document/document.h"
 
 #include "controls/cell_editors.h"
+#include "controls/edit_widgets.h"
 #include "controls/form_kit.h"
 #include "settings/core/dtmf_rules.h"
 #include "settings/core/setting_fields.h"
 #include "settings/core/setting_lists.h"
 #include "settings/dtmf_code_page.h"
-#include "controls/edit_widgets.h"
 #include "settings/setting_ids.h"
 
 #include <QComboBox>

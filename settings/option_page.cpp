@@ -3,12 +3,12 @@
 #include "document/document.h"
 
 #include "codecs/decimal.h"
+#include "controls/edit_widgets.h"
 #include "controls/form_kit.h"
 #include "controls/up_down.h"
 #include "settings/core/setting_fields.h"
 #include "settings/core/setting_lists.h"
 #include "settings/core/setting_rules.h"
-#include "controls/edit_widgets.h"
 #include "settings/setting_ids.h"
 
 #include <QComboBox>
@@ -28,7 +28,10 @@ constexpr int kVolumeMin = 1;
 constexpr int kVolumeMax = 15;
 constexpr int kVolumeDefault = 15;
 
-constexpr BitField WholeByte(std::uint32_t offset) { return {offset, 0, 8}; }
+constexpr BitField WholeByte(std::uint32_t offset)
+{
+    return {offset, 0, 8};
+}
 } // namespace
 
 COptionPage::COptionPage(Document& document, QWidget* parent) : CFormPage(BasicIds::kOptionPage, document, parent)
@@ -111,7 +114,10 @@ COptionPage::COptionPage(Document& document, QWidget* parent) : CFormPage(BasicI
     connect(m_volumeArrows, &CUpDown::deltaPos, this, [this](int delta) { SpinIntField(m_volumeArrows, delta); });
 }
 
-COptionPage::~COptionPage() { DropFocusHooks(this); }
+COptionPage::~COptionPage()
+{
+    DropFocusHooks(this);
+}
 
 void COptionPage::PageStart()
 {
@@ -126,16 +132,26 @@ void COptionPage::PageStart()
     m_rightPriority->addItems(NonEmptyChannelNumbers(image, ImageMap::kBankB));
 
     const std::vector<std::pair<QComboBox*, OptionList>> lists = {
-        {m_sqlLeft, Sql},           {m_sqlRight, Sql},
-        {m_autoPowerOff, AutoPowerOff}, {m_backlightBrightness, BacklightBrightness},
-        {m_backlightColor, BacklightColor}, {m_beep, OffOnList},
-        {m_keyLock, ManualAuto},    {m_pttLock, PttLock},
-        {m_hyperChannel, ManualAuto}, {m_rightFunctionKey, RightFunctionKey},
-        {m_tbst, Tbst},             {m_aniDisplay, OffOnList},
-        {m_selentMode, SelentMode}, {m_ste, Ste},
-        {m_autoTransfer, OffOnList}, {m_autoContact, AutoContact},
-        {m_autoAm, AutoAm},         {m_amFunction, OffOnList},
-        {m_spanTransit, OffOnList}, {m_scanMode, ScanMode},
+        {m_sqlLeft, Sql},
+        {m_sqlRight, Sql},
+        {m_autoPowerOff, AutoPowerOff},
+        {m_backlightBrightness, BacklightBrightness},
+        {m_backlightColor, BacklightColor},
+        {m_beep, OffOnList},
+        {m_keyLock, ManualAuto},
+        {m_pttLock, PttLock},
+        {m_hyperChannel, ManualAuto},
+        {m_rightFunctionKey, RightFunctionKey},
+        {m_tbst, Tbst},
+        {m_aniDisplay, OffOnList},
+        {m_selentMode, SelentMode},
+        {m_ste, Ste},
+        {m_autoTransfer, OffOnList},
+        {m_autoContact, AutoContact},
+        {m_autoAm, AutoAm},
+        {m_amFunction, OffOnList},
+        {m_spanTransit, OffOnList},
+        {m_scanMode, ScanMode},
         {m_scanResume, ScanResume},
     };
     for (const auto& [combo, items] : lists) {
@@ -156,7 +172,8 @@ void COptionPage::LoadFromImage()
 {
     using namespace BasicMap;
     const RadioImage& image = document().image();
-    for (auto [combo, offset] : {std::pair{m_leftPriority, kLeftPriority}, std::pair{m_rightPriority, kRightPriority}}) {
+    for (auto [combo, offset] :
+         {std::pair{m_leftPriority, kLeftPriority}, std::pair{m_rightPriority, kRightPriority}}) {
         // A channel that is gone leaves the first channel beginning with the same digits, or "Off".
         combo->setCurrentIndex(0);
         SelectStartingWith(combo, QString::number(ReadWord(image, offset)));
@@ -204,7 +221,10 @@ void COptionPage::CheckScrambler()
     ValidateIntField(m_scrambler, kScramblerMin, kScramblerMax, kScramblerDefault, 1);
 }
 
-void COptionPage::CheckVolume() { ValidateIntField(m_volume, kVolumeMin, kVolumeMax, kVolumeDefault, 1); }
+void COptionPage::CheckVolume()
+{
+    ValidateIntField(m_volume, kVolumeMin, kVolumeMax, kVolumeDefault, 1);
+}
 
 void COptionPage::PageCheck()
 {

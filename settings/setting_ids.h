@@ -39,9 +39,9 @@ inline constexpr int kSqlRight = 1125;
 inline constexpr int kVolume = 1126;
 inline constexpr int kVolumeSpin = 1127;
 
-inline constexpr int kTot = 1130; // 1130..1133: time-out, pre-alert, rekey, reset
+inline constexpr int kTot = 1130;     // 1130..1133: time-out, pre-alert, rekey, reset
 inline constexpr int kTotSpin = 1134; // 1134..1137
-inline constexpr int kKey = 1140; // 1140..1143: P1..P4
+inline constexpr int kKey = 1140;     // 1140..1143: P1..P4
 } // namespace BasicIds
 
 namespace DtmfIds {

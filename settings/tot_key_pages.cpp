@@ -3,12 +3,12 @@
 #include "document/document.h"
 
 #include "codecs/decimal.h"
+#include "controls/edit_widgets.h"
 #include "controls/form_kit.h"
 #include "controls/up_down.h"
 #include "settings/core/setting_fields.h"
 #include "settings/core/setting_lists.h"
 #include "settings/core/setting_rules.h"
-#include "controls/edit_widgets.h"
 #include "settings/setting_ids.h"
 
 #include <QComboBox>
@@ -32,8 +32,8 @@ constexpr std::array<TotField, 4> kTotFields = {{
 constexpr int kTotMin = 0;
 
 constexpr std::array<const char*, 4> kKeyLabels = {
-    QT_TRANSLATE_NOOP("CKeyPage", "P1"), QT_TRANSLATE_NOOP("CKeyPage", "P2"),
-    QT_TRANSLATE_NOOP("CKeyPage", "P3"), QT_TRANSLATE_NOOP("CKeyPage", "P4")};
+    QT_TRANSLATE_NOOP("CKeyPage", "P1"), QT_TRANSLATE_NOOP("CKeyPage", "P2"), QT_TRANSLATE_NOOP("CKeyPage", "P3"),
+    QT_TRANSLATE_NOOP("CKeyPage", "P4")};
 
 QGridLayout* FormGrid(QWidget* page)
 {
@@ -63,7 +63,10 @@ CTotPage::CTotPage(Document& document, QWidget* parent) : CFormPage(BasicIds::kT
     grid->setRowStretch(static_cast<int>(kTotFields.size()), 1);
 }
 
-CTotPage::~CTotPage() { DropFocusHooks(this); }
+CTotPage::~CTotPage()
+{
+    DropFocusHooks(this);
+}
 
 void CTotPage::PageStart()
 {
@@ -135,5 +138,6 @@ void CKeyPage::SaveToImage()
     auto change = document().change();
     RadioImage& image = change.image();
     for (std::size_t i = 0; i < m_keys.size(); ++i)
-        image[BasicMap::kKeys + i] = static_cast<std::uint8_t>(KeyIndexForName(static_cast<int>(i), m_keys[i]->currentText()));
+        image[BasicMap::kKeys + i] =
+            static_cast<std::uint8_t>(KeyIndexForName(static_cast<int>(i), m_keys[i]->currentText()));
 }

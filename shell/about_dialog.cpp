@@ -22,7 +22,8 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent)
     icon->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32));
     auto* lines = new QVBoxLayout;
     int n = 0;
-    for (const QString& text : {s.company, version, tr("%1 The software apply for %2 model").arg(s.company, s.modelName)}) {
+    for (const QString& text :
+         {s.company, version, tr("%1 The software apply for %2 model").arg(s.company, s.modelName)}) {
         auto* l = new QLabel(text, this);
         l->setObjectName(QStringLiteral("line%1").arg(++n));
         lines->addWidget(l);

@@ -1,8 +1,8 @@
 #include "shell/command_table.h"
 
+#include "printing/print_controller.h"
 #include "shell/commands.h"
 #include "shell/main_frame.h"
-#include "printing/print_controller.h"
 
 #include <QMdiArea>
 
@@ -13,8 +13,7 @@ namespace {
 constexpr auto kNoKey = QKeySequence::UnknownKey;
 constexpr auto kNoIcon = QStyle::SP_CustomBase;
 
-template <ViewKind kind>
-void Open(CMainFrame& f)
+template <ViewKind kind> void Open(CMainFrame& f)
 {
     f.OpenView(kind);
 }
@@ -84,13 +83,19 @@ const TreeItem kTreeItems[] = {
 
 } // namespace
 
-std::span<const CommandSpec> Commands() { return kCommands; }
+std::span<const CommandSpec> Commands()
+{
+    return kCommands;
+}
 
 const CommandSpec* FindCommand(int id)
 {
-    const auto it = std::find_if(std::begin(kCommands), std::end(kCommands),
-                                 [id](const CommandSpec& c) { return c.id == id; });
+    const auto it =
+        std::find_if(std::begin(kCommands), std::end(kCommands), [id](const CommandSpec& c) { return c.id == id; });
     return it == std::end(kCommands) ? nullptr : &*it;
 }
 
-std::span<const TreeItem> TreeItems() { return kTreeItems; }
+std::span<const TreeItem> TreeItems()
+{
+    return kTreeItems;
+}

@@ -12,10 +12,10 @@
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
 #include "shell/core/edition.h"
-#include "shell/transfer_setup.h"
 #include "shell/help.h"
 #include "shell/port_dialog.h"
 #include "shell/service_access_dialog.h"
+#include "shell/transfer_setup.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -105,12 +105,12 @@ void CMainFrame::CreateMenus()
         }
     };
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    add(file, {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAs, 0, Cmd::FilePrint,
-               Cmd::FilePrintPreview, Cmd::FilePrintSetup, 0, Cmd::AppExit});
+    add(file, {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAs, 0, Cmd::FilePrint, Cmd::FilePrintPreview,
+               Cmd::FilePrintSetup, 0, Cmd::AppExit});
     m_editMenu = menuBar()->addMenu(tr("&Edit"));
     // "Custom Data" is not in the menu until the service mode adds it.
-    add(m_editMenu, {Cmd::ChannelSetting, Cmd::Vfo, Cmd::ScanChannel, Cmd::BasicSetting, Cmd::Dtmf,
-                     Cmd::TwoTone, Cmd::FiveTone, Cmd::Model, Cmd::FrequencyRange});
+    add(m_editMenu, {Cmd::ChannelSetting, Cmd::Vfo, Cmd::ScanChannel, Cmd::BasicSetting, Cmd::Dtmf, Cmd::TwoTone,
+                     Cmd::FiveTone, Cmd::Model, Cmd::FrequencyRange});
     add(menuBar()->addMenu(tr("&Program")), {Cmd::Read, Cmd::Write});
     add(menuBar()->addMenu(tr("&View")), {Cmd::ViewToolbar, Cmd::ViewStatusBar, Cmd::TreeView});
     add(menuBar()->addMenu(tr("&Setting")), {Cmd::Port});
@@ -123,8 +123,8 @@ void CMainFrame::CreateToolBar()
     QToolBar* bar = addToolBar(tr("Toolbar"));
     bar->setObjectName(QStringLiteral("toolbar"));
     bar->setMovable(false);
-    for (int id : {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, 0, Cmd::Read, Cmd::Write, 0, Cmd::FilePrint,
-                   Cmd::Port, Cmd::AppAbout}) {
+    for (int id : {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, 0, Cmd::Read, Cmd::Write, 0, Cmd::FilePrint, Cmd::Port,
+                   Cmd::AppAbout}) {
         if (id == 0) {
             bar->addSeparator();
             continue;
@@ -175,12 +175,10 @@ void CMainFrame::CreateTree()
     addDockWidget(Qt::LeftDockWidgetArea, m_treeBar);
     resizeDocks({m_treeBar}, {150}, Qt::Horizontal);
     connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { OnTreeClicked(item); });
-    connect(m_actions[Cmd::TreeView], &QAction::triggered, this, [this] {
-        m_treeBar->setVisible(!m_treeBar->isVisible());
-    });
-    connect(m_treeBar, &QDockWidget::visibilityChanged, this, [this] {
-        m_actions[Cmd::TreeView]->setChecked(!m_treeBar->isHidden());
-    });
+    connect(m_actions[Cmd::TreeView], &QAction::triggered, this,
+            [this] { m_treeBar->setVisible(!m_treeBar->isVisible()); });
+    connect(m_treeBar, &QDockWidget::visibilityChanged, this,
+            [this] { m_actions[Cmd::TreeView]->setChecked(!m_treeBar->isHidden()); });
 }
 
 void CMainFrame::OnTreeClicked(QTreeWidgetItem* item)
@@ -332,7 +330,10 @@ void CMainFrame::ShowAbout()
     dlg.exec();
 }
 
-void CMainFrame::ShowHelp(int context) { OpenHelpTopic(context, this); }
+void CMainFrame::ShowHelp(int context)
+{
+    OpenHelpTopic(context, this);
+}
 
 void CMainFrame::EnterServiceMode()
 {

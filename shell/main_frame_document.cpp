@@ -2,9 +2,9 @@
 // transfers with the radio.
 #include "shell/main_frame.h"
 
+#include "controls/base_form_view.h"
 #include "link/core/transfer_plan.h"
 #include "link/transfer_dialog.h"
-#include "controls/base_form_view.h"
 #include "shell/child_frame.h"
 #include "shell/core/app_settings.h"
 #include "shell/transfer_setup.h"
@@ -45,16 +45,17 @@ void CMainFrame::SetTitle(const QString& file)
 
 void CMainFrame::ReportFileError(const QString& text, bool systemCaption)
 {
-    QMessageBox box(QMessageBox::NoIcon, systemCaption ? tr("Error") : appSettings().modelName, text,
-                    QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, systemCaption ? tr("Error") : appSettings().modelName, text, QMessageBox::Ok,
+                    this);
     box.exec();
 }
 
 void CMainFrame::NewDocument()
 {
-    const bool yes = confirmNew ? confirmNew() : QMessageBox::question(this, tr("Warnning"),
-                                                                      tr("Clear all data! ") + QLatin1Char('\n') + tr("continue?"),
-                                                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    const bool yes = confirmNew ? confirmNew()
+                                : QMessageBox::question(this, tr("Warnning"),
+                                                        tr("Clear all data! ") + QLatin1Char('\n') + tr("continue?"),
+                                                        QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     if (!yes)
         return;
     m_document.newFromDefaults(appSettings().programFolder);
@@ -65,8 +66,8 @@ void CMainFrame::NewDocument()
 
 void CMainFrame::OpenDocument()
 {
-    const QString path = chooseOpenFile ? chooseOpenFile(appSettings().dataFolder)
-                                        : DefaultOpen(this, appSettings().dataFolder);
+    const QString path =
+        chooseOpenFile ? chooseOpenFile(appSettings().dataFolder) : DefaultOpen(this, appSettings().dataFolder);
     if (path.isEmpty())
         return;
     FileResult r = m_document.open(path);

@@ -40,7 +40,8 @@ CPortDialog::CPortDialog(QWidget* parent) : QDialog(parent)
     };
     for (const SerialDeviceInfo& d : ListSerialDevices()) {
         const QString path = QString::fromStdString(d.path);
-        const QString text = d.description.empty() ? path : QStringLiteral("%1 (%2)").arg(path, QString::fromStdString(d.description));
+        const QString text =
+            d.description.empty() ? path : QStringLiteral("%1 (%2)").arg(path, QString::fromStdString(d.description));
         addNamed(text, path, ProbePort(d.path));
     }
     addNamed(tr("Simulated radio (SIM)"), QString::fromLatin1(kSimPortName), true);

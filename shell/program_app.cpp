@@ -11,8 +11,8 @@
 #include <QDateTime>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <QMenu>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstring>

@@ -28,9 +28,15 @@ constexpr std::array<ViewKindInfo, kViewKindCount> kViews = {{
 }};
 } // namespace
 
-const ViewKindInfo& ViewInfo(ViewKind kind) { return kViews[static_cast<std::size_t>(kind)]; }
+const ViewKindInfo& ViewInfo(ViewKind kind)
+{
+    return kViews[static_cast<std::size_t>(kind)];
+}
 
-QString ViewTitle(ViewKind kind) { return QCoreApplication::translate("View", ViewInfo(kind).title); }
+QString ViewTitle(ViewKind kind)
+{
+    return QCoreApplication::translate("View", ViewInfo(kind).title);
+}
 
 QSize ViewSize(ViewKind kind)
 {

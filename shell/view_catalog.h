@@ -16,9 +16,9 @@ inline constexpr int kViewKindCount = 8;
 using ViewFactory = std::function<CBaseFormView*(ViewKind, Document&)>;
 
 struct ViewKindInfo {
-    int commandId;   // the command that opens it
+    int commandId;     // the command that opens it
     const char* title; // window title, translated when shown
-    QSize size;      // outer size of its frame
+    QSize size;        // outer size of its frame
 };
 
 const ViewKindInfo& ViewInfo(ViewKind kind);

@@ -11,8 +11,11 @@
 
 namespace {
 constexpr int kRows = TwoToneMap::kCallCount + 1; // heading row + one per entry
-constexpr quint32 kSingleShade = 0xDBE9EC;          // COLORREF: red 236, green 233, blue 219
-QString SingleText() { return QString::fromLatin1(TwoToneCallFormatList[1]); }
+constexpr quint32 kSingleShade = 0xDBE9EC;        // COLORREF: red 236, green 233, blue 219
+QString SingleText()
+{
+    return QString::fromLatin1(TwoToneCallFormatList[1]);
+}
 } // namespace
 
 CT2ContactPage::CT2ContactPage(Document& document, QWidget* parent) : CFormPage(kTemplateId, document, parent)
@@ -198,7 +201,10 @@ void CT2ContactPage::onAliasCommitted(const QString& text)
         m_grid->setText(m_grid->editorRow(), Alias, text);
 }
 
-bool CT2ContactPage::hasFirst(int row) const { return !m_grid->text(row, First).isEmpty(); }
+bool CT2ContactPage::hasFirst(int row) const
+{
+    return !m_grid->text(row, First).isEmpty();
+}
 
 void CT2ContactPage::clearRow(int row)
 {

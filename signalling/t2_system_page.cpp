@@ -3,9 +3,9 @@
 #include "document/document.h"
 
 #include "codecs/text_codecs.h"
+#include "controls/edit_widgets.h"
 #include "controls/form_kit.h"
 #include "controls/up_down.h"
-#include "controls/edit_widgets.h"
 #include "signalling/core/two_tone_records.h"
 
 #include <QCheckBox>
@@ -50,7 +50,10 @@ CT2SystemPage::CT2SystemPage(Document& document, QWidget* parent) : CFormPage(kT
     buildControls();
 }
 
-CT2SystemPage::~CT2SystemPage() { DropFocusHooks(this); }
+CT2SystemPage::~CT2SystemPage()
+{
+    DropFocusHooks(this);
+}
 
 CT2SystemPage::DecField CT2SystemPage::makeField(QWidget* parent, int id, int maxLength, int min, int max, int def,
                                                  bool emptyWhenZero)
@@ -150,9 +153,15 @@ void CT2SystemPage::buildControls()
     connect(m_systems, &QTabBar::currentChanged, this, &CT2SystemPage::onSystemChanged);
 }
 
-void CT2SystemPage::LoadFromImage() { loadSystem(m_shownSystem); }
+void CT2SystemPage::LoadFromImage()
+{
+    loadSystem(m_shownSystem);
+}
 
-void CT2SystemPage::SaveToImage() { saveSystem(m_shownSystem); }
+void CT2SystemPage::SaveToImage()
+{
+    saveSystem(m_shownSystem);
+}
 
 void CT2SystemPage::onSystemChanged(int index)
 {
@@ -236,6 +245,5 @@ void CT2SystemPage::leaveAlias()
 {
     if (!m_alias->text().isEmpty())
         return;
-    m_alias->setText(!m_aliasLoaded.isEmpty() ? m_aliasLoaded
-                                              : QString::asprintf("2T-S%02d", m_shownSystem + 1));
+    m_alias->setText(!m_aliasLoaded.isEmpty() ? m_aliasLoaded : QString::asprintf("2T-S%02d", m_shownSystem + 1));
 }

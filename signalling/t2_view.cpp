@@ -20,6 +20,12 @@ int CT2View::HelpContext() const
     return p ? p->templateId() : CTabHostView::HelpContext();
 }
 
-CT2SystemPage* CT2View::systemPage() const { return static_cast<CT2SystemPage*>(page(0)); }
+CT2SystemPage* CT2View::systemPage() const
+{
+    return static_cast<CT2SystemPage*>(page(0));
+}
 
-CT2ContactPage* CT2View::contactPage() const { return static_cast<CT2ContactPage*>(page(1)); }
+CT2ContactPage* CT2View::contactPage() const
+{
+    return static_cast<CT2ContactPage*>(page(1));
+}

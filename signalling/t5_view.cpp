@@ -5,11 +5,11 @@
 #include "codecs/decimal.h"
 #include "codecs/text_codecs.h"
 #include "controls/cell_editors.h"
+#include "controls/edit_widgets.h"
 #include "controls/form_kit.h"
 #include "controls/up_down.h"
-#include "controls/edit_widgets.h"
-#include "signalling/core/code_text.h"
 #include "document/five_tone_table.h"
+#include "signalling/core/code_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,11 +30,20 @@ constexpr int kMessageCodeType = 2; // "Message"
 constexpr int kFirstLetter = 10;    // "A"
 constexpr int kLastLetter = 15;     // "F"
 
-int LeastWidth(int k) { return FiveTone::kStandards[static_cast<std::size_t>(k)].leastWidthMs; }
+int LeastWidth(int k)
+{
+    return FiveTone::kStandards[static_cast<std::size_t>(k)].leastWidthMs;
+}
 
 // Group and repeat lists are "A".."F"; the delimiter list starts with "None".
-int LetterIndex(int value) { return value >= kFirstLetter && value <= kLastLetter ? value - kFirstLetter : -1; }
-int DelimiterIndex(int value) { return value == 0 ? 0 : value >= kFirstLetter && value <= kLastLetter ? value - 9 : -1; }
+int LetterIndex(int value)
+{
+    return value >= kFirstLetter && value <= kLastLetter ? value - kFirstLetter : -1;
+}
+int DelimiterIndex(int value)
+{
+    return value == 0 ? 0 : value >= kFirstLetter && value <= kLastLetter ? value - 9 : -1;
+}
 
 } // namespace
 
@@ -44,7 +53,10 @@ CT5View::CT5View(Document& document, QWidget* parent) : CBaseFormView(kTemplateI
     connectControls();
 }
 
-CT5View::~CT5View() { DropFocusHooks(this); }
+CT5View::~CT5View()
+{
+    DropFocusHooks(this);
+}
 
 void CT5View::connectControls()
 {
@@ -99,7 +111,7 @@ void CT5View::LoadFromImage()
 void CT5View::SaveToImage()
 {
     if (!initialised())
-        return; // nothing loaded yet: the controls hold nothing to write
+        return;                        // nothing loaded yet: the controls hold nothing to write
     auto change = document().change(); // one change for the whole view
     validateAll();
     ensureSelections();
@@ -137,7 +149,8 @@ void CT5View::storeShownEntry()
     std::array<std::uint16_t, FiveTone::kDigits> tones{};
     for (std::size_t d = 0; d < tones.size(); ++d)
         tones[d] = static_cast<std::uint16_t>(ScaleDecimal(m_tones[d]->text(), 1));
-    StoreStandardEntry(document().change().header(), m_shownStandard, TextToInt(m_width->text()), specialTones(), &tones);
+    StoreStandardEntry(document().change().header(), m_shownStandard, TextToInt(m_width->text()), specialTones(),
+                       &tones);
 }
 
 void CT5View::showEntry(int k)
@@ -320,7 +333,10 @@ void CT5View::onContactChosen(int index)
     loadContact(index);
 }
 
-void CT5View::updateMessageEnabled() { m_message->setEnabled(m_codeType->currentIndex() == kMessageCodeType); }
+void CT5View::updateMessageEnabled()
+{
+    m_message->setEnabled(m_codeType->currentIndex() == kMessageCodeType);
+}
 
 // --- Field rules ---
 

@@ -29,7 +29,10 @@ QStringList Numbers(int count)
     return list;
 }
 
-QStringList Letters() { return {"A", "B", "C", "D", "E", "F"}; }
+QStringList Letters()
+{
+    return {"A", "B", "C", "D", "E", "F"};
+}
 
 } // namespace
 
@@ -149,7 +152,7 @@ void CT5View::buildControls()
         m_toneArrows[static_cast<std::size_t>(d)] =
             MakeUpDown(edit, 1335 + 2 * d, FiveTone::kMinTone, FiveTone::kMaxTone);
         AddLabelled(toneGrid, d % 8, 2 * (d / 8), QString(QChar::fromLatin1("0123456789ABCDEF"[d])),
-            EditWithArrows(edit, m_toneArrows[static_cast<std::size_t>(d)]));
+                    EditWithArrows(edit, m_toneArrows[static_cast<std::size_t>(d)]));
     }
     standardLayout->addLayout(toneGrid);
     standardLayout->addStretch(1);

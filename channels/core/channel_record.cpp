@@ -1,8 +1,8 @@
 #include "channels/core/channel_record.h"
 
-#include "document/band_table.h"
 #include "codecs/bcd.h"
 #include "codecs/text_codecs.h"
+#include "document/band_table.h"
 
 #include <algorithm>
 #include <cassert>
@@ -194,13 +194,10 @@ unsigned ConsistentSqlMode(unsigned sqlMode, unsigned decodeType, unsigned optio
     const bool decode = decodeType == DecodeType::kCtcssCodec || decodeType == DecodeType::kDcsCodec;
     const bool signalling = optionSignalling != 0;
     switch (sqlMode) {
-    case SqlMode::kTone:
-        return decode ? sqlMode : SqlMode::kCarrier;
-    case SqlMode::kSignalling:
-        return signalling ? sqlMode : SqlMode::kCarrier;
+    case SqlMode::kTone: return decode ? sqlMode : SqlMode::kCarrier;
+    case SqlMode::kSignalling: return signalling ? sqlMode : SqlMode::kCarrier;
     case SqlMode::kSignallingAndTone:
-    case SqlMode::kSignallingOrTone:
-        return decode && signalling ? sqlMode : SqlMode::kCarrier;
+    case SqlMode::kSignallingOrTone: return decode && signalling ? sqlMode : SqlMode::kCarrier;
     default: // "Carrier" and the unlisted values 5 to 7 stay
         return sqlMode;
     }

@@ -10,7 +10,6 @@
 // The 32-byte record shared by memory channels, scan edges, VFOs and the
 // band start records, and the typed accessors every editor goes through.
 
-
 namespace ChannelLayout {
 inline constexpr std::uint32_t kRxFreq = 0;  // BcdFreq; absent when byte 3 is 0xFF or 0x00
 inline constexpr std::uint32_t kTxFreq = 4;  // BcdFreq; absent (receive only) likewise
@@ -58,8 +57,7 @@ namespace OffsetDirection {
 inline constexpr unsigned kSimplex = 0, kMinus = 1, kPlus = 2, kFree = 3;
 }
 namespace SqlMode {
-inline constexpr unsigned kCarrier = 0, kTone = 1, kSignalling = 2, kSignallingAndTone = 3,
-                          kSignallingOrTone = 4;
+inline constexpr unsigned kCarrier = 0, kTone = 1, kSignalling = 2, kSignallingAndTone = 3, kSignallingOrTone = 4;
 }
 namespace DecodeType {
 inline constexpr unsigned kOff = 0, kCtcssEncode = 1, kCtcssCodec = 2, kDcsCodec = 3;

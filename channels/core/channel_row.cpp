@@ -1,9 +1,9 @@
 #include "channels/core/channel_row.h"
 
-#include "document/band_table.h"
+#include "channels/core/channel_record.h"
 #include "codecs/decimal.h"
 #include "codecs/option_lists.h"
-#include "channels/core/channel_record.h"
+#include "document/band_table.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,9 @@
 #include "channels/core/commit_freq.h"
 
-#include "document/band_table.h"
+#include "channels/core/channel_row.h"
 #include "codecs/decimal.h"
 #include "codecs/text_codecs.h"
-#include "channels/core/channel_row.h"
+#include "document/band_table.h"
 
 #include <algorithm>
 

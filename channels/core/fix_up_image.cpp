@@ -1,12 +1,12 @@
 #include "channels/core/fix_up_image.h"
 
-#include "document/band_table.h"
-#include "codecs/decimal.h"
 #include "channels/core/bitmaps.h"
 #include "channels/core/channel_record.h"
-#include "document/image_fields.h"
 #include "channels/core/vfo_consistency.h"
+#include "codecs/decimal.h"
 #include "codecs/tone_coefficient.h"
+#include "document/band_table.h"
+#include "document/image_fields.h"
 
 #include <algorithm>
 
@@ -55,12 +55,10 @@ void RebuildToneCoefficients(RadioImage& image)
     for (std::uint32_t r = 0; r < kTwoToneCount; ++r) {
         const std::uint32_t tones = ImageMap::kTwoToneSystems + kTwoToneRecordSize * r + kTwoToneTones;
         for (std::uint32_t t = 0; t < 4; ++t)
-            WriteWord(image, ImageMap::kTwoToneCoeffs + 8 * r + 2 * t,
-                      ToneCoefficient(ReadWord(image, tones + 2 * t)));
+            WriteWord(image, ImageMap::kTwoToneCoeffs + 8 * r + 2 * t, ToneCoefficient(ReadWord(image, tones + 2 * t)));
     }
     for (std::uint32_t d = 0; d < 16; ++d)
-        WriteWord(image, ImageMap::kFiveToneCoeffs + 2 * d,
-                  ToneCoefficient(ReadWord(image, kFiveToneTones + 2 * d)));
+        WriteWord(image, ImageMap::kFiveToneCoeffs + 2 * d, ToneCoefficient(ReadWord(image, kFiveToneTones + 2 * d)));
 }
 
 void FixScrambler(RadioImage& image)
@@ -78,8 +76,7 @@ void FixEmiCode(RadioImage& image)
 {
     const std::uint8_t code = image[kEmiCode];
     // Code k is the record at 0xD760 + 24 x (k - 1).
-    if (code >= 1 && code <= kDtmfCodeCount &&
-        image[ImageMap::kDtmfCodes + kDtmfRecordSize * (code - 1u)] == 0xFF)
+    if (code >= 1 && code <= kDtmfCodeCount && image[ImageMap::kDtmfCodes + kDtmfRecordSize * (code - 1u)] == 0xFF)
         image[kEmiCode] = 0;
 }
 

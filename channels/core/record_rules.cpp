@@ -1,12 +1,12 @@
 #include "channels/core/record_rules.h"
 
-#include "document/band_table.h"
+#include "channels/core/channel_record.h"
+#include "channels/core/vfo_consistency.h"
 #include "codecs/decimal.h"
 #include "codecs/edit_helpers.h"
 #include "codecs/option_lists.h"
 #include "codecs/text_codecs.h"
-#include "channels/core/channel_record.h"
-#include "channels/core/vfo_consistency.h"
+#include "document/band_table.h"
 
 #include <algorithm>
 
@@ -28,11 +28,20 @@ bool InRxBand(const BandTable& bands, int band, std::int64_t v)
     return IsLimitSet(t.rxLower[b]) && IsLimitSet(t.rxUpper[b]) && t.rxLower[b] <= v && v <= t.rxUpper[b];
 }
 
-bool InAnyBand(const BandTable& bands, std::int64_t v) { return BandIndexOf(bands, v) >= 0; }
+bool InAnyBand(const BandTable& bands, std::int64_t v)
+{
+    return BandIndexOf(bands, v) >= 0;
+}
 
-bool IsStorable(std::int64_t v) { return v >= kLowestStorable && v <= kHighestStorable; }
+bool IsStorable(std::int64_t v)
+{
+    return v >= kLowestStorable && v <= kHighestStorable;
+}
 
-QString RasterText(std::int64_t v, int rxBand) { return FormatMHz(SnapChannelRaster(v, rxBand)); }
+QString RasterText(std::int64_t v, int rxBand)
+{
+    return FormatMHz(SnapChannelRaster(v, rxBand));
+}
 
 // Channels 1 and 801: the typed value when it can transmit, else the old
 // one when that could, else the lower limit of the first enabled transmit
@@ -66,9 +75,15 @@ std::int64_t PullIntoBand(const BandTable& bands, std::int64_t v, const QString&
 
 } // namespace
 
-bool MustStayTransmitCapable(int channel) { return channel == 1 || channel == 801; }
+bool MustStayTransmitCapable(int channel)
+{
+    return channel == 1 || channel == 801;
+}
 
-bool IsTransmitCapable(const BandTable& bands, std::int64_t v) { return InRxBand(bands, kVhfBand, v) || InRxBand(bands, kUhfBand, v); }
+bool IsTransmitCapable(const BandTable& bands, std::int64_t v)
+{
+    return InRxBand(bands, kVhfBand, v) || InRxBand(bands, kUhfBand, v);
+}
 
 QString AcceptChannelRx(const BandTable& bands, int channel, const QString& typed, const QString& previous)
 {
@@ -189,8 +204,7 @@ QString KeptChoice(const QStringList& choices, const QString& previous, const QS
     return choices.contains(previous) ? previous : fallback;
 }
 
-unsigned EdgeOffsetDirection(unsigned stored, std::uint32_t rx, std::optional<std::uint32_t> tx,
-                             std::uint32_t offset)
+unsigned EdgeOffsetDirection(unsigned stored, std::uint32_t rx, std::optional<std::uint32_t> tx, std::uint32_t offset)
 {
     if (stored == OffsetDirection::kFree || !tx)
         return OffsetDirection::kFree;
@@ -226,7 +240,10 @@ std::vector<VfoTab> VfoTabs(const BandTable& bands)
     return tabs;
 }
 
-int ClampChannelNumber(const QString& typed) { return std::clamp(TextToInt(typed), 1, kEditableChannels); }
+int ClampChannelNumber(const QString& typed)
+{
+    return std::clamp(TextToInt(typed), 1, kEditableChannels);
+}
 
 int StepChannelNumber(int channel, int delta)
 {

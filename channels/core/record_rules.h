@@ -58,8 +58,7 @@ QString KeptChoice(const QStringList& choices, const QString& previous, const QS
 // Offset direction of a written scan edge: a free transmit frequency (3)
 // stays; any other is derived from the two frequencies as for a table row.
 // No transmit frequency counts as a free one.
-unsigned EdgeOffsetDirection(unsigned stored, std::uint32_t rx, std::optional<std::uint32_t> tx,
-                             std::uint32_t offset);
+unsigned EdgeOffsetDirection(unsigned stored, std::uint32_t rx, std::optional<std::uint32_t> tx, std::uint32_t offset);
 
 // Transmit frequency of a VFO, from its receive frequency, offset direction
 // and offset. A transmit frequency that would leave the receive frequency's

@@ -1,7 +1,7 @@
 #include "channels/core/vfo_consistency.h"
 
-#include "document/band_table.h"
 #include "channels/core/channel_record.h"
+#include "document/band_table.h"
 #include "document/image_fields.h"
 
 #include <algorithm>
@@ -83,8 +83,7 @@ void CheckVfoRecords(const BandTable& bands, RadioImage& image)
 void CopyVfoRecords(RadioImage& image)
 {
     const auto from = image.begin() + VfoLayout::VfoOffset(0);
-    std::copy(from, from + VfoLayout::kCopiedVfos * ImageMap::kRecordSize,
-              image.begin() + ImageMap::kVfoCopy);
+    std::copy(from, from + VfoLayout::kCopiedVfos * ImageMap::kRecordSize, image.begin() + ImageMap::kVfoCopy);
 }
 
 std::optional<std::uint32_t> BandStartFreq(const BandTable& bands, int i)
@@ -92,18 +91,12 @@ std::optional<std::uint32_t> BandStartFreq(const BandTable& bands, int i)
     if (i % 2 == 1) // 0xDA20, 0xDA60, ...: the UHF side, else VHF
         return LowerOfFirstEnabled(bands, {7, 5, 4});
     switch (i / 2) {
-    case 0:
-        return LowerOfFirstEnabled(bands, {0});
-    case 1:
-        return LowerOfFirstEnabled(bands, {1, 2});
-    case 2:
-        return LowerOfFirstEnabled(bands, {4});
-    case 3:
-        return LowerOfFirstEnabled(bands, {6});
-    case 4:
-        return LowerOfFirstEnabled(bands, {7, 5});
-    default:
-        return LowerOfFirstEnabled(bands, {8});
+    case 0: return LowerOfFirstEnabled(bands, {0});
+    case 1: return LowerOfFirstEnabled(bands, {1, 2});
+    case 2: return LowerOfFirstEnabled(bands, {4});
+    case 3: return LowerOfFirstEnabled(bands, {6});
+    case 4: return LowerOfFirstEnabled(bands, {7, 5});
+    default: return LowerOfFirstEnabled(bands, {8});
     }
 }
 

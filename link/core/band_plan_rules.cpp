@@ -1,9 +1,9 @@
 #include "link/core/band_plan_rules.h"
 
+#include "channels/core/channel_record.h"
 #include "codecs/bcd.h"
 #include "codecs/decimal.h"
 #include "codecs/text_codecs.h"
-#include "channels/core/channel_record.h"
 #include "document/band_plan.h"
 
 #include <algorithm>
@@ -12,8 +12,8 @@ using namespace BandPlanColumn;
 
 namespace {
 
-constexpr std::array<std::uint32_t, 4> kFields = {BandPlan::kRxLower, BandPlan::kRxUpper,
-                                                  BandPlan::kTxLower, BandPlan::kTxUpper};
+constexpr std::array<std::uint32_t, 4> kFields = {BandPlan::kRxLower, BandPlan::kRxUpper, BandPlan::kTxLower,
+                                                  BandPlan::kTxUpper};
 // The bands that can transmit; one of them must stay in the plan.
 constexpr std::array<int, 3> kTransmitBands = {4, 5, 7};
 
@@ -121,8 +121,7 @@ BandPlanCells ReadBandPlanCells(const RadioImage& image)
     BandPlanCells cells;
     for (int b = 0; b < BandTable::kRxBands; ++b) {
         for (int c = kRxLower; c <= kTxUpper; ++c) {
-            const std::uint32_t v =
-                BandPlan::Limit(image, b, kFields[static_cast<std::size_t>(c - 1)]);
+            const std::uint32_t v = BandPlan::Limit(image, b, kFields[static_cast<std::size_t>(c - 1)]);
             cells.at(b, c) = v == 0 ? QString() : FormatMHz(v);
         }
         if (!BandPlan::HasTxColumns(b)) {
@@ -211,8 +210,7 @@ void SaveBandPlan(BandPlanCells cells, RadioImage& image, BandTable& table)
 void EmptyOutOfBandChannels(const BandTable& bands, RadioImage& image)
 {
     for (int n = 1; n <= static_cast<int>(ImageMap::kChannelsPerBank); ++n) {
-        const std::uint32_t rx =
-            DecodeFreq(image.data() + ImageMap::ChannelOffset(static_cast<std::uint32_t>(n)));
+        const std::uint32_t rx = DecodeFreq(image.data() + ImageMap::ChannelOffset(static_cast<std::uint32_t>(n)));
         if (BandIndexOf(bands, rx) < 0)
             NewChannelRecord(bands, image, n, 0);
     }

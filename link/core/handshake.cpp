@@ -1,7 +1,8 @@
 #include "link/core/handshake.h"
 
 namespace {
-int HexDigit(char c) {
+int HexDigit(char c)
+{
     if (c >= '0' && c <= '9')
         return c - '0';
     if (c >= 'a' && c <= 'f')
@@ -11,16 +12,19 @@ int HexDigit(char c) {
     return -1;
 }
 
-bool IsBlank(char c) {
+bool IsBlank(char c)
+{
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-char Upper(char c) {
+char Upper(char c)
+{
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 } // namespace
 
-bool ParseHexByte(std::string_view field, std::uint8_t& out) {
+bool ParseHexByte(std::string_view field, std::uint8_t& out)
+{
     std::size_t i = 0;
     while (i < field.size() && IsBlank(field[i]))
         ++i;
@@ -47,15 +51,16 @@ bool ParseHexByte(std::string_view field, std::uint8_t& out) {
     return true;
 }
 
-Handshake ParseCmdHead(std::string_view cmdHead) {
+Handshake ParseCmdHead(std::string_view cmdHead)
+{
     Handshake bytes = kDefaultHandshake;
     if (cmdHead.empty())
         return bytes;
     std::size_t pos = 0;
     for (int i = 0; i < kHandshakeSize; ++i) {
         const std::size_t comma = cmdHead.find(',', pos);
-        const std::string_view field = cmdHead.substr(
-            pos, comma == std::string_view::npos ? std::string_view::npos : comma - pos);
+        const std::string_view field =
+            cmdHead.substr(pos, comma == std::string_view::npos ? std::string_view::npos : comma - pos);
         std::uint8_t b = 0;
         if (ParseHexByte(field, b))
             bytes[static_cast<std::size_t>(i)] = b;
@@ -66,7 +71,8 @@ Handshake ParseCmdHead(std::string_view cmdHead) {
     return bytes;
 }
 
-bool CheckLinkPassword(std::string_view typed) {
+bool CheckLinkPassword(std::string_view typed)
+{
     constexpr std::string_view kPassword = "5317KD";
     if (typed.size() != kPassword.size())
         return false;

@@ -9,7 +9,7 @@ class SimRadio;
 // "SIM" port talks to (on the steady clock), and what tests may use on a fake
 // clock. The radio and the clock belong to the caller and must outlive it.
 class LoopbackPort : public SerialPort, private IncomingBytes {
-  public:
+public:
     LoopbackPort(SimRadio& radio, LinkClock& clock);
 
     bool open(const std::string& name) override;
@@ -22,7 +22,7 @@ class LoopbackPort : public SerialPort, private IncomingBytes {
     int write(const std::uint8_t* buf, int n) override;
     void close() override { open_ = false; }
 
-  private:
+private:
     int take(std::uint8_t* out, int max, std::int64_t nowMs) override;
     std::optional<std::int64_t> nextDue() const override;
     bool failed() const override;

@@ -5,11 +5,16 @@
 #include <algorithm>
 
 namespace {
-bool IsAlnumByte(std::uint8_t c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsPrintableByte(std::uint8_t c) { return c >= 0x20 && c <= 0x7E; }
+bool IsAlnumByte(std::uint8_t c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+bool IsPrintableByte(std::uint8_t c)
+{
+    return c >= 0x20 && c <= 0x7E;
+}
 
-template <typename Pred>
-void CopyWhile(RadioImage& image, std::uint32_t at, int max, const QString& text, Pred ok)
+template <typename Pred> void CopyWhile(RadioImage& image, std::uint32_t at, int max, const QString& text, Pred ok)
 {
     for (qsizetype i = 0; i < text.size() && i < max && ok(text[i]); ++i)
         image[at + static_cast<std::uint32_t>(i)] = static_cast<std::uint8_t>(text[i].unicode());
@@ -23,8 +28,7 @@ QChar AsciiUpper(QChar c)
 }
 constexpr char16_t kBackspace = 0x08;
 
-template <typename Pred>
-QString TextWhile(const RadioImage& image, std::uint32_t at, int max, Pred ok)
+template <typename Pred> QString TextWhile(const RadioImage& image, std::uint32_t at, int max, Pred ok)
 {
     QString s;
     for (int i = 0; i < max && ok(image[at + static_cast<std::uint32_t>(i)]); ++i)
@@ -94,9 +98,15 @@ ModelIdentity ReadModelIdentity(const RadioImage& image)
             TextWhile(image, kFirmware, kFirmwareLength, IsPrintableByte), FormatProgramDate(image)};
 }
 
-bool ModelInfo::IsLetterOrDigit(QChar c) { return c.unicode() < 0x80 && IsAlnumByte(static_cast<std::uint8_t>(c.unicode())); }
+bool ModelInfo::IsLetterOrDigit(QChar c)
+{
+    return c.unicode() < 0x80 && IsAlnumByte(static_cast<std::uint8_t>(c.unicode()));
+}
 
-bool ModelInfo::IsPrintable(QChar c) { return c.unicode() < 0x80 && IsPrintableByte(static_cast<std::uint8_t>(c.unicode())); }
+bool ModelInfo::IsPrintable(QChar c)
+{
+    return c.unicode() < 0x80 && IsPrintableByte(static_cast<std::uint8_t>(c.unicode()));
+}
 
 bool ModelInfo::AcceptsLetterOrDigitKey(QChar typed)
 {
@@ -108,8 +118,7 @@ bool ModelInfo::AcceptsPrintableKey(QChar typed)
     return typed.unicode() == kBackspace || IsPrintable(AsciiUpper(typed));
 }
 
-void WriteModelIdentity(RadioImage& image, const QString& serial, const QString& modelName,
-                        const QString& modelCode)
+void WriteModelIdentity(RadioImage& image, const QString& serial, const QString& modelName, const QString& modelCode)
 {
     using namespace ModelInfo;
     std::fill(image.begin() + kSerial, image.begin() + kEditableEnd, std::uint8_t{0xFF});

@@ -7,7 +7,7 @@
 // The radio's identity record at 0xFF00: texts filled up with 0xFF, and the
 // date of the last programming in BCD.
 namespace ModelInfo {
-inline constexpr std::uint32_t kSerial = 0xFF00;   // 8, letters and digits
+inline constexpr std::uint32_t kSerial = 0xFF00;    // 8, letters and digits
 inline constexpr std::uint32_t kModelName = 0xFF08; // 8, letters and digits
 inline constexpr std::uint32_t kModelCode = 0xFF10; // 16, printable
 inline constexpr std::uint32_t kFirmware = 0xFF20;  // 8, printable, shown only
@@ -50,8 +50,7 @@ bool AcceptsPrintableKey(QChar typed);
 // Writes the three editable fields: 0xFF00..0xFF1F become 0xFF, then each
 // text is copied from its start while its characters are of the field's
 // class, up to the field's length. Nothing outside that area changes.
-void WriteModelIdentity(RadioImage& image, const QString& serial, const QString& modelName,
-                        const QString& modelCode);
+void WriteModelIdentity(RadioImage& image, const QString& serial, const QString& modelName, const QString& modelCode);
 
 // The free text just below the identity record, at 0xFEE0: up to 32 single-byte
 // characters, ending at the first 0x00 or 0xFF.

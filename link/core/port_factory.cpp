@@ -16,17 +16,20 @@ using PlatformPort = PosixSerialPort;
 
 namespace {
 
-std::mutex& RegistryMutex() {
+std::mutex& RegistryMutex()
+{
     static std::mutex m;
     return m;
 }
 
-std::map<std::string, PortCreator>& Registry() {
+std::map<std::string, PortCreator>& Registry()
+{
     static std::map<std::string, PortCreator> creators;
     return creators;
 }
 
-PortCreator FindCreator(const std::string& name) {
+PortCreator FindCreator(const std::string& name)
+{
     std::lock_guard lock(RegistryMutex());
     const auto it = Registry().find(name);
     return it == Registry().end() ? PortCreator{} : it->second;
@@ -47,12 +50,14 @@ public:
     void close() override {}
 };
 
-bool IsDigit(char c) {
+bool IsDigit(char c)
+{
     return c >= '0' && c <= '9';
 }
 
 // Compares names with their digit runs taken as numbers.
-bool NaturalLess(const std::string& a, const std::string& b) {
+bool NaturalLess(const std::string& a, const std::string& b)
+{
     std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
         if (IsDigit(a[i]) && IsDigit(b[j])) {
@@ -84,7 +89,8 @@ bool NaturalLess(const std::string& a, const std::string& b) {
 
 } // namespace
 
-void RegisterPortCreator(const std::string& name, PortCreator creator) {
+void RegisterPortCreator(const std::string& name, PortCreator creator)
+{
     std::lock_guard lock(RegistryMutex());
     if (creator)
         Registry()[name] = std::move(creator);
@@ -92,7 +98,8 @@ void RegisterPortCreator(const std::string& name, PortCreator creator) {
         Registry().erase(name);
 }
 
-std::unique_ptr<SerialPort> CreatePort(const std::string& name) {
+std::unique_ptr<SerialPort> CreatePort(const std::string& name)
+{
     if (const PortCreator creator = FindCreator(name)) {
         if (auto port = creator())
             return port;
@@ -103,7 +110,8 @@ std::unique_ptr<SerialPort> CreatePort(const std::string& name) {
     return std::make_unique<PlatformPort>();
 }
 
-std::string PortNameForNumber(int n) {
+std::string PortNameForNumber(int n)
+{
     if (n >= 1 && n <= 9)
         return "COM" + std::to_string(n);
     if (n >= 10 && n <= 16)
@@ -111,7 +119,8 @@ std::string PortNameForNumber(int n) {
     return {};
 }
 
-std::optional<int> PortNumberFromName(const std::string& name) {
+std::optional<int> PortNumberFromName(const std::string& name)
+{
     // Skip at least one character up to the first "M", then the "M", then
     // read a decimal number the way a %d conversion does.
     const std::size_t m = name.find('M');
@@ -133,7 +142,8 @@ std::optional<int> PortNumberFromName(const std::string& name) {
     return static_cast<int>(v);
 }
 
-bool ProbePort(const std::string& name) {
+bool ProbePort(const std::string& name)
+{
     if (FindCreator(name) || name == kSimPortName) {
         auto port = CreatePort(name);
         const bool ok = port->open(name);
@@ -143,16 +153,17 @@ bool ProbePort(const std::string& name) {
     return PlatformPort::probe(name);
 }
 
-void SortSerialDevices(std::vector<SerialDeviceInfo>& devices) {
-    std::stable_sort(devices.begin(), devices.end(),
-                     [](const SerialDeviceInfo& a, const SerialDeviceInfo& b) {
-                         if (a.usb != b.usb)
-                             return a.usb;
-                         return NaturalLess(a.path, b.path);
-                     });
+void SortSerialDevices(std::vector<SerialDeviceInfo>& devices)
+{
+    std::stable_sort(devices.begin(), devices.end(), [](const SerialDeviceInfo& a, const SerialDeviceInfo& b) {
+        if (a.usb != b.usb)
+            return a.usb;
+        return NaturalLess(a.path, b.path);
+    });
 }
 
-std::vector<SerialDeviceInfo> ListSerialDevices() {
+std::vector<SerialDeviceInfo> ListSerialDevices()
+{
     std::vector<SerialDeviceInfo> devices;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         SerialDeviceInfo d;

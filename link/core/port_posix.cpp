@@ -22,7 +22,8 @@ using Clock = std::chrono::steady_clock;
 
 // Reads "COMn" or "\\.\COMn" (COM in any case, as the other platform allows);
 // 0 when the name is neither.
-int ComNumber(const std::string& name) {
+int ComNumber(const std::string& name)
+{
     std::string_view s = name;
     if (s.starts_with("\\\\.\\"))
         s.remove_prefix(4);
@@ -43,7 +44,8 @@ int ComNumber(const std::string& name) {
 
 // Opens the device without configuring it; -1 when absent, not a terminal or
 // locked by another holder.
-int OpenLocked(const std::string& name) {
+int OpenLocked(const std::string& name)
+{
     const std::string path = PosixDevicePath(name);
     if (path.empty())
         return -1;
@@ -67,7 +69,8 @@ enum class Wait { Ready, TimedOut, Failed };
 
 // Waits until fd is ready for `events` or `until` has come; a hang-up or an
 // error of the device is a failure.
-Wait WaitFd(int fd, short events, Clock::time_point until) {
+Wait WaitFd(int fd, short events, Clock::time_point until)
+{
     for (;;) {
         const auto left = until - Clock::now();
         if (left <= Clock::duration::zero())
@@ -89,18 +92,19 @@ Wait WaitFd(int fd, short events, Clock::time_point until) {
     }
 }
 
-Clock::time_point Deadline(Clock::time_point start, long long ms) {
+Clock::time_point Deadline(Clock::time_point start, long long ms)
+{
     // Both totals zero means no total time-out, as with the original driver.
     return ms > 0 ? start + std::chrono::milliseconds(ms) : Clock::time_point::max();
 }
 
-speed_t SpeedCode(int baud) {
+speed_t SpeedCode(int baud)
+{
     static constexpr struct {
         int baud;
         speed_t code;
-    } kSpeeds[] = {{1200, B1200},   {2400, B2400},     {4800, B4800},
-                   {9600, B9600},   {19200, B19200},   {38400, B38400},
-                   {57600, B57600}, {115200, B115200}, {230400, B230400}};
+    } kSpeeds[] = {{1200, B1200},   {2400, B2400},   {4800, B4800},     {9600, B9600},    {19200, B19200},
+                   {38400, B38400}, {57600, B57600}, {115200, B115200}, {230400, B230400}};
     for (const auto& s : kSpeeds) {
         if (s.baud == baud)
             return s.code;
@@ -110,7 +114,8 @@ speed_t SpeedCode(int baud) {
 
 } // namespace
 
-std::string PosixDevicePath(const std::string& portName) {
+std::string PosixDevicePath(const std::string& portName)
+{
     if (portName.starts_with("/"))
         return portName;
     if (const int n = ComNumber(portName); n >= 1)
@@ -118,11 +123,13 @@ std::string PosixDevicePath(const std::string& portName) {
     return {};
 }
 
-PosixSerialPort::~PosixSerialPort() {
+PosixSerialPort::~PosixSerialPort()
+{
     close();
 }
 
-bool PosixSerialPort::open(const std::string& name) {
+bool PosixSerialPort::open(const std::string& name)
+{
     close();
     fd_ = OpenLocked(name);
     if (fd_ < 0)
@@ -134,8 +141,8 @@ bool PosixSerialPort::open(const std::string& name) {
     // Hardware flow control stays as the driver has it.
     termios t{};
     if (::tcgetattr(fd_, &t) == 0) {
-        t.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR |
-                                            ICRNL | IXON | IXOFF | IXANY | INPCK);
+        t.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON | IXOFF |
+                                            IXANY | INPCK);
         t.c_oflag &= ~static_cast<tcflag_t>(OPOST);
         t.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
         t.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB);
@@ -151,7 +158,8 @@ bool PosixSerialPort::open(const std::string& name) {
 
 void PosixSerialPort::setQueueSizes(int, int) {}
 
-void PosixSerialPort::setLine(const LineSettings& s) {
+void PosixSerialPort::setLine(const LineSettings& s)
+{
     if (fd_ < 0)
         return;
     termios t{};
@@ -163,18 +171,10 @@ void PosixSerialPort::setLine(const LineSettings& s) {
     }
     t.c_cflag &= ~static_cast<tcflag_t>(CSIZE);
     switch (s.dataBits) {
-    case 5:
-        t.c_cflag |= CS5;
-        break;
-    case 6:
-        t.c_cflag |= CS6;
-        break;
-    case 7:
-        t.c_cflag |= CS7;
-        break;
-    default:
-        t.c_cflag |= CS8;
-        break;
+    case 5: t.c_cflag |= CS5; break;
+    case 6: t.c_cflag |= CS6; break;
+    case 7: t.c_cflag |= CS7; break;
+    default: t.c_cflag |= CS8; break;
     }
     // Parity is generated when asked for but never checked on input.
     if (s.parity)
@@ -190,20 +190,21 @@ void PosixSerialPort::setLine(const LineSettings& s) {
     ::tcsetattr(fd_, TCSANOW, &t);
 }
 
-void PosixSerialPort::purge() {
+void PosixSerialPort::purge()
+{
     if (fd_ >= 0)
         ::tcflush(fd_, TCIOFLUSH);
 }
 
-int PosixSerialPort::read(std::uint8_t* buf, int n) {
+int PosixSerialPort::read(std::uint8_t* buf, int n)
+{
     if (fd_ < 0)
         return -1;
     if (n <= 0)
         return 0;
     const auto start = Clock::now();
     const auto totalEnd =
-        Deadline(start, static_cast<long long>(timeouts_.readTotalMultiplierMs) * n +
-                            timeouts_.readTotalConstantMs);
+        Deadline(start, static_cast<long long>(timeouts_.readTotalMultiplierMs) * n + timeouts_.readTotalConstantMs);
     int got = 0;
     Clock::time_point lastByte;
     while (got < n) {
@@ -232,14 +233,14 @@ int PosixSerialPort::read(std::uint8_t* buf, int n) {
     return got;
 }
 
-int PosixSerialPort::write(const std::uint8_t* buf, int n) {
+int PosixSerialPort::write(const std::uint8_t* buf, int n)
+{
     if (fd_ < 0)
         return -1;
     if (n <= 0)
         return 0;
-    const auto end =
-        Deadline(Clock::now(), static_cast<long long>(timeouts_.writeTotalMultiplierMs) * n +
-                                   timeouts_.writeTotalConstantMs);
+    const auto end = Deadline(Clock::now(), static_cast<long long>(timeouts_.writeTotalMultiplierMs) * n +
+                                                timeouts_.writeTotalConstantMs);
     int done = 0;
     while (done < n) {
         const ssize_t r = ::write(fd_, buf + done, static_cast<std::size_t>(n - done));
@@ -267,7 +268,8 @@ int PosixSerialPort::write(const std::uint8_t* buf, int n) {
     return done;
 }
 
-void PosixSerialPort::close() {
+void PosixSerialPort::close()
+{
     if (fd_ < 0)
         return;
     // The exclusive mark outlives us when someone else holds the device too
@@ -279,7 +281,8 @@ void PosixSerialPort::close() {
     setExclusive_ = false;
 }
 
-bool PosixSerialPort::probe(const std::string& name) {
+bool PosixSerialPort::probe(const std::string& name)
+{
     const int fd = OpenLocked(name);
     if (fd < 0)
         return false;

@@ -13,7 +13,8 @@
 namespace {
 
 // Read and write, not shared, existing device only, no overlapped I/O.
-HANDLE OpenComm(const std::string& name) {
+HANDLE OpenComm(const std::string& name)
+{
     HANDLE h = ::CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
     return h == INVALID_HANDLE_VALUE ? nullptr : h;
@@ -21,11 +22,13 @@ HANDLE OpenComm(const std::string& name) {
 
 } // namespace
 
-WinSerialPort::~WinSerialPort() {
+WinSerialPort::~WinSerialPort()
+{
     close();
 }
 
-bool WinSerialPort::open(const std::string& name) {
+bool WinSerialPort::open(const std::string& name)
+{
     close();
     handle_ = OpenComm(name);
     return handle_ != nullptr;
@@ -33,12 +36,14 @@ bool WinSerialPort::open(const std::string& name) {
 
 // The results of the set-up calls are not checked: a port that refuses them
 // shows up as a silent radio.
-void WinSerialPort::setQueueSizes(int inBytes, int outBytes) {
+void WinSerialPort::setQueueSizes(int inBytes, int outBytes)
+{
     if (handle_)
         ::SetupComm(handle_, static_cast<DWORD>(inBytes), static_cast<DWORD>(outBytes));
 }
 
-void WinSerialPort::setTimeouts(const PortTimeouts& t) {
+void WinSerialPort::setTimeouts(const PortTimeouts& t)
+{
     if (!handle_)
         return;
     COMMTIMEOUTS ct{};
@@ -50,7 +55,8 @@ void WinSerialPort::setTimeouts(const PortTimeouts& t) {
     ::SetCommTimeouts(handle_, &ct);
 }
 
-void WinSerialPort::setLine(const LineSettings& s) {
+void WinSerialPort::setLine(const LineSettings& s)
+{
     if (!handle_)
         return;
     DCB dcb{};
@@ -67,12 +73,14 @@ void WinSerialPort::setLine(const LineSettings& s) {
     ::SetCommState(handle_, &dcb);
 }
 
-void WinSerialPort::purge() {
+void WinSerialPort::purge()
+{
     if (handle_)
         ::PurgeComm(handle_, PURGE_TXCLEAR | PURGE_RXCLEAR);
 }
 
-int WinSerialPort::read(std::uint8_t* buf, int n) {
+int WinSerialPort::read(std::uint8_t* buf, int n)
+{
     if (!handle_)
         return -1;
     if (n <= 0)
@@ -84,7 +92,8 @@ int WinSerialPort::read(std::uint8_t* buf, int n) {
     return static_cast<int>(got);
 }
 
-int WinSerialPort::write(const std::uint8_t* buf, int n) {
+int WinSerialPort::write(const std::uint8_t* buf, int n)
+{
     if (!handle_)
         return -1;
     if (n <= 0)
@@ -95,13 +104,15 @@ int WinSerialPort::write(const std::uint8_t* buf, int n) {
     return static_cast<int>(written);
 }
 
-void WinSerialPort::close() {
+void WinSerialPort::close()
+{
     if (handle_)
         ::CloseHandle(handle_);
     handle_ = nullptr;
 }
 
-bool WinSerialPort::probe(const std::string& name) {
+bool WinSerialPort::probe(const std::string& name)
+{
     HANDLE h = OpenComm(name);
     if (!h)
         return false;

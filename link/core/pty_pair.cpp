@@ -11,17 +11,20 @@
 
 namespace {
 
-std::string Reason(const char* what) {
+std::string Reason(const char* what)
+{
     return std::string(what) + ": " + std::strerror(errno);
 }
 
 } // namespace
 
-PtyPair::~PtyPair() {
+PtyPair::~PtyPair()
+{
     close();
 }
 
-bool PtyPair::open(std::string* error) {
+bool PtyPair::open(std::string* error)
+{
     close();
     std::string why;
     int m = ::posix_openpt(O_RDWR | O_NOCTTY);
@@ -62,7 +65,8 @@ bool PtyPair::open(std::string* error) {
     return false;
 }
 
-void PtyPair::close() {
+void PtyPair::close()
+{
     if (master_ >= 0)
         ::close(master_);
     if (heldSlave_ >= 0)

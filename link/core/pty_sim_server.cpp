@@ -15,14 +15,16 @@
 
 namespace {
 
-void MakeNonBlocking(int fd) {
+void MakeNonBlocking(int fd)
+{
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
     ::fcntl(fd, F_SETFD, FD_CLOEXEC);
 }
 
 } // namespace
 
-PtySimServer::PtySimServer(SimRadio& radio) : radio_(radio) {
+PtySimServer::PtySimServer(SimRadio& radio) : radio_(radio)
+{
     if (::pipe(wake_) == 0) {
         MakeNonBlocking(wake_[0]);
         MakeNonBlocking(wake_[1]);
@@ -31,14 +33,16 @@ PtySimServer::PtySimServer(SimRadio& radio) : radio_(radio) {
     }
 }
 
-PtySimServer::~PtySimServer() {
+PtySimServer::~PtySimServer()
+{
     for (int fd : wake_) {
         if (fd >= 0)
             ::close(fd);
     }
 }
 
-bool PtySimServer::open(std::string* error) {
+bool PtySimServer::open(std::string* error)
+{
     if (wake_[0] < 0) {
         if (error)
             *error = std::string("pipe: ") + std::strerror(errno);
@@ -47,7 +51,8 @@ bool PtySimServer::open(std::string* error) {
     return pty_.open(error);
 }
 
-void PtySimServer::stop() {
+void PtySimServer::stop()
+{
     const int saved = errno; // may run inside a signal handler
     const char byte = 1;
     if (wake_[1] >= 0) {
@@ -56,7 +61,8 @@ void PtySimServer::stop() {
     errno = saved;
 }
 
-bool PtySimServer::flushPending() {
+bool PtySimServer::flushPending()
+{
     while (!pending_.empty()) {
         const ssize_t n = ::write(pty_.masterFd(), pending_.data(), pending_.size());
         if (n > 0) {
@@ -72,14 +78,13 @@ bool PtySimServer::flushPending() {
     return true;
 }
 
-PtySimServer::End PtySimServer::serve() {
+PtySimServer::End PtySimServer::serve()
+{
     if (!pty_.isOpen() || wake_[0] < 0)
         return End::Failed;
     using Clock = std::chrono::steady_clock;
     const auto t0 = Clock::now();
-    const auto now = [t0] {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t0).count();
-    };
+    const auto now = [t0] { return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t0).count(); };
     std::uint8_t buf[512];
     for (;;) {
         for (int n; (n = radio_.take(buf, static_cast<int>(sizeof buf), now())) > 0;)
@@ -96,9 +101,8 @@ PtySimServer::End PtySimServer::serve() {
         int timeout = -1;
         if (const auto due = radio_.nextDue())
             timeout = static_cast<int>(std::clamp<std::int64_t>(*due - now(), 0, INT_MAX));
-        pollfd p[2] = {
-            {pty_.masterFd(), static_cast<short>(POLLIN | (pending_.empty() ? 0 : POLLOUT)), 0},
-            {wake_[0], POLLIN, 0}};
+        pollfd p[2] = {{pty_.masterFd(), static_cast<short>(POLLIN | (pending_.empty() ? 0 : POLLOUT)), 0},
+                       {wake_[0], POLLIN, 0}};
         const int r = ::poll(p, 2, timeout);
         if (r < 0) {
             if (errno == EINTR)

@@ -16,41 +16,54 @@ constexpr int kIdentSize = 16;
 SimRadio::SimRadio(const RadioImage& memory) : SimRadio(memory, Faults{}) {}
 
 SimRadio::SimRadio(const RadioImage& memory, Faults faults)
-    : memory_(std::make_unique<RadioImage>(memory)), faults_(faults) {}
+    : memory_(std::make_unique<RadioImage>(memory)), faults_(faults)
+{
+}
 
-void SimRadio::setHandshake(const Handshake& bytes) {
+void SimRadio::setHandshake(const Handshake& bytes)
+{
     handshake_ = bytes;
 }
-void SimRadio::setFaults(const Faults& faults) {
+void SimRadio::setFaults(const Faults& faults)
+{
     faults_ = faults;
 }
-int SimRadio::wakeUps() const {
+int SimRadio::wakeUps() const
+{
     return wakeUps_;
 }
-bool SimRadio::lockChecked() const {
+bool SimRadio::lockChecked() const
+{
     return lockChecked_;
 }
-bool SimRadio::hungUp() const {
+bool SimRadio::hungUp() const
+{
     return hungUp_;
 }
-const RadioImage& SimRadio::memory() const {
+const RadioImage& SimRadio::memory() const
+{
     return *memory_;
 }
-bool SimRadio::sawEndRead() const {
+bool SimRadio::sawEndRead() const
+{
     return endRead_;
 }
-bool SimRadio::sawEndWrite() const {
+bool SimRadio::sawEndWrite() const
+{
     return endWrite_;
 }
-int SimRadio::dataBlocks() const {
+int SimRadio::dataBlocks() const
+{
     return dataBlocks_;
 }
 
-void SimRadio::setLocked(bool locked) {
+void SimRadio::setLocked(bool locked)
+{
     (*memory_)[kLockAddress] = locked ? kLockedValue : 0;
 }
 
-void SimRadio::receive(const std::uint8_t* data, int n, std::int64_t nowMs) {
+void SimRadio::receive(const std::uint8_t* data, int n, std::int64_t nowMs)
+{
     const std::int64_t nowNs = nowMs * kNsPerMs;
     for (int i = 0; i < n && !hungUp_; ++i) {
         // A byte counts as received once its stop bit is in.
@@ -60,7 +73,8 @@ void SimRadio::receive(const std::uint8_t* data, int n, std::int64_t nowMs) {
     }
 }
 
-int SimRadio::take(std::uint8_t* out, int max, std::int64_t nowMs) {
+int SimRadio::take(std::uint8_t* out, int max, std::int64_t nowMs)
+{
     int n = 0;
     while (n < max && !out_.empty() && out_.front().dueNs <= nowMs * kNsPerMs) {
         out[n++] = out_.front().byte;
@@ -69,18 +83,21 @@ int SimRadio::take(std::uint8_t* out, int max, std::int64_t nowMs) {
     return n;
 }
 
-std::optional<std::int64_t> SimRadio::nextDue() const {
+std::optional<std::int64_t> SimRadio::nextDue() const
+{
     if (out_.empty())
         return std::nullopt;
     return (out_.front().dueNs + kNsPerMs - 1) / kNsPerMs;
 }
 
-void SimRadio::purgeDue(std::int64_t nowMs) {
+void SimRadio::purgeDue(std::int64_t nowMs)
+{
     while (!out_.empty() && out_.front().dueNs <= nowMs * kNsPerMs)
         out_.pop_front();
 }
 
-void SimRadio::emitBytes(const std::uint8_t* bytes, int n, std::int64_t atNs) {
+void SimRadio::emitBytes(const std::uint8_t* bytes, int n, std::int64_t atNs)
+{
     if (faults_.silent || hungUp_)
         return;
     for (int i = 0; i < n; ++i) {
@@ -90,7 +107,8 @@ void SimRadio::emitBytes(const std::uint8_t* bytes, int n, std::int64_t atNs) {
     }
 }
 
-void SimRadio::emitJunk(int n, std::int64_t atNs) {
+void SimRadio::emitJunk(int n, std::int64_t atNs)
+{
     for (int i = 0; i < n; ++i) {
         junkSeed_ = junkSeed_ * 1664525u + 1013904223u;
         std::uint8_t b = static_cast<std::uint8_t>(junkSeed_ >> 24);
@@ -100,7 +118,8 @@ void SimRadio::emitJunk(int n, std::int64_t atNs) {
     }
 }
 
-SimRadio::Fault SimRadio::faultFor(int block) const {
+SimRadio::Fault SimRadio::faultFor(int block) const
+{
     if (block == faults_.refuseBlock)
         return Fault::Refuse;
     if (block == faults_.cutReplyBlock)
@@ -110,13 +129,11 @@ SimRadio::Fault SimRadio::faultFor(int block) const {
     return Fault::None;
 }
 
-void SimRadio::process(std::uint8_t b, std::int64_t atNs) {
+void SimRadio::process(std::uint8_t b, std::int64_t atNs)
+{
     switch (state_) {
-    case State::Dead:
-        return;
-    case State::Asleep:
-        asleep(b, atNs);
-        return;
+    case State::Dead: return;
+    case State::Asleep: asleep(b, atNs); return;
     case State::Identifying:
         if (b == handshake_[static_cast<std::size_t>(kWakeUpSize + identMatched_)]) {
             if (++identMatched_ == kHandshakeSize - kWakeUpSize) {
@@ -139,9 +156,7 @@ void SimRadio::process(std::uint8_t b, std::int64_t atNs) {
         state_ = State::Asleep;
         asleep(b, atNs);
         return;
-    case State::Session:
-        session(b, atNs);
-        return;
+    case State::Session: session(b, atNs); return;
     case State::Command:
         command_[commandLen_++] = b;
         if (commandLen_ == 4)
@@ -156,8 +171,7 @@ void SimRadio::process(std::uint8_t b, std::int64_t atNs) {
         command_[commandLen_++] = b;
         if (commandLen_ < 4)
             return;
-        if (command_[1] == 'N' && command_[2] == 'D' &&
-            (command_[3] == 'R' || command_[3] == 'W')) {
+        if (command_[1] == 'N' && command_[2] == 'D' && (command_[3] == 'R' || command_[3] == 'W')) {
             (command_[3] == 'R' ? endRead_ : endWrite_) = true;
             state_ = State::Asleep;
             wakeMatched_ = 0;
@@ -168,7 +182,8 @@ void SimRadio::process(std::uint8_t b, std::int64_t atNs) {
     }
 }
 
-void SimRadio::asleep(std::uint8_t b, std::int64_t atNs) {
+void SimRadio::asleep(std::uint8_t b, std::int64_t atNs)
+{
     if (b == handshake_[static_cast<std::size_t>(wakeMatched_)])
         ++wakeMatched_;
     else
@@ -182,7 +197,8 @@ void SimRadio::asleep(std::uint8_t b, std::int64_t atNs) {
     state_ = State::Identifying;
 }
 
-void SimRadio::session(std::uint8_t b, std::int64_t atNs) {
+void SimRadio::session(std::uint8_t b, std::int64_t atNs)
+{
     switch (b) {
     case kAck:
         if (ackFault_ == Fault::Refuse)
@@ -210,13 +226,13 @@ void SimRadio::session(std::uint8_t b, std::int64_t atNs) {
     }
 }
 
-void SimRadio::blockCommand(std::int64_t atNs) {
+void SimRadio::blockCommand(std::int64_t atNs)
+{
     const std::uint8_t letter = command_[0];
     const std::uint32_t address = static_cast<std::uint32_t>(command_[1] << 8 | command_[2]);
     const int length = command_[3];
     // The programmer reads the lock block first thing in a session.
-    const bool lockBlock =
-        letter == 'R' && address == kLockBlock && length == 0x80 && blocksThisSession_ == 0;
+    const bool lockBlock = letter == 'R' && address == kLockBlock && length == 0x80 && blocksThisSession_ == 0;
     ++blocksThisSession_;
     ackFault_ = Fault::None;
     state_ = State::Session;
@@ -255,7 +271,8 @@ void SimRadio::blockCommand(std::int64_t atNs) {
         ackFault_ = Fault::Refuse;
 }
 
-void SimRadio::finishWrite(std::int64_t atNs) {
+void SimRadio::finishWrite(std::int64_t atNs)
+{
     ++dataBlocks_;
     state_ = State::Session;
     const std::uint32_t address = static_cast<std::uint32_t>(command_[1] << 8 | command_[2]);
@@ -264,16 +281,9 @@ void SimRadio::finishWrite(std::int64_t atNs) {
             (*memory_)[(address + i) & 0xFFFFu] = writeData_[i];
     }
     switch (writeFault_) {
-    case Fault::None:
-        emitByte(kAck, atNs);
-        break;
-    case Fault::Refuse:
-        emitByte(kNak, atNs);
-        break;
-    case Fault::Cut:
-        break;
-    case Fault::Garbage:
-        emitJunk(1, atNs);
-        break;
+    case Fault::None: emitByte(kAck, atNs); break;
+    case Fault::Refuse: emitByte(kNak, atNs); break;
+    case Fault::Cut: break;
+    case Fault::Garbage: emitJunk(1, atNs); break;
     }
 }

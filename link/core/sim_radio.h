@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/core/handshake.h"
 #include "document/radio_image.h"
+#include "link/core/handshake.h"
 
 #include <cstdint>
 #include <deque>
@@ -31,7 +31,7 @@ struct SimRadioFaults {
 // come. It never sleeps and never reads a clock, so it serves equally a fake
 // clock in tests, the steady clock in the loopback port, and a pseudo-terminal.
 class SimRadio {
-  public:
+public:
     // Ways to misbehave.
     using Faults = SimRadioFaults;
 
@@ -65,17 +65,8 @@ class SimRadio {
     static constexpr std::uint32_t kLockAddress = 0xCC08;
     static constexpr std::uint8_t kLockedValue = 3;
 
-  private:
-    enum class State {
-        Asleep,
-        Identifying,
-        AwaitingAck,
-        Session,
-        Command,
-        WriteData,
-        EndCommand,
-        Dead
-    };
+private:
+    enum class State { Asleep, Identifying, AwaitingAck, Session, Command, WriteData, EndCommand, Dead };
     enum class Fault { None, Refuse, Cut, Garbage };
     struct Pending {
         std::int64_t dueNs;

@@ -4,7 +4,7 @@
 
 // The link's real time: the monotonic clock, and real sleeps.
 class SteadyLinkClock : public LinkClock {
-  public:
+public:
     std::int64_t nowMs() override;
     void sleepMs(int ms) override;
 };

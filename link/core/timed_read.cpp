@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-int TimedRead(IncomingBytes& in, LinkClock& clock, const PortTimeouts& t, std::uint8_t* buf,
-              int n) {
+int TimedRead(IncomingBytes& in, LinkClock& clock, const PortTimeouts& t, std::uint8_t* buf, int n)
+{
     if (in.failed())
         return -1;
     if (n <= 0)

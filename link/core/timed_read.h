@@ -7,7 +7,7 @@
 
 // The far end of an in-memory line: bytes that become due at known times.
 class IncomingBytes {
-  public:
+public:
     virtual ~IncomingBytes() = default;
     // Moves the bytes due by nowMs into out (at most max); returns the count.
     virtual int take(std::uint8_t* out, int max, std::int64_t nowMs) = 0;

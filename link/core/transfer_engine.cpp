@@ -18,15 +18,19 @@ constexpr int kReceiveQueue = 1024;
 constexpr int kTransmitQueue = 512;
 } // namespace
 
-bool TryBeginTransfer(LinkFlags& flags) {
+bool TryBeginTransfer(LinkFlags& flags)
+{
     bool idle = false;
     return flags.busy.compare_exchange_strong(idle, true);
 }
 
 TransferEngine::TransferEngine(SerialPort& port, LinkClock& clock, TransferUi& ui, LinkFlags& flags)
-    : port_(port), clock_(clock), ui_(ui), flags_(flags) {}
+    : port_(port), clock_(clock), ui_(ui), flags_(flags)
+{
+}
 
-TransferOutcome TransferEngine::run(const TransferJob& job, const RadioImage& image) {
+TransferOutcome TransferEngine::run(const TransferJob& job, const RadioImage& image)
+{
     TransferOutcome out;
     const bool read = job.mode == TransferMode::Read;
     flags_.busy = true;
@@ -67,16 +71,13 @@ TransferOutcome TransferEngine::run(const TransferJob& job, const RadioImage& im
     return out;
 }
 
-int TransferEngine::finish(Status status) {
+int TransferEngine::finish(Status status)
+{
     int result = 0;
     switch (status) {
-    case Status::Ok:
-        result = 1;
-        break;
+    case Status::Ok: result = 1; break;
     case Status::CommError:
-    case Status::PortFailed:
-        ui_.showMessage(kCommunicationErrorMessage);
-        break;
+    case Status::PortFailed: ui_.showMessage(kCommunicationErrorMessage); break;
     case Status::WriteRefused:
         ui_.showMessage(kCommunicationErrorMessage);
         sendEnd(false);
@@ -87,8 +88,7 @@ int TransferEngine::finish(Status status) {
         if (sendEnd(false) != Status::Ok)
             ui_.showMessage(kCommunicationErrorMessage);
         break;
-    case Status::Declined:
-        break;
+    case Status::Declined: break;
     }
     if (port_.isOpen())
         port_.close();
@@ -97,16 +97,19 @@ int TransferEngine::finish(Status status) {
     return result;
 }
 
-bool TransferEngine::send(const std::uint8_t* bytes, int n) {
+bool TransferEngine::send(const std::uint8_t* bytes, int n)
+{
     return port_.write(bytes, n) >= 0;
 }
 
-TransferEngine::Status TransferEngine::sendEnd(bool read) {
+TransferEngine::Status TransferEngine::sendEnd(bool read)
+{
     const std::uint8_t end[4] = {'E', 'N', 'D', static_cast<std::uint8_t>(read ? 'R' : 'W')};
     return send(end, 4) ? Status::Ok : Status::PortFailed;
 }
 
-TransferEngine::Status TransferEngine::handshake(const TransferJob& job) {
+TransferEngine::Status TransferEngine::handshake(const TransferJob& job)
+{
     bool lockChecked = false;
     for (;;) {
         // CMD_HEAD may have changed since the last pass.
@@ -128,7 +131,8 @@ TransferEngine::Status TransferEngine::handshake(const TransferJob& job) {
     }
 }
 
-TransferEngine::Status TransferEngine::wakeUp(const Handshake& bytes) {
+TransferEngine::Status TransferEngine::wakeUp(const Handshake& bytes)
+{
     for (;;) {
         for (int i = 0; i < kWakeUpSize; ++i) {
             clock_.sleepMs(kWakeBytePauseMs);
@@ -158,7 +162,8 @@ TransferEngine::Status TransferEngine::wakeUp(const Handshake& bytes) {
     }
 }
 
-TransferEngine::Status TransferEngine::identify(const Handshake& bytes) {
+TransferEngine::Status TransferEngine::identify(const Handshake& bytes)
+{
     rx_.fill(0);
     port_.purge();
     if (!send(&bytes[kWakeUpSize], kHandshakeSize - kWakeUpSize))
@@ -169,7 +174,8 @@ TransferEngine::Status TransferEngine::identify(const Handshake& bytes) {
     return r < kIdentSize ? Status::CommError : Status::Ok;
 }
 
-TransferEngine::Status TransferEngine::acknowledge() {
+TransferEngine::Status TransferEngine::acknowledge()
+{
     rx_[0] = 0;
     port_.purge();
     if (!send(&kAck, 1))
@@ -180,10 +186,10 @@ TransferEngine::Status TransferEngine::acknowledge() {
     return (r == 1 && rx_[0] == kAck) ? Status::Ok : Status::CommError;
 }
 
-TransferEngine::Status TransferEngine::checkLock(bool& locked) {
+TransferEngine::Status TransferEngine::checkLock(bool& locked)
+{
     port_.purge();
-    const std::uint8_t command[4] = {'R', kLockBlockAddress >> 8, kLockBlockAddress & 0xFF,
-                                     kMaxBlockLength};
+    const std::uint8_t command[4] = {'R', kLockBlockAddress >> 8, kLockBlockAddress & 0xFF, kMaxBlockLength};
     if (!send(command, 4))
         return Status::PortFailed;
     std::uint8_t header[kReplyHeaderSize];
@@ -199,11 +205,11 @@ TransferEngine::Status TransferEngine::checkLock(bool& locked) {
     return acknowledge() == Status::PortFailed ? Status::PortFailed : Status::Ok;
 }
 
-TransferEngine::Status TransferEngine::readBlock(const TransferBlock& b, RadioImage& staging) {
+TransferEngine::Status TransferEngine::readBlock(const TransferBlock& b, RadioImage& staging)
+{
     port_.purge();
     const std::uint8_t command[4] = {'R', static_cast<std::uint8_t>(b.address >> 8),
-                                     static_cast<std::uint8_t>(b.address & 0xFF),
-                                     static_cast<std::uint8_t>(b.length)};
+                                     static_cast<std::uint8_t>(b.address & 0xFF), static_cast<std::uint8_t>(b.length)};
     if (!send(command, 4))
         return Status::PortFailed;
     std::uint8_t header[kReplyHeaderSize];
@@ -228,13 +234,13 @@ TransferEngine::Status TransferEngine::readBlock(const TransferBlock& b, RadioIm
     return ack == Status::Ok ? stepProgress() : ack;
 }
 
-TransferEngine::Status TransferEngine::writeBlock(const TransferBlock& b, const RadioImage& image) {
+TransferEngine::Status TransferEngine::writeBlock(const TransferBlock& b, const RadioImage& image)
+{
     std::copy_n(image.begin() + b.address, b.length, tx_.begin());
     rx_[0] = 0;
     port_.purge();
     const std::uint8_t command[4] = {'W', static_cast<std::uint8_t>(b.address >> 8),
-                                     static_cast<std::uint8_t>(b.address & 0xFF),
-                                     static_cast<std::uint8_t>(b.length)};
+                                     static_cast<std::uint8_t>(b.address & 0xFF), static_cast<std::uint8_t>(b.length)};
     if (!send(command, 4) || !send(tx_.data(), b.length))
         return Status::PortFailed;
     const int r = port_.read(rx_.data(), 1);
@@ -245,7 +251,8 @@ TransferEngine::Status TransferEngine::writeBlock(const TransferBlock& b, const 
     return stepProgress();
 }
 
-TransferEngine::Status TransferEngine::stepProgress() {
+TransferEngine::Status TransferEngine::stepProgress()
+{
     ++done_;
     ui_.progress(done_, total_, std::to_string(done_ * 100 / total_) + "%");
     return flags_.cancel ? Status::Cancelled : Status::Ok;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "document/radio_image.h"
 #include "link/core/handshake.h"
 #include "link/core/serial_port.h"
 #include "link/core/transfer_plan.h"
-#include "document/radio_image.h"
 
 #include <array>
 #include <atomic>
@@ -30,7 +30,7 @@ struct TransferJob {
 // The dialog's side of a transfer. The engine calls these from its own thread;
 // a GUI implementation forwards them to the GUI thread and waits for them.
 class TransferUi {
-  public:
+public:
     virtual ~TransferUi() = default;
     // The port is open: Start stays disabled until the dialog closes.
     virtual void disableStart() = 0;
@@ -63,14 +63,14 @@ struct TransferOutcome {
 // Runs one transfer over a port and a clock handed in: handshake, lock check,
 // blocks, end command. Busy is clear and the port closed when run() returns.
 class TransferEngine {
-  public:
+public:
     TransferEngine(SerialPort& port, LinkClock& clock, TransferUi& ui, LinkFlags& flags);
 
     // Write: sends the ranges of `image`, which it never changes. Read: fills
     // the ranges of a staging copy of `image`; the document itself is not touched.
     TransferOutcome run(const TransferJob& job, const RadioImage& image);
 
-  private:
+private:
     enum class Status { Ok, CommError, PortFailed, Declined, WriteRefused, Cancelled };
 
     Status handshake(const TransferJob& job);

@@ -44,5 +44,4 @@ std::vector<TransferBlock> DivideIntoBlocks(std::span<const TransferRange> range
 int CountBlocks(std::span<const TransferRange> ranges);
 
 // Copies the ranges of a finished read from the staging image into the document.
-void ApplyRanges(const RadioImage& staging, std::span<const TransferRange> ranges,
-                 RadioImage& document);
+void ApplyRanges(const RadioImage& staging, std::span<const TransferRange> ranges, RadioImage& document);

@@ -5,8 +5,7 @@
 
 using namespace PrintLayout;
 
-PrintMetrics MakePrintMetrics(int charHeight, int externalLeading, int sampleWidth, int pageWidth,
-                              int pageHeight)
+PrintMetrics MakePrintMetrics(int charHeight, int externalLeading, int sampleWidth, int pageWidth, int pageHeight)
 {
     PrintMetrics m;
     m.charHeight = charHeight;
@@ -56,7 +55,10 @@ QString PrintJobName(const QString& currentFile, const QString& defaultFileName)
     return stop < 0 ? name : name.left(stop);
 }
 
-bool IsItemLine(const QString& line) { return line.contains(QLatin1String(kItemSeparator)); }
+bool IsItemLine(const QString& line)
+{
+    return line.contains(QLatin1String(kItemSeparator));
+}
 
 std::vector<PrintItem> SplitPrintItems(const QString& line)
 {
@@ -82,7 +84,10 @@ PageGeometry MakePageGeometry(const PrintMetrics& m)
     return g;
 }
 
-QRect PageGeometry::lineRect(int row) const { return QRect(0, bodyTop + row * lineHeight, width, lineHeight); }
+QRect PageGeometry::lineRect(int row) const
+{
+    return QRect(0, bodyTop + row * lineHeight, width, lineHeight);
+}
 
 QRect PageGeometry::labelRect(int row, int item) const
 {

@@ -13,26 +13,25 @@ namespace PrintLayout {
 inline constexpr char kWidthSample[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSATUVWXYZ";
 inline constexpr int kWidthSampleDivisor = 52;
 inline constexpr int kFontPoints = 12;
-inline constexpr int kBodyReserve = 100;   // taken from the body height besides the header and footer
-inline constexpr int kHeaderGap = 20;      // added to the character height, twice, above the body
-inline constexpr int kValueGap = 20;       // between a label column and its value
-inline constexpr int kMarginChars = 4;     // left (and right) margin in average character widths
-inline constexpr int kColumnsPerLine = 6;  // label and value columns share the width by sixths
+inline constexpr int kBodyReserve = 100;  // taken from the body height besides the header and footer
+inline constexpr int kHeaderGap = 20;     // added to the character height, twice, above the body
+inline constexpr int kValueGap = 20;      // between a label column and its value
+inline constexpr int kMarginChars = 4;    // left (and right) margin in average character widths
+inline constexpr int kColumnsPerLine = 6; // label and value columns share the width by sixths
 inline constexpr char kItemSeparator[] = "^^";
 } // namespace PrintLayout
 
 struct PrintMetrics {
-    int lineHeight = 0;       // character height + external leading
+    int lineHeight = 0; // character height + external leading
     int averageCharWidth = 0;
     int charHeight = 0;
-    int pageWidth = 0;        // printable area
+    int pageWidth = 0; // printable area
     int pageHeight = 0;
     int bodyHeight = 0;
 };
 
 // The metrics from the font's measures and the printable area.
-PrintMetrics MakePrintMetrics(int charHeight, int externalLeading, int sampleWidth, int pageWidth,
-                              int pageHeight);
+PrintMetrics MakePrintMetrics(int charHeight, int externalLeading, int sampleWidth, int pageWidth, int pageHeight);
 // The font height in device units for a device of this vertical resolution.
 int PrintFontHeight(int dpiY);
 
@@ -69,15 +68,15 @@ std::vector<PrintItem> SplitPrintItems(const QString& line);
 // Where things go on a page, in coordinates whose origin is already moved
 // right by the left margin.
 struct PageGeometry {
-    int width = 0;        // header, body and footer width
-    QRect header;         // job name; its bottom edge carries a line
+    int width = 0; // header, body and footer width
+    QRect header;  // job name; its bottom edge carries a line
     int bodyTop = 0;
     int footerLineY = 0;
-    QRect footerText;     // "-- Page %d of %d --"
+    QRect footerText;                         // "-- Page %d of %d --"
     QRect lineRect(int row) const;            // row-th line of the page body
     QRect labelRect(int row, int item) const; // label column of an item (right-aligned)
     QRect valueRect(int row, int item) const; // value column of an item (left-aligned)
     int lineHeight = 0;
-    int column = 0;       // one sixth of the width
+    int column = 0; // one sixth of the width
 };
 PageGeometry MakePageGeometry(const PrintMetrics& m);

@@ -24,7 +24,10 @@ void WriteDtmfDigits(const QString& text, std::uint8_t* dest, int maxLength)
         dest[i] = static_cast<std::uint8_t>(DtmfCodeFromChar(text[i]));
 }
 
-bool IsAliasChar(QChar c) { return c.unicode() >= 0x20 && c.unicode() <= 0x7E; }
+bool IsAliasChar(QChar c)
+{
+    return c.unicode() >= 0x20 && c.unicode() <= 0x7E;
+}
 
 QString ReadAlias(const std::uint8_t* bytes, int maxLength)
 {
@@ -65,9 +68,15 @@ void EncodeCodeRecord(const DtmfCodeRow& row, std::uint8_t* record)
     }
 }
 
-QString RowNumText(int row) { return QStringLiteral("%1").arg(row, 6, 10, QLatin1Char('0')); }
+QString RowNumText(int row)
+{
+    return QStringLiteral("%1").arg(row, 6, 10, QLatin1Char('0'));
+}
 
-QString RowAliasText(int row) { return QStringLiteral("DTMF%1").arg(row, 2, 10, QLatin1Char('0')); }
+QString RowAliasText(int row)
+{
+    return QStringLiteral("DTMF%1").arg(row, 2, 10, QLatin1Char('0'));
+}
 
 QString WithoutChars(const QString& text, const QString& chars)
 {
@@ -84,7 +93,8 @@ GroupAndDelimiter SeparateGroupAndDelimiter(const QString& group, const QString&
     if (group.compare(delimiter, Qt::CaseInsensitive) != 0)
         return r;
     if (delimiterPicked)
-        r.group = group.compare(QLatin1String("D"), Qt::CaseInsensitive) == 0 ? QStringLiteral("A") : QStringLiteral("D");
+        r.group =
+            group.compare(QLatin1String("D"), Qt::CaseInsensitive) == 0 ? QStringLiteral("A") : QStringLiteral("D");
     else
         r.delimiter = delimiter == QLatin1String("*") ? QStringLiteral("A") : QStringLiteral("*");
     return r;

@@ -7,7 +7,6 @@
 // Where the basic-setting, DTMF and alarm fields live in the image. Bytes and
 // bits named nowhere here belong to no view and are never touched.
 
-
 namespace BasicMap {
 inline constexpr std::uint32_t kLeftPriority = 0xCC18; // 16-bit channel number, 0 = off
 inline constexpr std::uint32_t kRightPriority = 0xCC1A;
@@ -35,18 +34,18 @@ inline constexpr std::uint32_t kScrambler = 0xCC28; // 16-bit, hertz
 inline constexpr std::uint32_t kSpanExitDelay = 0xCC2C;
 inline constexpr std::uint32_t kSqlRight = 0xCC2E;
 inline constexpr std::uint32_t kVolume = 0xCC2F;
-inline constexpr std::uint32_t kTot = 0xCC30; // 4 bytes: time-out, pre-alert, rekey, reset
+inline constexpr std::uint32_t kTot = 0xCC30;  // 4 bytes: time-out, pre-alert, rekey, reset
 inline constexpr std::uint32_t kKeys = 0xCC38; // 4 bytes: P1..P4
 } // namespace BasicMap
 
 namespace DtmfMap {
-inline constexpr std::uint32_t kSpeed = 0xD6B0;            // milliseconds
-inline constexpr std::uint32_t kFirstDigitDelay = 0xD6B1;  // milliseconds / 50
-inline constexpr std::uint32_t kFirstDigit = 0xD6B2;       // milliseconds / 50
-inline constexpr std::uint32_t kHoldTime = 0xD6B3;         // seconds
-inline constexpr std::uint32_t kGroupCode = 0xD6B4;        // DTMF code
-inline constexpr std::uint32_t kDelimiter = 0xD6B5;        // DTMF code
-inline constexpr std::uint32_t kPttIdTypes = 0xD6B6;       // 2 bits per PTT ID
+inline constexpr std::uint32_t kSpeed = 0xD6B0;           // milliseconds
+inline constexpr std::uint32_t kFirstDigitDelay = 0xD6B1; // milliseconds / 50
+inline constexpr std::uint32_t kFirstDigit = 0xD6B2;      // milliseconds / 50
+inline constexpr std::uint32_t kHoldTime = 0xD6B3;        // seconds
+inline constexpr std::uint32_t kGroupCode = 0xD6B4;       // DTMF code
+inline constexpr std::uint32_t kDelimiter = 0xD6B5;       // DTMF code
+inline constexpr std::uint32_t kPttIdTypes = 0xD6B6;      // 2 bits per PTT ID
 inline constexpr BitField kSideTone{0xD6B7, 0, 1};
 inline constexpr BitField kBeep{0xD6B7, 1, 1};
 inline constexpr std::uint32_t kSelfId = 0xD6B8;
@@ -62,8 +61,14 @@ inline constexpr std::uint32_t kPttIdCodes = ImageMap::kPttIdCodes; // 4 x 32 by
 inline constexpr int kPttIdCount = 4;
 inline constexpr int kPttIdRecordSize = 32;
 inline constexpr int kPttIdCodeLength = 16; // "Up" at byte 0, "Down" at byte 16
-constexpr BitField PttIdTypeField(int n) { return {kPttIdTypes, 2 * (n - 1), 2}; } // n = 1..4
-constexpr std::uint32_t PttIdRecord(int n) { return kPttIdCodes + kPttIdRecordSize * static_cast<std::uint32_t>(n - 1); }
+constexpr BitField PttIdTypeField(int n)
+{
+    return {kPttIdTypes, 2 * (n - 1), 2};
+} // n = 1..4
+constexpr std::uint32_t PttIdRecord(int n)
+{
+    return kPttIdCodes + kPttIdRecordSize * static_cast<std::uint32_t>(n - 1);
+}
 
 inline constexpr std::uint32_t kCodes = ImageMap::kDtmfCodes; // 16 x 24 bytes
 inline constexpr int kCodeCount = 16;
@@ -72,7 +77,10 @@ inline constexpr int kCodeNumLength = 16;   // bytes 0..15
 inline constexpr int kCodeAliasOffset = 16; // bytes 16..21
 inline constexpr int kCodeAliasLength = 6;
 inline constexpr int kCodeTypeOffset = 23;
-constexpr std::uint32_t CodeRecord(int k) { return kCodes + kCodeRecordSize * static_cast<std::uint32_t>(k - 1); } // k = 1..16
+constexpr std::uint32_t CodeRecord(int k)
+{
+    return kCodes + kCodeRecordSize * static_cast<std::uint32_t>(k - 1);
+} // k = 1..16
 } // namespace DtmfMap
 
 namespace AlarmMap {

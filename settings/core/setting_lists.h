@@ -26,8 +26,8 @@ inline constexpr std::array ScanResume = {"TO", "CO"};
 inline constexpr int kSpanExitDelayCount = 51; // 0.0 .. 5.0 s
 
 // Functions of the programmable keys P1..P4.
-inline constexpr std::array KeyFunctions = {"Off", "SCAN", "SQL.OFF", "TCALL", "PPTR", "PRI", "LOW",
-                                            "TONE", "MHz", "REV", "HOME", "BAND", "VFO/MR"};
+inline constexpr std::array KeyFunctions = {"Off",  "SCAN", "SQL.OFF", "TCALL", "PPTR", "PRI",   "LOW",
+                                            "TONE", "MHz",  "REV",     "HOME",  "BAND", "VFO/MR"};
 inline constexpr std::array<int, 4> kKeyDefaults = {11, 12, 7, 6}; // BAND, VFO/MR, TONE, LOW
 } // namespace BasicLists
 
@@ -35,14 +35,14 @@ namespace DtmfLists {
 inline constexpr std::array Speed = {"50", "75", "100"};
 inline constexpr std::array FirstDigitDelay = {"50", "250", "450", "750", "1000"};
 inline constexpr std::array FirstDigit = {"0", "100", "500", "1000"};
-inline constexpr int kHoldTimeMax = 10; // "0".."10"
+inline constexpr int kHoldTimeMax = 10;                                 // "0".."10"
 inline constexpr std::array CodeChars = {"A", "B", "C", "D", "*", "#"}; // group code, delimiter
 inline constexpr std::array DecodeResponse = {"Off", "Remind", "Reply", "Remind+Reply"};
 inline constexpr std::array StunType = {"Tx Inhibit", "Rx/Tx Inhibit", "Kill"};
 inline constexpr std::array CodeType = {"", "None", "ANI"}; // the grid's Type editor
 inline constexpr std::array PttIdType = {"Up", "Down", "Both"};
 // Defaults the checks select in lists left without a selection.
-inline constexpr int kSpeedDefault = 50;           // by text
+inline constexpr int kSpeedDefault = 50;            // by text
 inline constexpr int kFirstDigitDelayDefault = 450; // by text
 inline constexpr int kFirstDigitDefault = 100;      // by text
 inline constexpr int kDecodeResponseDefault = 2;    // "Reply"

@@ -46,10 +46,14 @@ QString PowerOffSearchText(int tenths, const QString& offText)
 int PowerOffTenths(const QString& text)
 {
     const std::int64_t v = ScaleDecimal(text, 1);
-    return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
-QString SpanExitDelayText(int i) { return FormatTenths(i); }
+QString SpanExitDelayText(int i)
+{
+    return FormatTenths(i);
+}
 
 QString ClampTotText(const QString& text, int min, int max, const QString& offText)
 {

@@ -6,8 +6,14 @@
 #include <QDir>
 #include <QFileInfo>
 
-Edition EnglishEdition() { return {"QM4410", "QM4410.dat", QString(), 620, false}; }
-Edition ChineseEdition() { return {"RVC-717", "RVC-717.dat", "450-470MHz", 540, true}; }
+Edition EnglishEdition()
+{
+    return {"QM4410", "QM4410.dat", QString(), 620, false};
+}
+Edition ChineseEdition()
+{
+    return {"RVC-717", "RVC-717.dat", "450-470MHz", 540, true};
+}
 
 namespace {
 Edition& currentEdition()
@@ -17,8 +23,14 @@ Edition& currentEdition()
 }
 } // namespace
 
-const Edition& edition() { return currentEdition(); }
-void setEdition(const Edition& e) { currentEdition() = e; }
+const Edition& edition()
+{
+    return currentEdition();
+}
+void setEdition(const Edition& e)
+{
+    currentEdition() = e;
+}
 
 AppSettings& appSettings()
 {
@@ -57,8 +69,7 @@ void WriteExitSettings()
     const AppSettings& s = appSettings();
     if (s.portName.isEmpty())
         return;
-    iniFile().Write(QString::fromLatin1(IniKeys::kSetup), QString::fromLatin1(IniKeys::kCom),
-                    s.portName);
+    iniFile().Write(QString::fromLatin1(IniKeys::kSetup), QString::fromLatin1(IniKeys::kCom), s.portName);
 }
 
 QString TitleModelName()

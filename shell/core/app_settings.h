@@ -4,7 +4,7 @@
 
 // Settings held from start-up to exit; only the port name changes later.
 struct AppSettings {
-    QString programFolder;   // ends with a separator
+    QString programFolder; // ends with a separator
     QString portName;
     QString modelName;       // also the caption of the program's message boxes
     QString defaultFileName; // model name + ".dat"

@@ -4,10 +4,10 @@
 
 // What tells the two language editions apart besides their translations.
 struct Edition {
-    QString builtInModelName;     // before Program.ini is read
+    QString builtInModelName; // before Program.ini is read
     QString builtInDefaultFile;
-    QString freqPaneText;         // status bar "Freq" pane
-    int channelTableHeight;       // outer height of the channel table window
+    QString freqPaneText;   // status bar "Freq" pane
+    int channelTableHeight; // outer height of the channel table window
     bool chinese;
 };
 

@@ -49,17 +49,19 @@ bool SameName(const QByteArray& a, const QString& b)
     return QString::fromUtf8(a).compare(b.trimmed(), Qt::CaseInsensitive) == 0;
 }
 
-bool IsComment(const QByteArray& content) { return content.startsWith(';'); }
+bool IsComment(const QByteArray& content)
+{
+    return content.startsWith(';');
+}
 
 // Index of the key's line inside the section, and the section's extent.
 struct Found {
-    int sectionLine = -1;  // the "[section]" line
-    int lastEntry = -1;    // last non-blank line of the section
-    int keyLine = -1;      // the key's line
+    int sectionLine = -1; // the "[section]" line
+    int lastEntry = -1;   // last non-blank line of the section
+    int keyLine = -1;     // the key's line
 };
 
-Found Find(const QByteArray& text, const std::vector<Line>& lines, const QString& section,
-           const QString& key)
+Found Find(const QByteArray& text, const std::vector<Line>& lines, const QString& section, const QString& key)
 {
     Found f;
     bool inSection = false;
@@ -109,8 +111,7 @@ QByteArray LineBreakOf(const QByteArray& text)
 
 } // namespace
 
-QString IniReadText(const QByteArray& text, const QString& section, const QString& key,
-                    const QString& def)
+QString IniReadText(const QByteArray& text, const QString& section, const QString& key, const QString& def)
 {
     if (key.isEmpty())
         return def.left(IniFile::kMaxValueLength);
@@ -124,8 +125,7 @@ QString IniReadText(const QByteArray& text, const QString& section, const QStrin
     return Unquote(value).left(IniFile::kMaxValueLength);
 }
 
-QByteArray IniWriteText(const QByteArray& text, const QString& section, const QString& key,
-                        const QString& value)
+QByteArray IniWriteText(const QByteArray& text, const QString& section, const QString& key, const QString& value)
 {
     std::vector<Line> lines = SplitLines(text);
     const QByteArray br = LineBreakOf(text);

@@ -30,7 +30,5 @@ IniFile& iniFile();
 
 // The same rules on text in memory (the file layer above uses them; the
 // fuzzer drives them directly).
-QString IniReadText(const QByteArray& text, const QString& section, const QString& key,
-                    const QString& def);
-QByteArray IniWriteText(const QByteArray& text, const QString& section, const QString& key,
-                        const QString& value);
+QString IniReadText(const QByteArray& text, const QString& section, const QString& key, const QString& def);
+QByteArray IniWriteText(const QByteArray& text, const QString& section, const QString& key, const QString& value);

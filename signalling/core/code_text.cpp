@@ -5,7 +5,10 @@
 #include <algorithm>
 
 namespace {
-constexpr bool IsPrintable(std::uint32_t c) { return c >= 0x20 && c <= 0x7E; }
+constexpr bool IsPrintable(std::uint32_t c)
+{
+    return c >= 0x20 && c <= 0x7E;
+}
 } // namespace
 
 void WriteCodeDigits(std::uint8_t* bytes, int size, const QString& text)

@@ -1,8 +1,8 @@
 #include "signalling/core/five_tone_records.h"
 
+#include "document/five_tone_table.h"
 #include "document/image_fields.h"
 #include "signalling/core/code_text.h"
-#include "document/five_tone_table.h"
 
 #include <algorithm>
 
@@ -22,8 +22,14 @@ constexpr std::uint32_t kFunctionName = 8;
 constexpr std::uint32_t kFunctionResponse = 14;
 constexpr std::uint32_t kFunctionType = 15;
 
-std::uint8_t* Entry(HeaderBlock& header, int k) { return header.data() + FiveTone::StandardOffset(k); }
-const std::uint8_t* Entry(const HeaderBlock& header, int k) { return header.data() + FiveTone::StandardOffset(k); }
+std::uint8_t* Entry(HeaderBlock& header, int k)
+{
+    return header.data() + FiveTone::StandardOffset(k);
+}
+const std::uint8_t* Entry(const HeaderBlock& header, int k)
+{
+    return header.data() + FiveTone::StandardOffset(k);
+}
 } // namespace
 
 FiveToneContact ReadFiveToneContact(const RadioImage& image, int n)

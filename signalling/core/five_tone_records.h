@@ -32,8 +32,14 @@ inline constexpr std::uint32_t kFunctions = 0xD4D0;
 inline constexpr std::uint32_t kFunctionSize = 16;
 inline constexpr int kFunctionCount = 8;
 
-constexpr std::uint32_t ContactOffset(int n) { return kContacts + kContactSize * static_cast<std::uint32_t>(n); }
-constexpr std::uint32_t FunctionOffset(int n) { return kFunctions + kFunctionSize * static_cast<std::uint32_t>(n); }
+constexpr std::uint32_t ContactOffset(int n)
+{
+    return kContacts + kContactSize * static_cast<std::uint32_t>(n);
+}
+constexpr std::uint32_t FunctionOffset(int n)
+{
+    return kFunctions + kFunctionSize * static_cast<std::uint32_t>(n);
+}
 
 // Bytes of a standard record (image and header table alike).
 inline constexpr std::size_t kStdIndex = 0;

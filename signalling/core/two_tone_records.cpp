@@ -38,8 +38,14 @@ constexpr std::uint32_t kCallFormat = 12;
 constexpr std::uint32_t kCallSystem = 13;
 constexpr std::uint16_t kNoTone = 0xFFFF;
 
-std::uint8_t Tenths8(const QString& text) { return static_cast<std::uint8_t>(ScaleDecimal(text, 1)); }
-std::uint16_t Tenths16(const QString& text) { return static_cast<std::uint16_t>(ScaleDecimal(text, 1)); }
+std::uint8_t Tenths8(const QString& text)
+{
+    return static_cast<std::uint8_t>(ScaleDecimal(text, 1));
+}
+std::uint16_t Tenths16(const QString& text)
+{
+    return static_cast<std::uint16_t>(ScaleDecimal(text, 1));
+}
 void SetBit(std::uint8_t& byte, std::uint8_t bit, bool on)
 {
     byte = on ? static_cast<std::uint8_t>(byte | bit) : static_cast<std::uint8_t>(byte & ~bit);
@@ -154,6 +160,7 @@ void WriteTwoToneCall(RadioImage& image, int k, const TwoToneCall& c)
 
 QString NormaliseCallTone(const QString& text)
 {
-    const int value = ClampToneFreq(static_cast<int>(std::clamp<std::int64_t>(ScaleDecimal(text, 1), -(1 << 30), 1 << 30)));
+    const int value =
+        ClampToneFreq(static_cast<int>(std::clamp<std::int64_t>(ScaleDecimal(text, 1), -(1 << 30), 1 << 30)));
     return value == 0 ? QString() : FormatTenths(value);
 }

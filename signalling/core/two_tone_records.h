@@ -18,12 +18,18 @@ inline constexpr std::uint32_t kCalls = ImageMap::kTwoToneCalls; // 16 x 16
 inline constexpr std::uint32_t kCallSize = 16;
 inline constexpr int kCallCount = 16;
 
-constexpr std::uint32_t SystemOffset(int n) { return kSystems + kSystemSize * static_cast<std::uint32_t>(n); }
-constexpr std::uint32_t CallOffset(int k) { return kCalls + kCallSize * static_cast<std::uint32_t>(k); }
+constexpr std::uint32_t SystemOffset(int n)
+{
+    return kSystems + kSystemSize * static_cast<std::uint32_t>(n);
+}
+constexpr std::uint32_t CallOffset(int k)
+{
+    return kCalls + kCallSize * static_cast<std::uint32_t>(k);
+}
 } // namespace TwoToneMap
 
 // Decoder formats, in list order; "Off" first.
-inline constexpr std::array TwoToneFormatList = {"Off", "A-B", "A-C", "A-D", "B-A", "B-C", "B-D", "C-A",
+inline constexpr std::array TwoToneFormatList = {"Off", "A-B", "A-C", "A-D", "B-A", "B-C",    "B-D",    "C-A",
                                                  "C-B", "C-D", "D-A", "D-B", "D-C", "Long A", "Long B", "Long C"};
 // Responses of the two-tone decoders and of the five-tone decoder and functions.
 inline constexpr std::array SelCallResponseList = {"Off", "Remind", "Reply", "Remind+Reply"};

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "document/band_plan.h"
 #include "document/band_table.h"
 #include "tests/support/test_document.h"
-#include "document/band_plan.h"
 
 #include <algorithm>
 #include <initializer_list>

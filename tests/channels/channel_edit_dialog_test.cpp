@@ -1,10 +1,10 @@
 // The channel edit dialog driven through its controls, checked on the
 // channel records it writes.
 #include "channels/channel_edit_dialog.h"
-#include "tests/support/test_document.h"
-#include "codecs/text_codecs.h"
 #include "channels/record_form.h"
+#include "codecs/text_codecs.h"
 #include "controls/up_down.h"
+#include "tests/support/test_document.h"
 
 #include "record_editor_support.h"
 #include "tests/support/modal_answerer.h"
@@ -16,9 +16,15 @@ namespace Id = RecordIds;
 
 namespace {
 
-std::uint32_t At(int channel) { return ImageMap::ChannelOffset(static_cast<std::uint32_t>(channel)); }
+std::uint32_t At(int channel)
+{
+    return ImageMap::ChannelOffset(static_cast<std::uint32_t>(channel));
+}
 
-void PutChannel(int channel, const Record& r) { Put(At(channel), r); }
+void PutChannel(int channel, const Record& r)
+{
+    Put(At(channel), r);
+}
 
 } // namespace
 
@@ -36,7 +42,7 @@ class ChannelEditDialogTest : public QObject {
     // Somewhere to leave a box for that has no rule of its own.
     QWidget* Away(QWidget* dlg) { return Find<QLineEdit>(dlg, Id::kChannelNumber); }
 
-  private slots:
+private slots:
     void init() { ResetImage(); }
 
     void newChannelFromAnEmptyOne()
@@ -354,8 +360,7 @@ class ChannelEditDialogTest : public QObject {
         PutChannel(5, busy);
         auto dlg = Open(5);
         for (int id : {Id::kTxStop, Id::kReverseBackup, Id::kStep, Id::kOffsetDirection, Id::kOffset})
-            QVERIFY2(dlg->findChild<QWidget*>(QString::number(id))->isHidden(),
-                     qPrintable(QString::number(id)));
+            QVERIFY2(dlg->findChild<QWidget*>(QString::number(id))->isHidden(), qPrintable(QString::number(id)));
         QVERIFY(!Find<QLineEdit>(dlg.get(), Id::kName)->isHidden());
         Grab(dlg.get(), QStringLiteral("channel_edit"));
         dlg->close();

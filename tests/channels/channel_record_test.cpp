@@ -191,8 +191,8 @@ TEST_F(ChannelRecordTest, NewChannelRecordBytes)
 TEST_F(ChannelRecordTest, NewChannelRecordMatchesTheFactoryDefaultRecord)
 {
     RadioImage other;
-    for (std::uint32_t f : {MHz(26.0), MHz(50.0), MHz(118.0083), MHz(145.52), MHz(255.0), MHz(380.0),
-                            MHz(512.0), MHz(700.0), MHz(950.0)}) {
+    for (std::uint32_t f : {MHz(26.0), MHz(50.0), MHz(118.0083), MHz(145.52), MHz(255.0), MHz(380.0), MHz(512.0),
+                            MHz(700.0), MHz(950.0)}) {
         image.fill(0x00);
         other.fill(0x00);
         NewChannelRecord(TestBands(), image, 17, f);
@@ -239,12 +239,10 @@ TEST(OffsetDirection, FollowsTheSavedFrequencies)
         unsigned before;
         unsigned after;
     } cases[] = {
-        {rx, off, kFree, kSimplex},          {rx, off, kPlus, kSimplex},
-        {rx + off, off, kPlus, kPlus},       {rx - off, off, kMinus, kMinus},
-        {rx + off, off, kMinus, kFree},      {rx - off, off, kPlus, kFree},
-        {rx + off, off, kSimplex, kFree},    {rx - off, off, kFree, kFree},
-        {MHz(150.0), off, kPlus, kFree},     {0, off, kMinus, kFree},
-        {rx + 760000, 760000, kPlus, kPlus}, {rx + 760000, off, kPlus, kFree},
+        {rx, off, kFree, kSimplex},       {rx, off, kPlus, kSimplex},          {rx + off, off, kPlus, kPlus},
+        {rx - off, off, kMinus, kMinus},  {rx + off, off, kMinus, kFree},      {rx - off, off, kPlus, kFree},
+        {rx + off, off, kSimplex, kFree}, {rx - off, off, kFree, kFree},       {MHz(150.0), off, kPlus, kFree},
+        {0, off, kMinus, kFree},          {rx + 760000, 760000, kPlus, kPlus}, {rx + 760000, off, kPlus, kFree},
     };
     for (const auto& c : cases)
         EXPECT_EQ(DeriveOffsetDirection(rx, c.tx, c.offset, c.before), c.after)

@@ -26,9 +26,8 @@ ChannelRow Row(std::initializer_list<QString> cells)
 TEST_F(ChannelRowTest, NewChannelShowsItsDefaults)
 {
     NewChannelRecord(TestBands(), image, 12, MHz(145.52));
-    EXPECT_EQ(ReadChannelRow(image, 12),
-              Row({u"145.52000"_s, u"145.52000"_s, u"Off"_s, u"100.0"_s, u"023"_s, u"Positive"_s, u"High"_s,
-                   u"Allow"_s, u"Wide"_s, u"Off"_s, u""_s}));
+    EXPECT_EQ(ReadChannelRow(image, 12), Row({u"145.52000"_s, u"145.52000"_s, u"Off"_s, u"100.0"_s, u"023"_s,
+                                              u"Positive"_s, u"High"_s, u"Allow"_s, u"Wide"_s, u"Off"_s, u""_s}));
 }
 
 TEST_F(ChannelRowTest, AbsentFieldsGiveEmptyCells)
@@ -91,15 +90,13 @@ TEST_F(ChannelRowTest, WrittenRowReadsBackAndKeepsTheFieldsWithoutColumns)
     image[ImageMap::ChannelOffset(40) + 22] = 0x12;
     image[ImageMap::ChannelOffset(40) + 31] = 0x34;
 
-    const ChannelRow row =
-        Row({u"146.00000"_s, u"146.60000"_s, u"Dcs Codec"_s, u"88.5"_s, u"754"_s, u"Encode Invert"_s,
-             u"Middle 1"_s, u"Priority"_s, u"Narrow"_s, u"DTMF"_s, u"RPT-1"_s});
+    const ChannelRow row = Row({u"146.00000"_s, u"146.60000"_s, u"Dcs Codec"_s, u"88.5"_s, u"754"_s, u"Encode Invert"_s,
+                                u"Middle 1"_s, u"Priority"_s, u"Narrow"_s, u"DTMF"_s, u"RPT-1"_s});
     WriteChannelRow(TestBands(), image, 40, row);
     EXPECT_EQ(ReadChannelRow(image, 40), row);
     EXPECT_EQ(Slice(ImageMap::ChannelOffset(40), 32),
-              (Bytes{0x00, 0x00, 0x60, 0x14, 0x00, 0x00, 0x66, 0x14, 0x85, 0x08, 0x54,
-                     0x07, 0xB6, 0xBB, 0xE9, 0xA3, 0x00, 0x00, 0x06, 0x00, 0xDB, 0x04,
-                     0x12, 0xFF, 'R',  'P',  'T',  '-',  '1',  0xFF, 0xFF, 0x34}));
+              (Bytes{0x00, 0x00, 0x60, 0x14, 0x00, 0x00, 0x66, 0x14, 0x85, 0x08, 0x54, 0x07, 0xB6, 0xBB, 0xE9, 0xA3,
+                     0x00, 0x00, 0x06, 0x00, 0xDB, 0x04, 0x12, 0xFF, 'R',  'P',  'T',  '-',  '1',  0xFF, 0xFF, 0x34}));
 }
 
 TEST_F(ChannelRowTest, OffsetDirectionAfterSaving)

@@ -99,9 +99,8 @@ TEST_F(FixUpStepTest, DtmfRecordsOfUnknownTypeAreEmptied)
     CleanDtmfCodeTable(image);
     for (std::uint32_t k = 0; k < std::size(cases); ++k) {
         const std::uint32_t at = kDtmfRecordSize * k;
-        const Bytes expected = cases[k].kept
-                                   ? Bytes(before.begin() + at, before.begin() + at + kDtmfRecordSize)
-                                   : Bytes(kDtmfRecordSize, 0xFF);
+        const Bytes expected = cases[k].kept ? Bytes(before.begin() + at, before.begin() + at + kDtmfRecordSize)
+                                             : Bytes(kDtmfRecordSize, 0xFF);
         EXPECT_EQ(Slice(ImageMap::kDtmfCodes + at, kDtmfRecordSize), expected) << int(cases[k].type);
     }
     EXPECT_EQ(image[ImageMap::kDtmfCodes - 1], 0x11);

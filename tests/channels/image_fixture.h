@@ -1,9 +1,9 @@
 #pragma once
 
-#include "document/band_table.h"
-#include "tests/support/test_document.h"
 #include "codecs/bcd.h"
+#include "document/band_table.h"
 #include "document/radio_image.h"
+#include "tests/support/test_document.h"
 
 #include <gtest/gtest.h>
 
@@ -29,10 +29,7 @@ protected:
     {
         return {image.begin() + from, image.begin() + from + count};
     }
-    std::uint16_t Word(std::uint32_t at) const
-    {
-        return static_cast<std::uint16_t>(image[at] | image[at + 1] << 8);
-    }
+    std::uint16_t Word(std::uint32_t at) const { return static_cast<std::uint16_t>(image[at] | image[at + 1] << 8); }
     void PutWord(std::uint32_t at, std::uint16_t v)
     {
         image[at] = static_cast<std::uint8_t>(v & 0xFF);

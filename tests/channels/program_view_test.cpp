@@ -1,17 +1,17 @@
 // The channel table driven through its grid and in-place editors, offscreen,
 // with the bytes of the image checked after each edit and save.
 #include "channels/channel_edit_dialog.h"
-#include "tests/support/test_document.h"
-#include "channels/program_view.h"
-#include "document/band_table.h"
-#include "codecs/bcd.h"
 #include "channels/core/channel_record.h"
+#include "channels/program_view.h"
+#include "codecs/bcd.h"
 #include "controls/cell_editors.h"
 #include "controls/grid.h"
 #include "controls/grid_model.h"
 #include "document/band_plan.h"
+#include "document/band_table.h"
 #include "document/radio_image.h"
 #include "tests/support/modal_answerer.h"
+#include "tests/support/test_document.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -54,8 +54,7 @@ void ApplyPlan()
 
 Bytes RecordBytes(int n, std::uint32_t from, std::uint32_t count)
 {
-    const auto at =
-        TestImage().begin() + ImageMap::ChannelOffset(static_cast<std::uint32_t>(n)) + from;
+    const auto at = TestImage().begin() + ImageMap::ChannelOffset(static_cast<std::uint32_t>(n)) + from;
     return {at, at + count};
 }
 
@@ -75,8 +74,7 @@ class ChannelTableViewTest : public QObject {
     {
         const QModelIndex index = grid()->model()->indexOf(row, col);
         table()->scrollTo(index);
-        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {},
-                          table()->visualRect(index).center());
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, table()->visualRect(index).center());
     }
     // Clicks the cell, types into the editor that opens (an empty text
     // clears it) and ends with Enter.
@@ -102,7 +100,7 @@ class ChannelTableViewTest : public QObject {
     }
     void reload() { m_view->LoadChannelTable(); }
 
-  private slots:
+private slots:
     void init()
     {
         TestBands().ResetToFactory();
@@ -134,11 +132,9 @@ class ChannelTableViewTest : public QObject {
         QCOMPARE(grid()->cols(), 12);
         QCOMPARE(grid()->fixedRows(), 1);
         QCOMPARE(grid()->fixedCols(), 1);
-        const QStringList headings = {"CH",    "Rx Freq",   "Tx Freq",      "Decode Type",
-                                      "CTCSS", "DCS",       "DCS Polarity", "Power",
-                                      "Scan",  "Bandwidth", "Signaling",    "Name"};
-        const std::vector<int> widths = {500,  1100, 1100, 1200, 900,  1000,
-                                         1400, 1000, 900,  1000, 1000, 1100};
+        const QStringList headings = {"CH",           "Rx Freq", "Tx Freq", "Decode Type", "CTCSS",     "DCS",
+                                      "DCS Polarity", "Power",   "Scan",    "Bandwidth",   "Signaling", "Name"};
+        const std::vector<int> widths = {500, 1100, 1100, 1200, 900, 1000, 1400, 1000, 900, 1000, 1000, 1100};
         for (int c = 0; c < 12; ++c) {
             QCOMPARE(cell(0, c), headings[c]);
             QCOMPARE(grid()->colWidth(c), widths[static_cast<std::size_t>(c)]);
@@ -201,8 +197,7 @@ class ChannelTableViewTest : public QObject {
         for (int c = 1; c <= 11; ++c)
             QCOMPARE(cell(20, c), want[c - 1]);
         for (int pass = 0; pass < 2; ++pass) { // as created, then as saved
-            QCOMPARE(RecordBytes(20, 0, 8),
-                     (Bytes{0x00, 0x20, 0x55, 0x14, 0x00, 0x20, 0x55, 0x14}));
+            QCOMPARE(RecordBytes(20, 0, 8), (Bytes{0x00, 0x20, 0x55, 0x14, 0x00, 0x20, 0x55, 0x14}));
             QCOMPARE(RecordBytes(20, 8, 4), (Bytes{0x00, 0x10, 0x23, 0x00}));
             QCOMPARE(RecordBytes(20, 16, 4), (Bytes{0x00, 0x00, 0x06, 0x00})); // 600 kHz
             const ConstChannelRecord r = ChannelAt(TestImage(), 20);
@@ -227,8 +222,7 @@ class ChannelTableViewTest : public QObject {
         QCOMPARE(RecordBytes(1, 0, 32), first);
         m_view->SaveChannelTable();
         QCOMPARE(RecordBytes(5, 3, 1), Bytes{0xFF});
-        QCOMPARE(RecordBytes(5, 16, 4),
-                 (Bytes{0x00, 0x00, 0x76, 0x00})); // the table's empty record
+        QCOMPARE(RecordBytes(5, 16, 4), (Bytes{0x00, 0x00, 0x76, 0x00})); // the table's empty record
     }
 
     void firstRowStaysTransmitCapable()
@@ -454,11 +448,8 @@ class ChannelTableViewTest : public QObject {
         QCOMPARE(m_window->focusWidget(), table()); // the grid's, once the window is active again
     }
 
-  private:
-    static std::int64_t ParseShown(const QString& text)
-    {
-        return std::llround(text.toDouble() * 100000.0);
-    }
+private:
+    static std::int64_t ParseShown(const QString& text) { return std::llround(text.toDouble() * 100000.0); }
 };
 
 QTEST_MAIN(ChannelTableViewTest)

@@ -5,9 +5,9 @@
 
 // Driving the record editors as a user would: typing into boxes, leaving
 // them, picking list entries; and reading the record bytes back.
-#include "document/band_table.h"
-#include "codecs/bcd.h"
 #include "channels/core/channel_record.h"
+#include "codecs/bcd.h"
+#include "document/band_table.h"
 #include "document/radio_image.h"
 
 #include <QApplication>
@@ -28,9 +28,15 @@ namespace editors {
 
 using Record = std::array<std::uint8_t, ImageMap::kRecordSize>;
 
-template <class T> T* Find(const QWidget* root, int id) { return root->findChild<T*>(QString::number(id)); }
+template <class T> T* Find(const QWidget* root, int id)
+{
+    return root->findChild<T*>(QString::number(id));
+}
 
-inline void Settle() { QApplication::processEvents(); }
+inline void Settle()
+{
+    QApplication::processEvents();
+}
 
 // Shown and active, so that focus changes reach the boxes.
 inline bool ShowActive(QWidget* w)
@@ -112,7 +118,10 @@ inline Record NewRecord(std::uint32_t rx)
     return r;
 }
 
-inline std::uint32_t FreqAt(std::uint32_t offset) { return DecodeFreq(TestImage().data() + offset); }
+inline std::uint32_t FreqAt(std::uint32_t offset)
+{
+    return DecodeFreq(TestImage().data() + offset);
+}
 
 // A fully used record: every field set away from its default, in
 // combinations the editors accept as they are, with reserved bytes marked.
@@ -138,7 +147,6 @@ inline Record BusyRecord()
     r[31] = 0x78;
     return r;
 }
-
 
 // A blank radio and the factory plan.
 inline void ResetImage()

@@ -1,11 +1,11 @@
 #include "channels/core/record_rules.h"
 #include "tests/support/test_document.h"
 
-#include "document/band_table.h"
 #include "channels/core/channel_record.h"
+#include "document/band_table.h"
 
-#include "tests/support/qstring_print.h"
 #include "tests/channels/band_plan_fixture.h"
+#include "tests/support/qstring_print.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ namespace {
 // The lookups read the process-wide band table: every test starts from the
 // factory plan and leaves it so.
 class RecordRules : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { TestBands().ResetToFactory(); }
     void TearDown() override { TestBands().ResetToFactory(); }
 };
@@ -190,8 +190,7 @@ TEST_F(RecordRules, Offset)
 
 TEST_F(RecordRules, Steps)
 {
-    const QStringList all = {"2.5", "5.0", "6.25", "7.5", "8.33", "10", "12.5",
-                             "15",  "20",  "25",   "30",  "50",   "100"};
+    const QStringList all = {"2.5", "5.0", "6.25", "7.5", "8.33", "10", "12.5", "15", "20", "25", "30", "50", "100"};
     const QStringList band850 = {"5.0", "10", "12.5", "15", "20", "25", "30", "50", "100"};
     EXPECT_EQ(StepChoices(TestBands(), std::nullopt), all);
     EXPECT_EQ(StepChoices(TestBands(), 14500000), all);
@@ -236,8 +235,7 @@ TEST_F(RecordRules, EdgeOffsetDirection)
         {kSimplex, rx + off, kFree}, {kSimplex, rx, kSimplex}, {kMinus, std::nullopt, kFree},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(EdgeOffsetDirection(c.stored, rx, c.tx, off), c.expected)
-            << c.stored << " " << c.tx.value_or(0);
+        EXPECT_EQ(EdgeOffsetDirection(c.stored, rx, c.tx, off), c.expected) << c.stored << " " << c.tx.value_or(0);
 }
 
 TEST_F(RecordRules, VfoTransmit)
@@ -252,12 +250,9 @@ TEST_F(RecordRules, VfoTransmit)
     };
     const Case cases[] = {
         {14500000, kPlus, 5000000, 14500000, kSimplex}, // 195 MHz leaves 150M
-        {14500000, kPlus, 760000, 15260000, kPlus},
-        {14500000, kMinus, 60000, 14440000, kMinus},
-        {13400000, kMinus, 60000, 13400000, kSimplex},
-        {2600000, kMinus, 5000000, 2600000, kSimplex}, // below zero
-        {14500000, kSimplex, 760000, 14500000, kSimplex},
-        {43000000, kPlus, 500000, 43500000, kPlus},
+        {14500000, kPlus, 760000, 15260000, kPlus},       {14500000, kMinus, 60000, 14440000, kMinus},
+        {13400000, kMinus, 60000, 13400000, kSimplex},    {2600000, kMinus, 5000000, 2600000, kSimplex}, // below zero
+        {14500000, kSimplex, 760000, 14500000, kSimplex}, {43000000, kPlus, 500000, 43500000, kPlus},
     };
     for (const Case& c : cases) {
         const VfoTransmit t = DeriveVfoTransmit(TestBands(), c.rx, c.direction, c.offset);
@@ -277,8 +272,7 @@ TEST_F(RecordRules, VfoTabsFollowTheEnabledBands)
     using Tabs = std::vector<std::pair<int, int>>;
     // Every band but the airband, then the two transmit VFOs; with 250M
     // enabled the UHF one is named after it.
-    EXPECT_EQ(records(),
-              (Tabs{{0, 0}, {1, 1}, {2, 2}, {4, 4}, {5, 5}, {6, 6}, {7, 7}, {8, 8}, {9, -4}, {10, -5}}));
+    EXPECT_EQ(records(), (Tabs{{0, 0}, {1, 1}, {2, 2}, {4, 4}, {5, 5}, {6, 6}, {7, 7}, {8, 8}, {9, -4}, {10, -5}}));
     OnlyBands({4, 7});
     EXPECT_EQ(records(), (Tabs{{4, 4}, {7, 7}, {9, -4}, {10, -7}}));
     OnlyBands({3, 5});
@@ -292,8 +286,7 @@ TEST_F(RecordRules, ChannelNumbers)
     const std::pair<const char*, int> typed[] = {{"0", 1}, {"999", 800}, {"", 1}, {"5", 5}, {"800", 800}};
     for (const auto& [text, channel] : typed)
         EXPECT_EQ(ClampChannelNumber(QString::fromLatin1(text)), channel) << text;
-    const std::tuple<int, int, int> steps[] = {
-        {800, 1, 1}, {1, -1, 800}, {5, 1, 6}, {5, -1, 4}, {799, 1, 800}};
+    const std::tuple<int, int, int> steps[] = {{800, 1, 1}, {1, -1, 800}, {5, 1, 6}, {5, -1, 4}, {799, 1, 800}};
     for (const auto& [from, delta, to] : steps)
         EXPECT_EQ(StepChannelNumber(from, delta), to) << from << " " << delta;
 }

@@ -1,8 +1,8 @@
 // The scan channel view driven through its tabs and controls, checked on
 // the scan edge records it writes.
 #include "channels/record_form.h"
-#include "tests/support/test_document.h"
 #include "channels/scan_channel_view.h"
+#include "tests/support/test_document.h"
 
 #include "record_editor_support.h"
 
@@ -37,7 +37,7 @@ class ScanChannelViewTest : public QObject {
     static QWidget* Rx(QWidget* v) { return Find<QLineEdit>(v, Id::kRx); }
     static QWidget* Away(CScanChView* v) { return v->tabs(); }
 
-  private slots:
+private slots:
     void init() { ResetImage(); }
 
     void tabsAndLabels()
@@ -164,8 +164,7 @@ class ScanChannelViewTest : public QObject {
         auto view = Open();
         view->tabs()->setCurrentIndex(2);
         view->tabs()->setCurrentIndex(3);
-        QCOMPARE(ConstChannelRecord(TestImage().data() + Edge(2)).Get(ChannelLayout::kOffsetDirection),
-                 written);
+        QCOMPARE(ConstChannelRecord(TestImage().data() + Edge(2)).Get(ChannelLayout::kOffsetDirection), written);
     }
 
     void emptiedReceiveWritesAnAbsentEdge()

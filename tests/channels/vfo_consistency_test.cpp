@@ -39,8 +39,7 @@ TEST_F(VfoConsistencyTest, VfoRecordsAreHeldToTheirBand)
         {"150M inside", 4, MHz(145.0), NoChange, MHz(145.0)},
         {"150M at its upper limit", 4, MHz(180.0), NoChange, MHz(180.0)},
         {"150M above", 4, MHz(180.00001), NoChange, MHz(134.0)},
-        {"150M below a narrowed band", 4, MHz(135.0), [](BandTable& t) { t.rxLower[4] = MHz(136.0); },
-         MHz(136.0)},
+        {"150M below a narrowed band", 4, MHz(135.0), [](BandTable& t) { t.rxLower[4] = MHz(136.0); }, MHz(136.0)},
         {"150M disabled: factory limit", 4, MHz(145.0),
          [](BandTable& t) {
              t.rxLower[4] = MHz(136.0);
@@ -184,8 +183,8 @@ protected:
         image[kBlock + byte] = value;
         CheckBandMemoryBlock(TestBands(), image, kBlock);
         for (std::uint32_t i = 0; i < 64; ++i) {
-            const bool checked = i <= 2 || (i >= 4 && i <= 6) || i == 8 || i == 9 || i == 11 ||
-                                 (i >= 16 && i <= 22 && i != 19);
+            const bool checked =
+                i <= 2 || (i >= 4 && i <= 6) || i == 8 || i == 9 || i == 11 || (i >= 16 && i <= 22 && i != 19);
             if (!checked) {
                 EXPECT_EQ(image[kBlock + i], 0x40 + i) << "byte " << i << " is not checked";
             }

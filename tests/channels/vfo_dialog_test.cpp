@@ -1,9 +1,9 @@
 // The VFO dialog driven through its tabs and controls, checked on the VFO
 // records it writes.
 #include "channels/core/vfo_consistency.h"
-#include "tests/support/test_document.h"
 #include "channels/record_form.h"
 #include "channels/vfo_dialog.h"
+#include "tests/support/test_document.h"
 
 #include "record_editor_support.h"
 
@@ -16,7 +16,10 @@ namespace Id = RecordIds;
 
 namespace {
 
-std::uint32_t Vfo(int k) { return VfoLayout::VfoOffset(k); }
+std::uint32_t Vfo(int k)
+{
+    return VfoLayout::VfoOffset(k);
+}
 
 QStringList Captions(const QTabBar* tabs)
 {
@@ -45,7 +48,7 @@ class VfoDialogTest : public QObject {
         return static_cast<int>(Captions(d->tabs()).indexOf(caption));
     }
 
-  private slots:
+private slots:
     void init()
     {
         ResetImage();
@@ -69,8 +72,8 @@ class VfoDialogTest : public QObject {
     void factoryPlanTabs()
     {
         auto dlg = Open();
-        QCOMPARE(Captions(dlg->tabs()), (QStringList{"30M", "50M", "60M", "150M", "250M", "350M", "450M",
-                                                     "850M", "150M R", "250M R"}));
+        QCOMPARE(Captions(dlg->tabs()),
+                 (QStringList{"30M", "50M", "60M", "150M", "250M", "350M", "450M", "850M", "150M R", "250M R"}));
         QCOMPARE(dlg->currentRecord(), 0);
     }
 

@@ -1,7 +1,7 @@
-#include "document/band_table.h"
-#include "tests/support/test_document.h"
 #include "codecs/bcd.h"
 #include "codecs/text_codecs.h"
+#include "document/band_table.h"
+#include "tests/support/test_document.h"
 
 #include "tests/support/qstring_print.h"
 
@@ -17,9 +17,10 @@ using Bytes4 = std::array<std::uint8_t, 4>;
 
 TEST(BcdTest, FrequenciesTonesAndCodes)
 {
-    const std::pair<std::uint32_t, Bytes4> freqs[] = {
-        {14552500, {0x00, 0x25, 0x55, 0x14}}, {43850000, {0x00, 0x00, 0x85, 0x43}},
-        {99999999, {0x99, 0x99, 0x99, 0x99}}, {1, {0x01, 0x00, 0x00, 0x00}}};
+    const std::pair<std::uint32_t, Bytes4> freqs[] = {{14552500, {0x00, 0x25, 0x55, 0x14}},
+                                                      {43850000, {0x00, 0x00, 0x85, 0x43}},
+                                                      {99999999, {0x99, 0x99, 0x99, 0x99}},
+                                                      {1, {0x01, 0x00, 0x00, 0x00}}};
     for (const auto& [v, bytes] : freqs) {
         Bytes4 out{};
         EncodeFreq(v, out.data());
@@ -27,9 +28,8 @@ TEST(BcdTest, FrequenciesTonesAndCodes)
         EXPECT_EQ(DecodeFreq(bytes.data()), v) << v;
     }
     // 88.5 Hz, 100.0 Hz, 254.1 Hz, DCS 023 and 754.
-    const std::pair<unsigned, Bytes4> pairs[] = {{885, {0x85, 0x08}}, {1000, {0x00, 0x10}},
-                                                 {2541, {0x41, 0x25}}, {23, {0x23, 0x00}},
-                                                 {754, {0x54, 0x07}}};
+    const std::pair<unsigned, Bytes4> pairs[] = {
+        {885, {0x85, 0x08}}, {1000, {0x00, 0x10}}, {2541, {0x41, 0x25}}, {23, {0x23, 0x00}}, {754, {0x54, 0x07}}};
     for (const auto& [v, bytes] : pairs) {
         Bytes4 out{};
         EncodeBcd2(v, out.data());
@@ -82,9 +82,9 @@ TEST_F(BandTableTest, UnsetLimits)
 
 TEST(RasterTest, SnapFreq)
 {
-    const std::pair<std::int64_t, std::int64_t> cases[] = {
-        {14551370, 14551250}, {43000300, 43000000}, {43001250, 43001250},
-        {43001300, 43001250}, {14552500, 14552500}, {100, 0}};
+    const std::pair<std::int64_t, std::int64_t> cases[] = {{14551370, 14551250}, {43000300, 43000000},
+                                                           {43001250, 43001250}, {43001300, 43001250},
+                                                           {14552500, 14552500}, {100, 0}};
     for (auto [in, out] : cases)
         EXPECT_EQ(SnapFreq(in), out) << in;
     for (std::int64_t v = 14400000; v < 14420000; ++v) {
@@ -96,12 +96,10 @@ TEST(RasterTest, SnapFreq)
 TEST(RasterTest, AirbandAndBandRaster)
 {
     const std::tuple<std::int64_t, int, std::int64_t> cases[] = {
-        {11800800, 3, 11800833}, {11801600, 3, 11801666}, {11803300, 3, 11803333},
-        {11804100, 3, 11804166}, {11805800, 3, 11805833}, {11806600, 3, 11806666},
-        {11808399, 3, 11808333}, {11809100, 3, 11809166}, {11800833, 3, 11800833},
-        {14551370, 4, 14551250}, {43000800, -1, 43000833},
-        {90001250, 8, 90001250}, {90000250, 8, 90000000}, {90000625, 8, 90000500},
-        {90000800, 8, 90000500}, // no airband raster in 850M
+        {11800800, 3, 11800833}, {11801600, 3, 11801666}, {11803300, 3, 11803333},  {11804100, 3, 11804166},
+        {11805800, 3, 11805833}, {11806600, 3, 11806666}, {11808399, 3, 11808333},  {11809100, 3, 11809166},
+        {11800833, 3, 11800833}, {14551370, 4, 14551250}, {43000800, -1, 43000833}, {90001250, 8, 90001250},
+        {90000250, 8, 90000000}, {90000625, 8, 90000500}, {90000800, 8, 90000500}, // no airband raster in 850M
     };
     for (auto [v, band, out] : cases)
         EXPECT_EQ(SnapChannelRaster(v, band), out) << v << " band " << band;
@@ -112,14 +110,13 @@ TEST(RasterTest, AirbandAndBandRaster)
 
 TEST(ToneTextTest, CtcssAndDcs)
 {
-    const std::pair<const char*, const char*> ctcss[] = {
-        {"59.9", "100.0"}, {"260.1", "100.0"}, {"260", "260.0"}, {"60", "60.0"},
-        {"88.55", "88.5"}, {"120", "120.0"},   {"", "100.0"},    {"abc", "100.0"}};
+    const std::pair<const char*, const char*> ctcss[] = {{"59.9", "100.0"}, {"260.1", "100.0"}, {"260", "260.0"},
+                                                         {"60", "60.0"},    {"88.55", "88.5"},  {"120", "120.0"},
+                                                         {"", "100.0"},     {"abc", "100.0"}};
     for (auto [in, out] : ctcss)
         EXPECT_EQ(NormaliseCtcssText(QString::fromLatin1(in)), QString::fromLatin1(out)) << in;
-    const std::pair<const char*, const char*> dcs[] = {
-        {"778", "023"}, {"abc", "023"}, {"7", "007"},   {"777", "777"},
-        {"0", "000"},   {"-1", "023"},  {"089", "089"}, {"754x", "754"}};
+    const std::pair<const char*, const char*> dcs[] = {{"778", "023"}, {"abc", "023"}, {"7", "007"},   {"777", "777"},
+                                                       {"0", "000"},   {"-1", "023"},  {"089", "089"}, {"754x", "754"}};
     for (auto [in, out] : dcs)
         EXPECT_EQ(NormaliseDcsText(QString::fromLatin1(in)), QString::fromLatin1(out)) << in;
 }

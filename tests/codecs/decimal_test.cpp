@@ -18,14 +18,30 @@ TEST(DecimalTest, ParseMHzReadsLikeAtofAndScalesExactly)
 {
     const std::pair<const char*, std::int64_t> cases[] = {
         {"145.525", 14552500}, // 14552499.99... in binary
-        {"438.5", 43850000},   {"430.0125", 43001250}, {"430.0130", 43001300},
-        {"  \t145.525MHz", 14552500}, {"+1.5", 150000}, {"-1.234567", -123456},
-        {"1.5e2", 15000000},   {"15E-1", 150000},      {"2e", 200000},
-        {"2e+x", 200000},      {".5", 50000},          {"5.", 500000},
-        {"145,525", 14500000}, {"", 0},                {"abc", 0},
-        {".", 0},              {"- 1", 0},             {"0x10", 0},
-        {"inf", 0},            {"nan", 0},             {"1e400", 0},
-        {"1e-400", 0},         {"1e300", kMax},        {"-1e300", -kMax},
+        {"438.5", 43850000},
+        {"430.0125", 43001250},
+        {"430.0130", 43001300},
+        {"  \t145.525MHz", 14552500},
+        {"+1.5", 150000},
+        {"-1.234567", -123456},
+        {"1.5e2", 15000000},
+        {"15E-1", 150000},
+        {"2e", 200000},
+        {"2e+x", 200000},
+        {".5", 50000},
+        {"5.", 500000},
+        {"145,525", 14500000},
+        {"", 0},
+        {"abc", 0},
+        {".", 0},
+        {"- 1", 0},
+        {"0x10", 0},
+        {"inf", 0},
+        {"nan", 0},
+        {"1e400", 0},
+        {"1e-400", 0},
+        {"1e300", kMax},
+        {"-1e300", -kMax},
         {"99999.9999999999999", 10000000000}, // 15 significant digits round up
     };
     for (auto [text, mhz] : cases)
@@ -54,7 +70,10 @@ TEST(DecimalTest, ScaleDouble)
 TEST(DecimalTest, Formatting)
 {
     const std::pair<std::int64_t, const char*> mhz[] = {
-        {14552500, "145.52500"}, {0, "0.00000"}, {5, "0.00005"}, {-50000, "-0.50000"},
+        {14552500, "145.52500"},
+        {0, "0.00000"},
+        {5, "0.00005"},
+        {-50000, "-0.50000"},
         {std::numeric_limits<std::int64_t>::min(), "-92233720368547.75808"}};
     for (auto [v, text] : mhz)
         EXPECT_EQ(FormatMHz(v), QString::fromLatin1(text)) << v;
@@ -72,11 +91,16 @@ TEST(DecimalTest, FrequencyTextRoundTrips)
 TEST(DecimalTest, IntegerReading)
 {
     const std::pair<const char*, std::optional<int>> cases[] = {
-        {"778", 778}, {" \t-12x", -12}, {"+7", 7}, {"1.9", 1}, {"", std::nullopt},
-        {"abc", std::nullopt}, {"- 5", std::nullopt},
+        {"778", 778},
+        {" \t-12x", -12},
+        {"+7", 7},
+        {"1.9", 1},
+        {"", std::nullopt},
+        {"abc", std::nullopt},
+        {"- 5", std::nullopt},
         {"99999999999", std::numeric_limits<int>::max()},
         {"-99999999999", std::numeric_limits<int>::min()},
-        {"\u00a042", std::nullopt},      // no-break space is not C white space
+        {"\u00a042", std::nullopt},     // no-break space is not C white space
         {"\u0664\u0662", std::nullopt}, // nor are other scripts' digits digits
     };
     for (auto [text, value] : cases) {

@@ -18,21 +18,11 @@ enum class Filter { None, Freq, Name, Digit, Dtmf };
 void Configure(CharInputFilter& filter, Filter which)
 {
     switch (which) {
-    case Filter::None:
-        filter.acceptAll();
-        break;
-    case Filter::Freq:
-        filter.setAccepted(FreqCharFilter);
-        break;
-    case Filter::Name:
-        filter.setAccepted(NameCharFilter);
-        break;
-    case Filter::Digit:
-        filter.setAccepted(DigitCharFilter);
-        break;
-    case Filter::Dtmf:
-        filter.setAccepted(DtmfCharFilter);
-        break;
+    case Filter::None: filter.acceptAll(); break;
+    case Filter::Freq: filter.setAccepted(FreqCharFilter); break;
+    case Filter::Name: filter.setAccepted(NameCharFilter); break;
+    case Filter::Digit: filter.setAccepted(DigitCharFilter); break;
+    case Filter::Dtmf: filter.setAccepted(DtmfCharFilter); break;
     }
 }
 
@@ -76,21 +66,20 @@ void CellEditorsTest::typedCharacters_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("frequency") << Filter::Freq << false << QString() << 9
-                               << QStringLiteral("14a5.5x2 ") << QStringLiteral("145.52");
-    QTest::newRow("frequency length")
-        << Filter::Freq << false << QString() << 9 << QStringLiteral("123.4567890")
-        << QStringLiteral("123.45678");
+    QTest::newRow("frequency") << Filter::Freq << false << QString() << 9 << QStringLiteral("14a5.5x2 ")
+                               << QStringLiteral("145.52");
+    QTest::newRow("frequency length") << Filter::Freq << false << QString() << 9 << QStringLiteral("123.4567890")
+                                      << QStringLiteral("123.45678");
     QTest::newRow("name") << Filter::Name << false << QString() << 6 << QStringLiteral("Ab c!+-/")
                           << QStringLiteral("Ab c+-");
-    QTest::newRow("dtmf upper-cased") << Filter::Dtmf << true << QString() << 16
-                                      << QStringLiteral("12ab*#ef") << QStringLiteral("12AB*#");
-    QTest::newRow("dtmf as typed") << Filter::Dtmf << false << QString() << 16
-                                   << QStringLiteral("12ab*C") << QStringLiteral("12*C");
-    QTest::newRow("dtmf without delimiter") << Filter::Dtmf << true << QStringLiteral("#") << 16
-                                            << QStringLiteral("1#2*#a") << QStringLiteral("12*A");
-    QTest::newRow("refusal judged upper-cased") << Filter::Dtmf << true << QStringLiteral("A") << 16
-                                                << QStringLiteral("aAb") << QStringLiteral("B");
+    QTest::newRow("dtmf upper-cased") << Filter::Dtmf << true << QString() << 16 << QStringLiteral("12ab*#ef")
+                                      << QStringLiteral("12AB*#");
+    QTest::newRow("dtmf as typed") << Filter::Dtmf << false << QString() << 16 << QStringLiteral("12ab*C")
+                                   << QStringLiteral("12*C");
+    QTest::newRow("dtmf without delimiter")
+        << Filter::Dtmf << true << QStringLiteral("#") << 16 << QStringLiteral("1#2*#a") << QStringLiteral("12*A");
+    QTest::newRow("refusal judged upper-cased")
+        << Filter::Dtmf << true << QStringLiteral("A") << 16 << QStringLiteral("aAb") << QStringLiteral("B");
     QTest::newRow("digits") << Filter::Digit << false << QString() << 3 << QStringLiteral("0x7z7")
                             << QStringLiteral("077");
     QTest::newRow("no filter") << Filter::None << false << QString() << 6 << QStringLiteral("a!b?c")
@@ -157,8 +146,7 @@ void CellEditorsTest::pastedTextIsFiltered()
         QWidget* popup = QApplication::activePopupWidget();
         if (!popup)
             return;
-        const QString shortcut =
-            QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+        const QString shortcut = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
         for (QAction* action : popup->actions())
             if (!pasted && action->text().endsWith(shortcut)) {
                 action->trigger();

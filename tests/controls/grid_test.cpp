@@ -258,11 +258,10 @@ void GridTest::viewConsumesKeys()
     w.grid->setWrapKeys(true);
     w.grid->setCurrentCell(1, 3);
     QList<int> seen;
-    connect(w.grid, &CGrid::keyDown, w.grid,
-            [&seen](int key, Qt::KeyboardModifiers, bool* consumed) {
-                seen << key;
-                *consumed = key == Qt::Key_Right || key == Qt::Key_Return;
-            });
+    connect(w.grid, &CGrid::keyDown, w.grid, [&seen](int key, Qt::KeyboardModifiers, bool* consumed) {
+        seen << key;
+        *consumed = key == Qt::Key_Right || key == Qt::Key_Return;
+    });
     QTest::keyClick(w.view(), Qt::Key_Right);
     QCOMPARE(w.grid->col(), 3); // neither moved nor wrapped
     QTest::keyClick(w.view(), Qt::Key_Return);
@@ -296,14 +295,13 @@ void GridTest::cellRectIsVisualRect()
     const QRect expected(view->viewport()->mapTo(w.grid, visual.topLeft()), visual.size());
     QCOMPARE(w.grid->cellPixelRect(), expected);
     // The current cell was scrolled into view, clear of the headings.
-    QVERIFY(QRect(view->viewport()->mapTo(w.grid, QPoint()), view->viewport()->size())
-                .contains(expected));
+    QVERIFY(QRect(view->viewport()->mapTo(w.grid, QPoint()), view->viewport()->size()).contains(expected));
 
     const int dx = w.grid->logicalDpiX();
     const int dy = w.grid->logicalDpiY();
     const QRect twips = w.grid->cellRect();
-    QCOMPARE(QRect(TwipsToPixels(twips.x(), dx), TwipsToPixels(twips.y(), dy),
-                   TwipsToPixels(twips.width(), dx), TwipsToPixels(twips.height(), dy)),
+    QCOMPARE(QRect(TwipsToPixels(twips.x(), dx), TwipsToPixels(twips.y(), dy), TwipsToPixels(twips.width(), dx),
+                   TwipsToPixels(twips.height(), dy)),
              expected);
 }
 
@@ -397,16 +395,14 @@ void GridTest::backgroundAndAlignment()
     for (int c = 0; c < grid.cols(); ++c)
         QCOMPARE(grid.colAlignment(c), Qt::AlignCenter);
     grid.setColAlignment(5, Qt::AlignLeft | Qt::AlignVCenter);
-    QCOMPARE(m.data(m.indexOf(2, 5), Qt::TextAlignmentRole).toInt(),
-             int(Qt::AlignLeft | Qt::AlignVCenter));
+    QCOMPARE(m.data(m.indexOf(2, 5), Qt::TextAlignmentRole).toInt(), int(Qt::AlignLeft | Qt::AlignVCenter));
     QCOMPARE(m.data(m.indexOf(2, 4), Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
 }
 
 void GridTest::modelPassesTester()
 {
     auto grid = std::make_unique<CGrid>();
-    QAbstractItemModelTester tester(grid->model(),
-                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester tester(grid->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     grid->setShape(801, 12, 1, 1);
     grid->setText(0, 3, QStringLiteral("Decode Type"));
     grid->setText(5, 0, QStringLiteral("5"));

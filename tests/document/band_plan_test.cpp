@@ -32,7 +32,7 @@ TEST(BandPlan, DecodeTakesReceiveLimitsAndDerivesTransmitBands)
     EXPECT_EQ(t.txUpper[0], 17400000u);
     EXPECT_EQ(t.txLower[1], 40000000u); // 250M empty, 450M filled
     EXPECT_EQ(t.txUpper[1], 48000000u);
-    EXPECT_TRUE(t.bandEnabled[0]);      // flags are not touched here
+    EXPECT_TRUE(t.bandEnabled[0]); // flags are not touched here
 
     p.Set(5, BandPlan::kRxLower, 22000000);
     p.Set(5, BandPlan::kRxUpper, 26000000);
@@ -52,9 +52,9 @@ TEST(BandPlan, DecodeKeepsTransmitBandsWithoutSources)
 TEST(BandPlan, EnabledFlagsFollowHardLimits)
 {
     Plan p;
-    p.Set(1, BandPlan::kRxLower, 4700000);   // exactly the hard lower limit
-    p.Set(4, BandPlan::kRxLower, 13000000);  // below 134 MHz
-    p.Set(5, BandPlan::kRxLower, 26000000);  // exactly the hard upper limit
+    p.Set(1, BandPlan::kRxLower, 4700000);                             // exactly the hard lower limit
+    p.Set(4, BandPlan::kRxLower, 13000000);                            // below 134 MHz
+    p.Set(5, BandPlan::kRxLower, 26000000);                            // exactly the hard upper limit
     std::fill_n(p.image->data() + BandPlan::RecordOffset(7), 4, 0x00); // absent as zeros
     BandTable t = BandTable::Factory();
     ComputeBandEnabled(*p.image, t);

@@ -27,9 +27,8 @@ TEST(DocumentTest, RevisionCountsChangedBytesAndReportsTheirRange)
 {
     Document doc;
     std::vector<std::pair<std::uint32_t, std::uint32_t>> spy;
-    QObject::connect(&doc, &Document::changed, [&spy](std::uint32_t first, std::uint32_t last) {
-        spy.emplace_back(first, last);
-    });
+    QObject::connect(&doc, &Document::changed,
+                     [&spy](std::uint32_t first, std::uint32_t last) { spy.emplace_back(first, last); });
     const std::uint64_t start = doc.revision();
     struct Step {
         std::uint32_t at;

@@ -1,9 +1,9 @@
-#include "document/band_table.h"
-#include "tests/support/test_document.h"
 #include "codecs/bcd.h"
 #include "document/band_plan.h"
+#include "document/band_table.h"
 #include "document/factory_defaults.h"
 #include "document/param_file.h"
+#include "tests/support/test_document.h"
 
 #include <QFile>
 #include <QTemporaryDir>

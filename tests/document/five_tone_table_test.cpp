@@ -1,5 +1,5 @@
-#include "document/five_tone_table.h"
 #include "codecs/tone_coefficient.h"
+#include "document/five_tone_table.h"
 
 #include <gtest/gtest.h>
 
@@ -24,12 +24,12 @@ TEST(FiveToneTable, RefreshWritesOnlyBuiltInToneBytes)
         std::size_t at = FiveTone::StandardOffset(standard) + 8 + 2 * static_cast<std::size_t>(digit);
         return (*h)[at] | (*h)[at + 1] << 8;
     };
-    EXPECT_EQ(tone(0, 0), 24000);   // ZVEI1 "0" 2400 Hz
-    EXPECT_EQ(tone(0, 15), 6800);   // ZVEI1 "F" 680 Hz
-    EXPECT_EQ(tone(2, 11), 0);      // ZVEI3 "B": none
-    EXPECT_EQ(tone(10, 0), 9798);   // Euro SIGNAL 979.8 Hz
-    EXPECT_EQ(tone(14, 14), 4875);  // MODAT "E" 487.5 Hz
-    EXPECT_EQ(tone(13, 14), 4590);  // EIA "E" 459 Hz
+    EXPECT_EQ(tone(0, 0), 24000);  // ZVEI1 "0" 2400 Hz
+    EXPECT_EQ(tone(0, 15), 6800);  // ZVEI1 "F" 680 Hz
+    EXPECT_EQ(tone(2, 11), 0);     // ZVEI3 "B": none
+    EXPECT_EQ(tone(10, 0), 9798);  // Euro SIGNAL 979.8 Hz
+    EXPECT_EQ(tone(14, 14), 4875); // MODAT "E" 487.5 Hz
+    EXPECT_EQ(tone(13, 14), 4590); // EIA "E" 459 Hz
 }
 
 TEST(FiveToneTable, StandardNamesAndWidths)

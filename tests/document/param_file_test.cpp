@@ -1,9 +1,9 @@
-#include "document/band_table.h"
-#include "tests/support/test_document.h"
 #include "codecs/bcd.h"
 #include "document/band_plan.h"
-#include "document/param_file.h"
+#include "document/band_table.h"
 #include "document/five_tone_table.h"
+#include "document/param_file.h"
+#include "tests/support/test_document.h"
 
 #include <QDir>
 #include <QFile>
@@ -104,7 +104,9 @@ TEST_F(ParamFileTest, ShortAndLongFiles)
         qsizetype size;
         bool ok;
         bool warned;
-    } cases[] = {{4, false, false}, {8, true, true}, {5000, true, true},
+    } cases[] = {{4, false, false},
+                 {8, true, true},
+                 {5000, true, true},
                  {static_cast<qsizetype>(kParamFileSize), true, false},
                  {static_cast<qsizetype>(kParamFileSize) + 100, true, false}};
     for (const Case& c : cases) {

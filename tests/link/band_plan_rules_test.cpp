@@ -1,8 +1,8 @@
 #include "link/core/band_plan_rules.h"
 #include "tests/support/test_document.h"
 
-#include "codecs/bcd.h"
 #include "channels/core/channel_record.h"
+#include "codecs/bcd.h"
 #include "document/band_plan.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ namespace {
 constexpr int k50M = 1, k60M = 2, k108M = 3, k150M = 4, k250M = 5, k450M = 7, k850M = 8;
 
 class BandPlanRulesTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override
     {
         TestBands().ResetToFactory();
@@ -121,18 +121,15 @@ TEST_P(Normalise, ReceiveRangeKeptInsideHardLimits)
 
 INSTANTIATE_TEST_SUITE_P(
     BandPlan, Normalise,
-    ::testing::Values(
-        NormaliseCase{k150M, u"136.0"_s, u"174"_s, u"136.00000"_s, u"174.00000"_s},
-        NormaliseCase{k150M, u"130"_s, u"174"_s, u"134.00000"_s, u"174.00000"_s}, // below lo
-        NormaliseCase{k150M, u"170"_s, u"150"_s, u"134.00000"_s, u"150.00000"_s}, // not below upper
-        NormaliseCase{k150M, u"150"_s, u"190"_s, u"150.00000"_s, u"180.00000"_s}, // upper above hi
-        NormaliseCase{k150M, u"150"_s, u"134"_s, u"134.00000"_s,
-                      u"180.00000"_s}, // upper not above lo
-        NormaliseCase{k150M, u"185"_s, u"190"_s, u"134.00000"_s,
-                      u"180.00000"_s}, // lower at or above hi
-        NormaliseCase{k150M, u"150"_s, QString(), u"134.00000"_s, u"180.00000"_s}, // lone lower
-        NormaliseCase{k450M, u"abc"_s, u"470"_s, u"400.00000"_s, u"470.00000"_s},  // not a number
-        NormaliseCase{k150M, QString(), u"170"_s, QString(), u"170"_s})); // no lower: untouched
+    ::testing::Values(NormaliseCase{k150M, u"136.0"_s, u"174"_s, u"136.00000"_s, u"174.00000"_s},
+                      NormaliseCase{k150M, u"130"_s, u"174"_s, u"134.00000"_s, u"174.00000"_s},  // below lo
+                      NormaliseCase{k150M, u"170"_s, u"150"_s, u"134.00000"_s, u"150.00000"_s},  // not below upper
+                      NormaliseCase{k150M, u"150"_s, u"190"_s, u"150.00000"_s, u"180.00000"_s},  // upper above hi
+                      NormaliseCase{k150M, u"150"_s, u"134"_s, u"134.00000"_s, u"180.00000"_s},  // upper not above lo
+                      NormaliseCase{k150M, u"185"_s, u"190"_s, u"134.00000"_s, u"180.00000"_s},  // lower at or above hi
+                      NormaliseCase{k150M, u"150"_s, QString(), u"134.00000"_s, u"180.00000"_s}, // lone lower
+                      NormaliseCase{k450M, u"abc"_s, u"470"_s, u"400.00000"_s, u"470.00000"_s},  // not a number
+                      NormaliseCase{k150M, QString(), u"170"_s, QString(), u"170"_s}));          // no lower: untouched
 
 struct CommitCase {
     const char* what;
@@ -160,86 +157,37 @@ const QString Lo150 = u"134.00000"_s, Hi150 = u"180.00000"_s;
 INSTANTIATE_TEST_SUITE_P(
     BandPlan, Commit,
     ::testing::Values(
-        CommitCase{"empty pair takes the hard limits",
-                   k150M,
-                   kRxLower,
-                   u"140"_s,
-                   {E, E, E, E},
-                   {Lo150, Hi150, E, E}},
-        CommitCase{"lower below lo",
-                   k150M,
-                   kRxLower,
-                   u"130"_s,
-                   {u"140.00000"_s, Hi150, E, E},
-                   {Lo150, Hi150, E, E}},
-        CommitCase{"lower inside",
-                   k150M,
-                   kRxLower,
-                   u"144.0037"_s,
-                   {Lo150, Hi150, E, E},
-                   {u"144.00000"_s, Hi150, E, E}},
+        CommitCase{"empty pair takes the hard limits", k150M, kRxLower, u"140"_s, {E, E, E, E}, {Lo150, Hi150, E, E}},
+        CommitCase{"lower below lo", k150M, kRxLower, u"130"_s, {u"140.00000"_s, Hi150, E, E}, {Lo150, Hi150, E, E}},
+        CommitCase{"lower inside", k150M, kRxLower, u"144.0037"_s, {Lo150, Hi150, E, E}, {u"144.00000"_s, Hi150, E, E}},
         CommitCase{"lower not below upper",
                    k150M,
                    kRxLower,
                    u"175"_s,
                    {u"150.00000"_s, u"170.00000"_s, E, E},
                    {Lo150, u"170.00000"_s, E, E}},
-        CommitCase{"lower with only itself filled",
-                   k150M,
-                   kRxLower,
-                   u"150"_s,
-                   {u"140.00000"_s, E, E, E},
-                   {Lo150, E, E, E}},
-        CommitCase{"upper above hi",
-                   k150M,
-                   kRxUpper,
-                   u"190"_s,
-                   {Lo150, u"170.00000"_s, E, E},
-                   {Lo150, Hi150, E, E}},
-        CommitCase{"upper inside",
-                   k150M,
-                   kRxUpper,
-                   u"174"_s,
-                   {Lo150, Hi150, E, E},
-                   {Lo150, u"174.00000"_s, E, E}},
+        CommitCase{
+            "lower with only itself filled", k150M, kRxLower, u"150"_s, {u"140.00000"_s, E, E, E}, {Lo150, E, E, E}},
+        CommitCase{"upper above hi", k150M, kRxUpper, u"190"_s, {Lo150, u"170.00000"_s, E, E}, {Lo150, Hi150, E, E}},
+        CommitCase{"upper inside", k150M, kRxUpper, u"174"_s, {Lo150, Hi150, E, E}, {Lo150, u"174.00000"_s, E, E}},
         CommitCase{"upper not above lower",
                    k150M,
                    kRxUpper,
                    u"150"_s,
                    {u"160.00000"_s, u"170.00000"_s, E, E},
                    {u"160.00000"_s, Hi150, E, E}},
-        CommitCase{"transmit pair filled",
-                   k150M,
-                   kTxLower,
-                   u"150"_s,
-                   {Lo150, Hi150, E, E},
-                   {Lo150, Hi150, Lo150, Hi150}},
+        CommitCase{
+            "transmit pair filled", k150M, kTxLower, u"150"_s, {Lo150, Hi150, E, E}, {Lo150, Hi150, Lo150, Hi150}},
         CommitCase{"transmit lower inside",
                    k150M,
                    kTxLower,
                    u"144"_s,
                    {Lo150, Hi150, Lo150, u"148.00000"_s},
                    {Lo150, Hi150, u"144.00000"_s, u"148.00000"_s}},
-        CommitCase{"clearing transmit",
-                   k150M,
-                   kTxUpper,
-                   E,
-                   {Lo150, Hi150, Lo150, Hi150},
-                   {Lo150, Hi150, E, E}},
-        CommitCase{"clearing receive empties the row",
-                   k150M,
-                   kRxUpper,
-                   E,
-                   {Lo150, Hi150, Lo150, Hi150},
-                   {E, E, E, E}},
-        CommitCase{
-            "clearing 50M", k50M, kRxLower, E, {u"47.00000"_s, u"54.00000"_s, E, E}, {E, E, E, E}},
-        CommitCase{"airband transmit is not edited",
-                   k108M,
-                   kTxLower,
-                   u"120"_s,
-                   {E, E, E, E},
-                   {E, E, E, E}}));
+        CommitCase{"clearing transmit", k150M, kTxUpper, E, {Lo150, Hi150, Lo150, Hi150}, {Lo150, Hi150, E, E}},
+        CommitCase{"clearing receive empties the row", k150M, kRxUpper, E, {Lo150, Hi150, Lo150, Hi150}, {E, E, E, E}},
+        CommitCase{"clearing 50M", k50M, kRxLower, E, {u"47.00000"_s, u"54.00000"_s, E, E}, {E, E, E, E}},
+        CommitCase{"airband transmit is not edited", k108M, kTxLower, u"120"_s, {E, E, E, E}, {E, E, E, E}}));
 
 TEST(BandPlanCommit, LastTransmitBandCannotBeCleared)
 {
@@ -277,8 +225,7 @@ TEST_P(Checks, ClosingChecksOnReceiveLowerCells)
 INSTANTIATE_TEST_SUITE_P(BandPlan, Checks,
                          ::testing::Values(CheckCase{{k150M}, true}, CheckCase{{k250M}, true},
                                            CheckCase{{k450M, 0, k108M, k850M}, true},
-                                           CheckCase{{k50M, k60M, k150M}, false},
-                                           CheckCase{{k250M, k450M}, false},
+                                           CheckCase{{k50M, k60M, k150M}, false}, CheckCase{{k250M, k450M}, false},
                                            CheckCase{{k150M, k250M}, true}, CheckCase{{}, false},
                                            CheckCase{{0, k50M, 6, k850M}, false}));
 
@@ -314,8 +261,8 @@ TEST_F(BandPlanRulesTest, SaveWritesCellsAndTable)
     EXPECT_TRUE(t.txEnabled[1]);
     // Empty cells become four zero bytes, whatever was there.
     EXPECT_EQ(Record(0), std::vector<std::uint8_t>(16, 0x00));
-    EXPECT_EQ(Record(k450M), (std::vector<std::uint8_t>{0x00, 0x00, 0x00, 0x40, 0x00, 0x00, 0x00,
-                                                        0x47, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(Record(k450M),
+              (std::vector<std::uint8_t>{0x00, 0x00, 0x00, 0x40, 0x00, 0x00, 0x00, 0x47, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST_F(BandPlanRulesTest, SaveTakesTheUhfBandFrom250MWhenPresent)
@@ -352,8 +299,7 @@ TEST_F(BandPlanRulesTest, OutOfBandChannelsOfBankABecomeEmpty)
     NewChannelRecord(TestBands(), image, 801, 13600000); // bank B is not touched
     ChannelAt(image, 2).SetName(u"KEEP"_s);
     image[ImageMap::ChannelOffset(4) + 10] = 0x12; // absent channel with stray bytes
-    const std::vector<std::uint8_t> bankB(image.begin() + ImageMap::kBankB,
-                                          image.begin() + ImageMap::kBankB + 0x6400);
+    const std::vector<std::uint8_t> bankB(image.begin() + ImageMap::kBankB, image.begin() + ImageMap::kBankB + 0x6400);
 
     EmptyOutOfBandChannels(TestBands(), image);
 
@@ -364,17 +310,15 @@ TEST_F(BandPlanRulesTest, OutOfBandChannelsOfBankABecomeEmpty)
     auto expect = std::make_unique<RadioImage>();
     expect->fill(0xFF);
     NewChannelRecord(TestBands(), *expect, 1, 0);
-    const auto emptyRecord =
-        std::vector<std::uint8_t>(expect->begin() + ImageMap::ChannelOffset(1),
-                                  expect->begin() + ImageMap::ChannelOffset(1) + 32);
+    const auto emptyRecord = std::vector<std::uint8_t>(expect->begin() + ImageMap::ChannelOffset(1),
+                                                       expect->begin() + ImageMap::ChannelOffset(1) + 32);
     EXPECT_EQ(record(1), emptyRecord);
     EXPECT_EQ(record(800), emptyRecord);
     EXPECT_EQ(record(4), emptyRecord);
     EXPECT_EQ(ChannelAt(image, 2).Rx(), 14500000u);
     EXPECT_EQ(ChannelAt(image, 2).Name(), u"KEEP"_s);
     EXPECT_EQ(ChannelAt(image, 3).Rx(), 44000000u);
-    EXPECT_EQ(std::vector<std::uint8_t>(image.begin() + ImageMap::kBankB,
-                                        image.begin() + ImageMap::kBankB + 0x6400),
+    EXPECT_EQ(std::vector<std::uint8_t>(image.begin() + ImageMap::kBankB, image.begin() + ImageMap::kBankB + 0x6400),
               bankB);
 }
 

@@ -1,7 +1,6 @@
 // The custom data dialog driven through its buttons: OK and Cancel, and its
 // own Read and Write through the real transfer dialog against a simulated radio.
 #include "link/core/loopback_port.h"
-#include "tests/support/test_document.h"
 #include "link/core/port_factory.h"
 #include "link/core/sim_radio.h"
 #include "link/core/steady_clock.h"
@@ -11,9 +10,10 @@
 #include "shell/core/app_settings.h"
 #include "shell/main_frame.h"
 #include "shell/transfer_setup.h"
-#include "tests/support/program_folder.h"
-#include "tests/support/test_views.h"
 #include "tests/support/modal_answerer.h"
+#include "tests/support/program_folder.h"
+#include "tests/support/test_document.h"
+#include "tests/support/test_views.h"
 
 #include <QLineEdit>
 #include <QMenu>
@@ -39,8 +39,14 @@ std::vector<std::uint8_t> Bytes(const RadioImage& m, std::uint32_t at, int n)
     return {m.begin() + at, m.begin() + at + n};
 }
 
-QLineEdit* TextBox(QWidget* dlg) { return dlg->findChild<QLineEdit*>(QStringLiteral("1033")); }
-void Press(QWidget* dlg, int id) { dlg->findChild<QPushButton*>(QString::number(id))->click(); }
+QLineEdit* TextBox(QWidget* dlg)
+{
+    return dlg->findChild<QLineEdit*>(QStringLiteral("1033"));
+}
+void Press(QWidget* dlg, int id)
+{
+    dlg->findChild<QPushButton*>(QString::number(id))->click();
+}
 } // namespace
 
 class CustomDataDialogTest : public QObject {

@@ -1,7 +1,7 @@
-#include "tests/support/fake_port.h"
 #include "link/core/loopback_port.h"
 #include "link/core/sim_radio.h"
 #include "link/core/steady_clock.h"
+#include "tests/support/fake_port.h"
 
 #include "engine_rig.h"
 
@@ -25,7 +25,8 @@ struct ReadCase {
 };
 
 // The driver's time-outs: 50 ms between bytes, 100 ms + 50 ms per byte in all.
-TEST(FakePort, ReadKeepsTheDriversTimeouts) {
+TEST(FakePort, ReadKeepsTheDriversTimeouts)
+{
     const ReadCase cases[] = {
         {"nothing, 1 byte", {}, 1, 0, 150},
         {"nothing, 16 bytes", {}, 16, 0, 900},
@@ -55,7 +56,8 @@ TEST(FakePort, ReadKeepsTheDriversTimeouts) {
     }
 }
 
-TEST(FakePort, PurgeDropsWhatHasArrivedOnly) {
+TEST(FakePort, PurgeDropsWhatHasArrivedOnly)
+{
     FakeClock clock;
     FakePort port(clock);
     ASSERT_TRUE(port.open("COM1"));
@@ -68,7 +70,8 @@ TEST(FakePort, PurgeDropsWhatHasArrivedOnly) {
     EXPECT_EQ(b[0], 3);
 }
 
-TEST(FakePort, FailuresAreFailuresNotTimeouts) {
+TEST(FakePort, FailuresAreFailuresNotTimeouts)
+{
     FakeClock clock;
     FakePort port(clock);
     port.setOpenFails(true);
@@ -94,7 +97,8 @@ TEST(FakePort, FailuresAreFailuresNotTimeouts) {
     EXPECT_EQ(port.misuse(), 1);
 }
 
-TEST(FakePort, LogsEventsWithTheirTimes) {
+TEST(FakePort, LogsEventsWithTheirTimes)
+{
     FakeClock clock(5);
     FakePort port(clock);
     ASSERT_TRUE(port.open("/dev/ttyUSB0"));
@@ -106,8 +110,7 @@ TEST(FakePort, LogsEventsWithTheirTimes) {
     std::uint8_t in = 0;
     port.read(&in, 1);
     port.close();
-    EXPECT_EQ(Trace(port),
-              (std::vector<std::string>{"open", "sleep 2", "purge", "w 02", "r 1=0", "close"}));
+    EXPECT_EQ(Trace(port), (std::vector<std::string>{"open", "sleep 2", "purge", "w 02", "r 1=0", "close"}));
     const auto& e = port.events();
     EXPECT_EQ(e[1].atMs, 5);
     EXPECT_EQ(e[2].atMs, 7);
@@ -115,7 +118,8 @@ TEST(FakePort, LogsEventsWithTheirTimes) {
     EXPECT_EQ(e[5].atMs, 157);
 }
 
-TEST(FakePort, TamperRewritesTheRadiosAnswer) {
+TEST(FakePort, TamperRewritesTheRadiosAnswer)
+{
     FakeClock clock;
     FakePort port(clock);
     SimRadio radio(Pattern(1));
@@ -136,7 +140,8 @@ TEST(FakePort, TamperRewritesTheRadiosAnswer) {
     EXPECT_EQ(port.read(buf, 16), 5);
 }
 
-TEST(LoopbackPort, ServesTheRadioWithTheSameTimeouts) {
+TEST(LoopbackPort, ServesTheRadioWithTheSameTimeouts)
+{
     FakeClock clock;
     SimRadio::Faults faults;
     faults.wakeupDelayMs = 120;
@@ -157,15 +162,15 @@ TEST(LoopbackPort, ServesTheRadioWithTheSameTimeouts) {
     EXPECT_EQ(port.read(&b, 1), -1);
 }
 
-TEST(LoopbackPort, DroppedLineFailsReadsAndWrites) {
+TEST(LoopbackPort, DroppedLineFailsReadsAndWrites)
+{
     FakeClock clock;
     SimRadio::Faults faults;
     faults.hangUpAfterBlocks = 0;
     SimRadio radio(Pattern(3), faults);
     LoopbackPort port(radio, clock);
     ASSERT_TRUE(port.open("SIM"));
-    const Bytes session = {0x02, 'P',  'R', 'O', 'G',  'R',  'A',
-                           'M',  0x02, 'A', 'R', 0x01, 0x00, 0x80};
+    const Bytes session = {0x02, 'P', 'R', 'O', 'G', 'R', 'A', 'M', 0x02, 'A', 'R', 0x01, 0x00, 0x80};
     port.write(session.data(), static_cast<int>(session.size()));
     std::uint8_t b = 0;
     EXPECT_EQ(port.read(&b, 1), -1);
@@ -174,7 +179,8 @@ TEST(LoopbackPort, DroppedLineFailsReadsAndWrites) {
     EXPECT_FALSE(port.open("SIM"));
 }
 
-TEST(SteadyLinkClock, MovesForwardAndSleeps) {
+TEST(SteadyLinkClock, MovesForwardAndSleeps)
+{
     SteadyLinkClock clock;
     const std::int64_t t0 = clock.nowMs();
     clock.sleepMs(3);

@@ -1,24 +1,24 @@
 // The frequency range dialog driven through its grid, editor and password
 // prompt, offscreen, and the Edit menu command around it. The slots run in
 // order: the first ones see the plan locked, the later ones unlocked.
-#include "channels/program_view.h"
-#include "tests/support/test_document.h"
-#include "document/band_table.h"
-#include "codecs/bcd.h"
 #include "channels/core/channel_record.h"
+#include "channels/program_view.h"
+#include "codecs/bcd.h"
 #include "controls/cell_editors.h"
 #include "controls/grid.h"
 #include "controls/grid_model.h"
 #include "document/band_plan.h"
+#include "document/band_table.h"
+#include "document/radio_image.h"
 #include "link/frequency_range_dialog.h"
 #include "shell/child_frame.h"
 #include "shell/commands.h"
-#include "document/radio_image.h"
 #include "shell/core/app_settings.h"
 #include "shell/main_frame.h"
-#include "tests/support/program_folder.h"
-#include "tests/support/test_views.h"
 #include "tests/support/modal_answerer.h"
+#include "tests/support/program_folder.h"
+#include "tests/support/test_document.h"
+#include "tests/support/test_views.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -82,8 +82,7 @@ class FrequencyRangeDialogTest : public QObject {
     void clickCell(int band, int col)
     {
         const QModelIndex index = grid()->model()->indexOf(band + 1, col);
-        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {},
-                          table()->visualRect(index).center());
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, table()->visualRect(index).center());
     }
     void typeInto(int band, int col, const QString& text)
     {
@@ -105,7 +104,7 @@ class FrequencyRangeDialogTest : public QObject {
         QVERIFY(RangeEditingUnlocked());
     }
 
-  private slots:
+private slots:
     void initTestCase() { QVERIFY(m_folder.isValid()); }
     void init()
     {

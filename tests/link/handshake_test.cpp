@@ -9,7 +9,8 @@ struct CmdHeadCase {
     Handshake bytes;
 };
 
-TEST(ParseCmdHead, FieldsReplaceBytesInOrder) {
+TEST(ParseCmdHead, FieldsReplaceBytesInOrder)
+{
     const Handshake d = kDefaultHandshake;
     const CmdHeadCase cases[] = {
         {"", d},
@@ -31,19 +32,20 @@ TEST(ParseCmdHead, FieldsReplaceBytesInOrder) {
         EXPECT_EQ(ParseCmdHead(c.cmdHead), c.bytes) << '"' << c.cmdHead << '"';
 }
 
-TEST(ParseCmdHead, DefaultIsProgramBetweenTwoStx) {
+TEST(ParseCmdHead, DefaultIsProgramBetweenTwoStx)
+{
     const Handshake expected = {0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41, 0x4D, 0x02};
     EXPECT_EQ(kDefaultHandshake, expected);
 }
 
-TEST(CheckLinkPassword, IgnoresCaseOnly) {
+TEST(CheckLinkPassword, IgnoresCaseOnly)
+{
     const struct {
         const char* typed;
         bool accepted;
     } cases[] = {
-        {"5317KD", true},   {"5317kd", true},   {"5317kD", true},
-        {"", false},        {"5317K", false},   {"5317KDX", false},
-        {" 5317KD", false}, {"5317KD ", false}, {"5318KD", false},
+        {"5317KD", true},   {"5317kd", true},   {"5317kD", true},   {"", false},       {"5317K", false},
+        {"5317KDX", false}, {" 5317KD", false}, {"5317KD ", false}, {"5318KD", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CheckLinkPassword(c.typed), c.accepted) << '"' << c.typed << '"';

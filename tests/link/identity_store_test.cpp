@@ -48,8 +48,7 @@ TEST(IdentityStore, EachFieldIsCutAtItsFirstCharacterOfTheWrongClass)
     };
     for (const Case& c : cases) {
         auto m = ImageOf(0x00);
-        WriteModelIdentity(*m, QString::fromLatin1(c.serial), QString::fromLatin1(c.name),
-                           QString::fromLatin1(c.code));
+        WriteModelIdentity(*m, QString::fromLatin1(c.serial), QString::fromLatin1(c.name), QString::fromLatin1(c.code));
         EXPECT_EQ(Bytes(*m, 0xFF00, 8), Text(c.serialStored, 8)) << c.serial;
         EXPECT_EQ(Bytes(*m, 0xFF08, 8), Text(c.nameStored, 8)) << c.name;
         EXPECT_EQ(Bytes(*m, 0xFF10, 16), Text(c.codeStored, 16)) << c.code;
@@ -95,9 +94,9 @@ TEST(IdentityKeys, LettersAndDigitsAndPrintables)
         bool letterOrDigit;
         bool printable;
     } cases[] = {
-        {u'a', true, true},    {u'Z', true, true},     {u'7', true, true},   {u'-', false, true},
-        {u' ', false, true},   {u'~', false, true},    {0x08, true, true},   {0x7F, false, false},
-        {0x09, false, false},  {0x00, false, false},   {0xE9, false, false}, // é
+        {u'a', true, true},    {u'Z', true, true},   {u'7', true, true},   {u'-', false, true},
+        {u' ', false, true},   {u'~', false, true},  {0x08, true, true},   {0x7F, false, false},
+        {0x09, false, false},  {0x00, false, false}, {0xE9, false, false}, // é
         {0x131, false, false}, // dotless i: upper case is 'I' only outside the C locale
         {0x17F, false, false}, // long s, likewise
     };
@@ -113,11 +112,8 @@ TEST(CustomData, ShownTextEndsAtZeroOrFF)
         std::vector<std::uint8_t> bytes; // from 0xFEE0, the rest 0xFF
         const char* shown;
     } cases[] = {
-        {{}, ""},
-        {{'H', 'i', 0x00, 'x'}, "Hi"},
-        {{'H', 'i', 0xFF, 'x'}, "Hi"},
-        {{0x00, 'x'}, ""},
-        {{'a', '\t', '-', 0x7F}, "a\t-\x7F"},
+        {{}, ""},          {{'H', 'i', 0x00, 'x'}, "Hi"},        {{'H', 'i', 0xFF, 'x'}, "Hi"},
+        {{0x00, 'x'}, ""}, {{'a', '\t', '-', 0x7F}, "a\t-\x7F"},
     };
     for (const Case& c : cases) {
         auto m = ImageOf(0xFF);

@@ -13,12 +13,10 @@ TEST(ModelInfo, DateShownOnlyWhenItIsACalendarDate)
         std::uint8_t lo, hi, month, day;
         const char* shown;
     } cases[] = {
-        {0x16, 0x20, 0x05, 0x12, "2016-05-12"},
-        {0x24, 0x20, 0x02, 0x29, "2024-02-29"}, // leap year
-        {0x23, 0x20, 0x02, 0x29, ""},
-        {0x16, 0x20, 0x13, 0x01, ""},           // month 13
-        {0x16, 0x20, 0x04, 0x31, ""},           // 31 April
-        {0xFF, 0xFF, 0xFF, 0xFF, ""},           // blank radio
+        {0x16, 0x20, 0x05, 0x12, "2016-05-12"}, {0x24, 0x20, 0x02, 0x29, "2024-02-29"}, // leap year
+        {0x23, 0x20, 0x02, 0x29, ""},           {0x16, 0x20, 0x13, 0x01, ""},           // month 13
+        {0x16, 0x20, 0x04, 0x31, ""},                                                   // 31 April
+        {0xFF, 0xFF, 0xFF, 0xFF, ""},                                                   // blank radio
         {0x00, 0x00, 0x00, 0x00, ""},
     };
     auto m = std::make_unique<RadioImage>();
@@ -36,7 +34,7 @@ TEST(ModelInfo, TextsStopAtTheFirstCharacterOfTheWrongClass)
     auto m = std::make_unique<RadioImage>();
     m->fill(0xFF);
     std::memcpy(m->data() + 0xFF00, "AB-12", 5);
-    std::memcpy(m->data() + 0xFF08, "QM4410XYZ", 9);     // 9th byte belongs to the code
+    std::memcpy(m->data() + 0xFF08, "QM4410XYZ", 9); // 9th byte belongs to the code
     std::memcpy(m->data() + 0xFF10, "Model code 16 ch", 16);
     std::memcpy(m->data() + 0xFF20, "V1.02\x01", 6);
     ModelIdentity id = ReadModelIdentity(*m);

@@ -1,12 +1,12 @@
 // The model information view driven through its boxes: what it shows for the
 // identity record, what typing and pasting store, and storing on close.
+#include "document/radio_image.h"
 #include "link/model_view.h"
-#include "tests/support/test_document.h"
 #include "shell/child_frame.h"
 #include "shell/commands.h"
-#include "document/radio_image.h"
 #include "shell/main_frame.h"
 #include "tests/support/program_folder.h"
+#include "tests/support/test_document.h"
 #include "tests/support/test_views.h"
 
 #include <QClipboard>
@@ -22,7 +22,10 @@
 namespace {
 constexpr int kSerial = 1005, kModelName = 1059, kModelCode = 1092, kFirmware = 1008, kDate = 1009;
 
-QLineEdit* Box(QWidget* view, int id) { return view->findChild<QLineEdit*>(QString::number(id)); }
+QLineEdit* Box(QWidget* view, int id)
+{
+    return view->findChild<QLineEdit*>(QString::number(id));
+}
 
 std::vector<std::uint8_t> ImageBytes(std::uint32_t at, int n, Document& doc = TestDocument())
 {
@@ -136,9 +139,12 @@ private slots:
         QTest::addColumn<int>("box");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("serial") << kSerial << "a-b 1_Z.9" << "ab1Z9";
-        QTest::newRow("model name") << kModelName << "QM 44/10!" << "QM4410";
-        QTest::newRow("model code") << kModelCode << "a-b 1_Z.~" << "a-b 1_Z.~";
+        QTest::newRow("serial") << kSerial << "a-b 1_Z.9"
+                                << "ab1Z9";
+        QTest::newRow("model name") << kModelName << "QM 44/10!"
+                                    << "QM4410";
+        QTest::newRow("model code") << kModelCode << "a-b 1_Z.~"
+                                    << "a-b 1_Z.~";
         QTest::newRow("serial, accented") << kSerial << QStringLiteral("x\u00E9\u0131y") << "xy";
         QTest::newRow("model code, accented") << kModelCode << QStringLiteral("x\u00E9 \u4E2Dy") << "x y";
     }

@@ -13,23 +13,19 @@
 
 namespace {
 
-TEST(PortNames, NumberToName) {
+TEST(PortNames, NumberToName)
+{
     const struct {
         int n;
         const char* name;
-    } cases[] = {{1, "COM1"},
-                 {9, "COM9"},
-                 {10, "\\\\.\\COM10"},
-                 {12, "\\\\.\\COM12"},
-                 {16, "\\\\.\\COM16"},
-                 {0, ""},
-                 {17, ""},
-                 {-3, ""}};
+    } cases[] = {{1, "COM1"}, {9, "COM9"}, {10, "\\\\.\\COM10"}, {12, "\\\\.\\COM12"}, {16, "\\\\.\\COM16"}, {0, ""},
+                 {17, ""},    {-3, ""}};
     for (const auto& c : cases)
         EXPECT_EQ(PortNameForNumber(c.n), c.name) << c.n;
 }
 
-TEST(PortNames, NumberFromName) {
+TEST(PortNames, NumberFromName)
+{
     const struct {
         const char* name;
         std::optional<int> n;
@@ -64,13 +60,15 @@ TEST(PortNames, NumberFromName) {
         EXPECT_EQ(PortNumberFromName(c.name), c.n) << c.name;
 }
 
-TEST(PortNames, EveryDialogNameReadsBackAsItsNumber) {
+TEST(PortNames, EveryDialogNameReadsBackAsItsNumber)
+{
     for (int n = 1; n <= 16; ++n)
         EXPECT_EQ(PortNumberFromName(PortNameForNumber(n)), n);
 }
 
 #ifndef _WIN32
-TEST(PortNames, DevicePathsOnPosix) {
+TEST(PortNames, DevicePathsOnPosix)
+{
     const struct {
         const char* name;
         const char* path;
@@ -112,7 +110,8 @@ private:
     bool open_ = false;
 };
 
-TEST(PortFactory, SimOpensOnlyThroughARegisteredCreator) {
+TEST(PortFactory, SimOpensOnlyThroughARegisteredCreator)
+{
     EXPECT_FALSE(CreatePort(kSimPortName)->open(kSimPortName));
     EXPECT_FALSE(ProbePort(kSimPortName));
 
@@ -135,24 +134,24 @@ TEST(PortFactory, SimOpensOnlyThroughARegisteredCreator) {
     EXPECT_FALSE(ProbePort(kSimPortName));
 }
 
-TEST(PortFactory, DeviceListPutsUsbFirstAndNumbersInOrder) {
+TEST(PortFactory, DeviceListPutsUsbFirstAndNumbersInOrder)
+{
     std::vector<SerialDeviceInfo> devices = {
-        {"/dev/ttyS10", "", false},      {"/dev/ttyUSB10", "FT232R", true},
-        {"/dev/ttyS2", "", false},       {"/dev/ttyACM0", "CDC", true},
-        {"/dev/ttyUSB2", "CH340", true}, {"/dev/ttyS02", "dup", false},
+        {"/dev/ttyS10", "", false},    {"/dev/ttyUSB10", "FT232R", true}, {"/dev/ttyS2", "", false},
+        {"/dev/ttyACM0", "CDC", true}, {"/dev/ttyUSB2", "CH340", true},   {"/dev/ttyS02", "dup", false},
         {"/dev/ttyS", "", false},
     };
     SortSerialDevices(devices);
     std::vector<std::string> paths;
     for (const auto& d : devices)
         paths.push_back(d.path);
-    EXPECT_EQ(paths,
-              (std::vector<std::string>{"/dev/ttyACM0", "/dev/ttyUSB2", "/dev/ttyUSB10",
-                                        "/dev/ttyS", "/dev/ttyS2", "/dev/ttyS02", "/dev/ttyS10"}));
+    EXPECT_EQ(paths, (std::vector<std::string>{"/dev/ttyACM0", "/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyS",
+                                               "/dev/ttyS2", "/dev/ttyS02", "/dev/ttyS10"}));
     EXPECT_EQ(devices[1].description, "CH340");
 }
 
-TEST(PortFactory, ListedDevicesComeUsbFirst) {
+TEST(PortFactory, ListedDevicesComeUsbFirst)
+{
     const auto devices = ListSerialDevices();
     bool seenOther = false;
     for (const auto& d : devices) {

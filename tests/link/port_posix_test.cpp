@@ -18,11 +18,13 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
-long long MsSince(Clock::time_point t) {
+long long MsSince(Clock::time_point t)
+{
     return std::chrono::duration_cast<milliseconds>(Clock::now() - t).count();
 }
 
-void MasterWrite(const PtyPair& pty, const std::vector<std::uint8_t>& bytes) {
+void MasterWrite(const PtyPair& pty, const std::vector<std::uint8_t>& bytes)
+{
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(pty.masterFd(), bytes.data() + done, bytes.size() - done);
@@ -36,7 +38,8 @@ void MasterWrite(const PtyPair& pty, const std::vector<std::uint8_t>& bytes) {
 }
 
 // Whatever the master receives within `ms` after the last byte, up to `max` bytes.
-std::vector<std::uint8_t> MasterRead(const PtyPair& pty, std::size_t max, int ms = 2000) {
+std::vector<std::uint8_t> MasterRead(const PtyPair& pty, std::size_t max, int ms = 2000)
+{
     std::vector<std::uint8_t> got;
     std::uint8_t buf[256];
     while (got.size() < max) {
@@ -53,7 +56,8 @@ std::vector<std::uint8_t> MasterRead(const PtyPair& pty, std::size_t max, int ms
 
 class PosixPortTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         std::string error;
         ASSERT_TRUE(pty.open(&error)) << error;
         ASSERT_TRUE(port.open(pty.slavePath()));
@@ -66,7 +70,8 @@ protected:
     PosixSerialPort port;
 };
 
-TEST_F(PosixPortTest, SecondOpenOfTheSameDeviceFailsUntilTheFirstCloses) {
+TEST_F(PosixPortTest, SecondOpenOfTheSameDeviceFailsUntilTheFirstCloses)
+{
     EXPECT_TRUE(port.isOpen());
     PosixSerialPort other;
     EXPECT_FALSE(other.open(pty.slavePath()));
@@ -79,9 +84,9 @@ TEST_F(PosixPortTest, SecondOpenOfTheSameDeviceFailsUntilTheFirstCloses) {
     EXPECT_TRUE(port.open(pty.slavePath()));
 }
 
-TEST_F(PosixPortTest, ReadReturnsAsSoonAsTheRequestedCountHasArrived) {
-    port.setTimeouts(PortTimeouts{
-        .readIntervalMs = 5000, .readTotalMultiplierMs = 0, .readTotalConstantMs = 20000});
+TEST_F(PosixPortTest, ReadReturnsAsSoonAsTheRequestedCountHasArrived)
+{
+    port.setTimeouts(PortTimeouts{.readIntervalMs = 5000, .readTotalMultiplierMs = 0, .readTotalConstantMs = 20000});
     std::thread sender([this] {
         MasterWrite(pty, {1, 2, 3});
         std::this_thread::sleep_for(milliseconds(30));
@@ -97,9 +102,9 @@ TEST_F(PosixPortTest, ReadReturnsAsSoonAsTheRequestedCountHasArrived) {
     EXPECT_LT(took, 5000); // neither time-out was waited for
 }
 
-TEST_F(PosixPortTest, ReadGivesUpAfterTheIntervalAndReturnsThePartialCount) {
-    port.setTimeouts(PortTimeouts{
-        .readIntervalMs = 50, .readTotalMultiplierMs = 0, .readTotalConstantMs = 30000});
+TEST_F(PosixPortTest, ReadGivesUpAfterTheIntervalAndReturnsThePartialCount)
+{
+    port.setTimeouts(PortTimeouts{.readIntervalMs = 50, .readTotalMultiplierMs = 0, .readTotalConstantMs = 30000});
     MasterWrite(pty, {0x41, 0x42, 0x43});
     std::uint8_t buf[16] = {};
     const auto t0 = Clock::now();
@@ -112,7 +117,8 @@ TEST_F(PosixPortTest, ReadGivesUpAfterTheIntervalAndReturnsThePartialCount) {
     EXPECT_LT(took, 15000); // the 30 s total was not waited for
 }
 
-TEST_F(PosixPortTest, ReadWithNothingComingWaitsTheTotalAndReturnsZero) {
+TEST_F(PosixPortTest, ReadWithNothingComingWaitsTheTotalAndReturnsZero)
+{
     struct Case {
         int n;
         long long totalMs; // 100 + 50 per byte
@@ -125,7 +131,8 @@ TEST_F(PosixPortTest, ReadWithNothingComingWaitsTheTotalAndReturnsZero) {
     }
 }
 
-TEST_F(PosixPortTest, EveryByteValueCrossesUnchangedBothWays) {
+TEST_F(PosixPortTest, EveryByteValueCrossesUnchangedBothWays)
+{
     std::vector<std::uint8_t> all(256);
     for (int i = 0; i < 256; ++i)
         all[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
@@ -133,8 +140,7 @@ TEST_F(PosixPortTest, EveryByteValueCrossesUnchangedBothWays) {
     ASSERT_EQ(port.write(all.data(), 256), 256);
     EXPECT_EQ(MasterRead(pty, 256), all);
 
-    port.setTimeouts(PortTimeouts{
-        .readIntervalMs = 2000, .readTotalMultiplierMs = 50, .readTotalConstantMs = 5000});
+    port.setTimeouts(PortTimeouts{.readIntervalMs = 2000, .readTotalMultiplierMs = 50, .readTotalConstantMs = 5000});
     MasterWrite(pty, all);
     std::vector<std::uint8_t> back(256);
     ASSERT_EQ(port.read(back.data(), 256), 256);
@@ -142,7 +148,8 @@ TEST_F(PosixPortTest, EveryByteValueCrossesUnchangedBothWays) {
     EXPECT_TRUE(MasterRead(pty, 1, 50).empty()) << "nothing echoed back";
 }
 
-TEST_F(PosixPortTest, PurgeDiscardsWhatHasArrivedButNotWhatComesLater) {
+TEST_F(PosixPortTest, PurgeDiscardsWhatHasArrivedButNotWhatComesLater)
+{
     MasterWrite(pty, {7, 8, 9, 10});
     std::uint8_t b = 0;
     ASSERT_EQ(port.read(&b, 1), 1); // the rest of that write has arrived too
@@ -153,16 +160,17 @@ TEST_F(PosixPortTest, PurgeDiscardsWhatHasArrivedButNotWhatComesLater) {
     EXPECT_EQ(b, 0x41);
 }
 
-TEST_F(PosixPortTest, HangUpIsAFailureNotATimeOut) {
+TEST_F(PosixPortTest, HangUpIsAFailureNotATimeOut)
+{
     pty.close();
     std::uint8_t buf[4] = {};
     EXPECT_EQ(port.read(buf, 4), -1);
     EXPECT_EQ(port.write(buf, 4), -1);
 }
 
-TEST_F(PosixPortTest, HangUpDuringAReadEndsItWithAFailure) {
-    port.setTimeouts(PortTimeouts{
-        .readIntervalMs = 20000, .readTotalMultiplierMs = 0, .readTotalConstantMs = 20000});
+TEST_F(PosixPortTest, HangUpDuringAReadEndsItWithAFailure)
+{
+    port.setTimeouts(PortTimeouts{.readIntervalMs = 20000, .readTotalMultiplierMs = 0, .readTotalConstantMs = 20000});
     MasterWrite(pty, {1, 2});
     std::thread dropper([this] {
         std::this_thread::sleep_for(milliseconds(50));
@@ -177,7 +185,8 @@ TEST_F(PosixPortTest, HangUpDuringAReadEndsItWithAFailure) {
     EXPECT_LT(took, 10000); // did not sit out the time-outs
 }
 
-TEST(PosixPort, ClosedPortReadsAndWritesFail) {
+TEST(PosixPort, ClosedPortReadsAndWritesFail)
+{
     PosixSerialPort port;
     std::uint8_t b = 0;
     EXPECT_EQ(port.read(&b, 1), -1);
@@ -186,13 +195,14 @@ TEST(PosixPort, ClosedPortReadsAndWritesFail) {
     port.close();
 }
 
-TEST(PosixPort, OnlyExistingTerminalsOpen) {
+TEST(PosixPort, OnlyExistingTerminalsOpen)
+{
     char path[] = "/tmp/port_posix_test_XXXXXX";
     const int fd = ::mkstemp(path);
     ASSERT_GE(fd, 0);
     ::close(fd);
-    for (const std::string& name : {std::string("/nonexistent/ttyUSB0"), std::string("/dev/null"),
-                                    std::string(path), std::string("SIM"), std::string("")}) {
+    for (const std::string& name : {std::string("/nonexistent/ttyUSB0"), std::string("/dev/null"), std::string(path),
+                                    std::string("SIM"), std::string("")}) {
         PosixSerialPort port;
         EXPECT_FALSE(port.open(name)) << name;
         EXPECT_FALSE(port.isOpen()) << name;
@@ -201,7 +211,8 @@ TEST(PosixPort, OnlyExistingTerminalsOpen) {
     std::remove(path);
 }
 
-TEST(PosixPort, ProbeSeesFreeAndHeldPortsAndSendsNothing) {
+TEST(PosixPort, ProbeSeesFreeAndHeldPortsAndSendsNothing)
+{
     PtyPair pty;
     ASSERT_TRUE(pty.open());
     EXPECT_TRUE(ProbePort(pty.slavePath()));

@@ -31,7 +31,8 @@ const std::string kRadioSim = std::string(PROGRAMMER_BIN_DIR) + "/radio-sim";
 // A running radio-sim with its standard output on a pipe.
 class SimProcess {
 public:
-    ~SimProcess() {
+    ~SimProcess()
+    {
         if (pid_ > 0) {
             ::kill(pid_, SIGKILL);
             ::waitpid(pid_, nullptr, 0);
@@ -40,7 +41,8 @@ public:
             ::close(out_);
     }
 
-    bool start(const std::vector<std::string>& args) {
+    bool start(const std::vector<std::string>& args)
+    {
         int pipeFds[2];
         if (::pipe(pipeFds) != 0)
             return false;
@@ -54,8 +56,7 @@ public:
         for (auto& a : all)
             argv.push_back(a.data());
         argv.push_back(nullptr);
-        const int rc =
-            ::posix_spawn(&pid_, kRadioSim.c_str(), &actions, nullptr, argv.data(), environ);
+        const int rc = ::posix_spawn(&pid_, kRadioSim.c_str(), &actions, nullptr, argv.data(), environ);
         posix_spawn_file_actions_destroy(&actions);
         ::close(pipeFds[1]);
         out_ = pipeFds[0];
@@ -65,7 +66,8 @@ public:
     }
 
     // The first line the program prints; empty when it printed none in time.
-    std::string firstLine() {
+    std::string firstLine()
+    {
         std::string line;
         char c = 0;
         while (line.size() < 4096) {
@@ -78,7 +80,8 @@ public:
     }
 
     // The exit status, or -1 when it has not ended within the wait.
-    int wait(int seconds = 20) {
+    int wait(int seconds = 20)
+    {
         for (int i = 0; i < seconds * 100; ++i) {
             int status = 0;
             const pid_t r = ::waitpid(pid_, &status, WNOHANG);
@@ -100,14 +103,16 @@ private:
     int out_ = -1;
 };
 
-std::vector<std::uint8_t> ReadAll(const fs::path& path) {
+std::vector<std::uint8_t> ReadAll(const fs::path& path)
+{
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 class RadioSimTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         dir = fs::temp_directory_path() / ("radio_sim_test_" + std::to_string(::getpid()));
         fs::create_directories(dir);
         file.assign(kParamFileSize, 0);
@@ -128,7 +133,8 @@ protected:
     std::vector<std::uint8_t> file;
 };
 
-TEST_F(RadioSimTest, ServesTheFileAndSavesWhatWasWrittenOnSigterm) {
+TEST_F(RadioSimTest, ServesTheFileAndSavesWhatWasWrittenOnSigterm)
+{
     const fs::path output = dir / "out.dat";
     SimProcess sim;
     ASSERT_TRUE(sim.start({"--save", output.string(), input.string()}));
@@ -158,7 +164,8 @@ TEST_F(RadioSimTest, ServesTheFileAndSavesWhatWasWrittenOnSigterm) {
     EXPECT_FALSE(fs::exists(dir / "out.dat.part"));
 }
 
-TEST_F(RadioSimTest, LockedAndLateRadio) {
+TEST_F(RadioSimTest, LockedAndLateRadio)
+{
     SimProcess sim;
     ASSERT_TRUE(sim.start({"--locked", "--late-wakeup", "300", input.string()}));
     const std::string path = sim.firstLine();
@@ -175,7 +182,8 @@ TEST_F(RadioSimTest, LockedAndLateRadio) {
     EXPECT_EQ(sim.wait(), 0);
 }
 
-TEST_F(RadioSimTest, DroppingTheLineEndsTheProgramAndStillSaves) {
+TEST_F(RadioSimTest, DroppingTheLineEndsTheProgramAndStillSaves)
+{
     const fs::path output = dir / "out.dat";
     SimProcess sim;
     ASSERT_TRUE(sim.start({"--hang-up-after", "0", "--save", output.string(), input.string()}));
@@ -194,7 +202,8 @@ TEST_F(RadioSimTest, DroppingTheLineEndsTheProgramAndStillSaves) {
     EXPECT_EQ(ReadAll(output), file);
 }
 
-TEST_F(RadioSimTest, RefusesBadArgumentsAndFiles) {
+TEST_F(RadioSimTest, RefusesBadArgumentsAndFiles)
+{
     const fs::path shortFile = dir / "short.dat";
     std::ofstream(shortFile, std::ios::binary).write("QM4410", 6);
     const struct {

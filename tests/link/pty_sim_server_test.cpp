@@ -12,7 +12,8 @@
 
 namespace {
 
-std::unique_ptr<RadioImage> PatternImage() {
+std::unique_ptr<RadioImage> PatternImage()
+{
     auto image = std::make_unique<RadioImage>();
     for (std::size_t i = 0; i < image->size(); ++i)
         (*image)[i] = static_cast<std::uint8_t>(i * 7 + (i >> 8));
@@ -23,7 +24,8 @@ std::unique_ptr<RadioImage> PatternImage() {
 // Runs the server on its own thread for the life of the object.
 class Served {
 public:
-    explicit Served(SimRadio& radio) : server(radio) {
+    explicit Served(SimRadio& radio) : server(radio)
+    {
         std::string error;
         opened = server.open(&error);
         EXPECT_TRUE(opened) << error;
@@ -31,7 +33,8 @@ public:
             thread = std::thread([this] { end = server.serve(); });
     }
     ~Served() { finish(); }
-    PtySimServer::End finish() {
+    PtySimServer::End finish()
+    {
         if (thread.joinable()) {
             server.stop();
             thread.join();
@@ -45,7 +48,8 @@ public:
     PtySimServer::End end = PtySimServer::End::Failed;
 };
 
-TEST(PtySimServer, AnswersTheHandshakeAndServesTheLockBlock) {
+TEST(PtySimServer, AnswersTheHandshakeAndServesTheLockBlock)
+{
     const auto image = PatternImage();
     SimRadio radio(*image);
     radio.setLocked(true);
@@ -65,7 +69,8 @@ TEST(PtySimServer, AnswersTheHandshakeAndServesTheLockBlock) {
     EXPECT_TRUE(radio.lockChecked());
 }
 
-TEST(PtySimServer, WrittenBlockReachesTheRadioAndSessionsFollowEachOther) {
+TEST(PtySimServer, WrittenBlockReachesTheRadioAndSessionsFollowEachOther)
+{
     const auto image = PatternImage();
     SimRadio radio(*image);
     Served served(radio);
@@ -100,7 +105,8 @@ TEST(PtySimServer, WrittenBlockReachesTheRadioAndSessionsFollowEachOther) {
     EXPECT_EQ(radio.memory()[0x104], (*image)[0x104]);
 }
 
-TEST(PtySimServer, BytesSentBeforeTheStopStillReachTheRadio) {
+TEST(PtySimServer, BytesSentBeforeTheStopStillReachTheRadio)
+{
     const auto image = PatternImage();
     SimRadio radio(*image);
     Served served(radio);
@@ -116,7 +122,8 @@ TEST(PtySimServer, BytesSentBeforeTheStopStillReachTheRadio) {
     EXPECT_TRUE(radio.sawEndRead());
 }
 
-TEST(PtySimServer, DroppedLineLooksLikeAPulledCable) {
+TEST(PtySimServer, DroppedLineLooksLikeAPulledCable)
+{
     const auto image = PatternImage();
     SimRadio::Faults faults;
     faults.hangUpAfterBlocks = 0;
@@ -137,7 +144,8 @@ TEST(PtySimServer, DroppedLineLooksLikeAPulledCable) {
     EXPECT_TRUE(radio.hungUp());
 }
 
-TEST(PtySimServer, SilentRadioLeavesTheReadToItsTimeOut) {
+TEST(PtySimServer, SilentRadioLeavesTheReadToItsTimeOut)
+{
     const auto image = PatternImage();
     SimRadio::Faults faults;
     faults.silent = true;
@@ -156,7 +164,8 @@ TEST(PtySimServer, SilentRadioLeavesTheReadToItsTimeOut) {
     EXPECT_EQ(radio.wakeUps(), 1);
 }
 
-TEST(PtySimServer, StopBeforeServeEndsItAtOnce) {
+TEST(PtySimServer, StopBeforeServeEndsItAtOnce)
+{
     const auto image = PatternImage();
     SimRadio radio(*image);
     PtySimServer server(radio);
@@ -165,7 +174,8 @@ TEST(PtySimServer, StopBeforeServeEndsItAtOnce) {
     EXPECT_EQ(server.serve(), PtySimServer::End::Stopped);
 }
 
-TEST(PtySimServer, ServeWithoutAPseudoTerminalFails) {
+TEST(PtySimServer, ServeWithoutAPseudoTerminalFails)
+{
     const auto image = PatternImage();
     SimRadio radio(*image);
     PtySimServer server(radio);

@@ -18,20 +18,21 @@ using Bytes = std::vector<std::uint8_t>;
 // makes the test slower; every expected answer ends the read early.
 class PtyTestClient {
 public:
-    bool open(const std::string& path) {
+    bool open(const std::string& path)
+    {
         if (!port.open(path))
             return false;
         port.setQueueSizes(1024, 512);
-        port.setTimeouts(PortTimeouts{
-            .readIntervalMs = 3000, .readTotalMultiplierMs = 50, .readTotalConstantMs = 10000});
+        port.setTimeouts(
+            PortTimeouts{.readIntervalMs = 3000, .readTotalMultiplierMs = 50, .readTotalConstantMs = 10000});
         port.setLine(LineSettings{});
         return true;
     }
 
-    Bytes exchange(const Bytes& command, int replyLength) {
+    Bytes exchange(const Bytes& command, int replyLength)
+    {
         port.purge();
-        if (port.write(command.data(), static_cast<int>(command.size())) !=
-            static_cast<int>(command.size()))
+        if (port.write(command.data(), static_cast<int>(command.size())) != static_cast<int>(command.size()))
             return {};
         Bytes reply(static_cast<std::size_t>(replyLength));
         const int n = port.read(reply.data(), replyLength);
@@ -41,7 +42,8 @@ public:
 
     // Wake-up one byte at a time, 2 ms apart, then
     // identification and acknowledge; true when every answer came.
-    bool handshake() {
+    bool handshake()
+    {
         // No purge between the bytes, unlike the program: on a busy machine the
         // server thread may not have taken a byte yet, and a purge would drop it.
         for (int i = 0; i < kWakeUpSize; ++i) {

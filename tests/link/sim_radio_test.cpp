@@ -9,19 +9,21 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 // Sends bytes one call at a time, as the wake-up does.
-void SendEach(SimRadio& radio, const Bytes& bytes, std::int64_t atMs) {
+void SendEach(SimRadio& radio, const Bytes& bytes, std::int64_t atMs)
+{
     for (std::uint8_t b : bytes)
         radio.receive(&b, 1, atMs);
 }
 
-void Send(SimRadio& radio, const Bytes& bytes, std::int64_t atMs) {
+void Send(SimRadio& radio, const Bytes& bytes, std::int64_t atMs)
+{
     radio.receive(bytes.data(), static_cast<int>(bytes.size()), atMs);
 }
 
-Bytes TakeAll(SimRadio& radio, std::int64_t atMs) {
+Bytes TakeAll(SimRadio& radio, std::int64_t atMs)
+{
     Bytes out(70000);
-    out.resize(
-        static_cast<std::size_t>(radio.take(out.data(), static_cast<int>(out.size()), atMs)));
+    out.resize(static_cast<std::size_t>(radio.take(out.data(), static_cast<int>(out.size()), atMs)));
     return out;
 }
 
@@ -29,7 +31,8 @@ const Bytes kWake = {0x02, 'P', 'R', 'O', 'G', 'R', 'A'};
 const Bytes kIdent = {'M', 0x02};
 
 // Wakes the radio and opens a session; checks each answer on the way.
-void OpenSession(SimRadio& radio, std::int64_t atMs = 0) {
+void OpenSession(SimRadio& radio, std::int64_t atMs = 0)
+{
     SendEach(radio, kWake, atMs);
     ASSERT_EQ(TakeAll(radio, atMs), Bytes{'A'});
     Send(radio, kIdent, atMs);
@@ -38,7 +41,8 @@ void OpenSession(SimRadio& radio, std::int64_t atMs = 0) {
     ASSERT_EQ(TakeAll(radio, atMs), Bytes{'A'});
 }
 
-TEST(SimRadio, AnswersTheHandshake) {
+TEST(SimRadio, AnswersTheHandshake)
+{
     RadioImage memory = Pattern(1);
     SimRadio radio(memory);
     SendEach(radio, {0x33, 0x02, 'P'}, 0); // noise and a false start
@@ -52,7 +56,8 @@ TEST(SimRadio, AnswersTheHandshake) {
     EXPECT_EQ(radio.wakeUps(), 1);
 }
 
-TEST(SimRadio, IncompleteWakeUpGetsNoAnswer) {
+TEST(SimRadio, IncompleteWakeUpGetsNoAnswer)
+{
     SimRadio radio(Pattern(1));
     SendEach(radio, {0x02, 'P', 'R', 'O', 'G', 'R'}, 0);
     SendEach(radio, {'M', 0x02}, 0);
@@ -60,7 +65,8 @@ TEST(SimRadio, IncompleteWakeUpGetsNoAnswer) {
     EXPECT_EQ(radio.wakeUps(), 0);
 }
 
-TEST(SimRadio, AnswersAConfiguredHandshakeOnly) {
+TEST(SimRadio, AnswersAConfiguredHandshakeOnly)
+{
     SimRadio radio(Pattern(1));
     radio.setHandshake({0xAA, 0xBB, 0xCC, 'O', 'G', 'R', 'A', 0x11, 0x22});
     SendEach(radio, kWake, 0);
@@ -75,7 +81,8 @@ TEST(SimRadio, AnswersAConfiguredHandshakeOnly) {
     EXPECT_EQ(TakeAll(radio, 0).size(), 16u);
 }
 
-TEST(SimRadio, ReadsAndWritesBlocks) {
+TEST(SimRadio, ReadsAndWritesBlocks)
+{
     RadioImage memory = Pattern(2);
     SimRadio radio(memory);
     OpenSession(radio);
@@ -102,7 +109,8 @@ TEST(SimRadio, ReadsAndWritesBlocks) {
     EXPECT_TRUE(TakeAll(radio, 0).empty());
 }
 
-TEST(SimRadio, LockBlockIsNotADataBlock) {
+TEST(SimRadio, LockBlockIsNotADataBlock)
+{
     SimRadio radio(Pattern(3));
     radio.setLocked(true);
     EXPECT_EQ(radio.memory()[0xCC08], 3);
@@ -123,7 +131,8 @@ TEST(SimRadio, LockBlockIsNotADataBlock) {
     EXPECT_EQ(radio.memory()[0xCC08], 0);
 }
 
-TEST(SimRadio, PacedBytesTakeTenBitsEach) {
+TEST(SimRadio, PacedBytesTakeTenBitsEach)
+{
     SimRadio::Faults faults;
     faults.pace = true;
     SimRadio radio(Pattern(4), faults);
@@ -142,7 +151,8 @@ TEST(SimRadio, PacedBytesTakeTenBitsEach) {
     EXPECT_EQ(TakeAll(radio, 15).size(), 3u);
 }
 
-TEST(SimRadio, PurgeDropsOnlyWhatHasArrived) {
+TEST(SimRadio, PurgeDropsOnlyWhatHasArrived)
+{
     SimRadio radio(Pattern(5));
     OpenSession(radio, 0);
     SimRadio::Faults faults;
@@ -156,7 +166,8 @@ TEST(SimRadio, PurgeDropsOnlyWhatHasArrived) {
     EXPECT_LT(rest.size(), 132u);
 }
 
-TEST(SimRadio, WakeUpAnswerCanBeLate) {
+TEST(SimRadio, WakeUpAnswerCanBeLate)
+{
     SimRadio::Faults faults;
     faults.wakeupDelayMs = 400;
     SimRadio radio(Pattern(6), faults);
@@ -166,7 +177,8 @@ TEST(SimRadio, WakeUpAnswerCanBeLate) {
     EXPECT_EQ(TakeAll(radio, 500), Bytes{'A'});
 }
 
-TEST(SimRadio, SilentRadioHearsButNeverAnswers) {
+TEST(SimRadio, SilentRadioHearsButNeverAnswers)
+{
     SimRadio::Faults faults;
     faults.silent = true;
     SimRadio radio(Pattern(7), faults);
@@ -188,7 +200,8 @@ struct BlockFaultCase {
     bool stored;
 };
 
-TEST(SimRadio, BlockFaultsHitTheNamedBlockOnly) {
+TEST(SimRadio, BlockFaultsHitTheNamedBlockOnly)
+{
     auto f = [](int refuse, int cut, int garbage) {
         SimRadio::Faults x;
         x.refuseBlock = refuse;
@@ -245,7 +258,8 @@ TEST(SimRadio, BlockFaultsHitTheNamedBlockOnly) {
     }
 }
 
-TEST(SimRadio, HangsUpAfterTheNamedNumberOfBlocks) {
+TEST(SimRadio, HangsUpAfterTheNamedNumberOfBlocks)
+{
     SimRadio::Faults faults;
     faults.hangUpAfterBlocks = 2;
     SimRadio radio(Pattern(8), faults);

@@ -10,7 +10,8 @@
 namespace {
 
 // The block commands on the wire, as hex.
-std::vector<std::string> BlockCommands(const FakePort& port, char letter) {
+std::vector<std::string> BlockCommands(const FakePort& port, char letter)
+{
     std::vector<std::string> out;
     int idents = 0;
     for (const auto& w : port.writes()) {
@@ -21,20 +22,22 @@ std::vector<std::string> BlockCommands(const FakePort& port, char letter) {
     return out;
 }
 
-std::vector<std::string> ExpectedCommands(char letter, const std::vector<TransferRange>& ranges) {
+std::vector<std::string> ExpectedCommands(char letter, const std::vector<TransferRange>& ranges)
+{
     std::vector<std::string> out;
     for (const TransferBlock& b : DivideIntoBlocks(ranges))
-        out.push_back(Hex(
-            {static_cast<std::uint8_t>(letter), static_cast<std::uint8_t>(b.address >> 8),
-             static_cast<std::uint8_t>(b.address & 0xFF), static_cast<std::uint8_t>(b.length)}));
+        out.push_back(Hex({static_cast<std::uint8_t>(letter), static_cast<std::uint8_t>(b.address >> 8),
+                           static_cast<std::uint8_t>(b.address & 0xFF), static_cast<std::uint8_t>(b.length)}));
     return out;
 }
 
-bool SameRange(const RadioImage& a, const RadioImage& b, std::uint32_t from, std::uint32_t to) {
+bool SameRange(const RadioImage& a, const RadioImage& b, std::uint32_t from, std::uint32_t to)
+{
     return std::equal(a.begin() + from, a.begin() + to, b.begin() + from);
 }
 
-TEST(TransferBlocks, FullReadBringsTheRadiosMemory) {
+TEST(TransferBlocks, FullReadBringsTheRadiosMemory)
+{
     EngineRig rig;
     const RadioImage memory = Pattern(20);
     rig.attachRadio(memory);
@@ -53,7 +56,8 @@ TEST(TransferBlocks, FullReadBringsTheRadiosMemory) {
     EXPECT_FALSE(rig.radio->sawEndWrite());
 }
 
-TEST(TransferBlocks, FullWriteSendsTheDocument) {
+TEST(TransferBlocks, FullWriteSendsTheDocument)
+{
     for (bool service : {false, true}) {
         EngineRig rig;
         const RadioImage original = Pattern(21);
@@ -90,7 +94,8 @@ struct ProgressCase {
     int steps;
 };
 
-TEST(TransferBlocks, ProgressStepsOncePerBlockAndEndsAt100) {
+TEST(TransferBlocks, ProgressStepsOncePerBlockAndEndsAt100)
+{
     const ProgressCase cases[] = {
         {"read", TransferMode::Read, FullReadRanges(), 510},
         {"write", TransferMode::Write, FullWriteRanges(false), 490},
@@ -113,7 +118,8 @@ TEST(TransferBlocks, ProgressStepsOncePerBlockAndEndsAt100) {
     }
 }
 
-TEST(TransferBlocks, ExitStopsAfterTheCurrentBlockWithEndw) {
+TEST(TransferBlocks, ExitStopsAfterTheCurrentBlockWithEndw)
+{
     for (TransferMode mode : {TransferMode::Read, TransferMode::Write}) {
         EngineRig rig;
         rig.attachRadio(Pattern(23));
@@ -135,7 +141,8 @@ TEST(TransferBlocks, ExitStopsAfterTheCurrentBlockWithEndw) {
     }
 }
 
-TEST(TransferBlocks, ExitDuringWakeUpLetsTheFirstBlockThrough) {
+TEST(TransferBlocks, ExitDuringWakeUpLetsTheFirstBlockThrough)
+{
     EngineRig rig;
     rig.attachRadio(Pattern(24));
     rig.port.onWrite = [&](FakePort&, std::span<const std::uint8_t>) { rig.flags.cancel = true; };
@@ -146,7 +153,8 @@ TEST(TransferBlocks, ExitDuringWakeUpLetsTheFirstBlockThrough) {
     EXPECT_EQ(WrittenHex(rig.port).back(), "45 4E 44 57");
 }
 
-TEST(TransferBlocks, StartClearsAStaleExit) {
+TEST(TransferBlocks, StartClearsAStaleExit)
+{
     EngineRig rig;
     rig.attachRadio(Pattern(25));
     rig.flags.cancel = true; // Exit pressed before Start
@@ -156,7 +164,8 @@ TEST(TransferBlocks, StartClearsAStaleExit) {
 
 // Paced at 38,400 bit/s, a full read spends on the line what the bytes need:
 // per block 4 + 132 + 1 + 1 bytes of 260 us and the 10 ms pause.
-TEST(TransferBlocks, PacedFullReadKeepsTheWireRate) {
+TEST(TransferBlocks, PacedFullReadKeepsTheWireRate)
+{
     EngineRig rig;
     SimRadio::Faults faults;
     faults.pace = true;
@@ -171,7 +180,8 @@ TEST(TransferBlocks, PacedFullReadKeepsTheWireRate) {
 }
 
 // The program's "SIM" port: the simulated radio at the real wire rate.
-TEST(TransferBlocks, SimPortWorksOnTheSteadyClock) {
+TEST(TransferBlocks, SimPortWorksOnTheSteadyClock)
+{
     struct QuietUi : TransferUi {
         void disableStart() override {}
         void progress(int, int, const std::string&) override {}

@@ -1,8 +1,6 @@
 // The transfer dialog, the password dialog and the port dialog, driven through
 // their real widgets against a simulated radio on the real clock.
 #include "link/core/loopback_port.h"
-#include "shell/transfer_setup.h"
-#include "tests/support/test_document.h"
 #include "link/core/port_factory.h"
 #include "link/core/pty_pair.h"
 #include "link/core/sim_radio.h"
@@ -11,7 +9,9 @@
 #include "link/transfer_dialog.h"
 #include "shell/core/app_settings.h"
 #include "shell/port_dialog.h"
+#include "shell/transfer_setup.h"
 #include "tests/support/modal_answerer.h"
+#include "tests/support/test_document.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -28,7 +28,10 @@
 
 namespace {
 constexpr char kTestPort[] = "TESTRADIO";
-bool IsTransferDialog(QWidget* w) { return qobject_cast<CTransferDialog*>(w) != nullptr; }
+bool IsTransferDialog(QWidget* w)
+{
+    return qobject_cast<CTransferDialog*>(w) != nullptr;
+}
 } // namespace
 
 class TransferDialogTest : public QObject {
@@ -170,7 +173,8 @@ private slots:
         ModalAnswerer answers;
         answers.ignore = IsTransferDialog;
         {
-            CTransferDialog dlg(TestDocument(), ProgramTransferSetup(), TransferMode::Read, QStringLiteral("Read"), {kCustomDataRange});
+            CTransferDialog dlg(TestDocument(), ProgramTransferSetup(), TransferMode::Read, QStringLiteral("Read"),
+                                {kCustomDataRange});
             QTimer::singleShot(0, &dlg, [&dlg] { dlg.findChild<QPushButton*>(QStringLiteral("2"))->click(); });
             dlg.exec();
             QCOMPARE(dlg.transferResult(), 0);
@@ -187,7 +191,8 @@ private slots:
         ModalAnswerer answers;
         answers.ignore = IsTransferDialog;
         TestImage().fill(0x42);
-        CTransferDialog dlg(TestDocument(), ProgramTransferSetup(), TransferMode::Read, QStringLiteral("Read"), FullReadRanges());
+        CTransferDialog dlg(TestDocument(), ProgramTransferSetup(), TransferMode::Read, QStringLiteral("Read"),
+                            FullReadRanges());
         QTimer::singleShot(0, &dlg, [&dlg] {
             dlg.findChild<QPushButton*>(QStringLiteral("1"))->click();
             QTimer::singleShot(300, &dlg, [&dlg] { dlg.findChild<QPushButton*>(QStringLiteral("2"))->click(); });

@@ -6,12 +6,14 @@
 
 namespace {
 
-std::size_t CountWrites(const FakePort& port, const std::string& hex) {
+std::size_t CountWrites(const FakePort& port, const std::string& hex)
+{
     const auto w = WrittenHex(port);
     return static_cast<std::size_t>(std::count(w.begin(), w.end(), hex));
 }
 
-bool SameRange(const RadioImage& a, const RadioImage& b, std::uint32_t from, std::uint32_t to) {
+bool SameRange(const RadioImage& a, const RadioImage& b, std::uint32_t from, std::uint32_t to)
+{
     return std::equal(a.begin() + from, a.begin() + to, b.begin() + from);
 }
 
@@ -20,7 +22,8 @@ struct WriteFaultCase {
     SimRadio::Faults faults;
 };
 
-TEST(TransferFailures, WrongWriteAnswerEndsWithEndwAfterTheMessage) {
+TEST(TransferFailures, WrongWriteAnswerEndsWithEndwAfterTheMessage)
+{
     SimRadio::Faults refuse, cut, garbage;
     refuse.refuseBlock = 2;
     cut.cutReplyBlock = 2;
@@ -36,8 +39,7 @@ TEST(TransferFailures, WrongWriteAnswerEndsWithEndwAfterTheMessage) {
         EXPECT_EQ(rig.ui.messages, std::vector<std::string>{"Communication error"}) << c.name;
         const auto w = WrittenHex(rig.port);
         EXPECT_EQ(w.back(), "45 4E 44 57") << c.name;
-        EXPECT_EQ(rig.ui.writesAtMessage, static_cast<int>(w.size()) - 1)
-            << c.name; // ENDW after OK
+        EXPECT_EQ(rig.ui.writesAtMessage, static_cast<int>(w.size()) - 1) << c.name; // ENDW after OK
         EXPECT_EQ(rig.ui.steps.size(), 2u) << c.name;
         EXPECT_EQ(rig.document, before) << c.name;
         // Blocks 0x0060 and 0x0080 arrived; 0x0100 is where the radio said no.
@@ -46,7 +48,8 @@ TEST(TransferFailures, WrongWriteAnswerEndsWithEndwAfterTheMessage) {
     }
 }
 
-TEST(TransferFailures, ShortReadReplyIsAnErrorAndKeepsNothing) {
+TEST(TransferFailures, ShortReadReplyIsAnErrorAndKeepsNothing)
+{
     EngineRig rig;
     SimRadio::Faults faults;
     faults.cutReplyBlock = 3;
@@ -66,7 +69,8 @@ TEST(TransferFailures, ShortReadReplyIsAnErrorAndKeepsNothing) {
 
 // Two header bytes, a pause longer than the interval time-out, then the rest
 // and two bytes more: the data read would fill up with shifted bytes.
-TEST(TransferFailures, ShortReplyHeaderIsAnError) {
+TEST(TransferFailures, ShortReplyHeaderIsAnError)
+{
     EngineRig rig;
     rig.attachRadio(Pattern(32));
     const RadioImage before = rig.document;
@@ -97,7 +101,8 @@ struct AckCase {
 };
 
 // Up to four acknowledge exchanges after a read block, each 10 ms after the last.
-TEST(TransferFailures, ReadAcknowledgeIsTriedFourTimes) {
+TEST(TransferFailures, ReadAcknowledgeIsTriedFourTimes)
+{
     const AckCase cases[] = {{0, 1, 1}, {1, 1, 2}, {3, 1, 4}, {4, 0, 4}};
     for (const auto& c : cases) {
         EngineRig rig;
@@ -118,14 +123,13 @@ TEST(TransferFailures, ReadAcknowledgeIsTriedFourTimes) {
         for (std::size_t i = 0; i < c.ackWrites; ++i)
             Append(expected, {"sleep 10", "purge", "w 41", "r 1=1"});
         Append(expected, {c.result ? "w 45 4E 44 52" : "close"});
-        EXPECT_EQ(std::vector<std::string>(block, block + static_cast<long>(expected.size())),
-                  expected)
-            << c.failures;
+        EXPECT_EQ(std::vector<std::string>(block, block + static_cast<long>(expected.size())), expected) << c.failures;
         EXPECT_EQ(rig.ui.messages.size(), c.result ? 0u : 1u);
     }
 }
 
-TEST(TransferFailures, RefusedOrGarbledReadBlockIsAnError) {
+TEST(TransferFailures, RefusedOrGarbledReadBlockIsAnError)
+{
     SimRadio::Faults refuse, garbage;
     refuse.refuseBlock = 1;
     garbage.garbageBlock = 1;
@@ -148,7 +152,8 @@ struct UnplugCase {
     std::function<void(EngineRig&)> arrange;
 };
 
-void UnplugAfter(EngineRig& rig, std::function<bool(std::span<const std::uint8_t>)> when) {
+void UnplugAfter(EngineRig& rig, std::function<bool(std::span<const std::uint8_t>)> when)
+{
     rig.port.onWrite = [when](FakePort& p, std::span<const std::uint8_t> w) {
         if (when(w))
             p.unplug();
@@ -157,7 +162,8 @@ void UnplugAfter(EngineRig& rig, std::function<bool(std::span<const std::uint8_t
 
 // A dead line (read or write returning -1) ends the transfer at once: no retries,
 // no end command, the port closed.
-TEST(TransferFailures, PulledCableEndsAtOnce) {
+TEST(TransferFailures, PulledCableEndsAtOnce)
+{
     auto nth = [](int n, std::size_t size) {
         auto count = std::make_shared<int>(0);
         return [=](std::span<const std::uint8_t> w) { return w.size() == size && ++*count == n; };
@@ -169,20 +175,14 @@ TEST(TransferFailures, PulledCableEndsAtOnce) {
         };
     };
     const UnplugCase cases[] = {
-        {"during the wake-up", TransferMode::Read,
-         [&](EngineRig& r) { UnplugAfter(r, nth(3, 1)); }},
-        {"after the identification request", TransferMode::Read,
-         [&](EngineRig& r) { UnplugAfter(r, nth(1, 2)); }},
+        {"during the wake-up", TransferMode::Read, [&](EngineRig& r) { UnplugAfter(r, nth(3, 1)); }},
+        {"after the identification request", TransferMode::Read, [&](EngineRig& r) { UnplugAfter(r, nth(1, 2)); }},
         {"after the lock command", TransferMode::Write,
-         [&](EngineRig& r) {
-             UnplugAfter(r, [](auto w) { return w.size() == 4 && w[1] == 0xCC; });
-         }},
+         [&](EngineRig& r) { UnplugAfter(r, [](auto w) { return w.size() == 4 && w[1] == 0xCC; }); }},
         {"after the lock block's acknowledge", TransferMode::Read,
          [&](EngineRig& r) { UnplugAfter(r, nth(9, 1)); }}, // 7 wake-up bytes, 2 acknowledges
-        {"after a read command", TransferMode::Read,
-         [&](EngineRig& r) { UnplugAfter(r, isCommand('R', 5)); }},
-        {"after a write block's data", TransferMode::Write,
-         [&](EngineRig& r) { UnplugAfter(r, nth(5, 128)); }},
+        {"after a read command", TransferMode::Read, [&](EngineRig& r) { UnplugAfter(r, isCommand('R', 5)); }},
+        {"after a write block's data", TransferMode::Write, [&](EngineRig& r) { UnplugAfter(r, nth(5, 128)); }},
         {"radio hangs up in a read", TransferMode::Read,
          [](EngineRig& r) {
              SimRadio::Faults f;
@@ -224,14 +224,12 @@ TEST(TransferFailures, PulledCableEndsAtOnce) {
         rig.attachRadio(Pattern(35));
         c.arrange(rig);
         const RadioImage before = rig.document;
-        const auto outcome = rig.run(c.mode, c.mode == TransferMode::Read ? FullReadRanges()
-                                                                          : FullWriteRanges(false));
+        const auto outcome = rig.run(c.mode, c.mode == TransferMode::Read ? FullReadRanges() : FullWriteRanges(false));
         EXPECT_ENDED(rig, outcome, 0);
         EXPECT_EQ(rig.ui.messages, std::vector<std::string>{"Communication error"}) << c.name;
         const auto& ev = rig.port.events();
         const auto failed = std::find_if(ev.begin(), ev.end(), [](const PortEvent& e) {
-            return (e.kind == PortEvent::Kind::Read || e.kind == PortEvent::Kind::Write) &&
-                   e.result < 0;
+            return (e.kind == PortEvent::Kind::Read || e.kind == PortEvent::Kind::Write) && e.result < 0;
         });
         ASSERT_NE(failed, ev.end()) << c.name;
         ASSERT_EQ(ev.end() - failed, 2) << c.name; // the failure, then close

@@ -6,7 +6,8 @@
 
 namespace {
 
-std::vector<std::string> Opening() {
+std::vector<std::string> Opening()
+{
     std::vector<std::string> t = {"open", "setup", "setup", "setup"};
     Append(t, PassTokens());
     Append(t, LockTokens());
@@ -14,7 +15,8 @@ std::vector<std::string> Opening() {
     return t;
 }
 
-TEST(TransferHandshake, ReadOnTheWire) {
+TEST(TransferHandshake, ReadOnTheWire)
+{
     EngineRig rig;
     const RadioImage memory = Pattern(1);
     rig.attachRadio(memory);
@@ -22,8 +24,8 @@ TEST(TransferHandshake, ReadOnTheWire) {
     const auto outcome = rig.run(TransferMode::Read, {kCustomDataRange});
 
     std::vector<std::string> expected = Opening();
-    Append(expected, {"purge", "w 52 FE E0 20", "r 4=4", "r 32=32", "sleep 10", "purge", "w 41",
-                      "r 1=1", "w 45 4E 44 52", "close"});
+    Append(expected, {"purge", "w 52 FE E0 20", "r 4=4", "r 32=32", "sleep 10", "purge", "w 41", "r 1=1",
+                      "w 45 4E 44 52", "close"});
     EXPECT_EQ(Trace(rig.port), expected);
     EXPECT_ENDED(rig, outcome, 1);
     EXPECT_TRUE(rig.ui.messages.empty());
@@ -41,14 +43,14 @@ TEST(TransferHandshake, ReadOnTheWire) {
     EXPECT_EQ(rig.port.line().stopBits, 1);
 
     ASSERT_TRUE(outcome.received);
-    EXPECT_TRUE(std::equal(memory.begin() + 0xFEE0, memory.begin() + 0xFF00,
-                           outcome.received->begin() + 0xFEE0));
+    EXPECT_TRUE(std::equal(memory.begin() + 0xFEE0, memory.begin() + 0xFF00, outcome.received->begin() + 0xFEE0));
     EXPECT_TRUE(std::equal(before.begin(), before.begin() + 0xFEE0, outcome.received->begin()));
     EXPECT_EQ(rig.document, before);
     EXPECT_TRUE(rig.radio->sawEndRead());
 }
 
-TEST(TransferHandshake, WriteOnTheWireReadsTheLockBlockFirst) {
+TEST(TransferHandshake, WriteOnTheWireReadsTheLockBlockFirst)
+{
     EngineRig rig;
     rig.attachRadio(RadioImage{});
     const auto outcome = rig.run(TransferMode::Write, {kCustomDataRange});
@@ -59,13 +61,14 @@ TEST(TransferHandshake, WriteOnTheWireReadsTheLockBlockFirst) {
     EXPECT_ENDED(rig, outcome, 1);
     EXPECT_FALSE(outcome.received);
     const auto writes = rig.port.writes();
-    EXPECT_EQ(writes[writes.size() - 2], std::vector<std::uint8_t>(rig.document.begin() + 0xFEE0,
-                                                                   rig.document.begin() + 0xFF00));
+    EXPECT_EQ(writes[writes.size() - 2],
+              std::vector<std::uint8_t>(rig.document.begin() + 0xFEE0, rig.document.begin() + 0xFF00));
     EXPECT_TRUE(rig.radio->lockChecked());
     EXPECT_TRUE(rig.radio->sawEndWrite());
 }
 
-TEST(TransferHandshake, WakeUpBytesGoOut2MsApart) {
+TEST(TransferHandshake, WakeUpBytesGoOut2MsApart)
+{
     EngineRig rig;
     rig.attachRadio(Pattern(2));
     rig.run(TransferMode::Read, {kCustomDataRange});
@@ -81,7 +84,8 @@ struct CmdHeadCase {
     Handshake onWire;
 };
 
-TEST(TransferHandshake, CmdHeadChangesTheHandshakeBytes) {
+TEST(TransferHandshake, CmdHeadChangesTheHandshakeBytes)
+{
     const Handshake d = kDefaultHandshake;
     const CmdHeadCase cases[] = {
         {"", d},
@@ -102,15 +106,14 @@ TEST(TransferHandshake, CmdHeadChangesTheHandshakeBytes) {
         Append(expected, PassTokens(c.onWire));
         const auto trace = Trace(rig.port);
         ASSERT_GE(trace.size(), expected.size());
-        EXPECT_EQ(std::vector<std::string>(trace.begin(),
-                                           trace.begin() + static_cast<long>(expected.size())),
-                  expected)
+        EXPECT_EQ(std::vector<std::string>(trace.begin(), trace.begin() + static_cast<long>(expected.size())), expected)
             << c.cmdHead;
         EXPECT_EQ(rig.cmdHeadReads, 2) << c.cmdHead;
     }
 }
 
-TEST(TransferHandshake, CmdHeadIsReadAgainForTheSecondPass) {
+TEST(TransferHandshake, CmdHeadIsReadAgainForTheSecondPass)
+{
     EngineRig rig;
     SimRadio& radio = rig.attachRadio(Pattern(4));
     const Handshake second = {0x7E, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41, 0x4D, 0x03};
@@ -136,7 +139,8 @@ struct DelayCase {
 
 // The first read gives up after 150 ms, then reads go on while no more than
 // 500 ms have passed after it: answers up to 750 ms late still count.
-TEST(TransferHandshake, LateWakeUpAnswers) {
+TEST(TransferHandshake, LateWakeUpAnswers)
+{
     const DelayCase cases[] = {
         {0, 1, 2},
         {150, 1, 2},
@@ -159,7 +163,8 @@ TEST(TransferHandshake, LateWakeUpAnswers) {
 
 // The wait ends only when more than 500 ms have passed after a read: a stray
 // byte exactly 500 ms into the wait lets one more read catch the "A".
-TEST(TransferHandshake, WaitOfExactly500MsIsNotOver) {
+TEST(TransferHandshake, WaitOfExactly500MsIsNotOver)
+{
     EngineRig rig;
     rig.attachRadio(Pattern(14));
     bool first = true;
@@ -176,7 +181,8 @@ TEST(TransferHandshake, WaitOfExactly500MsIsNotOver) {
     EXPECT_EQ(WakeSequences(rig.port), 2);
 }
 
-TEST(TransferHandshake, SilentRadioGetsNineWakeUpsAndNothingElse) {
+TEST(TransferHandshake, SilentRadioGetsNineWakeUpsAndNothingElse)
+{
     EngineRig rig;
     SimRadio::Faults faults;
     faults.silent = true;
@@ -195,7 +201,8 @@ TEST(TransferHandshake, SilentRadioGetsNineWakeUpsAndNothingElse) {
     EXPECT_EQ(*outcome.received, rig.document);
 }
 
-TEST(TransferHandshake, AttemptCounterCarriesOverToTheSecondPass) {
+TEST(TransferHandshake, AttemptCounterCarriesOverToTheSecondPass)
+{
     EngineRig rig;
     SimRadio::Faults silent;
     silent.silent = true;
@@ -220,7 +227,8 @@ struct PasswordCase {
     int result;
 };
 
-TEST(TransferHandshake, LockedRadioAsksForThePassword) {
+TEST(TransferHandshake, LockedRadioAsksForThePassword)
+{
     const PasswordCase cases[] = {
         {"5317KD", 1}, {"5317kd", 1}, {"", 0}, {"5317", 0}, {"wrong", 0},
     };
@@ -247,7 +255,8 @@ TEST(TransferHandshake, LockedRadioAsksForThePassword) {
     }
 }
 
-TEST(TransferHandshake, OnlyLockByteThreeIsLocked) {
+TEST(TransferHandshake, OnlyLockByteThreeIsLocked)
+{
     for (std::uint8_t value : {0x00, 0x01, 0x02, 0x04, 0x13, 0xFF}) {
         EngineRig rig;
         RadioImage memory = Pattern(9);
@@ -259,7 +268,8 @@ TEST(TransferHandshake, OnlyLockByteThreeIsLocked) {
     }
 }
 
-TEST(TransferHandshake, OpenFailureSendsNothing) {
+TEST(TransferHandshake, OpenFailureSendsNothing)
+{
     EngineRig rig;
     rig.attachRadio(Pattern(10));
     rig.port.setOpenFails(true);
@@ -277,7 +287,8 @@ struct OpeningFaultCase {
     std::function<void(std::vector<std::uint8_t>&)> ackAnswer;
 };
 
-TEST(TransferHandshake, IdentificationFailuresEndWithoutEndCommand) {
+TEST(TransferHandshake, IdentificationFailuresEndWithoutEndCommand)
+{
     auto keep = [](std::vector<std::uint8_t>&) {};
     const OpeningFaultCase cases[] = {
         {"15 bytes", 1, [](auto& a) { a.resize(15); }, keep},
@@ -312,7 +323,8 @@ TEST(TransferHandshake, IdentificationFailuresEndWithoutEndCommand) {
     }
 }
 
-TEST(TransferHandshake, LockBlockAnswersAreNotChecked) {
+TEST(TransferHandshake, LockBlockAnswersAreNotChecked)
+{
     const std::function<void(std::vector<std::uint8_t>&)> cases[] = {
         [](auto& a) { a.resize(4 + 5); }, // no lock byte: reads as unlocked
         [](auto& a) { a.clear(); },
@@ -336,7 +348,8 @@ TEST(TransferHandshake, LockBlockAnswersAreNotChecked) {
     }
 }
 
-TEST(TransferHandshake, InvalidRangesOpenNothing) {
+TEST(TransferHandshake, InvalidRangesOpenNothing)
+{
     for (const std::vector<TransferRange>& ranges :
          {std::vector<TransferRange>{}, std::vector<TransferRange>(17, kCustomDataRange),
           std::vector<TransferRange>{{0xFF00, 0x10001}}}) {
@@ -348,7 +361,8 @@ TEST(TransferHandshake, InvalidRangesOpenNothing) {
     }
 }
 
-TEST(TransferHandshake, StartClaimsTheLinkOnce) {
+TEST(TransferHandshake, StartClaimsTheLinkOnce)
+{
     LinkFlags flags;
     EXPECT_TRUE(TryBeginTransfer(flags));
     EXPECT_FALSE(TryBeginTransfer(flags));

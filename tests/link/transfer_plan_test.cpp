@@ -10,7 +10,8 @@ struct CountCase {
     int blocks;
 };
 
-TEST(TransferPlan, BlockCountsOfTheProgramsTransfers) {
+TEST(TransferPlan, BlockCountsOfTheProgramsTransfers)
+{
     const CountCase cases[] = {
         {"full read", FullReadRanges(), 510},
         {"full write", FullWriteRanges(false), 490},
@@ -25,9 +26,9 @@ TEST(TransferPlan, BlockCountsOfTheProgramsTransfers) {
     }
 }
 
-TEST(TransferPlan, BlocksNeverCrossA128ByteLine) {
-    const std::vector<TransferRange> ranges = {
-        {0x0060, 0x0200}, {0x0301, 0x0305}, {0xFEE0, 0x10000}};
+TEST(TransferPlan, BlocksNeverCrossA128ByteLine)
+{
+    const std::vector<TransferRange> ranges = {{0x0060, 0x0200}, {0x0301, 0x0305}, {0xFEE0, 0x10000}};
     const std::vector<TransferBlock> expected = {
         {0x0060, 32}, {0x0080, 128}, {0x0100, 128}, {0x0180, 128}, // first range
         {0x0301, 4},                                               // inside one line
@@ -36,7 +37,8 @@ TEST(TransferPlan, BlocksNeverCrossA128ByteLine) {
     EXPECT_EQ(DivideIntoBlocks(ranges), expected);
 }
 
-TEST(TransferPlan, FullWriteCoversTheWriteAreaInOrder) {
+TEST(TransferPlan, FullWriteCoversTheWriteAreaInOrder)
+{
     const auto blocks = DivideIntoBlocks(FullWriteRanges(false));
     ASSERT_EQ(blocks.size(), 490u);
     EXPECT_EQ(blocks.front(), (TransferBlock{0x0060, 32}));
@@ -47,7 +49,8 @@ TEST(TransferPlan, FullWriteCoversTheWriteAreaInOrder) {
     EXPECT_EQ(service[service.size() - 3], (TransferBlock{0xFEE0, 32}));
 }
 
-TEST(TransferPlan, RangeValidation) {
+TEST(TransferPlan, RangeValidation)
+{
     EXPECT_TRUE(RangesAreValid(FullReadRanges()));
     EXPECT_TRUE(RangesAreValid(std::vector<TransferRange>(16, kCustomDataRange)));
     EXPECT_FALSE(RangesAreValid({}));
@@ -58,7 +61,8 @@ TEST(TransferPlan, RangeValidation) {
     EXPECT_FALSE(RangesAreValid(backwards));
 }
 
-TEST(TransferPlan, ApplyRangesCopiesOnlyTheRanges) {
+TEST(TransferPlan, ApplyRangesCopiesOnlyTheRanges)
+{
     RadioImage staging;
     staging.fill(0xAA);
     RadioImage document{};

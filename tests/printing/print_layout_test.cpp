@@ -27,15 +27,15 @@ TEST(Pagination, LinesFillAPageUntilTheNextWouldOverflow)
         int lines, lineHeight, bodyHeight;
         std::vector<int> firstLines;
     } cases[] = {
-        {0, 120, 1000, {0}},             // an empty body is still one page
+        {0, 120, 1000, {0}}, // an empty body is still one page
         {1, 120, 1000, {0}},
-        {8, 120, 960, {0}},              // exactly full: 8 x 120 = 960
+        {8, 120, 960, {0}}, // exactly full: 8 x 120 = 960
         {9, 120, 960, {0, 8}},
         {8, 120, 959, {0, 7}},
         {20, 100, 450, {0, 4, 8, 12, 16}},
         {21, 100, 450, {0, 4, 8, 12, 16, 20}},
-        {3, 100, 50, {0, 1, 2}},         // a body lower than a line: one line a page
-        {2, 100, -30, {0, 1}},           // a page smaller than its header and footer
+        {3, 100, 50, {0, 1, 2}}, // a body lower than a line: one line a page
+        {2, 100, -30, {0, 1}},   // a page smaller than its header and footer
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PageFirstLines(c.lines, c.lineHeight, c.bodyHeight), c.firstLines)

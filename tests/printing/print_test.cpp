@@ -1,18 +1,18 @@
 // Printing through the main frame's commands: a job printed to a PDF file and
 // read back as text, a filled body over several pages, the print and page
 // setup dialogs, and the preview window taking the main window's place.
+#include "document/radio_image.h"
 #include "link/model_view.h"
-#include "tests/support/test_document.h"
 #include "printing/print_controller.h"
 #include "printing/print_preview.h"
 #include "shell/child_frame.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
-#include "document/radio_image.h"
 #include "shell/main_frame.h"
-#include "tests/support/program_folder.h"
-#include "tests/support/test_views.h"
 #include "tests/support/modal_answerer.h"
+#include "tests/support/program_folder.h"
+#include "tests/support/test_document.h"
+#include "tests/support/test_views.h"
 
 #include <QAction>
 #include <QFile>
@@ -50,7 +50,10 @@ QStringList NonEmptyLines(const QString& page)
     return lines;
 }
 
-QString LineName(int i) { return QStringLiteral("Line%1").arg(i, 3, 10, QLatin1Char('0')); }
+QString LineName(int i)
+{
+    return QStringLiteral("Line%1").arg(i, 3, 10, QLatin1Char('0'));
+}
 } // namespace
 
 class PrintTest : public QObject {
@@ -226,9 +229,8 @@ private slots:
             QCOMPARE(lines.last(), QStringLiteral("-- Page %1 of %2 --").arg(p + 1).arg(count));
             const QStringList body = lines.mid(1, lines.size() - 2);
             // The lines in order, each on its page exactly once, as the overflow rule splits them.
-            const LineSpan span = PageLines(PageFirstLines(150, controller().metrics().lineHeight,
-                                                           controller().metrics().bodyHeight),
-                                            150, p);
+            const LineSpan span = PageLines(
+                PageFirstLines(150, controller().metrics().lineHeight, controller().metrics().bodyHeight), 150, p);
             QCOMPARE(span.first, next);
             QCOMPARE(body.size(), span.end - span.first);
             for (int i = span.first; i < span.end; ++i) {

@@ -1,8 +1,8 @@
 // The alarm view driven through its real controls, checked in the image.
 #include "settings/alarm_view.h"
-#include "tests/support/test_document.h"
 #include "settings/setting_ids.h"
 #include "tests/settings/form_test_support.h"
+#include "tests/support/test_document.h"
 
 #include "controls/up_down.h"
 
@@ -15,7 +15,10 @@ using namespace AlarmIds;
 namespace {
 constexpr QSize kViewSize(480, 455);
 
-void SetCodeFirstByte(int k, std::uint8_t b) { TestImage()[0xD760 + 24 * (k - 1)] = b; }
+void SetCodeFirstByte(int k, std::uint8_t b)
+{
+    TestImage()[0xD760 + 24 * (k - 1)] = b;
+}
 } // namespace
 
 class AlarmViewTest : public QObject {
@@ -92,7 +95,7 @@ private slots:
 
     void times()
     {
-        TestImage()[0xCC72] = 0;   // out of range: corrected by the view check
+        TestImage()[0xCC72] = 0; // out of range: corrected by the view check
         TestImage()[0xCC73] = 255;
         open();
         QCOMPARE(edit(kTxTime)->text(), QStringLiteral("5"));
@@ -179,10 +182,14 @@ private slots:
         QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("remote");
         QTest::addColumn<int>("saved");
-        QTest::newRow("type 2 keeps bit 7 and bits 6..2") << 0xD6 << "None" << "On" << 0xD4;
-        QTest::newRow("type 3") << 0x7F << "None" << "Off" << 0x7C;
-        QTest::newRow("dtmf") << 0x01 << "DTMF" << "Off" << 0x01;
-        QTest::newRow("all set but type") << 0xFD << "DTMF" << "On" << 0xFD;
+        QTest::newRow("type 2 keeps bit 7 and bits 6..2") << 0xD6 << "None"
+                                                          << "On" << 0xD4;
+        QTest::newRow("type 3") << 0x7F << "None"
+                                << "Off" << 0x7C;
+        QTest::newRow("dtmf") << 0x01 << "DTMF"
+                              << "Off" << 0x01;
+        QTest::newRow("all set but type") << 0xFD << "DTMF"
+                                          << "On" << 0xFD;
     }
     void emiCodeTypeAndRemoteBits()
     {

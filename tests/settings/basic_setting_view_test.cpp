@@ -1,8 +1,8 @@
 // The basic settings view driven through its real controls, checked in the image.
 #include "settings/basic_setting_view.h"
-#include "tests/support/test_document.h"
 #include "settings/setting_ids.h"
 #include "tests/settings/form_test_support.h"
+#include "tests/support/test_document.h"
 
 #include "controls/up_down.h"
 
@@ -20,7 +20,10 @@ constexpr int kOptionTab = 0;
 constexpr int kTotTab = 1;
 constexpr int kKeyTab = 2;
 
-void SetChannel(std::uint32_t bank, int n, std::uint8_t msb) { TestImage()[bank + 32 * (n - 1) + 3] = msb; }
+void SetChannel(std::uint32_t bank, int n, std::uint8_t msb)
+{
+    TestImage()[bank + 32 * (n - 1) + 3] = msb;
+}
 } // namespace
 
 class BasicSettingViewTest : public QObject {
@@ -39,9 +42,13 @@ class BasicSettingViewTest : public QObject {
     void WriteTypical()
     {
         RadioImage& im = TestImage();
-        im[0xCC2F] = 8;                       // volume
-        im[0xCC28] = 0xE4; im[0xCC29] = 0x0C; // scrambler 3300
-        im[0xCC38] = 11; im[0xCC39] = 12; im[0xCC3A] = 7; im[0xCC3B] = 6;
+        im[0xCC2F] = 8; // volume
+        im[0xCC28] = 0xE4;
+        im[0xCC29] = 0x0C; // scrambler 3300
+        im[0xCC38] = 11;
+        im[0xCC39] = 12;
+        im[0xCC3A] = 7;
+        im[0xCC3B] = 6;
     }
 
     void selectTab(int index) { m_view->tabs()->setCurrentIndex(index); }
@@ -130,12 +137,18 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("empty") << "" << "15";
-        QTest::newRow("zero") << "0" << "15";
-        QTest::newRow("sixteen") << "16" << "15";
-        QTest::newRow("letters") << "ab" << "15";
-        QTest::newRow("one") << "1" << "1";
-        QTest::newRow("seven") << "7" << "7";
+        QTest::newRow("empty") << ""
+                               << "15";
+        QTest::newRow("zero") << "0"
+                              << "15";
+        QTest::newRow("sixteen") << "16"
+                                 << "15";
+        QTest::newRow("letters") << "ab"
+                                 << "15";
+        QTest::newRow("one") << "1"
+                             << "1";
+        QTest::newRow("seven") << "7"
+                               << "7";
     }
     void volumeIsCorrectedWhenLeft()
     {
@@ -294,10 +307,10 @@ private slots:
 
     void indexFieldsOutsideTheirListsTakeTheFirstItem()
     {
-        TestImage()[0xCC20] = 5;  // SQL(Left)
-        TestImage()[0xCC2E] = 4;  // SQL(Right): "Full"
-        TestImage()[0xCC2C] = 51; // span exit delay
-        TestImage()[0xCC23] = 9;  // backlight colour
+        TestImage()[0xCC20] = 5;    // SQL(Left)
+        TestImage()[0xCC2E] = 4;    // SQL(Right): "Full"
+        TestImage()[0xCC2C] = 51;   // span exit delay
+        TestImage()[0xCC23] = 9;    // backlight colour
         TestImage()[0xCC27] = 0x03; // scan resume 3
         open();
         QCOMPARE(combo(kSqlLeft)->currentText(), QStringLiteral("Off"));

@@ -1,9 +1,9 @@
 // The DTMF view driven through its real controls and grid, checked in the image.
-#include "settings/dtmf_view.h"
-#include "tests/support/test_document.h"
 #include "settings/dtmf_code_page.h"
+#include "settings/dtmf_view.h"
 #include "settings/setting_ids.h"
 #include "tests/settings/form_test_support.h"
+#include "tests/support/test_document.h"
 
 #include "controls/cell_editors.h"
 #include "controls/grid.h"
@@ -22,7 +22,10 @@ namespace {
 constexpr QSize kViewSize(720, 470);
 constexpr std::uint32_t kCodes = 0xD760;
 
-std::uint32_t Record(int k) { return kCodes + 24 * static_cast<std::uint32_t>(k - 1); }
+std::uint32_t Record(int k)
+{
+    return kCodes + 24 * static_cast<std::uint32_t>(k - 1);
+}
 
 // A code-table record: digits (hex digits, '*' and '#'), alias and type byte.
 void WriteRecord(int k, const char* digits, const char* alias, std::uint8_t type)
@@ -31,7 +34,9 @@ void WriteRecord(int k, const char* digits, const char* alias, std::uint8_t type
     std::fill_n(&im[Record(k)], 24, std::uint8_t{0xFF});
     for (int i = 0; digits[i]; ++i) {
         const char c = digits[i];
-        im[Record(k) + i] = c == '*' ? 14 : c == '#' ? 15 : static_cast<std::uint8_t>(QString(QChar(c)).toInt(nullptr, 16));
+        im[Record(k) + i] = c == '*'   ? 14
+                            : c == '#' ? 15
+                                       : static_cast<std::uint8_t>(QString(QChar(c)).toInt(nullptr, 16));
     }
     for (int i = 0; alias[i]; ++i)
         im[Record(k) + 16 + i] = static_cast<std::uint8_t>(alias[i]);
@@ -152,10 +157,14 @@ private slots:
         QTest::addColumn<int>("delay");
         QTest::addColumn<QString>("firstDigitText");
         QTest::addColumn<QString>("delayText");
-        QTest::newRow("100 / 450") << 2 << 9 << "100" << "450";
-        QTest::newRow("1000 / 1000") << 20 << 20 << "1000" << "1000";
-        QTest::newRow("0 / 50") << 0 << 1 << "0" << "50";
-        QTest::newRow("no item: defaults") << 0xFF << 0xFF << "100" << "450";
+        QTest::newRow("100 / 450") << 2 << 9 << "100"
+                                   << "450";
+        QTest::newRow("1000 / 1000") << 20 << 20 << "1000"
+                                     << "1000";
+        QTest::newRow("0 / 50") << 0 << 1 << "0"
+                                << "50";
+        QTest::newRow("no item: defaults") << 0xFF << 0xFF << "100"
+                                           << "450";
     }
     void timingListsFromTheImage()
     {
@@ -333,9 +342,9 @@ private slots:
         QCOMPARE(cell(5, 2), QStringLiteral("12AB"));
         QCOMPARE(cell(5, 3), QStringLiteral("DTMF05"));
         m_view->SaveToImage();
-        QCOMPARE(Bytes(Record(5), 24),
-                 QByteArray("\x01\x02\x0A\x0B\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF"
-                            "DTMF05\xFF\x00", 24));
+        QCOMPARE(Bytes(Record(5), 24), QByteArray("\x01\x02\x0A\x0B\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF"
+                                                  "DTMF05\xFF\x00",
+                                                  24));
     }
 
     void anEmptyRowStartsWithItsType()
@@ -350,9 +359,9 @@ private slots:
         QCOMPARE(cell(12, 2), QStringLiteral("000012"));
         QCOMPARE(cell(12, 3), QStringLiteral("DTMF12"));
         m_view->SaveToImage();
-        QCOMPARE(Bytes(Record(12), 24),
-                 QByteArray("\x00\x00\x00\x00\x01\x02\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF"
-                            "DTMF12\xFF\x01", 24));
+        QCOMPARE(Bytes(Record(12), 24), QByteArray("\x00\x00\x00\x00\x01\x02\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF"
+                                                   "DTMF12\xFF\x01",
+                                                   24));
     }
 
     void typeChoicesOnAFilledRow()
@@ -460,7 +469,8 @@ private slots:
         m_view->SaveToImage();
         QCOMPARE(int(TestImage()[0xD6B6]), 0x98);
         QCOMPARE(Bytes(0xD6E0, 4), QByteArray("\x01\x02\x03\xFF", 4));
-        QCOMPARE(Bytes(0xD6E0 + 32, 16), QByteArray("\x01\x0A\x0F\x0E\x02\x02\x02\x02\x02\x02\x02\x02\x02\x02\x02\x02", 16));
+        QCOMPARE(Bytes(0xD6E0 + 32, 16),
+                 QByteArray("\x01\x0A\x0F\x0E\x02\x02\x02\x02\x02\x02\x02\x02\x02\x02\x02\x02", 16));
         QCOMPARE(Bytes(0xD6E0 + 32 * 3 + 16, 16), QByteArray(16, '\xFF'));
     }
 
@@ -474,9 +484,10 @@ private slots:
         const RadioImage before = im;
         open();
         m_view->SaveToImage();
-        QVERIFY(ChangedOutside(before, im, {{0xD6B0, 0xD6B5}, {0xD6B7, 0xD6BF}, {0xD6C8, 0xD6D8}, {0xD6DA, 0xD6DB},
-                                            {0xD760, 0xD8DF}})
-                    .empty());
+        QVERIFY(
+            ChangedOutside(before, im,
+                           {{0xD6B0, 0xD6B5}, {0xD6B7, 0xD6BF}, {0xD6C8, 0xD6D8}, {0xD6DA, 0xD6DB}, {0xD760, 0xD8DF}})
+                .empty());
         QCOMPARE(int(im[0xD6C0]), 0x5A);
         QCOMPARE(int(im[Record(2) + 22]), 0xFF);
         m_view->tabs()->setCurrentIndex(1);

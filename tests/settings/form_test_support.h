@@ -14,8 +14,7 @@
 #include <cstdint>
 #include <vector>
 
-template <class T>
-T* Control(const QWidget* root, int id)
+template <class T> T* Control(const QWidget* root, int id)
 {
     T* w = root->findChild<T*>(QString::number(id));
     if (!w)
@@ -79,7 +78,8 @@ inline std::vector<std::uint32_t> ChangedOutside(const RadioImage& before, const
 {
     std::vector<std::uint32_t> changed;
     for (std::uint32_t i = 0; i < kImageSize; ++i) {
-        const bool mine = std::any_of(owned.begin(), owned.end(), [i](auto r) { return i >= r.first && i <= r.second; });
+        const bool mine =
+            std::any_of(owned.begin(), owned.end(), [i](auto r) { return i >= r.first && i <= r.second; });
         if (!mine && before[i] != after[i])
             changed.push_back(i);
     }

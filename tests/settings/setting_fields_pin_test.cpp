@@ -2,7 +2,6 @@
 // address and bits. Load/save round trips still pass when a field's read and
 // write move together; these literal addresses do not.
 #include "controls/grid.h"
-#include "tests/support/test_document.h"
 #include "settings/alarm_view.h"
 #include "settings/basic_setting_view.h"
 #include "settings/dtmf_view.h"
@@ -11,6 +10,7 @@
 #include "tests/settings/form_test_support.h"
 #include "tests/signalling/signalling_document.h"
 #include "tests/signalling/view_fixture.h"
+#include "tests/support/test_document.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -211,7 +211,10 @@ void AddPins(View view)
                 QTest::addRow("%s, %02X", Pins()[i].name, background) << static_cast<int>(i) << background;
 }
 
-QString Hex(int v) { return QStringLiteral("0x%1").arg(v, 2, 16, QLatin1Char('0')); }
+QString Hex(int v)
+{
+    return QStringLiteral("0x%1").arg(v, 2, 16, QLatin1Char('0'));
+}
 
 QString Addresses(const std::vector<std::uint32_t>& addresses)
 {
@@ -256,7 +259,7 @@ class SettingFieldsPinTest : public QObject {
         RadioImage& im = TestImage();
         im.fill(static_cast<std::uint8_t>(background));
         switch (view) {
-        case kBasic: // the priority lists offer channels whose receive frequency is present
+        case kBasic:                          // the priority lists offer channels whose receive frequency is present
             im[0x0100 + 32 * 299 + 3] = 0x14; // channel 300 of bank A
             im[0x6500 + 32 * 259 + 3] = 0x14; // channel 260 of bank B
             break;
@@ -264,11 +267,9 @@ class SettingFieldsPinTest : public QObject {
             im[0xD760 + 24 * 11] = 0x01;
             break;
         case kFiveTone: // the user's standard in use: its tones can be typed, every digit has one
-            std::copy_n(TestHeader().data() + FiveTone::StandardOffset(15), FiveTone::kRecordSize,
-                        im.data() + 0xD280);
+            std::copy_n(TestHeader().data() + FiveTone::StandardOffset(15), FiveTone::kRecordSize, im.data() + 0xD280);
             break;
-        default:
-            break;
+        default: break;
         }
     }
 
@@ -405,9 +406,8 @@ class SettingFieldsPinTest : public QObject {
         for (std::uint32_t a = p.at; a <= end; ++a) {
             const QString at = Hex(int(a));
             QVERIFY2((want(a) & ~mask) == 0, "expected bits outside the mask");
-            QVERIFY2((im[a] & mask) == want(a),
-                     qPrintable(QStringLiteral("%1 holds %2 under mask %3, expected %4")
-                                    .arg(at, Hex(im[a] & mask), Hex(mask), Hex(want(a)))));
+            QVERIFY2((im[a] & mask) == want(a), qPrintable(QStringLiteral("%1 holds %2 under mask %3, expected %4")
+                                                               .arg(at, Hex(im[a] & mask), Hex(mask), Hex(want(a)))));
             QVERIFY2((im[a] & ~mask) == (before[a] & ~mask), qPrintable(at + QStringLiteral(": other bits changed")));
             changed = changed || (before[a] & mask) != want(a);
         }

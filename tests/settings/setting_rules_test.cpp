@@ -54,7 +54,7 @@ TEST(PriorityLists, ChannelsWhoseFrequencyByteIsNeitherFFNor00)
 TEST(EmiCodes, PresentWhenTheFirstByteIsNeitherFFNor00)
 {
     auto image = Blank(0xFF);
-    (*image)[DtmfMap::CodeRecord(1)] = 0x00;  // digit "0" first: not offered
+    (*image)[DtmfMap::CodeRecord(1)] = 0x00; // digit "0" first: not offered
     (*image)[DtmfMap::CodeRecord(2)] = 0x01;
     (*image)[DtmfMap::CodeRecord(12)] = 0x0F;
     (*image)[DtmfMap::CodeRecord(16) + 23] = 0; // a type alone is not a code
@@ -88,10 +88,11 @@ TEST(TotClamp, HeldToTheRangeWithZeroOff)
         const char* text;
         int max;
         const char* shown;
-    } cases[] = {{"45", 30, "30"}, {"30", 30, "30"}, {"0", 30, "Off"}, {"Off", 30, "Off"},
-                 {"", 30, "Off"}, {"-3", 30, "Off"}, {"16", 15, "15"}, {"7x", 15, "7"}};
+    } cases[] = {{"45", 30, "30"}, {"30", 30, "30"},  {"0", 30, "Off"}, {"Off", 30, "Off"},
+                 {"", 30, "Off"},  {"-3", 30, "Off"}, {"16", 15, "15"}, {"7x", 15, "7"}};
     for (const auto& c : cases)
-        EXPECT_EQ(ClampTotText(QString::fromLatin1(c.text), 0, c.max, QStringLiteral("Off")), QString::fromLatin1(c.shown))
+        EXPECT_EQ(ClampTotText(QString::fromLatin1(c.text), 0, c.max, QStringLiteral("Off")),
+                  QString::fromLatin1(c.shown))
             << c.text;
 }
 
@@ -102,10 +103,9 @@ TEST(WrapStep, WrapsWithoutRaster)
         int min, max, delta;
         std::int64_t result;
     } cases[] = {
-        {255, 0, 255, 1, 0},   {0, 0, 255, -1, 255}, {1, 1, 255, -1, 255}, {255, 1, 255, 1, 1},
-        {7, 0, 255, 5, 12},    // no snapping to multiples of 5
-        {300, 1, 255, 1, 1},   {300, 1, 255, -1, 255}, {0, 1, 255, 0, 255},
-        {std::int64_t{2147483647}, 0, 255, 1, 0},
+        {255, 0, 255, 1, 0}, {0, 0, 255, -1, 255},   {1, 1, 255, -1, 255}, {255, 1, 255, 1, 1},
+        {7, 0, 255, 5, 12}, // no snapping to multiples of 5
+        {300, 1, 255, 1, 1}, {300, 1, 255, -1, 255}, {0, 1, 255, 0, 255},  {std::int64_t{2147483647}, 0, 255, 1, 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(WrapStep(c.value, c.min, c.max, c.delta), c.result) << c.value << " " << c.delta;
@@ -118,8 +118,8 @@ TEST(Keys, IndexOutsideTheListShowsTheDefault)
     EXPECT_EQ(KeyNameForIndex(0, 255), QStringLiteral("BAND"));
     EXPECT_EQ(KeyNameForIndex(2, 3), QStringLiteral("TCALL"));
     EXPECT_EQ(KeyIndexForName(3, QStringLiteral("MHz")), 8);
-    EXPECT_EQ(KeyIndexForName(3, QString()), 6);               // no selection: LOW
-    EXPECT_EQ(KeyIndexForName(2, QStringLiteral("tone")), 7);  // exact comparison: the default
+    EXPECT_EQ(KeyIndexForName(3, QString()), 6);              // no selection: LOW
+    EXPECT_EQ(KeyIndexForName(2, QStringLiteral("tone")), 7); // exact comparison: the default
     EXPECT_EQ(KeyIndexForName(0, QStringLiteral("Off")), 0);
 }
 
@@ -144,8 +144,13 @@ TEST(CodeRecords, DecodeAndEncode)
 {
     std::uint8_t rec[24];
     std::fill(std::begin(rec), std::end(rec), std::uint8_t{0xFF});
-    rec[0] = 1; rec[1] = 15; rec[2] = 3;
-    rec[16] = 'A'; rec[17] = 'b'; rec[18] = 0x07; rec[19] = 'z'; // stops at the control character
+    rec[0] = 1;
+    rec[1] = 15;
+    rec[2] = 3;
+    rec[16] = 'A';
+    rec[17] = 'b';
+    rec[18] = 0x07;
+    rec[19] = 'z'; // stops at the control character
     rec[23] = 1;
     const DtmfCodeRow row = DecodeCodeRecord(rec);
     EXPECT_EQ(row, (DtmfCodeRow{"ANI", "1#3", "Ab"}));
@@ -153,8 +158,8 @@ TEST(CodeRecords, DecodeAndEncode)
     std::uint8_t out[24];
     std::fill(std::begin(out), std::end(out), std::uint8_t{0});
     EncodeCodeRecord(row, out);
-    const std::uint8_t expected[24] = {1, 15, 3, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                       0xFF, 0xFF, 0xFF, 0xFF, 'A', 'b', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 1};
+    const std::uint8_t expected[24] = {1,    15,   3,    0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                       0xFF, 0xFF, 0xFF, 0xFF, 'A',  'b',  0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 1};
     EXPECT_TRUE(std::equal(std::begin(out), std::end(out), std::begin(expected)));
 
     // Any other type is no code: shown empty, written back as 24 x 0xFF.
@@ -179,13 +184,13 @@ TEST(GroupAndDelimiter, EqualTextsMoveTheOtherOne)
         const char* newGroup;
         const char* newDelimiter;
     } cases[] = {
-        {"A", "A", true, "D", "A"},  {"D", "D", true, "A", "D"},  {"*", "*", false, "*", "A"},
-        {"B", "B", false, "B", "*"}, {"#", "#", true, "D", "#"},  {"A", "#", true, "A", "#"},
+        {"A", "A", true, "D", "A"},  {"D", "D", true, "A", "D"}, {"*", "*", false, "*", "A"},
+        {"B", "B", false, "B", "*"}, {"#", "#", true, "D", "#"}, {"A", "#", true, "A", "#"},
         {"D", "*", false, "D", "*"},
     };
     for (const auto& c : cases) {
-        const GroupAndDelimiter r =
-            SeparateGroupAndDelimiter(QString::fromLatin1(c.group), QString::fromLatin1(c.delimiter), c.delimiterPicked);
+        const GroupAndDelimiter r = SeparateGroupAndDelimiter(QString::fromLatin1(c.group),
+                                                              QString::fromLatin1(c.delimiter), c.delimiterPicked);
         EXPECT_EQ(r.group, QString::fromLatin1(c.newGroup)) << c.group << c.delimiter;
         EXPECT_EQ(r.delimiter, QString::fromLatin1(c.newDelimiter)) << c.group << c.delimiter;
     }

@@ -36,7 +36,7 @@ TEST(AppSettings, MissingFileGivesEmptyTextsAndNothingIsWrittenAtExit)
     ResetBuiltInSettings();
     ReadStartupSettings(folder);
     EXPECT_EQ(appSettings().portName, "");
-    EXPECT_EQ(appSettings().modelName, "");      // not the built-in name
+    EXPECT_EQ(appSettings().modelName, ""); // not the built-in name
     EXPECT_EQ(appSettings().defaultFileName, ".dat");
     EXPECT_TRUE(QFileInfo(folder + "DATA").isDir());
     WriteExitSettings();

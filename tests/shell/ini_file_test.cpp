@@ -34,17 +34,17 @@ struct ReadCase {
 TEST(IniRead, FollowsProfileStringRules)
 {
     const ReadCase cases[] = {
-        {"Setup", "COM", "x", "COM3"},              // names compare without case
+        {"Setup", "COM", "x", "COM3"}, // names compare without case
         {"SETUP", "Com", "x", "COM3"},
-        {"Setup", "Model", "x", "QM 4410"},         // one pair of quotes removed, first key wins
+        {"Setup", "Model", "x", "QM 4410"}, // one pair of quotes removed, first key wins
         {"Setup", "Company", "x", "Acme"},
-        {"Setup", "Empty", "x", ""},                // present but empty: empty, not the default
+        {"Setup", "Empty", "x", ""}, // present but empty: empty, not the default
         {"Setup", "Missing", "dflt", "dflt"},
-        {"Setup", "", "dflt", "dflt"},              // empty key gives the default
-        {"About", "Version", "", "2.1"},            // trimmed
-        {"Other", "COM", "", "COM9"},               // other sections are apart
+        {"Setup", "", "dflt", "dflt"},   // empty key gives the default
+        {"About", "Version", "", "2.1"}, // trimmed
+        {"Other", "COM", "", "COM9"},    // other sections are apart
         {"Nowhere", "COM", "d", "d"},
-        {"Setup", "; the port", "d", "d"},          // comments are not keys
+        {"Setup", "; the port", "d", "d"}, // comments are not keys
     };
     for (const ReadCase& c : cases)
         EXPECT_EQ(IniReadText(kSample, c.section, c.key, c.def), QString::fromUtf8(c.expected))
@@ -74,8 +74,7 @@ TEST(IniWrite, ChangesOneLineAndKeepsTheRest)
          "; c\r\n[Setup]\r\nCOM=COM4\r\nModel=M\r\n"},
         {"insert after the section's last line", "[Setup]\nModel=M\n\n[About]\nVersion=1\n", "Setup", "COM", "COM2",
          "[Setup]\nModel=M\nCOM=COM2\n\n[About]\nVersion=1\n"},
-        {"section without final line break", "[Setup]\nModel=M", "Setup", "COM", "COM2",
-         "[Setup]\nModel=M\nCOM=COM2"},
+        {"section without final line break", "[Setup]\nModel=M", "Setup", "COM", "COM2", "[Setup]\nModel=M\nCOM=COM2"},
         {"new section at the end", "[About]\nVersion=1\n", "Setup", "COM", "COM5",
          "[About]\nVersion=1\n[Setup]\nCOM=COM5\n"},
         {"empty file", "", "Setup", "COM", "COM5", "[Setup]\nCOM=COM5\n"},
@@ -103,8 +102,8 @@ TEST(IniFileOnDisk, WritesOnlyWithKeyAndValueAndCreatesTheFile)
     // A real file with comments, other sections and a long value survives a write.
     QFile f(ini.path());
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    const QByteArray original = "; header comment\r\n[Setup]\r\nCOM=COM1\r\nCompany=" + QByteArray(400, 'c') +
-                                "\r\n[About]\r\nVersion=9\r\n";
+    const QByteArray original =
+        "; header comment\r\n[Setup]\r\nCOM=COM1\r\nCompany=" + QByteArray(400, 'c') + "\r\n[About]\r\nVersion=9\r\n";
     f.write(original);
     f.close();
     EXPECT_TRUE(ini.Write("Setup", "COM", "COM7"));

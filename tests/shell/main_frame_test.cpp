@@ -1,20 +1,20 @@
 // The main window driven as a user would: views opening and switching, the
 // load and store passes, the File commands, Read and Write through the real
 // transfer dialog, the tree, and the service mode.
+#include "controls/base_form_view.h"
+#include "document/param_file.h"
 #include "link/core/loopback_port.h"
-#include "tests/support/test_document.h"
 #include "link/core/port_factory.h"
 #include "link/core/sim_radio.h"
 #include "link/core/steady_clock.h"
 #include "link/transfer_dialog.h"
-#include "controls/base_form_view.h"
 #include "shell/child_frame.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
-#include "document/param_file.h"
 #include "shell/main_frame.h"
 #include "shell/service_access_dialog.h"
 #include "tests/support/modal_answerer.h"
+#include "tests/support/test_document.h"
 
 #include <QDockWidget>
 #include <QFile>
@@ -59,7 +59,10 @@ private:
 
 constexpr std::uint32_t kShared = 0x2000;
 
-ByteView* ViewOf(CMyChildFrame* f) { return f ? static_cast<ByteView*>(f->view()) : nullptr; }
+ByteView* ViewOf(CMyChildFrame* f)
+{
+    return f ? static_cast<ByteView*>(f->view()) : nullptr;
+}
 
 } // namespace
 
@@ -87,7 +90,8 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         m_folder = m_dir.path() + "/";
-        writeFile("Program.ini", "[Setup]\r\nCOM=COM3\r\nModel=QM4410\r\nCompany=Acme Radio\r\n[About]\r\nVersion=2.0\r\n");
+        writeFile("Program.ini",
+                  "[Setup]\r\nCOM=COM3\r\nModel=QM4410\r\nCompany=Acme Radio\r\n[About]\r\nVersion=2.0\r\n");
         QVERIFY(QFile::copy(QStringLiteral(PROGRAMMER_BIN_DIR "/Default.dat"), m_folder + "Default.dat"));
         ResetBuiltInSettings();
         ReadStartupSettings(m_folder);
@@ -130,7 +134,7 @@ private slots:
         QVERIFY(table->isMaximized());
         QCOMPARE(table->windowTitle(), QStringLiteral("Channel setting"));
         QCOMPARE(ViewOf(table)->edit->text(), QString::number(Image()[kShared]));
-        QCOMPARE(Image()[0x0103], 0x14); // channel 1 of Default.dat: 145 MHz
+        QCOMPARE(Image()[0x0103], 0x14);                                // channel 1 of Default.dat: 145 MHz
         QVERIFY(m_frame->CommandAction(Cmd::ScanChannel)->isEnabled()); // every view kind is built
     }
 

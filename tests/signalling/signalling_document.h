@@ -17,9 +17,15 @@ inline void PutWord(std::uint32_t at, std::uint16_t v)
     TestImage()[at + 1] = static_cast<std::uint8_t>(v >> 8);
 }
 
-inline int WordAt(std::uint32_t at) { return TestImage()[at] | TestImage()[at + 1] << 8; }
+inline int WordAt(std::uint32_t at)
+{
+    return TestImage()[at] | TestImage()[at + 1] << 8;
+}
 
-inline int HeaderWord(std::size_t at) { return TestHeader()[at] | TestHeader()[at + 1] << 8; }
+inline int HeaderWord(std::size_t at)
+{
+    return TestHeader()[at] | TestHeader()[at + 1] << 8;
+}
 
 inline void PutText(std::uint32_t at, const char* text)
 {

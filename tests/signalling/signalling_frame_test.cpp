@@ -1,17 +1,17 @@
 // The five-tone and two-tone views inside the main window: opened from the
 // menu and the tree, part of the store and load passes, and the standard
 // table going out with the parameter file.
-#include "shell/child_frame.h"
-#include "tests/support/program_folder.h"
-#include "tests/support/test_document.h"
-#include "shell/core/app_settings.h"
+#include "document/five_tone_table.h"
 #include "document/param_file.h"
+#include "shell/child_frame.h"
+#include "shell/core/app_settings.h"
 #include "shell/main_frame.h"
 #include "shell/view_catalog.h"
-#include "document/five_tone_table.h"
 #include "signalling/t2_system_page.h"
 #include "signalling/t2_view.h"
 #include "signalling/t5_view.h"
+#include "tests/support/program_folder.h"
+#include "tests/support/test_document.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -42,10 +42,7 @@ class SignallingFrameTest : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_folder.isValid());
-    }
+    void initTestCase() { QVERIFY(m_folder.isValid()); }
 
     void init()
     {

@@ -1,7 +1,7 @@
 // Record conversions of the five-tone and two-tone views, without widgets.
+#include "document/five_tone_table.h"
 #include "signalling/core/code_text.h"
 #include "signalling/core/five_tone_records.h"
-#include "document/five_tone_table.h"
 #include "signalling/core/two_tone_records.h"
 #include "tests/support/qstring_print.h"
 
@@ -12,7 +12,10 @@
 
 namespace {
 
-std::vector<int> Bytes(const std::uint8_t* p, int n) { return std::vector<int>(p, p + n); }
+std::vector<int> Bytes(const std::uint8_t* p, int n)
+{
+    return std::vector<int>(p, p + n);
+}
 
 struct CodeCase {
     const char* text;
@@ -34,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(CodeCase{"12345", {1, 2, 3, 4, 5, 0xFF, 0xFF, 0xFF}},
                     CodeCase{"", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
                     CodeCase{"0aBf", {0, 10, 11, 15, 0xFF, 0xFF, 0xFF, 0xFF}},
-                    CodeCase{"123456789", {1, 2, 3, 4, 5, 6, 7, 8}},      // at most eight
+                    CodeCase{"123456789", {1, 2, 3, 4, 5, 6, 7, 8}},                 // at most eight
                     CodeCase{"12x45", {1, 2, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}})); // stops at a stray character
 
 TEST(CodeDigits, ReadStopsAtTheFirstByteAboveFifteen)
@@ -83,8 +86,8 @@ TEST(FiveToneRecords, FunctionRecordLayout)
     image->fill(0x00);
     WriteFiveToneFunction(*image, 7, {QStringLiteral("1F"), QStringLiteral("NAME"), 3, 2});
     const std::uint8_t* r = image->data() + 0xD4D0 + 16 * 7;
-    EXPECT_EQ(Bytes(r, 16), (std::vector<int>{1, 15, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'N', 'A', 'M', 'E', 0xFF,
-                                              0xFF, 3, 2}));
+    EXPECT_EQ(Bytes(r, 16),
+              (std::vector<int>{1, 15, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'N', 'A', 'M', 'E', 0xFF, 0xFF, 3, 2}));
     EXPECT_EQ(r[16], 0x00);
 }
 
@@ -145,21 +148,21 @@ TEST_P(SpecialToneRule, OtherLetterMovesToTheFirstFree)
     EXPECT_EQ(t.delimiter, GetParam().after.delimiter);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SpecialToneRule,
-    testing::Values(DistinctCase{{10, 10, 0}, 1, {11, 10, 0}},   // repeat took group's A: group B
-                    DistinctCase{{10, 10, 11}, 1, {12, 10, 11}}, // B is the delimiter's: group C
-                    DistinctCase{{12, 14, 12}, 2, {10, 14, 12}}, // delimiter took group's C: group A
-                    DistinctCase{{15, 15, 0}, 0, {15, 10, 0}},   // group took repeat's F: repeat A
-                    DistinctCase{{10, 11, 0}, 2, {10, 11, 0}},   // "None" clashes with nothing
-                    DistinctCase{{10, 11, 12}, 0, {10, 11, 12}})); // no clash, nothing moves
+INSTANTIATE_TEST_SUITE_P(Cases, SpecialToneRule,
+                         testing::Values(DistinctCase{{10, 10, 0}, 1, {11, 10, 0}},   // repeat took group's A: group B
+                                         DistinctCase{{10, 10, 11}, 1, {12, 10, 11}}, // B is the delimiter's: group C
+                                         DistinctCase{
+                                             {12, 14, 12}, 2, {10, 14, 12}},        // delimiter took group's C: group A
+                                         DistinctCase{{15, 15, 0}, 0, {15, 10, 0}}, // group took repeat's F: repeat A
+                                         DistinctCase{{10, 11, 0}, 2, {10, 11, 0}}, // "None" clashes with nothing
+                                         DistinctCase{{10, 11, 12}, 0, {10, 11, 12}})); // no clash, nothing moves
 
 TEST(TwoToneFormats, CodesAndTexts)
 {
-    const std::pair<const char*, int> table[] = {{"Off", 0x00},    {"A-B", 0x12},    {"A-C", 0x13},   {"A-D", 0x14},
-                                                 {"B-A", 0x21},    {"B-C", 0x23},    {"B-D", 0x24},   {"C-A", 0x31},
-                                                 {"C-B", 0x32},    {"C-D", 0x34},    {"D-A", 0x41},   {"D-B", 0x42},
-                                                 {"D-C", 0x43},    {"Long A", 0x10}, {"Long B", 0x20}, {"Long C", 0x30}};
+    const std::pair<const char*, int> table[] = {{"Off", 0x00}, {"A-B", 0x12},    {"A-C", 0x13},    {"A-D", 0x14},
+                                                 {"B-A", 0x21}, {"B-C", 0x23},    {"B-D", 0x24},    {"C-A", 0x31},
+                                                 {"C-B", 0x32}, {"C-D", 0x34},    {"D-A", 0x41},    {"D-B", 0x42},
+                                                 {"D-C", 0x43}, {"Long A", 0x10}, {"Long B", 0x20}, {"Long C", 0x30}};
     for (const auto& [text, code] : table) {
         EXPECT_EQ(TwoToneFormatCode(QString::fromLatin1(text)), code) << text;
         EXPECT_EQ(TwoToneFormatText(static_cast<std::uint8_t>(code)), QString::fromLatin1(text)) << code;
@@ -197,10 +200,12 @@ TEST(TwoToneSystems, WriteKeepsUnownedBytesAndBits)
     s.responses = {1, 2, 3, 0};
     WriteTwoToneSystem(*image, 3, s);
     const std::uint8_t* r = image->data() + 0xCF80 + 32 * 3;
-    EXPECT_EQ(Bytes(r, 32), (std::vector<int>{'A', 'B', 0xFF, 0xFF, 0xFF, 0xFF, 0x7C, 0x7C, 5, 10, 30, 100, 20,
-                                              0xFD, 0x7C, 0x7C, 3217 & 0xFF, 3217 >> 8, 9281 & 0xFF, 9281 >> 8, 0x00,
-                                              0x32, 31160 & 0xFF, 31160 >> 8, 0x12, 0x00, 0x30, 0x00, 0b00111001, 0x7C,
-                                              25, 0}));
+    EXPECT_EQ(
+        Bytes(r, 32),
+        (std::vector<int>{'A',         'B',       0xFF,        0xFF,      0xFF,       0xFF, 0x7C,         0x7C,
+                          5,           10,        30,          100,       20,         0xFD, 0x7C,         0x7C,
+                          3217 & 0xFF, 3217 >> 8, 9281 & 0xFF, 9281 >> 8, 0x00,       0x32, 31160 & 0xFF, 31160 >> 8,
+                          0x12,        0x00,      0x30,        0x00,      0b00111001, 0x7C, 25,           0}));
     const TwoToneSystem back = ReadTwoToneSystem(*image, 3);
     EXPECT_EQ(back.replyWait, QStringLiteral("2.5"));
     EXPECT_EQ(back.longDuration, QStringLiteral("10.0"));
@@ -255,12 +260,12 @@ TEST(TwoToneCalls, SingleWithoutSecondTone)
 {
     auto image = std::make_unique<RadioImage>();
     image->fill(0x00);
-    WriteTwoToneCall(*image, 15,
-                     {QStringLiteral("1500.0"), QString(), QStringLiteral("Single"), QStringLiteral("9"),
-                      QStringLiteral("2T-16")});
+    WriteTwoToneCall(
+        *image, 15,
+        {QStringLiteral("1500.0"), QString(), QStringLiteral("Single"), QStringLiteral("9"), QStringLiteral("2T-16")});
     const std::uint8_t* e = image->data() + 0xD180 + 16 * 15;
-    EXPECT_EQ(Bytes(e, 16), (std::vector<int>{'2', 'T', '-', '1', '6', 0xFF, 0xFF, 0xFF, 15000 & 0xFF, 15000 >> 8,
-                                              0xFF, 0xFF, 1, 9, 0xFF, 0xFF}));
+    EXPECT_EQ(Bytes(e, 16), (std::vector<int>{'2', 'T', '-', '1', '6', 0xFF, 0xFF, 0xFF, 15000 & 0xFF, 15000 >> 8, 0xFF,
+                                              0xFF, 1, 9, 0xFF, 0xFF}));
     const TwoToneCall back = ReadTwoToneCall(*image, 15);
     EXPECT_EQ(back.format, QStringLiteral("Single"));
     EXPECT_EQ(back.alias, QStringLiteral("2T-16"));

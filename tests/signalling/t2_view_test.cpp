@@ -1,6 +1,5 @@
 // The two-tone view driven through its widgets, checked on the image bytes.
 #include "controls/cell_editors.h"
-#include "tests/support/test_document.h"
 #include "controls/grid.h"
 #include "controls/up_down.h"
 #include "shell/view_catalog.h"
@@ -9,6 +8,7 @@
 #include "signalling/t2_view.h"
 #include "tests/signalling/signalling_document.h"
 #include "tests/signalling/view_fixture.h"
+#include "tests/support/test_document.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -56,11 +56,7 @@ class T2ViewTest : public QObject {
     CGrid* grid() const { return contactPage()->grid(); }
     QLineEdit* edit(int id) const { return systemPage()->findChild<QLineEdit*>(QString::number(id)); }
     QComboBox* combo(int id) const { return systemPage()->findChild<QComboBox*>(QString::number(id)); }
-    template <class T>
-    T* editor(int id) const
-    {
-        return contactPage()->findChild<T*>(QString::number(id));
-    }
+    template <class T> T* editor(int id) const { return contactPage()->findChild<T*>(QString::number(id)); }
 
     void leave(QLineEdit* box)
     {
@@ -177,23 +173,40 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("byte");
         QTest::addColumn<int>("stored");
-        QTest::newRow("A tone") << 1308 << "5000" << "321.7" << 16 << 3217;
-        QTest::newRow("B tone") << 1310 << "" << "928.1" << 18 << 9281;
-        QTest::newRow("C tone") << 1312 << "100" << "626.5" << 20 << 6265;
-        QTest::newRow("D tone") << 1314 << "3116.1" << "2043.8" << 22 << 20438;
-        QTest::newRow("A tone in range") << 1308 << "1280" << "1280.0" << 16 << 12800;
-        QTest::newRow("first duration") << 1316 << "4.1" << "1.0" << 9 << 10;
-        QTest::newRow("second duration") << 1318 << "5" << "3.0" << 10 << 30;
-        QTest::newRow("interval") << 1320 << "2.1" << "1.0" << 12 << 10;
-        QTest::newRow("long duration low") << 1322 << "0.4" << "5.0" << 11 << 50;
-        QTest::newRow("long duration") << 1322 << "10" << "10.0" << 11 << 100;
-        QTest::newRow("pre-carrier") << 1324 << "6" << "0.5" << 8 << 5;
-        QTest::newRow("reply wait zero") << 1326 << "0" << "" << 30 << 0;
-        QTest::newRow("reply wait") << 1326 << "5.1" << "" << 30 << 0;
-        QTest::newRow("auto reset zero") << 1185 << "0" << "" << 31 << 0;
-        QTest::newRow("auto reset empty") << 1185 << "" << "" << 31 << 0;
-        QTest::newRow("auto reset") << 1185 << "300" << "10" << 31 << 10;
-        QTest::newRow("auto reset 255") << 1185 << "255" << "255" << 31 << 255;
+        QTest::newRow("A tone") << 1308 << "5000"
+                                << "321.7" << 16 << 3217;
+        QTest::newRow("B tone") << 1310 << ""
+                                << "928.1" << 18 << 9281;
+        QTest::newRow("C tone") << 1312 << "100"
+                                << "626.5" << 20 << 6265;
+        QTest::newRow("D tone") << 1314 << "3116.1"
+                                << "2043.8" << 22 << 20438;
+        QTest::newRow("A tone in range") << 1308 << "1280"
+                                         << "1280.0" << 16 << 12800;
+        QTest::newRow("first duration") << 1316 << "4.1"
+                                        << "1.0" << 9 << 10;
+        QTest::newRow("second duration") << 1318 << "5"
+                                         << "3.0" << 10 << 30;
+        QTest::newRow("interval") << 1320 << "2.1"
+                                  << "1.0" << 12 << 10;
+        QTest::newRow("long duration low") << 1322 << "0.4"
+                                           << "5.0" << 11 << 50;
+        QTest::newRow("long duration") << 1322 << "10"
+                                       << "10.0" << 11 << 100;
+        QTest::newRow("pre-carrier") << 1324 << "6"
+                                     << "0.5" << 8 << 5;
+        QTest::newRow("reply wait zero") << 1326 << "0"
+                                         << "" << 30 << 0;
+        QTest::newRow("reply wait") << 1326 << "5.1"
+                                    << "" << 30 << 0;
+        QTest::newRow("auto reset zero") << 1185 << "0"
+                                         << "" << 31 << 0;
+        QTest::newRow("auto reset empty") << 1185 << ""
+                                          << "" << 31 << 0;
+        QTest::newRow("auto reset") << 1185 << "300"
+                                    << "10" << 31 << 10;
+        QTest::newRow("auto reset 255") << 1185 << "255"
+                                        << "255" << 31 << 255;
     }
     void fieldsLeftOutOfRangeTakeTheirDefaults()
     {
@@ -360,9 +373,12 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("high") << "5000" << "3116.0";
-        QTest::newRow("low") << "100" << "288.0";
-        QTest::newRow("fraction") << "1234.56" << "1234.5";
+        QTest::newRow("high") << "5000"
+                              << "3116.0";
+        QTest::newRow("low") << "100"
+                             << "288.0";
+        QTest::newRow("fraction") << "1234.56"
+                                  << "1234.5";
     }
     void tonesAreClamped()
     {
@@ -455,7 +471,7 @@ private slots:
         QVERIFY(grid()->openEditor());
         QTest::keyClicks(editor<CCellLineEdit>(1023), QStringLiteral("900"));
         const std::vector<int> before = Bytes(kCalls + 16, 16);
-        m_view.reset(); // focus moves while the page goes away
+        m_view.reset();                           // focus moves while the page goes away
         QCOMPARE(Bytes(kCalls + 16, 16), before); // storing is the frame's business, not teardown's
     }
 

@@ -1,11 +1,11 @@
 // The five-tone view driven through its widgets, checked on the image and
 // header bytes.
 #include "controls/up_down.h"
-#include "tests/support/test_document.h"
 #include "shell/view_catalog.h"
 #include "signalling/t5_view.h"
 #include "tests/signalling/signalling_document.h"
 #include "tests/signalling/view_fixture.h"
+#include "tests/support/test_document.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -32,7 +32,10 @@ void Retype(QLineEdit* edit, const QString& text)
     QTest::keyClicks(edit, text);
 }
 
-std::size_t EntryAt(int k, std::size_t byte) { return FiveTone::StandardOffset(k) + byte; }
+std::size_t EntryAt(int k, std::size_t byte)
+{
+    return FiveTone::StandardOffset(k) + byte;
+}
 } // namespace
 
 class T5ViewTest : public QObject {
@@ -40,11 +43,7 @@ class T5ViewTest : public QObject {
 
     std::unique_ptr<CT5View> m_view;
 
-    template <class T>
-    T* control(int id) const
-    {
-        return m_view->findChild<T*>(QString::number(id));
-    }
+    template <class T> T* control(int id) const { return m_view->findChild<T*>(QString::number(id)); }
     QLineEdit* edit(int id) const { return control<QLineEdit>(id); }
     QComboBox* combo(int id) const { return control<QComboBox>(id); }
     QLineEdit* tone(int digit) const { return edit(1334 + 2 * digit); }
@@ -168,12 +167,18 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("stored");
-        QTest::newRow("3200.0") << "3200.0" << "" << 0;
-        QTest::newRow("287.9") << "287.9" << "" << 0;
-        QTest::newRow("288") << "288" << "288.0" << 2880;
-        QTest::newRow("3116.0") << "3116.0" << "3116.0" << 31160;
-        QTest::newRow("1000.05") << "1000.05" << "1000.0" << 10000;
-        QTest::newRow("empty") << "" << "" << 0;
+        QTest::newRow("3200.0") << "3200.0"
+                                << "" << 0;
+        QTest::newRow("287.9") << "287.9"
+                               << "" << 0;
+        QTest::newRow("288") << "288"
+                             << "288.0" << 2880;
+        QTest::newRow("3116.0") << "3116.0"
+                                << "3116.0" << 31160;
+        QTest::newRow("1000.05") << "1000.05"
+                                 << "1000.0" << 10000;
+        QTest::newRow("empty") << ""
+                               << "" << 0;
     }
     void toneOutsideTheRangeBecomesEmpty()
     {
@@ -223,7 +228,7 @@ private slots:
         Choose(combo(1211), 5); // "E", the repeat letter
         QCOMPARE(combo(1211)->currentText(), QStringLiteral("E"));
         QCOMPARE(combo(1333)->currentText(), QStringLiteral("B")); // A is the group's
-        Choose(combo(1211), 0); // "None" clashes with nothing
+        Choose(combo(1211), 0);                                    // "None" clashes with nothing
         QCOMPARE(combo(1333)->currentText(), QStringLiteral("B"));
         QCOMPARE(combo(1332)->currentText(), QStringLiteral("A"));
     }
@@ -271,12 +276,18 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("stored");
-        QTest::newRow("pre-carrier 125") << 1250 << 0xD2A8u << "125" << "120" << 12;
-        QTest::newRow("pre-carrier 3000") << 1250 << 0xD2A8u << "3000" << "100" << 10;
-        QTest::newRow("first expand empty") << 1258 << 0xD2A9u << "" << "100" << 10;
-        QTest::newRow("end exit delay 2550") << 1256 << 0xD2AAu << "2550" << "2550" << 255;
-        QTest::newRow("reply delay 0") << 1260 << 0xD2ABu << "0" << "0" << 0;
-        QTest::newRow("reply delay 9") << 1260 << 0xD2ABu << "9" << "0" << 0;
+        QTest::newRow("pre-carrier 125") << 1250 << 0xD2A8u << "125"
+                                         << "120" << 12;
+        QTest::newRow("pre-carrier 3000") << 1250 << 0xD2A8u << "3000"
+                                          << "100" << 10;
+        QTest::newRow("first expand empty") << 1258 << 0xD2A9u << ""
+                                            << "100" << 10;
+        QTest::newRow("end exit delay 2550") << 1256 << 0xD2AAu << "2550"
+                                             << "2550" << 255;
+        QTest::newRow("reply delay 0") << 1260 << 0xD2ABu << "0"
+                                       << "0" << 0;
+        QTest::newRow("reply delay 9") << 1260 << 0xD2ABu << "9"
+                                       << "0" << 0;
     }
     void timingsStepAndRange()
     {
@@ -362,7 +373,7 @@ private slots:
         QCOMPARE(TestImage()[0xD2BA], 0x0C);
         QCOMPARE(TestImage()[0xD2BB], 0xFF);
         QCOMPARE(TestImage()[0xD2B0], 0xFF); // begin ID empty
-        TestImage()[0xD2C8] = 9; // a response the list lacks
+        TestImage()[0xD2C8] = 9;             // a response the list lacks
         m_view->LoadFromImage();
         QCOMPARE(combo(1129)->currentIndex(), -1);
     }
@@ -456,7 +467,7 @@ private slots:
         Retype(edit(1005), QString());
         leave(edit(1005));
         QCOMPARE(edit(1005)->text(), QStringLiteral("2T-S01")); // as loaded
-        TestImage()[0xD2D0 + 32 * 6 + 8] = 0xFF;                  // contact 7 without alias
+        TestImage()[0xD2D0 + 32 * 6 + 8] = 0xFF;                // contact 7 without alias
         Choose(combo(1045), 6);
         QCOMPARE(edit(1005)->text(), QString());
         Retype(edit(1005), QStringLiteral("X"));
@@ -476,7 +487,7 @@ private slots:
         Retype(edit(1092), QString());
         leave(edit(1092));
         QCOMPARE(edit(1092)->text(), QStringLiteral("12345")); // held at focus
-        TestImage()[0xD2D0] = 0xFF; // contact 1 without code
+        TestImage()[0xD2D0] = 0xFF;                            // contact 1 without code
         m_view->LoadFromImage();
         Retype(edit(1092), QString());
         leave(edit(1092));

@@ -8,8 +8,7 @@
 
 // A fresh view of type View, shown active at the given size and initialised
 // as its frame would.
-template <typename View>
-void ShowFreshView(std::unique_ptr<View>& view, QSize size)
+template <typename View> void ShowFreshView(std::unique_ptr<View>& view, QSize size)
 {
     view = std::make_unique<View>(TestDocument());
     view->resize(size);

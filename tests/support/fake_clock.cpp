@@ -1,6 +1,7 @@
 #include "tests/support/fake_clock.h"
 
-void FakeClock::sleepMs(int ms) {
+void FakeClock::sleepMs(int ms)
+{
     if (ms <= 0)
         return;
     if (onSleep)

@@ -8,7 +8,7 @@
 // A clock that only moves when told to: sleeping advances it at once, so the
 // link's waits cost no real time.
 class FakeClock : public LinkClock {
-  public:
+public:
     explicit FakeClock(std::int64_t startMs = 0) : now_(startMs) {}
     std::int64_t nowMs() override { return now_; }
     void sleepMs(int ms) override;
@@ -17,6 +17,6 @@ class FakeClock : public LinkClock {
     // Sees every sleep (time at its start, length); the fake port logs them.
     std::function<void(std::int64_t atMs, int ms)> onSleep;
 
-  private:
+private:
     std::int64_t now_;
 };

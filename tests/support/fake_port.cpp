@@ -5,22 +5,26 @@
 #include <algorithm>
 #include <limits>
 
-FakePort::FakePort(FakeClock& clock) : clock_(clock) {
+FakePort::FakePort(FakeClock& clock) : clock_(clock)
+{
     clock_.onSleep = [this](std::int64_t atMs, int ms) {
         if (!reading_) // a read's own waiting is part of the read
             events_.push_back({PortEvent::Kind::Sleep, atMs, {}, ms, 0});
     };
 }
 
-FakePort::~FakePort() {
+FakePort::~FakePort()
+{
     clock_.onSleep = nullptr;
 }
 
-void FakePort::attach(SimRadio& radio) {
+void FakePort::attach(SimRadio& radio)
+{
     radio_ = &radio;
 }
 
-void FakePort::reply(std::span<const std::uint8_t> bytes, int delayMs) {
+void FakePort::reply(std::span<const std::uint8_t> bytes, int delayMs)
+{
     std::int64_t due = clock_.nowMs() + std::max(delayMs, 0);
     if (!queued_.empty())
         due = std::max(due, queued_.back().dueMs);
@@ -28,11 +32,13 @@ void FakePort::reply(std::span<const std::uint8_t> bytes, int delayMs) {
         queued_.push_back({due, b});
 }
 
-void FakePort::reply(std::initializer_list<std::uint8_t> bytes, int delayMs) {
+void FakePort::reply(std::initializer_list<std::uint8_t> bytes, int delayMs)
+{
     reply(std::span<const std::uint8_t>(bytes.begin(), bytes.size()), delayMs);
 }
 
-std::vector<std::vector<std::uint8_t>> FakePort::writes() const {
+std::vector<std::vector<std::uint8_t>> FakePort::writes() const
+{
     std::vector<std::vector<std::uint8_t>> out;
     for (const PortEvent& e : events_)
         if (e.kind == PortEvent::Kind::Write && !e.bytes.empty())
@@ -40,18 +46,19 @@ std::vector<std::vector<std::uint8_t>> FakePort::writes() const {
     return out;
 }
 
-int FakePort::purges() const {
-    return static_cast<int>(std::count_if(events_.begin(), events_.end(), [](const PortEvent& e) {
-        return e.kind == PortEvent::Kind::Purge;
-    }));
+int FakePort::purges() const
+{
+    return static_cast<int>(std::count_if(events_.begin(), events_.end(),
+                                          [](const PortEvent& e) { return e.kind == PortEvent::Kind::Purge; }));
 }
 
-void FakePort::log(PortEvent::Kind kind, std::vector<std::uint8_t> bytes, int requested,
-                   int result) {
+void FakePort::log(PortEvent::Kind kind, std::vector<std::uint8_t> bytes, int requested, int result)
+{
     events_.push_back({kind, clock_.nowMs(), std::move(bytes), requested, result});
 }
 
-bool FakePort::open(const std::string& name) {
+bool FakePort::open(const std::string& name)
+{
     if (open_ || openFails_)
         return false;
     open_ = true;
@@ -60,23 +67,27 @@ bool FakePort::open(const std::string& name) {
     return true;
 }
 
-void FakePort::setQueueSizes(int inBytes, int outBytes) {
+void FakePort::setQueueSizes(int inBytes, int outBytes)
+{
     queueIn_ = inBytes;
     queueOut_ = outBytes;
     log(PortEvent::Kind::Setup);
 }
 
-void FakePort::setTimeouts(const PortTimeouts& t) {
+void FakePort::setTimeouts(const PortTimeouts& t)
+{
     timeouts_ = t;
     log(PortEvent::Kind::Setup);
 }
 
-void FakePort::setLine(const LineSettings& s) {
+void FakePort::setLine(const LineSettings& s)
+{
     line_ = s;
     log(PortEvent::Kind::Setup);
 }
 
-void FakePort::purge() {
+void FakePort::purge()
+{
     if (!open_) {
         ++misuse_;
         return;
@@ -89,7 +100,8 @@ void FakePort::purge() {
         queued_.pop_front();
 }
 
-int FakePort::read(std::uint8_t* buf, int n) {
+int FakePort::read(std::uint8_t* buf, int n)
+{
     if (!open_) {
         ++misuse_;
         return -1;
@@ -105,7 +117,8 @@ int FakePort::read(std::uint8_t* buf, int n) {
     return got;
 }
 
-int FakePort::write(const std::uint8_t* buf, int n) {
+int FakePort::write(const std::uint8_t* buf, int n)
+{
     if (!open_) {
         ++misuse_;
         return -1;
@@ -142,7 +155,8 @@ int FakePort::write(const std::uint8_t* buf, int n) {
     return dies ? -1 : n;
 }
 
-void FakePort::close() {
+void FakePort::close()
+{
     if (!open_) {
         ++misuse_;
         return;
@@ -151,7 +165,8 @@ void FakePort::close() {
     log(PortEvent::Kind::Close);
 }
 
-int FakePort::take(std::uint8_t* out, int max, std::int64_t nowMs) {
+int FakePort::take(std::uint8_t* out, int max, std::int64_t nowMs)
+{
     if (fromRadio())
         return radio_->take(out, max, nowMs);
     int n = 0;
@@ -162,7 +177,8 @@ int FakePort::take(std::uint8_t* out, int max, std::int64_t nowMs) {
     return n;
 }
 
-std::optional<std::int64_t> FakePort::nextDue() const {
+std::optional<std::int64_t> FakePort::nextDue() const
+{
     if (fromRadio())
         return radio_->nextDue();
     if (queued_.empty())
@@ -170,6 +186,7 @@ std::optional<std::int64_t> FakePort::nextDue() const {
     return queued_.front().dueMs;
 }
 
-bool FakePort::failed() const {
+bool FakePort::failed() const
+{
     return unplugged_ || (radio_ && radio_->hungUp());
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "link/core/serial_port.h"
-#include "tests/support/fake_clock.h"
 #include "link/core/timed_read.h"
+#include "tests/support/fake_clock.h"
 
 #include <cstdint>
 #include <deque>
@@ -27,7 +27,7 @@ struct PortEvent {
 // attached SimRadio or from bytes the test queues (typically from onWrite).
 // Reads keep the driver's interval and total time-outs against the clock.
 class FakePort : public SerialPort, private IncomingBytes {
-  public:
+public:
     explicit FakePort(FakeClock& clock);
     ~FakePort() override;
     FakePort(const FakePort&) = delete;
@@ -41,8 +41,7 @@ class FakePort : public SerialPort, private IncomingBytes {
     std::function<void(FakePort&, std::span<const std::uint8_t>)> onWrite;
     // Rewrites the attached radio's answer to each write before it goes on the
     // line (the radio must be unpaced: the answer is due at once).
-    std::function<void(std::span<const std::uint8_t> written, std::vector<std::uint8_t>& answer)>
-        tamper;
+    std::function<void(std::span<const std::uint8_t> written, std::vector<std::uint8_t>& answer)> tamper;
 
     void setOpenFails(bool fails) { openFails_ = fails; }
     // The device dies once `n` more bytes have been written; the write that
@@ -72,7 +71,7 @@ class FakePort : public SerialPort, private IncomingBytes {
     int write(const std::uint8_t* buf, int n) override;
     void close() override;
 
-  private:
+private:
     struct Pending {
         std::int64_t dueMs;
         std::uint8_t byte;
@@ -81,8 +80,7 @@ class FakePort : public SerialPort, private IncomingBytes {
     std::optional<std::int64_t> nextDue() const override;
     bool failed() const override;
     bool fromRadio() const { return radio_ && !tamper; }
-    void log(PortEvent::Kind kind, std::vector<std::uint8_t> bytes = {}, int requested = 0,
-             int result = 0);
+    void log(PortEvent::Kind kind, std::vector<std::uint8_t> bytes = {}, int requested = 0, int result = 0);
 
     FakeClock& clock_;
     SimRadio* radio_ = nullptr;

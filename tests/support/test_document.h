@@ -15,6 +15,15 @@ inline Document& TestDocument()
     static Document doc;
     return doc;
 }
-inline RadioImage& TestImage() { return DocumentTestAccess::image(TestDocument()); }
-inline HeaderBlock& TestHeader() { return DocumentTestAccess::header(TestDocument()); }
-inline BandTable& TestBands() { return TestDocument().bands(); }
+inline RadioImage& TestImage()
+{
+    return DocumentTestAccess::image(TestDocument());
+}
+inline HeaderBlock& TestHeader()
+{
+    return DocumentTestAccess::header(TestDocument());
+}
+inline BandTable& TestBands()
+{
+    return TestDocument().bands();
+}

@@ -1,8 +1,8 @@
 // programmer-cli as a user runs it: a separate process, and for read and
 // write a simulated radio on a pseudo-terminal, so the real port code runs.
+#include "document/param_file.h"
 #include "link/core/pty_sim_server.h"
 #include "link/core/sim_radio.h"
-#include "document/param_file.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -37,8 +37,7 @@ CliRun Cli(const QStringList& args)
 // A simulated radio served on a pseudo-terminal from a thread of its own.
 class RadioOnPty {
 public:
-    explicit RadioOnPty(const RadioImage& memory, SimRadio::Faults faults = {})
-        : radio(memory, faults), server(radio)
+    explicit RadioOnPty(const RadioImage& memory, SimRadio::Faults faults = {}) : radio(memory, faults), server(radio)
     {
         std::string error;
         EXPECT_TRUE(server.open(&error)) << error;

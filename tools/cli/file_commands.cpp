@@ -2,14 +2,14 @@
 
 #include "document/document.h"
 
-#include "document/band_table.h"
 #include "codecs/bcd.h"
 #include "codecs/decimal.h"
 #include "document/band_plan.h"
-#include "link/core/model_info.h"
+#include "document/band_table.h"
 #include "document/factory_defaults.h"
 #include "document/param_file.h"
 #include "document/radio_image.h"
+#include "link/core/model_info.h"
 
 #include <cstdio>
 #include <memory>
@@ -95,10 +95,8 @@ int CliInfo(const QStringList& args)
     std::printf("  %-5s %-10s %-10s %-10s %-10s\n", "Band", "Rx Lower", "Rx Upper", "Tx Lower", "Tx Upper");
     for (int b = 0; b < BandTable::kRxBands; ++b)
         std::printf("  %-5s %-10s %-10s %-10s %-10s\n", kRxBandNames[static_cast<std::size_t>(b)],
-                    qPrintable(LimitText(m, b, BandPlan::kRxLower)),
-                    qPrintable(LimitText(m, b, BandPlan::kRxUpper)),
-                    qPrintable(LimitText(m, b, BandPlan::kTxLower)),
-                    qPrintable(LimitText(m, b, BandPlan::kTxUpper)));
+                    qPrintable(LimitText(m, b, BandPlan::kRxLower)), qPrintable(LimitText(m, b, BandPlan::kRxUpper)),
+                    qPrintable(LimitText(m, b, BandPlan::kTxLower)), qPrintable(LimitText(m, b, BandPlan::kTxUpper)));
     std::printf("Channels present:  bank A %d, bank B %d\n", CountChannels(m, 1),
                 CountChannels(m, ImageMap::kChannelsPerBank + 1));
     return 0;
@@ -108,8 +106,8 @@ namespace {
 bool ParseAddress(const QString& text, unsigned& out)
 {
     bool ok = false;
-    unsigned v = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ? text.mid(2).toUInt(&ok, 16)
-                                                                            : text.toUInt(&ok, 10);
+    unsigned v =
+        text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ? text.mid(2).toUInt(&ok, 16) : text.toUInt(&ok, 10);
     if (!ok || v > kImageSize)
         return false;
     out = v;
@@ -125,8 +123,9 @@ int CliDump(const QStringList& args)
         return kExitUsage;
     }
     if (!ParseAddress(args[1], start) || !ParseAddress(args[2], end) || start > end) {
-        std::fprintf(stderr, "programmer-cli: the range [%s, %s) is not a range of image addresses "
-                             "(0 to 0x10000, START <= END)\n",
+        std::fprintf(stderr,
+                     "programmer-cli: the range [%s, %s) is not a range of image addresses "
+                     "(0 to 0x10000, START <= END)\n",
                      qPrintable(args[1]), qPrintable(args[2]));
         return kExitUsage;
     }

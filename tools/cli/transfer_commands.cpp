@@ -2,6 +2,8 @@
 
 #include "document/document.h"
 
+#include "document/factory_defaults.h"
+#include "document/param_file.h"
 #include "link/core/handshake.h"
 #include "link/core/port_factory.h"
 #include "link/core/sim_port.h"
@@ -9,9 +11,7 @@
 #include "link/core/transfer_engine.h"
 #include "link/core/transfer_plan.h"
 #include "shell/core/app_settings.h"
-#include "document/factory_defaults.h"
 #include "shell/core/ini_file.h"
-#include "document/param_file.h"
 
 #include <csignal>
 #include <cstdio>
@@ -59,10 +59,7 @@ std::string AskOnTerminal()
 
 class ConsoleUi : public TransferUi {
 public:
-    ConsoleUi(const char* verb, std::optional<std::string> password)
-        : m_verb(verb), m_password(std::move(password))
-    {
-    }
+    ConsoleUi(const char* verb, std::optional<std::string> password) : m_verb(verb), m_password(std::move(password)) {}
     void disableStart() override {}
     void progress(int position, int total, const std::string& percentText) override
     {

@@ -2,15 +2,15 @@
 // program: what a new radio holds before its owner programs it. Every value
 // is named here; nothing is copied from anywhere else.
 
-#include "document/band_table.h"
 #include "codecs/bcd.h"
+#include "codecs/tone_coefficient.h"
 #include "document/band_plan.h"
-#include "document/image_fields.h"
+#include "document/band_table.h"
 #include "document/factory_defaults.h"
+#include "document/five_tone_table.h"
+#include "document/image_fields.h"
 #include "document/param_file.h"
 #include "document/radio_image.h"
-#include "document/five_tone_table.h"
-#include "codecs/tone_coefficient.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -23,7 +23,6 @@ namespace {
 
 constexpr std::uint8_t kErased = 0xFF; // what unprogrammed radio memory holds
 
-
 void PutText(RadioImage& m, std::uint32_t at, std::size_t field, const char* text)
 {
     std::memset(m.data() + at, kErased, field);
@@ -35,8 +34,7 @@ void PutText(RadioImage& m, std::uint32_t at, std::size_t field, const char* tex
 // because a plan may hold only one of 50M/60M and one of 250M/450M.
 void WriteBandPlan(RadioImage& m)
 {
-    constexpr std::array<bool, BandTable::kRxBands> kCovered = {true, true, false, true, true,
-                                                                 false, true, true, true};
+    constexpr std::array<bool, BandTable::kRxBands> kCovered = {true, true, false, true, true, false, true, true, true};
     constexpr int kVhfBand = 4;
     constexpr int kUhfBand = 7;
     for (int b = 0; b < BandTable::kRxBands; ++b) {
@@ -122,32 +120,32 @@ void WriteWorkingBandMemory(RadioImage& m)
 void WriteBasicSettings(RadioImage& m)
 {
     constexpr std::uint32_t b = ImageMap::kBasicSettings; // 0xCC18
-    WriteWord(m, b + 0, 0);   // left priority channel: off
-    WriteWord(m, b + 2, 0);   // right priority channel: off
+    WriteWord(m, b + 0, 0);                               // left priority channel: off
+    WriteWord(m, b + 2, 0);                               // right priority channel: off
     std::memset(m.data() + b + 4, 0, 4);
-    m[0xCC20] = 1;        // SQL(Left): "2"
-    m[0xCC21] = 0;        // auto power off: off
-    m[0xCC22] = 3;        // backlight brightness 3
-    m[0xCC23] = 1;        // backlight colour: blue
-    m[0xCC24] = 0x80;     // beep on, key lock manual, PTT lock off, hyper channel manual, key 1
-    m[0xCC25] = 0x80;     // TBST 1750 Hz, ANI display off, silent mode off, STE frequency
-    m[0xCC26] = 0x00;     // auto transfer off, connect remind, auto AM off
-    m[0xCC27] = 0x00;     // scan mode MEM, resume TO
+    m[0xCC20] = 1;              // SQL(Left): "2"
+    m[0xCC21] = 0;              // auto power off: off
+    m[0xCC22] = 3;              // backlight brightness 3
+    m[0xCC23] = 1;              // backlight colour: blue
+    m[0xCC24] = 0x80;           // beep on, key lock manual, PTT lock off, hyper channel manual, key 1
+    m[0xCC25] = 0x80;           // TBST 1750 Hz, ANI display off, silent mode off, STE frequency
+    m[0xCC26] = 0x00;           // auto transfer off, connect remind, auto AM off
+    m[0xCC27] = 0x00;           // scan mode MEM, resume TO
     WriteWord(m, 0xCC28, 3300); // scrambler 3300 Hz
     WriteWord(m, 0xCC2A, 9011); // its coefficient: 2 x 3300 / 0.7324 + 0.5
-    m[0xCC2C] = 0;        // span transit exit delay 0.0
+    m[0xCC2C] = 0;              // span transit exit delay 0.0
     m[0xCC2D] = 0;
-    m[0xCC2E] = 1;        // SQL(Right): "2"
-    m[0xCC2F] = 8;        // volume
-    m[0xCC30] = 0;        // TOT off
-    m[0xCC31] = 0;        // TOT pre-alert off
-    m[0xCC32] = 0;        // TOT rekey off
-    m[0xCC33] = 0;        // TOT reset off
+    m[0xCC2E] = 1; // SQL(Right): "2"
+    m[0xCC2F] = 8; // volume
+    m[0xCC30] = 0; // TOT off
+    m[0xCC31] = 0; // TOT pre-alert off
+    m[0xCC32] = 0; // TOT rekey off
+    m[0xCC33] = 0; // TOT reset off
     std::memset(m.data() + 0xCC34, 0, 4);
-    m[0xCC38] = 11;       // P1 BAND
-    m[0xCC39] = 12;       // P2 VFO/MR
-    m[0xCC3A] = 7;        // P3 TONE
-    m[0xCC3B] = 6;        // P4 LOW
+    m[0xCC38] = 11; // P1 BAND
+    m[0xCC39] = 12; // P2 VFO/MR
+    m[0xCC3A] = 7;  // P3 TONE
+    m[0xCC3B] = 6;  // P4 LOW
 }
 
 void WriteAlarm(RadioImage& m)
@@ -167,17 +165,17 @@ void WriteDtmf(RadioImage& m)
 {
     constexpr std::uint32_t d = ImageMap::kDtmfSettings;
     std::memset(m.data() + d, kErased, 0x30);
-    m[d + 0x00] = 100; // speed 100 ms
-    m[d + 0x01] = 9;   // first digit delay 450 ms
-    m[d + 0x02] = 2;   // first digit 100 ms
-    m[d + 0x03] = 0;   // hold time 0 s
-    m[d + 0x04] = 14;  // group code "*"
-    m[d + 0x05] = 15;  // delimiter "#"
-    m[d + 0x06] = 0;   // PTT ID types: all "Up"
+    m[d + 0x00] = 100;  // speed 100 ms
+    m[d + 0x01] = 9;    // first digit delay 450 ms
+    m[d + 0x02] = 2;    // first digit 100 ms
+    m[d + 0x03] = 0;    // hold time 0 s
+    m[d + 0x04] = 14;   // group code "*"
+    m[d + 0x05] = 15;   // delimiter "#"
+    m[d + 0x06] = 0;    // PTT ID types: all "Up"
     m[d + 0x07] = 0x01; // side tone on
-    m[d + 0x28] = 2;   // decode response "Reply"
-    m[d + 0x2A] = 0;   // stun type "Tx Inhibit"
-    m[d + 0x2B] = 10;  // auto reset 10 s
+    m[d + 0x28] = 2;    // decode response "Reply"
+    m[d + 0x2A] = 0;    // stun type "Tx Inhibit"
+    m[d + 0x2B] = 10;   // auto reset 10 s
     // Self ID (0xD6B8), stun code (0xD6C8), PTT ID codes and the code table stay blank.
     std::memset(m.data() + ImageMap::kPttIdCodes, kErased, 4 * 32);
     std::memset(m.data() + ImageMap::kDtmfCodes, kErased, 16 * 24);
@@ -191,17 +189,17 @@ void WriteTwoTone(RadioImage& m)
         char alias[8];
         std::snprintf(alias, sizeof alias, "2T-S%02u", n + 1);
         PutText(m, s, 6, alias);
-        m[s + 8] = 5;   // pre-carrier 0.5 s
-        m[s + 9] = 10;  // first tone 1.0 s
-        m[s + 10] = 30; // second tone 3.0 s
-        m[s + 11] = 50; // long tone 5.0 s
-        m[s + 12] = 10; // interval 1.0 s
-        m[s + 13] = 0;  // side tone, beep, idle reply off
+        m[s + 8] = 5;                // pre-carrier 0.5 s
+        m[s + 9] = 10;               // first tone 1.0 s
+        m[s + 10] = 30;              // second tone 3.0 s
+        m[s + 11] = 50;              // long tone 5.0 s
+        m[s + 12] = 10;              // interval 1.0 s
+        m[s + 13] = 0;               // side tone, beep, idle reply off
         WriteWord(m, s + 16, 3217);  // A 321.7 Hz
         WriteWord(m, s + 18, 9281);  // B 928.1 Hz
         WriteWord(m, s + 20, 6265);  // C 626.5 Hz
         WriteWord(m, s + 22, 20438); // D 2043.8 Hz
-        m[s + 24] = 0x12; // decoder 1 "A-B"
+        m[s + 24] = 0x12;            // decoder 1 "A-B"
         m[s + 25] = 0x00;
         m[s + 26] = 0x00;
         m[s + 27] = 0x00;
@@ -237,13 +235,13 @@ void WriteFiveTone(RadioImage& m, HeaderBlock& h)
     constexpr std::uint32_t f = ImageMap::kFiveTone;
     std::memset(m.data() + f, kErased, 0x2D0);
     std::memcpy(m.data() + f, h.data() + FiveTone::StandardOffset(0), FiveTone::kRecordSize);
-    m[f + 0x28] = 10; // pre-carrier 100 ms
-    m[f + 0x29] = 10; // first expand 100 ms
-    m[f + 0x2A] = 10; // end exit delay 100 ms
-    m[f + 0x2B] = 10; // reply delay 100 ms
+    m[f + 0x28] = 10;   // pre-carrier 100 ms
+    m[f + 0x29] = 10;   // first expand 100 ms
+    m[f + 0x2A] = 10;   // end exit delay 100 ms
+    m[f + 0x2B] = 10;   // reply delay 100 ms
     m[f + 0x2F] = 0x01; // side tone on, beep off
-    m[f + 0x48] = 0;  // decode response off
-    m[f + 0x49] = 10; // auto reset 10 s
+    m[f + 0x48] = 0;    // decode response off
+    m[f + 0x49] = 10;   // auto reset 10 s
     for (std::uint32_t n = 0; n < 16; ++n) {
         const std::uint32_t c = f + 0x50 + 32 * n;
         char alias[8];
@@ -267,10 +265,10 @@ void WriteToneCoefficients(RadioImage& m)
     for (std::uint32_t r = 0; r < 16; ++r)
         for (std::uint32_t t = 0; t < 4; ++t)
             WriteWord(m, ImageMap::kTwoToneCoeffs + 8 * r + 2 * t,
-                  ToneCoefficient(ReadWord(m.data() + ImageMap::kTwoToneSystems + 32 * r + 16 + 2 * t)));
+                      ToneCoefficient(ReadWord(m.data() + ImageMap::kTwoToneSystems + 32 * r + 16 + 2 * t)));
     for (std::uint32_t d = 0; d < 16; ++d)
         WriteWord(m, ImageMap::kFiveToneCoeffs + 2 * d,
-              ToneCoefficient(ReadWord(m.data() + ImageMap::kFiveTone + 8 + 2 * d)));
+                  ToneCoefficient(ReadWord(m.data() + ImageMap::kFiveTone + 8 + 2 * d)));
 }
 
 void BuildFactoryDocument(HeaderBlock& h, RadioImage& m)

@@ -1,10 +1,10 @@
 // radio-sim: serves a parameter file's memory as a radio on a pseudo-terminal,
 // so that the programmer (or anything else speaking the protocol) can read and
 // write it through a real serial port.
+#include "document/radio_image.h"
 #include "link/core/handshake.h"
 #include "link/core/pty_sim_server.h"
 #include "link/core/sim_radio.h"
-#include "document/radio_image.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -22,22 +22,21 @@
 
 namespace {
 
-constexpr char kUsage[] =
-    "usage: radio-sim [options] FILE.dat\n"
-    "Serves the radio memory held in FILE.dat on a pseudo-terminal and prints the\n"
-    "device path to give the programmer as its port. Stop it with Ctrl+C.\n"
-    "\n"
-    "  --locked            set the lock byte (0xCC08) to 3: transfers ask for the password\n"
-    "  --silent            never answer anything\n"
-    "  --late-wakeup MS    answer the wake-up MS milliseconds late\n"
-    "  --refuse-block K    answer data block K (counting from 0) with a refusal\n"
-    "  --cut-reply K       cut the reply to data block K short\n"
-    "  --garbage K         answer data block K with garbage\n"
-    "  --hang-up-after K   drop the line when data block K is asked for (after K blocks)\n"
-    "  --pace              take and send bytes at the real 38,400 bit/s\n"
-    "  --cmd-head FIELDS   answer to a handshake changed as by CMD_HEAD (e.g. 2,50,52)\n"
-    "  --save OUT.dat      on exit, write FILE.dat's header and the radio's memory to OUT.dat\n"
-    "  -h, --help          show this text\n";
+constexpr char kUsage[] = "usage: radio-sim [options] FILE.dat\n"
+                          "Serves the radio memory held in FILE.dat on a pseudo-terminal and prints the\n"
+                          "device path to give the programmer as its port. Stop it with Ctrl+C.\n"
+                          "\n"
+                          "  --locked            set the lock byte (0xCC08) to 3: transfers ask for the password\n"
+                          "  --silent            never answer anything\n"
+                          "  --late-wakeup MS    answer the wake-up MS milliseconds late\n"
+                          "  --refuse-block K    answer data block K (counting from 0) with a refusal\n"
+                          "  --cut-reply K       cut the reply to data block K short\n"
+                          "  --garbage K         answer data block K with garbage\n"
+                          "  --hang-up-after K   drop the line when data block K is asked for (after K blocks)\n"
+                          "  --pace              take and send bytes at the real 38,400 bit/s\n"
+                          "  --cmd-head FIELDS   answer to a handshake changed as by CMD_HEAD (e.g. 2,50,52)\n"
+                          "  --save OUT.dat      on exit, write FILE.dat's header and the radio's memory to OUT.dat\n"
+                          "  -h, --help          show this text\n";
 
 struct Options {
     std::string input;
@@ -48,7 +47,8 @@ struct Options {
     std::optional<std::string> cmdHead;
 };
 
-std::optional<int> Count(std::string_view text) {
+std::optional<int> Count(std::string_view text)
+{
     int v = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
     if (ec != std::errc() || end != text.data() + text.size() || v < 0)
@@ -57,7 +57,8 @@ std::optional<int> Count(std::string_view text) {
 }
 
 // Returns nothing after printing why the arguments are wrong.
-std::optional<Options> ParseArgs(int argc, char** argv) {
+std::optional<Options> ParseArgs(int argc, char** argv)
+{
     Options o;
     const auto fail = [](const std::string& why) {
         std::fprintf(stderr, "radio-sim: %s\n%s", why.c_str(), kUsage);
@@ -120,28 +121,28 @@ std::optional<Options> ParseArgs(int argc, char** argv) {
     return o;
 }
 
-std::optional<std::vector<std::uint8_t>> ReadParamFile(const std::string& path) {
+std::optional<std::vector<std::uint8_t>> ReadParamFile(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         std::fprintf(stderr, "radio-sim: cannot open %s: %s\n", path.c_str(), std::strerror(errno));
         return std::nullopt;
     }
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                    std::istreambuf_iterator<char>());
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     // A short file would leave part of the radio's memory undefined.
     if (bytes.size() != kParamFileSize) {
-        std::fprintf(stderr, "radio-sim: %s holds %zu bytes; a parameter file holds %zu\n",
-                     path.c_str(), bytes.size(), kParamFileSize);
+        std::fprintf(stderr, "radio-sim: %s holds %zu bytes; a parameter file holds %zu\n", path.c_str(), bytes.size(),
+                     kParamFileSize);
         return std::nullopt;
     }
     if (!HasSignature(bytes.data()))
-        std::fprintf(stderr, "radio-sim: warning: %s does not start with the model's signature\n",
-                     path.c_str());
+        std::fprintf(stderr, "radio-sim: warning: %s does not start with the model's signature\n", path.c_str());
     return bytes;
 }
 
 // Written beside the target first, so a failed save leaves no half file.
-bool SaveParamFile(const std::string& path, const std::uint8_t* header, const RadioImage& memory) {
+bool SaveParamFile(const std::string& path, const std::uint8_t* header, const RadioImage& memory)
+{
     const std::string temp = path + ".part";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
@@ -155,8 +156,7 @@ bool SaveParamFile(const std::string& path, const std::uint8_t* header, const Ra
         }
     }
     if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::fprintf(stderr, "radio-sim: cannot write %s: %s\n", path.c_str(),
-                     std::strerror(errno));
+        std::fprintf(stderr, "radio-sim: cannot write %s: %s\n", path.c_str(), std::strerror(errno));
         std::remove(temp.c_str());
         return false;
     }
@@ -165,12 +165,14 @@ bool SaveParamFile(const std::string& path, const std::uint8_t* header, const Ra
 
 PtySimServer* g_server = nullptr;
 
-extern "C" void OnStopSignal(int) {
+extern "C" void OnStopSignal(int)
+{
     if (g_server)
         g_server->stop();
 }
 
-void CatchStopSignals() {
+void CatchStopSignals()
+{
     struct sigaction sa {};
     sa.sa_handler = OnStopSignal;
     sigemptyset(&sa.sa_mask);
@@ -180,7 +182,8 @@ void CatchStopSignals() {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     const auto options = ParseArgs(argc, argv);
     if (!options)
         return 2;
@@ -212,8 +215,7 @@ int main(int argc, char** argv) {
     // The path alone on standard output, for scripts; the rest goes to the terminal.
     std::printf("%s\n", server.devicePath().c_str());
     std::fflush(stdout);
-    std::fprintf(stderr,
-                 "radio-sim: serving %s on %s; give the programmer that port. Ctrl+C stops.\n",
+    std::fprintf(stderr, "radio-sim: serving %s on %s; give the programmer that port. Ctrl+C stops.\n",
                  options->input.c_str(), server.devicePath().c_str());
 
     const PtySimServer::End end = server.serve();
@@ -221,20 +223,15 @@ int main(int argc, char** argv) {
 
     int status = 0;
     switch (end) {
-    case PtySimServer::End::Stopped:
-        std::fprintf(stderr, "radio-sim: stopped");
-        break;
-    case PtySimServer::End::HungUp:
-        std::fprintf(stderr, "radio-sim: dropped the line as asked");
-        break;
+    case PtySimServer::End::Stopped: std::fprintf(stderr, "radio-sim: stopped"); break;
+    case PtySimServer::End::HungUp: std::fprintf(stderr, "radio-sim: dropped the line as asked"); break;
     case PtySimServer::End::Failed:
         std::fprintf(stderr, "radio-sim: the pseudo-terminal failed: %s", std::strerror(errno));
         status = 1;
         break;
     }
-    std::fprintf(stderr, " after %d data block(s), %d wake-up(s)%s%s\n", radio.dataBlocks(),
-                 radio.wakeUps(), radio.sawEndRead() ? ", ENDR" : "",
-                 radio.sawEndWrite() ? ", ENDW" : "");
+    std::fprintf(stderr, " after %d data block(s), %d wake-up(s)%s%s\n", radio.dataBlocks(), radio.wakeUps(),
+                 radio.sawEndRead() ? ", ENDR" : "", radio.sawEndWrite() ? ", ENDW" : "");
 
     if (!options->save.empty()) {
         if (!SaveParamFile(options->save, file->data(), radio.memory()))

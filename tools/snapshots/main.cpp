@@ -4,19 +4,19 @@
 // Run it on a display (Xvfb is fine); the Chinese edition needs a CJK font.
 #include "channels/channel_edit_dialog.h"
 #include "channels/vfo_dialog.h"
+#include "controls/base_form_view.h"
 #include "link/custom_data_dialog.h"
 #include "link/frequency_range_dialog.h"
 #include "link/link_password_dialog.h"
 #include "link/transfer_dialog.h"
-#include "controls/base_form_view.h"
 #include "shell/about_dialog.h"
 #include "shell/child_frame.h"
 #include "shell/core/app_settings.h"
 #include "shell/core/edition.h"
 #include "shell/main_frame.h"
-#include "shell/transfer_setup.h"
 #include "shell/port_dialog.h"
 #include "shell/service_access_dialog.h"
+#include "shell/transfer_setup.h"
 #include "shell/view_catalog.h"
 
 #include <QApplication>
@@ -43,8 +43,7 @@ void Save(QWidget* w, const QString& folder, const QString& name)
         std::printf("%s\n", qPrintable(path));
 }
 
-template <typename Dialog, typename... Args>
-void SaveDialog(const QString& folder, const QString& name, Args&&... args)
+template <typename Dialog, typename... Args> void SaveDialog(const QString& folder, const QString& name, Args&&... args)
 {
     Dialog dlg(std::forward<Args>(args)...);
     dlg.show();
@@ -82,7 +81,8 @@ int main(int argc, char** argv)
 
     const ViewKind kinds[] = {ViewKind::ChannelTable, ViewKind::ScanChannel, ViewKind::BasicSetting, ViewKind::Dtmf,
                               ViewKind::TwoTone,      ViewKind::FiveTone,    ViewKind::Model,        ViewKind::Alarm};
-    const char* names[] = {"channel_table", "scan_channel", "basic_setting", "dtmf", "two_tone", "five_tone", "model", "alarm"};
+    const char* names[] = {"channel_table", "scan_channel", "basic_setting", "dtmf",
+                           "two_tone",      "five_tone",    "model",         "alarm"};
     for (int i = 0; i < kViewKindCount; ++i) {
         frame.mdiArea()->closeAllSubWindows();
         CMyChildFrame* f = frame.OpenView(kinds[i]);
