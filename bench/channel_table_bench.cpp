@@ -95,9 +95,9 @@ void FillImage(Document& doc)
         const std::uint32_t rx = (n % 2 ? 14400000u : 43000000u) + static_cast<std::uint32_t>(n % 800) * 1250u;
         NewChannelRecord(doc.bands(), image, n, rx);
         const ChannelRecord r = ChannelAt(image, n);
-        r.SetName(QStringLiteral("CH%1").arg(n % 1000));
-        r.SetCtcssTenths(670 + static_cast<unsigned>(n % 50) * 10);
-        r.Set(ChannelLayout::kScan, static_cast<unsigned>(n % 3));
+        r.setName(QStringLiteral("CH%1").arg(n % 1000));
+        r.setCtcssTenths(670 + static_cast<unsigned>(n % 50) * 10);
+        r.set(ChannelLayout::kScan, static_cast<unsigned>(n % 3));
     }
 }
 
@@ -120,18 +120,18 @@ int main(int argc, char** argv)
     // Opening: a new window made, laid out, loaded and painted.
     const Figures open = Time(
         [&frame](int) {
-            frame.OpenView(ViewKind::ChannelTable);
+            frame.openView(ViewKind::ChannelTable);
             QApplication::processEvents();
         },
         [&frame] {
-            if (CMyChildFrame* old = frame.ViewFrame(ViewKind::ChannelTable)) {
+            if (CMyChildFrame* old = frame.viewFrame(ViewKind::ChannelTable)) {
                 old->close();
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                 QApplication::processEvents();
             }
         });
 
-    auto* view = qobject_cast<CProgramView*>(frame.ViewFrame(ViewKind::ChannelTable)->view());
+    auto* view = qobject_cast<CProgramView*>(frame.viewFrame(ViewKind::ChannelTable)->view());
     if (!view) {
         std::printf("the channel table view did not open\n");
         return 1;
@@ -142,7 +142,7 @@ int main(int argc, char** argv)
         ++edition;
         for (int n = 1; n <= 800; ++n)
             ChannelAt(DocumentTestAccess::image(frame.document()), n)
-                .SetName(QStringLiteral("E%1N%2").arg(edition % 10).arg(n % 1000));
+                .setName(QStringLiteral("E%1N%2").arg(edition % 10).arg(n % 1000));
     };
     const Figures load = Time([view](int) { view->LoadChannelTable(); }, changeImage);
     const Figures paintedLoad = Time(

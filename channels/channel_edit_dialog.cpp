@@ -35,9 +35,9 @@ CChannelEditDlg::CChannelEditDlg(QWidget* parent, Document& document, int channe
     m_spin = new CUpDown(m_number, this);
     m_spin->setObjectName(QString::number(RecordIds::kChannelSpin));
     m_spin->setRange(1, kEditableChannels);
-    connect(m_spin, &CUpDown::deltaPos, this, &CChannelEditDlg::StepChannel);
+    connect(m_spin, &CUpDown::deltaPos, this, &CChannelEditDlg::stepChannel);
 
-    CRecordForm* recordForm = CreateForm(RecordFormOptions::ChannelEdit());
+    CRecordForm* recordForm = createForm(RecordFormOptions::channelEdit());
 
     auto* top = new QHBoxLayout;
     top->setContentsMargins(12, 12, 12, 0);
@@ -59,7 +59,7 @@ CChannelEditDlg::CChannelEditDlg(QWidget* parent, Document& document, int channe
     ShowChannel(m_channel);
 }
 
-void CChannelEditDlg::Run(QWidget* parent, Document& document, int channel, const QString& rxText)
+void CChannelEditDlg::run(QWidget* parent, Document& document, int channel, const QString& rxText)
 {
     CChannelEditDlg dlg(parent, document, channel, rxText);
     dlg.exec();
@@ -68,28 +68,28 @@ void CChannelEditDlg::Run(QWidget* parent, Document& document, int channel, cons
 void CChannelEditDlg::ShowChannel(int channel)
 {
     m_channel = channel;
-    form()->SetTarget(ImageMap::ChannelOffset(static_cast<std::uint32_t>(channel)), channel);
-    form()->ShowRecord();
+    form()->setTarget(ImageMap::ChannelOffset(static_cast<std::uint32_t>(channel)), channel);
+    form()->showRecord();
 }
 
 void CChannelEditDlg::WriteChannel()
 {
-    form()->WriteRecord();
+    form()->writeRecord();
 }
 
-void CChannelEditDlg::StepChannel(int delta)
+void CChannelEditDlg::stepChannel(int delta)
 {
     if (closed())
         return;
     // The arrows belong to the number box: a box left for them is accepted first.
-    form()->CommitPending(m_number);
+    form()->commitPending(m_number);
     WriteChannel();
     const int next = StepChannelNumber(m_channel, delta);
     m_number->setText(QString::number(next));
     ShowChannel(next);
 }
 
-void CChannelEditDlg::ChannelNumberLeft()
+void CChannelEditDlg::channelNumberLeft()
 {
     if (closed() || TextToInt(m_number->text()) == m_channel)
         return;
@@ -103,6 +103,6 @@ bool CChannelEditDlg::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_number && event->type() == QEvent::FocusOut &&
         static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-        ChannelNumberLeft();
+        channelNumberLeft();
     return CRecordDialog::eventFilter(watched, event);
 }

@@ -19,7 +19,7 @@ public:
 
     // Modal on channel 1..800; the caller writes its own view into the image
     // before and reloads it after.
-    static void Run(QWidget* parent, Document& document, int channel, const QString& rxText);
+    static void run(QWidget* parent, Document& document, int channel, const QString& rxText);
 
     int shownChannel() const { return m_channel; }
 
@@ -30,8 +30,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void StepChannel(int delta);
-    void ChannelNumberLeft();
+    void stepChannel(int delta);
+    void channelNumberLeft();
 
     int m_channel = 1;
     QLineEdit* m_number;

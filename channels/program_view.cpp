@@ -103,30 +103,30 @@ CProgramView::CProgramView(Document& document, QWidget* parent) : CBaseFormView(
     layout->addWidget(m_grid, 1);
     layout->addLayout(buttons);
 
-    connect(m_grid, &CGrid::keyDown, this, &CProgramView::OnKeyDown);
-    connect(m_grid, &CGrid::cellClicked, this, &CProgramView::OnCellClicked);
-    connect(m_freqEditor, &CCellLineEdit::committed, this, &CProgramView::OnFreqCommitted);
-    connect(m_listEditor, &CCellDropList::committed, this, &CProgramView::OnListCommitted);
-    connect(m_ctcssEditor, &CCellCombo::committed, this, &CProgramView::OnCtcssCommitted);
-    connect(m_dcsEditor, &CCellCombo::committed, this, &CProgramView::OnDcsCommitted);
-    connect(m_nameEditor, &CCellLineEdit::committed, this, &CProgramView::OnNameCommitted);
+    connect(m_grid, &CGrid::keyDown, this, &CProgramView::onKeyDown);
+    connect(m_grid, &CGrid::cellClicked, this, &CProgramView::onCellClicked);
+    connect(m_freqEditor, &CCellLineEdit::committed, this, &CProgramView::onFreqCommitted);
+    connect(m_listEditor, &CCellDropList::committed, this, &CProgramView::onListCommitted);
+    connect(m_ctcssEditor, &CCellCombo::committed, this, &CProgramView::onCtcssCommitted);
+    connect(m_dcsEditor, &CCellCombo::committed, this, &CProgramView::onDcsCommitted);
+    connect(m_nameEditor, &CCellLineEdit::committed, this, &CProgramView::onNameCommitted);
     // An empty frequency editor moves down, any other editor moves right.
     connect(m_freqEditor, &CCellLineEdit::enterPressed, this, [this] {
         if (m_freqTyped.isEmpty())
-            MoveDown();
+            moveDown();
         else
-            MoveRight();
+            moveRight();
     });
-    connect(m_listEditor, &CCellDropList::enterPressed, this, &CProgramView::MoveRight);
-    connect(m_ctcssEditor, &CCellCombo::enterPressed, this, &CProgramView::MoveRight);
-    connect(m_dcsEditor, &CCellCombo::enterPressed, this, &CProgramView::MoveRight);
-    connect(m_nameEditor, &CCellLineEdit::enterPressed, this, &CProgramView::MoveRight);
-    connect(m_channelEdit, &QPushButton::clicked, this, &CProgramView::OnChannelEdit);
+    connect(m_listEditor, &CCellDropList::enterPressed, this, &CProgramView::moveRight);
+    connect(m_ctcssEditor, &CCellCombo::enterPressed, this, &CProgramView::moveRight);
+    connect(m_dcsEditor, &CCellCombo::enterPressed, this, &CProgramView::moveRight);
+    connect(m_nameEditor, &CCellLineEdit::enterPressed, this, &CProgramView::moveRight);
+    connect(m_channelEdit, &QPushButton::clicked, this, &CProgramView::onChannelEdit);
 }
 
-void CProgramView::InitialUpdate()
+void CProgramView::initialUpdate()
 {
-    SetUpGrid();
+    setUpGrid();
     m_freqEditor->setMaxLength(kFreqLength);
     m_freqEditor->setCharFilter(FreqCharFilter);
     m_ctcssEditor->setItems(CtcssToneList);
@@ -140,7 +140,7 @@ void CProgramView::InitialUpdate()
     LoadChannelTable();
 }
 
-void CProgramView::SetUpGrid()
+void CProgramView::setUpGrid()
 {
     m_grid->setRedraw(false);
     m_grid->setShape(kChannels + 1, kChannelColumnCount, 1, 1);
@@ -175,11 +175,11 @@ void CProgramView::LoadRow(int n)
 {
     Document& doc = document();
     // Channel 1 always exists; an absent one is made on a frequency that can transmit.
-    if (n == 1 && !ChannelAt(doc.image(), 1).HasRx()) {
+    if (n == 1 && !ChannelAt(doc.image(), 1).hasRx()) {
         auto change = doc.change();
         NewChannelRecord(doc.bands(), change.image(), 1, ChannelOneLoadFreq(doc.bands()));
     }
-    ShowRow(n, ReadChannelRow(doc.image(), n));
+    showRow(n, ReadChannelRow(doc.image(), n));
 }
 
 void CProgramView::SaveChannelTable()
@@ -188,16 +188,16 @@ void CProgramView::SaveChannelTable()
     // empty every channel.
     if (!initialised())
         return;
-    CommitOpenEditor();
+    commitOpenEditor();
     auto change = document().change();
     RadioImage& image = change.image();
     const BandTable& bands = document().bands();
     for (int n = 1; n <= kChannels; ++n)
-        WriteChannelRow(bands, image, n, RowTexts(n));
+        WriteChannelRow(bands, image, n, rowTexts(n));
     FixUpImage(bands, image);
 }
 
-ChannelRow CProgramView::RowTexts(int n) const
+ChannelRow CProgramView::rowTexts(int n) const
 {
     ChannelRow row;
     for (int c = kColumnRx; c < kChannelColumnCount; ++c)
@@ -205,7 +205,7 @@ ChannelRow CProgramView::RowTexts(int n) const
     return row;
 }
 
-void CProgramView::ShowRow(int n, const ChannelRow& row)
+void CProgramView::showRow(int n, const ChannelRow& row)
 {
     for (int c = kColumnRx; c < kChannelColumnCount; ++c)
         m_grid->setText(n, c, row.cell(c));
@@ -213,7 +213,7 @@ void CProgramView::ShowRow(int n, const ChannelRow& row)
 
 // The store pass must not move the focus: a view being left that took it
 // back would become the active one again.
-void CProgramView::CommitOpenEditor()
+void CProgramView::commitOpenEditor()
 {
     if (auto* editor = dynamic_cast<CCellEditor*>(m_grid->openEditor()))
         editor->commitEdit();
@@ -221,9 +221,9 @@ void CProgramView::CommitOpenEditor()
 
 // --- Editing ---
 
-void CProgramView::StartEdit()
+void CProgramView::startEdit()
 {
-    CommitOpenEditor();
+    commitOpenEditor();
     const int n = m_grid->row();
     int col = m_grid->col();
     if (n < 1 || col < kColumnRx)
@@ -262,21 +262,21 @@ void CProgramView::StartEdit()
     m_grid->placeEditor(editor);
 }
 
-void CProgramView::OnKeyDown(int key, Qt::KeyboardModifiers modifiers, bool* consumed)
+void CProgramView::onKeyDown(int key, Qt::KeyboardModifiers modifiers, bool* consumed)
 {
     if (IsEnter(key) && (modifiers & ~Qt::KeypadModifier) == Qt::NoModifier) {
         *consumed = true;
-        StartEdit();
+        startEdit();
     }
 }
 
-void CProgramView::OnCellClicked(int row, int col)
+void CProgramView::onCellClicked(int row, int col)
 {
     if (row >= 1 && col >= kColumnRx)
-        StartEdit();
+        startEdit();
 }
 
-void CProgramView::MoveRight()
+void CProgramView::moveRight()
 {
     const int n = m_grid->row();
     const int col = m_grid->col();
@@ -288,7 +288,7 @@ void CProgramView::MoveRight()
         m_grid->setCurrentCell(n + 1, kColumnRx);
 }
 
-void CProgramView::MoveDown()
+void CProgramView::moveDown()
 {
     const int n = m_grid->row();
     if (n >= 1 && n < kChannels)
@@ -308,46 +308,46 @@ void CProgramView::CommitFreqCell(int n, int column, const QString& typed)
         LoadRow(n);
         break;
     case FreqCellCommit::kClearRow:
-        ShowRow(n, ChannelRow{});
+        showRow(n, ChannelRow{});
         if (result.emptyRecord)
             NewChannelRecord(document().bands(), document().change().image(), n, 0);
         break;
     }
 }
 
-void CProgramView::OnFreqCommitted(const QString& text)
+void CProgramView::onFreqCommitted(const QString& text)
 {
     m_freqTyped = text;
     CommitFreqCell(m_grid->editorRow(), m_grid->editorCol(), text);
 }
 
-void CProgramView::OnListCommitted(const QString& text)
+void CProgramView::onListCommitted(const QString& text)
 {
     const int n = m_grid->editorRow();
     m_grid->setText(n, m_grid->editorCol(), m_grid->text(n, kColumnRx).isEmpty() ? QString() : text);
 }
 
-void CProgramView::OnCtcssCommitted(const QString& text)
+void CProgramView::onCtcssCommitted(const QString& text)
 {
     m_grid->setText(m_grid->editorRow(), m_grid->editorCol(), NormaliseCtcssText(text));
 }
 
-void CProgramView::OnDcsCommitted(const QString& text)
+void CProgramView::onDcsCommitted(const QString& text)
 {
     m_grid->setText(m_grid->editorRow(), m_grid->editorCol(), NormaliseDcsText(text));
 }
 
-void CProgramView::OnNameCommitted(const QString& text)
+void CProgramView::onNameCommitted(const QString& text)
 {
     const int n = m_grid->editorRow();
     m_grid->setText(n, m_grid->editorCol(), m_grid->text(n, kColumnRx).isEmpty() ? QString() : text);
 }
 
-void CProgramView::OnChannelEdit()
+void CProgramView::onChannelEdit()
 {
     SaveChannelTable();
     const int n = std::clamp(m_grid->row(), 1, kChannels);
-    CChannelEditDlg::Run(this, document(), n, m_grid->text(n, kColumnRx));
+    CChannelEditDlg::run(this, document(), n, m_grid->text(n, kColumnRx));
     LoadChannelTable();
     m_grid->focusGrid();
 }

@@ -25,7 +25,7 @@ public:
 
     void LoadFromImage() override { LoadChannelTable(); }
     void SaveToImage() override { SaveChannelTable(); }
-    void InitialUpdate() override;
+    void initialUpdate() override;
 
     void LoadChannelTable();
     void LoadRow(int n);
@@ -42,22 +42,22 @@ public:
     QPushButton* channelEditButton() const { return m_channelEdit; }
 
 private:
-    void SetUpGrid();
-    void StartEdit();
-    void CommitOpenEditor();
-    void MoveRight();
-    void MoveDown();
-    ChannelRow RowTexts(int n) const;
-    void ShowRow(int n, const ChannelRow& row);
+    void setUpGrid();
+    void startEdit();
+    void commitOpenEditor();
+    void moveRight();
+    void moveDown();
+    ChannelRow rowTexts(int n) const;
+    void showRow(int n, const ChannelRow& row);
 
-    void OnKeyDown(int key, Qt::KeyboardModifiers modifiers, bool* consumed);
-    void OnCellClicked(int row, int col);
-    void OnFreqCommitted(const QString& text);
-    void OnListCommitted(const QString& text);
-    void OnCtcssCommitted(const QString& text);
-    void OnDcsCommitted(const QString& text);
-    void OnNameCommitted(const QString& text);
-    void OnChannelEdit();
+    void onKeyDown(int key, Qt::KeyboardModifiers modifiers, bool* consumed);
+    void onCellClicked(int row, int col);
+    void onFreqCommitted(const QString& text);
+    void onListCommitted(const QString& text);
+    void onCtcssCommitted(const QString& text);
+    void onDcsCommitted(const QString& text);
+    void onNameCommitted(const QString& text);
+    void onChannelEdit();
 
     CGrid* m_grid;
     CCellLineEdit* m_freqEditor;

@@ -11,10 +11,10 @@ CRecordDialog::CRecordDialog(Document& document, QWidget* parent) : QDialog(pare
 // The form is a child, torn down only after this: its last write is safe here.
 CRecordDialog::~CRecordDialog()
 {
-    Finish();
+    finish();
 }
 
-CRecordForm* CRecordDialog::CreateForm(RecordFormOptions options)
+CRecordForm* CRecordDialog::createForm(RecordFormOptions options)
 {
     m_form = new CRecordForm(std::move(options), m_document, this);
     return m_form;
@@ -30,20 +30,20 @@ void CRecordDialog::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void CRecordDialog::Finish()
+void CRecordDialog::finish()
 {
     if (m_closed)
         return;
     m_closed = true;
     if (!m_form)
         return;
-    m_form->CommitPending();
-    m_form->WriteRecord(); // nothing when no record was shown
-    m_form->Freeze();
+    m_form->commitPending();
+    m_form->writeRecord(); // nothing when no record was shown
+    m_form->freeze();
 }
 
 void CRecordDialog::done(int result)
 {
-    Finish();
+    finish();
     QDialog::done(result);
 }

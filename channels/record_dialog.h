@@ -25,14 +25,14 @@ protected:
     Document& document() const { return m_document; }
 
     // Made by the dialog where it belongs among its controls (the focus order).
-    CRecordForm* CreateForm(RecordFormOptions options);
+    CRecordForm* createForm(RecordFormOptions options);
     // After the last write nothing else is written or shown.
     bool closed() const { return m_closed; }
 
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Finish();
+    void finish();
 
     Document& m_document;
     CRecordForm* m_form = nullptr;

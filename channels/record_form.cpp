@@ -99,7 +99,7 @@ QString DcsText(unsigned code)
 
 } // namespace
 
-RecordFormOptions RecordFormOptions::ChannelEdit()
+RecordFormOptions RecordFormOptions::channelEdit()
 {
     RecordFormOptions o;
     o.rules = FreqRules::Channel;
@@ -109,7 +109,7 @@ RecordFormOptions RecordFormOptions::ChannelEdit()
     return o;
 }
 
-RecordFormOptions RecordFormOptions::ScanEdge()
+RecordFormOptions RecordFormOptions::scanEdge()
 {
     RecordFormOptions o;
     o.rules = FreqRules::ScanEdge;
@@ -120,7 +120,7 @@ RecordFormOptions RecordFormOptions::ScanEdge()
     return o;
 }
 
-RecordFormOptions RecordFormOptions::Vfo()
+RecordFormOptions RecordFormOptions::vfo()
 {
     RecordFormOptions o;
     o.rules = FreqRules::Vfo;
@@ -140,22 +140,22 @@ RecordFormOptions RecordFormOptions::Vfo()
 CRecordForm::CRecordForm(RecordFormOptions options, Document& document, QWidget* parent)
     : QWidget(parent), m_options(std::move(options)), m_document(document)
 {
-    Build();
-    ConnectDependencies();
+    build();
+    connectDependencies();
 }
 
-QString CRecordForm::Label(int id, const char* text) const
+QString CRecordForm::labelText(int id, const char* text) const
 {
     const auto it = m_options.labels.find(id);
     return tr(it != m_options.labels.end() ? it->second : text);
 }
 
-bool CRecordForm::Hidden(int id) const
+bool CRecordForm::hidden(int id) const
 {
     return std::find(m_options.hidden.begin(), m_options.hidden.end(), id) != m_options.hidden.end();
 }
 
-void CRecordForm::Build()
+void CRecordForm::build()
 {
     // Two columns of labelled controls, then the check boxes four to a row.
     auto* fields = new QGridLayout;
@@ -170,13 +170,13 @@ void CRecordForm::Build()
     int checks = 0;
 
     auto place = [&](int column, int id, const char* text, QWidget* control) {
-        auto* label = new QLabel(Label(id, text), this);
+        auto* label = new QLabel(labelText(id, text), this);
         label->setBuddy(control);
         m_labels[id] = label;
         control->setMinimumWidth(130);
         if (id != Id::kRx)
             m_fields.push_back(control);
-        if (Hidden(id)) {
+        if (hidden(id)) {
             // Invisible, but its field still passes through load and write.
             label->hide();
             control->hide();
@@ -210,11 +210,11 @@ void CRecordForm::Build()
         return combo;
     };
     auto check = [&](int id, const char* text) {
-        auto* box = new QCheckBox(Label(id, text), this);
+        auto* box = new QCheckBox(labelText(id, text), this);
         box->setObjectName(QString::number(id));
         m_labels[id] = box;
         m_fields.push_back(box);
-        if (Hidden(id)) {
+        if (hidden(id)) {
             box->hide();
         } else {
             boxes->addWidget(box, checks / 4, checks % 4);
@@ -257,7 +257,7 @@ void CRecordForm::Build()
     m_am = check(Id::kAm, QT_TR_NOOP("AM"));
     m_reverseBackup = check(Id::kReverseBackup, QT_TR_NOOP("Reverse"));
 
-    for (QWidget* box : Boxes())
+    for (QWidget* box : leaveRuleBoxes())
         box->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
@@ -268,26 +268,26 @@ void CRecordForm::Build()
     layout->addStretch(1);
 }
 
-std::array<QWidget*, 5> CRecordForm::Boxes() const
+std::array<QWidget*, 5> CRecordForm::leaveRuleBoxes() const
 {
     return {m_rx, m_tx, m_offset, m_ctcss, m_dcs};
 }
 
-void CRecordForm::ConnectDependencies()
+void CRecordForm::connectDependencies()
 {
     connect(m_decodeType, &QComboBox::currentIndexChanged, this, [this] {
         if (!m_loading)
-            RebuildSqlModes();
+            rebuildSqlModes();
     });
     connect(m_optionSignalling, &QComboBox::currentIndexChanged, this, [this] {
         if (m_loading)
             return;
-        RebuildSqlModes();
-        ApplyDependencies();
+        rebuildSqlModes();
+        applyDependencies();
     });
     connect(m_offsetDirection, &QComboBox::currentIndexChanged, this, [this] {
         if (!m_loading)
-            ApplyDependencies();
+            applyDependencies();
     });
     // "Reverse" and "Talk around" exclude each other.
     connect(m_reverse, &QCheckBox::toggled, this, [this](bool on) {
@@ -300,14 +300,14 @@ void CRecordForm::ConnectDependencies()
     });
 }
 
-void CRecordForm::SetTarget(std::uint32_t offset, int number)
+void CRecordForm::setTarget(std::uint32_t offset, int number)
 {
     m_target = offset;
     m_number = number;
     m_shown = false;
 }
 
-ConstChannelRecord CRecordForm::Record() const
+ConstChannelRecord CRecordForm::record() const
 {
     return RecordAt(m_document.image(), m_target);
 }
@@ -319,39 +319,39 @@ bool CRecordForm::eventFilter(QObject* watched, QEvent* event)
     } else if (event->type() == QEvent::FocusOut) {
         // Opening a box's own drop-down is not leaving it.
         if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason && !m_suppressLeave)
-            RunLeaveRule(watched);
+            runLeaveRule(watched);
     } else if (event->type() == QEvent::KeyPress && watched == m_rx && m_options.acceptRxOnEnter) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            AcceptRx(); // the event goes on, for the window to swallow
+            acceptRx(); // the event goes on, for the window to swallow
     }
     return QWidget::eventFilter(watched, event);
 }
 
-QObject* CRecordForm::PendingBox() const
+QObject* CRecordForm::pendingBox() const
 {
     QWidget* focus = window()->focusWidget();
     if (!focus)
         return nullptr;
-    for (QWidget* box : Boxes())
+    for (QWidget* box : leaveRuleBoxes())
         if (focus == box || box->isAncestorOf(focus))
             return box;
     return nullptr;
 }
 
-void CRecordForm::CommitPending(QWidget* next)
+void CRecordForm::commitPending(QWidget* next)
 {
-    QObject* box = PendingBox();
+    QObject* box = pendingBox();
     if (next) {
         m_suppressLeave = true;
         next->setFocus(Qt::OtherFocusReason);
         m_suppressLeave = false;
     }
     if (box)
-        RunLeaveRule(box);
+        runLeaveRule(box);
 }
 
-void CRecordForm::RunLeaveRule(QObject* box)
+void CRecordForm::runLeaveRule(QObject* box)
 {
     if (m_frozen || m_loading || !m_shown)
         return;
@@ -359,9 +359,9 @@ void CRecordForm::RunLeaveRule(QObject* box)
     if (!w || !w->isEnabled())
         return;
     if (box == m_rx)
-        AcceptRx();
+        acceptRx();
     else if (box == m_tx)
-        AcceptTx();
+        acceptTx();
     else if (box == m_offset)
         m_offset->setText(NormaliseOffsetText(m_offset->text()));
     else if (box == m_ctcss)
@@ -370,48 +370,48 @@ void CRecordForm::RunLeaveRule(QObject* box)
         m_dcs->setEditText(NormaliseDcsText(m_dcs->currentText()));
 }
 
-void CRecordForm::AcceptRx()
+void CRecordForm::acceptRx()
 {
     const QString typed = m_rx->text();
     switch (m_options.rules) {
     case RecordFormOptions::FreqRules::Channel:
-        ApplyAcceptedRx(AcceptChannelRx(m_document.bands(), m_number, typed, m_acceptedRx));
+        applyAcceptedRx(AcceptChannelRx(m_document.bands(), m_number, typed, m_acceptedRx));
         break;
     case RecordFormOptions::FreqRules::ScanEdge:
-        ApplyAcceptedRx(AcceptEdgeRx(m_document.bands(), typed, m_acceptedRx));
+        applyAcceptedRx(AcceptEdgeRx(m_document.bands(), typed, m_acceptedRx));
         break;
     case RecordFormOptions::FreqRules::Vfo:
         m_rx->setText(AcceptVfoFreq(m_document.bands(), m_number, typed));
-        RebuildSteps();
+        rebuildSteps();
         m_acceptedRx = m_rx->text();
         break;
     }
 }
 
-void CRecordForm::ApplyAcceptedRx(const QString& text)
+void CRecordForm::applyAcceptedRx(const QString& text)
 {
     m_rx->setText(text);
     if (text.isEmpty()) {
         // The record will be written as absent.
-        ClearAndDisable();
+        clearAndDisable();
         m_acceptedRx.clear();
         return;
     }
-    EnableFields();
-    RebuildSteps();
+    enableFields();
+    rebuildSteps();
     // A scan edge always transmits somewhere; a channel may stay receive-only.
     if (m_options.rules == RecordFormOptions::FreqRules::ScanEdge && m_tx->text().isEmpty())
         m_tx->setText(text);
     if (m_acceptedRx.isEmpty()) {
         // A new record starts from the defaults, transmitting on its receive frequency.
         WriteNewRecord(m_document.bands(), RecordAt(m_document.change().image(), m_target), FreqOf(text));
-        ShowRecord();
+        showRecord();
         return;
     }
     m_acceptedRx = text;
 }
 
-void CRecordForm::AcceptTx()
+void CRecordForm::acceptTx()
 {
     const QString typed = m_tx->text();
     switch (m_options.rules) {
@@ -425,70 +425,70 @@ void CRecordForm::AcceptTx()
     }
 }
 
-void CRecordForm::ShowRecord()
+void CRecordForm::showRecord()
 {
-    const ConstChannelRecord r = Record();
+    const ConstChannelRecord r = record();
     m_shown = true;
     m_loading = true;
-    if (!r.HasRx() && m_options.disableWhenAbsent) {
+    if (!r.hasRx() && m_options.disableWhenAbsent) {
         m_rx->clear();
-        ClearAndDisable();
+        clearAndDisable();
     } else {
-        EnableFields();
-        ShowFields(r);
+        enableFields();
+        showFields(r);
     }
     m_acceptedRx = m_rx->text();
     m_txAtFocus = m_tx->text();
     m_loading = false;
 }
 
-void CRecordForm::ShowFields(const ConstChannelRecord& r)
+void CRecordForm::showFields(const ConstChannelRecord& r)
 {
-    m_rx->setText(r.HasRx() ? FormatMHz(r.Rx()) : QString());
-    RebuildSteps();
-    m_tx->setText(r.HasTx() ? FormatMHz(r.Tx()) : QString());
-    m_offset->setText(r.HasOffset() ? FormatMHz(r.Offset()) : QString());
+    m_rx->setText(r.hasRx() ? FormatMHz(r.rx()) : QString());
+    rebuildSteps();
+    m_tx->setText(r.hasTx() ? FormatMHz(r.tx()) : QString());
+    m_offset->setText(r.hasOffset() ? FormatMHz(r.offset()) : QString());
     m_ctcss->setCurrentIndex(-1);
-    m_ctcss->setEditText(FormatTenths(r.CtcssTenths()));
+    m_ctcss->setEditText(FormatTenths(r.ctcssTenths()));
     m_dcs->setCurrentIndex(-1);
-    m_dcs->setEditText(DcsText(r.DcsCode()));
+    m_dcs->setEditText(DcsText(r.dcsCode()));
 
-    SelectIndex(m_dcsPolarity, r.Get(kDcsPolarity));
-    SelectIndex(m_decodeType, r.Get(kDecodeType));
-    SelectIndex(m_optionSignalling, r.Get(kOptionSignalling));
-    SelectIndex(m_signallingDecode, r.Get(kSignallingDecode));
-    SelectIndex(m_pttId, r.PttId());
-    SelectIndex(m_txStop, r.Get(kTxStop));
-    SelectIndex(m_bandwidth, r.Get(kBandwidth));
-    SelectIndex(m_scan, r.Get(kScan));
-    SelectIndex(m_txPower, r.Get(kTxPower));
-    SelectIndex(m_busyLock, r.Get(kBusyLock));
-    SelectIndex(m_displayType, r.Get(kDisplayType));
+    SelectIndex(m_dcsPolarity, r.get(kDcsPolarity));
+    SelectIndex(m_decodeType, r.get(kDecodeType));
+    SelectIndex(m_optionSignalling, r.get(kOptionSignalling));
+    SelectIndex(m_signallingDecode, r.get(kSignallingDecode));
+    SelectIndex(m_pttId, r.pttId());
+    SelectIndex(m_txStop, r.get(kTxStop));
+    SelectIndex(m_bandwidth, r.get(kBandwidth));
+    SelectIndex(m_scan, r.get(kScan));
+    SelectIndex(m_txPower, r.get(kTxPower));
+    SelectIndex(m_busyLock, r.get(kBusyLock));
+    SelectIndex(m_displayType, r.get(kDisplayType));
     // A free transmit frequency (3) has no entry and ends up as "Off".
-    SelectIndex(m_offsetDirection, r.Get(kOffsetDirection));
-    SelectText(m_step, StepIndexToText(static_cast<int>(r.Get(kStep))));
-    m_reverseBackup->setChecked(r.Get(kReverseBackup));
-    m_emphasis->setChecked(r.Get(kEmphasis));
-    m_compander->setChecked(r.Get(kCompander));
-    m_scrambler->setChecked(r.Get(kScrambler));
-    m_reverse->setChecked(r.Get(kReverse));
-    m_talkAround->setChecked(r.Get(kTalkAround));
-    m_beatShift->setChecked(r.Get(kBeatShift));
-    m_am->setChecked(r.Get(kAm));
-    m_name->setText(r.Name());
+    SelectIndex(m_offsetDirection, r.get(kOffsetDirection));
+    SelectText(m_step, StepIndexToText(static_cast<int>(r.get(kStep))));
+    m_reverseBackup->setChecked(r.get(kReverseBackup));
+    m_emphasis->setChecked(r.get(kEmphasis));
+    m_compander->setChecked(r.get(kCompander));
+    m_scrambler->setChecked(r.get(kScrambler));
+    m_reverse->setChecked(r.get(kReverse));
+    m_talkAround->setChecked(r.get(kTalkAround));
+    m_beatShift->setChecked(r.get(kBeatShift));
+    m_am->setChecked(r.get(kAm));
+    m_name->setText(r.name());
 
-    RebuildSqlModes();
-    const int sql = m_sqlMode->findText(SqlModeToText(static_cast<int>(r.Get(kSqlMode))));
+    rebuildSqlModes();
+    const int sql = m_sqlMode->findText(SqlModeToText(static_cast<int>(r.get(kSqlMode))));
     m_sqlMode->setCurrentIndex(std::max(sql, 0));
 
-    EnsureSelections();
+    ensureSelections();
     m_offset->setText(NormaliseOffsetText(m_offset->text()));
     if (m_reverse->isChecked() && m_talkAround->isChecked())
         m_talkAround->setChecked(false);
-    ApplyDependencies();
+    applyDependencies();
 }
 
-void CRecordForm::ClearAndDisable()
+void CRecordForm::clearAndDisable()
 {
     const bool wasLoading = m_loading;
     m_loading = true;
@@ -507,20 +507,20 @@ void CRecordForm::ClearAndDisable()
     m_loading = wasLoading;
 }
 
-void CRecordForm::EnableFields()
+void CRecordForm::enableFields()
 {
     for (QWidget* w : m_fields)
         w->setEnabled(true);
-    ApplyDependencies();
+    applyDependencies();
 }
 
-void CRecordForm::ApplyDependencies()
+void CRecordForm::applyDependencies()
 {
     m_offset->setEnabled(m_offsetDirection->currentIndex() > 0);
     m_signallingDecode->setEnabled(m_optionSignalling->currentIndex() == 1); // "2 Tone" only
 }
 
-void CRecordForm::EnsureSelections()
+void CRecordForm::ensureSelections()
 {
     for (QComboBox* list : {m_dcsPolarity, m_decodeType, m_optionSignalling, m_signallingDecode, m_pttId, m_sqlMode,
                             m_txStop, m_bandwidth, m_scan, m_busyLock, m_displayType, m_offsetDirection})
@@ -530,7 +530,7 @@ void CRecordForm::EnsureSelections()
         SelectText(m_step, QString::fromLatin1(kDefaultStep));
 }
 
-void CRecordForm::RebuildSteps()
+void CRecordForm::rebuildSteps()
 {
     const QString rx = m_rx->text();
     const QStringList steps =
@@ -538,21 +538,21 @@ void CRecordForm::RebuildSteps()
     ReplaceItems(m_step, steps, KeptChoice(steps, m_step->currentText(), QString::fromLatin1(kDefaultStep)));
 }
 
-void CRecordForm::RebuildSqlModes()
+void CRecordForm::rebuildSqlModes()
 {
     const QStringList modes = SqlModeChoices(Index(m_decodeType), Index(m_optionSignalling));
     ReplaceItems(m_sqlMode, modes, KeptChoice(modes, m_sqlMode->currentText(), SqlModeToText(0)));
 }
 
-void CRecordForm::WriteRecord()
+void CRecordForm::writeRecord()
 {
     if (!m_shown)
         return;
-    EnsureSelections();
+    ensureSelections();
     m_offset->setText(NormaliseOffsetText(m_offset->text()));
     if (m_options.normaliseFreqsOnWrite) {
         m_rx->setText(AcceptVfoFreq(m_document.bands(), m_number, m_rx->text()));
-        RebuildSteps();
+        rebuildSteps();
         m_acceptedRx = m_rx->text();
         m_tx->setText(AcceptVfoFreq(m_document.bands(), m_number, m_tx->text()));
     }
@@ -562,67 +562,67 @@ void CRecordForm::WriteRecord()
         WriteNewRecord(m_document.bands(), r, 0);
         return;
     }
-    WriteFields(r);
+    writeFields(r);
 }
 
-void CRecordForm::WriteFields(const ChannelRecord& r)
+void CRecordForm::writeFields(const ChannelRecord& r)
 {
     const std::uint32_t rx = FreqOf(m_rx->text());
-    r.SetRx(rx);
-    r.SetCtcssTenths(static_cast<unsigned>(std::max<std::int64_t>(ParseTenths(m_ctcss->currentText()), 0)));
-    r.SetDcsCode(static_cast<unsigned>(std::max(TextToInt(m_dcs->currentText()), 0)));
+    r.setRx(rx);
+    r.setCtcssTenths(static_cast<unsigned>(std::max<std::int64_t>(ParseTenths(m_ctcss->currentText()), 0)));
+    r.setDcsCode(static_cast<unsigned>(std::max(TextToInt(m_dcs->currentText()), 0)));
     if (m_offset->text().isEmpty())
-        r.ClearOffset();
+        r.clearOffset();
     else
-        r.SetOffset(FreqOf(m_offset->text()));
+        r.setOffset(FreqOf(m_offset->text()));
 
-    r.Set(kTxPower, Index(m_txPower));
-    r.Set(kBeatShift, Bit(m_beatShift));
-    r.Set(kReverseBackup, Bit(m_reverseBackup));
-    r.Set(kDisplayType, Index(m_displayType));
-    r.Set(kScan, Index(m_scan));
+    r.set(kTxPower, Index(m_txPower));
+    r.set(kBeatShift, Bit(m_beatShift));
+    r.set(kReverseBackup, Bit(m_reverseBackup));
+    r.set(kDisplayType, Index(m_displayType));
+    r.set(kScan, Index(m_scan));
 
-    r.Set(kBandwidth, Index(m_bandwidth));
-    r.Set(kScrambler, Bit(m_scrambler));
-    r.Set(kCompander, Bit(m_compander));
-    r.Set(kEmphasis, Bit(m_emphasis));
-    r.Set(kSqlMode, static_cast<unsigned>(SqlModeFromText(m_sqlMode->currentText())));
+    r.set(kBandwidth, Index(m_bandwidth));
+    r.set(kScrambler, Bit(m_scrambler));
+    r.set(kCompander, Bit(m_compander));
+    r.set(kEmphasis, Bit(m_emphasis));
+    r.set(kSqlMode, static_cast<unsigned>(SqlModeFromText(m_sqlMode->currentText())));
 
-    r.Set(kReverse, Bit(m_reverse));
-    r.Set(kTalkAround, Bit(m_talkAround));
-    r.Set(kStep, static_cast<unsigned>(StepTextToIndex(m_step->currentText())));
+    r.set(kReverse, Bit(m_reverse));
+    r.set(kTalkAround, Bit(m_talkAround));
+    r.set(kStep, static_cast<unsigned>(StepTextToIndex(m_step->currentText())));
 
-    r.Set(kDcsPolarity, Index(m_dcsPolarity));
-    r.Set(kBusyLock, Index(m_busyLock));
-    r.Set(kTxStop, Index(m_txStop));
-    r.Set(kUnused15, 0);
-    r.Set(kDecodeType, Index(m_decodeType));
+    r.set(kDcsPolarity, Index(m_dcsPolarity));
+    r.set(kBusyLock, Index(m_busyLock));
+    r.set(kTxStop, Index(m_txStop));
+    r.set(kUnused15, 0);
+    r.set(kDecodeType, Index(m_decodeType));
 
     const int decodeNumber = TextToInt(m_signallingDecode->currentText());
-    r.Set(kOptionSignalling, Index(m_optionSignalling));
-    r.Set(kUnused20, 0);
-    r.Set(kAm, Bit(m_am));
-    r.Set(kSignallingDecode, decodeNumber >= 1 ? static_cast<unsigned>(decodeNumber - 1) : 0u);
-    r.SetPttId(static_cast<std::uint8_t>(Index(m_pttId)));
-    r.SetName(m_name->text());
+    r.set(kOptionSignalling, Index(m_optionSignalling));
+    r.set(kUnused20, 0);
+    r.set(kAm, Bit(m_am));
+    r.set(kSignallingDecode, decodeNumber >= 1 ? static_cast<unsigned>(decodeNumber - 1) : 0u);
+    r.setPttId(static_cast<std::uint8_t>(Index(m_pttId)));
+    r.setName(m_name->text());
 
-    unsigned direction = r.Get(kOffsetDirection);
+    unsigned direction = r.get(kOffsetDirection);
     if (m_options.direction == RecordFormOptions::DirectionWrite::FromList)
         direction = Index(m_offsetDirection);
     if (m_options.transmit == RecordFormOptions::TransmitWrite::FromOffset) {
-        const VfoTransmit t = DeriveVfoTransmit(m_document.bands(), rx, direction, r.Offset());
-        r.SetTx(t.tx);
+        const VfoTransmit t = DeriveVfoTransmit(m_document.bands(), rx, direction, r.offset());
+        r.setTx(t.tx);
         direction = t.direction;
     } else {
         std::optional<std::uint32_t> tx;
         if (!m_tx->text().isEmpty())
             tx = FreqOf(m_tx->text());
         if (tx)
-            r.SetTx(*tx);
+            r.setTx(*tx);
         else
-            r.ClearTx();
+            r.clearTx();
         if (m_options.direction == RecordFormOptions::DirectionWrite::DeriveUnlessFree)
-            direction = EdgeOffsetDirection(direction, rx, tx, r.Offset());
+            direction = EdgeOffsetDirection(direction, rx, tx, r.offset());
     }
-    r.Set(kOffsetDirection, direction);
+    r.set(kOffsetDirection, direction);
 }

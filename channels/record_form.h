@@ -73,9 +73,9 @@ struct RecordFormOptions {
     // Label spellings that differ from the channel dialog's (source texts).
     std::map<int, const char*> labels;
 
-    static RecordFormOptions ChannelEdit();
-    static RecordFormOptions ScanEdge();
-    static RecordFormOptions Vfo();
+    static RecordFormOptions channelEdit();
+    static RecordFormOptions scanEdge();
+    static RecordFormOptions vfo();
 };
 
 // Every control of one 32-byte record, with the lists, limits and
@@ -89,44 +89,44 @@ public:
 
     // The record edited: its image offset, and the number the rules depend
     // on (channel number, scan edge index or VFO record index).
-    void SetTarget(std::uint32_t offset, int number);
+    void setTarget(std::uint32_t offset, int number);
 
-    void ShowRecord();
+    void showRecord();
     // Nothing is written until the target has been shown.
-    void WriteRecord();
+    void writeRecord();
     // Applies the leave rule of the box holding the window's focus, as if it
     // had lost it. With `next` the focus first moves there, without the box
     // running its rule a second time.
-    void CommitPending(QWidget* next = nullptr);
+    void commitPending(QWidget* next = nullptr);
     // After the last write: leaving a box no longer runs its rule.
-    void Freeze() { m_frozen = true; }
+    void freeze() { m_frozen = true; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Build();
-    bool Hidden(int id) const;
+    void build();
+    bool hidden(int id) const;
     // The boxes with a rule of their own for when they are left.
-    std::array<QWidget*, 5> Boxes() const;
-    void ConnectDependencies();
-    QString Label(int id, const char* text) const;
+    std::array<QWidget*, 5> leaveRuleBoxes() const;
+    void connectDependencies();
+    QString labelText(int id, const char* text) const;
 
-    ConstChannelRecord Record() const;
-    void AcceptRx();
-    void ApplyAcceptedRx(const QString& text);
-    void AcceptTx();
-    void RunLeaveRule(QObject* box);
-    QObject* PendingBox() const;
+    ConstChannelRecord record() const;
+    void acceptRx();
+    void applyAcceptedRx(const QString& text);
+    void acceptTx();
+    void runLeaveRule(QObject* box);
+    QObject* pendingBox() const;
 
-    void ShowFields(const ConstChannelRecord& r);
-    void ClearAndDisable();
-    void EnableFields();
-    void ApplyDependencies();
-    void EnsureSelections();
-    void RebuildSteps();
-    void RebuildSqlModes();
-    void WriteFields(const ChannelRecord& r);
+    void showFields(const ConstChannelRecord& r);
+    void clearAndDisable();
+    void enableFields();
+    void applyDependencies();
+    void ensureSelections();
+    void rebuildSteps();
+    void rebuildSqlModes();
+    void writeFields(const ChannelRecord& r);
 
     RecordFormOptions m_options;
     Document& m_document;

@@ -27,40 +27,40 @@ CScanChView::CScanChView(Document& document, QWidget* parent) : CBaseFormView(kT
                                               QT_TR_NOOP("L5"), QT_TR_NOOP("U5")};
     for (const char* caption : captions)
         m_tabs->addTab(tr(caption));
-    m_form = new CRecordForm(RecordFormOptions::ScanEdge(), document, this);
+    m_form = new CRecordForm(RecordFormOptions::scanEdge(), document, this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(m_tabs);
     layout->addWidget(m_form, 1);
-    connect(m_tabs, &QTabBar::currentChanged, this, &CScanChView::TabChanged);
+    connect(m_tabs, &QTabBar::currentChanged, this, &CScanChView::tabChanged);
 }
 
-void CScanChView::ShowEdge(int edge)
+void CScanChView::showEdge(int edge)
 {
     m_shown = edge;
-    m_form->SetTarget(EdgeOffset(edge), edge);
-    m_form->ShowRecord();
+    m_form->setTarget(EdgeOffset(edge), edge);
+    m_form->showRecord();
 }
 
 void CScanChView::LoadFromImage()
 {
-    ShowEdge(std::max(m_tabs->currentIndex(), 0));
+    showEdge(std::max(m_tabs->currentIndex(), 0));
 }
 
 void CScanChView::SaveToImage()
 {
-    m_form->CommitPending();
-    m_form->WriteRecord(); // nothing until a record has been shown
+    m_form->commitPending();
+    m_form->writeRecord(); // nothing until a record has been shown
 }
 
-void CScanChView::TabChanged(int index)
+void CScanChView::tabChanged(int index)
 {
     if (index < 0)
         return;
     // The tab control takes the focus, which settles any open box, and the
     // edge being left is written before the new one shows.
-    m_form->CommitPending(m_tabs);
-    m_form->WriteRecord();
-    ShowEdge(index);
+    m_form->commitPending(m_tabs);
+    m_form->writeRecord();
+    showEdge(index);
 }

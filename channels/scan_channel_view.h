@@ -23,8 +23,8 @@ public:
     CRecordForm* form() const { return m_form; }
 
 private:
-    void ShowEdge(int edge);
-    void TabChanged(int index);
+    void showEdge(int edge);
+    void tabChanged(int index);
 
     QTabBar* m_tabs;
     CRecordForm* m_form;

@@ -24,7 +24,7 @@ CVfoDialog::CVfoDialog(Document& document, QWidget* parent)
         const QString band = QString::fromLatin1(kRxBandNames[static_cast<std::size_t>(vfo.nameBand)]);
         m_tabs->addTab(vfo.transmit ? tr("%1 R").arg(band) : band);
     }
-    CRecordForm* recordForm = CreateForm(RecordFormOptions::Vfo());
+    CRecordForm* recordForm = createForm(RecordFormOptions::vfo());
     recordForm->setEnabled(!m_vfos.empty());
 
     auto* layout = new QVBoxLayout(this);
@@ -33,22 +33,22 @@ CVfoDialog::CVfoDialog(Document& document, QWidget* parent)
     layout->addWidget(recordForm, 1);
 
     if (!m_vfos.empty())
-        ShowVfo(m_vfos.front().record);
-    connect(m_tabs, &QTabBar::currentChanged, this, &CVfoDialog::TabChanged);
+        showVfo(m_vfos.front().record);
+    connect(m_tabs, &QTabBar::currentChanged, this, &CVfoDialog::tabChanged);
 }
 
-void CVfoDialog::ShowVfo(int record)
+void CVfoDialog::showVfo(int record)
 {
     m_record = record;
-    form()->SetTarget(VfoLayout::VfoOffset(record), record);
-    form()->ShowRecord();
+    form()->setTarget(VfoLayout::VfoOffset(record), record);
+    form()->showRecord();
 }
 
-void CVfoDialog::TabChanged(int index)
+void CVfoDialog::tabChanged(int index)
 {
     if (index < 0 || index >= static_cast<int>(m_vfos.size()) || closed())
         return;
-    form()->CommitPending(m_tabs);
-    form()->WriteRecord();
-    ShowVfo(m_vfos[static_cast<std::size_t>(index)].record);
+    form()->commitPending(m_tabs);
+    form()->writeRecord();
+    showVfo(m_vfos[static_cast<std::size_t>(index)].record);
 }

@@ -23,8 +23,8 @@ public:
     int currentRecord() const { return m_record; }
 
 private:
-    void ShowVfo(int record);
-    void TabChanged(int index);
+    void showVfo(int record);
+    void tabChanged(int index);
 
     std::vector<VfoTab> m_vfos;
     QTabBar* m_tabs;

@@ -19,19 +19,19 @@ CBaseFormView::CBaseFormView(int templateId, Document& document, QWidget* parent
 {
 }
 
-void CBaseFormView::EnsureInitialised()
+void CBaseFormView::ensureInitialised()
 {
     if (m_initialised)
         return;
     m_initialised = true;
-    InitialUpdate();
+    initialUpdate();
 }
 
 void CBaseFormView::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
         event->accept();
-        emit helpRequested(HelpContext());
+        emit helpRequested(helpContext());
     } else if (FormSwallowsKey(event))
         event->accept();
     else

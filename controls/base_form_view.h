@@ -18,14 +18,14 @@ public:
 
     // Runs once, when the view is first shown in its frame: the view builds
     // its lists and limits, then loads itself. The default just loads.
-    virtual void InitialUpdate() { LoadFromImage(); }
+    virtual void initialUpdate() { LoadFromImage(); }
     bool initialised() const { return m_initialised; }
     // The frame calls this; it runs InitialUpdate the first time only.
-    void EnsureInitialised();
+    void ensureInitialised();
 
     int templateId() const { return m_templateId; }
     // The help topic F1 and the frame's Help button open.
-    virtual int HelpContext() const { return m_templateId; }
+    virtual int helpContext() const { return m_templateId; }
 
     Document& document() const { return m_document; }
 

@@ -13,7 +13,7 @@ public:
     virtual void LoadFromImage() {}
     virtual void SaveToImage() {}
     // The page's start: fill lists, set limits, then load. Runs once, when the host creates the page.
-    virtual void PageStart() { LoadFromImage(); }
+    virtual void pageStart() { LoadFromImage(); }
 
     int templateId() const { return m_templateId; }
     Document& document() const { return m_document; }

@@ -13,20 +13,20 @@ CTabHostView::CTabHostView(int templateId, Document& document, QWidget* parent)
     layout->addWidget(m_tabs);
 }
 
-void CTabHostView::InitialUpdate()
+void CTabHostView::initialUpdate()
 {
-    CreatePages();
+    createPages();
     // Creating the pages ran each page's start, which loaded it once.
     m_shown = m_tabs->currentIndex();
     connect(m_tabs, &QTabWidget::currentChanged, this, &CTabHostView::onCurrentChanged);
     m_tabs->setFocus();
 }
 
-void CTabHostView::AddPage(CFormPage* page, const QString& caption)
+void CTabHostView::addPage(CFormPage* page, const QString& caption)
 {
     m_pages.push_back(page);
     m_tabs->addTab(page, caption);
-    page->PageStart();
+    page->pageStart();
 }
 
 int CTabHostView::currentPage() const

@@ -16,7 +16,7 @@ public:
 
     void LoadFromImage() override;
     void SaveToImage() override;
-    void InitialUpdate() override;
+    void initialUpdate() override;
 
     int currentPage() const;
     CFormPage* page(int index) const;
@@ -25,8 +25,8 @@ public:
 
 protected:
     // The host's pages, in tab order, with their captions; called by InitialUpdate.
-    virtual void CreatePages() = 0;
-    void AddPage(CFormPage* page, const QString& caption);
+    virtual void createPages() = 0;
+    void addPage(CFormPage* page, const QString& caption);
 
 private:
     void onCurrentChanged(int index);

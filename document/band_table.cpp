@@ -1,6 +1,6 @@
 #include "document/band_table.h"
 
-BandTable BandTable::Factory()
+BandTable BandTable::factory()
 {
     BandTable t;
     t.rxLower = kFactoryRxLower;

@@ -19,8 +19,8 @@ struct BandTable {
     std::array<bool, kRxBands> bandEnabled{};
     std::array<bool, kTxBands> txEnabled{};
 
-    static BandTable Factory();
-    void ResetToFactory() { *this = Factory(); }
+    static BandTable factory();
+    void resetToFactory() { *this = factory(); }
 };
 
 // Factory limits; also the hard limits that no band plan edit may leave.

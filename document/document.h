@@ -70,7 +70,7 @@ private:
 
     std::unique_ptr<RadioImage> m_image;
     std::unique_ptr<HeaderBlock> m_header;
-    BandTable m_bands = BandTable::Factory();
+    BandTable m_bands = BandTable::factory();
     QString m_path;
     std::uint64_t m_revision = 0;
     // What the outermost open change started from.

@@ -48,38 +48,38 @@ CCustomDataDialog::CCustomDataDialog(Document& document, TransferSetup setup, QW
 
     connect(ok, &QPushButton::clicked, this, &CCustomDataDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &CCustomDataDialog::reject);
-    connect(read, &QPushButton::clicked, this, &CCustomDataDialog::ReadFromRadio);
-    connect(write, &QPushButton::clicked, this, &CCustomDataDialog::WriteToRadio);
+    connect(read, &QPushButton::clicked, this, &CCustomDataDialog::readFromRadio);
+    connect(write, &QPushButton::clicked, this, &CCustomDataDialog::writeToRadio);
 
     m_text->setMaxLength(CustomData::kLength);
-    ShowImageText();
+    showImageText();
 }
 
 void CCustomDataDialog::accept()
 {
-    StoreText();
+    storeText();
     QDialog::accept();
 }
 
-void CCustomDataDialog::ShowImageText()
+void CCustomDataDialog::showImageText()
 {
     m_text->setText(ReadCustomData(m_document.image()));
 }
 
-void CCustomDataDialog::StoreText()
+void CCustomDataDialog::storeText()
 {
     WriteCustomData(m_document.change().image(), m_text->text());
 }
 
-void CCustomDataDialog::ReadFromRadio()
+void CCustomDataDialog::readFromRadio()
 {
     // A failed or cancelled read leaves the box as it was.
-    if (CTransferDialog::Run(this, m_document, m_setup, TransferMode::Read, tr("读数据"), {kCustomDataRange}) == 1)
-        ShowImageText();
+    if (CTransferDialog::run(this, m_document, m_setup, TransferMode::Read, tr("读数据"), {kCustomDataRange}) == 1)
+        showImageText();
 }
 
-void CCustomDataDialog::WriteToRadio()
+void CCustomDataDialog::writeToRadio()
 {
-    StoreText();
-    CTransferDialog::Run(this, m_document, m_setup, TransferMode::Write, tr("写数据"), {kCustomDataRange});
+    storeText();
+    CTransferDialog::run(this, m_document, m_setup, TransferMode::Write, tr("写数据"), {kCustomDataRange});
 }

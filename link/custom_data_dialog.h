@@ -21,10 +21,10 @@ public:
     void accept() override; // OK: store, then close
 
 private:
-    void ShowImageText();
-    void StoreText();
-    void ReadFromRadio();
-    void WriteToRadio();
+    void showImageText();
+    void storeText();
+    void readFromRadio();
+    void writeToRadio();
 
     Document& m_document;
     TransferSetup m_setup;

@@ -99,23 +99,23 @@ CFrequencyRangeDlg::CFrequencyRangeDlg(Document& document, const QString& captio
         w->setSizePolicy(policy);
     }
 
-    connect(m_grid, &CGrid::keyDown, this, &CFrequencyRangeDlg::OnKeyDown);
-    connect(m_grid, &CGrid::cellClicked, this, &CFrequencyRangeDlg::OnCellClicked);
-    connect(m_editor, &CCellLineEdit::committed, this, &CFrequencyRangeDlg::OnCommitted);
-    connect(m_editor, &CCellLineEdit::enterPressed, this, &CFrequencyRangeDlg::OnEnterInEditor);
-    connect(m_editButton, &QPushButton::clicked, this, &CFrequencyRangeDlg::CheckPassword);
-    connect(m_password, &QLineEdit::returnPressed, this, &CFrequencyRangeDlg::CheckPassword);
+    connect(m_grid, &CGrid::keyDown, this, &CFrequencyRangeDlg::onKeyDown);
+    connect(m_grid, &CGrid::cellClicked, this, &CFrequencyRangeDlg::onCellClicked);
+    connect(m_editor, &CCellLineEdit::committed, this, &CFrequencyRangeDlg::onCommitted);
+    connect(m_editor, &CCellLineEdit::enterPressed, this, &CFrequencyRangeDlg::onEnterInEditor);
+    connect(m_editButton, &QPushButton::clicked, this, &CFrequencyRangeDlg::checkPassword);
+    connect(m_password, &QLineEdit::returnPressed, this, &CFrequencyRangeDlg::checkPassword);
 
     // Opening: limits, the lock, the hidden prompt, the layout, the plan.
     m_editor->setMaxLength(kEditorLength);
     m_editor->setCharFilter(FreqCharFilter);
     m_password->setMaxLength(kPasswordLength);
     m_grid->setEnabled(RangeEditingUnlocked());
-    SetPasswordPromptVisible(false);
-    SetUpGrid();
+    setPasswordPromptVisible(false);
+    setUpGrid();
     BandPlanCells cells = ReadBandPlanCells(m_document.image());
     NormaliseBandPlan(cells);
-    ShowCells(cells);
+    showCells(cells);
     setFixedSize(sizeHint());
 }
 
@@ -124,7 +124,7 @@ CFrequencyRangeDlg::~CFrequencyRangeDlg()
     // The plan goes into the image when the dialog goes away, but never one
     // that fails the checks: a locked dialog may close on a plan it could
     // not mend (see done()).
-    const BandPlanCells cells = Cells();
+    const BandPlanCells cells = shownCells();
     if (!IsBandPlanValid(cells))
         return;
     // The dialog derives the band table its own way; the document's own
@@ -134,7 +134,7 @@ CFrequencyRangeDlg::~CFrequencyRangeDlg()
     m_document.bands() = bands;
 }
 
-void CFrequencyRangeDlg::SetUpGrid()
+void CFrequencyRangeDlg::setUpGrid()
 {
     m_grid->setRedraw(false);
     m_grid->setShape(kRows, kCols, 1, 1);
@@ -158,7 +158,7 @@ void CFrequencyRangeDlg::SetUpGrid()
     m_grid->setFixedSize(m_grid->twipsToPixelsX(width) + 4, m_grid->twipsToPixelsY(height) + 4);
 }
 
-BandPlanCells CFrequencyRangeDlg::Cells() const
+BandPlanCells CFrequencyRangeDlg::shownCells() const
 {
     BandPlanCells cells;
     for (int b = 0; b < BandTable::kRxBands; ++b)
@@ -167,13 +167,13 @@ BandPlanCells CFrequencyRangeDlg::Cells() const
     return cells;
 }
 
-void CFrequencyRangeDlg::ShowCells(const BandPlanCells& cells)
+void CFrequencyRangeDlg::showCells(const BandPlanCells& cells)
 {
     for (int b = 0; b < BandTable::kRxBands; ++b)
-        ShowBand(b, cells);
+        showBand(b, cells);
 }
 
-void CFrequencyRangeDlg::ShowBand(int band, const BandPlanCells& cells)
+void CFrequencyRangeDlg::showBand(int band, const BandPlanCells& cells)
 {
     for (int c = kRxLower; c <= kTxUpper; ++c)
         m_grid->setText(RowOfBand(band), c, cells.at(band, c));
@@ -181,7 +181,7 @@ void CFrequencyRangeDlg::ShowBand(int band, const BandPlanCells& cells)
 
 // --- Closing ---
 
-void CFrequencyRangeDlg::CommitOpenEditor()
+void CFrequencyRangeDlg::commitOpenEditor()
 {
     if (m_editor->isEditing())
         m_editor->commitEdit();
@@ -190,8 +190,8 @@ void CFrequencyRangeDlg::CommitOpenEditor()
 void CFrequencyRangeDlg::done(int result)
 {
     // The checks judge the plan as it would be stored, the open edit included.
-    CommitOpenEditor();
-    if (!IsBandPlanValid(Cells())) {
+    commitOpenEditor();
+    if (!IsBandPlanValid(shownCells())) {
         QMessageBox box(QMessageBox::Warning, m_caption, tr("Frequency band is invalid!"), QMessageBox::Ok, this);
         box.exec();
         // Unlocked, the user can mend the plan. Locked, nothing in the grid
@@ -208,7 +208,7 @@ void CFrequencyRangeDlg::keyPressEvent(QKeyEvent* event)
     const int key = event->key();
     if (key == Qt::Key_F11 && !(event->modifiers() & Qt::ControlModifier)) {
         event->accept();
-        ShowPasswordPrompt();
+        showPasswordPrompt();
         return;
     }
     if (IsEnter(key)) {
@@ -230,20 +230,20 @@ void CFrequencyRangeDlg::keyPressEvent(QKeyEvent* event)
 
 // --- Unlocking ---
 
-void CFrequencyRangeDlg::SetPasswordPromptVisible(bool on)
+void CFrequencyRangeDlg::setPasswordPromptVisible(bool on)
 {
     m_passwordLabel->setVisible(on);
     m_password->setVisible(on);
     m_editButton->setVisible(on);
 }
 
-void CFrequencyRangeDlg::ShowPasswordPrompt()
+void CFrequencyRangeDlg::showPasswordPrompt()
 {
-    SetPasswordPromptVisible(true);
+    setPasswordPromptVisible(true);
     m_password->setFocus(Qt::OtherFocusReason);
 }
 
-void CFrequencyRangeDlg::CheckPassword()
+void CFrequencyRangeDlg::checkPassword()
 {
     if (!IsRangePassword(m_password->text())) {
         QMessageBox box(QMessageBox::Warning, m_caption, tr("Password error!"), QMessageBox::Ok, this);
@@ -253,13 +253,13 @@ void CFrequencyRangeDlg::CheckPassword()
     }
     UnlockRangeEditing();
     m_grid->setEnabled(true);
-    SetPasswordPromptVisible(false);
+    setPasswordPromptVisible(false);
     m_grid->focusGrid();
 }
 
 // --- Editing ---
 
-void CFrequencyRangeDlg::StartEdit()
+void CFrequencyRangeDlg::startEdit()
 {
     const int row = m_grid->row();
     const int col = m_grid->col();
@@ -269,31 +269,31 @@ void CFrequencyRangeDlg::StartEdit()
     m_grid->placeEditor(m_editor);
 }
 
-void CFrequencyRangeDlg::OnKeyDown(int key, Qt::KeyboardModifiers modifiers, bool* consumed)
+void CFrequencyRangeDlg::onKeyDown(int key, Qt::KeyboardModifiers modifiers, bool* consumed)
 {
     if (IsEnter(key) && (modifiers & ~Qt::KeypadModifier) == Qt::NoModifier) {
         *consumed = true;
-        StartEdit();
+        startEdit();
     }
 }
 
-void CFrequencyRangeDlg::OnCellClicked(int row, int col)
+void CFrequencyRangeDlg::onCellClicked(int row, int col)
 {
     // A click on a caption only selects; the two bands without transmit
     // ranges ignore clicks there.
     if (row >= 1 && col >= kRxLower)
-        StartEdit();
+        startEdit();
 }
 
-void CFrequencyRangeDlg::OnCommitted(const QString& text)
+void CFrequencyRangeDlg::onCommitted(const QString& text)
 {
     const int band = BandOfRow(m_grid->editorRow());
-    BandPlanCells cells = Cells();
+    BandPlanCells cells = shownCells();
     CommitBandCell(cells, band, m_grid->editorCol(), text);
-    ShowBand(band, cells);
+    showBand(band, cells);
 }
 
-void CFrequencyRangeDlg::OnEnterInEditor()
+void CFrequencyRangeDlg::onEnterInEditor()
 {
     // Receive lower -> receive upper -> receive lower of the next band.
     const int row = m_grid->row();

@@ -28,7 +28,7 @@ public:
     void done(int result) override;
 
     // The plan as the grid shows it.
-    BandPlanCells Cells() const;
+    BandPlanCells shownCells() const;
 
     CGrid* grid() const { return m_grid; }
     CCellLineEdit* cellEditor() const { return m_editor; }
@@ -40,18 +40,18 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void SetUpGrid();
-    void ShowCells(const BandPlanCells& cells);
-    void ShowBand(int band, const BandPlanCells& cells);
-    void ShowPasswordPrompt();
-    void SetPasswordPromptVisible(bool on);
-    void CheckPassword();
-    void StartEdit();
-    void CommitOpenEditor();
-    void OnKeyDown(int key, Qt::KeyboardModifiers modifiers, bool* consumed);
-    void OnCellClicked(int row, int col);
-    void OnCommitted(const QString& text);
-    void OnEnterInEditor();
+    void setUpGrid();
+    void showCells(const BandPlanCells& cells);
+    void showBand(int band, const BandPlanCells& cells);
+    void showPasswordPrompt();
+    void setPasswordPromptVisible(bool on);
+    void checkPassword();
+    void startEdit();
+    void commitOpenEditor();
+    void onKeyDown(int key, Qt::KeyboardModifiers modifiers, bool* consumed);
+    void onCellClicked(int row, int col);
+    void onCommitted(const QString& text);
+    void onEnterInEditor();
 
     Document& m_document;
     QString m_caption;

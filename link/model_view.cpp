@@ -76,7 +76,7 @@ CModelView::CModelView(Document& document, QWidget* parent) : CBaseFormView(kTem
         setTabOrder(rows[i].second, rows[i + 1].second);
 }
 
-void CModelView::InitialUpdate()
+void CModelView::initialUpdate()
 {
     m_serial->setMaxLength(ModelInfo::kSerialLength);
     m_modelName->setMaxLength(ModelInfo::kModelNameLength);

@@ -15,7 +15,7 @@ public:
 
     explicit CModelView(Document& document, QWidget* parent = nullptr);
 
-    void InitialUpdate() override;
+    void initialUpdate() override;
     void LoadFromImage() override;
     void SaveToImage() override;
 

@@ -112,7 +112,7 @@ CTransferDialog::~CTransferDialog()
     }
 }
 
-int CTransferDialog::Run(QWidget* parent, Document& document, const TransferSetup& setup, TransferMode mode,
+int CTransferDialog::run(QWidget* parent, Document& document, const TransferSetup& setup, TransferMode mode,
                          const QString& title, std::vector<TransferRange> ranges)
 {
     CTransferDialog dlg(document, setup, mode, title, std::move(ranges), parent);

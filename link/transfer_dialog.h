@@ -41,7 +41,7 @@ public:
     int transferResult() const { return m_result; }
 
     // Shows the dialog for one transfer and returns its result.
-    static int Run(QWidget* parent, Document& document, const TransferSetup& setup, TransferMode mode,
+    static int run(QWidget* parent, Document& document, const TransferSetup& setup, TransferMode mode,
                    const QString& title, std::vector<TransferRange> ranges);
 
     void reject() override; // Exit, Esc

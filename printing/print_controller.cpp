@@ -59,28 +59,28 @@ CPrintPreviewFrame* CPrintController::previewFrame() const
     return m_preview;
 }
 
-QString CPrintController::JobName() const
+QString CPrintController::jobName() const
 {
     return PrintJobName(m_document.path(), m_defaultFileName);
 }
 
-void CPrintController::Print()
+void CPrintController::print()
 {
     QPrinter& p = printer();
     if (!choosePrinter || !choosePrinter(p, &m_window))
         return;
     p.setResolution(kPrinterDpi);
-    p.setDocName(JobName());
-    if (PrintJob(p) == JobResult::NotStarted)
+    p.setDocName(jobName());
+    if (printJob(p) == JobResult::NotStarted)
         QMessageBox::warning(&m_window, m_caption, tr("Failed to start print job."));
 }
 
-CPrintController::JobResult CPrintController::PrintJob(QPrinter& printer)
+CPrintController::JobResult CPrintController::printJob(QPrinter& printer)
 {
     QPainter painter;
     if (!painter.begin(&printer))
         return JobResult::NotStarted;
-    const int pages = PreparePages(printer);
+    const int pages = preparePages(printer);
     bool finished = true;
     for (int page = 1; page <= pages; ++page) {
         // Starting a page ends the one before; a failure there stops the job.
@@ -88,7 +88,7 @@ CPrintController::JobResult CPrintController::PrintJob(QPrinter& printer)
             finished = false;
             break;
         }
-        DrawPage(painter, page);
+        drawPage(painter, page);
     }
     if (!finished)
         printer.abort();
@@ -96,7 +96,7 @@ CPrintController::JobResult CPrintController::PrintJob(QPrinter& printer)
     return finished ? JobResult::Printed : JobResult::Aborted;
 }
 
-int CPrintController::PreparePages(QPaintDevice& device)
+int CPrintController::preparePages(QPaintDevice& device)
 {
     if (storeViews)
         storeViews();
@@ -115,7 +115,7 @@ int CPrintController::PreparePages(QPaintDevice& device)
     return pageCount();
 }
 
-void CPrintController::DrawPage(QPainter& painter, int page)
+void CPrintController::drawPage(QPainter& painter, int page)
 {
     const PageGeometry g = MakePageGeometry(m_metrics);
     QFont bold = m_font;
@@ -125,7 +125,7 @@ void CPrintController::DrawPage(QPainter& painter, int page)
     painter.translate(PrintLayout::kMarginChars * m_metrics.averageCharWidth, 0);
 
     painter.setFont(bold);
-    painter.drawText(g.header, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, JobName());
+    painter.drawText(g.header, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, jobName());
     const int headerBottom = g.header.top() + g.header.height();
     painter.drawLine(g.header.left(), headerBottom, g.header.left() + g.width, headerBottom);
 
@@ -155,7 +155,7 @@ void CPrintController::DrawPage(QPainter& painter, int page)
     painter.restore();
 }
 
-void CPrintController::PrintPreview()
+void CPrintController::printPreview()
 {
     if (m_preview && m_preview->isVisible()) {
         m_preview->raise();
@@ -165,8 +165,8 @@ void CPrintController::PrintPreview()
     if (!m_preview) {
         m_preview = new CPrintPreviewFrame(&printer());
         connect(m_preview->view(), &CViewPrintPreview::paintRequested, this, [this](QPrinter* p) {
-            p->setDocName(JobName());
-            PrintJob(*p);
+            p->setDocName(jobName());
+            printJob(*p);
         });
         connect(m_preview, &CPrintPreviewFrame::closing, this, [this] {
             // Back before the preview goes, so the program always has a window shown.
@@ -174,8 +174,8 @@ void CPrintController::PrintPreview()
             m_window.activateWindow();
         });
         connect(m_preview, &CPrintPreviewFrame::printRequested, this, [this] {
-            ClosePreview();
-            Print();
+            closePreview();
+            print();
         });
     }
     m_window.hide();
@@ -185,13 +185,13 @@ void CPrintController::PrintPreview()
     m_preview->activateWindow();
 }
 
-void CPrintController::ClosePreview()
+void CPrintController::closePreview()
 {
     if (m_preview)
         m_preview->close();
 }
 
-void CPrintController::PrintSetup()
+void CPrintController::printSetup()
 {
     QPageSetupDialog dlg(&printer(), &m_window);
     dlg.exec();

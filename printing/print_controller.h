@@ -30,21 +30,21 @@ public:
     CPrintController(QWidget& window, const Document& document, const QString& defaultFileName, const QString& caption);
     ~CPrintController() override;
 
-    void Print();        // File > Print
-    void PrintPreview(); // File > Print Preview
-    void PrintSetup();   // File > Print Setup
+    void print();        // File > Print
+    void printPreview(); // File > Print Preview
+    void printSetup();   // File > Print Setup
 
     // One job on a printer that is ready: pages prepared, then drawn one by
     // one. A page that cannot be started aborts the job.
     enum class JobResult { Printed, NotStarted, Aborted };
-    JobResult PrintJob(QPrinter& printer);
+    JobResult printJob(QPrinter& printer);
     // Stores the views, empties the line list, sets up the font and metrics
     // for the device and counts the pages.
-    int PreparePages(QPaintDevice& device);
+    int preparePages(QPaintDevice& device);
     // Page `page` (1-based) of the prepared job.
-    void DrawPage(QPainter& painter, int page);
+    void drawPage(QPainter& painter, int page);
 
-    QString JobName() const;
+    QString jobName() const;
     QPrinter& printer();
     const QStringList& lines() const { return m_lines; }
     const PrintMetrics& metrics() const { return m_metrics; }
@@ -60,7 +60,7 @@ public:
     std::function<void(QStringList& lines)> fillLines;
 
 private:
-    void ClosePreview();
+    void closePreview();
 
     QWidget& m_window;
     const Document& m_document;

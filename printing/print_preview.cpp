@@ -26,7 +26,7 @@ CPrintPreviewFrame::CPrintPreviewFrame(QPrinter* printer, QWidget* parent) : QMa
     QToolBar* bar = addToolBar(tr("Preview"));
     bar->setObjectName(QStringLiteral("previewBar"));
     bar->setMovable(false);
-    auto add = [this, bar](const QString& text, const char* name) {
+    auto add = [bar](const QString& text, const char* name) {
         QAction* a = bar->addAction(text);
         a->setObjectName(QString::fromLatin1(name));
         return a;
@@ -49,10 +49,10 @@ CPrintPreviewFrame::CPrintPreviewFrame(QPrinter* printer, QWidget* parent) : QMa
     connect(zoomIn, &QAction::triggered, preview, [preview] { preview->zoomIn(); });
     connect(zoomOut, &QAction::triggered, preview, [preview] { preview->zoomOut(); });
     connect(close, &QAction::triggered, this, &QWidget::close);
-    connect(preview, &QPrintPreviewWidget::previewChanged, this, &CPrintPreviewFrame::UpdatePageActions);
+    connect(preview, &QPrintPreviewWidget::previewChanged, this, &CPrintPreviewFrame::updatePageActions);
 }
 
-void CPrintPreviewFrame::UpdatePageActions()
+void CPrintPreviewFrame::updatePageActions()
 {
     const QPrintPreviewWidget* preview = m_view->preview();
     m_next->setEnabled(preview->currentPage() < preview->pageCount());

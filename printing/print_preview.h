@@ -39,7 +39,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void UpdatePageActions();
+    void updatePageActions();
 
     CViewPrintPreview* m_view;
     QAction* m_next = nullptr;

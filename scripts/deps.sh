@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-qpa-plugins
     libgl-dev libgtest-dev libbenchmark-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format clang-tidy
     xvfb xauth fonts-noto-cjk locales time qt6-translations-l10n poppler-utils
 )
 if [ "${1:-}" = "--gui" ]; then

@@ -57,12 +57,12 @@ CAlarmView::CAlarmView(Document& document, QWidget* parent) : CBaseFormView(Alar
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
 
-    OnFocusLost(m_txTime, [this] { CheckTxTime(); });
-    OnFocusLost(m_rxTime, [this] { CheckRxTime(); });
-    OnFocusLost(m_cycle, [this] { CheckCycle(); });
-    connect(m_txArrows, &CUpDown::deltaPos, this, [this](int d) { Step(m_txArrows, d, false); });
-    connect(m_rxArrows, &CUpDown::deltaPos, this, [this](int d) { Step(m_rxArrows, d, false); });
-    connect(m_cycleArrows, &CUpDown::deltaPos, this, [this](int d) { Step(m_cycleArrows, d, true); });
+    OnFocusLost(m_txTime, [this] { checkTxTime(); });
+    OnFocusLost(m_rxTime, [this] { checkRxTime(); });
+    OnFocusLost(m_cycle, [this] { checkCycle(); });
+    connect(m_txArrows, &CUpDown::deltaPos, this, [this](int d) { step(m_txArrows, d, false); });
+    connect(m_rxArrows, &CUpDown::deltaPos, this, [this](int d) { step(m_rxArrows, d, false); });
+    connect(m_cycleArrows, &CUpDown::deltaPos, this, [this](int d) { step(m_cycleArrows, d, true); });
 }
 
 CAlarmView::~CAlarmView()
@@ -70,7 +70,7 @@ CAlarmView::~CAlarmView()
     DropFocusHooks(this);
 }
 
-void CAlarmView::InitialUpdate()
+void CAlarmView::initialUpdate()
 {
     m_alarmType->clear();
     m_alarmType->addItems(ToStringList(AlarmLists::AlarmType));
@@ -108,33 +108,33 @@ void CAlarmView::LoadFromImage()
     else
         SelectStartingWith(m_emiCode, QString::number(emiCode));
     SelectIndex(m_remoteEmiAlarm, static_cast<int>(ReadBits(image, kRemoteEmiAlarm)));
-    ViewCheck();
+    viewCheck();
 }
 
-void CAlarmView::CheckTxTime()
+void CAlarmView::checkTxTime()
 {
     ValidateIntField(m_txTime, kTimeMin, kTimeMax, kTxDefault, 1);
 }
 
-void CAlarmView::CheckRxTime()
+void CAlarmView::checkRxTime()
 {
     ValidateIntField(m_rxTime, kTimeMin, kTimeMax, kRxDefault, 1);
 }
 
-void CAlarmView::CheckCycle()
+void CAlarmView::checkCycle()
 {
     ValidateIntField(m_cycle, kCycleMin, kCycleMax, kCycleDefault, 1, true, tr("Continuous"));
 }
 
-void CAlarmView::ViewCheck()
+void CAlarmView::viewCheck()
 {
     for (QComboBox* combo : {m_alarmType, m_emiCode, m_emiCodeType, m_remoteEmiAlarm})
         EnsureComboSelection(combo, 0);
-    CheckRxTime();
-    CheckTxTime();
+    checkRxTime();
+    checkTxTime();
 }
 
-void CAlarmView::Step(CUpDown* arrows, int delta, bool continuousAtZero)
+void CAlarmView::step(CUpDown* arrows, int delta, bool continuousAtZero)
 {
     QLineEdit* edit = arrows->buddy();
     const auto v = WrapStep(TextToInt(edit->text()), arrows->minimum(), arrows->maximum(), delta);
@@ -144,11 +144,11 @@ void CAlarmView::Step(CUpDown* arrows, int delta, bool continuousAtZero)
 void CAlarmView::SaveToImage()
 {
     using namespace AlarmMap;
-    ViewCheck();
+    viewCheck();
     // A cycle count typed past 255 and not yet left would not fit its byte.
     const int cycle = TextToInt(m_cycle->text());
     if (cycle < kCycleMin || cycle > kCycleMax)
-        CheckCycle();
+        checkCycle();
 
     auto change = document().change();
 

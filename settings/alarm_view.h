@@ -15,16 +15,16 @@ public:
     explicit CAlarmView(Document& document, QWidget* parent = nullptr);
     ~CAlarmView() override;
 
-    void InitialUpdate() override;
+    void initialUpdate() override;
     void LoadFromImage() override;
     void SaveToImage() override;
 
 private:
-    void ViewCheck();
-    void CheckTxTime();
-    void CheckRxTime();
-    void CheckCycle();
-    void Step(CUpDown* arrows, int delta, bool continuousAtZero);
+    void viewCheck();
+    void checkTxTime();
+    void checkRxTime();
+    void checkCycle();
+    void step(CUpDown* arrows, int delta, bool continuousAtZero);
 
     QComboBox* m_alarmType;
     QComboBox* m_emiCodeType;

@@ -11,14 +11,14 @@ CBasicSettingView::CBasicSettingView(Document& document, QWidget* parent)
 {
 }
 
-void CBasicSettingView::CreatePages()
+void CBasicSettingView::createPages()
 {
-    AddPage(new COptionPage(document()), tr("Option"));
-    AddPage(new CTotPage(document()), tr("TOT"));
-    AddPage(new CKeyPage(document()), tr("Key"));
+    addPage(new COptionPage(document()), tr("Option"));
+    addPage(new CTotPage(document()), tr("TOT"));
+    addPage(new CKeyPage(document()), tr("Key"));
 }
 
-int CBasicSettingView::HelpContext() const
+int CBasicSettingView::helpContext() const
 {
     const CFormPage* p = page(currentPage());
     return p ? p->templateId() : BasicIds::kNoPageHelp;

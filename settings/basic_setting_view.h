@@ -11,8 +11,8 @@ public:
     explicit CBasicSettingView(Document& document, QWidget* parent = nullptr);
 
     // The selected tab's topic; the view's own command when none is selected.
-    int HelpContext() const override;
+    int helpContext() const override;
 
 protected:
-    void CreatePages() override;
+    void createPages() override;
 };

@@ -80,7 +80,7 @@ CDtmfCodePage::CDtmfCodePage(Document& document, QWidget* parent) : CFormPage(Dt
     m_selfIdFilter = new CharInputFilter(this);
     m_selfIdFilter->setAccepted(DtmfCharFilter);
     m_selfIdFilter->setUpperCase(true);
-    m_selfIdFilter->setCharCheck([this](QChar c) { return !(GroupChar() + DelimiterChar()).contains(c); });
+    m_selfIdFilter->setCharCheck([this](QChar c) { return !(groupChar() + delimiterChar()).contains(c); });
     m_selfIdFilter->attach(m_selfId);
 
     m_grid = new CGrid(this);
@@ -121,19 +121,19 @@ CDtmfCodePage::CDtmfCodePage(Document& document, QWidget* parent) : CFormPage(Dt
     layout->addWidget(m_grid, 0, Qt::AlignTop);
     layout->addLayout(settings, 1);
 
-    connect(m_sideTone, &QCheckBox::clicked, this, &CDtmfCodePage::OnSideToneClicked);
-    connect(m_beep, &QCheckBox::clicked, this, &CDtmfCodePage::OnBeepClicked);
-    connect(m_groupCode, &QComboBox::activated, this, [this] { OnCodeCharPicked(false); });
-    connect(m_delimiter, &QComboBox::activated, this, [this] { OnCodeCharPicked(true); });
+    connect(m_sideTone, &QCheckBox::clicked, this, &CDtmfCodePage::onSideToneClicked);
+    connect(m_beep, &QCheckBox::clicked, this, &CDtmfCodePage::onBeepClicked);
+    connect(m_groupCode, &QComboBox::activated, this, [this] { onCodeCharPicked(false); });
+    connect(m_delimiter, &QComboBox::activated, this, [this] { onCodeCharPicked(true); });
     OnFocusLost(m_autoReset, [this] {
         ValidateIntField(m_autoReset, 0, kAutoResetMax, kAutoResetDefault, 1, true, tr("Continuous"));
     });
     connect(m_autoResetArrows, &CUpDown::deltaPos, this,
             [this](int delta) { SpinIntField(m_autoResetArrows, delta, true, tr("Off")); });
-    connect(m_grid, &CGrid::cellClicked, this, &CDtmfCodePage::OnCellClicked);
-    connect(m_typeEditor, &CCellDropList::committed, this, &CDtmfCodePage::OnTypeCommitted);
-    connect(m_numEditor, &CCellLineEdit::committed, this, &CDtmfCodePage::OnNumCommitted);
-    connect(m_aliasEditor, &CCellLineEdit::committed, this, &CDtmfCodePage::OnAliasCommitted);
+    connect(m_grid, &CGrid::cellClicked, this, &CDtmfCodePage::onCellClicked);
+    connect(m_typeEditor, &CCellDropList::committed, this, &CDtmfCodePage::onTypeCommitted);
+    connect(m_numEditor, &CCellLineEdit::committed, this, &CDtmfCodePage::onNumCommitted);
+    connect(m_aliasEditor, &CCellLineEdit::committed, this, &CDtmfCodePage::onAliasCommitted);
 }
 
 CDtmfCodePage::~CDtmfCodePage()
@@ -144,7 +144,7 @@ CDtmfCodePage::~CDtmfCodePage()
     DropFocusHooks(this);
 }
 
-void CDtmfCodePage::SetUpGrid()
+void CDtmfCodePage::setUpGrid()
 {
     m_grid->setRedraw(false);
     m_grid->setShape(DtmfMap::kCodeCount + 1, 4, 1, 1);
@@ -170,13 +170,13 @@ void CDtmfCodePage::SetUpGrid()
     // An ANI code cannot hold the delimiter that ends it.
     m_numEditor->setCharCheck([this](QChar c) {
         const bool ani = m_grid->text(m_grid->editorRow(), kTypeCol) == QLatin1String("ANI");
-        return !(ani && DelimiterChar().contains(c));
+        return !(ani && delimiterChar().contains(c));
     });
     m_aliasEditor->setMaxLength(DtmfMap::kCodeAliasLength);
     m_aliasEditor->setCharCheck(IsAliasChar);
 }
 
-void CDtmfCodePage::PageStart()
+void CDtmfCodePage::pageStart()
 {
     using namespace DtmfLists;
     const std::array<std::pair<QComboBox*, OptionList>, 7> lists = {{
@@ -201,21 +201,21 @@ void CDtmfCodePage::PageStart()
     m_stunCode->setMaxLength(DtmfMap::kStunCodeLength);
     LimitTyping(m_autoReset, 3);
     m_autoResetArrows->setRange(0, kAutoResetMax);
-    SetUpGrid();
+    setUpGrid();
     LoadFromImage();
 }
 
-QString CDtmfCodePage::GroupChar() const
+QString CDtmfCodePage::groupChar() const
 {
     return m_groupCode->currentText();
 }
 
-QString CDtmfCodePage::DelimiterChar() const
+QString CDtmfCodePage::delimiterChar() const
 {
     return m_delimiter->currentText();
 }
 
-void CDtmfCodePage::TimingCheck()
+void CDtmfCodePage::timingCheck()
 {
     EnsureComboSelection(m_speed, DtmfLists::kSpeedDefault, true);
     EnsureComboSelection(m_firstDigitDelay, DtmfLists::kFirstDigitDelayDefault, true);
@@ -224,7 +224,7 @@ void CDtmfCodePage::TimingCheck()
         m_beep->setCheckState(Qt::Unchecked);
 }
 
-void CDtmfCodePage::SettingsCheck()
+void CDtmfCodePage::settingsCheck()
 {
     EnsureComboSelection(m_decodeResponse, DtmfLists::kDecodeResponseDefault);
     EnsureComboSelection(m_stunType, DtmfLists::kStunTypeDefault);
@@ -243,9 +243,9 @@ void CDtmfCodePage::LoadFromImage()
     SelectStartingWith(m_delimiter, CharText(image[kDelimiter]));
     m_sideTone->setChecked(ReadBits(image, kSideTone) != 0);
     m_beep->setCheckState(ReadBits(image, kBeep) != 0 ? Qt::PartiallyChecked : Qt::Unchecked);
-    TimingCheck();
+    timingCheck();
 
-    SettingsCheck();
+    settingsCheck();
     m_selfId->setText(ReadDtmfDigits(&image[kSelfId], kSelfIdLength));
     SelectIndex(m_decodeResponse, image[kDecodeResponse]);
     m_stunCode->setText(ReadDtmfDigits(&image[kStunCode], kStunCodeLength));
@@ -256,28 +256,28 @@ void CDtmfCodePage::LoadFromImage()
     m_grid->hideEditors();
     m_grid->setRedraw(false);
     for (int k = 1; k <= kCodeCount; ++k)
-        SetRow(k, DecodeCodeRecord(&image[CodeRecord(k)]));
+        setRow(k, DecodeCodeRecord(&image[CodeRecord(k)]));
     m_grid->setRedraw(true);
 }
 
 void CDtmfCodePage::SaveToImage()
 {
     using namespace DtmfMap;
-    CommitOpenEditor();
+    commitOpenEditor();
     auto change = document().change();
     RadioImage& image = change.image();
 
-    TimingCheck();
+    timingCheck();
     image[kSpeed] = static_cast<std::uint8_t>(TextToInt(m_speed->currentText()));
     image[kFirstDigitDelay] = static_cast<std::uint8_t>(TextToInt(m_firstDigitDelay->currentText()) / 50);
     image[kFirstDigit] = static_cast<std::uint8_t>(TextToInt(m_firstDigit->currentText()) / 50);
     image[kHoldTime] = static_cast<std::uint8_t>(TextToInt(m_holdTime->currentText()));
-    image[kGroupCode] = CodeOfFirstChar(GroupChar(), u'*');
-    image[kDelimiter] = CodeOfFirstChar(DelimiterChar(), u'D');
+    image[kGroupCode] = CodeOfFirstChar(groupChar(), u'*');
+    image[kDelimiter] = CodeOfFirstChar(delimiterChar(), u'D');
     WriteBits(image, kSideTone, m_sideTone->isChecked() ? 1 : 0);
     WriteBits(image, kBeep, m_beep->checkState() != Qt::Unchecked ? 1 : 0);
 
-    SettingsCheck();
+    settingsCheck();
     std::fill_n(&image[kSelfId], kSelfIdLength, std::uint8_t{0xFF});
     WriteDtmfDigits(m_selfId->text(), &image[kSelfId], kSelfIdLength);
     image[kDecodeResponse] = static_cast<std::uint8_t>(SelectedIndexOrZero(m_decodeResponse));
@@ -292,10 +292,10 @@ void CDtmfCodePage::SaveToImage()
     image[kAutoResetTime] = static_cast<std::uint8_t>(TextToInt(m_autoReset->text()));
 
     for (int k = 1; k <= kCodeCount; ++k)
-        EncodeCodeRecord(Row(k), &image[CodeRecord(k)]);
+        EncodeCodeRecord(rowAt(k), &image[CodeRecord(k)]);
 }
 
-void CDtmfCodePage::CommitOpenEditor()
+void CDtmfCodePage::commitOpenEditor()
 {
     if (auto* editor = dynamic_cast<CCellEditor*>(m_grid->openEditor()))
         editor->commitEdit();
@@ -303,32 +303,32 @@ void CDtmfCodePage::CommitOpenEditor()
 
 void CDtmfCodePage::hideEvent(QHideEvent* event)
 {
-    CommitOpenEditor();
+    commitOpenEditor();
     CFormPage::hideEvent(event);
 }
 
-void CDtmfCodePage::OnSideToneClicked()
+void CDtmfCodePage::onSideToneClicked()
 {
     if (m_sideTone->isChecked())
         m_beep->setCheckState(Qt::Unchecked);
 }
 
-void CDtmfCodePage::OnBeepClicked()
+void CDtmfCodePage::onBeepClicked()
 {
     if (m_beep->checkState() != Qt::Unchecked)
         m_sideTone->setChecked(false);
 }
 
-void CDtmfCodePage::OnCodeCharPicked(bool delimiterPicked)
+void CDtmfCodePage::onCodeCharPicked(bool delimiterPicked)
 {
-    const GroupAndDelimiter moved = SeparateGroupAndDelimiter(GroupChar(), DelimiterChar(), delimiterPicked);
-    if (moved.group != GroupChar())
+    const GroupAndDelimiter moved = SeparateGroupAndDelimiter(groupChar(), delimiterChar(), delimiterPicked);
+    if (moved.group != groupChar())
         SelectStartingWith(m_groupCode, moved.group);
-    if (moved.delimiter != DelimiterChar())
+    if (moved.delimiter != delimiterChar())
         SelectStartingWith(m_delimiter, moved.delimiter);
 
-    const QString group = GroupChar();
-    const QString delimiter = DelimiterChar();
+    const QString group = groupChar();
+    const QString delimiter = delimiterChar();
     if (group.isEmpty() || delimiter.isEmpty())
         return;
     for (int k = 1; k <= DtmfMap::kCodeCount; ++k) {
@@ -338,7 +338,7 @@ void CDtmfCodePage::OnCodeCharPicked(bool delimiterPicked)
     m_selfId->setText(WithoutChars(m_selfId->text(), delimiter + group));
 }
 
-void CDtmfCodePage::OnCellClicked(int row, int col)
+void CDtmfCodePage::onCellClicked(int row, int col)
 {
     if (row < 1 || col < kTypeCol)
         return; // the headings and the row numbers are not edited
@@ -363,39 +363,39 @@ void CDtmfCodePage::OnCellClicked(int row, int col)
     m_grid->placeEditor(editor);
 }
 
-DtmfCodeRow CDtmfCodePage::Row(int row) const
+DtmfCodeRow CDtmfCodePage::rowAt(int row) const
 {
     return {m_grid->text(row, kTypeCol), m_grid->text(row, kNumCol), m_grid->text(row, kAliasCol)};
 }
 
-void CDtmfCodePage::SetRow(int row, const DtmfCodeRow& r)
+void CDtmfCodePage::setRow(int row, const DtmfCodeRow& r)
 {
     m_grid->setText(row, kTypeCol, r.type);
     m_grid->setText(row, kNumCol, r.num);
     m_grid->setText(row, kAliasCol, r.alias);
 }
 
-void CDtmfCodePage::OnTypeCommitted(const QString& text)
+void CDtmfCodePage::onTypeCommitted(const QString& text)
 {
     const int row = m_grid->editorRow();
-    DtmfCodeRow r = Row(row);
-    CommitType(r, row, text, GroupChar(), DelimiterChar());
-    SetRow(row, r);
+    DtmfCodeRow r = rowAt(row);
+    CommitType(r, row, text, groupChar(), delimiterChar());
+    setRow(row, r);
     m_typeEditor->setCurrentIndex(-1);
 }
 
-void CDtmfCodePage::OnNumCommitted(const QString& text)
+void CDtmfCodePage::onNumCommitted(const QString& text)
 {
     const int row = m_grid->editorRow();
-    DtmfCodeRow r = Row(row);
+    DtmfCodeRow r = rowAt(row);
     CommitNum(r, row, text);
-    SetRow(row, r);
+    setRow(row, r);
 }
 
-void CDtmfCodePage::OnAliasCommitted(const QString& text)
+void CDtmfCodePage::onAliasCommitted(const QString& text)
 {
     const int row = m_grid->editorRow();
-    DtmfCodeRow r = Row(row);
+    DtmfCodeRow r = rowAt(row);
     CommitAlias(r, text);
-    SetRow(row, r);
+    setRow(row, r);
 }

@@ -21,7 +21,7 @@ public:
     explicit CDtmfCodePage(Document& document, QWidget* parent = nullptr);
     ~CDtmfCodePage() override;
 
-    void PageStart() override;
+    void pageStart() override;
     void LoadFromImage() override;
     void SaveToImage() override;
 
@@ -35,23 +35,23 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void SetUpGrid();
-    void TimingCheck();
-    void SettingsCheck();
-    void CommitOpenEditor();
+    void setUpGrid();
+    void timingCheck();
+    void settingsCheck();
+    void commitOpenEditor();
 
-    void OnSideToneClicked();
-    void OnBeepClicked();
-    void OnCodeCharPicked(bool delimiterPicked);
-    void OnCellClicked(int row, int col);
-    void OnTypeCommitted(const QString& text);
-    void OnNumCommitted(const QString& text);
-    void OnAliasCommitted(const QString& text);
+    void onSideToneClicked();
+    void onBeepClicked();
+    void onCodeCharPicked(bool delimiterPicked);
+    void onCellClicked(int row, int col);
+    void onTypeCommitted(const QString& text);
+    void onNumCommitted(const QString& text);
+    void onAliasCommitted(const QString& text);
 
-    DtmfCodeRow Row(int row) const;
-    void SetRow(int row, const DtmfCodeRow& r);
-    QString GroupChar() const;
-    QString DelimiterChar() const;
+    DtmfCodeRow rowAt(int row) const;
+    void setRow(int row, const DtmfCodeRow& r);
+    QString groupChar() const;
+    QString delimiterChar() const;
 
     QComboBox* m_speed;
     QComboBox* m_firstDigitDelay;

@@ -49,7 +49,7 @@ CPttIdPage::CPttIdPage(Document& document, QWidget* parent) : CFormPage(DtmfIds:
     grid->setRowStretch(2, 1);
 }
 
-void CPttIdPage::PageStart()
+void CPttIdPage::pageStart()
 {
     for (std::size_t i = 0; i < m_types.size(); ++i) {
         m_types[i]->clear();
@@ -60,7 +60,7 @@ void CPttIdPage::PageStart()
     LoadFromImage();
 }
 
-void CPttIdPage::CheckTypes()
+void CPttIdPage::checkTypes()
 {
     for (QComboBox* type : m_types)
         EnsureComboSelection(type, 0);
@@ -76,13 +76,13 @@ void CPttIdPage::LoadFromImage()
         m_up[i]->setText(ReadDtmfDigits(&image[PttIdRecord(n)], kPttIdCodeLength));
         m_down[i]->setText(ReadDtmfDigits(&image[PttIdRecord(n) + kPttIdCodeLength], kPttIdCodeLength));
     }
-    CheckTypes();
+    checkTypes();
 }
 
 void CPttIdPage::SaveToImage()
 {
     using namespace DtmfMap;
-    CheckTypes();
+    checkTypes();
     auto change = document().change();
     RadioImage& image = change.image();
     std::fill_n(&image[kPttIdCodes], kPttIdCount * kPttIdRecordSize, std::uint8_t{0xFF});
@@ -96,8 +96,8 @@ void CPttIdPage::SaveToImage()
 
 CDtmfView::CDtmfView(Document& document, QWidget* parent) : CTabHostView(DtmfIds::kView, document, parent) {}
 
-void CDtmfView::CreatePages()
+void CDtmfView::createPages()
 {
-    AddPage(new CDtmfCodePage(document()), tr("Code"));
-    AddPage(new CPttIdPage(document()), tr("PTTID"));
+    addPage(new CDtmfCodePage(document()), tr("Code"));
+    addPage(new CPttIdPage(document()), tr("PTTID"));
 }

@@ -15,12 +15,12 @@ class CPttIdPage : public CFormPage {
 public:
     explicit CPttIdPage(Document& document, QWidget* parent = nullptr);
 
-    void PageStart() override;
+    void pageStart() override;
     void LoadFromImage() override;
     void SaveToImage() override;
 
 private:
-    void CheckTypes();
+    void checkTypes();
 
     std::array<QComboBox*, 4> m_types{};
     std::array<QLineEdit*, 4> m_up{};
@@ -35,5 +35,5 @@ public:
     explicit CDtmfView(Document& document, QWidget* parent = nullptr);
 
 protected:
-    void CreatePages() override;
+    void createPages() override;
 };

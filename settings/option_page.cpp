@@ -108,8 +108,8 @@ COptionPage::COptionPage(Document& document, QWidget* parent) : CFormPage(BasicI
     grid->setColumnStretch(4, 1);
     grid->setRowStretch(static_cast<int>(left.size()), 1);
 
-    OnFocusLost(m_scrambler, [this] { CheckScrambler(); });
-    OnFocusLost(m_volume, [this] { CheckVolume(); });
+    OnFocusLost(m_scrambler, [this] { checkScrambler(); });
+    OnFocusLost(m_volume, [this] { checkVolume(); });
     // The arrows write their position into the edit and wrap at the ends.
     connect(m_volumeArrows, &CUpDown::deltaPos, this, [this](int delta) { SpinIntField(m_volumeArrows, delta); });
 }
@@ -119,7 +119,7 @@ COptionPage::~COptionPage()
     DropFocusHooks(this);
 }
 
-void COptionPage::PageStart()
+void COptionPage::pageStart()
 {
     using namespace BasicLists;
     // The priority lists show the channels present now; they are not rebuilt later.
@@ -213,31 +213,31 @@ void COptionPage::LoadFromImage()
     const int brightness = image[kBacklightBrightness];
     SelectStartingWith(m_backlightBrightness, brightness == 0 ? QStringLiteral("Off") : QString::number(brightness));
 
-    PageCheck();
+    pageCheck();
 }
 
-void COptionPage::CheckScrambler()
+void COptionPage::checkScrambler()
 {
     ValidateIntField(m_scrambler, kScramblerMin, kScramblerMax, kScramblerDefault, 1);
 }
 
-void COptionPage::CheckVolume()
+void COptionPage::checkVolume()
 {
     ValidateIntField(m_volume, kVolumeMin, kVolumeMax, kVolumeDefault, 1);
 }
 
-void COptionPage::PageCheck()
+void COptionPage::pageCheck()
 {
     for (QComboBox* combo : findChildren<QComboBox*>())
         EnsureComboSelection(combo, combo == m_tbst ? BasicLists::kTbstDefault : 0);
-    CheckScrambler();
-    CheckVolume();
+    checkScrambler();
+    checkVolume();
 }
 
 void COptionPage::SaveToImage()
 {
     using namespace BasicMap;
-    PageCheck();
+    pageCheck();
     auto change = document().change();
     RadioImage& image = change.image();
     WriteWord(image, kLeftPriority, static_cast<unsigned>(TextToInt(m_leftPriority->currentText())));

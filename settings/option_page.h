@@ -15,14 +15,14 @@ public:
     explicit COptionPage(Document& document, QWidget* parent = nullptr);
     ~COptionPage() override;
 
-    void PageStart() override;
+    void pageStart() override;
     void LoadFromImage() override;
     void SaveToImage() override;
 
 private:
-    void PageCheck();
-    void CheckScrambler();
-    void CheckVolume();
+    void pageCheck();
+    void checkScrambler();
+    void checkVolume();
 
     QComboBox* m_leftPriority;
     QComboBox* m_rightPriority;

@@ -56,7 +56,7 @@ CTotPage::CTotPage(Document& document, QWidget* parent) : CFormPage(BasicIds::kT
         QWidget* box = EditWithArrows(m_edits[i], m_arrows[i]);
         box->setFixedWidth(90);
         AddLabelled(grid, n, 0, tr(kTotFields[i].label), box);
-        OnFocusLost(m_edits[i], [this, n] { Clamp(n); });
+        OnFocusLost(m_edits[i], [this, n] { clamp(n); });
         connect(m_arrows[i], &CUpDown::deltaPos, this,
                 [this, i](int delta) { SpinIntField(m_arrows[i], delta, true, tr("Off")); });
     }
@@ -68,7 +68,7 @@ CTotPage::~CTotPage()
     DropFocusHooks(this);
 }
 
-void CTotPage::PageStart()
+void CTotPage::pageStart()
 {
     for (std::size_t i = 0; i < kTotFields.size(); ++i) {
         LimitTyping(m_edits[i], 2);
@@ -77,16 +77,16 @@ void CTotPage::PageStart()
     LoadFromImage();
 }
 
-void CTotPage::Clamp(int i)
+void CTotPage::clamp(int i)
 {
     const auto k = static_cast<std::size_t>(i);
     m_edits[k]->setText(ClampTotText(m_edits[k]->text(), kTotMin, kTotFields[k].max, tr("Off")));
 }
 
-void CTotPage::ClampAll()
+void CTotPage::clampAll()
 {
     for (int i = 0; i < static_cast<int>(kTotFields.size()); ++i)
-        Clamp(i);
+        clamp(i);
 }
 
 void CTotPage::LoadFromImage()
@@ -94,12 +94,12 @@ void CTotPage::LoadFromImage()
     const RadioImage& image = document().image();
     for (std::size_t i = 0; i < m_edits.size(); ++i)
         m_edits[i]->setText(QString::number(image[BasicMap::kTot + i]));
-    ClampAll();
+    clampAll();
 }
 
 void CTotPage::SaveToImage()
 {
-    ClampAll();
+    clampAll();
     auto change = document().change();
     RadioImage& image = change.image();
     for (std::size_t i = 0; i < m_edits.size(); ++i)
@@ -117,7 +117,7 @@ CKeyPage::CKeyPage(Document& document, QWidget* parent) : CFormPage(BasicIds::kK
     grid->setRowStretch(static_cast<int>(m_keys.size()), 1);
 }
 
-void CKeyPage::PageStart()
+void CKeyPage::pageStart()
 {
     for (QComboBox* key : m_keys) {
         key->clear();

@@ -17,13 +17,13 @@ public:
     explicit CTotPage(Document& document, QWidget* parent = nullptr);
     ~CTotPage() override;
 
-    void PageStart() override;
+    void pageStart() override;
     void LoadFromImage() override;
     void SaveToImage() override;
 
 private:
-    void Clamp(int i);
-    void ClampAll();
+    void clamp(int i);
+    void clampAll();
 
     std::array<QLineEdit*, 4> m_edits{};
     std::array<CUpDown*, 4> m_arrows{};
@@ -35,7 +35,7 @@ class CKeyPage : public CFormPage {
 public:
     explicit CKeyPage(Document& document, QWidget* parent = nullptr);
 
-    void PageStart() override;
+    void pageStart() override;
     void LoadFromImage() override;
     void SaveToImage() override;
 

@@ -15,7 +15,7 @@ constexpr auto kNoIcon = QStyle::SP_CustomBase;
 
 template <ViewKind kind> void Open(CMainFrame& f)
 {
-    f.OpenView(kind);
+    f.openView(kind);
 }
 
 const CommandSpec kCommands[] = {
@@ -28,15 +28,15 @@ const CommandSpec kCommands[] = {
     {Cmd::FileSaveAs, QT_TRANSLATE_NOOP("CMainFrame", "Save &As..."), kNoKey, kNoIcon,
      [](CMainFrame& f) { f.SaveDocumentAs(); }},
     {Cmd::FilePrint, QT_TRANSLATE_NOOP("CMainFrame", "&Print..."), QKeySequence::Print,
-     QStyle::SP_FileDialogDetailedView, [](CMainFrame& f) { f.printController().Print(); }},
+     QStyle::SP_FileDialogDetailedView, [](CMainFrame& f) { f.printController().print(); }},
     {Cmd::FilePrintPreview, QT_TRANSLATE_NOOP("CMainFrame", "Print Pre&view"), kNoKey, kNoIcon,
-     [](CMainFrame& f) { f.printController().PrintPreview(); }},
+     [](CMainFrame& f) { f.printController().printPreview(); }},
     {Cmd::FilePrintSetup, QT_TRANSLATE_NOOP("CMainFrame", "P&rint Setup..."), kNoKey, kNoIcon,
-     [](CMainFrame& f) { f.printController().PrintSetup(); }},
+     [](CMainFrame& f) { f.printController().printSetup(); }},
     {Cmd::AppExit, QT_TRANSLATE_NOOP("CMainFrame", "E&xit"), kNoKey, kNoIcon, [](CMainFrame& f) { f.close(); }},
     {Cmd::ChannelSetting, QT_TRANSLATE_NOOP("CMainFrame", "Channel setting"), kNoKey, kNoIcon,
      Open<ViewKind::ChannelTable>},
-    {Cmd::Vfo, QT_TRANSLATE_NOOP("CMainFrame", "VFO"), kNoKey, kNoIcon, [](CMainFrame& f) { f.EditVfos(); }},
+    {Cmd::Vfo, QT_TRANSLATE_NOOP("CMainFrame", "VFO"), kNoKey, kNoIcon, [](CMainFrame& f) { f.editVfos(); }},
     {Cmd::ScanChannel, QT_TRANSLATE_NOOP("CMainFrame", "Scan channel"), kNoKey, kNoIcon, Open<ViewKind::ScanChannel>},
     {Cmd::BasicSetting, QT_TRANSLATE_NOOP("CMainFrame", "Basic setting"), kNoKey, kNoIcon,
      Open<ViewKind::BasicSetting>},
@@ -45,20 +45,20 @@ const CommandSpec kCommands[] = {
     {Cmd::FiveTone, QT_TRANSLATE_NOOP("CMainFrame", "5Tone"), kNoKey, kNoIcon, Open<ViewKind::FiveTone>},
     {Cmd::Model, QT_TRANSLATE_NOOP("CMainFrame", "Model"), kNoKey, kNoIcon, Open<ViewKind::Model>},
     {Cmd::FrequencyRange, QT_TRANSLATE_NOOP("CMainFrame", "Frequency range"), kNoKey, kNoIcon,
-     [](CMainFrame& f) { f.EditFrequencyRange(); }},
+     [](CMainFrame& f) { f.editFrequencyRange(); }},
     {Cmd::CustomData, QT_TRANSLATE_NOOP("CMainFrame", "Custom Data"), kNoKey, kNoIcon,
-     [](CMainFrame& f) { f.EditCustomData(); }},
+     [](CMainFrame& f) { f.editCustomData(); }},
     {Cmd::Alarm, QT_TRANSLATE_NOOP("CMainFrame", "Alarm"), kNoKey, kNoIcon, Open<ViewKind::Alarm>},
     {Cmd::Read, QT_TRANSLATE_NOOP("CMainFrame", "Read"), kNoKey, QStyle::SP_ArrowDown,
-     [](CMainFrame& f) { f.ReadFromRadio(); }},
+     [](CMainFrame& f) { f.readFromRadio(); }},
     {Cmd::Write, QT_TRANSLATE_NOOP("CMainFrame", "Write"), kNoKey, QStyle::SP_ArrowUp,
-     [](CMainFrame& f) { f.WriteToRadio(); }},
+     [](CMainFrame& f) { f.writeToRadio(); }},
     // The three switches are connected to what they show by the frame itself.
     {Cmd::ViewToolbar, QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar"), kNoKey, kNoIcon, [](CMainFrame&) {}},
     {Cmd::ViewStatusBar, QT_TRANSLATE_NOOP("CMainFrame", "&Status Bar"), kNoKey, kNoIcon, [](CMainFrame&) {}},
     {Cmd::TreeView, QT_TRANSLATE_NOOP("CMainFrame", "Tree View"), kNoKey, kNoIcon, [](CMainFrame&) {}},
     {Cmd::Port, QT_TRANSLATE_NOOP("CMainFrame", "Port"), kNoKey, QStyle::SP_DriveNetIcon,
-     [](CMainFrame& f) { f.ChoosePort(); }},
+     [](CMainFrame& f) { f.choosePort(); }},
     {Cmd::WindowCascade, QT_TRANSLATE_NOOP("CMainFrame", "&Cascade"), kNoKey, kNoIcon,
      [](CMainFrame& f) { f.mdiArea()->cascadeSubWindows(); }},
     {Cmd::WindowTile, QT_TRANSLATE_NOOP("CMainFrame", "&Tile"), kNoKey, kNoIcon,
@@ -66,7 +66,7 @@ const CommandSpec kCommands[] = {
     {Cmd::WindowArrange, QT_TRANSLATE_NOOP("CMainFrame", "&Arrange Icons"), kNoKey, kNoIcon,
      [](CMainFrame& f) { f.mdiArea()->tileSubWindows(); }},
     {Cmd::AppAbout, QT_TRANSLATE_NOOP("CMainFrame", "&About..."), kNoKey, QStyle::SP_MessageBoxInformation,
-     [](CMainFrame& f) { f.ShowAbout(); }},
+     [](CMainFrame& f) { f.showAbout(); }},
 };
 
 const TreeItem kTreeItems[] = {

@@ -42,19 +42,19 @@ CMainFrame::CMainFrame(ViewFactory makeView) : m_makeView(std::move(makeView))
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("mdi"));
     setCentralWidget(m_mdi);
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::onSubWindowActivated);
 
-    CreateActions();
-    CreateMenus();
-    CreateToolBar();
-    CreateStatusBar();
-    CreateTree();
+    createActions();
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    createTree();
 
     m_print = new CPrintController(*this, m_document, appSettings().defaultFileName, appSettings().modelName);
     m_print->storeViews = [this] { StoreViewsToImage(); };
 
     m_document.newFromDefaults(appSettings().programFolder);
-    OpenView(ViewKind::ChannelTable);
+    openView(ViewKind::ChannelTable);
     m_comPane->setText(appSettings().portName);
     m_freqPane->setText(edition().freqPaneText);
     qApp->installEventFilter(this);
@@ -68,7 +68,7 @@ CMainFrame::~CMainFrame()
     disconnect(m_treeBar, nullptr, this, nullptr);
 }
 
-void CMainFrame::CreateActions()
+void CMainFrame::createActions()
 {
     for (const CommandSpec& c : Commands()) {
         auto* a = new QAction(tr(c.text), this);
@@ -79,7 +79,7 @@ void CMainFrame::CreateActions()
         if (c.icon != QStyle::SP_CustomBase)
             a->setIcon(style()->standardIcon(c.icon));
         a->setStatusTip(tr(c.text).remove(QLatin1Char('&')));
-        connect(a, &QAction::triggered, this, [this, id = c.id] { RunCommand(id); });
+        connect(a, &QAction::triggered, this, [this, id = c.id] { runCommand(id); });
         m_actions[c.id] = a;
     }
     for (int id : {Cmd::ViewToolbar, Cmd::ViewStatusBar, Cmd::TreeView}) {
@@ -88,13 +88,13 @@ void CMainFrame::CreateActions()
     }
 }
 
-QAction* CMainFrame::CommandAction(int id) const
+QAction* CMainFrame::commandAction(int id) const
 {
     auto it = m_actions.find(id);
     return it == m_actions.end() ? nullptr : it->second;
 }
 
-void CMainFrame::CreateMenus()
+void CMainFrame::createMenus()
 {
     auto add = [this](QMenu* menu, std::initializer_list<int> ids) {
         for (int id : ids) {
@@ -118,7 +118,7 @@ void CMainFrame::CreateMenus()
     add(menuBar()->addMenu(tr("&Help")), {Cmd::AppAbout});
 }
 
-void CMainFrame::CreateToolBar()
+void CMainFrame::createToolBar()
 {
     QToolBar* bar = addToolBar(tr("Toolbar"));
     bar->setObjectName(QStringLiteral("toolbar"));
@@ -134,7 +134,7 @@ void CMainFrame::CreateToolBar()
     connect(m_actions[Cmd::ViewToolbar], &QAction::toggled, bar, &QToolBar::setVisible);
 }
 
-void CMainFrame::CreateStatusBar()
+void CMainFrame::createStatusBar()
 {
     QStatusBar* bar = statusBar();
     auto pane = [bar](const QString& name, int width) {
@@ -157,7 +157,7 @@ void CMainFrame::CreateStatusBar()
     connect(m_actions[Cmd::ViewStatusBar], &QAction::toggled, bar, &QStatusBar::setVisible);
 }
 
-void CMainFrame::CreateTree()
+void CMainFrame::createTree()
 {
     m_treeBar = new QDockWidget(tr("Tree Bar"), this);
     m_treeBar->setObjectName(QStringLiteral("2000"));
@@ -174,14 +174,14 @@ void CMainFrame::CreateTree()
     m_treeBar->resize(150, 200);
     addDockWidget(Qt::LeftDockWidgetArea, m_treeBar);
     resizeDocks({m_treeBar}, {150}, Qt::Horizontal);
-    connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { OnTreeClicked(item); });
+    connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { onTreeClicked(item); });
     connect(m_actions[Cmd::TreeView], &QAction::triggered, this,
             [this] { m_treeBar->setVisible(!m_treeBar->isVisible()); });
     connect(m_treeBar, &QDockWidget::visibilityChanged, this,
             [this] { m_actions[Cmd::TreeView]->setChecked(!m_treeBar->isHidden()); });
 }
 
-void CMainFrame::OnTreeClicked(QTreeWidgetItem* item)
+void CMainFrame::onTreeClicked(QTreeWidgetItem* item)
 {
     if (!item)
         return;
@@ -189,27 +189,27 @@ void CMainFrame::OnTreeClicked(QTreeWidgetItem* item)
     const QString text = item->text(0);
     for (const TreeItem& t : TreeItems())
         if (text == tr(t.label)) {
-            RunCommand(t.command);
+            runCommand(t.command);
             return;
         }
 }
 
-void CMainFrame::RunCommand(int id)
+void CMainFrame::runCommand(int id)
 {
-    QAction* action = CommandAction(id);
+    QAction* action = commandAction(id);
     if (action && !action->isEnabled())
         return;
     if (const CommandSpec* c = FindCommand(id))
         c->run(*this);
 }
 
-CMyChildFrame* CMainFrame::ViewFrame(ViewKind kind) const
+CMyChildFrame* CMainFrame::viewFrame(ViewKind kind) const
 {
     CMyChildFrame* f = m_frames[static_cast<std::size_t>(kind)];
     return f && !f->closed() ? f : nullptr;
 }
 
-CMyChildFrame* CMainFrame::OpenView(ViewKind kind)
+CMyChildFrame* CMainFrame::openView(ViewKind kind)
 {
     QPointer<CMyChildFrame>& frame = m_frames[static_cast<std::size_t>(kind)];
     if (frame && frame->closed())
@@ -230,9 +230,9 @@ CMyChildFrame* CMainFrame::OpenView(ViewKind kind)
     m_mdi->addSubWindow(frame);
     frame->resize(ViewSize(kind));
     frame->setWindowTitle(ViewTitle(kind));
-    connect(view, &CBaseFormView::helpRequested, this, &CMainFrame::ShowHelp);
-    connect(frame, &CMyChildFrame::helpRequested, this, [this](CBaseFormView* v) { ShowHelp(v->HelpContext()); });
-    view->EnsureInitialised(); // the view loads itself from the image here
+    connect(view, &CBaseFormView::helpRequested, this, &CMainFrame::showHelp);
+    connect(frame, &CMyChildFrame::helpRequested, this, [this](CBaseFormView* v) { showHelp(v->helpContext()); });
+    view->ensureInitialised(); // the view loads itself from the image here
     if (table)
         frame->showMaximized();
     else
@@ -243,7 +243,7 @@ CMyChildFrame* CMainFrame::OpenView(ViewKind kind)
     return frame;
 }
 
-void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window)
+void CMainFrame::onSubWindowActivated(QMdiSubWindow* window)
 {
     // Leaving a view stores it; entering one reloads it, so each shows what the others wrote.
     auto* entered = qobject_cast<CMyChildFrame*>(window);
@@ -256,7 +256,7 @@ void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window)
         entered->view()->LoadFromImage();
 }
 
-std::vector<CMyChildFrame*> CMainFrame::ChildFramesInZOrder() const
+std::vector<CMyChildFrame*> CMainFrame::childFramesInZOrder() const
 {
     // Top of the stack first.
     std::vector<CMyChildFrame*> frames;
@@ -269,73 +269,73 @@ std::vector<CMyChildFrame*> CMainFrame::ChildFramesInZOrder() const
 
 void CMainFrame::LoadViewsFromImage()
 {
-    for (CMyChildFrame* f : ChildFramesInZOrder())
+    for (CMyChildFrame* f : childFramesInZOrder())
         f->view()->LoadFromImage();
 }
 
 void CMainFrame::StoreViewsToImage()
 {
-    for (CMyChildFrame* f : ChildFramesInZOrder())
+    for (CMyChildFrame* f : childFramesInZOrder())
         f->view()->SaveToImage();
     m_document.change()[0xCC25] &= static_cast<std::uint8_t>(~0x03u); // the hidden "STE" field
 }
 
-void CMainFrame::LoadViewFromImage(ViewKind kind)
+void CMainFrame::loadViewFromImage(ViewKind kind)
 {
-    if (CMyChildFrame* f = ViewFrame(kind))
+    if (CMyChildFrame* f = viewFrame(kind))
         f->view()->LoadFromImage();
 }
 
-void CMainFrame::StoreViewToImage(ViewKind kind)
+void CMainFrame::storeViewToImage(ViewKind kind)
 {
-    if (CMyChildFrame* f = ViewFrame(kind))
+    if (CMyChildFrame* f = viewFrame(kind))
         f->view()->SaveToImage();
 }
 
-void CMainFrame::EditVfos()
+void CMainFrame::editVfos()
 {
     CVfoDialog dlg(m_document, this);
     dlg.exec();
 }
 
-void CMainFrame::EditFrequencyRange()
+void CMainFrame::editFrequencyRange()
 {
     // The table is reloaded afterwards; its unsaved edits go into the
     // document first so that the reload does not drop them.
-    StoreViewToImage(ViewKind::ChannelTable);
+    storeViewToImage(ViewKind::ChannelTable);
     {
         CFrequencyRangeDlg dlg(m_document, appSettings().modelName, this);
         dlg.exec();
     } // the plan is stored as the dialog goes
     EmptyOutOfBandChannels(m_document.bands(), m_document.change().image());
-    LoadViewFromImage(ViewKind::ChannelTable);
+    loadViewFromImage(ViewKind::ChannelTable);
 }
 
-void CMainFrame::EditCustomData()
+void CMainFrame::editCustomData()
 {
     CCustomDataDialog dlg(m_document, ProgramTransferSetup(), this);
     dlg.exec();
 }
 
-void CMainFrame::ChoosePort()
+void CMainFrame::choosePort()
 {
     CPortDialog dlg(this);
     if (dlg.exec() == QDialog::Accepted)
         m_comPane->setText(appSettings().portName);
 }
 
-void CMainFrame::ShowAbout()
+void CMainFrame::showAbout()
 {
     CAboutDialog dlg(this);
     dlg.exec();
 }
 
-void CMainFrame::ShowHelp(int context)
+void CMainFrame::showHelp(int context)
 {
     OpenHelpTopic(context, this);
 }
 
-void CMainFrame::EnterServiceMode()
+void CMainFrame::enterServiceMode()
 {
     appSettings().serviceMode = true;
     QAction* custom = m_actions[Cmd::CustomData];
@@ -344,7 +344,7 @@ void CMainFrame::EnterServiceMode()
         m_editMenu->addAction(custom);
 }
 
-bool CMainFrame::AskServiceAccess()
+bool CMainFrame::askServiceAccess()
 {
     CServiceAccessDialog dlg(this);
     return dlg.exec() == QDialog::Accepted;
@@ -358,8 +358,8 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
         auto* target = qobject_cast<QWidget*>(watched);
         if (key->key() == Qt::Key_F11 && (key->modifiers() & Qt::ControlModifier) && target &&
             target->window() == this) {
-            if (AskServiceAccess())
-                EnterServiceMode();
+            if (askServiceAccess())
+                enterServiceMode();
             return true;
         }
     }

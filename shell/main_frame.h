@@ -40,33 +40,33 @@ public:
     void OpenDocument();
     void SaveDocument();
     void SaveDocumentAs();
-    void ReadFromRadio();
-    void WriteToRadio();
+    void readFromRadio();
+    void writeToRadio();
 
     // The two passes over the open views.
     void LoadViewsFromImage();
     void StoreViewsToImage();
     // The same for the view of one kind, when it is open.
-    void LoadViewFromImage(ViewKind kind);
-    void StoreViewToImage(ViewKind kind);
+    void loadViewFromImage(ViewKind kind);
+    void storeViewToImage(ViewKind kind);
 
     // The commands that run a dialog over the document.
-    void EditVfos();
+    void editVfos();
     // Edit > "Frequency range": the channel table is stored, the dialog runs,
     // channels of the first bank outside every band are emptied, and the
     // table shows the result.
-    void EditFrequencyRange();
-    void EditCustomData();
-    void ChoosePort();
-    void ShowAbout();
+    void editFrequencyRange();
+    void editCustomData();
+    void choosePort();
+    void showAbout();
     CPrintController& printController() { return *m_print; }
 
     // Opens (or brings forward) a view; null when it cannot be made.
-    CMyChildFrame* OpenView(ViewKind kind);
-    CMyChildFrame* ViewFrame(ViewKind kind) const;
+    CMyChildFrame* openView(ViewKind kind);
+    CMyChildFrame* viewFrame(ViewKind kind) const;
     // Runs a command by its identifier, as a menu item, toolbar button or tree item would.
-    void RunCommand(int id);
-    QAction* CommandAction(int id) const;
+    void runCommand(int id);
+    QAction* commandAction(int id) const;
 
     const QString& currentFile() const { return m_document.path(); }
     QMdiArea* mdiArea() const { return m_mdi; }
@@ -75,9 +75,9 @@ public:
     QLabel* comPane() const { return m_comPane; }
 
     // Service mode: on for the rest of the run; "Custom Data" joins the Edit menu once.
-    void EnterServiceMode();
+    void enterServiceMode();
     // Ctrl+F11's dialog; true when the right code was given.
-    bool AskServiceAccess();
+    bool askServiceAccess();
 
     // For the file and message dialogs; tests replace them.
     std::function<QString(const QString& folder)> chooseOpenFile;
@@ -89,18 +89,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void CreateActions();
-    void CreateMenus();
-    void CreateToolBar();
-    void CreateStatusBar();
-    void CreateTree();
-    void OnTreeClicked(QTreeWidgetItem* item);
-    void OnSubWindowActivated(QMdiSubWindow* window);
-    void ShowHelp(int context);
-    void SetTitle(const QString& file);
-    void ReportFileError(const QString& text, bool systemCaption);
-    void OpenChannelTableAtTopLeft();
-    std::vector<CMyChildFrame*> ChildFramesInZOrder() const;
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void createTree();
+    void onTreeClicked(QTreeWidgetItem* item);
+    void onSubWindowActivated(QMdiSubWindow* window);
+    void showHelp(int context);
+    void setTitle(const QString& file);
+    void reportFileError(const QString& text, bool systemCaption);
+    void openChannelTableAtTopLeft();
+    std::vector<CMyChildFrame*> childFramesInZOrder() const;
 
     Document m_document;
     ViewFactory m_makeView;

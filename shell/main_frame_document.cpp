@@ -37,13 +37,13 @@ QString DefaultSave(QWidget* parent, const QString& suggested)
 }
 } // namespace
 
-void CMainFrame::SetTitle(const QString& file)
+void CMainFrame::setTitle(const QString& file)
 {
     const QString model = TitleModelName();
     setWindowTitle(file.isEmpty() ? model : model + QStringLiteral(" [ ") + file + QStringLiteral(" ]"));
 }
 
-void CMainFrame::ReportFileError(const QString& text, bool systemCaption)
+void CMainFrame::reportFileError(const QString& text, bool systemCaption)
 {
     QMessageBox box(QMessageBox::NoIcon, systemCaption ? tr("Error") : appSettings().modelName, text, QMessageBox::Ok,
                     this);
@@ -60,7 +60,7 @@ void CMainFrame::NewDocument()
         return;
     m_document.newFromDefaults(appSettings().programFolder);
     m_document.setPath(QString());
-    SetTitle(QString());
+    setTitle(QString());
     LoadViewsFromImage();
 }
 
@@ -72,14 +72,14 @@ void CMainFrame::OpenDocument()
         return;
     FileResult r = m_document.open(path);
     if (!r.ok) {
-        ReportFileError(r.error, r.error == FileDoesNotMatchText());
+        reportFileError(r.error, r.error == FileDoesNotMatchText());
         return;
     }
     LoadViewsFromImage();
     m_document.setPath(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
-    SetTitle(currentFile());
+    setTitle(currentFile());
     if (m_mdi->subWindowList().isEmpty())
-        OpenChannelTableAtTopLeft();
+        openChannelTableAtTopLeft();
     if (!r.warning.isEmpty())
         QMessageBox::warning(this, appSettings().modelName, r.warning);
 }
@@ -93,7 +93,7 @@ void CMainFrame::SaveDocument()
     StoreViewsToImage();
     FileResult r = m_document.save();
     if (!r.ok)
-        ReportFileError(r.error, false);
+        reportFileError(r.error, false);
 }
 
 void CMainFrame::SaveDocumentAs()
@@ -105,37 +105,37 @@ void CMainFrame::SaveDocumentAs()
         return;
     FileResult r = m_document.saveAs(path);
     if (!r.ok) {
-        ReportFileError(r.error, false);
+        reportFileError(r.error, false);
         return;
     }
     m_document.setPath(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
-    SetTitle(currentFile());
+    setTitle(currentFile());
 }
 
-void CMainFrame::OpenChannelTableAtTopLeft()
+void CMainFrame::openChannelTableAtTopLeft()
 {
-    if (CMyChildFrame* f = OpenView(ViewKind::ChannelTable)) {
+    if (CMyChildFrame* f = openView(ViewKind::ChannelTable)) {
         f->showNormal();
         f->move(0, 0);
         f->resize(ViewSize(ViewKind::ChannelTable));
     }
 }
 
-void CMainFrame::ReadFromRadio()
+void CMainFrame::readFromRadio()
 {
     StoreViewsToImage();
-    if (CTransferDialog::Run(this, m_document, ProgramTransferSetup(), TransferMode::Read, tr("Read"),
+    if (CTransferDialog::run(this, m_document, ProgramTransferSetup(), TransferMode::Read, tr("Read"),
                              FullReadRanges()) != 1)
         return;
     m_document.deriveBandLimits();
     LoadViewsFromImage();
     if (m_mdi->subWindowList().isEmpty())
-        OpenChannelTableAtTopLeft();
+        openChannelTableAtTopLeft();
 }
 
-void CMainFrame::WriteToRadio()
+void CMainFrame::writeToRadio()
 {
     StoreViewsToImage();
-    CTransferDialog::Run(this, m_document, ProgramTransferSetup(), TransferMode::Write, tr("Write"),
+    CTransferDialog::run(this, m_document, ProgramTransferSetup(), TransferMode::Write, tr("Write"),
                          FullWriteRanges(appSettings().serviceMode));
 }

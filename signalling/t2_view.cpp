@@ -8,16 +8,16 @@
 // The host has no face of its own; it answers to its first page's template.
 CT2View::CT2View(Document& document, QWidget* parent) : CTabHostView(CT2SystemPage::kTemplateId, document, parent) {}
 
-void CT2View::CreatePages()
+void CT2View::createPages()
 {
-    AddPage(new CT2SystemPage(document()), tr("System"));
-    AddPage(new CT2ContactPage(document()), tr("Contact"));
+    addPage(new CT2SystemPage(document()), tr("System"));
+    addPage(new CT2ContactPage(document()), tr("Contact"));
 }
 
-int CT2View::HelpContext() const
+int CT2View::helpContext() const
 {
     const CFormPage* p = page(currentPage());
-    return p ? p->templateId() : CTabHostView::HelpContext();
+    return p ? p->templateId() : CTabHostView::helpContext();
 }
 
 CT2SystemPage* CT2View::systemPage() const

@@ -14,11 +14,11 @@ public:
     explicit CT2View(Document& document, QWidget* parent = nullptr);
 
     // Help follows the page shown.
-    int HelpContext() const override;
+    int helpContext() const override;
 
     CT2SystemPage* systemPage() const;
     CT2ContactPage* contactPage() const;
 
 protected:
-    void CreatePages() override;
+    void createPages() override;
 };

@@ -20,9 +20,9 @@ void RebuildChannelBitmaps(const BandTable& bands, RadioImage& image)
             std::fill_n(image.begin() + MapOffset(bank, kind), kUsedBytes, 0);
         for (int k = 0; k < perBank; ++k) {
             const ConstChannelRecord r = ChannelAt(image, bank * perBank + k + 1);
-            if (!r.HasRxInBand(bands))
+            if (!r.hasRxInBand(bands))
                 continue;
-            const unsigned scan = r.Get(ChannelLayout::kScan);
+            const unsigned scan = r.get(ChannelLayout::kScan);
             const auto bit = static_cast<std::uint8_t>(1u << (k % 8));
             const auto at = static_cast<std::uint32_t>(k / 8);
             image[MapOffset(bank, kInBandMap) + at] |= bit;

@@ -21,98 +21,98 @@ constexpr std::uint32_t kOffset7M6 = 760000;
 
 } // namespace
 
-bool ConstChannelRecord::HasRx() const
+bool ConstChannelRecord::hasRx() const
 {
-    return !IsFreqAbsent(p_ + kRxFreq);
+    return !IsFreqAbsent(m_p + kRxFreq);
 }
-std::uint32_t ConstChannelRecord::Rx() const
+std::uint32_t ConstChannelRecord::rx() const
 {
-    return DecodeFreq(p_ + kRxFreq);
+    return DecodeFreq(m_p + kRxFreq);
 }
-bool ConstChannelRecord::HasTx() const
+bool ConstChannelRecord::hasTx() const
 {
-    return !IsFreqAbsent(p_ + kTxFreq);
+    return !IsFreqAbsent(m_p + kTxFreq);
 }
-std::uint32_t ConstChannelRecord::Tx() const
+std::uint32_t ConstChannelRecord::tx() const
 {
-    return DecodeFreq(p_ + kTxFreq);
+    return DecodeFreq(m_p + kTxFreq);
 }
-bool ConstChannelRecord::HasOffset() const
+bool ConstChannelRecord::hasOffset() const
 {
-    return p_[kOffset + 3] != 0xFF;
+    return m_p[kOffset + 3] != 0xFF;
 }
-std::uint32_t ConstChannelRecord::Offset() const
+std::uint32_t ConstChannelRecord::offset() const
 {
-    return HasOffset() ? DecodeFreq(p_ + kOffset) : 0;
+    return hasOffset() ? DecodeFreq(m_p + kOffset) : 0;
 }
-unsigned ConstChannelRecord::CtcssTenths() const
+unsigned ConstChannelRecord::ctcssTenths() const
 {
-    return DecodeBcd2(p_ + kCtcss);
+    return DecodeBcd2(m_p + kCtcss);
 }
-unsigned ConstChannelRecord::DcsCode() const
+unsigned ConstChannelRecord::dcsCode() const
 {
-    return DecodeBcd2(p_ + kDcs);
+    return DecodeBcd2(m_p + kDcs);
 }
 
-QString ConstChannelRecord::Name() const
+QString ConstChannelRecord::name() const
 {
     QString name;
-    for (std::uint32_t i = 0; i < kNameLength && IsPrintable(p_[kName + i]); ++i)
-        name += QLatin1Char(static_cast<char>(p_[kName + i]));
+    for (std::uint32_t i = 0; i < kNameLength && IsPrintable(m_p[kName + i]); ++i)
+        name += QLatin1Char(static_cast<char>(m_p[kName + i]));
     return name;
 }
 
-bool ConstChannelRecord::HasRxInBand(const BandTable& bands) const
+bool ConstChannelRecord::hasRxInBand(const BandTable& bands) const
 {
-    return HasRx() && BandIndexOf(bands, Rx()) >= 0;
+    return hasRx() && BandIndexOf(bands, rx()) >= 0;
 }
 
-void ChannelRecord::Set(BitField f, unsigned value) const
+void ChannelRecord::set(BitField f, unsigned value) const
 {
-    WriteBits(w_[f.offset], f, value);
+    WriteBits(m_w[f.offset], f, value);
 }
 
-void ChannelRecord::Fill(std::uint8_t value) const
+void ChannelRecord::fill(std::uint8_t value) const
 {
-    std::fill_n(w_, ImageMap::kRecordSize, value);
+    std::fill_n(m_w, ImageMap::kRecordSize, value);
 }
-void ChannelRecord::SetRx(std::uint32_t v) const
+void ChannelRecord::setRx(std::uint32_t v) const
 {
-    EncodeFreq(v, w_ + kRxFreq);
+    EncodeFreq(v, m_w + kRxFreq);
 }
-void ChannelRecord::SetTx(std::uint32_t v) const
+void ChannelRecord::setTx(std::uint32_t v) const
 {
-    EncodeFreq(v, w_ + kTxFreq);
+    EncodeFreq(v, m_w + kTxFreq);
 }
-void ChannelRecord::ClearTx() const
+void ChannelRecord::clearTx() const
 {
-    std::fill_n(w_ + kTxFreq, 4, 0xFF);
+    std::fill_n(m_w + kTxFreq, 4, 0xFF);
 }
-void ChannelRecord::SetOffset(std::uint32_t v) const
+void ChannelRecord::setOffset(std::uint32_t v) const
 {
-    EncodeFreq(v, w_ + kOffset);
+    EncodeFreq(v, m_w + kOffset);
 }
-void ChannelRecord::ClearOffset() const
+void ChannelRecord::clearOffset() const
 {
-    std::fill_n(w_ + kOffset, 4, 0xFF);
+    std::fill_n(m_w + kOffset, 4, 0xFF);
 }
-void ChannelRecord::SetCtcssTenths(unsigned tenths) const
+void ChannelRecord::setCtcssTenths(unsigned tenths) const
 {
-    EncodeBcd2(tenths, w_ + kCtcss);
+    EncodeBcd2(tenths, m_w + kCtcss);
 }
-void ChannelRecord::SetDcsCode(unsigned code) const
+void ChannelRecord::setDcsCode(unsigned code) const
 {
-    EncodeBcd2(code, w_ + kDcs);
+    EncodeBcd2(code, m_w + kDcs);
 }
 
-void ChannelRecord::SetName(const QString& text) const
+void ChannelRecord::setName(const QString& text) const
 {
-    std::fill_n(w_ + kName, kNameLength, 0xFF);
+    std::fill_n(m_w + kName, kNameLength, 0xFF);
     // A reader stops at the first unprintable byte; stopping there too keeps
     // what is written and what is read back the same.
     const auto n = std::min<qsizetype>(text.size(), kNameLength);
     for (qsizetype i = 0; i < n && IsPrintable(text[i].unicode()); ++i)
-        w_[kName + static_cast<std::uint32_t>(i)] = static_cast<std::uint8_t>(text[i].unicode());
+        m_w[kName + static_cast<std::uint32_t>(i)] = static_cast<std::uint8_t>(text[i].unicode());
 }
 
 ConstChannelRecord RecordAt(const RadioImage& image, std::uint32_t offset)
@@ -141,10 +141,10 @@ ChannelRecord ChannelAt(RadioImage& image, int n)
 
 void WriteNewRecord(const BandTable& bands, const ChannelRecord& r, std::uint32_t rx)
 {
-    r.Fill(0xFF);
+    r.fill(0xFF);
     if (rx != 0) {
-        r.SetRx(rx);
-        r.SetTx(rx);
+        r.setRx(rx);
+        r.setTx(rx);
     }
     std::uint8_t* b = r.bytes();
     std::copy(kDefaultCtcssBytes.begin(), kDefaultCtcssBytes.end(), b + kCtcss); // 100.0 Hz
@@ -159,8 +159,8 @@ void WriteNewRecord(const BandTable& bands, const ChannelRecord& r, std::uint32_
     // are 0 and would otherwise take the frequency 0 in.
     const int band = rx == 0 ? -1 : BandIndexOf(bands, rx);
     if (band == kAirbandIndex)
-        r.Set(kAm, 1);
-    r.SetOffset(band == 7 || band == kBand850Index ? kOffset7M6 : kOffset600k);
+        r.set(kAm, 1);
+    r.setOffset(band == 7 || band == kBand850Index ? kOffset7M6 : kOffset600k);
 }
 
 void NewChannelRecord(const BandTable& bands, RadioImage& image, int n, std::uint32_t rx)
@@ -172,7 +172,7 @@ void WriteEmptyTableRecord(const BandTable& bands, RadioImage& image, int n)
 {
     const ChannelRecord r = ChannelAt(image, n);
     WriteNewRecord(bands, r, 0);
-    r.SetOffset(kOffset7M6);
+    r.setOffset(kOffset7M6);
 }
 
 unsigned DeriveOffsetDirection(std::uint32_t rx, std::uint32_t tx, std::uint32_t offset, unsigned direction)

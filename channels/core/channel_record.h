@@ -66,56 +66,56 @@ inline constexpr unsigned kOff = 0, kCtcssEncode = 1, kCtcssCodec = 2, kDcsCodec
 // Read access to one record.
 class ConstChannelRecord {
 public:
-    explicit ConstChannelRecord(const std::uint8_t* bytes) : p_(bytes) {}
+    explicit ConstChannelRecord(const std::uint8_t* bytes) : m_p(bytes) {}
 
-    const std::uint8_t* bytes() const { return p_; }
-    std::uint8_t byte(std::uint32_t i) const { return p_[i]; }
-    unsigned Get(BitField f) const { return ReadBits(p_[f.offset], f); }
+    const std::uint8_t* bytes() const { return m_p; }
+    std::uint8_t byte(std::uint32_t i) const { return m_p[i]; }
+    unsigned get(BitField f) const { return ReadBits(m_p[f.offset], f); }
 
-    bool HasRx() const;
-    std::uint32_t Rx() const; // decoded as stored; check HasRx first
-    bool HasTx() const;
-    std::uint32_t Tx() const;
-    bool HasOffset() const;
-    std::uint32_t Offset() const; // 0 when absent
-    unsigned CtcssTenths() const;
-    unsigned DcsCode() const;
-    std::uint8_t PttId() const { return p_[ChannelLayout::kPttId]; }
+    bool hasRx() const;
+    std::uint32_t rx() const; // decoded as stored; check HasRx first
+    bool hasTx() const;
+    std::uint32_t tx() const;
+    bool hasOffset() const;
+    std::uint32_t offset() const; // 0 when absent
+    unsigned ctcssTenths() const;
+    unsigned dcsCode() const;
+    std::uint8_t pttId() const { return m_p[ChannelLayout::kPttId]; }
     // Up to the first byte that is not a printable character.
-    QString Name() const;
+    QString name() const;
     // A receive frequency within the current limits of one of the receive
     // bands; an absent frequency is in none.
-    bool HasRxInBand(const BandTable& bands) const;
+    bool hasRxInBand(const BandTable& bands) const;
 
 private:
-    const std::uint8_t* p_;
+    const std::uint8_t* m_p;
 };
 
 // Read and write access. Bit fields are written by clearing their bits and
 // or-ing in the value, so the other bits of the byte keep theirs.
 class ChannelRecord : public ConstChannelRecord {
 public:
-    explicit ChannelRecord(std::uint8_t* bytes) : ConstChannelRecord(bytes), w_(bytes) {}
+    explicit ChannelRecord(std::uint8_t* bytes) : ConstChannelRecord(bytes), m_w(bytes) {}
 
-    std::uint8_t* bytes() const { return w_; }
-    void Set(BitField f, unsigned value) const;
-    void Fill(std::uint8_t value) const;
+    std::uint8_t* bytes() const { return m_w; }
+    void set(BitField f, unsigned value) const;
+    void fill(std::uint8_t value) const;
 
     // Frequencies in 10 Hz units; values beyond eight digits lose their top digits.
-    void SetRx(std::uint32_t v) const;
-    void SetTx(std::uint32_t v) const;
-    void ClearTx() const; // 0xFF x 4
-    void SetOffset(std::uint32_t v) const;
-    void ClearOffset() const;
-    void SetCtcssTenths(unsigned tenths) const;
-    void SetDcsCode(unsigned code) const;
-    void SetPttId(std::uint8_t index) const { w_[ChannelLayout::kPttId] = index; }
+    void setRx(std::uint32_t v) const;
+    void setTx(std::uint32_t v) const;
+    void clearTx() const; // 0xFF x 4
+    void setOffset(std::uint32_t v) const;
+    void clearOffset() const;
+    void setCtcssTenths(unsigned tenths) const;
+    void setDcsCode(unsigned code) const;
+    void setPttId(std::uint8_t index) const { m_w[ChannelLayout::kPttId] = index; }
     // Bytes 24-29 become 0xFF, then take the text's characters up to the
     // first that is not printable ASCII, at most six.
-    void SetName(const QString& text) const;
+    void setName(const QString& text) const;
 
 private:
-    std::uint8_t* w_;
+    std::uint8_t* m_w;
 };
 
 inline constexpr int kChannelCount = 1600; // two banks of 800

@@ -57,20 +57,20 @@ ChannelRow ReadChannelRow(const RadioImage& image, int n)
 {
     const ConstChannelRecord r = ChannelAt(image, n);
     ChannelRow row;
-    if (!r.HasRx())
+    if (!r.hasRx())
         return row;
-    row.rx = FormatMHz(r.Rx());
-    if (r.HasTx())
-        row.tx = FormatMHz(r.Tx());
-    row.decodeType = EntryText(DecodeTypeList, r.Get(kDecodeType));
-    row.ctcss = FormatTenths(r.CtcssTenths());
-    row.dcs = QStringLiteral("%1").arg(r.DcsCode(), 3, 10, QLatin1Char('0'));
-    row.dcsPolarity = EntryText(DcsPolarityList, r.Get(kDcsPolarity));
-    row.power = EntryText(TxPowerList, r.Get(kTxPower));
-    row.scan = EntryText(ScanModeList, r.Get(kScan));
-    row.bandwidth = EntryText(BandwidthList, r.Get(kBandwidth));
-    row.signalling = EntryText(OptionSignalingList, r.Get(kOptionSignalling));
-    row.name = r.Name();
+    row.rx = FormatMHz(r.rx());
+    if (r.hasTx())
+        row.tx = FormatMHz(r.tx());
+    row.decodeType = EntryText(DecodeTypeList, r.get(kDecodeType));
+    row.ctcss = FormatTenths(r.ctcssTenths());
+    row.dcs = QStringLiteral("%1").arg(r.dcsCode(), 3, 10, QLatin1Char('0'));
+    row.dcsPolarity = EntryText(DcsPolarityList, r.get(kDcsPolarity));
+    row.power = EntryText(TxPowerList, r.get(kTxPower));
+    row.scan = EntryText(ScanModeList, r.get(kScan));
+    row.bandwidth = EntryText(BandwidthList, r.get(kBandwidth));
+    row.signalling = EntryText(OptionSignalingList, r.get(kOptionSignalling));
+    row.name = r.name();
     return row;
 }
 
@@ -83,20 +83,20 @@ void WriteChannelRow(const BandTable& bands, RadioImage& image, int n, const Cha
     }
     const ChannelRecord r = ChannelAt(image, n);
     const std::uint32_t tx = ToFreqField(ParseMHz(row.tx));
-    r.SetRx(rx);
-    r.SetTx(tx);
-    r.Set(kOffsetDirection, DeriveOffsetDirection(rx, tx, r.Offset(), r.Get(kOffsetDirection)));
-    r.Set(kDecodeType, static_cast<unsigned>(ListIndexOf(DecodeTypeList, row.decodeType)));
-    r.SetCtcssTenths(ToBcd2Field(ParseTenths(row.ctcss)));
-    r.SetDcsCode(ToBcd2Field(TextToInt(row.dcs)));
-    r.Set(kDcsPolarity, static_cast<unsigned>(ListIndexOf(DcsPolarityList, row.dcsPolarity)));
-    r.Set(kTxPower, static_cast<unsigned>(ListIndexOf(TxPowerList, row.power)));
-    r.Set(kScan, static_cast<unsigned>(ListIndexOf(ScanModeList, row.scan)));
-    r.Set(kBandwidth, static_cast<unsigned>(ListIndexOf(BandwidthList, row.bandwidth)));
-    r.Set(kOptionSignalling, static_cast<unsigned>(ListIndexOf(OptionSignalingList, row.signalling)));
-    r.SetName(row.name);
-    r.Set(kTxStop, 0);
-    r.Set(kSqlMode, ConsistentSqlMode(r.Get(kSqlMode), r.Get(kDecodeType), r.Get(kOptionSignalling)));
+    r.setRx(rx);
+    r.setTx(tx);
+    r.set(kOffsetDirection, DeriveOffsetDirection(rx, tx, r.offset(), r.get(kOffsetDirection)));
+    r.set(kDecodeType, static_cast<unsigned>(ListIndexOf(DecodeTypeList, row.decodeType)));
+    r.setCtcssTenths(ToBcd2Field(ParseTenths(row.ctcss)));
+    r.setDcsCode(ToBcd2Field(TextToInt(row.dcs)));
+    r.set(kDcsPolarity, static_cast<unsigned>(ListIndexOf(DcsPolarityList, row.dcsPolarity)));
+    r.set(kTxPower, static_cast<unsigned>(ListIndexOf(TxPowerList, row.power)));
+    r.set(kScan, static_cast<unsigned>(ListIndexOf(ScanModeList, row.scan)));
+    r.set(kBandwidth, static_cast<unsigned>(ListIndexOf(BandwidthList, row.bandwidth)));
+    r.set(kOptionSignalling, static_cast<unsigned>(ListIndexOf(OptionSignalingList, row.signalling)));
+    r.setName(row.name);
+    r.set(kTxStop, 0);
+    r.set(kSqlMode, ConsistentSqlMode(r.get(kSqlMode), r.get(kDecodeType), r.get(kOptionSignalling)));
 }
 
 std::uint32_t ChannelOneLoadFreq(const BandTable& bands)

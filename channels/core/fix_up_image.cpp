@@ -32,12 +32,12 @@ void EnsureFirstChannels(const BandTable& bands, RadioImage& image)
 {
     for (int n : {1, 801}) {
         const ChannelRecord r = ChannelAt(image, n);
-        if (r.HasRx())
+        if (r.hasRx())
             continue;
         NewChannelRecord(bands, image, n, 0); // offset 600 kHz, whatever band f lies in
         const std::uint32_t f = FirstChannelFreq(bands);
-        r.SetRx(f);
-        r.SetTx(f);
+        r.setRx(f);
+        r.setTx(f);
     }
 }
 
@@ -89,7 +89,7 @@ void FixPriorityChannels(RadioImage& image)
     } sides[] = {{kLeftPriority, 0}, {kRightPriority, static_cast<int>(ImageMap::kChannelsPerBank)}};
     for (const auto& side : sides) {
         const std::uint16_t v = ReadWord(image, side.word);
-        if (v >= 1 && v <= ImageMap::kChannelsPerBank && !ChannelAt(image, side.firstChannel + v).HasRx())
+        if (v >= 1 && v <= ImageMap::kChannelsPerBank && !ChannelAt(image, side.firstChannel + v).hasRx())
             WriteWord(image, side.word, 0);
     }
 }

@@ -44,7 +44,7 @@ std::uint8_t FirstEnabledRxBand(const BandTable& bands)
 
 bool BandStartInBand(const BandTable& bands, const RadioImage& image, unsigned pair)
 {
-    return RecordAt(image, VfoLayout::BandStartOffset(static_cast<int>(2 * pair))).HasRxInBand(bands);
+    return RecordAt(image, VfoLayout::BandStartOffset(static_cast<int>(2 * pair))).hasRxInBand(bands);
 }
 
 // Lowest band start pair 0..5 whose record holds a frequency within a
@@ -74,9 +74,9 @@ void CheckVfoRecords(const BandTable& bands, RadioImage& image)
         const ChannelRecord r = RecordAt(image, VfoLayout::VfoOffset(k));
         const VfoBand band = VfoBandOf(bands, k);
         if (!band.enabled)
-            r.SetRx(band.factoryLower);
-        else if (!r.HasRx() || r.Rx() < band.lower || r.Rx() > band.upper)
-            r.SetRx(band.lower);
+            r.setRx(band.factoryLower);
+        else if (!r.hasRx() || r.rx() < band.lower || r.rx() > band.upper)
+            r.setRx(band.lower);
     }
 }
 
@@ -105,8 +105,8 @@ void RewriteBandStartRecords(const BandTable& bands, RadioImage& image)
     for (int i = 0; i < static_cast<int>(ImageMap::kBandStartCount); ++i) {
         if (const auto f = BandStartFreq(bands, i)) {
             const ChannelRecord r = RecordAt(image, VfoLayout::BandStartOffset(i));
-            r.SetRx(*f);
-            r.SetTx(*f);
+            r.setRx(*f);
+            r.setTx(*f);
         }
     }
 }
@@ -114,13 +114,13 @@ void RewriteBandStartRecords(const BandTable& bands, RadioImage& image)
 std::uint16_t CheckedBandMemoryWord(const BandTable& bands, const RadioImage& image, std::uint16_t value)
 {
     if (value >= 1 && value <= 256)
-        return ChannelAt(image, value).HasRxInBand(bands) ? value : 1;
+        return ChannelAt(image, value).hasRxInBand(bands) ? value : 1;
     if (value > 810)
         return 1;
     // 0 and 257..810 name the records from 0xC900 on, (value - 1) mod 256,
     // taken as the non-negative remainder (0 names record 255).
     const std::uint32_t index = (value + 255u) % 256u;
-    return RecordAt(image, ImageMap::kScanEdges + ImageMap::kRecordSize * index).HasRxInBand(bands) ? value : 1;
+    return RecordAt(image, ImageMap::kScanEdges + ImageMap::kRecordSize * index).hasRxInBand(bands) ? value : 1;
 }
 
 void CheckBandMemoryBlock(const BandTable& bands, RadioImage& image, std::uint32_t block)

@@ -2,49 +2,49 @@
 
 #include "link/core/sim_radio.h"
 
-LoopbackPort::LoopbackPort(SimRadio& radio, LinkClock& clock) : radio_(radio), clock_(clock) {}
+LoopbackPort::LoopbackPort(SimRadio& radio, LinkClock& clock) : m_radio(radio), m_clock(clock) {}
 
 bool LoopbackPort::open(const std::string&)
 {
     // Exclusive, like a real device; a radio whose line dropped stays unreachable.
-    if (open_ || radio_.hungUp())
+    if (m_open || m_radio.hungUp())
         return false;
-    open_ = true;
+    m_open = true;
     return true;
 }
 
 void LoopbackPort::purge()
 {
-    if (open_)
-        radio_.purgeDue(clock_.nowMs());
+    if (m_open)
+        m_radio.purgeDue(m_clock.nowMs());
 }
 
 int LoopbackPort::read(std::uint8_t* buf, int n)
 {
-    if (!open_)
+    if (!m_open)
         return -1;
-    return TimedRead(*this, clock_, timeouts_, buf, n);
+    return TimedRead(*this, m_clock, m_timeouts, buf, n);
 }
 
 int LoopbackPort::write(const std::uint8_t* buf, int n)
 {
-    if (!open_ || radio_.hungUp())
+    if (!m_open || m_radio.hungUp())
         return -1;
-    radio_.receive(buf, n, clock_.nowMs());
+    m_radio.receive(buf, n, m_clock.nowMs());
     return n;
 }
 
 int LoopbackPort::take(std::uint8_t* out, int max, std::int64_t nowMs)
 {
-    return radio_.take(out, max, nowMs);
+    return m_radio.take(out, max, nowMs);
 }
 
 std::optional<std::int64_t> LoopbackPort::nextDue() const
 {
-    return radio_.nextDue();
+    return m_radio.nextDue();
 }
 
 bool LoopbackPort::failed() const
 {
-    return radio_.hungUp();
+    return m_radio.hungUp();
 }

@@ -13,22 +13,22 @@ public:
     LoopbackPort(SimRadio& radio, LinkClock& clock);
 
     bool open(const std::string& name) override;
-    bool isOpen() const override { return open_; }
+    bool isOpen() const override { return m_open; }
     void setQueueSizes(int, int) override {}
-    void setTimeouts(const PortTimeouts& t) override { timeouts_ = t; }
+    void setTimeouts(const PortTimeouts& t) override { m_timeouts = t; }
     void setLine(const LineSettings&) override {}
     void purge() override;
     int read(std::uint8_t* buf, int n) override;
     int write(const std::uint8_t* buf, int n) override;
-    void close() override { open_ = false; }
+    void close() override { m_open = false; }
 
 private:
     int take(std::uint8_t* out, int max, std::int64_t nowMs) override;
     std::optional<std::int64_t> nextDue() const override;
     bool failed() const override;
 
-    SimRadio& radio_;
-    LinkClock& clock_;
-    PortTimeouts timeouts_;
-    bool open_ = false;
+    SimRadio& m_radio;
+    LinkClock& m_clock;
+    PortTimeouts m_timeouts;
+    bool m_open = false;
 };

@@ -131,16 +131,16 @@ PosixSerialPort::~PosixSerialPort()
 bool PosixSerialPort::open(const std::string& name)
 {
     close();
-    fd_ = OpenLocked(name);
-    if (fd_ < 0)
+    m_fd = OpenLocked(name);
+    if (m_fd < 0)
         return false;
-    setExclusive_ = ::ioctl(fd_, TIOCEXCL) == 0;
+    m_setExclusive = ::ioctl(m_fd, TIOCEXCL) == 0;
 
     // Binary and raw, as the other platform's driver always is: no echo, no
     // line editing, no character translation, no XON/XOFF eating data bytes.
     // Hardware flow control stays as the driver has it.
     termios t{};
-    if (::tcgetattr(fd_, &t) == 0) {
+    if (::tcgetattr(m_fd, &t) == 0) {
         t.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON | IXOFF |
                                             IXANY | INPCK);
         t.c_oflag &= ~static_cast<tcflag_t>(OPOST);
@@ -151,7 +151,7 @@ bool PosixSerialPort::open(const std::string& name)
         // zero-length read can only mean the line went away.
         t.c_cc[VMIN] = 1;
         t.c_cc[VTIME] = 0;
-        ::tcsetattr(fd_, TCSANOW, &t);
+        ::tcsetattr(m_fd, TCSANOW, &t);
     }
     return true;
 }
@@ -160,10 +160,10 @@ void PosixSerialPort::setQueueSizes(int, int) {}
 
 void PosixSerialPort::setLine(const LineSettings& s)
 {
-    if (fd_ < 0)
+    if (m_fd < 0)
         return;
     termios t{};
-    if (::tcgetattr(fd_, &t) != 0)
+    if (::tcgetattr(m_fd, &t) != 0)
         return;
     if (const speed_t code = SpeedCode(s.baudRate); code != B0) {
         ::cfsetispeed(&t, code);
@@ -187,28 +187,28 @@ void PosixSerialPort::setLine(const LineSettings& s)
     else
         t.c_cflag &= ~static_cast<tcflag_t>(CSTOPB);
     t.c_cflag |= CLOCAL | CREAD;
-    ::tcsetattr(fd_, TCSANOW, &t);
+    ::tcsetattr(m_fd, TCSANOW, &t);
 }
 
 void PosixSerialPort::purge()
 {
-    if (fd_ >= 0)
-        ::tcflush(fd_, TCIOFLUSH);
+    if (m_fd >= 0)
+        ::tcflush(m_fd, TCIOFLUSH);
 }
 
 int PosixSerialPort::read(std::uint8_t* buf, int n)
 {
-    if (fd_ < 0)
+    if (m_fd < 0)
         return -1;
     if (n <= 0)
         return 0;
     const auto start = Clock::now();
     const auto totalEnd =
-        Deadline(start, static_cast<long long>(timeouts_.readTotalMultiplierMs) * n + timeouts_.readTotalConstantMs);
+        Deadline(start, static_cast<long long>(m_timeouts.readTotalMultiplierMs) * n + m_timeouts.readTotalConstantMs);
     int got = 0;
     Clock::time_point lastByte;
     while (got < n) {
-        const ssize_t r = ::read(fd_, buf + got, static_cast<std::size_t>(n - got));
+        const ssize_t r = ::read(m_fd, buf + got, static_cast<std::size_t>(n - got));
         if (r > 0) {
             got += static_cast<int>(r);
             lastByte = Clock::now();
@@ -222,9 +222,9 @@ int PosixSerialPort::read(std::uint8_t* buf, int n)
             return -1;
         auto until = totalEnd;
         // The interval clock starts with the first byte and restarts with each one.
-        if (got > 0 && timeouts_.readIntervalMs > 0)
-            until = std::min(until, lastByte + std::chrono::milliseconds(timeouts_.readIntervalMs));
-        const Wait w = WaitFd(fd_, POLLIN, until);
+        if (got > 0 && m_timeouts.readIntervalMs > 0)
+            until = std::min(until, lastByte + std::chrono::milliseconds(m_timeouts.readIntervalMs));
+        const Wait w = WaitFd(m_fd, POLLIN, until);
         if (w == Wait::Failed)
             return -1;
         if (w == Wait::TimedOut)
@@ -235,15 +235,15 @@ int PosixSerialPort::read(std::uint8_t* buf, int n)
 
 int PosixSerialPort::write(const std::uint8_t* buf, int n)
 {
-    if (fd_ < 0)
+    if (m_fd < 0)
         return -1;
     if (n <= 0)
         return 0;
-    const auto end = Deadline(Clock::now(), static_cast<long long>(timeouts_.writeTotalMultiplierMs) * n +
-                                                timeouts_.writeTotalConstantMs);
+    const auto end = Deadline(Clock::now(), static_cast<long long>(m_timeouts.writeTotalMultiplierMs) * n +
+                                                m_timeouts.writeTotalConstantMs);
     int done = 0;
     while (done < n) {
-        const ssize_t r = ::write(fd_, buf + done, static_cast<std::size_t>(n - done));
+        const ssize_t r = ::write(m_fd, buf + done, static_cast<std::size_t>(n - done));
         if (r > 0) {
             done += static_cast<int>(r);
             continue;
@@ -252,7 +252,7 @@ int PosixSerialPort::write(const std::uint8_t* buf, int n)
             continue;
         if (r < 0 && errno != EAGAIN && errno != EWOULDBLOCK)
             return -1;
-        const Wait w = WaitFd(fd_, POLLOUT, end);
+        const Wait w = WaitFd(m_fd, POLLOUT, end);
         if (w == Wait::Failed)
             return -1;
         if (w == Wait::TimedOut)
@@ -260,7 +260,7 @@ int PosixSerialPort::write(const std::uint8_t* buf, int n)
     }
     // A write completes once the bytes are on the wire: a purge right after
     // (the wake-up sequence pauses 2 ms, then purges) must not discard them.
-    for (int queued = 0; ::ioctl(fd_, TIOCOUTQ, &queued) == 0 && queued > 0;) {
+    for (int queued = 0; ::ioctl(m_fd, TIOCOUTQ, &queued) == 0 && queued > 0;) {
         if (Clock::now() >= end)
             break;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -270,15 +270,15 @@ int PosixSerialPort::write(const std::uint8_t* buf, int n)
 
 void PosixSerialPort::close()
 {
-    if (fd_ < 0)
+    if (m_fd < 0)
         return;
     // The exclusive mark outlives us when someone else holds the device too
     // (a pseudo-terminal's master side does); clear it so the next open works.
-    if (setExclusive_)
-        ::ioctl(fd_, TIOCNXCL);
-    ::close(fd_);
-    fd_ = -1;
-    setExclusive_ = false;
+    if (m_setExclusive)
+        ::ioctl(m_fd, TIOCNXCL);
+    ::close(m_fd);
+    m_fd = -1;
+    m_setExclusive = false;
 }
 
 bool PosixSerialPort::probe(const std::string& name)

@@ -24,10 +24,10 @@ public:
     // Exclusive: a second open of the same device, by us or anyone honouring
     // flock or TIOCEXCL, fails. The line is put in raw mode at once.
     bool open(const std::string& name) override;
-    bool isOpen() const override { return fd_ >= 0; }
+    bool isOpen() const override { return m_fd >= 0; }
     // The terminal layer sizes its own queues; nothing to do.
     void setQueueSizes(int inBytes, int outBytes) override;
-    void setTimeouts(const PortTimeouts& t) override { timeouts_ = t; }
+    void setTimeouts(const PortTimeouts& t) override { m_timeouts = t; }
     void setLine(const LineSettings& s) override;
     void purge() override;
     int read(std::uint8_t* buf, int n) override;
@@ -38,9 +38,9 @@ public:
     static bool probe(const std::string& name);
 
 private:
-    int fd_ = -1;
-    bool setExclusive_ = false;
-    PortTimeouts timeouts_;
+    int m_fd = -1;
+    bool m_setExclusive = false;
+    PortTimeouts m_timeouts;
 };
 
 #endif

@@ -30,21 +30,21 @@ WinSerialPort::~WinSerialPort()
 bool WinSerialPort::open(const std::string& name)
 {
     close();
-    handle_ = OpenComm(name);
-    return handle_ != nullptr;
+    m_handle = OpenComm(name);
+    return m_handle != nullptr;
 }
 
 // The results of the set-up calls are not checked: a port that refuses them
 // shows up as a silent radio.
 void WinSerialPort::setQueueSizes(int inBytes, int outBytes)
 {
-    if (handle_)
-        ::SetupComm(handle_, static_cast<DWORD>(inBytes), static_cast<DWORD>(outBytes));
+    if (m_handle)
+        ::SetupComm(m_handle, static_cast<DWORD>(inBytes), static_cast<DWORD>(outBytes));
 }
 
 void WinSerialPort::setTimeouts(const PortTimeouts& t)
 {
-    if (!handle_)
+    if (!m_handle)
         return;
     COMMTIMEOUTS ct{};
     ct.ReadIntervalTimeout = static_cast<DWORD>(t.readIntervalMs);
@@ -52,16 +52,16 @@ void WinSerialPort::setTimeouts(const PortTimeouts& t)
     ct.ReadTotalTimeoutConstant = static_cast<DWORD>(t.readTotalConstantMs);
     ct.WriteTotalTimeoutMultiplier = static_cast<DWORD>(t.writeTotalMultiplierMs);
     ct.WriteTotalTimeoutConstant = static_cast<DWORD>(t.writeTotalConstantMs);
-    ::SetCommTimeouts(handle_, &ct);
+    ::SetCommTimeouts(m_handle, &ct);
 }
 
 void WinSerialPort::setLine(const LineSettings& s)
 {
-    if (!handle_)
+    if (!m_handle)
         return;
     DCB dcb{};
     dcb.DCBlength = sizeof(DCB);
-    if (!::GetCommState(handle_, &dcb))
+    if (!::GetCommState(m_handle, &dcb))
         return;
     // Only these fields change; flow control, DTR and RTS stay as the driver has them.
     dcb.BaudRate = static_cast<DWORD>(s.baudRate);
@@ -70,45 +70,45 @@ void WinSerialPort::setLine(const LineSettings& s)
     dcb.ByteSize = static_cast<BYTE>(s.dataBits);
     dcb.Parity = static_cast<BYTE>(s.parity ? EVENPARITY : NOPARITY);
     dcb.StopBits = static_cast<BYTE>(s.stopBits == 2 ? TWOSTOPBITS : ONESTOPBIT);
-    ::SetCommState(handle_, &dcb);
+    ::SetCommState(m_handle, &dcb);
 }
 
 void WinSerialPort::purge()
 {
-    if (handle_)
-        ::PurgeComm(handle_, PURGE_TXCLEAR | PURGE_RXCLEAR);
+    if (m_handle)
+        ::PurgeComm(m_handle, PURGE_TXCLEAR | PURGE_RXCLEAR);
 }
 
 int WinSerialPort::read(std::uint8_t* buf, int n)
 {
-    if (!handle_)
+    if (!m_handle)
         return -1;
     if (n <= 0)
         return 0;
     DWORD got = 0;
     // Synchronous, bounded by the time-outs; a failed call is a device that went away.
-    if (!::ReadFile(handle_, buf, static_cast<DWORD>(n), &got, nullptr))
+    if (!::ReadFile(m_handle, buf, static_cast<DWORD>(n), &got, nullptr))
         return -1;
     return static_cast<int>(got);
 }
 
 int WinSerialPort::write(const std::uint8_t* buf, int n)
 {
-    if (!handle_)
+    if (!m_handle)
         return -1;
     if (n <= 0)
         return 0;
     DWORD written = 0;
-    if (!::WriteFile(handle_, buf, static_cast<DWORD>(n), &written, nullptr))
+    if (!::WriteFile(m_handle, buf, static_cast<DWORD>(n), &written, nullptr))
         return -1;
     return static_cast<int>(written);
 }
 
 void WinSerialPort::close()
 {
-    if (handle_)
-        ::CloseHandle(handle_);
-    handle_ = nullptr;
+    if (m_handle)
+        ::CloseHandle(m_handle);
+    m_handle = nullptr;
 }
 
 bool WinSerialPort::probe(const std::string& name)

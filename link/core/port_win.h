@@ -16,7 +16,7 @@ public:
     WinSerialPort& operator=(const WinSerialPort&) = delete;
 
     bool open(const std::string& name) override;
-    bool isOpen() const override { return handle_ != nullptr; }
+    bool isOpen() const override { return m_handle != nullptr; }
     void setQueueSizes(int inBytes, int outBytes) override;
     void setTimeouts(const PortTimeouts& t) override;
     void setLine(const LineSettings& s) override;
@@ -29,7 +29,7 @@ public:
     static bool probe(const std::string& name);
 
 private:
-    void* handle_ = nullptr; // HANDLE; nullptr when closed
+    void* m_handle = nullptr; // HANDLE; nullptr when closed
 };
 
 #endif

@@ -37,9 +37,9 @@ bool PtyPair::open(std::string* error)
     } else if (const char* name = ::ptsname(m); name == nullptr) {
         why = Reason("ptsname");
     } else {
-        slavePath_ = name;
-        heldSlave_ = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-        if (heldSlave_ < 0)
+        m_slavePath = name;
+        m_heldSlave = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        if (m_heldSlave < 0)
             why = Reason(name);
     }
     if (why.empty()) {
@@ -47,19 +47,19 @@ bool PtyPair::open(std::string* error)
         ::fcntl(m, F_SETFD, FD_CLOEXEC);
         ::fcntl(m, F_SETFL, ::fcntl(m, F_GETFL) | O_NONBLOCK);
         termios t{};
-        if (::tcgetattr(heldSlave_, &t) == 0) {
+        if (::tcgetattr(m_heldSlave, &t) == 0) {
             ::cfmakeraw(&t);
-            ::tcsetattr(heldSlave_, TCSANOW, &t);
+            ::tcsetattr(m_heldSlave, TCSANOW, &t);
         }
-        master_ = m;
+        m_master = m;
         return true;
     }
     if (m >= 0)
         ::close(m);
-    if (heldSlave_ >= 0)
-        ::close(heldSlave_);
-    heldSlave_ = -1;
-    slavePath_.clear();
+    if (m_heldSlave >= 0)
+        ::close(m_heldSlave);
+    m_heldSlave = -1;
+    m_slavePath.clear();
     if (error)
         *error = why;
     return false;
@@ -67,12 +67,12 @@ bool PtyPair::open(std::string* error)
 
 void PtyPair::close()
 {
-    if (master_ >= 0)
-        ::close(master_);
-    if (heldSlave_ >= 0)
-        ::close(heldSlave_);
-    master_ = -1;
-    heldSlave_ = -1;
+    if (m_master >= 0)
+        ::close(m_master);
+    if (m_heldSlave >= 0)
+        ::close(m_heldSlave);
+    m_master = -1;
+    m_heldSlave = -1;
 }
 
 #endif

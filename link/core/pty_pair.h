@@ -17,19 +17,19 @@ public:
 
     // Creates the pair; false (with the reason in *error) when the system has none to give.
     bool open(std::string* error = nullptr);
-    bool isOpen() const { return master_ >= 0; }
+    bool isOpen() const { return m_master >= 0; }
 
     // Non-blocking master descriptor; -1 when closed.
-    int masterFd() const { return master_; }
-    const std::string& slavePath() const { return slavePath_; }
+    int masterFd() const { return m_master; }
+    const std::string& slavePath() const { return m_slavePath; }
 
     // Drops the line: every client of the slave sees a hang-up.
     void close();
 
 private:
-    int master_ = -1;
-    int heldSlave_ = -1;
-    std::string slavePath_;
+    int m_master = -1;
+    int m_heldSlave = -1;
+    std::string m_slavePath;
 };
 
 #endif

@@ -23,19 +23,19 @@ void MakeNonBlocking(int fd)
 
 } // namespace
 
-PtySimServer::PtySimServer(SimRadio& radio) : radio_(radio)
+PtySimServer::PtySimServer(SimRadio& radio) : m_radio(radio)
 {
-    if (::pipe(wake_) == 0) {
-        MakeNonBlocking(wake_[0]);
-        MakeNonBlocking(wake_[1]);
+    if (::pipe(m_wake) == 0) {
+        MakeNonBlocking(m_wake[0]);
+        MakeNonBlocking(m_wake[1]);
     } else {
-        wake_[0] = wake_[1] = -1;
+        m_wake[0] = m_wake[1] = -1;
     }
 }
 
 PtySimServer::~PtySimServer()
 {
-    for (int fd : wake_) {
+    for (int fd : m_wake) {
         if (fd >= 0)
             ::close(fd);
     }
@@ -43,30 +43,30 @@ PtySimServer::~PtySimServer()
 
 bool PtySimServer::open(std::string* error)
 {
-    if (wake_[0] < 0) {
+    if (m_wake[0] < 0) {
         if (error)
             *error = std::string("pipe: ") + std::strerror(errno);
         return false;
     }
-    return pty_.open(error);
+    return m_pty.open(error);
 }
 
 void PtySimServer::stop()
 {
     const int saved = errno; // may run inside a signal handler
     const char byte = 1;
-    if (wake_[1] >= 0) {
-        [[maybe_unused]] const ssize_t n = ::write(wake_[1], &byte, 1);
+    if (m_wake[1] >= 0) {
+        [[maybe_unused]] const ssize_t n = ::write(m_wake[1], &byte, 1);
     }
     errno = saved;
 }
 
 bool PtySimServer::flushPending()
 {
-    while (!pending_.empty()) {
-        const ssize_t n = ::write(pty_.masterFd(), pending_.data(), pending_.size());
+    while (!m_pending.empty()) {
+        const ssize_t n = ::write(m_pty.masterFd(), m_pending.data(), m_pending.size());
         if (n > 0) {
-            pending_.erase(pending_.begin(), pending_.begin() + n);
+            m_pending.erase(m_pending.begin(), m_pending.begin() + n);
         } else if (n < 0 && errno == EINTR) {
             continue;
         } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
@@ -80,29 +80,29 @@ bool PtySimServer::flushPending()
 
 PtySimServer::End PtySimServer::serve()
 {
-    if (!pty_.isOpen() || wake_[0] < 0)
+    if (!m_pty.isOpen() || m_wake[0] < 0)
         return End::Failed;
     using Clock = std::chrono::steady_clock;
     const auto t0 = Clock::now();
     const auto now = [t0] { return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t0).count(); };
     std::uint8_t buf[512];
     for (;;) {
-        for (int n; (n = radio_.take(buf, static_cast<int>(sizeof buf), now())) > 0;)
-            pending_.insert(pending_.end(), buf, buf + n);
+        for (int n; (n = m_radio.take(buf, static_cast<int>(sizeof buf), now())) > 0;)
+            m_pending.insert(m_pending.end(), buf, buf + n);
         if (!flushPending())
             return End::Failed;
-        if (radio_.hungUp()) {
+        if (m_radio.hungUp()) {
             // Closing the master is what a pulled cable looks like to the client.
-            pty_.close();
-            pending_.clear();
+            m_pty.close();
+            m_pending.clear();
             return End::HungUp;
         }
 
         int timeout = -1;
-        if (const auto due = radio_.nextDue())
+        if (const auto due = m_radio.nextDue())
             timeout = static_cast<int>(std::clamp<std::int64_t>(*due - now(), 0, INT_MAX));
-        pollfd p[2] = {{pty_.masterFd(), static_cast<short>(POLLIN | (pending_.empty() ? 0 : POLLOUT)), 0},
-                       {wake_[0], POLLIN, 0}};
+        pollfd p[2] = {{m_pty.masterFd(), static_cast<short>(POLLIN | (m_pending.empty() ? 0 : POLLOUT)), 0},
+                       {m_wake[0], POLLIN, 0}};
         const int r = ::poll(p, 2, timeout);
         if (r < 0) {
             if (errno == EINTR)
@@ -110,18 +110,18 @@ PtySimServer::End PtySimServer::serve()
             return End::Failed;
         }
         if (p[1].revents) {
-            while (::read(wake_[0], buf, sizeof buf) > 0) {
+            while (::read(m_wake[0], buf, sizeof buf) > 0) {
             }
             // What the client sent before we were stopped still reaches the
             // radio, so a test can stop the server right after its last write.
-            for (ssize_t n; (n = ::read(pty_.masterFd(), buf, sizeof buf)) > 0;)
-                radio_.receive(buf, static_cast<int>(n), now());
+            for (ssize_t n; (n = ::read(m_pty.masterFd(), buf, sizeof buf)) > 0;)
+                m_radio.receive(buf, static_cast<int>(n), now());
             return End::Stopped;
         }
         if (p[0].revents & POLLIN) {
-            const ssize_t n = ::read(pty_.masterFd(), buf, sizeof buf);
+            const ssize_t n = ::read(m_pty.masterFd(), buf, sizeof buf);
             if (n > 0)
-                radio_.receive(buf, static_cast<int>(n), now());
+                m_radio.receive(buf, static_cast<int>(n), now());
             else if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
                 return End::Failed;
         } else if (p[0].revents & (POLLERR | POLLNVAL)) {

@@ -30,7 +30,7 @@ public:
     // Creates the pseudo-terminal; false with the reason in *error.
     bool open(std::string* error = nullptr);
     // The path a program opens as its port, e.g. "/dev/pts/3".
-    const std::string& devicePath() const { return pty_.slavePath(); }
+    const std::string& devicePath() const { return m_pty.slavePath(); }
 
     End serve();
     // From any thread or from a signal handler; a stop before serve() makes
@@ -41,10 +41,10 @@ public:
 private:
     bool flushPending();
 
-    SimRadio& radio_;
-    PtyPair pty_;
-    int wake_[2] = {-1, -1};
-    std::vector<std::uint8_t> pending_; // answers due but not yet taken by the pseudo-terminal
+    SimRadio& m_radio;
+    PtyPair m_pty;
+    int m_wake[2] = {-1, -1};
+    std::vector<std::uint8_t> m_pending; // answers due but not yet taken by the pseudo-terminal
 };
 
 #endif

@@ -25,11 +25,11 @@ SimulatedRadio& Instance()
 // Holds the radio for the life of one port object.
 class SimPort : public LoopbackPort {
 public:
-    explicit SimPort(SimulatedRadio& s) : LoopbackPort(*s.radio, s.clock), lock_(s.inUse, std::try_to_lock) {}
-    bool open(const std::string& name) override { return lock_.owns_lock() && LoopbackPort::open(name); }
+    explicit SimPort(SimulatedRadio& s) : LoopbackPort(*s.radio, s.clock), m_lock(s.inUse, std::try_to_lock) {}
+    bool open(const std::string& name) override { return m_lock.owns_lock() && LoopbackPort::open(name); }
 
 private:
-    std::unique_lock<std::mutex> lock_;
+    std::unique_lock<std::mutex> m_lock;
 };
 
 } // namespace

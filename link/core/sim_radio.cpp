@@ -16,59 +16,59 @@ constexpr int kIdentSize = 16;
 SimRadio::SimRadio(const RadioImage& memory) : SimRadio(memory, Faults{}) {}
 
 SimRadio::SimRadio(const RadioImage& memory, Faults faults)
-    : memory_(std::make_unique<RadioImage>(memory)), faults_(faults)
+    : m_memory(std::make_unique<RadioImage>(memory)), m_faults(faults)
 {
 }
 
 void SimRadio::setHandshake(const Handshake& bytes)
 {
-    handshake_ = bytes;
+    m_handshake = bytes;
 }
 void SimRadio::setFaults(const Faults& faults)
 {
-    faults_ = faults;
+    m_faults = faults;
 }
 int SimRadio::wakeUps() const
 {
-    return wakeUps_;
+    return m_wakeUps;
 }
 bool SimRadio::lockChecked() const
 {
-    return lockChecked_;
+    return m_lockChecked;
 }
 bool SimRadio::hungUp() const
 {
-    return hungUp_;
+    return m_hungUp;
 }
 const RadioImage& SimRadio::memory() const
 {
-    return *memory_;
+    return *m_memory;
 }
 bool SimRadio::sawEndRead() const
 {
-    return endRead_;
+    return m_endRead;
 }
 bool SimRadio::sawEndWrite() const
 {
-    return endWrite_;
+    return m_endWrite;
 }
 int SimRadio::dataBlocks() const
 {
-    return dataBlocks_;
+    return m_dataBlocks;
 }
 
 void SimRadio::setLocked(bool locked)
 {
-    (*memory_)[kLockAddress] = locked ? kLockedValue : 0;
+    (*m_memory)[kLockAddress] = locked ? kLockedValue : 0;
 }
 
 void SimRadio::receive(const std::uint8_t* data, int n, std::int64_t nowMs)
 {
     const std::int64_t nowNs = nowMs * kNsPerMs;
-    for (int i = 0; i < n && !hungUp_; ++i) {
+    for (int i = 0; i < n && !m_hungUp; ++i) {
         // A byte counts as received once its stop bit is in.
-        const std::int64_t at = std::max(nowNs, inFreeNs_) + (faults_.pace ? kByteNs : 0);
-        inFreeNs_ = at;
+        const std::int64_t at = std::max(nowNs, m_inFreeNs) + (m_faults.pace ? kByteNs : 0);
+        m_inFreeNs = at;
         process(data[i], at);
     }
 }
@@ -76,42 +76,42 @@ void SimRadio::receive(const std::uint8_t* data, int n, std::int64_t nowMs)
 int SimRadio::take(std::uint8_t* out, int max, std::int64_t nowMs)
 {
     int n = 0;
-    while (n < max && !out_.empty() && out_.front().dueNs <= nowMs * kNsPerMs) {
-        out[n++] = out_.front().byte;
-        out_.pop_front();
+    while (n < max && !m_out.empty() && m_out.front().dueNs <= nowMs * kNsPerMs) {
+        out[n++] = m_out.front().byte;
+        m_out.pop_front();
     }
     return n;
 }
 
 std::optional<std::int64_t> SimRadio::nextDue() const
 {
-    if (out_.empty())
+    if (m_out.empty())
         return std::nullopt;
-    return (out_.front().dueNs + kNsPerMs - 1) / kNsPerMs;
+    return (m_out.front().dueNs + kNsPerMs - 1) / kNsPerMs;
 }
 
 void SimRadio::purgeDue(std::int64_t nowMs)
 {
-    while (!out_.empty() && out_.front().dueNs <= nowMs * kNsPerMs)
-        out_.pop_front();
+    while (!m_out.empty() && m_out.front().dueNs <= nowMs * kNsPerMs)
+        m_out.pop_front();
 }
 
 void SimRadio::emitBytes(const std::uint8_t* bytes, int n, std::int64_t atNs)
 {
-    if (faults_.silent || hungUp_)
+    if (m_faults.silent || m_hungUp)
         return;
     for (int i = 0; i < n; ++i) {
-        const std::int64_t due = std::max(atNs, outFreeNs_) + (faults_.pace ? kByteNs : 0);
-        outFreeNs_ = due;
-        out_.push_back({due, bytes[i]});
+        const std::int64_t due = std::max(atNs, m_outFreeNs) + (m_faults.pace ? kByteNs : 0);
+        m_outFreeNs = due;
+        m_out.push_back({due, bytes[i]});
     }
 }
 
 void SimRadio::emitJunk(int n, std::int64_t atNs)
 {
     for (int i = 0; i < n; ++i) {
-        junkSeed_ = junkSeed_ * 1664525u + 1013904223u;
-        std::uint8_t b = static_cast<std::uint8_t>(junkSeed_ >> 24);
+        m_junkSeed = m_junkSeed * 1664525u + 1013904223u;
+        std::uint8_t b = static_cast<std::uint8_t>(m_junkSeed >> 24);
         if (b == kAck)
             b = kNak;
         emitByte(b, atNs);
@@ -120,63 +120,63 @@ void SimRadio::emitJunk(int n, std::int64_t atNs)
 
 SimRadio::Fault SimRadio::faultFor(int block) const
 {
-    if (block == faults_.refuseBlock)
+    if (block == m_faults.refuseBlock)
         return Fault::Refuse;
-    if (block == faults_.cutReplyBlock)
+    if (block == m_faults.cutReplyBlock)
         return Fault::Cut;
-    if (block == faults_.garbageBlock)
+    if (block == m_faults.garbageBlock)
         return Fault::Garbage;
     return Fault::None;
 }
 
 void SimRadio::process(std::uint8_t b, std::int64_t atNs)
 {
-    switch (state_) {
+    switch (m_state) {
     case State::Dead: return;
     case State::Asleep: asleep(b, atNs); return;
     case State::Identifying:
-        if (b == handshake_[static_cast<std::size_t>(kWakeUpSize + identMatched_)]) {
-            if (++identMatched_ == kHandshakeSize - kWakeUpSize) {
-                emitBytes(memory_->data() + kIdentAddress, kIdentSize, atNs);
-                state_ = State::AwaitingAck;
+        if (b == m_handshake[static_cast<std::size_t>(kWakeUpSize + m_identMatched)]) {
+            if (++m_identMatched == kHandshakeSize - kWakeUpSize) {
+                emitBytes(m_memory->data() + kIdentAddress, kIdentSize, atNs);
+                m_state = State::AwaitingAck;
             }
             return;
         }
-        state_ = State::Asleep; // a new wake-up, or noise
+        m_state = State::Asleep; // a new wake-up, or noise
         asleep(b, atNs);
         return;
     case State::AwaitingAck:
         if (b == kAck) {
             emitByte(kAck, atNs);
-            state_ = State::Session;
-            blocksThisSession_ = 0;
-            ackFault_ = Fault::None;
+            m_state = State::Session;
+            m_blocksThisSession = 0;
+            m_ackFault = Fault::None;
             return;
         }
-        state_ = State::Asleep;
+        m_state = State::Asleep;
         asleep(b, atNs);
         return;
     case State::Session: session(b, atNs); return;
     case State::Command:
-        command_[commandLen_++] = b;
-        if (commandLen_ == 4)
+        m_command[m_commandLen++] = b;
+        if (m_commandLen == 4)
             blockCommand(atNs);
         return;
     case State::WriteData:
-        writeData_.push_back(b);
-        if (static_cast<int>(writeData_.size()) == writeLength_)
+        m_writeData.push_back(b);
+        if (static_cast<int>(m_writeData.size()) == m_writeLength)
             finishWrite(atNs);
         return;
     case State::EndCommand:
-        command_[commandLen_++] = b;
-        if (commandLen_ < 4)
+        m_command[m_commandLen++] = b;
+        if (m_commandLen < 4)
             return;
-        if (command_[1] == 'N' && command_[2] == 'D' && (command_[3] == 'R' || command_[3] == 'W')) {
-            (command_[3] == 'R' ? endRead_ : endWrite_) = true;
-            state_ = State::Asleep;
-            wakeMatched_ = 0;
+        if (m_command[1] == 'N' && m_command[2] == 'D' && (m_command[3] == 'R' || m_command[3] == 'W')) {
+            (m_command[3] == 'R' ? m_endRead : m_endWrite) = true;
+            m_state = State::Asleep;
+            m_wakeMatched = 0;
         } else {
-            state_ = State::Session;
+            m_state = State::Session;
         }
         return;
     }
@@ -184,26 +184,26 @@ void SimRadio::process(std::uint8_t b, std::int64_t atNs)
 
 void SimRadio::asleep(std::uint8_t b, std::int64_t atNs)
 {
-    if (b == handshake_[static_cast<std::size_t>(wakeMatched_)])
-        ++wakeMatched_;
+    if (b == m_handshake[static_cast<std::size_t>(m_wakeMatched)])
+        ++m_wakeMatched;
     else
-        wakeMatched_ = b == handshake_[0] ? 1 : 0;
-    if (wakeMatched_ < kWakeUpSize)
+        m_wakeMatched = b == m_handshake[0] ? 1 : 0;
+    if (m_wakeMatched < kWakeUpSize)
         return;
-    wakeMatched_ = 0;
-    identMatched_ = 0;
-    ++wakeUps_;
-    emitByte(kAck, atNs + static_cast<std::int64_t>(faults_.wakeupDelayMs) * kNsPerMs);
-    state_ = State::Identifying;
+    m_wakeMatched = 0;
+    m_identMatched = 0;
+    ++m_wakeUps;
+    emitByte(kAck, atNs + static_cast<std::int64_t>(m_faults.wakeupDelayMs) * kNsPerMs);
+    m_state = State::Identifying;
 }
 
 void SimRadio::session(std::uint8_t b, std::int64_t atNs)
 {
     switch (b) {
     case kAck:
-        if (ackFault_ == Fault::Refuse)
+        if (m_ackFault == Fault::Refuse)
             emitByte(kNak, atNs);
-        else if (ackFault_ == Fault::Garbage)
+        else if (m_ackFault == Fault::Garbage)
             emitJunk(1, atNs);
         else
             emitByte(kAck, atNs);
@@ -211,15 +211,15 @@ void SimRadio::session(std::uint8_t b, std::int64_t atNs)
     case 'R':
     case 'W':
     case 'E':
-        command_[0] = b;
-        commandLen_ = 1;
-        state_ = b == 'E' ? State::EndCommand : State::Command;
+        m_command[0] = b;
+        m_commandLen = 1;
+        m_state = b == 'E' ? State::EndCommand : State::Command;
         return;
     default:
         // Only a new wake-up leaves a session without an end command.
-        if (b == handshake_[0]) {
-            state_ = State::Asleep;
-            wakeMatched_ = 0;
+        if (b == m_handshake[0]) {
+            m_state = State::Asleep;
+            m_wakeMatched = 0;
             asleep(b, atNs);
         }
         return;
@@ -228,59 +228,59 @@ void SimRadio::session(std::uint8_t b, std::int64_t atNs)
 
 void SimRadio::blockCommand(std::int64_t atNs)
 {
-    const std::uint8_t letter = command_[0];
-    const std::uint32_t address = static_cast<std::uint32_t>(command_[1] << 8 | command_[2]);
-    const int length = command_[3];
+    const std::uint8_t letter = m_command[0];
+    const std::uint32_t address = static_cast<std::uint32_t>(m_command[1] << 8 | m_command[2]);
+    const int length = m_command[3];
     // The programmer reads the lock block first thing in a session.
-    const bool lockBlock = letter == 'R' && address == kLockBlock && length == 0x80 && blocksThisSession_ == 0;
-    ++blocksThisSession_;
-    ackFault_ = Fault::None;
-    state_ = State::Session;
+    const bool lockBlock = letter == 'R' && address == kLockBlock && length == 0x80 && m_blocksThisSession == 0;
+    ++m_blocksThisSession;
+    m_ackFault = Fault::None;
+    m_state = State::Session;
 
-    if (!lockBlock && faults_.hangUpAfterBlocks >= 0 && dataBlocks_ >= faults_.hangUpAfterBlocks) {
-        hungUp_ = true;
-        out_.clear();
-        state_ = State::Dead;
+    if (!lockBlock && m_faults.hangUpAfterBlocks >= 0 && m_dataBlocks >= m_faults.hangUpAfterBlocks) {
+        m_hungUp = true;
+        m_out.clear();
+        m_state = State::Dead;
         return;
     }
-    const Fault fault = lockBlock ? Fault::None : faultFor(dataBlocks_);
+    const Fault fault = lockBlock ? Fault::None : faultFor(m_dataBlocks);
     if (letter == 'W') {
-        writeFault_ = fault;
-        writeLength_ = length;
-        writeData_.clear();
-        state_ = State::WriteData;
+        m_writeFault = fault;
+        m_writeLength = length;
+        m_writeData.clear();
+        m_state = State::WriteData;
         if (length == 0)
             finishWrite(atNs);
         return;
     }
     if (lockBlock)
-        lockChecked_ = true;
+        m_lockChecked = true;
     else
-        ++dataBlocks_;
+        ++m_dataBlocks;
     if (fault == Fault::Garbage) {
         emitJunk(4 + length, atNs);
-        ackFault_ = Fault::Garbage;
+        m_ackFault = Fault::Garbage;
         return;
     }
-    const std::uint8_t header[4] = {'W', command_[1], command_[2], command_[3]};
+    const std::uint8_t header[4] = {'W', m_command[1], m_command[2], m_command[3]};
     emitBytes(header, 4, atNs);
     const int sent = fault == Fault::Cut ? length / 2 : length;
     for (int i = 0; i < sent; ++i)
-        emitByte((*memory_)[(address + static_cast<std::uint32_t>(i)) & 0xFFFFu], atNs);
+        emitByte((*m_memory)[(address + static_cast<std::uint32_t>(i)) & 0xFFFFu], atNs);
     if (fault == Fault::Refuse)
-        ackFault_ = Fault::Refuse;
+        m_ackFault = Fault::Refuse;
 }
 
 void SimRadio::finishWrite(std::int64_t atNs)
 {
-    ++dataBlocks_;
-    state_ = State::Session;
-    const std::uint32_t address = static_cast<std::uint32_t>(command_[1] << 8 | command_[2]);
-    if (writeFault_ == Fault::None || writeFault_ == Fault::Cut) {
-        for (std::size_t i = 0; i < writeData_.size(); ++i)
-            (*memory_)[(address + i) & 0xFFFFu] = writeData_[i];
+    ++m_dataBlocks;
+    m_state = State::Session;
+    const std::uint32_t address = static_cast<std::uint32_t>(m_command[1] << 8 | m_command[2]);
+    if (m_writeFault == Fault::None || m_writeFault == Fault::Cut) {
+        for (std::size_t i = 0; i < m_writeData.size(); ++i)
+            (*m_memory)[(address + i) & 0xFFFFu] = m_writeData[i];
     }
-    switch (writeFault_) {
+    switch (m_writeFault) {
     case Fault::None: emitByte(kAck, atNs); break;
     case Fault::Refuse: emitByte(kNak, atNs); break;
     case Fault::Cut: break;

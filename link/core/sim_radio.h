@@ -83,27 +83,27 @@ private:
     void emitJunk(int n, std::int64_t atNs);
     Fault faultFor(int block) const;
 
-    std::unique_ptr<RadioImage> memory_;
-    Faults faults_;
-    Handshake handshake_ = kDefaultHandshake;
-    std::deque<Pending> out_;
-    std::int64_t inFreeNs_ = 0;  // the PC's bytes arrive one after the other
-    std::int64_t outFreeNs_ = 0; // and so do ours
-    State state_ = State::Asleep;
-    int wakeMatched_ = 0;
-    int identMatched_ = 0;
-    std::uint8_t command_[4] = {};
-    int commandLen_ = 0;
-    std::vector<std::uint8_t> writeData_;
-    int writeLength_ = 0;
-    Fault writeFault_ = Fault::None;
-    Fault ackFault_ = Fault::None; // how the acknowledges after a read block are answered
-    int blocksThisSession_ = 0;
-    int dataBlocks_ = 0;
-    int wakeUps_ = 0;
-    bool lockChecked_ = false;
-    bool endRead_ = false;
-    bool endWrite_ = false;
-    bool hungUp_ = false;
-    std::uint32_t junkSeed_ = 0x2545F491u;
+    std::unique_ptr<RadioImage> m_memory;
+    Faults m_faults;
+    Handshake m_handshake = kDefaultHandshake;
+    std::deque<Pending> m_out;
+    std::int64_t m_inFreeNs = 0;  // the PC's bytes arrive one after the other
+    std::int64_t m_outFreeNs = 0; // and so do ours
+    State m_state = State::Asleep;
+    int m_wakeMatched = 0;
+    int m_identMatched = 0;
+    std::uint8_t m_command[4] = {};
+    int m_commandLen = 0;
+    std::vector<std::uint8_t> m_writeData;
+    int m_writeLength = 0;
+    Fault m_writeFault = Fault::None;
+    Fault m_ackFault = Fault::None; // how the acknowledges after a read block are answered
+    int m_blocksThisSession = 0;
+    int m_dataBlocks = 0;
+    int m_wakeUps = 0;
+    bool m_lockChecked = false;
+    bool m_endRead = false;
+    bool m_endWrite = false;
+    bool m_hungUp = false;
+    std::uint32_t m_junkSeed = 0x2545F491u;
 };

@@ -25,7 +25,7 @@ bool TryBeginTransfer(LinkFlags& flags)
 }
 
 TransferEngine::TransferEngine(SerialPort& port, LinkClock& clock, TransferUi& ui, LinkFlags& flags)
-    : port_(port), clock_(clock), ui_(ui), flags_(flags)
+    : m_port(port), m_clock(clock), m_ui(ui), m_flags(flags)
 {
 }
 
@@ -33,29 +33,29 @@ TransferOutcome TransferEngine::run(const TransferJob& job, const RadioImage& im
 {
     TransferOutcome out;
     const bool read = job.mode == TransferMode::Read;
-    flags_.busy = true;
-    flags_.cancel = false;
+    m_flags.busy = true;
+    m_flags.cancel = false;
     // A read fills a copy, so that a failed or cancelled read leaves the document as it was.
     if (read)
         out.received = std::make_unique<RadioImage>(image);
-    wakeAttempts_ = 0;
-    done_ = 0;
-    total_ = CountBlocks(job.ranges);
+    m_wakeAttempts = 0;
+    m_done = 0;
+    m_total = CountBlocks(job.ranges);
 
     if (!RangesAreValid(job.ranges)) {
         out.result = finish(Status::Declined);
         return out;
     }
-    if (!port_.open(job.portName)) {
-        ui_.showMessage(kOpenPortFailMessage);
-        flags_.busy = false;
-        ui_.finished(0);
+    if (!m_port.open(job.portName)) {
+        m_ui.showMessage(kOpenPortFailMessage);
+        m_flags.busy = false;
+        m_ui.finished(0);
         return out;
     }
-    ui_.disableStart();
-    port_.setQueueSizes(kReceiveQueue, kTransmitQueue);
-    port_.setTimeouts(PortTimeouts{});
-    port_.setLine(LineSettings{});
+    m_ui.disableStart();
+    m_port.setQueueSizes(kReceiveQueue, kTransmitQueue);
+    m_port.setTimeouts(PortTimeouts{});
+    m_port.setLine(LineSettings{});
 
     Status status = handshake(job);
     if (status == Status::Ok) {
@@ -77,29 +77,29 @@ int TransferEngine::finish(Status status)
     switch (status) {
     case Status::Ok: result = 1; break;
     case Status::CommError:
-    case Status::PortFailed: ui_.showMessage(kCommunicationErrorMessage); break;
+    case Status::PortFailed: m_ui.showMessage(kCommunicationErrorMessage); break;
     case Status::WriteRefused:
-        ui_.showMessage(kCommunicationErrorMessage);
+        m_ui.showMessage(kCommunicationErrorMessage);
         sendEnd(false);
         break;
     case Status::Cancelled:
         // Stopped on request; "ENDW" in a read too. If even that fails, the
         // radio was never told, and the user should know.
         if (sendEnd(false) != Status::Ok)
-            ui_.showMessage(kCommunicationErrorMessage);
+            m_ui.showMessage(kCommunicationErrorMessage);
         break;
     case Status::Declined: break;
     }
-    if (port_.isOpen())
-        port_.close();
-    flags_.busy = false;
-    ui_.finished(result);
+    if (m_port.isOpen())
+        m_port.close();
+    m_flags.busy = false;
+    m_ui.finished(result);
     return result;
 }
 
 bool TransferEngine::send(const std::uint8_t* bytes, int n)
 {
-    return port_.write(bytes, n) >= 0;
+    return m_port.write(bytes, n) >= 0;
 }
 
 TransferEngine::Status TransferEngine::sendEnd(bool read)
@@ -125,7 +125,7 @@ TransferEngine::Status TransferEngine::handshake(const TransferJob& job)
         s = checkLock(locked);
         if (s != Status::Ok)
             return s;
-        if (locked && !ui_.askPassword())
+        if (locked && !m_ui.askPassword())
             return Status::Declined;
         lockChecked = true;
     }
@@ -135,40 +135,40 @@ TransferEngine::Status TransferEngine::wakeUp(const Handshake& bytes)
 {
     for (;;) {
         for (int i = 0; i < kWakeUpSize; ++i) {
-            clock_.sleepMs(kWakeBytePauseMs);
-            port_.purge();
+            m_clock.sleepMs(kWakeBytePauseMs);
+            m_port.purge();
             if (!send(&bytes[static_cast<std::size_t>(i)], 1))
                 return Status::PortFailed;
         }
         std::uint8_t b = 0;
-        int r = port_.read(&b, 1);
+        int r = m_port.read(&b, 1);
         if (r < 0)
             return Status::PortFailed;
         if (r == 1 && b == kAck)
             return Status::Ok;
-        const std::int64_t start = clock_.nowMs();
+        const std::int64_t start = m_clock.nowMs();
         for (;;) {
-            r = port_.read(&b, 1);
+            r = m_port.read(&b, 1);
             if (r < 0)
                 return Status::PortFailed;
             if (r == 1 && b == kAck)
                 return Status::Ok;
-            if (clock_.nowMs() - start > kWakeWaitMs)
+            if (m_clock.nowMs() - start > kWakeWaitMs)
                 break;
         }
-        if (wakeAttempts_ >= kMaxWakeRetries)
+        if (m_wakeAttempts >= kMaxWakeRetries)
             return Status::CommError;
-        ++wakeAttempts_;
+        ++m_wakeAttempts;
     }
 }
 
 TransferEngine::Status TransferEngine::identify(const Handshake& bytes)
 {
-    rx_.fill(0);
-    port_.purge();
+    m_rx.fill(0);
+    m_port.purge();
     if (!send(&bytes[kWakeUpSize], kHandshakeSize - kWakeUpSize))
         return Status::PortFailed;
-    const int r = port_.read(rx_.data(), kIdentSize);
+    const int r = m_port.read(m_rx.data(), kIdentSize);
     if (r < 0)
         return Status::PortFailed;
     return r < kIdentSize ? Status::CommError : Status::Ok;
@@ -176,59 +176,59 @@ TransferEngine::Status TransferEngine::identify(const Handshake& bytes)
 
 TransferEngine::Status TransferEngine::acknowledge()
 {
-    rx_[0] = 0;
-    port_.purge();
+    m_rx[0] = 0;
+    m_port.purge();
     if (!send(&kAck, 1))
         return Status::PortFailed;
-    const int r = port_.read(rx_.data(), 1);
+    const int r = m_port.read(m_rx.data(), 1);
     if (r < 0)
         return Status::PortFailed;
-    return (r == 1 && rx_[0] == kAck) ? Status::Ok : Status::CommError;
+    return (r == 1 && m_rx[0] == kAck) ? Status::Ok : Status::CommError;
 }
 
 TransferEngine::Status TransferEngine::checkLock(bool& locked)
 {
-    port_.purge();
+    m_port.purge();
     const std::uint8_t command[4] = {'R', kLockBlockAddress >> 8, kLockBlockAddress & 0xFF, kMaxBlockLength};
     if (!send(command, 4))
         return Status::PortFailed;
     std::uint8_t header[kReplyHeaderSize];
-    if (port_.read(header, kReplyHeaderSize) < 0)
+    if (m_port.read(header, kReplyHeaderSize) < 0)
         return Status::PortFailed;
     // The reply's length is not checked; a lock byte that never came reads as unlocked.
-    rx_.fill(0);
-    if (port_.read(rx_.data(), kMaxBlockLength) < 0)
+    m_rx.fill(0);
+    if (m_port.read(m_rx.data(), kMaxBlockLength) < 0)
         return Status::PortFailed;
-    locked = rx_[kLockByteIndex] == kLockedValue;
-    clock_.sleepMs(kAckPauseMs);
+    locked = m_rx[kLockByteIndex] == kLockedValue;
+    m_clock.sleepMs(kAckPauseMs);
     // Only a dead line matters here; the answer itself is not checked.
     return acknowledge() == Status::PortFailed ? Status::PortFailed : Status::Ok;
 }
 
 TransferEngine::Status TransferEngine::readBlock(const TransferBlock& b, RadioImage& staging)
 {
-    port_.purge();
+    m_port.purge();
     const std::uint8_t command[4] = {'R', static_cast<std::uint8_t>(b.address >> 8),
                                      static_cast<std::uint8_t>(b.address & 0xFF), static_cast<std::uint8_t>(b.length)};
     if (!send(command, 4))
         return Status::PortFailed;
     std::uint8_t header[kReplyHeaderSize];
-    int r = port_.read(header, kReplyHeaderSize);
+    int r = m_port.read(header, kReplyHeaderSize);
     if (r < 0)
         return Status::PortFailed;
     // A short reply leaves the data misaligned or incomplete: nothing of it is kept.
     if (r < kReplyHeaderSize)
         return Status::CommError;
-    r = port_.read(rx_.data(), b.length);
+    r = m_port.read(m_rx.data(), b.length);
     if (r < 0)
         return Status::PortFailed;
     if (r < b.length)
         return Status::CommError;
-    std::copy_n(rx_.begin(), b.length, staging.begin() + b.address);
+    std::copy_n(m_rx.begin(), b.length, staging.begin() + b.address);
 
     Status ack = Status::CommError;
     for (int i = 0; i < kAckTries && ack == Status::CommError; ++i) {
-        clock_.sleepMs(kAckPauseMs);
+        m_clock.sleepMs(kAckPauseMs);
         ack = acknowledge();
     }
     return ack == Status::Ok ? stepProgress() : ack;
@@ -236,24 +236,24 @@ TransferEngine::Status TransferEngine::readBlock(const TransferBlock& b, RadioIm
 
 TransferEngine::Status TransferEngine::writeBlock(const TransferBlock& b, const RadioImage& image)
 {
-    std::copy_n(image.begin() + b.address, b.length, tx_.begin());
-    rx_[0] = 0;
-    port_.purge();
+    std::copy_n(image.begin() + b.address, b.length, m_tx.begin());
+    m_rx[0] = 0;
+    m_port.purge();
     const std::uint8_t command[4] = {'W', static_cast<std::uint8_t>(b.address >> 8),
                                      static_cast<std::uint8_t>(b.address & 0xFF), static_cast<std::uint8_t>(b.length)};
-    if (!send(command, 4) || !send(tx_.data(), b.length))
+    if (!send(command, 4) || !send(m_tx.data(), b.length))
         return Status::PortFailed;
-    const int r = port_.read(rx_.data(), 1);
+    const int r = m_port.read(m_rx.data(), 1);
     if (r < 0)
         return Status::PortFailed;
-    if (r != 1 || rx_[0] != kAck)
+    if (r != 1 || m_rx[0] != kAck)
         return Status::WriteRefused;
     return stepProgress();
 }
 
 TransferEngine::Status TransferEngine::stepProgress()
 {
-    ++done_;
-    ui_.progress(done_, total_, std::to_string(done_ * 100 / total_) + "%");
-    return flags_.cancel ? Status::Cancelled : Status::Ok;
+    ++m_done;
+    m_ui.progress(m_done, m_total, std::to_string(m_done * 100 / m_total) + "%");
+    return m_flags.cancel ? Status::Cancelled : Status::Ok;
 }

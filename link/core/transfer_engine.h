@@ -85,13 +85,13 @@ private:
     Status sendEnd(bool read);
     int finish(Status status);
 
-    SerialPort& port_;
-    LinkClock& clock_;
-    TransferUi& ui_;
-    LinkFlags& flags_;
-    int wakeAttempts_ = 0;
-    int total_ = 0;
-    int done_ = 0;
-    std::array<std::uint8_t, kMaxBlockLength> rx_{};
-    std::array<std::uint8_t, kMaxBlockLength> tx_{};
+    SerialPort& m_port;
+    LinkClock& m_clock;
+    TransferUi& m_ui;
+    LinkFlags& m_flags;
+    int m_wakeAttempts = 0;
+    int m_total = 0;
+    int m_done = 0;
+    std::array<std::uint8_t, kMaxBlockLength> m_rx{};
+    std::array<std::uint8_t, kMaxBlockLength> m_tx{};
 };

@@ -15,10 +15,10 @@ namespace {
 
 class BitmapsTest : public ImageTest {
 protected:
-    void AddChannel(int n, std::uint32_t rx, unsigned scan)
+    void addChannel(int n, std::uint32_t rx, unsigned scan)
     {
-        NewChannelRecord(TestBands(), image, n, rx);
-        ChannelAt(image, n).Set(ChannelLayout::kScan, scan);
+        NewChannelRecord(TestBands(), m_image, n, rx);
+        ChannelAt(m_image, n).set(ChannelLayout::kScan, scan);
     }
 };
 
@@ -31,67 +31,67 @@ TEST_F(BitmapsTest, BothBanksFromFrequencyAndScanField)
         for (Kind k : kinds)
             expected.insert({(n - 1) / 800, (n - 1) % 800, k});
     };
-    AddChannel(1, MHz(145.0), kAllow);
+    addChannel(1, MHz(145.0), kAllow);
     expect(1, {kInBandMap, kScanMap});
-    AddChannel(2, MHz(145.0), kSkip);
+    addChannel(2, MHz(145.0), kSkip);
     expect(2, {kInBandMap});
-    AddChannel(3, MHz(26.0), kPriority); // band 0's lower edge
+    addChannel(3, MHz(26.0), kPriority); // band 0's lower edge
     expect(3, {kInBandMap, kScanMap, kPriorityMap});
-    AddChannel(9, MHz(600.0), kPriority); // in no band
-    AddChannel(10, MHz(118.0), 3);        // scan value without a list entry
+    addChannel(9, MHz(600.0), kPriority); // in no band
+    addChannel(10, MHz(118.0), 3);        // scan value without a list entry
     expect(10, {kInBandMap});
-    AddChannel(17, MHz(950.0), kAllow);
+    addChannel(17, MHz(950.0), kAllow);
     expect(17, {kInBandMap, kScanMap});
-    AddChannel(18, MHz(950.00001), kAllow);
-    AddChannel(800, MHz(438.5), kAllow);
+    addChannel(18, MHz(950.00001), kAllow);
+    addChannel(800, MHz(438.5), kAllow);
     expect(800, {kInBandMap, kScanMap});
-    AddChannel(801, MHz(50.0), kAllow);
+    addChannel(801, MHz(50.0), kAllow);
     expect(801, {kInBandMap, kScanMap});
-    AddChannel(1599, MHz(435.0), kSkip);
+    addChannel(1599, MHz(435.0), kSkip);
     expect(1599, {kInBandMap});
-    AddChannel(1600, MHz(435.0), kPriority);
+    addChannel(1600, MHz(435.0), kPriority);
     expect(1600, {kInBandMap, kScanMap, kPriorityMap});
     // Absent channels with scan fields that would otherwise count.
-    AddChannel(20, 0, kPriority);
-    AddChannel(21, MHz(145.0), kAllow);
-    image[ImageMap::ChannelOffset(21) + 3] = 0x00;
+    addChannel(20, 0, kPriority);
+    addChannel(21, MHz(145.0), kAllow);
+    m_image[ImageMap::ChannelOffset(21) + 3] = 0x00;
 
     // Stale bits everywhere; the tails of the maps hold something of their own.
     for (int bank = 0; bank < 2; ++bank)
         for (Kind kind : {kInBandMap, kScanMap, kPriorityMap}) {
-            std::fill_n(image.begin() + MapOffset(bank, kind), kUsedBytes, 0xFF);
-            std::fill_n(image.begin() + MapOffset(bank, kind) + kUsedBytes, kMapSize - kUsedBytes, 0x5A);
+            std::fill_n(m_image.begin() + MapOffset(bank, kind), kUsedBytes, 0xFF);
+            std::fill_n(m_image.begin() + MapOffset(bank, kind) + kUsedBytes, kMapSize - kUsedBytes, 0x5A);
         }
 
-    RebuildChannelBitmaps(TestBands(), image);
+    RebuildChannelBitmaps(TestBands(), m_image);
     for (int bank = 0; bank < 2; ++bank)
         for (Kind kind : {kInBandMap, kScanMap, kPriorityMap}) {
             for (int k = 0; k < 800; ++k)
-                EXPECT_EQ(Bit(image, bank, kind, k), expected.count({bank, k, kind}) == 1)
+                EXPECT_EQ(Bit(m_image, bank, kind, k), expected.count({bank, k, kind}) == 1)
                     << "bank " << bank << " map " << kind << " channel index " << k;
-            EXPECT_EQ(Slice(MapOffset(bank, kind) + kUsedBytes, kMapSize - kUsedBytes),
+            EXPECT_EQ(slice(MapOffset(bank, kind) + kUsedBytes, kMapSize - kUsedBytes),
                       Bytes(kMapSize - kUsedBytes, 0x5A));
         }
     // Bit order: the k-th channel is bit k mod 8 of byte k / 8.
-    EXPECT_EQ(image[MapOffset(0, kInBandMap)], 0x07);
-    EXPECT_EQ(image[MapOffset(0, kInBandMap) + 1],
+    EXPECT_EQ(m_image[MapOffset(0, kInBandMap)], 0x07);
+    EXPECT_EQ(m_image[MapOffset(0, kInBandMap) + 1],
               0x02); // channel 9 in no band, 10 in band, 11..16 absent
-    EXPECT_EQ(image[MapOffset(0, kInBandMap) + 99], 0x80);
-    EXPECT_EQ(image[MapOffset(1, kPriorityMap) + 99], 0x80);
-    EXPECT_EQ(image[MapOffset(1, kScanMap) + 99], 0x80);
-    EXPECT_EQ(image[ImageMap::kChannelBitmaps - 1], 0xFF);
-    EXPECT_EQ(image[ImageMap::kTwoToneSystems], 0xFF);
+    EXPECT_EQ(m_image[MapOffset(0, kInBandMap) + 99], 0x80);
+    EXPECT_EQ(m_image[MapOffset(1, kPriorityMap) + 99], 0x80);
+    EXPECT_EQ(m_image[MapOffset(1, kScanMap) + 99], 0x80);
+    EXPECT_EQ(m_image[ImageMap::kChannelBitmaps - 1], 0xFF);
+    EXPECT_EQ(m_image[ImageMap::kTwoToneSystems], 0xFF);
 }
 
 TEST_F(BitmapsTest, CurrentLimitsDecide)
 {
-    AddChannel(5, MHz(147.0), ScanMode::kAllow);
-    RebuildChannelBitmaps(TestBands(), image);
-    EXPECT_TRUE(Bit(image, 0, kInBandMap, 4));
+    addChannel(5, MHz(147.0), ScanMode::kAllow);
+    RebuildChannelBitmaps(TestBands(), m_image);
+    EXPECT_TRUE(Bit(m_image, 0, kInBandMap, 4));
     TestBands().rxUpper[4] = MHz(146.0);
-    RebuildChannelBitmaps(TestBands(), image);
-    EXPECT_FALSE(Bit(image, 0, kInBandMap, 4));
-    EXPECT_FALSE(Bit(image, 0, kScanMap, 4));
+    RebuildChannelBitmaps(TestBands(), m_image);
+    EXPECT_FALSE(Bit(m_image, 0, kInBandMap, 4));
+    EXPECT_FALSE(Bit(m_image, 0, kScanMap, 4));
 }
 
 } // namespace

@@ -31,29 +31,29 @@ void PutChannel(int channel, const Record& r)
 class ChannelEditDialogTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<CChannelEditDlg> Open(int channel)
+    std::unique_ptr<CChannelEditDlg> open(int channel)
     {
         auto dlg = std::make_unique<CChannelEditDlg>(nullptr, TestDocument(), channel, QString());
         if (!ShowActive(dlg.get()))
             qWarning("dialog not active");
         return dlg;
     }
-    QWidget* Rx(QWidget* dlg) { return Find<QLineEdit>(dlg, Id::kRx); }
+    QWidget* rx(QWidget* dlg) { return Find<QLineEdit>(dlg, Id::kRx); }
     // Somewhere to leave a box for that has no rule of its own.
-    QWidget* Away(QWidget* dlg) { return Find<QLineEdit>(dlg, Id::kChannelNumber); }
+    QWidget* away(QWidget* dlg) { return Find<QLineEdit>(dlg, Id::kChannelNumber); }
 
 private slots:
     void init() { ResetImage(); }
 
     void newChannelFromAnEmptyOne()
     {
-        auto dlg = Open(5);
+        auto dlg = open(5);
         QCOMPARE(Text(dlg.get(), Id::kRx), QString());
         QVERIFY(!Find<QLineEdit>(dlg.get(), Id::kTx)->isEnabled());
         QVERIFY(!Find<QComboBox>(dlg.get(), Id::kTxPower)->isEnabled());
         QCOMPARE(Text(dlg.get(), Id::kTxPower), QString());
 
-        TypeAndLeave(Rx(dlg.get()), QStringLiteral("145.5"), Away(dlg.get()));
+        TypeAndLeave(rx(dlg.get()), QStringLiteral("145.5"), away(dlg.get()));
         QCOMPARE(Text(dlg.get(), Id::kRx), QStringLiteral("145.50000"));
         QCOMPARE(Text(dlg.get(), Id::kTx), QStringLiteral("145.50000"));
         QCOMPARE(Text(dlg.get(), Id::kCtcss), QStringLiteral("100.0"));
@@ -71,8 +71,8 @@ private slots:
 
     void closingAcceptsTheBoxBeingTyped()
     {
-        auto dlg = Open(6);
-        Type(Rx(dlg.get()), QStringLiteral("145.5"));
+        auto dlg = open(6);
+        Type(rx(dlg.get()), QStringLiteral("145.5"));
         dlg->close();
         QCOMPARE(Hex(Bytes(At(6))), Hex(NewRecord(14550000)));
     }
@@ -80,12 +80,12 @@ private slots:
     void enterAcceptsTheReceiveBoxAndEscapeDoesNotClose()
     {
         PutChannel(5, NewRecord(14500000));
-        auto dlg = Open(5);
-        Type(Rx(dlg.get()), QStringLiteral("20.0"));
-        QTest::keyClick(Rx(dlg.get()), Qt::Key_Return);
+        auto dlg = open(5);
+        Type(rx(dlg.get()), QStringLiteral("20.0"));
+        QTest::keyClick(rx(dlg.get()), Qt::Key_Return);
         QCOMPARE(Text(dlg.get(), Id::kRx), QStringLiteral("145.00000"));
         QVERIFY(dlg->isVisible());
-        QTest::keyClick(Rx(dlg.get()), Qt::Key_Escape);
+        QTest::keyClick(rx(dlg.get()), Qt::Key_Escape);
         QTest::keyClick(Find<QComboBox>(dlg.get(), Id::kTxPower), Qt::Key_Return);
         QVERIFY(dlg->isVisible());
     }
@@ -93,13 +93,13 @@ private slots:
     void upDownWrapsAndWritesTheChannelLeft()
     {
         PutChannel(800, NewRecord(14500000));
-        auto dlg = Open(800);
+        auto dlg = open(800);
         auto* spin = Find<CUpDown>(dlg.get(), Id::kChannelSpin);
-        TypeAndLeave(Find<QLineEdit>(dlg.get(), Id::kName), QStringLiteral("AB"), Rx(dlg.get()));
+        TypeAndLeave(Find<QLineEdit>(dlg.get(), Id::kName), QStringLiteral("AB"), rx(dlg.get()));
         spin->press(1);
         QCOMPARE(dlg->shownChannel(), 1);
         QCOMPARE(Text(dlg.get(), Id::kChannelNumber), QStringLiteral("1"));
-        QCOMPARE(ConstChannelRecord(TestImage().data() + At(800)).Name(), QStringLiteral("AB"));
+        QCOMPARE(ConstChannelRecord(TestImage().data() + At(800)).name(), QStringLiteral("AB"));
         spin->press(-1);
         QCOMPARE(dlg->shownChannel(), 800);
         QCOMPARE(Text(dlg.get(), Id::kName), QStringLiteral("AB"));
@@ -121,8 +121,8 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, channel);
         PutChannel(channel, NewRecord(43850000));
-        auto dlg = Open(12);
-        TypeAndLeave(Find<QLineEdit>(dlg.get(), Id::kChannelNumber), typed, Rx(dlg.get()));
+        auto dlg = open(12);
+        TypeAndLeave(Find<QLineEdit>(dlg.get(), Id::kChannelNumber), typed, rx(dlg.get()));
         QCOMPARE(dlg->shownChannel(), channel);
         QCOMPARE(Text(dlg.get(), Id::kChannelNumber), QString::number(channel));
         QCOMPARE(Text(dlg.get(), Id::kRx), QStringLiteral("438.50000"));
@@ -150,24 +150,24 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         Record old = NewRecord(14500000);
-        ChannelRecord(old.data()).SetCtcssTenths(885);
+        ChannelRecord(old.data()).setCtcssTenths(885);
         PutChannel(channel, old);
-        auto dlg = Open(channel);
-        TypeAndLeave(Rx(dlg.get()), typed, Away(dlg.get()));
+        auto dlg = open(channel);
+        TypeAndLeave(rx(dlg.get()), typed, away(dlg.get()));
         QCOMPARE(Text(dlg.get(), Id::kRx), shown);
         dlg->close();
         // Not a new channel: the other fields stay as they were.
         const ConstChannelRecord r(TestImage().data() + At(channel));
-        QCOMPARE(r.Rx(), static_cast<std::uint32_t>(shown.remove(u'.').toUInt()));
-        QCOMPARE(r.CtcssTenths(), 885u);
-        QCOMPARE(r.Tx(), 14500000u);
+        QCOMPARE(r.rx(), static_cast<std::uint32_t>(shown.remove(u'.').toUInt()));
+        QCOMPARE(r.ctcssTenths(), 885u);
+        QCOMPARE(r.tx(), 14500000u);
     }
 
     void emptiedChannelIsWrittenAbsent()
     {
         PutChannel(5, BusyRecord());
-        auto dlg = Open(5);
-        TypeAndLeave(Rx(dlg.get()), QString(), Away(dlg.get()));
+        auto dlg = open(5);
+        TypeAndLeave(rx(dlg.get()), QString(), away(dlg.get()));
         QVERIFY(!Find<QComboBox>(dlg.get(), Id::kCtcss)->isEnabled());
         QCOMPARE(Text(dlg.get(), Id::kName), QString());
         dlg->close();
@@ -177,15 +177,15 @@ private slots:
     void transmitBox()
     {
         Record r = NewRecord(14500000);
-        ChannelRecord(r.data()).SetTx(14560000);
+        ChannelRecord(r.data()).setTx(14560000);
         PutChannel(5, r);
-        auto dlg = Open(5);
+        auto dlg = open(5);
         auto* tx = Find<QLineEdit>(dlg.get(), Id::kTx);
-        TypeAndLeave(tx, QString(), Away(dlg.get()));
+        TypeAndLeave(tx, QString(), away(dlg.get()));
         QCOMPARE(tx->text(), QStringLiteral("145.60000"));
-        TypeAndLeave(tx, QStringLiteral("20"), Away(dlg.get()));
+        TypeAndLeave(tx, QStringLiteral("20"), away(dlg.get()));
         QCOMPARE(tx->text(), QStringLiteral("145.60000"));
-        TypeAndLeave(tx, QStringLiteral("146.0083"), Away(dlg.get()));
+        TypeAndLeave(tx, QStringLiteral("146.0083"), away(dlg.get()));
         QCOMPARE(tx->text(), QStringLiteral("146.00833"));
         dlg->close();
         QCOMPARE(FreqAt(At(5) + 4), 14600833u);
@@ -194,11 +194,11 @@ private slots:
     void channelOneTransmitStaysOnATransmitBand()
     {
         PutChannel(1, NewRecord(14500000));
-        auto dlg = Open(1);
+        auto dlg = open(1);
         auto* tx = Find<QLineEdit>(dlg.get(), Id::kTx);
-        TypeAndLeave(tx, QStringLiteral("50.0"), Away(dlg.get()));
+        TypeAndLeave(tx, QStringLiteral("50.0"), away(dlg.get()));
         QCOMPARE(tx->text(), QStringLiteral("145.00000"));
-        TypeAndLeave(tx, QStringLiteral("440.0"), Away(dlg.get()));
+        TypeAndLeave(tx, QStringLiteral("440.0"), away(dlg.get()));
         QCOMPARE(tx->text(), QStringLiteral("440.00000"));
     }
 
@@ -226,24 +226,24 @@ private slots:
         QFETCH(QString, signalling);
         QFETCH(QStringList, offered);
         PutChannel(5, NewRecord(14500000));
-        auto dlg = Open(5);
+        auto dlg = open(5);
         Pick(dlg.get(), Id::kDecodeType, decode);
         Pick(dlg.get(), Id::kOptionSignalling, signalling);
         QCOMPARE(Items(Find<QComboBox>(dlg.get(), Id::kSqlMode)), offered);
         QCOMPARE(Find<QComboBox>(dlg.get(), Id::kSignallingDecode)->isEnabled(), signalling == u"2 Tone");
         Pick(dlg.get(), Id::kSqlMode, offered.last());
         dlg->close();
-        QCOMPARE(ConstChannelRecord(TestImage().data() + At(5)).Get(ChannelLayout::kSqlMode),
+        QCOMPARE(ConstChannelRecord(TestImage().data() + At(5)).get(ChannelLayout::kSqlMode),
                  static_cast<unsigned>(SqlModeFromText(offered.last())));
     }
 
     void sqlModeFallsBackWhenNoLongerOffered()
     {
         Record r = NewRecord(14500000);
-        ChannelRecord(r.data()).Set(ChannelLayout::kSqlMode,
+        ChannelRecord(r.data()).set(ChannelLayout::kSqlMode,
                                     SqlMode::kTone); // but no tone decoding
         PutChannel(5, r);
-        auto dlg = Open(5);
+        auto dlg = open(5);
         auto* sql = Find<QComboBox>(dlg.get(), Id::kSqlMode);
         QCOMPARE(Items(sql), QStringList{"Carrier"});
         Pick(dlg.get(), Id::kDecodeType, QStringLiteral("Ctcss Codec"));
@@ -254,15 +254,15 @@ private slots:
         QCOMPARE(sql->currentText(), QStringLiteral("Carrier"));
         Pick(dlg.get(), Id::kDecodeType, QStringLiteral("Dcs Codec"));
         dlg->close();
-        QCOMPARE(ConstChannelRecord(TestImage().data() + At(5)).Get(ChannelLayout::kSqlMode), 0u);
+        QCOMPARE(ConstChannelRecord(TestImage().data() + At(5)).get(ChannelLayout::kSqlMode), 0u);
     }
 
     void reverseAndTalkAroundExcludeEachOther()
     {
         Record r = NewRecord(14500000);
-        ChannelRecord(r.data()).Set(ChannelLayout::kReverse, 1);
+        ChannelRecord(r.data()).set(ChannelLayout::kReverse, 1);
         PutChannel(5, r);
-        auto dlg = Open(5);
+        auto dlg = open(5);
         auto* reverse = Find<QCheckBox>(dlg.get(), Id::kReverse);
         auto* talkAround = Find<QCheckBox>(dlg.get(), Id::kTalkAround);
         QVERIFY(reverse->isChecked());
@@ -271,17 +271,17 @@ private slots:
         QVERIFY(!reverse->isChecked());
         dlg->close();
         const ConstChannelRecord c(TestImage().data() + At(5));
-        QCOMPARE(c.Get(ChannelLayout::kReverse), 0u);
-        QCOMPARE(c.Get(ChannelLayout::kTalkAround), 1u);
+        QCOMPARE(c.get(ChannelLayout::kReverse), 0u);
+        QCOMPARE(c.get(ChannelLayout::kTalkAround), 1u);
     }
 
     void bothReverseAndTalkAroundStoredKeepsReverse()
     {
         Record r = NewRecord(14500000);
-        ChannelRecord(r.data()).Set(ChannelLayout::kReverse, 1);
-        ChannelRecord(r.data()).Set(ChannelLayout::kTalkAround, 1);
+        ChannelRecord(r.data()).set(ChannelLayout::kReverse, 1);
+        ChannelRecord(r.data()).set(ChannelLayout::kTalkAround, 1);
         PutChannel(5, r);
-        auto dlg = Open(5);
+        auto dlg = open(5);
         QVERIFY(Find<QCheckBox>(dlg.get(), Id::kReverse)->isChecked());
         QVERIFY(!Find<QCheckBox>(dlg.get(), Id::kTalkAround)->isChecked());
     }
@@ -300,40 +300,40 @@ private slots:
         QFETCH(uint, stored);
         QFETCH(QString, shown);
         Record r = NewRecord(14500000);
-        ChannelRecord(r.data()).SetOffset(stored);
+        ChannelRecord(r.data()).setOffset(stored);
         PutChannel(5, r);
-        auto dlg = Open(5);
+        auto dlg = open(5);
         QCOMPARE(Text(dlg.get(), Id::kOffset), shown);
         dlg->close();
-        QCOMPARE(ConstChannelRecord(TestImage().data() + At(5)).Offset(),
+        QCOMPARE(ConstChannelRecord(TestImage().data() + At(5)).offset(),
                  static_cast<std::uint32_t>(QString(shown).remove(u'.').toUInt()));
     }
 
     void toneAndCodeBoxes()
     {
         PutChannel(5, NewRecord(14500000));
-        auto dlg = Open(5);
+        auto dlg = open(5);
         auto* ctcss = Find<QComboBox>(dlg.get(), Id::kCtcss);
         auto* dcs = Find<QComboBox>(dlg.get(), Id::kDcs);
-        TypeAndLeave(ctcss, QStringLiteral("88.55"), Away(dlg.get()));
+        TypeAndLeave(ctcss, QStringLiteral("88.55"), away(dlg.get()));
         QCOMPARE(ctcss->currentText(), QStringLiteral("88.5"));
-        TypeAndLeave(dcs, QStringLiteral("7"), Away(dlg.get()));
+        TypeAndLeave(dcs, QStringLiteral("7"), away(dlg.get()));
         QCOMPARE(dcs->currentText(), QStringLiteral("007"));
         TypeAndLeave(dcs, QStringLiteral("778"), ctcss);
         QCOMPARE(dcs->currentText(), QStringLiteral("023"));
-        TypeAndLeave(ctcss, QStringLiteral("259.9"), Away(dlg.get()));
+        TypeAndLeave(ctcss, QStringLiteral("259.9"), away(dlg.get()));
         dlg->close();
         const ConstChannelRecord c(TestImage().data() + At(5));
-        QCOMPARE(c.CtcssTenths(), 2599u);
-        QCOMPARE(c.DcsCode(), 23u);
+        QCOMPARE(c.ctcssTenths(), 2599u);
+        QCOMPARE(c.dcsCode(), 23u);
     }
 
     void absentTransmitStaysAbsent()
     {
         Record r = NewRecord(14500000);
-        ChannelRecord(r.data()).ClearTx();
+        ChannelRecord(r.data()).clearTx();
         PutChannel(5, r);
-        auto dlg = Open(5);
+        auto dlg = open(5);
         QCOMPARE(Text(dlg.get(), Id::kTx), QString());
         dlg->close();
         QCOMPARE(Hex(Bytes(At(5))), Hex(r));
@@ -342,13 +342,13 @@ private slots:
     void receiveOnlyChannelStaysReceiveOnly()
     {
         Record r = NewRecord(14500000);
-        ChannelRecord(r.data()).ClearTx();
+        ChannelRecord(r.data()).clearTx();
         PutChannel(5, r);
-        auto dlg = Open(5);
-        TypeAndLeave(Rx(dlg.get()), QStringLiteral("145.5"), Away(dlg.get()));
+        auto dlg = open(5);
+        TypeAndLeave(rx(dlg.get()), QStringLiteral("145.5"), away(dlg.get()));
         QCOMPARE(Text(dlg.get(), Id::kTx), QString());
         dlg->close();
-        ChannelRecord(r.data()).SetRx(14550000);
+        ChannelRecord(r.data()).setRx(14550000);
         QCOMPARE(Hex(Bytes(At(5))), Hex(r));
     }
 
@@ -358,7 +358,7 @@ private slots:
         busy[15] |= 0x04; // unused bits: the dialog writes them 0
         busy[20] |= 0x20;
         PutChannel(5, busy);
-        auto dlg = Open(5);
+        auto dlg = open(5);
         for (int id : {Id::kTxStop, Id::kReverseBackup, Id::kStep, Id::kOffsetDirection, Id::kOffset})
             QVERIFY2(dlg->findChild<QWidget*>(QString::number(id))->isHidden(), qPrintable(QString::number(id)));
         QVERIFY(!Find<QLineEdit>(dlg.get(), Id::kName)->isHidden());
@@ -369,7 +369,7 @@ private slots:
 
     void labels()
     {
-        auto dlg = Open(5);
+        auto dlg = open(5);
         auto labelOf = [&](int id) {
             for (QLabel* l : dlg->findChildren<QLabel*>())
                 if (l->buddy() && l->buddy()->objectName() == QString::number(id))
@@ -400,18 +400,18 @@ private slots:
             Find<QLineEdit>(w, Id::kName)->setText(QStringLiteral("RUN"));
             w->close(); // the title bar's close box
         };
-        CChannelEditDlg::Run(nullptr, TestDocument(), 7, QStringLiteral("145.00000"));
+        CChannelEditDlg::run(nullptr, TestDocument(), 7, QStringLiteral("145.00000"));
         QCOMPARE(seen, 1);
-        QCOMPARE(ConstChannelRecord(TestImage().data() + At(7)).Name(), QStringLiteral("RUN"));
+        QCOMPARE(ConstChannelRecord(TestImage().data() + At(7)).name(), QStringLiteral("RUN"));
     }
 
     void filtersDiscardOtherCharacters()
     {
         PutChannel(5, NewRecord(14500000));
-        auto dlg = Open(5);
+        auto dlg = open(5);
         Type(Find<QLineEdit>(dlg.get(), Id::kName), QStringLiteral("a_b#1!"));
         QCOMPARE(Text(dlg.get(), Id::kName), QStringLiteral("ab#1"));
-        Type(Rx(dlg.get()), QStringLiteral("14x5,5"));
+        Type(rx(dlg.get()), QStringLiteral("14x5,5"));
         QCOMPARE(Text(dlg.get(), Id::kRx), QStringLiteral("1455"));
     }
 };

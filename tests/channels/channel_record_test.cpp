@@ -68,18 +68,18 @@ TEST_F(ChannelRecordTest, SettersKeepEveryOtherBit)
 {
     for (const FieldCase& c : kFields) {
         for (std::uint8_t background : {0x00, 0xFF, 0xA5, 0x5A}) {
-            image.fill(background);
-            const ChannelRecord r = ChannelAt(image, 2);
+            m_image.fill(background);
+            const ChannelRecord r = ChannelAt(m_image, 2);
             const unsigned top = c.field.valueMask();
             for (unsigned v : {0u, 1u, top, top / 2, top + 1, 0xFFu}) {
-                r.Set(c.field, v);
+                r.set(c.field, v);
                 const std::uint8_t b = r.byte(c.field.offset);
-                EXPECT_EQ(r.Get(c.field), v & top) << c.name << " value " << v;
+                EXPECT_EQ(r.get(c.field), v & top) << c.name << " value " << v;
                 EXPECT_EQ(b & ~c.mask & 0xFF, background & ~c.mask & 0xFF) << c.name << " value " << v;
             }
             // Nothing outside the field's byte moved, in this or any record.
             for (std::uint32_t i = 0; i < kImageSize; ++i)
-                if (i != ImageMap::ChannelOffset(2) + c.field.offset && image[i] != background)
+                if (i != ImageMap::ChannelOffset(2) + c.field.offset && m_image[i] != background)
                     FAIL() << c.name << " touched byte " << i;
         }
     }
@@ -87,32 +87,32 @@ TEST_F(ChannelRecordTest, SettersKeepEveryOtherBit)
 
 TEST_F(ChannelRecordTest, FrequencyToneAndCodeFields)
 {
-    const ChannelRecord r = ChannelAt(image, 1600);
-    EXPECT_FALSE(r.HasRx());
-    EXPECT_FALSE(r.HasTx());
-    EXPECT_FALSE(r.HasOffset());
-    EXPECT_EQ(r.Offset(), 0u); // absent offset reads as 0
-    r.SetRx(MHz(438.5));
-    r.SetTx(MHz(431.0));
-    r.SetOffset(60000);
-    r.SetCtcssTenths(885);
-    r.SetDcsCode(754);
-    r.SetPttId(5);
-    EXPECT_EQ(Slice(ImageMap::ChannelOffset(1600), 22),
+    const ChannelRecord r = ChannelAt(m_image, 1600);
+    EXPECT_FALSE(r.hasRx());
+    EXPECT_FALSE(r.hasTx());
+    EXPECT_FALSE(r.hasOffset());
+    EXPECT_EQ(r.offset(), 0u); // absent offset reads as 0
+    r.setRx(MHz(438.5));
+    r.setTx(MHz(431.0));
+    r.setOffset(60000);
+    r.setCtcssTenths(885);
+    r.setDcsCode(754);
+    r.setPttId(5);
+    EXPECT_EQ(slice(ImageMap::ChannelOffset(1600), 22),
               (Bytes{0x00, 0x00, 0x85, 0x43, 0x00, 0x00, 0x10, 0x43, 0x85, 0x08, 0x54,
                      0x07, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x06, 0x00, 0xFF, 0x05}));
-    EXPECT_EQ(r.Rx(), MHz(438.5));
-    EXPECT_EQ(r.Tx(), MHz(431.0));
-    EXPECT_EQ(r.Offset(), 60000u); // byte 19 is 0x00 here, and that is a value
-    EXPECT_EQ(r.CtcssTenths(), 885u);
-    EXPECT_EQ(r.DcsCode(), 754u);
-    r.ClearTx();
-    r.ClearOffset();
-    EXPECT_FALSE(r.HasTx());
-    EXPECT_FALSE(r.HasOffset());
-    image[ImageMap::ChannelOffset(1600) + 3] = 0x00;
-    EXPECT_FALSE(r.HasRx()); // byte 3 of 0x00 is absent too
-    EXPECT_EQ(Slice(ImageMap::ChannelOffset(1600) + 32, 32), Bytes(32, 0xFF)) << "next record untouched";
+    EXPECT_EQ(r.rx(), MHz(438.5));
+    EXPECT_EQ(r.tx(), MHz(431.0));
+    EXPECT_EQ(r.offset(), 60000u); // byte 19 is 0x00 here, and that is a value
+    EXPECT_EQ(r.ctcssTenths(), 885u);
+    EXPECT_EQ(r.dcsCode(), 754u);
+    r.clearTx();
+    r.clearOffset();
+    EXPECT_FALSE(r.hasTx());
+    EXPECT_FALSE(r.hasOffset());
+    m_image[ImageMap::ChannelOffset(1600) + 3] = 0x00;
+    EXPECT_FALSE(r.hasRx()); // byte 3 of 0x00 is absent too
+    EXPECT_EQ(slice(ImageMap::ChannelOffset(1600) + 32, 32), Bytes(32, 0xFF)) << "next record untouched";
 }
 
 TEST_F(ChannelRecordTest, NamesReadToTheFirstUnprintableByte)
@@ -125,10 +125,10 @@ TEST_F(ChannelRecordTest, NamesReadToTheFirstUnprintableByte)
         {{'R', 'P', 'T', ' ', '1', 0x00}, "RPT 1"}, {{'+', '-', '*', '/', '#', 0x7F}, "+-*/#"},
         {{0xFF, 'A', 'B', 'C', 'D', 'E'}, ""},      {{'x', 0x1F, 'y', 'y', 'y', 'y'}, "x"},
     };
-    const ChannelRecord r = ChannelAt(image, 3);
+    const ChannelRecord r = ChannelAt(m_image, 3);
     for (const auto& c : reads) {
-        std::copy(c.stored.begin(), c.stored.end(), image.begin() + ImageMap::ChannelOffset(3) + kName);
-        EXPECT_EQ(r.Name(), QString::fromLatin1(c.name));
+        std::copy(c.stored.begin(), c.stored.end(), m_image.begin() + ImageMap::ChannelOffset(3) + kName);
+        EXPECT_EQ(r.name(), QString::fromLatin1(c.name));
     }
 
     const struct {
@@ -142,12 +142,12 @@ TEST_F(ChannelRecordTest, NamesReadToTheFirstUnprintableByte)
         {u"Z\u00e9Z"_s, {'Z', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
     };
     for (const auto& c : writes) {
-        std::fill_n(image.begin() + ImageMap::ChannelOffset(3) + kName, 6,
+        std::fill_n(m_image.begin() + ImageMap::ChannelOffset(3) + kName, 6,
                     'Q'); // an old six-letter name
-        r.SetName(c.text);
-        EXPECT_EQ(Slice(ImageMap::ChannelOffset(3) + kName, 6), c.stored) << c.text.toStdString();
-        EXPECT_EQ(image[ImageMap::ChannelOffset(3) + 30], 0xFF) << "reserved bytes kept";
-        EXPECT_EQ(image[ImageMap::ChannelOffset(3) + 23], 0xFF) << "reserved bytes kept";
+        r.setName(c.text);
+        EXPECT_EQ(slice(ImageMap::ChannelOffset(3) + kName, 6), c.stored) << c.text.toStdString();
+        EXPECT_EQ(m_image[ImageMap::ChannelOffset(3) + 30], 0xFF) << "reserved bytes kept";
+        EXPECT_EQ(m_image[ImageMap::ChannelOffset(3) + 23], 0xFF) << "reserved bytes kept";
     }
 }
 
@@ -178,13 +178,13 @@ TEST_F(ChannelRecordTest, NewChannelRecordBytes)
              0x00, 0xC0, 0x08, 0x06, 0x00, 0x00, 0x00, 0x06, 0x00, 0x00, 0x00}},
     };
     for (const auto& c : cases) {
-        image.fill(0x5A);
-        NewChannelRecord(TestBands(), image, 801, c.rx);
+        m_image.fill(0x5A);
+        NewChannelRecord(TestBands(), m_image, 801, c.rx);
         Bytes expected = c.first22;
         expected.insert(expected.end(), kTail.begin(), kTail.end());
-        EXPECT_EQ(Slice(ImageMap::kBankB, 32), expected) << c.rx;
-        EXPECT_EQ(image[ImageMap::kBankB - 1], 0x5A);
-        EXPECT_EQ(image[ImageMap::kBankB + 32], 0x5A);
+        EXPECT_EQ(slice(ImageMap::kBankB, 32), expected) << c.rx;
+        EXPECT_EQ(m_image[ImageMap::kBankB - 1], 0x5A);
+        EXPECT_EQ(m_image[ImageMap::kBankB + 32], 0x5A);
     }
 }
 
@@ -193,11 +193,11 @@ TEST_F(ChannelRecordTest, NewChannelRecordMatchesTheFactoryDefaultRecord)
     RadioImage other;
     for (std::uint32_t f : {MHz(26.0), MHz(50.0), MHz(118.0083), MHz(145.52), MHz(255.0), MHz(380.0), MHz(512.0),
                             MHz(700.0), MHz(950.0)}) {
-        image.fill(0x00);
+        m_image.fill(0x00);
         other.fill(0x00);
-        NewChannelRecord(TestBands(), image, 17, f);
+        NewChannelRecord(TestBands(), m_image, 17, f);
         WriteDefaultChannelRecord(other, TestBands(), ImageMap::ChannelOffset(17), f);
-        EXPECT_EQ(image, other) << f;
+        EXPECT_EQ(m_image, other) << f;
     }
 }
 
@@ -206,26 +206,26 @@ TEST_F(ChannelRecordTest, AbsentRecordLiesInNoBandEvenWhenABandIsCleared)
     // A band cleared from the plan holds limits 0..0; frequency 0 must not
     // fall into it and pick up the airband's AM flag or a 7.6 MHz offset.
     for (int band : {3, 7}) {
-        TestBands().ResetToFactory();
+        TestBands().resetToFactory();
         TestBands().rxLower[static_cast<std::size_t>(band)] = 0;
         TestBands().rxUpper[static_cast<std::size_t>(band)] = 0;
         ASSERT_EQ(BandIndexOf(TestBands(), 0), -1); // a band without limits contains nothing
-        NewChannelRecord(TestBands(), image, 5, 0);
-        const ConstChannelRecord r = ChannelAt(image, 5);
-        EXPECT_EQ(r.Get(kAm), 0u) << band;
-        EXPECT_EQ(r.Offset(), 60000u) << band;
+        NewChannelRecord(TestBands(), m_image, 5, 0);
+        const ConstChannelRecord r = ChannelAt(m_image, 5);
+        EXPECT_EQ(r.get(kAm), 0u) << band;
+        EXPECT_EQ(r.offset(), 60000u) << band;
     }
 }
 
 TEST_F(ChannelRecordTest, EmptyTableRecordDiffersOnlyInItsOffset)
 {
-    NewChannelRecord(TestBands(), image, 9, 0);
-    Bytes expected = Slice(ImageMap::ChannelOffset(9), 32);
+    NewChannelRecord(TestBands(), m_image, 9, 0);
+    Bytes expected = slice(ImageMap::ChannelOffset(9), 32);
     expected[18] = 0x76; // 7.6 MHz
-    image.fill(0x33);
-    WriteEmptyTableRecord(TestBands(), image, 9);
-    EXPECT_EQ(Slice(ImageMap::ChannelOffset(9), 32), expected);
-    EXPECT_EQ(image[ImageMap::ChannelOffset(10)], 0x33);
+    m_image.fill(0x33);
+    WriteEmptyTableRecord(TestBands(), m_image, 9);
+    EXPECT_EQ(slice(ImageMap::ChannelOffset(9), 32), expected);
+    EXPECT_EQ(m_image[ImageMap::ChannelOffset(10)], 0x33);
 }
 
 TEST(OffsetDirection, FollowsTheSavedFrequencies)

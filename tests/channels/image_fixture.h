@@ -20,28 +20,31 @@ class ImageTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        TestBands().ResetToFactory();
-        image.fill(0xFF);
+        TestBands().resetToFactory();
+        m_image.fill(0xFF);
     }
-    void TearDown() override { TestBands().ResetToFactory(); }
+    void TearDown() override { TestBands().resetToFactory(); }
 
-    std::vector<std::uint8_t> Slice(std::uint32_t from, std::uint32_t count) const
+    std::vector<std::uint8_t> slice(std::uint32_t from, std::uint32_t count) const
     {
-        return {image.begin() + from, image.begin() + from + count};
+        return {m_image.begin() + from, m_image.begin() + from + count};
     }
-    std::uint16_t Word(std::uint32_t at) const { return static_cast<std::uint16_t>(image[at] | image[at + 1] << 8); }
-    void PutWord(std::uint32_t at, std::uint16_t v)
+    std::uint16_t word(std::uint32_t at) const
     {
-        image[at] = static_cast<std::uint8_t>(v & 0xFF);
-        image[at + 1] = static_cast<std::uint8_t>(v >> 8);
+        return static_cast<std::uint16_t>(m_image[at] | m_image[at + 1] << 8);
     }
-    std::uint32_t Freq(std::uint32_t at) const { return DecodeFreq(image.data() + at); }
-    void PutFreq(std::uint32_t at, std::uint32_t f) { EncodeFreq(f, image.data() + at); }
+    void putWord(std::uint32_t at, std::uint16_t v)
+    {
+        m_image[at] = static_cast<std::uint8_t>(v & 0xFF);
+        m_image[at + 1] = static_cast<std::uint8_t>(v >> 8);
+    }
+    std::uint32_t freq(std::uint32_t at) const { return DecodeFreq(m_image.data() + at); }
+    void putFreq(std::uint32_t at, std::uint32_t f) { EncodeFreq(f, m_image.data() + at); }
 
-    static void DisableBand(int b) { TestBands().bandEnabled[static_cast<std::size_t>(b)] = false; }
+    static void disableBand(int b) { TestBands().bandEnabled[static_cast<std::size_t>(b)] = false; }
 
-    std::unique_ptr<RadioImage> owned = std::make_unique<RadioImage>();
-    RadioImage& image = *owned;
+    std::unique_ptr<RadioImage> m_owned = std::make_unique<RadioImage>();
+    RadioImage& m_image = *m_owned;
 };
 
 // Frequencies in 10 Hz units.

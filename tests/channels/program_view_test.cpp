@@ -103,7 +103,7 @@ class ChannelTableViewTest : public QObject {
 private slots:
     void init()
     {
-        TestBands().ResetToFactory();
+        TestBands().resetToFactory();
         RadioImage& image = TestImage();
         image.fill(0xFF);
         WriteFactoryPlan(image);
@@ -118,12 +118,12 @@ private slots:
         m_window->show();
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        m_view->EnsureInitialised();
+        m_view->ensureInitialised();
     }
     void cleanup()
     {
         m_window.reset();
-        TestBands().ResetToFactory();
+        TestBands().resetToFactory();
     }
 
     void layoutHeadersAndEditors()
@@ -181,12 +181,12 @@ private slots:
         typeInto(10, 1, typed); // a new channel
         QCOMPARE(cell(10, 1), shown);
         QCOMPARE(cell(10, 2), shown);
-        QCOMPARE(ChannelAt(TestImage(), 10).Rx(), std::uint32_t(ParseShown(shown)));
+        QCOMPARE(ChannelAt(TestImage(), 10).rx(), std::uint32_t(parseShown(shown)));
         typeInto(5, 1, typed); // an existing channel: the grid only
         QCOMPARE(cell(5, 1), shown);
-        QCOMPARE(ChannelAt(TestImage(), 5).Rx(), MHz(146.0));
+        QCOMPARE(ChannelAt(TestImage(), 5).rx(), MHz(146.0));
         m_view->SaveChannelTable();
-        QCOMPARE(ChannelAt(TestImage(), 5).Rx(), std::uint32_t(ParseShown(shown)));
+        QCOMPARE(ChannelAt(TestImage(), 5).rx(), std::uint32_t(parseShown(shown)));
     }
 
     void newRowTakesTheDefaults()
@@ -201,9 +201,9 @@ private slots:
             QCOMPARE(RecordBytes(20, 8, 4), (Bytes{0x00, 0x10, 0x23, 0x00}));
             QCOMPARE(RecordBytes(20, 16, 4), (Bytes{0x00, 0x00, 0x06, 0x00})); // 600 kHz
             const ConstChannelRecord r = ChannelAt(TestImage(), 20);
-            QCOMPARE(r.Get(kStep), 6u);
-            QCOMPARE(r.Get(kTxPower), 3u);
-            QCOMPARE(r.Get(kOffsetDirection), 0u);
+            QCOMPARE(r.get(kStep), 6u);
+            QCOMPARE(r.get(kTxPower), 3u);
+            QCOMPARE(r.get(kOffsetDirection), 0u);
             QCOMPARE(RecordBytes(20, 24, 6), Bytes(6, 0xFF));
             m_view->SaveChannelTable();
         }
@@ -238,38 +238,38 @@ private slots:
         typeInto(1, 1, QStringLiteral("440.1"));
         QCOMPARE(cell(1, 1), QStringLiteral("440.10000"));
         m_view->SaveChannelTable();
-        QCOMPARE(ChannelAt(TestImage(), 1).Rx(), MHz(440.1));
-        QCOMPARE(ChannelAt(TestImage(), 1).Tx(), MHz(446.0));
+        QCOMPARE(ChannelAt(TestImage(), 1).rx(), MHz(440.1));
+        QCOMPARE(ChannelAt(TestImage(), 1).tx(), MHz(446.0));
     }
 
     void offsetDirectionOnSave()
     {
         const ChannelRecord r = ChannelAt(TestImage(), 7);
         NewChannelRecord(TestBands(), TestImage(), 7, MHz(145.0));
-        r.SetTx(MHz(145.6));
-        r.Set(kOffsetDirection, 2);
+        r.setTx(MHz(145.6));
+        r.set(kOffsetDirection, 2);
         reload();
         m_view->SaveChannelTable();
-        QCOMPARE(r.Get(kOffsetDirection), 2u); // still receive + offset
+        QCOMPARE(r.get(kOffsetDirection), 2u); // still receive + offset
         typeInto(7, 2, QStringLiteral("145.7"));
         m_view->SaveChannelTable();
-        QCOMPARE(r.Get(kOffsetDirection), 3u);
-        QCOMPARE(r.Tx(), MHz(145.7));
+        QCOMPARE(r.get(kOffsetDirection), 3u);
+        QCOMPARE(r.tx(), MHz(145.7));
     }
 
     void sqlModeFollowsDecodeType()
     {
         const ChannelRecord r = ChannelAt(TestImage(), 5);
-        r.Set(kSqlMode, 1);    // "Tone"
-        r.Set(kDecodeType, 2); // "Ctcss Codec"
+        r.set(kSqlMode, 1);    // "Tone"
+        r.set(kDecodeType, 2); // "Ctcss Codec"
         reload();
         QCOMPARE(cell(5, 3), QStringLiteral("Ctcss Codec"));
         pickInto(5, 3, QStringLiteral("Ctcss Encode"));
         QCOMPARE(cell(5, 3), QStringLiteral("Ctcss Encode"));
         QCOMPARE(grid()->col(), 4); // Enter moved right
         m_view->SaveChannelTable();
-        QCOMPARE(r.Get(kDecodeType), 1u);
-        QCOMPARE(r.Get(kSqlMode), 0u); // "Carrier"
+        QCOMPARE(r.get(kDecodeType), 1u);
+        QCOMPARE(r.get(kSqlMode), 0u); // "Carrier"
     }
 
     void absentChannelOneLoadsAtBand4()
@@ -281,7 +281,7 @@ private slots:
         reload();
         QCOMPARE(cell(1, 1), QStringLiteral("136.00000"));
         QCOMPARE(cell(1, 2), QStringLiteral("136.00000"));
-        QCOMPARE(ChannelAt(image, 1).Rx(), MHz(136.0));
+        QCOMPARE(ChannelAt(image, 1).rx(), MHz(136.0));
         // Without 150M, the UHF band.
         std::fill_n(image.data() + BandPlan::RecordOffset(4), 16, 0x00);
         std::fill_n(image.data() + ImageMap::ChannelOffset(1), 32, 0xFF);
@@ -292,7 +292,7 @@ private slots:
 
     void absentTransmitShowsEmptyCell()
     {
-        ChannelAt(TestImage(), 5).ClearTx();
+        ChannelAt(TestImage(), 5).clearTx();
         reload();
         QCOMPARE(cell(5, 1), QStringLiteral("146.00000"));
         QVERIFY(cell(5, 2).isEmpty());
@@ -300,7 +300,7 @@ private slots:
 
     void shortNameOverLongName()
     {
-        ChannelAt(TestImage(), 5).SetName(QStringLiteral("ABCDEF"));
+        ChannelAt(TestImage(), 5).setName(QStringLiteral("ABCDEF"));
         reload();
         QCOMPARE(cell(5, 11), QStringLiteral("ABCDEF"));
         typeInto(5, 11, QStringLiteral("X!Y")); // '!' is not a name character
@@ -350,7 +350,7 @@ private slots:
         QTest::keyClick(m_view->freqEditor(), Qt::Key_Return);
         QCOMPARE(cell(30, 1), QStringLiteral("123.40000"));
         QCOMPARE(cell(30, 3), QStringLiteral("Off"));
-        QCOMPARE(ChannelAt(TestImage(), 30).Get(kAm), 1u); // airband channel
+        QCOMPARE(ChannelAt(TestImage(), 30).get(kAm), 1u); // airband channel
     }
 
     void keyboard()
@@ -449,7 +449,7 @@ private slots:
     }
 
 private:
-    static std::int64_t ParseShown(const QString& text) { return std::llround(text.toDouble() * 100000.0); }
+    static std::int64_t parseShown(const QString& text) { return std::llround(text.toDouble() * 100000.0); }
 };
 
 QTEST_MAIN(ChannelTableViewTest)

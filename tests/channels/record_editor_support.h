@@ -130,17 +130,17 @@ inline Record BusyRecord()
 {
     Record r = NewRecord(14500000);
     const ChannelRecord c(r.data());
-    c.SetTx(15000000);
-    c.SetOffset(500000);
-    c.SetCtcssTenths(885);
-    c.SetDcsCode(754);
+    c.setTx(15000000);
+    c.setOffset(500000);
+    c.setCtcssTenths(885);
+    c.setDcsCode(754);
     r[12] = 0xB5; // power "Middle 1", beat shift, reverse backup, display "Name", scan "Skip"
     r[13] = 0xB3; // "Narrow", scrambler, compander, no emphasis, SQL "Signaling & Tone"
     r[14] = 0xA9; // "+", reverse, step "25"
     r[15] = 0x6A; // "Decode Invert", busy "2 Tone", transmit stop, "Ctcss Codec"
     r[20] = 0x44; // "2 Tone", signalling decode 5
     r[21] = 4;    // "PTTID 4"
-    c.SetName(QStringLiteral("AB1"));
+    c.setName(QStringLiteral("AB1"));
     r[22] = 0x12;
     r[23] = 0x34;
     r[30] = 0x56;
@@ -151,7 +151,7 @@ inline Record BusyRecord()
 // A blank radio and the factory plan.
 inline void ResetImage()
 {
-    TestBands().ResetToFactory();
+    TestBands().resetToFactory();
     TestImage().fill(0xFF);
 }
 

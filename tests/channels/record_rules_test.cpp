@@ -23,8 +23,8 @@ namespace {
 // factory plan and leaves it so.
 class RecordRules : public ::testing::Test {
 protected:
-    void SetUp() override { TestBands().ResetToFactory(); }
-    void TearDown() override { TestBands().ResetToFactory(); }
+    void SetUp() override { TestBands().resetToFactory(); }
+    void TearDown() override { TestBands().resetToFactory(); }
 };
 
 struct TextCase {

@@ -25,24 +25,24 @@ std::uint32_t Edge(int k)
 class ScanChannelViewTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<CScanChView> Open()
+    std::unique_ptr<CScanChView> open()
     {
         auto view = std::make_unique<CScanChView>(TestDocument());
         view->resize(720, 560);
         if (!ShowActive(view.get()))
             qWarning("view not active");
-        view->EnsureInitialised();
+        view->ensureInitialised();
         return view;
     }
-    static QWidget* Rx(QWidget* v) { return Find<QLineEdit>(v, Id::kRx); }
-    static QWidget* Away(CScanChView* v) { return v->tabs(); }
+    static QWidget* rx(QWidget* v) { return Find<QLineEdit>(v, Id::kRx); }
+    static QWidget* away(CScanChView* v) { return v->tabs(); }
 
 private slots:
     void init() { ResetImage(); }
 
     void tabsAndLabels()
     {
-        auto view = Open();
+        auto view = open();
         QStringList captions;
         for (int i = 0; i < view->tabs()->count(); ++i)
             captions << view->tabs()->tabText(i);
@@ -67,7 +67,7 @@ private slots:
 
     void absentEdgeShowsEmptyAndDisabled()
     {
-        auto view = Open();
+        auto view = open();
         QCOMPARE(Text(view.get(), Id::kRx), QString());
         QVERIFY(Find<QLineEdit>(view.get(), Id::kRx)->isEnabled());
         QVERIFY(!Find<QLineEdit>(view.get(), Id::kTx)->isEnabled());
@@ -79,14 +79,14 @@ private slots:
 
     void firstReceiveCreatesTheEdge()
     {
-        auto view = Open();
-        TypeAndLeave(Rx(view.get()), QStringLiteral("430.0"), Away(view.get()));
+        auto view = open();
+        TypeAndLeave(rx(view.get()), QStringLiteral("430.0"), away(view.get()));
         QCOMPARE(Text(view.get(), Id::kRx), QStringLiteral("430.00000"));
         QCOMPARE(Text(view.get(), Id::kTx), QStringLiteral("430.00000"));
         QCOMPARE(Text(view.get(), Id::kTxPower), QStringLiteral("High"));
         QVERIFY(Find<QComboBox>(view.get(), Id::kCtcss)->isEnabled());
         QCOMPARE(Hex(Bytes(Edge(0))), Hex(NewRecord(43000000))); // offset 7.6 MHz in 450M
-        QCOMPARE(ConstChannelRecord(TestImage().data() + Edge(0)).Offset(), 760000u);
+        QCOMPARE(ConstChannelRecord(TestImage().data() + Edge(0)).offset(), 760000u);
         view->SaveToImage();
         QCOMPARE(Hex(Bytes(Edge(0))), Hex(NewRecord(43000000)));
         Grab(view.get(), QStringLiteral("scan_channel"));
@@ -105,30 +105,30 @@ private slots:
         QFETCH(QString, shown);
         if (existing)
             Put(Edge(3), NewRecord(14500000));
-        auto view = Open();
+        auto view = open();
         view->tabs()->setCurrentIndex(3);
-        TypeAndLeave(Rx(view.get()), QStringLiteral("20.0"), Away(view.get()));
+        TypeAndLeave(rx(view.get()), QStringLiteral("20.0"), away(view.get()));
         QCOMPARE(Text(view.get(), Id::kRx), shown);
         view->SaveToImage();
         QCOMPARE(FreqAt(Edge(3)), static_cast<std::uint32_t>(QString(shown).remove(u'.').toUInt()));
-        QCOMPARE(ConstChannelRecord(TestImage().data() + Edge(3)).Offset(), 60000u);
+        QCOMPARE(ConstChannelRecord(TestImage().data() + Edge(3)).offset(), 60000u);
     }
 
     void tabChangeWritesTheEdgeLeft()
     {
         Put(Edge(0), NewRecord(14500000));
         Put(Edge(1), NewRecord(14600000));
-        auto view = Open();
+        auto view = open();
         Pick(view.get(), Id::kTxPower, QStringLiteral("Low"));
         Type(Find<QLineEdit>(view.get(), Id::kName), QStringLiteral("EDGE"));
         Type(Find<QLineEdit>(view.get(), Id::kTx), QStringLiteral("145.6"));
         view->tabs()->setCurrentIndex(1);
         Settle();
         const ConstChannelRecord l1(TestImage().data() + Edge(0));
-        QCOMPARE(l1.Get(ChannelLayout::kTxPower), 0u);
-        QCOMPARE(l1.Name(), QStringLiteral("EDGE"));
-        QCOMPARE(l1.Tx(), 14560000u);
-        QCOMPARE(l1.Get(ChannelLayout::kOffsetDirection), unsigned(OffsetDirection::kFree));
+        QCOMPARE(l1.get(ChannelLayout::kTxPower), 0u);
+        QCOMPARE(l1.name(), QStringLiteral("EDGE"));
+        QCOMPARE(l1.tx(), 14560000u);
+        QCOMPARE(l1.get(ChannelLayout::kOffsetDirection), unsigned(OffsetDirection::kFree));
         QCOMPARE(Text(view.get(), Id::kRx), QStringLiteral("146.00000"));
         QCOMPARE(Text(view.get(), Id::kName), QString());
         view->tabs()->setCurrentIndex(0);
@@ -158,20 +158,20 @@ private slots:
         QFETCH(uint, tx);
         QFETCH(uint, written);
         Record r = NewRecord(14500000);
-        ChannelRecord(r.data()).SetTx(tx);
-        ChannelRecord(r.data()).Set(ChannelLayout::kOffsetDirection, stored);
+        ChannelRecord(r.data()).setTx(tx);
+        ChannelRecord(r.data()).set(ChannelLayout::kOffsetDirection, stored);
         Put(Edge(2), r);
-        auto view = Open();
+        auto view = open();
         view->tabs()->setCurrentIndex(2);
         view->tabs()->setCurrentIndex(3);
-        QCOMPARE(ConstChannelRecord(TestImage().data() + Edge(2)).Get(ChannelLayout::kOffsetDirection), written);
+        QCOMPARE(ConstChannelRecord(TestImage().data() + Edge(2)).get(ChannelLayout::kOffsetDirection), written);
     }
 
     void emptiedReceiveWritesAnAbsentEdge()
     {
         Put(Edge(0), BusyRecord());
-        auto view = Open();
-        TypeAndLeave(Rx(view.get()), QString(), Away(view.get()));
+        auto view = open();
+        TypeAndLeave(rx(view.get()), QString(), away(view.get()));
         QCOMPARE(Text(view.get(), Id::kTx), QString());
         QVERIFY(!Find<QLineEdit>(view.get(), Id::kTx)->isEnabled());
         view->SaveToImage();
@@ -181,24 +181,24 @@ private slots:
     void transmitBox()
     {
         Put(Edge(0), NewRecord(14500000));
-        auto view = Open();
+        auto view = open();
         auto* tx = Find<QLineEdit>(view.get(), Id::kTx);
-        TypeAndLeave(tx, QString(), Away(view.get()));
+        TypeAndLeave(tx, QString(), away(view.get()));
         QCOMPARE(tx->text(), QStringLiteral("145.00000"));
-        TypeAndLeave(tx, QStringLiteral("20"), Away(view.get()));
+        TypeAndLeave(tx, QStringLiteral("20"), away(view.get()));
         QCOMPARE(tx->text(), QStringLiteral("145.00000"));
-        TypeAndLeave(tx, QStringLiteral("851.0075"), Away(view.get()));
+        TypeAndLeave(tx, QStringLiteral("851.0075"), away(view.get()));
         QCOMPARE(tx->text(), QStringLiteral("851.00500"));
     }
 
     void edgeWithoutTransmitTakesTheReceiveFrequency()
     {
         Record r = NewRecord(14500000);
-        ChannelRecord(r.data()).ClearTx();
+        ChannelRecord(r.data()).clearTx();
         Put(Edge(0), r);
-        auto view = Open();
+        auto view = open();
         QCOMPARE(Text(view.get(), Id::kTx), QString());
-        TypeAndLeave(Rx(view.get()), QStringLiteral("145.5"), Away(view.get()));
+        TypeAndLeave(rx(view.get()), QStringLiteral("145.5"), away(view.get()));
         QCOMPARE(Text(view.get(), Id::kTx), QStringLiteral("145.50000"));
         view->SaveToImage();
         QCOMPARE(FreqAt(Edge(0) + 4), 14550000u);
@@ -206,7 +206,7 @@ private slots:
 
     void loadShowsTheImage()
     {
-        auto view = Open();
+        auto view = open();
         Put(Edge(0), BusyRecord());
         view->LoadFromImage();
         QCOMPARE(Text(view.get(), Id::kRx), QStringLiteral("145.00000"));

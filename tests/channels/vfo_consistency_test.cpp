@@ -16,10 +16,10 @@ namespace {
 class VfoConsistencyTest : public ImageTest {
 protected:
     // Record bytes 4..31 get a pattern that must survive.
-    void FillRecord(std::uint32_t at)
+    void fillRecord(std::uint32_t at)
     {
         for (std::uint32_t i = 0; i < 32; ++i)
-            image[at + i] = static_cast<std::uint8_t>(0x80 + i);
+            m_image[at + i] = static_cast<std::uint8_t>(0x80 + i);
     }
 };
 
@@ -67,31 +67,31 @@ TEST_F(VfoConsistencyTest, VfoRecordsAreHeldToTheirBand)
          MHz(400.0)},
     };
     for (const VfoCase& c : cases) {
-        TestBands().ResetToFactory();
+        TestBands().resetToFactory();
         c.setup(TestBands());
         const std::uint32_t at = VfoOffset(c.k);
-        FillRecord(at);
+        fillRecord(at);
         if (c.stored)
-            PutFreq(at, *c.stored);
+            putFreq(at, *c.stored);
         else
-            std::fill_n(image.begin() + at, 4, 0xFF);
-        const Bytes rest = Slice(at + 4, 28);
-        CheckVfoRecords(TestBands(), image);
-        EXPECT_EQ(Freq(at), c.expected) << c.what;
-        EXPECT_EQ(Slice(at + 4, 28), rest) << c.what << ": only the receive frequency changes";
+            std::fill_n(m_image.begin() + at, 4, 0xFF);
+        const Bytes rest = slice(at + 4, 28);
+        CheckVfoRecords(TestBands(), m_image);
+        EXPECT_EQ(freq(at), c.expected) << c.what;
+        EXPECT_EQ(slice(at + 4, 28), rest) << c.what << ": only the receive frequency changes";
     }
 }
 
 TEST_F(VfoConsistencyTest, RecordsZeroToEightAreMirrored)
 {
     for (int k = 0; k < kVfoCount; ++k)
-        std::fill_n(image.begin() + VfoOffset(k), 32, static_cast<std::uint8_t>(k));
-    CopyVfoRecords(image);
+        std::fill_n(m_image.begin() + VfoOffset(k), 32, static_cast<std::uint8_t>(k));
+    CopyVfoRecords(m_image);
     for (int k = 0; k < kCopiedVfos; ++k)
-        EXPECT_EQ(Slice(ImageMap::kVfoCopy + 32 * static_cast<std::uint32_t>(k), 32),
+        EXPECT_EQ(slice(ImageMap::kVfoCopy + 32 * static_cast<std::uint32_t>(k), 32),
                   Bytes(32, static_cast<std::uint8_t>(k)));
-    EXPECT_EQ(image[ImageMap::kBandStarts], 0xFF);
-    EXPECT_EQ(image[ImageMap::kVfoCopy - 1], 0xFF);
+    EXPECT_EQ(m_image[ImageMap::kBandStarts], 0xFF);
+    EXPECT_EQ(m_image[ImageMap::kVfoCopy - 1], 0xFF);
 }
 
 struct BandStartCase {
@@ -137,26 +137,26 @@ TEST_F(VfoConsistencyTest, BandStartRecordsFollowTheEnabledBands)
          {}},
     };
     for (const BandStartCase& c : cases) {
-        TestBands().ResetToFactory();
+        TestBands().resetToFactory();
         c.setup(TestBands());
         for (int i = 0; i < 12; ++i)
-            FillRecord(BandStartOffset(i));
-        const Bytes before = Slice(ImageMap::kBandStarts, 12 * 32);
-        RewriteBandStartRecords(TestBands(), image);
+            fillRecord(BandStartOffset(i));
+        const Bytes before = slice(ImageMap::kBandStarts, 12 * 32);
+        RewriteBandStartRecords(TestBands(), m_image);
         for (int i = 0; i < 12; ++i) {
             const std::uint32_t at = BandStartOffset(i);
             const std::uint32_t rel = at - ImageMap::kBandStarts;
             if (const auto f = c.mhz[static_cast<std::size_t>(i)]) {
-                EXPECT_EQ(Freq(at), MHz(*f)) << c.what << ", record " << i;
-                EXPECT_EQ(Freq(at + 4), MHz(*f)) << c.what << ", record " << i;
+                EXPECT_EQ(freq(at), MHz(*f)) << c.what << ", record " << i;
+                EXPECT_EQ(freq(at + 4), MHz(*f)) << c.what << ", record " << i;
             } else {
-                EXPECT_EQ(Slice(at, 8), Bytes(before.begin() + rel, before.begin() + rel + 8)) << c.what;
+                EXPECT_EQ(slice(at, 8), Bytes(before.begin() + rel, before.begin() + rel + 8)) << c.what;
             }
-            EXPECT_EQ(Slice(at + 8, 24), Bytes(before.begin() + rel + 8, before.begin() + rel + 32))
+            EXPECT_EQ(slice(at + 8, 24), Bytes(before.begin() + rel + 8, before.begin() + rel + 32))
                 << c.what << ", record " << i;
         }
     }
-    EXPECT_EQ(image[ImageMap::kBandMemories], 0xFF);
+    EXPECT_EQ(m_image[ImageMap::kBandMemories], 0xFF);
 }
 
 class BandMemoryTest : public VfoConsistencyTest {
@@ -164,32 +164,32 @@ protected:
     void SetUp() override
     {
         VfoConsistencyTest::SetUp();
-        DisableBand(0); // the lowest enabled band is 1
-        DisableBand(2);
+        disableBand(0); // the lowest enabled band is 1
+        disableBand(2);
         // Band start pairs: 0 absent, 1 in band, 2 in band, 3 in no band, 4 in band, 5 absent.
-        PutFreq(BandStartOffset(2), MHz(47.0));
-        PutFreq(BandStartOffset(4), MHz(145.0));
-        PutFreq(BandStartOffset(6), MHz(600.0));
-        PutFreq(BandStartOffset(8), MHz(435.0));
+        putFreq(BandStartOffset(2), MHz(47.0));
+        putFreq(BandStartOffset(4), MHz(145.0));
+        putFreq(BandStartOffset(6), MHz(600.0));
+        putFreq(BandStartOffset(8), MHz(435.0));
     }
 
     static constexpr std::uint32_t kBlock = ImageMap::kWorkingBandMemory;
 
     // Sets one byte of a patterned block, runs the check and returns the byte.
-    std::uint8_t Checked(std::uint32_t byte, std::uint8_t value)
+    std::uint8_t checked(std::uint32_t byte, std::uint8_t value)
     {
         for (std::uint32_t i = 0; i < 64; ++i)
-            image[kBlock + i] = static_cast<std::uint8_t>(0x40 + i);
-        image[kBlock + byte] = value;
-        CheckBandMemoryBlock(TestBands(), image, kBlock);
+            m_image[kBlock + i] = static_cast<std::uint8_t>(0x40 + i);
+        m_image[kBlock + byte] = value;
+        CheckBandMemoryBlock(TestBands(), m_image, kBlock);
         for (std::uint32_t i = 0; i < 64; ++i) {
             const bool checked =
                 i <= 2 || (i >= 4 && i <= 6) || i == 8 || i == 9 || i == 11 || (i >= 16 && i <= 22 && i != 19);
             if (!checked) {
-                EXPECT_EQ(image[kBlock + i], 0x40 + i) << "byte " << i << " is not checked";
+                EXPECT_EQ(m_image[kBlock + i], 0x40 + i) << "byte " << i << " is not checked";
             }
         }
-        return image[kBlock + byte];
+        return m_image[kBlock + byte];
     }
 };
 
@@ -240,28 +240,28 @@ TEST_F(BandMemoryTest, BytesOfABlock)
         {22, 16, 0},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Checked(c.byte, c.stored), c.expected) << "byte " << c.byte << " value " << int(c.stored);
+        EXPECT_EQ(checked(c.byte, c.stored), c.expected) << "byte " << c.byte << " value " << int(c.stored);
 }
 
 TEST_F(BandMemoryTest, NothingToFallBackOn)
 {
     TestBands().bandEnabled.fill(false);
-    std::fill_n(image.begin() + ImageMap::kBandStarts, 12 * 32, 0xFF);
-    EXPECT_EQ(Checked(kBandIndexA, 4), 0xFF);
-    EXPECT_EQ(Checked(kBandIndexB, 0xFF), 0xFF);
-    EXPECT_EQ(Checked(kStartRecord, 2), 0xFF);
-    EXPECT_EQ(Checked(kStartRecord, 0xFF), 0xFF);
+    std::fill_n(m_image.begin() + ImageMap::kBandStarts, 12 * 32, 0xFF);
+    EXPECT_EQ(checked(kBandIndexA, 4), 0xFF);
+    EXPECT_EQ(checked(kBandIndexB, 0xFF), 0xFF);
+    EXPECT_EQ(checked(kStartRecord, 2), 0xFF);
+    EXPECT_EQ(checked(kStartRecord, 0xFF), 0xFF);
 }
 
 TEST_F(BandMemoryTest, WordsNamingUnusableRecordsBecomeOne)
 {
-    NewChannelRecord(TestBands(), image, 7, MHz(145.0));
-    NewChannelRecord(TestBands(), image, 8, MHz(600.0)); // in no band
-    NewChannelRecord(TestBands(), image, 255, MHz(145.0));
-    PutFreq(ImageMap::kScanEdges, MHz(145.0));            // record 0
-    PutFreq(VfoOffset(0), MHz(26.0));                     // record 10
-    PutFreq(ImageMap::kScanEdges + 32 * 41, MHz(435.0));  // record 41, inside the bitmaps
-    PutFreq(ImageMap::kScanEdges + 32 * 255, MHz(145.0)); // record 255
+    NewChannelRecord(TestBands(), m_image, 7, MHz(145.0));
+    NewChannelRecord(TestBands(), m_image, 8, MHz(600.0)); // in no band
+    NewChannelRecord(TestBands(), m_image, 255, MHz(145.0));
+    putFreq(ImageMap::kScanEdges, MHz(145.0));            // record 0
+    putFreq(VfoOffset(0), MHz(26.0));                     // record 10
+    putFreq(ImageMap::kScanEdges + 32 * 41, MHz(435.0));  // record 41, inside the bitmaps
+    putFreq(ImageMap::kScanEdges + 32 * 255, MHz(145.0)); // record 255
     const struct {
         std::uint16_t stored, expected;
     } cases[] = {
@@ -269,32 +269,32 @@ TEST_F(BandMemoryTest, WordsNamingUnusableRecordsBecomeOne)
         {513, 513}, {553, 1}, {554, 554}, {810, 810}, {809, 1},   {811, 1}, {0xFFFF, 1}, {0, 0},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CheckedBandMemoryWord(TestBands(), image, c.stored), c.expected) << c.stored;
-    image[ImageMap::kScanEdges + 32 * 255 + 3] = 0x00;
-    EXPECT_EQ(CheckedBandMemoryWord(TestBands(), image, 0), 1);
+        EXPECT_EQ(CheckedBandMemoryWord(TestBands(), m_image, c.stored), c.expected) << c.stored;
+    m_image[ImageMap::kScanEdges + 32 * 255 + 3] = 0x00;
+    EXPECT_EQ(CheckedBandMemoryWord(TestBands(), m_image, 0), 1);
 
     // Both words of a block.
     for (std::uint32_t block : {ImageMap::kWorkingBandMemory, BlockOffset(5)}) {
-        PutWord(block + kWordA, 8);
-        PutWord(block + kWordB, 7);
-        CheckBandMemoryBlock(TestBands(), image, block);
-        EXPECT_EQ(Word(block + kWordA), 1);
-        EXPECT_EQ(Word(block + kWordB), 7);
+        putWord(block + kWordA, 8);
+        putWord(block + kWordB, 7);
+        CheckBandMemoryBlock(TestBands(), m_image, block);
+        EXPECT_EQ(word(block + kWordA), 1);
+        EXPECT_EQ(word(block + kWordB), 7);
     }
 }
 
 TEST_F(BandMemoryTest, WorkingMemoryAndAllSixBlocks)
 {
-    std::fill_n(image.begin() + ImageMap::kWorkingBandMemory, 64, 0x22);
+    std::fill_n(m_image.begin() + ImageMap::kWorkingBandMemory, 64, 0x22);
     for (std::uint32_t block : {ImageMap::kWorkingBandMemory, BlockOffset(0), BlockOffset(3), BlockOffset(5)})
-        image[block + kAlwaysFF] = 0;
-    const Bytes secondHalf = Slice(ImageMap::kWorkingBandMemory + 23, 64 - 23);
-    CheckBandMemories(TestBands(), image);
+        m_image[block + kAlwaysFF] = 0;
+    const Bytes secondHalf = slice(ImageMap::kWorkingBandMemory + 23, 64 - 23);
+    CheckBandMemories(TestBands(), m_image);
     for (std::uint32_t block : {ImageMap::kWorkingBandMemory, BlockOffset(0), BlockOffset(3), BlockOffset(5)})
-        EXPECT_EQ(image[block + kAlwaysFF], 0xFF) << block;
-    EXPECT_EQ(Slice(ImageMap::kWorkingBandMemory + 23, 64 - 23), secondHalf)
+        EXPECT_EQ(m_image[block + kAlwaysFF], 0xFF) << block;
+    EXPECT_EQ(slice(ImageMap::kWorkingBandMemory + 23, 64 - 23), secondHalf)
         << "the settings from 0xCC18 and the right half stay";
-    EXPECT_EQ(image[ImageMap::kBandMemories + 6 * 64], 0xFF) << "nothing beyond the sixth block";
+    EXPECT_EQ(m_image[ImageMap::kBandMemories + 6 * 64], 0xFF) << "nothing beyond the sixth block";
 }
 
 } // namespace

@@ -34,16 +34,16 @@ QStringList Captions(const QTabBar* tabs)
 class VfoDialogTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<CVfoDialog> Open()
+    std::unique_ptr<CVfoDialog> open()
     {
         auto dlg = std::make_unique<CVfoDialog>(TestDocument());
         if (!ShowActive(dlg.get()))
             qWarning("dialog not active");
         return dlg;
     }
-    static QWidget* Rx(QWidget* d) { return Find<QLineEdit>(d, Id::kRx); }
-    static QWidget* Away(CVfoDialog* d) { return d->tabs(); }
-    static int TabOf(CVfoDialog* d, const QString& caption)
+    static QWidget* rx(QWidget* d) { return Find<QLineEdit>(d, Id::kRx); }
+    static QWidget* away(CVfoDialog* d) { return d->tabs(); }
+    static int tabOf(CVfoDialog* d, const QString& caption)
     {
         return static_cast<int>(Captions(d->tabs()).indexOf(caption));
     }
@@ -59,7 +59,7 @@ private slots:
     void tabsFollowTheEnabledBands()
     {
         OnlyBands({4, 7});
-        auto dlg = Open();
+        auto dlg = open();
         QCOMPARE(Captions(dlg->tabs()), (QStringList{"150M", "450M", "150M R", "450M R"}));
         QCOMPARE(dlg->currentRecord(), 4);
         QCOMPARE(dlg->windowTitle(), QStringLiteral("VFO"));
@@ -71,7 +71,7 @@ private slots:
 
     void factoryPlanTabs()
     {
-        auto dlg = Open();
+        auto dlg = open();
         QCOMPARE(Captions(dlg->tabs()),
                  (QStringList{"30M", "50M", "60M", "150M", "250M", "350M", "450M", "850M", "150M R", "250M R"}));
         QCOMPARE(dlg->currentRecord(), 0);
@@ -79,7 +79,7 @@ private slots:
 
     void labelsAndHiddenControls()
     {
-        auto dlg = Open();
+        auto dlg = open();
         auto labelOf = [&](int id) {
             for (QLabel* l : dlg->findChildren<QLabel*>())
                 if (l->buddy() && l->buddy()->objectName() == QString::number(id))
@@ -128,10 +128,10 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         OnlyBands({4, 7});
-        auto dlg = Open();
-        dlg->tabs()->setCurrentIndex(TabOf(dlg.get(), tab));
+        auto dlg = open();
+        dlg->tabs()->setCurrentIndex(tabOf(dlg.get(), tab));
         const int record = dlg->currentRecord();
-        TypeAndLeave(Rx(dlg.get()), typed, Away(dlg.get()));
+        TypeAndLeave(rx(dlg.get()), typed, away(dlg.get()));
         QCOMPARE(Text(dlg.get(), Id::kRx), shown);
         dlg->close();
         QCOMPARE(FreqAt(Vfo(record)), static_cast<std::uint32_t>(QString(shown).remove(u'.').toUInt()));
@@ -139,13 +139,13 @@ private slots:
 
     void stepsFollowTheReceiveBand()
     {
-        auto dlg = Open();
-        dlg->tabs()->setCurrentIndex(TabOf(dlg.get(), QStringLiteral("850M")));
+        auto dlg = open();
+        dlg->tabs()->setCurrentIndex(tabOf(dlg.get(), QStringLiteral("850M")));
         auto* step = Find<QComboBox>(dlg.get(), Id::kStep);
         QCOMPARE(Items(step).first(), QStringLiteral("5.0"));
         QCOMPARE(step->count(), 9);
         QCOMPARE(step->currentText(), QStringLiteral("12.5"));
-        dlg->tabs()->setCurrentIndex(TabOf(dlg.get(), QStringLiteral("450M")));
+        dlg->tabs()->setCurrentIndex(tabOf(dlg.get(), QStringLiteral("450M")));
         QCOMPARE(step->count(), 13);
     }
 
@@ -173,48 +173,48 @@ private slots:
         QFETCH(uint, tx);
         QFETCH(uint, written);
         OnlyBands({4, 7});
-        auto dlg = Open(); // on 150M
-        TypeAndLeave(Rx(dlg.get()), QStringLiteral("145"), Away(dlg.get()));
+        auto dlg = open(); // on 150M
+        TypeAndLeave(rx(dlg.get()), QStringLiteral("145"), away(dlg.get()));
         Pick(dlg.get(), Id::kOffsetDirection, direction);
         QCOMPARE(Find<QLineEdit>(dlg.get(), Id::kOffset)->isEnabled(), direction != u"Off");
         if (direction != u"Off")
-            TypeAndLeave(Find<QLineEdit>(dlg.get(), Id::kOffset), offset, Away(dlg.get()));
+            TypeAndLeave(Find<QLineEdit>(dlg.get(), Id::kOffset), offset, away(dlg.get()));
         dlg->tabs()->setCurrentIndex(1);
         const ConstChannelRecord r(TestImage().data() + Vfo(4));
-        QCOMPARE(r.Rx(), 14500000u);
-        QCOMPARE(r.Tx(), tx);
-        QCOMPARE(r.Get(ChannelLayout::kOffsetDirection), written);
+        QCOMPARE(r.rx(), 14500000u);
+        QCOMPARE(r.tx(), tx);
+        QCOMPARE(r.get(ChannelLayout::kOffsetDirection), written);
     }
 
     void freeDirectionShowsOffAndIsWrittenSimplex()
     {
         OnlyBands({4, 7});
         Record r = NewRecord(14500000);
-        ChannelRecord(r.data()).SetTx(14700000);
-        ChannelRecord(r.data()).Set(ChannelLayout::kOffsetDirection, OffsetDirection::kFree);
+        ChannelRecord(r.data()).setTx(14700000);
+        ChannelRecord(r.data()).set(ChannelLayout::kOffsetDirection, OffsetDirection::kFree);
         Put(Vfo(4), r);
-        auto dlg = Open();
+        auto dlg = open();
         QCOMPARE(Text(dlg.get(), Id::kOffsetDirection), QStringLiteral("Off"));
         dlg->close();
         const ConstChannelRecord c(TestImage().data() + Vfo(4));
-        QCOMPARE(c.Get(ChannelLayout::kOffsetDirection), 0u);
-        QCOMPARE(c.Tx(), 14500000u);
+        QCOMPARE(c.get(ChannelLayout::kOffsetDirection), 0u);
+        QCOMPARE(c.tx(), 14500000u);
     }
 
     void leavingAnEmptyVfoWritesTheLowerLimit()
     {
         OnlyBands({4, 7});
         Put(Vfo(7), NewRecord(0));
-        auto dlg = Open();
-        dlg->tabs()->setCurrentIndex(TabOf(dlg.get(), QStringLiteral("450M")));
+        auto dlg = open();
+        dlg->tabs()->setCurrentIndex(tabOf(dlg.get(), QStringLiteral("450M")));
         QCOMPARE(Text(dlg.get(), Id::kRx), QString());
         // Never disabled, even without a frequency.
         QVERIFY(Find<QComboBox>(dlg.get(), Id::kCtcss)->isEnabled());
         QVERIFY(Find<QComboBox>(dlg.get(), Id::kTxPower)->isEnabled());
         dlg->tabs()->setCurrentIndex(0);
         const ConstChannelRecord c(TestImage().data() + Vfo(7));
-        QCOMPARE(c.Rx(), 40000000u);
-        QCOMPARE(c.Tx(), 40000000u);
+        QCOMPARE(c.rx(), 40000000u);
+        QCOMPARE(c.tx(), 40000000u);
     }
 
     void openingWritesNothing()
@@ -232,7 +232,7 @@ private slots:
     {
         OnlyBands({4, 7});
         Put(Vfo(4), BusyRecord());
-        auto dlg = Open();
+        auto dlg = open();
         QCOMPARE(Text(dlg.get(), Id::kOffsetDirection), QStringLiteral("+"));
         QCOMPARE(Text(dlg.get(), Id::kStep), QStringLiteral("25"));
         dlg->close();
@@ -241,9 +241,9 @@ private slots:
 
     void escapeAndEnterDoNotClose()
     {
-        auto dlg = Open();
-        QTest::keyClick(Rx(dlg.get()), Qt::Key_Escape);
-        QTest::keyClick(Rx(dlg.get()), Qt::Key_Return);
+        auto dlg = open();
+        QTest::keyClick(rx(dlg.get()), Qt::Key_Escape);
+        QTest::keyClick(rx(dlg.get()), Qt::Key_Return);
         QVERIFY(dlg->isVisible());
     }
 };

@@ -44,7 +44,7 @@ TEST(BcdTest, FrequenciesTonesAndCodes)
 
 class BandTableTest : public ::testing::Test {
 protected:
-    void TearDown() override { TestBands().ResetToFactory(); }
+    void TearDown() override { TestBands().resetToFactory(); }
 };
 
 TEST_F(BandTableTest, Lookups)

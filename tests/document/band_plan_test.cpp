@@ -10,7 +10,7 @@ namespace {
 struct Plan {
     std::unique_ptr<RadioImage> image = std::make_unique<RadioImage>();
     Plan() { image->fill(0xFF); }
-    void Set(int band, std::uint32_t field, std::uint32_t v)
+    void set(int band, std::uint32_t field, std::uint32_t v)
     {
         EncodeFreq(v, image->data() + BandPlan::RecordOffset(band) + field);
     }
@@ -19,11 +19,11 @@ struct Plan {
 TEST(BandPlan, DecodeTakesReceiveLimitsAndDerivesTransmitBands)
 {
     Plan p;
-    p.Set(4, BandPlan::kRxLower, 13600000);
-    p.Set(4, BandPlan::kRxUpper, 17400000);
-    p.Set(7, BandPlan::kRxLower, 40000000);
-    p.Set(7, BandPlan::kRxUpper, 48000000);
-    BandTable t = BandTable::Factory();
+    p.set(4, BandPlan::kRxLower, 13600000);
+    p.set(4, BandPlan::kRxUpper, 17400000);
+    p.set(7, BandPlan::kRxLower, 40000000);
+    p.set(7, BandPlan::kRxUpper, 48000000);
+    BandTable t = BandTable::factory();
     DecodeBandPlan(*p.image, t);
     EXPECT_EQ(t.rxLower[0], 0u); // all 0xFF: absent
     EXPECT_EQ(t.rxUpper[8], 0u);
@@ -34,8 +34,8 @@ TEST(BandPlan, DecodeTakesReceiveLimitsAndDerivesTransmitBands)
     EXPECT_EQ(t.txUpper[1], 48000000u);
     EXPECT_TRUE(t.bandEnabled[0]); // flags are not touched here
 
-    p.Set(5, BandPlan::kRxLower, 22000000);
-    p.Set(5, BandPlan::kRxUpper, 26000000);
+    p.set(5, BandPlan::kRxLower, 22000000);
+    p.set(5, BandPlan::kRxUpper, 26000000);
     DecodeBandPlan(*p.image, t);
     EXPECT_EQ(t.txLower[1], 22000000u); // 250M wins over 450M
 }
@@ -43,7 +43,7 @@ TEST(BandPlan, DecodeTakesReceiveLimitsAndDerivesTransmitBands)
 TEST(BandPlan, DecodeKeepsTransmitBandsWithoutSources)
 {
     Plan p;
-    BandTable t = BandTable::Factory();
+    BandTable t = BandTable::factory();
     DecodeBandPlan(*p.image, t);
     EXPECT_EQ(t.txLower, kFactoryTxLower);
     EXPECT_EQ(t.txUpper, kFactoryTxUpper);
@@ -52,11 +52,11 @@ TEST(BandPlan, DecodeKeepsTransmitBandsWithoutSources)
 TEST(BandPlan, EnabledFlagsFollowHardLimits)
 {
     Plan p;
-    p.Set(1, BandPlan::kRxLower, 4700000);                             // exactly the hard lower limit
-    p.Set(4, BandPlan::kRxLower, 13000000);                            // below 134 MHz
-    p.Set(5, BandPlan::kRxLower, 26000000);                            // exactly the hard upper limit
+    p.set(1, BandPlan::kRxLower, 4700000);                             // exactly the hard lower limit
+    p.set(4, BandPlan::kRxLower, 13000000);                            // below 134 MHz
+    p.set(5, BandPlan::kRxLower, 26000000);                            // exactly the hard upper limit
     std::fill_n(p.image->data() + BandPlan::RecordOffset(7), 4, 0x00); // absent as zeros
-    BandTable t = BandTable::Factory();
+    BandTable t = BandTable::factory();
     ComputeBandEnabled(*p.image, t);
     EXPECT_FALSE(t.bandEnabled[0]);
     EXPECT_TRUE(t.bandEnabled[1]);

@@ -18,18 +18,18 @@ class LoadDefaultsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        folder = dir.path() + "/";
-        TestBands().ResetToFactory();
+        ASSERT_TRUE(m_dir.isValid());
+        m_folder = m_dir.path() + "/";
+        TestBands().resetToFactory();
         TestImage().fill(0x00);
         TestHeader().fill(0x00);
     }
-    void WriteDefaultDat(const HeaderBlock& h, const RadioImage& m)
+    void writeDefaultDat(const HeaderBlock& h, const RadioImage& m)
     {
-        ASSERT_TRUE(WriteParamFile(folder + "Default.dat", h, m).ok);
+        ASSERT_TRUE(WriteParamFile(m_folder + "Default.dat", h, m).ok);
     }
-    QTemporaryDir dir;
-    QString folder;
+    QTemporaryDir m_dir;
+    QString m_folder;
 };
 
 TEST_F(LoadDefaultsTest, BandMemoriesAreCopiesWithPatchedBandIndexes)
@@ -39,9 +39,9 @@ TEST_F(LoadDefaultsTest, BandMemoriesAreCopiesWithPatchedBandIndexes)
     h->fill(0xAB);
     for (std::size_t i = 0; i < kImageSize; ++i)
         (*m)[i] = static_cast<std::uint8_t>(i % 251);
-    WriteDefaultDat(*h, *m);
+    writeDefaultDat(*h, *m);
 
-    ASSERT_TRUE(TestDocument().newFromDefaults(folder).ok);
+    ASSERT_TRUE(TestDocument().newFromDefaults(m_folder).ok);
     const RadioImage& img = TestImage();
     const std::pair<int, int> indexes[6] = {{0, 7}, {1, 7}, {4, 7}, {6, 7}, {7, 7}, {8, 7}};
     for (std::uint32_t j = 0; j < 6; ++j) {
@@ -62,8 +62,8 @@ TEST_F(LoadDefaultsTest, BandStartRecordsAreDefaultChannelRecords)
 {
     auto m = std::make_unique<RadioImage>();
     m->fill(0x00);
-    WriteDefaultDat(HeaderBlock{}, *m);
-    ASSERT_TRUE(TestDocument().newFromDefaults(folder).ok);
+    writeDefaultDat(HeaderBlock{}, *m);
+    ASSERT_TRUE(TestDocument().newFromDefaults(m_folder).ok);
 
     // 30 MHz (band 0): offset 600 kHz; 850 MHz (band 8): 7.6 MHz.
     const std::uint8_t rec30[32] = {0x00, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x03, 0x00, 0x10, 0x23,
@@ -90,7 +90,7 @@ TEST_F(LoadDefaultsTest, AirbandRecordGetsAm)
 TEST_F(LoadDefaultsTest, MissingFileKeepsDocumentButRefreshesTones)
 {
     TestImage().fill(0x44);
-    FileResult r = TestDocument().newFromDefaults(folder);
+    FileResult r = TestDocument().newFromDefaults(m_folder);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(TestImage()[0xDA00], 0x44);
     EXPECT_EQ(TestHeader()[256 + 8], 24000 & 0xFF); // ZVEI1 digit 0
@@ -115,7 +115,7 @@ TEST(ShippedDefaults, IsAValidParameterFile)
 
     // The band plan passes the band plan dialog's closing checks and every
     // band lies within its hard limits.
-    BandTable t = BandTable::Factory();
+    BandTable t = BandTable::factory();
     ComputeBandEnabled(*m, t);
     auto filled = [&](int b) { return BandPlan::Limit(*m, b, BandPlan::kRxLower) != 0; };
     EXPECT_FALSE(filled(1) && filled(2));

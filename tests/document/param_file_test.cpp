@@ -39,13 +39,13 @@ class ParamFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(m_dir.isValid());
         TestImage().fill(0x11);
         TestHeader().fill(0x22);
-        TestBands().ResetToFactory();
+        TestBands().resetToFactory();
     }
-    QString Path(const char* name) const { return dir.path() + "/" + name; }
-    QTemporaryDir dir;
+    QString path(const char* name) const { return m_dir.path() + "/" + name; }
+    QTemporaryDir m_dir;
 };
 
 TEST_F(ParamFileTest, SignatureDecidesAndNothingElse)
@@ -66,10 +66,10 @@ TEST_F(ParamFileTest, SignatureDecidesAndNothingElse)
         QByteArray bytes = ValidFile();
         if (c.patchAt >= 0)
             bytes[c.patchAt] = c.value;
-        WriteFile(Path("f.dat"), bytes);
+        WriteFile(path("f.dat"), bytes);
         TestImage().fill(0x11);
         TestHeader().fill(0x22);
-        FileResult r = TestDocument().open(Path("f.dat"));
+        FileResult r = TestDocument().open(path("f.dat"));
         EXPECT_EQ(r.ok, c.accepted) << c.name;
         if (c.accepted) {
             EXPECT_EQ(TestImage()[0x1234], 0x5A) << c.name;
@@ -88,8 +88,8 @@ TEST_F(ParamFileTest, OpenRefreshesToneTableAndBandLimits)
     EncodeFreq(13600000, lim);
     bytes.replace(static_cast<qsizetype>(kHeaderSize + BandPlan::RecordOffset(4)), 4,
                   QByteArray(reinterpret_cast<const char*>(lim), 4));
-    WriteFile(Path("f.dat"), bytes);
-    ASSERT_TRUE(TestDocument().open(Path("f.dat")).ok);
+    WriteFile(path("f.dat"), bytes);
+    ASSERT_TRUE(TestDocument().open(path("f.dat")).ok);
     EXPECT_EQ(TestBands().rxLower[4], 13600000u);
     EXPECT_EQ(TestBands().rxLower[0], 0u);
     // ZVEI1 digit 0 is 2400.0 Hz; the file held 0xFF there.
@@ -112,9 +112,9 @@ TEST_F(ParamFileTest, ShortAndLongFiles)
     for (const Case& c : cases) {
         QByteArray bytes = ValidFile(0x33);
         bytes.resize(c.size, '\x33');
-        WriteFile(Path("f.dat"), bytes);
+        WriteFile(path("f.dat"), bytes);
         TestImage().fill(0x11);
-        FileResult r = TestDocument().open(Path("f.dat"));
+        FileResult r = TestDocument().open(path("f.dat"));
         EXPECT_EQ(r.ok, c.ok) << c.size;
         EXPECT_EQ(!r.warning.isEmpty(), c.warned) << c.size;
         if (!c.ok)
@@ -137,40 +137,40 @@ TEST_F(ParamFileTest, SaveAsWritesSignatureAndRoundTrips)
     TestHeader().fill(0x00);
     for (std::size_t i = 0; i < kImageSize; ++i)
         TestImage()[i] = static_cast<std::uint8_t>(i * 7);
-    ASSERT_TRUE(TestDocument().saveAs(Path("out.dat")).ok);
-    QByteArray bytes = ReadAll(Path("out.dat"));
+    ASSERT_TRUE(TestDocument().saveAs(path("out.dat")).ok);
+    QByteArray bytes = ReadAll(path("out.dat"));
     ASSERT_EQ(bytes.size(), static_cast<qsizetype>(kParamFileSize));
     EXPECT_EQ(bytes.left(16), QByteArray("QM4410\xFF\xFF\x56\x02\x00\x07\xFF\xFF\xFF\xFF", 16));
     EXPECT_EQ(TestHeader()[8], 0x56); // the document's header took the signature
 
     const RadioImage saved = TestImage();
     TestImage().fill(0);
-    ASSERT_TRUE(TestDocument().open(Path("out.dat")).ok);
+    ASSERT_TRUE(TestDocument().open(path("out.dat")).ok);
     EXPECT_EQ(TestImage(), saved);
 
     // Save writes the header as it stands, without a new signature.
     TestHeader()[9] = 0x77;
-    TestDocument().setPath(Path("plain.dat"));
+    TestDocument().setPath(path("plain.dat"));
     ASSERT_TRUE(TestDocument().save().ok);
-    EXPECT_EQ(static_cast<std::uint8_t>(ReadAll(Path("plain.dat"))[9]), 0x77);
+    EXPECT_EQ(static_cast<std::uint8_t>(ReadAll(path("plain.dat"))[9]), 0x77);
 }
 
 TEST_F(ParamFileTest, FailuresLeaveDocumentAndOldFileAlone)
 {
     // Unreadable: missing file, and a folder.
-    FileResult missing = TestDocument().open(Path("none.dat"));
+    FileResult missing = TestDocument().open(path("none.dat"));
     EXPECT_FALSE(missing.ok);
     EXPECT_FALSE(missing.error.isEmpty());
-    QDir(dir.path()).mkdir("folder.dat");
-    EXPECT_FALSE(TestDocument().open(Path("folder.dat")).ok);
+    QDir(m_dir.path()).mkdir("folder.dat");
+    EXPECT_FALSE(TestDocument().open(path("folder.dat")).ok);
     EXPECT_EQ(TestImage()[0], 0x11);
 
     // A save that cannot complete reports why, and Save As takes no signature.
-    FileResult r = TestDocument().saveAs(Path("folder.dat"));
+    FileResult r = TestDocument().saveAs(path("folder.dat"));
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(r.error.isEmpty());
     EXPECT_EQ(TestHeader()[0], 0x22);
-    TestDocument().setPath(Path("no/such/folder/x.dat"));
+    TestDocument().setPath(path("no/such/folder/x.dat"));
     EXPECT_FALSE(TestDocument().save().ok);
 }
 

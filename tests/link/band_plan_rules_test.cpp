@@ -28,23 +28,23 @@ class BandPlanRulesTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        TestBands().ResetToFactory();
-        image.fill(0xFF);
+        TestBands().resetToFactory();
+        m_image.fill(0xFF);
     }
-    void TearDown() override { TestBands().ResetToFactory(); }
+    void TearDown() override { TestBands().resetToFactory(); }
 
-    void PutLimit(int band, std::uint32_t field, std::uint32_t v)
+    void putLimit(int band, std::uint32_t field, std::uint32_t v)
     {
-        EncodeFreq(v, image.data() + BandPlan::RecordOffset(band) + field);
+        EncodeFreq(v, m_image.data() + BandPlan::RecordOffset(band) + field);
     }
-    std::vector<std::uint8_t> Record(int band) const
+    std::vector<std::uint8_t> record(int band) const
     {
-        const auto at = image.begin() + BandPlan::RecordOffset(band);
+        const auto at = m_image.begin() + BandPlan::RecordOffset(band);
         return {at, at + BandPlan::kRecordSize};
     }
 
-    std::unique_ptr<RadioImage> owned = std::make_unique<RadioImage>();
-    RadioImage& image = *owned;
+    std::unique_ptr<RadioImage> m_owned = std::make_unique<RadioImage>();
+    RadioImage& m_image = *m_owned;
 };
 
 // A plan with 150M and 450M at their factory limits, the rest empty.
@@ -80,15 +80,15 @@ TEST(BandPlanCellsEditable, TransmitCellsOf108MAnd850MAreNot)
 
 TEST_F(BandPlanRulesTest, ReadShowsLimitsAndLeavesAbsentOnesEmpty)
 {
-    PutLimit(k150M, BandPlan::kRxLower, 13600000);
-    PutLimit(k150M, BandPlan::kRxUpper, 17400000);
-    PutLimit(k150M, BandPlan::kTxLower, 14400000);
-    std::fill_n(image.data() + BandPlan::RecordOffset(k150M) + BandPlan::kTxUpper, 4, 0x00);
+    putLimit(k150M, BandPlan::kRxLower, 13600000);
+    putLimit(k150M, BandPlan::kRxUpper, 17400000);
+    putLimit(k150M, BandPlan::kTxLower, 14400000);
+    std::fill_n(m_image.data() + BandPlan::RecordOffset(k150M) + BandPlan::kTxUpper, 4, 0x00);
     // Transmit limits of the airband and 850M are never shown.
-    PutLimit(k108M, BandPlan::kTxLower, 11800000);
-    PutLimit(k850M, BandPlan::kTxUpper, 90000000);
+    putLimit(k108M, BandPlan::kTxLower, 11800000);
+    putLimit(k850M, BandPlan::kTxUpper, 90000000);
 
-    const BandPlanCells c = ReadBandPlanCells(image);
+    const BandPlanCells c = ReadBandPlanCells(m_image);
     EXPECT_EQ(c.at(k150M, kRxLower), u"136.00000"_s);
     EXPECT_EQ(c.at(k150M, kRxUpper), u"174.00000"_s);
     EXPECT_EQ(c.at(k150M, kTxLower), u"144.00000"_s);
@@ -238,12 +238,12 @@ TEST_F(BandPlanRulesTest, SaveWritesCellsAndTable)
     c.at(k450M, kRxUpper) = u"470.00000"_s;
     c.at(k850M, kRxLower) = u"900"_s; // normalised first: not below ... -> 750
     c.at(k850M, kRxUpper) = u"800.00000"_s;
-    SaveBandPlan(c, image, TestBands());
+    SaveBandPlan(c, m_image, TestBands());
 
     const BandTable& t = TestBands();
-    EXPECT_EQ(BandPlan::Limit(image, k150M, BandPlan::kRxLower), 13600000u);
-    EXPECT_EQ(BandPlan::Limit(image, k150M, BandPlan::kTxUpper), 14800000u);
-    EXPECT_EQ(BandPlan::Limit(image, k850M, BandPlan::kRxLower), 75000000u);
+    EXPECT_EQ(BandPlan::Limit(m_image, k150M, BandPlan::kRxLower), 13600000u);
+    EXPECT_EQ(BandPlan::Limit(m_image, k150M, BandPlan::kTxUpper), 14800000u);
+    EXPECT_EQ(BandPlan::Limit(m_image, k850M, BandPlan::kRxLower), 75000000u);
     EXPECT_EQ(t.rxLower[k850M], 75000000u);
     EXPECT_EQ(t.rxLower[k150M], 13600000u);
     EXPECT_EQ(t.rxUpper[k450M], 47000000u);
@@ -260,8 +260,8 @@ TEST_F(BandPlanRulesTest, SaveWritesCellsAndTable)
     EXPECT_TRUE(t.txEnabled[0]);
     EXPECT_TRUE(t.txEnabled[1]);
     // Empty cells become four zero bytes, whatever was there.
-    EXPECT_EQ(Record(0), std::vector<std::uint8_t>(16, 0x00));
-    EXPECT_EQ(Record(k450M),
+    EXPECT_EQ(record(0), std::vector<std::uint8_t>(16, 0x00));
+    EXPECT_EQ(record(k450M),
               (std::vector<std::uint8_t>{0x00, 0x00, 0x00, 0x40, 0x00, 0x00, 0x00, 0x47, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
@@ -270,7 +270,7 @@ TEST_F(BandPlanRulesTest, SaveTakesTheUhfBandFrom250MWhenPresent)
     BandPlanCells c;
     c.at(k250M, kRxLower) = u"225.00000"_s;
     c.at(k250M, kRxUpper) = u"240.00000"_s;
-    SaveBandPlan(c, image, TestBands());
+    SaveBandPlan(c, m_image, TestBands());
     const BandTable& t = TestBands();
     EXPECT_EQ(t.txLower[1], 22500000u);
     EXPECT_EQ(t.txUpper[1], 24000000u);
@@ -281,30 +281,31 @@ TEST_F(BandPlanRulesTest, SaveTakesTheUhfBandFrom250MWhenPresent)
 
 TEST_F(BandPlanRulesTest, ErasedRecordReadsEmptyAndIsSavedAsZeros)
 {
-    PutLimit(k150M, BandPlan::kRxLower, 13400000);
-    PutLimit(k150M, BandPlan::kRxUpper, 18000000);
-    BandPlanCells c = ReadBandPlanCells(image);
+    putLimit(k150M, BandPlan::kRxLower, 13400000);
+    putLimit(k150M, BandPlan::kRxUpper, 18000000);
+    BandPlanCells c = ReadBandPlanCells(m_image);
     EXPECT_EQ(c.rows[k250M], (std::array<QString, 4>{}));
-    SaveBandPlan(c, image, TestBands());
-    EXPECT_EQ(Record(k250M), std::vector<std::uint8_t>(16, 0x00));
+    SaveBandPlan(c, m_image, TestBands());
+    EXPECT_EQ(record(k250M), std::vector<std::uint8_t>(16, 0x00));
 }
 
 TEST_F(BandPlanRulesTest, OutOfBandChannelsOfBankABecomeEmpty)
 {
     TestBands().rxLower[k150M] = 14000000; // narrowed to 140..180
-    NewChannelRecord(TestBands(), image, 1, 13600000);
-    NewChannelRecord(TestBands(), image, 2, 14500000);
-    NewChannelRecord(TestBands(), image, 3, 44000000);
-    NewChannelRecord(TestBands(), image, 800, 13900000);
-    NewChannelRecord(TestBands(), image, 801, 13600000); // bank B is not touched
-    ChannelAt(image, 2).SetName(u"KEEP"_s);
-    image[ImageMap::ChannelOffset(4) + 10] = 0x12; // absent channel with stray bytes
-    const std::vector<std::uint8_t> bankB(image.begin() + ImageMap::kBankB, image.begin() + ImageMap::kBankB + 0x6400);
+    NewChannelRecord(TestBands(), m_image, 1, 13600000);
+    NewChannelRecord(TestBands(), m_image, 2, 14500000);
+    NewChannelRecord(TestBands(), m_image, 3, 44000000);
+    NewChannelRecord(TestBands(), m_image, 800, 13900000);
+    NewChannelRecord(TestBands(), m_image, 801, 13600000); // bank B is not touched
+    ChannelAt(m_image, 2).setName(u"KEEP"_s);
+    m_image[ImageMap::ChannelOffset(4) + 10] = 0x12; // absent channel with stray bytes
+    const std::vector<std::uint8_t> bankB(m_image.begin() + ImageMap::kBankB,
+                                          m_image.begin() + ImageMap::kBankB + 0x6400);
 
-    EmptyOutOfBandChannels(TestBands(), image);
+    EmptyOutOfBandChannels(TestBands(), m_image);
 
     auto record = [this](int n) {
-        const auto at = image.begin() + ImageMap::ChannelOffset(static_cast<std::uint32_t>(n));
+        const auto at = m_image.begin() + ImageMap::ChannelOffset(static_cast<std::uint32_t>(n));
         return std::vector<std::uint8_t>(at, at + 32);
     };
     auto expect = std::make_unique<RadioImage>();
@@ -315,11 +316,12 @@ TEST_F(BandPlanRulesTest, OutOfBandChannelsOfBankABecomeEmpty)
     EXPECT_EQ(record(1), emptyRecord);
     EXPECT_EQ(record(800), emptyRecord);
     EXPECT_EQ(record(4), emptyRecord);
-    EXPECT_EQ(ChannelAt(image, 2).Rx(), 14500000u);
-    EXPECT_EQ(ChannelAt(image, 2).Name(), u"KEEP"_s);
-    EXPECT_EQ(ChannelAt(image, 3).Rx(), 44000000u);
-    EXPECT_EQ(std::vector<std::uint8_t>(image.begin() + ImageMap::kBankB, image.begin() + ImageMap::kBankB + 0x6400),
-              bankB);
+    EXPECT_EQ(ChannelAt(m_image, 2).rx(), 14500000u);
+    EXPECT_EQ(ChannelAt(m_image, 2).name(), u"KEEP"_s);
+    EXPECT_EQ(ChannelAt(m_image, 3).rx(), 44000000u);
+    EXPECT_EQ(
+        std::vector<std::uint8_t>(m_image.begin() + ImageMap::kBankB, m_image.begin() + ImageMap::kBankB + 0x6400),
+        bankB);
 }
 
 } // namespace

@@ -244,9 +244,9 @@ private slots:
         CMainFrame frame(MakeViewsWithPlainTable);
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        QVERIFY(frame.CommandAction(Cmd::CustomData)->isEnabled());
-        frame.EnterServiceMode();
-        QCOMPARE(frame.editMenu()->actions().last(), frame.CommandAction(Cmd::CustomData));
+        QVERIFY(frame.commandAction(Cmd::CustomData)->isEnabled());
+        frame.enterServiceMode();
+        QCOMPARE(frame.editMenu()->actions().last(), frame.commandAction(Cmd::CustomData));
         ModalAnswerer answers;
         QString caption;
         answers.onModal = [&caption](QWidget* w) {
@@ -258,7 +258,7 @@ private slots:
             TextBox(dlg)->setText(QStringLiteral("via the menu"));
             Press(dlg, 1);
         };
-        frame.RunCommand(Cmd::CustomData);
+        frame.runCommand(Cmd::CustomData);
         QCOMPARE(caption, QStringLiteral("Custom Data"));
         QCOMPARE(Bytes(frame.document().image(), 0xFEE0, 32), Field("via the menu"));
         appSettings().serviceMode = false;

@@ -108,7 +108,7 @@ private slots:
     void initTestCase() { QVERIFY(m_folder.isValid()); }
     void init()
     {
-        TestBands().ResetToFactory();
+        TestBands().resetToFactory();
         TestImage().fill(0xFF);
         for (int b = 0; b < BandTable::kRxBands; ++b)
             ClearBand(b);
@@ -118,7 +118,7 @@ private slots:
     void cleanup()
     {
         m_dlg.reset();
-        TestBands().ResetToFactory();
+        TestBands().resetToFactory();
     }
 
     void lockedDialogShowsThePlan()
@@ -312,7 +312,7 @@ private slots:
         CMainFrame frame;
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        CMyChildFrame* child = frame.ViewFrame(ViewKind::ChannelTable);
+        CMyChildFrame* child = frame.viewFrame(ViewKind::ChannelTable);
         QVERIFY(child);
         QVERIFY(child->isMaximized());
         auto* view = qobject_cast<CProgramView*>(child->view());
@@ -334,16 +334,16 @@ private slots:
             shown = shown || qobject_cast<CFrequencyRangeDlg*>(w);
             w->close();
         };
-        QVERIFY(frame.CommandAction(Cmd::FrequencyRange)->isEnabled());
-        frame.RunCommand(Cmd::FrequencyRange);
+        QVERIFY(frame.commandAction(Cmd::FrequencyRange)->isEnabled());
+        frame.runCommand(Cmd::FrequencyRange);
         QVERIFY(shown);
         QVERIFY(answerer.messages.isEmpty());
         QCOMPARE(doc.bands().rxLower[k150M], MHz(140));
         QCOMPARE(image[ImageMap::ChannelOffset(2) + 3], std::uint8_t(0xFF));
         QVERIFY(view->grid()->text(2, 1).isEmpty());
         QCOMPARE(view->grid()->text(3, 11), QStringLiteral("KEPT"));
-        QCOMPARE(ChannelAt(image, 3).Name(), QStringLiteral("KEPT"));
-        QCOMPARE(ChannelAt(image, 4).Rx(), MHz(446));
+        QCOMPARE(ChannelAt(image, 3).name(), QStringLiteral("KEPT"));
+        QCOMPARE(ChannelAt(image, 4).rx(), MHz(446));
         child->grab().save(QStringLiteral("/tmp/channel_table_in_frame.png"));
     }
 };

@@ -60,10 +60,10 @@ class ModelViewTest : public QObject {
 
     ProgramFolder m_folder;
 
-    static std::unique_ptr<CModelView> Open()
+    static std::unique_ptr<CModelView> open()
     {
         auto v = std::make_unique<CModelView>(TestDocument());
-        v->EnsureInitialised();
+        v->ensureInitialised();
         return v;
     }
 
@@ -73,7 +73,7 @@ private slots:
 
     void blankRecordShowsFiveEmptyBoxes()
     {
-        auto v = Open();
+        auto v = open();
         for (int id : {kSerial, kModelName, kModelCode, kFirmware, kDate}) {
             QVERIFY(Box(v.get(), id));
             QCOMPARE(Box(v.get(), id)->text(), QString());
@@ -95,7 +95,7 @@ private slots:
         Put(0xFF08, "QM4410XY");
         Put(0xFF10, "Code 16 chars ok");
         Put(0xFF20, QByteArray("V1.02\x01", 6));
-        auto v = Open();
+        auto v = open();
         QCOMPARE(Box(v.get(), kSerial)->text(), QStringLiteral("AB"));
         QCOMPARE(Box(v.get(), kModelName)->text(), QStringLiteral("QM4410XY"));
         QCOMPARE(Box(v.get(), kModelCode)->text(), QStringLiteral("Code 16 chars ok"));
@@ -117,7 +117,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, shown);
         Put(0xFF28, bytes);
-        auto v = Open();
+        auto v = open();
         QCOMPARE(Box(v.get(), kDate)->text(), shown);
         v->SaveToImage(); // the date is never written
         QCOMPARE(ImageBytes(0xFF28, 4), Field(bytes, 4));
@@ -125,7 +125,7 @@ private slots:
 
     void typingAb12StoresItsBytes()
     {
-        auto v = Open();
+        auto v = open();
         QTest::keyClicks(Box(v.get(), kSerial), QStringLiteral("ab12"));
         QCOMPARE(Box(v.get(), kSerial)->text(), QStringLiteral("ab12")); // lower case stays
         TestImage().fill(0x00);
@@ -153,7 +153,7 @@ private slots:
         QFETCH(int, box);
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        auto v = Open();
+        auto v = open();
         for (QChar c : typed)
             TypeChar(Box(v.get(), box), c);
         QCOMPARE(Box(v.get(), box)->text(), shown);
@@ -161,7 +161,7 @@ private slots:
 
     void backspaceAndEditingKeysStillWork()
     {
-        auto v = Open();
+        auto v = open();
         QLineEdit* serial = Box(v.get(), kSerial);
         QTest::keyClicks(serial, QStringLiteral("abc"));
         QTest::keyClick(serial, Qt::Key_Backspace);
@@ -172,7 +172,7 @@ private slots:
 
     void pastedTextIsCutAtItsFirstWrongCharacter()
     {
-        auto v = Open();
+        auto v = open();
         QGuiApplication::clipboard()->setText(QStringLiteral("AB-12"));
         Box(v.get(), kSerial)->paste();
         QCOMPARE(Box(v.get(), kSerial)->text(), QStringLiteral("AB-12")); // pasting is not filtered
@@ -183,7 +183,7 @@ private slots:
     void sixteenCharacterCodeFillsItsFieldAndNothingBeyond()
     {
         TestImage().fill(0x5A);
-        auto v = Open();
+        auto v = open();
         QLineEdit* code = Box(v.get(), kModelCode);
         code->clear();
         QTest::keyClicks(code, QStringLiteral("0123456789abcdefXYZ")); // the box stops at 16
@@ -203,7 +203,7 @@ private slots:
         auto* view = new CModelView(TestDocument());
         auto* frame = new CMyChildFrame(view);
         area.addSubWindow(frame);
-        view->EnsureInitialised();
+        view->ensureInitialised();
         area.show();
         QTest::keyClicks(Box(view, kModelName), QStringLiteral("QM4410"));
         frame->close();
@@ -216,10 +216,10 @@ private slots:
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
         Put(0xFF00, QByteArray("SER1\xFF", 5), frame.document());
-        QVERIFY(frame.CommandAction(Cmd::Model)->isEnabled());
-        frame.ViewFrame(ViewKind::ChannelTable)->close(); // maximised, it would maximise the next one too
-        frame.RunCommand(Cmd::Model);
-        CMyChildFrame* child = frame.ViewFrame(ViewKind::Model);
+        QVERIFY(frame.commandAction(Cmd::Model)->isEnabled());
+        frame.viewFrame(ViewKind::ChannelTable)->close(); // maximised, it would maximise the next one too
+        frame.runCommand(Cmd::Model);
+        CMyChildFrame* child = frame.viewFrame(ViewKind::Model);
         QVERIFY(child);
         QVERIFY(qobject_cast<CModelView*>(child->view()));
         QCOMPARE(child->windowTitle(), QStringLiteral("Modle"));
@@ -230,7 +230,7 @@ private slots:
         QTest::qWait(50);
         child->grab().save(QStringLiteral("/tmp/model_view.png"));
         child->findChild<QPushButton*>(QStringLiteral("1006"))->click(); // Close
-        QTRY_VERIFY(!frame.ViewFrame(ViewKind::Model));
+        QTRY_VERIFY(!frame.viewFrame(ViewKind::Model));
         QCOMPARE(ImageBytes(0xFF00, 8, frame.document()), Field("SER1x", 8));
     }
 };

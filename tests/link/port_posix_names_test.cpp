@@ -96,18 +96,18 @@ TEST(PortNames, DevicePathsOnPosix)
 // A port that only tells that it was the one made.
 class MarkedPort final : public SerialPort {
 public:
-    bool open(const std::string&) override { return open_ = true; }
-    bool isOpen() const override { return open_; }
+    bool open(const std::string&) override { return m_open = true; }
+    bool isOpen() const override { return m_open; }
     void setQueueSizes(int, int) override {}
     void setTimeouts(const PortTimeouts&) override {}
     void setLine(const LineSettings&) override {}
     void purge() override {}
     int read(std::uint8_t*, int) override { return 0; }
     int write(const std::uint8_t*, int n) override { return n; }
-    void close() override { open_ = false; }
+    void close() override { m_open = false; }
 
 private:
-    bool open_ = false;
+    bool m_open = false;
 };
 
 TEST(PortFactory, SimOpensOnlyThroughARegisteredCreator)

@@ -59,42 +59,42 @@ protected:
     void SetUp() override
     {
         std::string error;
-        ASSERT_TRUE(pty.open(&error)) << error;
-        ASSERT_TRUE(port.open(pty.slavePath()));
-        port.setQueueSizes(1024, 512);
-        port.setTimeouts(PortTimeouts{});
-        port.setLine(LineSettings{});
+        ASSERT_TRUE(m_pty.open(&error)) << error;
+        ASSERT_TRUE(m_port.open(m_pty.slavePath()));
+        m_port.setQueueSizes(1024, 512);
+        m_port.setTimeouts(PortTimeouts{});
+        m_port.setLine(LineSettings{});
     }
 
-    PtyPair pty;
-    PosixSerialPort port;
+    PtyPair m_pty;
+    PosixSerialPort m_port;
 };
 
 TEST_F(PosixPortTest, SecondOpenOfTheSameDeviceFailsUntilTheFirstCloses)
 {
-    EXPECT_TRUE(port.isOpen());
+    EXPECT_TRUE(m_port.isOpen());
     PosixSerialPort other;
-    EXPECT_FALSE(other.open(pty.slavePath()));
+    EXPECT_FALSE(other.open(m_pty.slavePath()));
     EXPECT_FALSE(other.isOpen());
-    port.close();
-    EXPECT_FALSE(port.isOpen());
-    EXPECT_TRUE(other.open(pty.slavePath()));
+    m_port.close();
+    EXPECT_FALSE(m_port.isOpen());
+    EXPECT_TRUE(other.open(m_pty.slavePath()));
     // Reopening the port object after close works as well.
     other.close();
-    EXPECT_TRUE(port.open(pty.slavePath()));
+    EXPECT_TRUE(m_port.open(m_pty.slavePath()));
 }
 
 TEST_F(PosixPortTest, ReadReturnsAsSoonAsTheRequestedCountHasArrived)
 {
-    port.setTimeouts(PortTimeouts{.readIntervalMs = 5000, .readTotalMultiplierMs = 0, .readTotalConstantMs = 20000});
+    m_port.setTimeouts(PortTimeouts{.readIntervalMs = 5000, .readTotalMultiplierMs = 0, .readTotalConstantMs = 20000});
     std::thread sender([this] {
-        MasterWrite(pty, {1, 2, 3});
+        MasterWrite(m_pty, {1, 2, 3});
         std::this_thread::sleep_for(milliseconds(30));
-        MasterWrite(pty, {4, 5});
+        MasterWrite(m_pty, {4, 5});
     });
     std::uint8_t buf[5] = {};
     const auto t0 = Clock::now();
-    const int n = port.read(buf, 5);
+    const int n = m_port.read(buf, 5);
     const long long took = MsSince(t0);
     sender.join();
     ASSERT_EQ(n, 5);
@@ -104,11 +104,11 @@ TEST_F(PosixPortTest, ReadReturnsAsSoonAsTheRequestedCountHasArrived)
 
 TEST_F(PosixPortTest, ReadGivesUpAfterTheIntervalAndReturnsThePartialCount)
 {
-    port.setTimeouts(PortTimeouts{.readIntervalMs = 50, .readTotalMultiplierMs = 0, .readTotalConstantMs = 30000});
-    MasterWrite(pty, {0x41, 0x42, 0x43});
+    m_port.setTimeouts(PortTimeouts{.readIntervalMs = 50, .readTotalMultiplierMs = 0, .readTotalConstantMs = 30000});
+    MasterWrite(m_pty, {0x41, 0x42, 0x43});
     std::uint8_t buf[16] = {};
     const auto t0 = Clock::now();
-    const int n = port.read(buf, 16);
+    const int n = m_port.read(buf, 16);
     const long long took = MsSince(t0);
     ASSERT_EQ(n, 3);
     EXPECT_EQ(buf[0], 0x41);
@@ -126,7 +126,7 @@ TEST_F(PosixPortTest, ReadWithNothingComingWaitsTheTotalAndReturnsZero)
     for (const Case c : {Case{1, 150}, Case{4, 300}}) {
         std::uint8_t buf[4] = {};
         const auto t0 = Clock::now();
-        EXPECT_EQ(port.read(buf, c.n), 0) << c.n;
+        EXPECT_EQ(m_port.read(buf, c.n), 0) << c.n;
         EXPECT_GE(MsSince(t0), c.totalMs) << c.n;
     }
 }
@@ -137,48 +137,48 @@ TEST_F(PosixPortTest, EveryByteValueCrossesUnchangedBothWays)
     for (int i = 0; i < 256; ++i)
         all[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
     // No echo, no CR/LF translation, no XON/XOFF or interrupt characters taken out.
-    ASSERT_EQ(port.write(all.data(), 256), 256);
-    EXPECT_EQ(MasterRead(pty, 256), all);
+    ASSERT_EQ(m_port.write(all.data(), 256), 256);
+    EXPECT_EQ(MasterRead(m_pty, 256), all);
 
-    port.setTimeouts(PortTimeouts{.readIntervalMs = 2000, .readTotalMultiplierMs = 50, .readTotalConstantMs = 5000});
-    MasterWrite(pty, all);
+    m_port.setTimeouts(PortTimeouts{.readIntervalMs = 2000, .readTotalMultiplierMs = 50, .readTotalConstantMs = 5000});
+    MasterWrite(m_pty, all);
     std::vector<std::uint8_t> back(256);
-    ASSERT_EQ(port.read(back.data(), 256), 256);
+    ASSERT_EQ(m_port.read(back.data(), 256), 256);
     EXPECT_EQ(back, all);
-    EXPECT_TRUE(MasterRead(pty, 1, 50).empty()) << "nothing echoed back";
+    EXPECT_TRUE(MasterRead(m_pty, 1, 50).empty()) << "nothing echoed back";
 }
 
 TEST_F(PosixPortTest, PurgeDiscardsWhatHasArrivedButNotWhatComesLater)
 {
-    MasterWrite(pty, {7, 8, 9, 10});
+    MasterWrite(m_pty, {7, 8, 9, 10});
     std::uint8_t b = 0;
-    ASSERT_EQ(port.read(&b, 1), 1); // the rest of that write has arrived too
-    port.purge();
-    EXPECT_EQ(port.read(&b, 1), 0);
-    MasterWrite(pty, {0x41});
-    ASSERT_EQ(port.read(&b, 1), 1);
+    ASSERT_EQ(m_port.read(&b, 1), 1); // the rest of that write has arrived too
+    m_port.purge();
+    EXPECT_EQ(m_port.read(&b, 1), 0);
+    MasterWrite(m_pty, {0x41});
+    ASSERT_EQ(m_port.read(&b, 1), 1);
     EXPECT_EQ(b, 0x41);
 }
 
 TEST_F(PosixPortTest, HangUpIsAFailureNotATimeOut)
 {
-    pty.close();
+    m_pty.close();
     std::uint8_t buf[4] = {};
-    EXPECT_EQ(port.read(buf, 4), -1);
-    EXPECT_EQ(port.write(buf, 4), -1);
+    EXPECT_EQ(m_port.read(buf, 4), -1);
+    EXPECT_EQ(m_port.write(buf, 4), -1);
 }
 
 TEST_F(PosixPortTest, HangUpDuringAReadEndsItWithAFailure)
 {
-    port.setTimeouts(PortTimeouts{.readIntervalMs = 20000, .readTotalMultiplierMs = 0, .readTotalConstantMs = 20000});
-    MasterWrite(pty, {1, 2});
+    m_port.setTimeouts(PortTimeouts{.readIntervalMs = 20000, .readTotalMultiplierMs = 0, .readTotalConstantMs = 20000});
+    MasterWrite(m_pty, {1, 2});
     std::thread dropper([this] {
         std::this_thread::sleep_for(milliseconds(50));
-        pty.close();
+        m_pty.close();
     });
     std::uint8_t buf[8] = {};
     const auto t0 = Clock::now();
-    const int n = port.read(buf, 8);
+    const int n = m_port.read(buf, 8);
     const long long took = MsSince(t0);
     dropper.join();
     EXPECT_EQ(n, -1);

@@ -33,12 +33,12 @@ class SimProcess {
 public:
     ~SimProcess()
     {
-        if (pid_ > 0) {
-            ::kill(pid_, SIGKILL);
-            ::waitpid(pid_, nullptr, 0);
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
         }
-        if (out_ >= 0)
-            ::close(out_);
+        if (m_out >= 0)
+            ::close(m_out);
     }
 
     bool start(const std::vector<std::string>& args)
@@ -56,12 +56,12 @@ public:
         for (auto& a : all)
             argv.push_back(a.data());
         argv.push_back(nullptr);
-        const int rc = ::posix_spawn(&pid_, kRadioSim.c_str(), &actions, nullptr, argv.data(), environ);
+        const int rc = ::posix_spawn(&m_pid, kRadioSim.c_str(), &actions, nullptr, argv.data(), environ);
         posix_spawn_file_actions_destroy(&actions);
         ::close(pipeFds[1]);
-        out_ = pipeFds[0];
+        m_out = pipeFds[0];
         if (rc != 0)
-            pid_ = -1;
+            m_pid = -1;
         return rc == 0;
     }
 
@@ -71,8 +71,8 @@ public:
         std::string line;
         char c = 0;
         while (line.size() < 4096) {
-            pollfd p{out_, POLLIN, 0};
-            if (::poll(&p, 1, 20000) <= 0 || ::read(out_, &c, 1) != 1 || c == '\n')
+            pollfd p{m_out, POLLIN, 0};
+            if (::poll(&p, 1, 20000) <= 0 || ::read(m_out, &c, 1) != 1 || c == '\n')
                 break;
             line += c;
         }
@@ -84,9 +84,9 @@ public:
     {
         for (int i = 0; i < seconds * 100; ++i) {
             int status = 0;
-            const pid_t r = ::waitpid(pid_, &status, WNOHANG);
-            if (r == pid_) {
-                pid_ = -1;
+            const pid_t r = ::waitpid(m_pid, &status, WNOHANG);
+            if (r == m_pid) {
+                m_pid = -1;
                 return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
             }
             if (r < 0)
@@ -96,11 +96,11 @@ public:
         return -1;
     }
 
-    void signal(int sig) { ::kill(pid_, sig); }
+    void signal(int sig) { ::kill(m_pid, sig); }
 
 private:
-    pid_t pid_ = -1;
-    int out_ = -1;
+    pid_t m_pid = -1;
+    int m_out = -1;
 };
 
 std::vector<std::uint8_t> ReadAll(const fs::path& path)
@@ -113,31 +113,31 @@ class RadioSimTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir = fs::temp_directory_path() / ("radio_sim_test_" + std::to_string(::getpid()));
-        fs::create_directories(dir);
-        file.assign(kParamFileSize, 0);
-        for (std::size_t i = 0; i < file.size(); ++i)
-            file[i] = static_cast<std::uint8_t>(i * 13 + (i >> 9));
+        m_dir = fs::temp_directory_path() / ("radio_sim_test_" + std::to_string(::getpid()));
+        fs::create_directories(m_dir);
+        m_file.assign(kParamFileSize, 0);
+        for (std::size_t i = 0; i < m_file.size(); ++i)
+            m_file[i] = static_cast<std::uint8_t>(i * 13 + (i >> 9));
         const char sig[] = "QM4410";
-        std::copy(sig, sig + 6, file.begin());
-        file[6] = file[7] = 0xFF;
-        file[kHeaderSize + 0xCC08] = 0; // unlocked
-        input = dir / "in.dat";
-        std::ofstream(input, std::ios::binary)
-            .write(reinterpret_cast<const char*>(file.data()), static_cast<long>(file.size()));
+        std::copy(sig, sig + 6, m_file.begin());
+        m_file[6] = m_file[7] = 0xFF;
+        m_file[kHeaderSize + 0xCC08] = 0; // unlocked
+        m_input = m_dir / "in.dat";
+        std::ofstream(m_input, std::ios::binary)
+            .write(reinterpret_cast<const char*>(m_file.data()), static_cast<long>(m_file.size()));
     }
-    void TearDown() override { fs::remove_all(dir); }
+    void TearDown() override { fs::remove_all(m_dir); }
 
-    fs::path dir;
-    fs::path input;
-    std::vector<std::uint8_t> file;
+    fs::path m_dir;
+    fs::path m_input;
+    std::vector<std::uint8_t> m_file;
 };
 
 TEST_F(RadioSimTest, ServesTheFileAndSavesWhatWasWrittenOnSigterm)
 {
-    const fs::path output = dir / "out.dat";
+    const fs::path output = m_dir / "out.dat";
     SimProcess sim;
-    ASSERT_TRUE(sim.start({"--save", output.string(), input.string()}));
+    ASSERT_TRUE(sim.start({"--save", output.string(), m_input.string()}));
     const std::string path = sim.firstLine();
     ASSERT_FALSE(path.empty());
     {
@@ -147,7 +147,7 @@ TEST_F(RadioSimTest, ServesTheFileAndSavesWhatWasWrittenOnSigterm)
         const Bytes lock = client.exchange({'R', 0xCC, 0x00, 0x80}, 132);
         ASSERT_EQ(lock.size(), 132u);
         EXPECT_EQ(lock[4 + 8], 0);
-        EXPECT_EQ(lock[4 + 1], file[kHeaderSize + 0xCC01]);
+        EXPECT_EQ(lock[4 + 1], m_file[kHeaderSize + 0xCC01]);
         ASSERT_EQ(client.exchange({'A'}, 1), Bytes{'A'});
         ASSERT_TRUE(client.handshake());
         EXPECT_EQ(client.exchange({'W', 0x01, 0x00, 0x03, 0xAA, 0xBB, 0xCC}, 1), Bytes{'A'});
@@ -156,18 +156,18 @@ TEST_F(RadioSimTest, ServesTheFileAndSavesWhatWasWrittenOnSigterm)
     sim.signal(SIGTERM);
     EXPECT_EQ(sim.wait(), 0);
 
-    std::vector<std::uint8_t> expected = file;
+    std::vector<std::uint8_t> expected = m_file;
     expected[kHeaderSize + 0x100] = 0xAA;
     expected[kHeaderSize + 0x101] = 0xBB;
     expected[kHeaderSize + 0x102] = 0xCC;
     EXPECT_EQ(ReadAll(output), expected);
-    EXPECT_FALSE(fs::exists(dir / "out.dat.part"));
+    EXPECT_FALSE(fs::exists(m_dir / "out.dat.part"));
 }
 
 TEST_F(RadioSimTest, LockedAndLateRadio)
 {
     SimProcess sim;
-    ASSERT_TRUE(sim.start({"--locked", "--late-wakeup", "300", input.string()}));
+    ASSERT_TRUE(sim.start({"--locked", "--late-wakeup", "300", m_input.string()}));
     const std::string path = sim.firstLine();
     ASSERT_FALSE(path.empty());
     PtyTestClient client;
@@ -184,9 +184,9 @@ TEST_F(RadioSimTest, LockedAndLateRadio)
 
 TEST_F(RadioSimTest, DroppingTheLineEndsTheProgramAndStillSaves)
 {
-    const fs::path output = dir / "out.dat";
+    const fs::path output = m_dir / "out.dat";
     SimProcess sim;
-    ASSERT_TRUE(sim.start({"--hang-up-after", "0", "--save", output.string(), input.string()}));
+    ASSERT_TRUE(sim.start({"--hang-up-after", "0", "--save", output.string(), m_input.string()}));
     const std::string path = sim.firstLine();
     ASSERT_FALSE(path.empty());
     PtyTestClient client;
@@ -199,24 +199,24 @@ TEST_F(RadioSimTest, DroppingTheLineEndsTheProgramAndStillSaves)
     std::uint8_t buf[132];
     EXPECT_EQ(client.port.read(buf, 132), -1);
     EXPECT_EQ(sim.wait(), 0);
-    EXPECT_EQ(ReadAll(output), file);
+    EXPECT_EQ(ReadAll(output), m_file);
 }
 
 TEST_F(RadioSimTest, RefusesBadArgumentsAndFiles)
 {
-    const fs::path shortFile = dir / "short.dat";
+    const fs::path shortFile = m_dir / "short.dat";
     std::ofstream(shortFile, std::ios::binary).write("QM4410", 6);
     const struct {
         std::vector<std::string> args;
         int status;
     } cases[] = {
         {{}, 2},
-        {{"--cut-reply", input.string()}, 2}, // the file name is no block number
-        {{"--garbage", "-1", input.string()}, 2},
-        {{"--bogus", input.string()}, 2},
-        {{input.string(), input.string()}, 2},
+        {{"--cut-reply", m_input.string()}, 2}, // the file name is no block number
+        {{"--garbage", "-1", m_input.string()}, 2},
+        {{"--bogus", m_input.string()}, 2},
+        {{m_input.string(), m_input.string()}, 2},
         {{shortFile.string()}, 1},
-        {{(dir / "missing.dat").string()}, 1},
+        {{(m_dir / "missing.dat").string()}, 1},
     };
     for (const auto& c : cases) {
         SimProcess sim;

@@ -65,7 +65,7 @@ class PrintTest : public QObject {
     int m_printed = 0;
 
     CPrintController& controller() { return m_frame->printController(); }
-    RadioImage& Image() { return DocumentTestAccess::image(m_frame->document()); }
+    RadioImage& image() { return DocumentTestAccess::image(m_frame->document()); }
 
     // Print goes to this PDF file instead of asking.
     QString printToPdf(const QString& name)
@@ -101,14 +101,14 @@ private slots:
     void commandsAreOffered()
     {
         for (int id : {Cmd::FilePrint, Cmd::FilePrintPreview, Cmd::FilePrintSetup})
-            QVERIFY(m_frame->CommandAction(id)->isEnabled());
+            QVERIFY(m_frame->commandAction(id)->isEnabled());
     }
 
     void printWithoutAFileShowsTheDefaultNameOnOnePage()
     {
         QCOMPARE(m_frame->currentFile(), QString());
         const QString pdf = printToPdf(QStringLiteral("blank.pdf"));
-        m_frame->RunCommand(Cmd::FilePrint);
+        m_frame->runCommand(Cmd::FilePrint);
         QCOMPARE(m_printed, 1);
         QCOMPARE(controller().printer().docName(), QStringLiteral("QM4410"));
         const QStringList pages = PdfPages(pdf);
@@ -126,7 +126,7 @@ private slots:
         m_frame->SaveDocumentAs();
         QVERIFY(m_frame->currentFile().endsWith(QStringLiteral("Club.v2.dat")));
         const QString pdf = printToPdf(QStringLiteral("club.pdf"));
-        m_frame->RunCommand(Cmd::FilePrint);
+        m_frame->runCommand(Cmd::FilePrint);
         const QStringList pages = PdfPages(pdf);
         QCOMPARE(pages.size(), 1);
         QCOMPARE(NonEmptyLines(pages[0]).value(0), QStringLiteral("Club"));
@@ -134,16 +134,16 @@ private slots:
 
     void printStoresTheOpenViewsFirst()
     {
-        m_frame->RunCommand(Cmd::Model);
-        CMyChildFrame* child = m_frame->ViewFrame(ViewKind::Model);
+        m_frame->runCommand(Cmd::Model);
+        CMyChildFrame* child = m_frame->viewFrame(ViewKind::Model);
         QVERIFY(child);
         auto* serial = child->view()->findChild<QLineEdit*>(QStringLiteral("1005"));
         serial->setText(QStringLiteral("P1"));
-        Image()[0xFF00] = 0xFF;
+        image()[0xFF00] = 0xFF;
         printToPdf(QStringLiteral("stored.pdf"));
-        m_frame->RunCommand(Cmd::FilePrint);
-        QCOMPARE(Image()[0xFF00], 'P');
-        QCOMPARE(Image()[0xFF01], '1');
+        m_frame->runCommand(Cmd::FilePrint);
+        QCOMPARE(image()[0xFF00], 'P');
+        QCOMPARE(image()[0xFF01], '1');
     }
 
     void cancelledPrintDialogPrintsNothing()
@@ -153,7 +153,7 @@ private slots:
             p.setOutputFormat(QPrinter::PdfFormat);
             return false;
         };
-        m_frame->RunCommand(Cmd::FilePrint);
+        m_frame->runCommand(Cmd::FilePrint);
         QVERIFY(!QFile::exists(pdf));
         QCOMPARE(controller().printer().printerState(), QPrinter::Idle);
     }
@@ -166,7 +166,7 @@ private slots:
             return true;
         };
         ModalAnswerer answers;
-        m_frame->RunCommand(Cmd::FilePrint);
+        m_frame->runCommand(Cmd::FilePrint);
         QCOMPARE(answers.messages, QStringList{QStringLiteral("Failed to start print job.")});
     }
 
@@ -186,7 +186,7 @@ private slots:
             QVERIFY(!dlg->testOption(QAbstractPrintDialog::PrintCurrentPage));
             dlg->reject();
         };
-        m_frame->RunCommand(Cmd::FilePrint);
+        m_frame->runCommand(Cmd::FilePrint);
         QVERIFY(asked);
         QVERIFY(answers.messages.isEmpty());
     }
@@ -202,7 +202,7 @@ private slots:
             asked = dlg->printer() == &controller().printer();
             dlg->reject();
         };
-        m_frame->RunCommand(Cmd::FilePrintSetup);
+        m_frame->runCommand(Cmd::FilePrintSetup);
         QVERIFY(asked);
     }
 
@@ -215,7 +215,7 @@ private slots:
                                 : QStringLiteral("CH:%1^^Freq:%2^^Tone:Off").arg(LineName(i)).arg(446 + i));
         };
         const QString pdf = printToPdf(QStringLiteral("filled.pdf"));
-        m_frame->RunCommand(Cmd::FilePrint);
+        m_frame->runCommand(Cmd::FilePrint);
         QFile::remove(QStringLiteral("/tmp/print_filled.pdf"));
         QFile::copy(pdf, QStringLiteral("/tmp/print_filled.pdf")); // to look at
         const int count = controller().pageCount();
@@ -253,7 +253,7 @@ private slots:
     void previewTakesTheMainWindowsPlace()
     {
         int paints = 0;
-        m_frame->RunCommand(Cmd::FilePrintPreview);
+        m_frame->runCommand(Cmd::FilePrintPreview);
         CPrintPreviewFrame* preview = controller().previewFrame();
         QVERIFY(preview);
         connect(preview->view(), &CViewPrintPreview::paintRequested, this, [&paints] { ++paints; });
@@ -265,7 +265,7 @@ private slots:
         preview->grab().save(QStringLiteral("/tmp/print_preview.png"));
 
         // A second Preview only brings the shown one forward.
-        m_frame->RunCommand(Cmd::FilePrintPreview);
+        m_frame->runCommand(Cmd::FilePrintPreview);
         QCOMPARE(controller().previewFrame(), preview);
         QCOMPARE(paints, 0);
         QVERIFY(preview->isVisible());
@@ -276,7 +276,7 @@ private slots:
         QVERIFY(m_frame->isVisible());
 
         // The window is made once and shown again, with fresh pages.
-        m_frame->RunCommand(Cmd::FilePrintPreview);
+        m_frame->runCommand(Cmd::FilePrintPreview);
         QCOMPARE(controller().previewFrame(), preview);
         QCOMPARE(paints, 1);
         QVERIFY(preview->isVisible());
@@ -291,7 +291,7 @@ private slots:
             for (int i = 0; i < 150; ++i)
                 lines << LineName(i);
         };
-        m_frame->RunCommand(Cmd::FilePrintPreview);
+        m_frame->runCommand(Cmd::FilePrintPreview);
         CPrintPreviewFrame* preview = controller().previewFrame();
         QVERIFY(controller().pageCount() > 1);
         QCOMPARE(preview->view()->preview()->pageCount(), controller().pageCount());
@@ -302,7 +302,7 @@ private slots:
     void printFromThePreviewClosesItFirst()
     {
         const QString pdf = printToPdf(QStringLiteral("from_preview.pdf"));
-        m_frame->RunCommand(Cmd::FilePrintPreview);
+        m_frame->runCommand(Cmd::FilePrintPreview);
         CPrintPreviewFrame* preview = controller().previewFrame();
         preview->findChild<QAction*>(QStringLiteral("print"))->trigger();
         QVERIFY(!preview->isVisible());

@@ -30,7 +30,7 @@ class AlarmViewTest : public QObject {
     {
         m_view = std::make_unique<CAlarmView>(TestDocument());
         QVERIFY(ShowActive(m_view.get(), kViewSize));
-        m_view->EnsureInitialised();
+        m_view->ensureInitialised();
     }
     QComboBox* combo(int id) const { return Control<QComboBox>(m_view.get(), id); }
     QLineEdit* edit(int id) const { return Control<QLineEdit>(m_view.get(), id); }

@@ -36,10 +36,10 @@ class BasicSettingViewTest : public QObject {
     {
         m_view = std::make_unique<CBasicSettingView>(TestDocument());
         QVERIFY(ShowActive(m_view.get(), kViewSize));
-        m_view->EnsureInitialised();
+        m_view->ensureInitialised();
     }
     // A plausible settings block: every list has a valid selection.
-    void WriteTypical()
+    void writeTypical()
     {
         RadioImage& im = TestImage();
         im[0xCC2F] = 8; // volume
@@ -59,7 +59,7 @@ private slots:
     void init()
     {
         TestImage().fill(0);
-        WriteTypical();
+        writeTypical();
     }
     void cleanup() { m_view.reset(); }
 
@@ -406,7 +406,7 @@ private slots:
     void helpFollowsTheSelectedTab()
     {
         auto fresh = std::make_unique<CBasicSettingView>(TestDocument());
-        QCOMPARE(fresh->HelpContext(), 32789); // no tab yet
+        QCOMPARE(fresh->helpContext(), 32789); // no tab yet
         open();
         QSignalSpy help(m_view.get(), &CBaseFormView::helpRequested);
         const struct {

@@ -58,7 +58,7 @@ class DtmfViewTest : public QObject {
     {
         m_view = std::make_unique<CDtmfView>(TestDocument());
         QVERIFY(ShowActive(m_view.get(), kViewSize));
-        m_view->EnsureInitialised();
+        m_view->ensureInitialised();
     }
     CDtmfCodePage* codePage() const { return static_cast<CDtmfCodePage*>(m_view->page(0)); }
     CGrid* grid() const { return codePage()->grid(); }

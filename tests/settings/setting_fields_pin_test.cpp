@@ -277,7 +277,7 @@ class SettingFieldsPinTest : public QObject {
     {
         m_view = std::make_unique<V>(TestDocument());
         QVERIFY(ShowActive(m_view.get(), size));
-        m_view->EnsureInitialised();
+        m_view->ensureInitialised();
     }
     template <class V> void openSignalling(QSize size)
     {

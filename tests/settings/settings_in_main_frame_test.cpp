@@ -26,11 +26,11 @@ class SettingsInMainFrameTest : public QObject {
     ProgramFolder m_folder{"[Setup]\r\nCOM=COM3\r\nModel=QM4410\r\nCompany=Acme Radio\r\n[About]\r\nVersion=2.0\r\n"};
     std::unique_ptr<CMainFrame> m_frame;
 
-    RadioImage& Image() { return DocumentTestAccess::image(m_frame->document()); }
+    RadioImage& image() { return DocumentTestAccess::image(m_frame->document()); }
 
     CBaseFormView* viewOf(ViewKind kind) const
     {
-        CMyChildFrame* f = m_frame->ViewFrame(kind);
+        CMyChildFrame* f = m_frame->viewFrame(kind);
         return f ? f->view() : nullptr;
     }
 
@@ -41,74 +41,74 @@ private slots:
         m_frame = std::make_unique<CMainFrame>(MakeViewsWithPlainTable);
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-        m_frame->ViewFrame(ViewKind::ChannelTable)->showNormal();
+        m_frame->viewFrame(ViewKind::ChannelTable)->showNormal();
     }
     void cleanupTestCase() { m_frame.reset(); }
 
     void editsReachTheImageWhenTheViewIsLeft()
     {
-        Image()[0xCC2F] = 8;
-        Image()[0xCC72] = 30;
-        Image()[0xD6B0] = 50;
+        image()[0xCC2F] = 8;
+        image()[0xCC72] = 30;
+        image()[0xD6B0] = 50;
 
-        m_frame->RunCommand(Cmd::BasicSetting);
+        m_frame->runCommand(Cmd::BasicSetting);
         CBaseFormView* basic = viewOf(ViewKind::BasicSetting);
         QVERIFY(basic);
         QLineEdit* volume = Control<QLineEdit>(basic, BasicIds::kVolume);
         QCOMPARE(volume->text(), QStringLiteral("8"));
         volume->setText(QStringLiteral("6"));
 
-        QVERIFY(m_frame->CommandAction(Cmd::Alarm)->isEnabled());
-        m_frame->RunCommand(Cmd::Alarm);
+        QVERIFY(m_frame->commandAction(Cmd::Alarm)->isEnabled());
+        m_frame->runCommand(Cmd::Alarm);
         CBaseFormView* alarm = viewOf(ViewKind::Alarm);
         QVERIFY(alarm);
-        QCOMPARE(m_frame->ViewFrame(ViewKind::Alarm)->size(), ViewSize(ViewKind::Alarm));
-        QCOMPARE(int(Image()[0xCC2F]), 6); // the basic view was stored when left
+        QCOMPARE(m_frame->viewFrame(ViewKind::Alarm)->size(), ViewSize(ViewKind::Alarm));
+        QCOMPARE(int(image()[0xCC2F]), 6); // the basic view was stored when left
         QLineEdit* tx = Control<QLineEdit>(alarm, AlarmIds::kTxTime);
         QCOMPARE(tx->text(), QStringLiteral("30"));
         tx->setText(QStringLiteral("9"));
 
-        m_frame->RunCommand(Cmd::Dtmf);
+        m_frame->runCommand(Cmd::Dtmf);
         CBaseFormView* dtmf = viewOf(ViewKind::Dtmf);
         QVERIFY(dtmf);
-        QCOMPARE(int(Image()[0xCC72]), 9);
+        QCOMPARE(int(image()[0xCC72]), 9);
         Pick(Control<QComboBox>(dtmf, DtmfIds::kSpeed), QStringLiteral("100"));
 
-        m_frame->RunCommand(Cmd::BasicSetting);
+        m_frame->runCommand(Cmd::BasicSetting);
         QCOMPARE(viewOf(ViewKind::BasicSetting), basic); // the same window, brought forward
-        QCOMPARE(int(Image()[0xD6B0]), 100);
-        m_frame->RunCommand(Cmd::Alarm);
-        Image()[0xCC2F] = 0; // changed behind the view's back; reloading corrects it
-        m_frame->RunCommand(Cmd::BasicSetting);
+        QCOMPARE(int(image()[0xD6B0]), 100);
+        m_frame->runCommand(Cmd::Alarm);
+        image()[0xCC2F] = 0; // changed behind the view's back; reloading corrects it
+        m_frame->runCommand(Cmd::BasicSetting);
         QCOMPARE(volume->text(), QStringLiteral("15"));
-        QCOMPARE(int(Image()[0xCC2F]), 0); // until it is stored again
-        m_frame->RunCommand(Cmd::Alarm);
-        QCOMPARE(int(Image()[0xCC2F]), 15);
+        QCOMPARE(int(image()[0xCC2F]), 0); // until it is stored again
+        m_frame->runCommand(Cmd::Alarm);
+        QCOMPARE(int(image()[0xCC2F]), 15);
 
         // Closing a view stores it.
         Control<QLineEdit>(alarm, AlarmIds::kRxTime)->setText(QStringLiteral("44"));
-        m_frame->ViewFrame(ViewKind::Alarm)->close();
-        QTRY_VERIFY(!m_frame->ViewFrame(ViewKind::Alarm));
-        QCOMPARE(int(Image()[0xCC73]), 44);
+        m_frame->viewFrame(ViewKind::Alarm)->close();
+        QTRY_VERIFY(!m_frame->viewFrame(ViewKind::Alarm));
+        QCOMPARE(int(image()[0xCC73]), 44);
         // The views as their frames show them.
-        m_frame->RunCommand(Cmd::Alarm);
-        SavePicture(m_frame->ViewFrame(ViewKind::BasicSetting), QStringLiteral("frame_basic"));
-        SavePicture(m_frame->ViewFrame(ViewKind::Dtmf), QStringLiteral("frame_dtmf"));
-        SavePicture(m_frame->ViewFrame(ViewKind::Alarm), QStringLiteral("frame_alarm"));
+        m_frame->runCommand(Cmd::Alarm);
+        SavePicture(m_frame->viewFrame(ViewKind::BasicSetting), QStringLiteral("frame_basic"));
+        SavePicture(m_frame->viewFrame(ViewKind::Dtmf), QStringLiteral("frame_dtmf"));
+        SavePicture(m_frame->viewFrame(ViewKind::Alarm), QStringLiteral("frame_alarm"));
     }
 
     void theStorePassWritesEveryOpenView()
     {
-        m_frame->RunCommand(Cmd::Dtmf);
+        m_frame->runCommand(Cmd::Dtmf);
         CBaseFormView* dtmf = viewOf(ViewKind::Dtmf);
         QVERIFY(dtmf);
         auto* tabs = dtmf->findChild<QTabWidget*>();
         tabs->setCurrentIndex(1);
         Control<QLineEdit>(dtmf, DtmfIds::kPttIdUp)->setText(QStringLiteral("123"));
         m_frame->StoreViewsToImage();
-        QCOMPARE(int(Image()[0xD6E0]), 1);
-        QCOMPARE(int(Image()[0xD6E2]), 3);
-        Image()[0xD6E0] = 9;
+        QCOMPARE(int(image()[0xD6E0]), 1);
+        QCOMPARE(int(image()[0xD6E2]), 3);
+        image()[0xD6E0] = 9;
         m_frame->LoadViewsFromImage();
         QCOMPARE(Control<QLineEdit>(dtmf, DtmfIds::kPttIdUp)->text(), QStringLiteral("923"));
     }

@@ -76,7 +76,7 @@ class MainFrameTest : public QObject {
     std::unique_ptr<SimRadio> m_radio;
     SteadyLinkClock m_clock;
 
-    RadioImage& Image() { return DocumentTestAccess::image(m_frame->document()); }
+    RadioImage& image() { return DocumentTestAccess::image(m_frame->document()); }
 
     void writeFile(const QString& name, const QByteArray& bytes)
     {
@@ -129,44 +129,44 @@ private slots:
         for (QAction* a : m_frame->editMenu()->actions())
             QVERIFY(a->text() != QStringLiteral("Custom Data"));
         // The channel table opened maximised, loaded from the factory defaults.
-        CMyChildFrame* table = m_frame->ViewFrame(ViewKind::ChannelTable);
+        CMyChildFrame* table = m_frame->viewFrame(ViewKind::ChannelTable);
         QVERIFY(table);
         QVERIFY(table->isMaximized());
         QCOMPARE(table->windowTitle(), QStringLiteral("Channel setting"));
-        QCOMPARE(ViewOf(table)->edit->text(), QString::number(Image()[kShared]));
-        QCOMPARE(Image()[0x0103], 0x14);                                // channel 1 of Default.dat: 145 MHz
-        QVERIFY(m_frame->CommandAction(Cmd::ScanChannel)->isEnabled()); // every view kind is built
+        QCOMPARE(ViewOf(table)->edit->text(), QString::number(image()[kShared]));
+        QCOMPARE(image()[0x0103], 0x14);                                // channel 1 of Default.dat: 145 MHz
+        QVERIFY(m_frame->commandAction(Cmd::ScanChannel)->isEnabled()); // every view kind is built
     }
 
     void opensEachViewOnceAndKeepsViewsInStep()
     {
-        m_frame->ViewFrame(ViewKind::ChannelTable)->showNormal(); // else new views open maximised too
-        CMyChildFrame* dtmf = m_frame->OpenView(ViewKind::Dtmf);
+        m_frame->viewFrame(ViewKind::ChannelTable)->showNormal(); // else new views open maximised too
+        CMyChildFrame* dtmf = m_frame->openView(ViewKind::Dtmf);
         QVERIFY(dtmf);
         QCOMPARE(dtmf->size(), QSize(730, 550));
-        QCOMPARE(m_frame->OpenView(ViewKind::Dtmf), dtmf); // the active view: nothing happens
+        QCOMPARE(m_frame->openView(ViewKind::Dtmf), dtmf); // the active view: nothing happens
         const int loads = ViewOf(dtmf)->loads;
-        m_frame->RunCommand(Cmd::Dtmf);
+        m_frame->runCommand(Cmd::Dtmf);
         QCOMPARE(ViewOf(dtmf)->loads, loads); // not reloaded
         QCOMPARE(m_frame->mdiArea()->subWindowList().size(), 2);
 
         // Edit in one view, switch to another showing the same byte.
         ViewOf(dtmf)->edit->setText(QStringLiteral("77"));
-        m_frame->OpenView(ViewKind::ChannelTable);
-        QCOMPARE(Image()[kShared], 77);
-        QCOMPARE(ViewOf(m_frame->ViewFrame(ViewKind::ChannelTable))->edit->text(), QStringLiteral("77"));
+        m_frame->openView(ViewKind::ChannelTable);
+        QCOMPARE(image()[kShared], 77);
+        QCOMPARE(ViewOf(m_frame->viewFrame(ViewKind::ChannelTable))->edit->text(), QStringLiteral("77"));
 
         // Choosing it again brings the existing window forward.
-        QCOMPARE(m_frame->OpenView(ViewKind::Dtmf), dtmf);
+        QCOMPARE(m_frame->openView(ViewKind::Dtmf), dtmf);
         QCOMPARE(m_frame->mdiArea()->activeSubWindow(), dtmf);
 
         // Closing stores the view; choosing it again makes a fresh one that loads.
         ViewOf(dtmf)->edit->setText(QStringLiteral("12"));
         const int made = m_made;
         dtmf->findChild<QPushButton*>(QStringLiteral("1006"))->click();
-        QTRY_VERIFY(!m_frame->ViewFrame(ViewKind::Dtmf));
-        QCOMPARE(Image()[kShared], 12);
-        CMyChildFrame* again = m_frame->OpenView(ViewKind::Dtmf);
+        QTRY_VERIFY(!m_frame->viewFrame(ViewKind::Dtmf));
+        QCOMPARE(image()[kShared], 12);
+        CMyChildFrame* again = m_frame->openView(ViewKind::Dtmf);
         QVERIFY(again);
         QCOMPARE(m_made, made + 1);
         QCOMPARE(ViewOf(again)->edit->text(), QStringLiteral("12"));
@@ -176,38 +176,38 @@ private slots:
     {
         QTreeWidgetItem* root = m_frame->tree()->topLevelItem(0);
         emit m_frame->tree()->itemClicked(root->child(4), 0); // "DTMF"
-        QVERIFY(m_frame->ViewFrame(ViewKind::Dtmf));
+        QVERIFY(m_frame->viewFrame(ViewKind::Dtmf));
         const int windows = m_frame->mdiArea()->subWindowList().size();
         emit m_frame->tree()->itemClicked(root, 0); // the root does nothing
         QCOMPARE(m_frame->mdiArea()->subWindowList().size(), windows);
         // The alarm view has no menu or tree item; only its command opens it.
-        QVERIFY(!m_frame->ViewFrame(ViewKind::Alarm));
-        m_frame->RunCommand(Cmd::Alarm);
-        QVERIFY(m_frame->ViewFrame(ViewKind::Alarm));
+        QVERIFY(!m_frame->viewFrame(ViewKind::Alarm));
+        m_frame->runCommand(Cmd::Alarm);
+        QVERIFY(m_frame->viewFrame(ViewKind::Alarm));
     }
 
     void storePassClearsTheHiddenField()
     {
-        Image()[0xCC25] = 0xFF;
+        image()[0xCC25] = 0xFF;
         m_frame->StoreViewsToImage();
-        QCOMPARE(Image()[0xCC25], 0xFC);
+        QCOMPARE(image()[0xCC25], 0xFC);
     }
 
     void newAsksFirst()
     {
         ModalAnswerer answers;
         answers.answer = QMessageBox::No;
-        Image()[kShared] = 99;
+        image()[kShared] = 99;
         m_frame->NewDocument();
         QCOMPARE(answers.captions, QStringList{"Warnning"});
         QCOMPARE(answers.messages, QStringList{"Clear all data! \ncontinue?"});
-        QCOMPARE(Image()[kShared], 99);
+        QCOMPARE(image()[kShared], 99);
 
         answers.answer = QMessageBox::Yes;
         m_frame->NewDocument();
-        QVERIFY(Image()[kShared] != 99);
+        QVERIFY(image()[kShared] != 99);
         QVERIFY(m_frame->windowTitle().startsWith(QStringLiteral("QM4410 - [")));
-        QCOMPARE(ViewOf(m_frame->ViewFrame(ViewKind::ChannelTable))->edit->text(), QString::number(Image()[kShared]));
+        QCOMPARE(ViewOf(m_frame->viewFrame(ViewKind::ChannelTable))->edit->text(), QString::number(image()[kShared]));
     }
 
     void openAndSaveFiles()
@@ -219,7 +219,7 @@ private slots:
             suggested = s;
             return m_folder + "saved.dat";
         };
-        ViewOf(m_frame->ViewFrame(ViewKind::ChannelTable))->edit->setText(QStringLiteral("42"));
+        ViewOf(m_frame->viewFrame(ViewKind::ChannelTable))->edit->setText(QStringLiteral("42"));
         m_frame->SaveDocument();
         QCOMPARE(suggested, m_folder + "DATA/QM4410.dat");
         QCOMPARE(QFileInfo(m_folder + "saved.dat").size(), qint64(kParamFileSize));
@@ -230,10 +230,10 @@ private slots:
         writeFile("foreign.dat", QByteArray(int(kParamFileSize), 'x'));
         m_frame->chooseOpenFile = [&](const QString&) { return m_folder + "foreign.dat"; };
         const QString title = m_frame->windowTitle();
-        Image()[kShared] = 5;
+        image()[kShared] = 5;
         m_frame->OpenDocument();
         QCOMPARE(answers.messages.value(0), QStringLiteral("File does not match"));
-        QCOMPARE(Image()[kShared], 5);
+        QCOMPARE(image()[kShared], 5);
         QCOMPARE(m_frame->windowTitle(), title);
 
         // An unreadable file: the system's text, the document as it was.
@@ -241,14 +241,14 @@ private slots:
         m_frame->OpenDocument();
         QCOMPARE(answers.messages.size(), 2);
         QCOMPARE(answers.captions.value(1), QStringLiteral("QM4410"));
-        QCOMPARE(Image()[kShared], 5);
+        QCOMPARE(image()[kShared], 5);
 
         // A good file with every window closed opens the channel table at the top left.
         m_frame->mdiArea()->closeAllSubWindows();
         m_frame->chooseOpenFile = [&](const QString&) { return m_folder + "saved.dat"; };
         m_frame->OpenDocument();
-        QCOMPARE(Image()[kShared], 42);
-        CMyChildFrame* table = m_frame->ViewFrame(ViewKind::ChannelTable);
+        QCOMPARE(image()[kShared], 42);
+        CMyChildFrame* table = m_frame->viewFrame(ViewKind::ChannelTable);
         QVERIFY(table);
         QCOMPARE(table->pos(), QPoint(0, 0));
         QCOMPARE(ViewOf(table)->edit->text(), QStringLiteral("42"));
@@ -269,15 +269,15 @@ private slots:
                 d->findChild<QPushButton*>(QStringLiteral("1"))->click();
         };
 
-        ViewOf(m_frame->ViewFrame(ViewKind::ChannelTable))->edit->setText(QStringLiteral("9"));
-        m_frame->WriteToRadio(); // stores the views first
+        ViewOf(m_frame->viewFrame(ViewKind::ChannelTable))->edit->setText(QStringLiteral("9"));
+        m_frame->writeToRadio(); // stores the views first
         QCOMPARE(m_radio->memory()[kShared], 9);
         QVERIFY(m_radio->sawEndWrite());
 
         m_radio = std::make_unique<SimRadio>(*memory);
-        m_frame->ReadFromRadio();
-        QCOMPARE(Image()[kShared], (*memory)[kShared]);
-        QCOMPARE(ViewOf(m_frame->ViewFrame(ViewKind::ChannelTable))->edit->text(), QString::number((*memory)[kShared]));
+        m_frame->readFromRadio();
+        QCOMPARE(image()[kShared], (*memory)[kShared]);
+        QCOMPARE(ViewOf(m_frame->viewFrame(ViewKind::ChannelTable))->edit->text(), QString::number((*memory)[kShared]));
         QVERIFY(answers.messages.isEmpty());
     }
 
@@ -323,7 +323,7 @@ private slots:
     {
         auto* bar = m_frame->findChild<QDockWidget*>(QStringLiteral("2000"));
         QCOMPARE(bar->windowTitle(), QStringLiteral("Tree Bar"));
-        QAction* toggle = m_frame->CommandAction(Cmd::TreeView);
+        QAction* toggle = m_frame->commandAction(Cmd::TreeView);
         QVERIFY(toggle->isChecked());
         toggle->trigger();
         QVERIFY(bar->isHidden());
@@ -341,7 +341,7 @@ private slots:
             lines << w->windowTitle();
             static_cast<QDialog*>(w)->accept();
         };
-        m_frame->RunCommand(Cmd::AppAbout);
+        m_frame->runCommand(Cmd::AppAbout);
         QCOMPARE(lines, (QStringList{"Acme Radio", "2.0", "Acme Radio The software apply for QM4410 model", "About"}));
     }
 };

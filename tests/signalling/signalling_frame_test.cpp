@@ -30,8 +30,8 @@ class SignallingFrameTest : public QObject {
     ProgramFolder m_folder{"[Setup]\r\nCOM=COM3\r\nModel=QM4410\r\n"};
     std::unique_ptr<CMainFrame> m_frame;
 
-    RadioImage& Image() { return DocumentTestAccess::image(m_frame->document()); }
-    HeaderBlock& Header() { return DocumentTestAccess::header(m_frame->document()); }
+    RadioImage& image() { return DocumentTestAccess::image(m_frame->document()); }
+    HeaderBlock& header() { return DocumentTestAccess::header(m_frame->document()); }
 
     QAction* editAction(const QString& text) const
     {
@@ -58,7 +58,7 @@ private slots:
         QVERIFY(open);
         QVERIFY(open->isEnabled());
         open->trigger();
-        CMyChildFrame* frame = m_frame->ViewFrame(ViewKind::FiveTone);
+        CMyChildFrame* frame = m_frame->viewFrame(ViewKind::FiveTone);
         QVERIFY(frame);
         auto* view = qobject_cast<CT5View*>(frame->view());
         QVERIFY(view);
@@ -69,21 +69,21 @@ private slots:
         QVERIFY(tone3->isEnabled());
         tone3->setText(QStringLiteral("1111.1"));
         m_frame->StoreViewsToImage();
-        QCOMPARE(Image()[0xD280], 15);
+        QCOMPARE(image()[0xD280], 15);
         const std::size_t entry = FiveTone::StandardOffset(15) + 8 + 6;
-        QCOMPARE(Header()[entry] | Header()[entry + 1] << 8, 11111);
+        QCOMPARE(header()[entry] | header()[entry + 1] << 8, 11111);
 
         // The user standard's tones live in the header: they go out with the file.
         const QString path = m_folder.file("five.dat");
         m_frame->document().setPath(path);
         QVERIFY(m_frame->document().save().ok);
-        auto header = std::make_unique<HeaderBlock>();
-        auto image = std::make_unique<RadioImage>();
-        QVERIFY(ReadParamFile(path, *header, *image, true).ok);
-        QCOMPARE((*header)[entry] | (*header)[entry + 1] << 8, 11111);
+        auto fileHeader = std::make_unique<HeaderBlock>();
+        auto fileImage = std::make_unique<RadioImage>();
+        QVERIFY(ReadParamFile(path, *fileHeader, *fileImage, true).ok);
+        QCOMPARE((*fileHeader)[entry] | (*fileHeader)[entry + 1] << 8, 11111);
 
         // The load pass refreshes the view from a changed image.
-        Image()[0xD280] = 13;
+        image()[0xD280] = 13;
         m_frame->LoadViewsFromImage();
         QCOMPARE(standard->currentText(), QStringLiteral("EIA"));
     }
@@ -97,16 +97,16 @@ private slots:
                 item = root->child(i);
         QVERIFY(item);
         emit m_frame->tree()->itemClicked(item, 0);
-        CMyChildFrame* frame = m_frame->ViewFrame(ViewKind::TwoTone);
+        CMyChildFrame* frame = m_frame->viewFrame(ViewKind::TwoTone);
         QVERIFY(frame);
         auto* view = qobject_cast<CT2View*>(frame->view());
         QVERIFY(view);
         auto* alias = view->systemPage()->findChild<QLineEdit*>(QStringLiteral("1005"));
         alias->setText(QStringLiteral("TREE"));
         m_frame->StoreViewsToImage();
-        QCOMPARE(Image()[0xCF80], 'T');
-        QCOMPARE(Image()[0xCF83], 'E');
-        Image()[0xCF80] = 'F';
+        QCOMPARE(image()[0xCF80], 'T');
+        QCOMPARE(image()[0xCF83], 'E');
+        image()[0xCF80] = 'F';
         m_frame->LoadViewsFromImage();
         QCOMPARE(alias->text(), QStringLiteral("FREE"));
     }

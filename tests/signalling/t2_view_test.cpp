@@ -301,7 +301,7 @@ private slots:
         Retype(edit(1005), QStringLiteral("HOSTED"));
         showContactPage();
         QCOMPARE(TestImage()[kSystem0], 'H');
-        QCOMPARE(m_view->HelpContext(), 142);
+        QCOMPARE(m_view->helpContext(), 142);
     }
 
     // --- Call table ---

@@ -15,5 +15,5 @@ template <typename View> void ShowFreshView(std::unique_ptr<View>& view, QSize s
     view->show();
     view->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(view.get()));
-    view->EnsureInitialised();
+    view->ensureInitialised();
 }

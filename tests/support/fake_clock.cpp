@@ -5,6 +5,6 @@ void FakeClock::sleepMs(int ms)
     if (ms <= 0)
         return;
     if (onSleep)
-        onSleep(now_, ms);
-    now_ += ms;
+        onSleep(m_now, ms);
+    m_now += ms;
 }

@@ -5,31 +5,31 @@
 #include <algorithm>
 #include <limits>
 
-FakePort::FakePort(FakeClock& clock) : clock_(clock)
+FakePort::FakePort(FakeClock& clock) : m_clock(clock)
 {
-    clock_.onSleep = [this](std::int64_t atMs, int ms) {
-        if (!reading_) // a read's own waiting is part of the read
-            events_.push_back({PortEvent::Kind::Sleep, atMs, {}, ms, 0});
+    m_clock.onSleep = [this](std::int64_t atMs, int ms) {
+        if (!m_reading) // a read's own waiting is part of the read
+            m_events.push_back({PortEvent::Kind::Sleep, atMs, {}, ms, 0});
     };
 }
 
 FakePort::~FakePort()
 {
-    clock_.onSleep = nullptr;
+    m_clock.onSleep = nullptr;
 }
 
 void FakePort::attach(SimRadio& radio)
 {
-    radio_ = &radio;
+    m_radio = &radio;
 }
 
 void FakePort::reply(std::span<const std::uint8_t> bytes, int delayMs)
 {
-    std::int64_t due = clock_.nowMs() + std::max(delayMs, 0);
-    if (!queued_.empty())
-        due = std::max(due, queued_.back().dueMs);
+    std::int64_t due = m_clock.nowMs() + std::max(delayMs, 0);
+    if (!m_queued.empty())
+        due = std::max(due, m_queued.back().dueMs);
     for (std::uint8_t b : bytes)
-        queued_.push_back({due, b});
+        m_queued.push_back({due, b});
 }
 
 void FakePort::reply(std::initializer_list<std::uint8_t> bytes, int delayMs)
@@ -40,7 +40,7 @@ void FakePort::reply(std::initializer_list<std::uint8_t> bytes, int delayMs)
 std::vector<std::vector<std::uint8_t>> FakePort::writes() const
 {
     std::vector<std::vector<std::uint8_t>> out;
-    for (const PortEvent& e : events_)
+    for (const PortEvent& e : m_events)
         if (e.kind == PortEvent::Kind::Write && !e.bytes.empty())
             out.push_back(e.bytes);
     return out;
@@ -48,79 +48,79 @@ std::vector<std::vector<std::uint8_t>> FakePort::writes() const
 
 int FakePort::purges() const
 {
-    return static_cast<int>(std::count_if(events_.begin(), events_.end(),
+    return static_cast<int>(std::count_if(m_events.begin(), m_events.end(),
                                           [](const PortEvent& e) { return e.kind == PortEvent::Kind::Purge; }));
 }
 
 void FakePort::log(PortEvent::Kind kind, std::vector<std::uint8_t> bytes, int requested, int result)
 {
-    events_.push_back({kind, clock_.nowMs(), std::move(bytes), requested, result});
+    m_events.push_back({kind, m_clock.nowMs(), std::move(bytes), requested, result});
 }
 
 bool FakePort::open(const std::string& name)
 {
-    if (open_ || openFails_)
+    if (m_open || m_openFails)
         return false;
-    open_ = true;
-    name_ = name;
+    m_open = true;
+    m_name = name;
     log(PortEvent::Kind::Open);
     return true;
 }
 
 void FakePort::setQueueSizes(int inBytes, int outBytes)
 {
-    queueIn_ = inBytes;
-    queueOut_ = outBytes;
+    m_queueIn = inBytes;
+    m_queueOut = outBytes;
     log(PortEvent::Kind::Setup);
 }
 
 void FakePort::setTimeouts(const PortTimeouts& t)
 {
-    timeouts_ = t;
+    m_timeouts = t;
     log(PortEvent::Kind::Setup);
 }
 
 void FakePort::setLine(const LineSettings& s)
 {
-    line_ = s;
+    m_line = s;
     log(PortEvent::Kind::Setup);
 }
 
 void FakePort::purge()
 {
-    if (!open_) {
-        ++misuse_;
+    if (!m_open) {
+        ++m_misuse;
         return;
     }
     log(PortEvent::Kind::Purge);
-    const std::int64_t now = clock_.nowMs();
-    if (radio_)
-        radio_->purgeDue(now);
-    while (!queued_.empty() && queued_.front().dueMs <= now)
-        queued_.pop_front();
+    const std::int64_t now = m_clock.nowMs();
+    if (m_radio)
+        m_radio->purgeDue(now);
+    while (!m_queued.empty() && m_queued.front().dueMs <= now)
+        m_queued.pop_front();
 }
 
 int FakePort::read(std::uint8_t* buf, int n)
 {
-    if (!open_) {
-        ++misuse_;
+    if (!m_open) {
+        ++m_misuse;
         return -1;
     }
-    const std::int64_t start = clock_.nowMs();
-    reading_ = true;
-    const int got = TimedRead(*this, clock_, timeouts_, buf, n);
-    reading_ = false;
+    const std::int64_t start = m_clock.nowMs();
+    m_reading = true;
+    const int got = TimedRead(*this, m_clock, m_timeouts, buf, n);
+    m_reading = false;
     std::vector<std::uint8_t> bytes;
     if (got > 0)
         bytes.assign(buf, buf + got);
-    events_.push_back({PortEvent::Kind::Read, start, std::move(bytes), n, got});
+    m_events.push_back({PortEvent::Kind::Read, start, std::move(bytes), n, got});
     return got;
 }
 
 int FakePort::write(const std::uint8_t* buf, int n)
 {
-    if (!open_) {
-        ++misuse_;
+    if (!m_open) {
+        ++m_misuse;
         return -1;
     }
     if (failed()) {
@@ -129,27 +129,27 @@ int FakePort::write(const std::uint8_t* buf, int n)
     }
     int out = n;
     bool dies = false;
-    if (bytesLeft_ >= 0 && n > bytesLeft_) {
-        out = bytesLeft_;
+    if (m_bytesLeft >= 0 && n > m_bytesLeft) {
+        out = m_bytesLeft;
         dies = true;
     }
-    if (bytesLeft_ >= 0)
-        bytesLeft_ -= out;
+    if (m_bytesLeft >= 0)
+        m_bytesLeft -= out;
     std::vector<std::uint8_t> sent(buf, buf + out);
     log(PortEvent::Kind::Write, sent, n, dies ? -1 : n);
-    if (radio_) {
-        radio_->receive(buf, out, clock_.nowMs());
+    if (m_radio) {
+        m_radio->receive(buf, out, m_clock.nowMs());
         if (tamper) {
             std::vector<std::uint8_t> answer;
             std::uint8_t b = 0;
-            while (radio_->take(&b, 1, std::numeric_limits<std::int64_t>::max() / 2'000'000) == 1)
+            while (m_radio->take(&b, 1, std::numeric_limits<std::int64_t>::max() / 2'000'000) == 1)
                 answer.push_back(b);
             tamper(std::span<const std::uint8_t>(sent), answer);
             reply(std::span<const std::uint8_t>(answer));
         }
     }
     if (dies)
-        unplugged_ = true;
+        m_unplugged = true;
     if (onWrite && out > 0)
         onWrite(*this, std::span<const std::uint8_t>(sent));
     return dies ? -1 : n;
@@ -157,22 +157,22 @@ int FakePort::write(const std::uint8_t* buf, int n)
 
 void FakePort::close()
 {
-    if (!open_) {
-        ++misuse_;
+    if (!m_open) {
+        ++m_misuse;
         return;
     }
-    open_ = false;
+    m_open = false;
     log(PortEvent::Kind::Close);
 }
 
 int FakePort::take(std::uint8_t* out, int max, std::int64_t nowMs)
 {
     if (fromRadio())
-        return radio_->take(out, max, nowMs);
+        return m_radio->take(out, max, nowMs);
     int n = 0;
-    while (n < max && !queued_.empty() && queued_.front().dueMs <= nowMs) {
-        out[n++] = queued_.front().byte;
-        queued_.pop_front();
+    while (n < max && !m_queued.empty() && m_queued.front().dueMs <= nowMs) {
+        out[n++] = m_queued.front().byte;
+        m_queued.pop_front();
     }
     return n;
 }
@@ -180,13 +180,13 @@ int FakePort::take(std::uint8_t* out, int max, std::int64_t nowMs)
 std::optional<std::int64_t> FakePort::nextDue() const
 {
     if (fromRadio())
-        return radio_->nextDue();
-    if (queued_.empty())
+        return m_radio->nextDue();
+    if (m_queued.empty())
         return std::nullopt;
-    return queued_.front().dueMs;
+    return m_queued.front().dueMs;
 }
 
 bool FakePort::failed() const
 {
-    return unplugged_ || (radio_ && radio_->hungUp());
+    return m_unplugged || (m_radio && m_radio->hungUp());
 }

@@ -43,26 +43,26 @@ public:
     // line (the radio must be unpaced: the answer is due at once).
     std::function<void(std::span<const std::uint8_t> written, std::vector<std::uint8_t>& answer)> tamper;
 
-    void setOpenFails(bool fails) { openFails_ = fails; }
+    void setOpenFails(bool fails) { m_openFails = fails; }
     // The device dies once `n` more bytes have been written; the write that
     // crosses the mark gets its first bytes out and returns -1.
-    void failAfterBytes(int n) { bytesLeft_ = n; }
+    void failAfterBytes(int n) { m_bytesLeft = n; }
     // The cable is pulled: every read and write fails from now on.
-    void unplug() { unplugged_ = true; }
-    bool unplugged() const { return unplugged_; }
+    void unplug() { m_unplugged = true; }
+    bool unplugged() const { return m_unplugged; }
 
-    const std::vector<PortEvent>& events() const { return events_; }
+    const std::vector<PortEvent>& events() const { return m_events; }
     std::vector<std::vector<std::uint8_t>> writes() const; // bytes of each write that got out
     int purges() const;
-    int misuse() const { return misuse_; } // reads and writes while closed
-    const std::string& openedName() const { return name_; }
-    const PortTimeouts& timeouts() const { return timeouts_; }
-    const LineSettings& line() const { return line_; }
-    int queueIn() const { return queueIn_; }
-    int queueOut() const { return queueOut_; }
+    int misuse() const { return m_misuse; } // reads and writes while closed
+    const std::string& openedName() const { return m_name; }
+    const PortTimeouts& timeouts() const { return m_timeouts; }
+    const LineSettings& line() const { return m_line; }
+    int queueIn() const { return m_queueIn; }
+    int queueOut() const { return m_queueOut; }
 
     bool open(const std::string& name) override;
-    bool isOpen() const override { return open_; }
+    bool isOpen() const override { return m_open; }
     void setQueueSizes(int inBytes, int outBytes) override;
     void setTimeouts(const PortTimeouts& t) override;
     void setLine(const LineSettings& s) override;
@@ -79,22 +79,22 @@ private:
     int take(std::uint8_t* out, int max, std::int64_t nowMs) override;
     std::optional<std::int64_t> nextDue() const override;
     bool failed() const override;
-    bool fromRadio() const { return radio_ && !tamper; }
+    bool fromRadio() const { return m_radio && !tamper; }
     void log(PortEvent::Kind kind, std::vector<std::uint8_t> bytes = {}, int requested = 0, int result = 0);
 
-    FakeClock& clock_;
-    SimRadio* radio_ = nullptr;
-    std::deque<Pending> queued_;
-    std::vector<PortEvent> events_;
-    PortTimeouts timeouts_;
-    LineSettings line_;
-    std::string name_;
-    int queueIn_ = 0;
-    int queueOut_ = 0;
-    bool open_ = false;
-    bool reading_ = false;
-    bool openFails_ = false;
-    bool unplugged_ = false;
-    int bytesLeft_ = -1;
-    int misuse_ = 0;
+    FakeClock& m_clock;
+    SimRadio* m_radio = nullptr;
+    std::deque<Pending> m_queued;
+    std::vector<PortEvent> m_events;
+    PortTimeouts m_timeouts;
+    LineSettings m_line;
+    std::string m_name;
+    int m_queueIn = 0;
+    int m_queueOut = 0;
+    bool m_open = false;
+    bool m_reading = false;
+    bool m_openFails = false;
+    bool m_unplugged = false;
+    int m_bytesLeft = -1;
+    int m_misuse = 0;
 };

@@ -65,29 +65,29 @@ std::unique_ptr<RadioImage> Pattern(unsigned mul)
 
 class CliTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
-    QString Path(const char* name) const { return dir.path() + "/" + name; }
-    QTemporaryDir dir;
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+    QString path(const char* name) const { return m_dir.path() + "/" + name; }
+    QTemporaryDir m_dir;
 };
 
 TEST_F(CliTest, FileCommandsAndTheirFailures)
 {
-    EXPECT_EQ(Cli({"new", Path("n.dat")}).code, 0);
-    QFile n(Path("n.dat"));
+    EXPECT_EQ(Cli({"new", path("n.dat")}).code, 0);
+    QFile n(path("n.dat"));
     ASSERT_TRUE(n.open(QIODevice::ReadOnly));
     const QByteArray bytes = n.readAll();
     ASSERT_EQ(bytes.size(), static_cast<qsizetype>(kParamFileSize));
     EXPECT_EQ(bytes.left(16), QByteArray("QM4410\xFF\xFF\x56\x02\x00\x07\xFF\xFF\xFF\xFF", 16));
 
-    CliRun info = Cli({"info", Path("n.dat")});
+    CliRun info = Cli({"info", path("n.dat")});
     EXPECT_EQ(info.code, 0);
     EXPECT_TRUE(info.out.contains("Channels present:  bank A 1, bank B 1")) << info.out.toStdString();
 
-    CliRun dump = Cli({"dump", Path("n.dat"), "0xFF30", "0xFF38"});
+    CliRun dump = Cli({"dump", path("n.dat"), "0xFF30", "0xFF38"});
     EXPECT_EQ(dump.code, 0);
     EXPECT_EQ(dump.out, QByteArray("FF30: 00 00 60 02 00 00 30 03\n"));
 
-    QFile bad(Path("bad.dat"));
+    QFile bad(path("bad.dat"));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write(QByteArray(100, 'x'));
     bad.close();
@@ -96,14 +96,14 @@ TEST_F(CliTest, FileCommandsAndTheirFailures)
         int code;
         const char* message;
     } failures[] = {
-        {{"info", Path("missing.dat")}, 1, "No such file"},
-        {{"info", Path("bad.dat")}, 1, "File does not match"},
-        {{"dump", Path("n.dat"), "0x10", "0x8"}, 2, "not a range"},
-        {{"dump", Path("n.dat"), "0", "0x10001"}, 2, "not a range"},
-        {{"dump", Path("n.dat")}, 2, "usage"},
+        {{"info", path("missing.dat")}, 1, "No such file"},
+        {{"info", path("bad.dat")}, 1, "File does not match"},
+        {{"dump", path("n.dat"), "0x10", "0x8"}, 2, "not a range"},
+        {{"dump", path("n.dat"), "0", "0x10001"}, 2, "not a range"},
+        {{"dump", path("n.dat")}, 2, "usage"},
         {{"frobnicate"}, 2, "unknown command"},
         {{}, 2, "usage"},
-        {{"new", Path("no/such/dir/x.dat")}, 1, "x.dat"},
+        {{"new", path("no/such/dir/x.dat")}, 1, "x.dat"},
     };
     for (const auto& f : failures) {
         CliRun r = Cli(f.args);
@@ -117,21 +117,21 @@ TEST_F(CliTest, ReadAndWriteThroughAPseudoTerminal)
     auto memory = Pattern(7);
     {
         RadioOnPty radio(*memory);
-        CliRun r = Cli({"read", radio.path(), Path("read.dat")});
+        CliRun r = Cli({"read", radio.path(), path("read.dat")});
         ASSERT_EQ(r.code, 0) << r.err.toStdString();
         EXPECT_TRUE(radio.radio.sawEndRead());
     }
     auto header = std::make_unique<HeaderBlock>();
     auto image = std::make_unique<RadioImage>();
-    ASSERT_TRUE(ReadParamFile(Path("read.dat"), *header, *image, true).ok);
+    ASSERT_TRUE(ReadParamFile(path("read.dat"), *header, *image, true).ok);
     for (std::uint32_t a = 0x0100; a < 0x10000; ++a)
         ASSERT_EQ((*image)[a], (*memory)[a]) << a;
 
     // Write a different document back: the radio receives exactly the write ranges.
     auto doc = Pattern(11);
-    ASSERT_TRUE(WriteParamFile(Path("write.dat"), *header, *doc).ok);
+    ASSERT_TRUE(WriteParamFile(path("write.dat"), *header, *doc).ok);
     RadioOnPty radio(*memory);
-    CliRun w = Cli({"write", radio.path(), Path("write.dat")});
+    CliRun w = Cli({"write", radio.path(), path("write.dat")});
     ASSERT_EQ(w.code, 0) << w.err.toStdString();
     radio.server.stop();
     radio.thread.join();
@@ -150,24 +150,24 @@ TEST_F(CliTest, IncompleteTransfersWriteNothing)
     (*memory)[0xCC08] = 3; // locked
     {
         RadioOnPty radio(*memory);
-        CliRun r = Cli({"read", radio.path(), Path("x.dat"), "--password", "wrong"});
+        CliRun r = Cli({"read", radio.path(), path("x.dat"), "--password", "wrong"});
         EXPECT_EQ(r.code, 1);
-        EXPECT_FALSE(QFile::exists(Path("x.dat")));
+        EXPECT_FALSE(QFile::exists(path("x.dat")));
         EXPECT_FALSE(radio.radio.sawEndRead());
     }
     SimRadio::Faults cut;
     cut.cutReplyBlock = 3;
     {
         RadioOnPty radio(*Pattern(5), cut);
-        CliRun r = Cli({"read", radio.path(), Path("x.dat")});
+        CliRun r = Cli({"read", radio.path(), path("x.dat")});
         EXPECT_EQ(r.code, 1);
         EXPECT_TRUE(r.err.contains("Communication error")) << r.err.toStdString();
-        EXPECT_FALSE(QFile::exists(Path("x.dat")));
+        EXPECT_FALSE(QFile::exists(path("x.dat")));
     }
-    CliRun r = Cli({"read", Path("no-such-port"), Path("x.dat")});
+    CliRun r = Cli({"read", path("no-such-port"), path("x.dat")});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains("Open port fail"));
-    EXPECT_FALSE(QFile::exists(Path("x.dat")));
+    EXPECT_FALSE(QFile::exists(path("x.dat")));
 }
 
 } // namespace

@@ -55,7 +55,7 @@ void WriteBandPlan(RadioImage& m)
 // A channel record as the program writes a new channel (rx 0: absent).
 void NewRecord(RadioImage& m, std::uint32_t at, std::uint32_t rx)
 {
-    WriteDefaultChannelRecord(m, BandTable::Factory(), at, rx);
+    WriteDefaultChannelRecord(m, BandTable::factory(), at, rx);
     if (rx == 0)
         EncodeFreq(60000, m.data() + at + 16);
 }
@@ -63,7 +63,7 @@ void NewRecord(RadioImage& m, std::uint32_t at, std::uint32_t rx)
 // An unused table row as the channel table saves it: offset 7.6 MHz.
 void EmptyTableRecord(RadioImage& m, std::uint32_t at)
 {
-    WriteDefaultChannelRecord(m, BandTable::Factory(), at, 0);
+    WriteDefaultChannelRecord(m, BandTable::factory(), at, 0);
     EncodeFreq(760000, m.data() + at + 16);
 }
 
@@ -287,7 +287,7 @@ void BuildFactoryDocument(HeaderBlock& h, RadioImage& m)
     WriteTwoTone(m);
     WriteFiveTone(m, h);
     WriteToneCoefficients(m);
-    ApplyBandDefaults(m, BandTable::Factory()); // band start records and band memories, as loading does
+    ApplyBandDefaults(m, BandTable::factory()); // band start records and band memories, as loading does
     // Identity, firmware, date and custom data stay erased (blank).
 }
 

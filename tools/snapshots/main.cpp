@@ -85,7 +85,7 @@ int main(int argc, char** argv)
                            "two_tone",      "five_tone",    "model",         "alarm"};
     for (int i = 0; i < kViewKindCount; ++i) {
         frame.mdiArea()->closeAllSubWindows();
-        CMyChildFrame* f = frame.OpenView(kinds[i]);
+        CMyChildFrame* f = frame.openView(kinds[i]);
         if (!f)
             continue;
         f->showNormal();
