@@ -11,8 +11,8 @@
 #include "document/band_plan.h"
 #include "document/band_table.h"
 #include "document/radio_image.h"
-#include "shell/child_frame.h"
 #include "shell/main_frame.h"
+#include "shell/my_child_frame.h"
 #include "shell/view_catalog.h"
 #include "tests/support/test_document.h"
 

@@ -5,7 +5,7 @@
 #include "link/core/port_posix.h"
 #include "link/core/pty_sim_server.h"
 #include "link/core/sim_radio.h"
-#include "link/core/steady_clock.h"
+#include "link/core/steady_link_clock.h"
 #include "link/core/transfer_engine.h"
 #include "link/core/transfer_plan.h"
 

@@ -2,7 +2,7 @@
 
 #include "document/document.h"
 #include "link/core/port_factory.h"
-#include "link/core/steady_clock.h"
+#include "link/core/steady_link_clock.h"
 #include "link/link_password_dialog.h"
 
 #include <QCloseEvent>

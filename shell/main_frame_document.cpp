@@ -5,8 +5,8 @@
 #include "controls/base_form_view.h"
 #include "link/core/transfer_plan.h"
 #include "link/transfer_dialog.h"
-#include "shell/child_frame.h"
 #include "shell/core/app_settings.h"
+#include "shell/my_child_frame.h"
 #include "shell/transfer_setup.h"
 
 #include <QCoreApplication>

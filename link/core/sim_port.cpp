@@ -3,7 +3,7 @@
 #include "link/core/loopback_port.h"
 #include "link/core/port_factory.h"
 #include "link/core/sim_radio.h"
-#include "link/core/steady_clock.h"
+#include "link/core/steady_link_clock.h"
 
 #include <memory>
 #include <mutex>

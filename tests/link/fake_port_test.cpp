@@ -1,6 +1,6 @@
 #include "link/core/loopback_port.h"
 #include "link/core/sim_radio.h"
-#include "link/core/steady_clock.h"
+#include "link/core/steady_link_clock.h"
 #include "tests/support/fake_port.h"
 
 #include "engine_rig.h"

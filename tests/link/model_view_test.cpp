@@ -2,9 +2,9 @@
 // identity record, what typing and pasting store, and storing on close.
 #include "document/radio_image.h"
 #include "link/model_view.h"
-#include "shell/child_frame.h"
 #include "shell/commands.h"
 #include "shell/main_frame.h"
+#include "shell/my_child_frame.h"
 #include "tests/support/program_folder.h"
 #include "tests/support/test_document.h"
 #include "tests/support/test_views.h"

@@ -3,7 +3,7 @@
 #include "engine_rig.h"
 
 #include "link/core/loopback_port.h"
-#include "link/core/steady_clock.h"
+#include "link/core/steady_link_clock.h"
 
 #include <gtest/gtest.h>
 

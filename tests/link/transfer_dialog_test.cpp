@@ -4,7 +4,7 @@
 #include "link/core/port_factory.h"
 #include "link/core/pty_pair.h"
 #include "link/core/sim_radio.h"
-#include "link/core/steady_clock.h"
+#include "link/core/steady_link_clock.h"
 #include "link/link_password_dialog.h"
 #include "link/transfer_dialog.h"
 #include "shell/core/app_settings.h"

@@ -1,9 +1,9 @@
 // The three setting views as the main window opens and switches them.
 #include "settings/setting_ids.h"
-#include "shell/child_frame.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
 #include "shell/main_frame.h"
+#include "shell/my_child_frame.h"
 #include "tests/settings/form_test_support.h"
 #include "tests/support/program_folder.h"
 #include "tests/support/test_document.h"

@@ -3,9 +3,9 @@
 // table going out with the parameter file.
 #include "document/five_tone_table.h"
 #include "document/param_file.h"
-#include "shell/child_frame.h"
 #include "shell/core/app_settings.h"
 #include "shell/main_frame.h"
+#include "shell/my_child_frame.h"
 #include "shell/view_catalog.h"
 #include "signalling/t2_system_page.h"
 #include "signalling/t2_view.h"

@@ -7,7 +7,7 @@
 #include "link/core/handshake.h"
 #include "link/core/port_factory.h"
 #include "link/core/sim_port.h"
-#include "link/core/steady_clock.h"
+#include "link/core/steady_link_clock.h"
 #include "link/core/transfer_engine.h"
 #include "link/core/transfer_plan.h"
 #include "shell/core/app_settings.h"

@@ -1,4 +1,4 @@
-#include "link/core/steady_clock.h"
+#include "link/core/steady_link_clock.h"
 
 #include <chrono>
 #include <thread>

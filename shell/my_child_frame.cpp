@@ -1,4 +1,4 @@
-#include "shell/child_frame.h"
+#include "shell/my_child_frame.h"
 
 #include "controls/base_form_view.h"
 
