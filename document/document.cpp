@@ -4,6 +4,8 @@
 #include "document/factory_defaults.h"
 #include "document/five_tone_table.h"
 
+#include <QMetaMethod>
+
 #include <algorithm>
 
 namespace {
@@ -56,15 +58,47 @@ void Document::endChange()
         return;
     const Span span = Differing(*m_imageBefore, *m_image);
     const bool headerChanged = *m_headerBefore != *m_header;
+    if (span.first == span.last && !headerChanged) {
+        m_imageBefore.reset();
+        m_headerBefore.reset();
+        return;
+    }
+    DocumentDelta delta;
+    if (m_recording && isSignalConnected(QMetaMethod::fromSignal(&Document::changeRecorded))) {
+        delta.image = DifferingRuns(*m_imageBefore, *m_image);
+        delta.header = DifferingRuns(*m_headerBefore, *m_header);
+    }
     m_imageBefore.reset();
     m_headerBefore.reset();
-    if (span.first == span.last && !headerChanged)
-        return;
+    const bool wasModified = isModified();
     ++m_revision;
     if (m_deriveOnChange &&
         Touches(span, ImageMap::kBandPlan, ImageMap::kBandPlan + BandPlan::kRecordSize * BandTable::kRxBands))
         deriveBandLimits();
     emit changed(span.first, span.last);
+    if (!delta.isEmpty())
+        emit changeRecorded(delta);
+    if (isModified() != wasModified)
+        emit modifiedChanged(isModified());
+}
+
+void Document::markUnmodified()
+{
+    const bool wasModified = isModified();
+    m_unmodifiedRevision = m_revision;
+    if (wasModified)
+        emit modifiedChanged(false);
+}
+
+void Document::applyDelta(const DocumentDelta& delta, bool forward)
+{
+    m_recording = false;
+    {
+        Change c = change();
+        ApplyRuns(delta.image, c.image(), forward);
+        ApplyRuns(delta.header, c.header(), forward);
+    }
+    m_recording = true;
 }
 
 void Document::replace(const HeaderBlock& header, const RadioImage& image)
@@ -96,6 +130,7 @@ FileResult Document::newFromDefaults(const QString& programFolder)
     m_deriveOnChange = false;
     replace(*header, *image);
     m_deriveOnChange = true;
+    markUnmodified();
     return r;
 }
 
@@ -111,12 +146,16 @@ FileResult Document::open(const QString& path)
     replace(*header, *image);
     deriveBandLimits();
     m_path = path;
+    markUnmodified();
     return r;
 }
 
 FileResult Document::save()
 {
-    return WriteParamFile(m_path, *m_header, *m_image);
+    FileResult r = WriteParamFile(m_path, *m_header, *m_image);
+    if (r.ok)
+        markUnmodified();
+    return r;
 }
 
 FileResult Document::saveAs(const QString& path)
@@ -128,6 +167,7 @@ FileResult Document::saveAs(const QString& path)
         // What the file now says, not an edit.
         *m_header = *header;
         m_path = path;
+        markUnmodified();
     }
     return r;
 }

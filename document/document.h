@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/band_table.h"
+#include "document/document_delta.h"
 #include "document/param_file.h"
 #include "document/radio_image.h"
 
@@ -37,6 +38,15 @@ public:
     // Grows by one with every change that altered a byte.
     std::uint64_t revision() const { return m_revision; }
 
+    // Modified: the bytes differ from the point last marked unmodified (a
+    // file opened or saved, a radio read, a new document).
+    bool isModified() const { return m_revision != m_unmodifiedRevision; }
+    void markUnmodified();
+
+    // Puts a recorded change back (forward false) or does it again, as a
+    // change of its own that is not recorded again.
+    void applyDelta(const DocumentDelta& delta, bool forward);
+
     // Opens a change: bytes are written in place, and when the last open
     // change ends the document compares, counts and tells.
     Change change();
@@ -61,6 +71,10 @@ public:
 signals:
     // Image bytes [first, last) changed; first == last when only the header did.
     void changed(std::uint32_t first, std::uint32_t last);
+    // The bytes a change altered, for a history of changes; not sent for
+    // applyDelta itself.
+    void changeRecorded(const DocumentDelta& delta);
+    void modifiedChanged(bool modified);
 
 private:
     friend struct DocumentTestAccess;
@@ -73,6 +87,8 @@ private:
     BandTable m_bands = BandTable::factory();
     QString m_path;
     std::uint64_t m_revision = 0;
+    std::uint64_t m_unmodifiedRevision = 0;
+    bool m_recording = true;
     // What the outermost open change started from.
     int m_openChanges = 0;
     std::unique_ptr<RadioImage> m_imageBefore;

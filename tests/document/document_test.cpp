@@ -116,3 +116,49 @@ TEST(DocumentTest, FailedOpenAndSaveLeaveTheDocumentAsItWas)
     EXPECT_EQ(doc.revision(), revision); // saving changes no data
     EXPECT_EQ(doc.path(), dir.filePath("good.dat"));
 }
+
+TEST(DocumentTest, RecordedChangesGoBackAndForthAndKeepTheModifiedState)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    Document doc;
+    std::vector<DocumentDelta> history;
+    std::vector<bool> modified;
+    QObject::connect(&doc, &Document::changeRecorded, [&history](const DocumentDelta& d) { history.push_back(d); });
+    QObject::connect(&doc, &Document::modifiedChanged, [&modified](bool m) { modified.push_back(m); });
+    ASSERT_TRUE(doc.saveAs(dir.filePath("a.dat")).ok);
+    EXPECT_FALSE(doc.isModified());
+
+    // Two bytes close together make one run; one far away a run of its own.
+    {
+        auto c = doc.change();
+        c[0x1000] = 1;
+        c[0x1000 + kRunGap] = 2;
+        c[0x8000] = 3;
+        c.header()[20] = 4;
+    }
+    doc.change()[0x1000] = 9;
+    ASSERT_EQ(history.size(), 2u);
+    ASSERT_EQ(history[0].image.size(), 2u);
+    EXPECT_EQ(history[0].image[0].offset, 0x1000u);
+    EXPECT_EQ(history[0].image[0].after.size(), kRunGap + 1);
+    EXPECT_EQ(history[0].header.size(), 1u);
+    EXPECT_LT(history[1].byteCount(), 100u); // a one-byte edit costs bytes, not an image
+    EXPECT_TRUE(doc.isModified());
+
+    // Back, then forward again: the bytes follow and nothing new is recorded.
+    const RadioImage edited = doc.image();
+    for (auto it = history.rbegin(); it != history.rend(); ++it)
+        doc.applyDelta(*it, false);
+    EXPECT_EQ(doc.image()[0x1000], 0);
+    EXPECT_EQ(doc.image()[0x8000], 0);
+    EXPECT_EQ(doc.header()[20], 0);
+    for (const DocumentDelta& d : history)
+        doc.applyDelta(d, true);
+    EXPECT_EQ(doc.image(), edited);
+    EXPECT_EQ(history.size(), 2u);
+
+    ASSERT_TRUE(doc.save().ok);
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(modified, (std::vector<bool>{true, false}));
+}
