@@ -315,38 +315,63 @@ void CProgramView::CommitFreqCell(int n, int column, const QString& typed)
     }
 }
 
+// A committed cell is one step of the document's history: the editor's rule,
+// then the row as the table now shows it, with the consistency pass.
+void CProgramView::storeRow(int n)
+{
+    if (!initialised() || n < 1 || n > kChannels)
+        return;
+    auto change = document().change();
+    WriteChannelRow(document().bands(), change.image(), n, rowTexts(n));
+    FixUpImage(document().bands(), change.image());
+}
+
 void CProgramView::onFreqCommitted(const QString& text)
 {
+    const int n = m_grid->editorRow();
+    auto step = document().step(tr("Edit channel %1").arg(n));
     m_freqTyped = text;
-    CommitFreqCell(m_grid->editorRow(), m_grid->editorCol(), text);
+    CommitFreqCell(n, m_grid->editorCol(), text);
+    storeRow(n);
 }
 
 void CProgramView::onListCommitted(const QString& text)
 {
     const int n = m_grid->editorRow();
+    auto step = document().step(tr("Edit channel %1").arg(n));
     m_grid->setText(n, m_grid->editorCol(), m_grid->text(n, kColumnRx).isEmpty() ? QString() : text);
+    storeRow(n);
 }
 
 void CProgramView::onCtcssCommitted(const QString& text)
 {
-    m_grid->setText(m_grid->editorRow(), m_grid->editorCol(), NormaliseCtcssText(text));
+    const int n = m_grid->editorRow();
+    auto step = document().step(tr("Edit channel %1").arg(n));
+    m_grid->setText(n, m_grid->editorCol(), NormaliseCtcssText(text));
+    storeRow(n);
 }
 
 void CProgramView::onDcsCommitted(const QString& text)
 {
-    m_grid->setText(m_grid->editorRow(), m_grid->editorCol(), NormaliseDcsText(text));
+    const int n = m_grid->editorRow();
+    auto step = document().step(tr("Edit channel %1").arg(n));
+    m_grid->setText(n, m_grid->editorCol(), NormaliseDcsText(text));
+    storeRow(n);
 }
 
 void CProgramView::onNameCommitted(const QString& text)
 {
     const int n = m_grid->editorRow();
+    auto step = document().step(tr("Edit channel %1").arg(n));
     m_grid->setText(n, m_grid->editorCol(), m_grid->text(n, kColumnRx).isEmpty() ? QString() : text);
+    storeRow(n);
 }
 
 void CProgramView::onChannelEdit()
 {
-    SaveChannelTable();
     const int n = std::clamp(m_grid->row(), 1, kChannels);
+    auto step = document().step(tr("Edit channel %1").arg(n));
+    SaveChannelTable();
     CChannelEditDlg::run(this, document(), n, m_grid->text(n, kColumnRx));
     LoadChannelTable();
     m_grid->focusGrid();

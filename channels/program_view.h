@@ -12,9 +12,8 @@ struct ChannelRow;
 
 // "Channel setting": channels 1..800 of the first bank as a table of twelve
 // columns. The grid holds the rows as text between a load and a save; cells
-// are edited by editors placed over them. The image changes only when the
-// table is saved and when typing a receive frequency creates or empties a
-// channel.
+// are edited by editors placed over them, and each committed cell writes its
+// row, so the image follows the table one cell at a time.
 class CProgramView : public CBaseFormView {
     Q_OBJECT
 public:
@@ -26,6 +25,8 @@ public:
     void LoadFromImage() override { LoadChannelTable(); }
     void SaveToImage() override { SaveChannelTable(); }
     void initialUpdate() override;
+    // Cells record their own steps as they are committed.
+    bool storesOnFieldLeave() const override { return false; }
 
     void LoadChannelTable();
     void LoadRow(int n);
@@ -48,6 +49,7 @@ private:
     void moveRight();
     void moveDown();
     ChannelRow rowTexts(int n) const;
+    void storeRow(int n);
     void showRow(int n, const ChannelRow& row);
 
     void onKeyDown(int key, Qt::KeyboardModifiers modifiers, bool* consumed);

@@ -29,6 +29,11 @@ public:
 
     Document& document() const { return m_document; }
 
+    // Whether the frame stores the view each time the focus moves from one of
+    // its fields to another, making each field left one step of the history.
+    // A view that records its own steps says no.
+    virtual bool storesOnFieldLeave() const { return true; }
+
 signals:
     void helpRequested(int context);
 

@@ -35,6 +35,8 @@ Document::Document(QObject* parent)
 {
     m_image->fill(0);
     m_header->fill(0);
+    m_savedImage = std::make_unique<RadioImage>(*m_image);
+    m_savedHeader = std::make_unique<HeaderBlock>(*m_header);
 }
 
 Document::~Document() = default;
@@ -42,6 +44,11 @@ Document::~Document() = default;
 Document::Change Document::change()
 {
     return Change(*this);
+}
+
+Document::Step Document::step(const QString& text)
+{
+    return Step(*this, text);
 }
 
 void Document::beginChange()
@@ -70,7 +77,6 @@ void Document::endChange()
     }
     m_imageBefore.reset();
     m_headerBefore.reset();
-    const bool wasModified = isModified();
     ++m_revision;
     if (m_deriveOnChange &&
         Touches(span, ImageMap::kBandPlan, ImageMap::kBandPlan + BandPlan::kRecordSize * BandTable::kRxBands))
@@ -78,16 +84,29 @@ void Document::endChange()
     emit changed(span.first, span.last);
     if (!delta.isEmpty())
         emit changeRecorded(delta);
-    if (isModified() != wasModified)
-        emit modifiedChanged(isModified());
+    setModified(!m_savedImage || *m_image != *m_savedImage || *m_header != *m_savedHeader);
+}
+
+void Document::setModified(bool modified)
+{
+    if (modified == m_modified)
+        return;
+    m_modified = modified;
+    emit modifiedChanged(modified);
 }
 
 void Document::markUnmodified()
 {
-    const bool wasModified = isModified();
-    m_unmodifiedRevision = m_revision;
-    if (wasModified)
-        emit modifiedChanged(false);
+    m_savedImage = std::make_unique<RadioImage>(*m_image);
+    m_savedHeader = std::make_unique<HeaderBlock>(*m_header);
+    setModified(false);
+}
+
+void Document::markModified()
+{
+    m_savedImage.reset();
+    m_savedHeader.reset();
+    setModified(true);
 }
 
 void Document::applyDelta(const DocumentDelta& delta, bool forward)

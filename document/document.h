@@ -19,6 +19,7 @@ class Document : public QObject {
     Q_OBJECT
 public:
     class Change;
+    class Step;
 
     explicit Document(QObject* parent = nullptr);
     ~Document() override;
@@ -38,10 +39,14 @@ public:
     // Grows by one with every change that altered a byte.
     std::uint64_t revision() const { return m_revision; }
 
-    // Modified: the bytes differ from the point last marked unmodified (a
-    // file opened or saved, a radio read, a new document).
-    bool isModified() const { return m_revision != m_unmodifiedRevision; }
+    // Modified: the bytes differ from those of the point last marked
+    // unmodified (a file opened or saved, a radio read, a new document), so
+    // undoing back to that point, or typing the old value again, clears it.
+    bool isModified() const { return m_modified; }
     void markUnmodified();
+    // Modified until the next markUnmodified, whatever the bytes (a document
+    // recovered from a crash has no file that holds it).
+    void markModified();
 
     // Puts a recorded change back (forward false) or does it again, as a
     // change of its own that is not recorded again.
@@ -50,6 +55,11 @@ public:
     // Opens a change: bytes are written in place, and when the last open
     // change ends the document compares, counts and tells.
     Change change();
+    // Opens one user action (a committed cell, a dialog's store): the changes
+    // made while it is open form one step of the history, named by text.
+    // Nested steps join the outermost one.
+    Step step(const QString& text);
+    bool inStep() const { return m_openSteps > 0; }
 
     // New: "Default.dat" of the program folder with the band defaults applied.
     // A file that cannot be read leaves the bytes as they were; the built-in
@@ -75,19 +85,27 @@ signals:
     // applyDelta itself.
     void changeRecorded(const DocumentDelta& delta);
     void modifiedChanged(bool modified);
+    // The outermost step opened and closed.
+    void stepStarted(const QString& text);
+    void stepFinished();
 
 private:
     friend struct DocumentTestAccess;
     void beginChange();
     void endChange();
     void replace(const HeaderBlock& header, const RadioImage& image);
+    void setModified(bool modified);
 
     std::unique_ptr<RadioImage> m_image;
     std::unique_ptr<HeaderBlock> m_header;
     BandTable m_bands = BandTable::factory();
     QString m_path;
     std::uint64_t m_revision = 0;
-    std::uint64_t m_unmodifiedRevision = 0;
+    bool m_modified = false;
+    int m_openSteps = 0;
+    // The bytes of the point last marked unmodified; null when modified regardless.
+    std::unique_ptr<RadioImage> m_savedImage;
+    std::unique_ptr<HeaderBlock> m_savedHeader;
     bool m_recording = true;
     // What the outermost open change started from.
     int m_openChanges = 0;
@@ -111,6 +129,27 @@ public:
 private:
     friend class Document;
     explicit Change(Document& doc) : m_doc(doc) { m_doc.beginChange(); }
+
+    Document& m_doc;
+};
+
+class Document::Step {
+public:
+    ~Step()
+    {
+        if (--m_doc.m_openSteps == 0)
+            emit m_doc.stepFinished();
+    }
+    Step(const Step&) = delete;
+    Step& operator=(const Step&) = delete;
+
+private:
+    friend class Document;
+    Step(Document& doc, const QString& text) : m_doc(doc)
+    {
+        if (m_doc.m_openSteps++ == 0)
+            emit m_doc.stepStarted(text);
+    }
 
     Document& m_doc;
 };

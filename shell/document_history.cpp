@@ -34,32 +34,43 @@ DocumentHistory::DocumentHistory(Document& document, QObject* parent)
     : QObject(parent), m_document(document), m_stack(new QUndoStack(this))
 {
     connect(&m_document, &Document::changeRecorded, this, &DocumentHistory::record);
+    connect(&m_document, &Document::stepStarted, this, &DocumentHistory::stepStarted);
+    connect(&m_document, &Document::stepFinished, this, &DocumentHistory::stepFinished);
 }
 
-void DocumentHistory::beginStep(const QString& text)
+void DocumentHistory::stepStarted(const QString& text)
 {
-    if (m_openSteps++ == 0) {
-        m_stepText = text;
-        m_stack->beginMacro(text);
-    }
+    m_inStep = true;
+    m_stepText = text;
 }
 
-void DocumentHistory::endStep()
+void DocumentHistory::stepFinished()
 {
-    if (m_openSteps > 0 && --m_openSteps == 0) {
+    // A step that changed nothing leaves no trace.
+    if (m_macroOpen)
         m_stack->endMacro();
-        m_stepText.clear();
-    }
+    m_macroOpen = false;
+    m_inStep = false;
+    m_stepText.clear();
 }
 
 void DocumentHistory::clear()
 {
+    if (m_macroOpen)
+        m_stack->endMacro();
+    m_macroOpen = false;
     m_stack->clear();
     m_bytes = 0;
 }
 
 void DocumentHistory::record(const DocumentDelta& delta)
 {
+    if (m_paused)
+        return;
     m_bytes += delta.byteCount();
-    m_stack->push(new ByteChangeCommand(m_document, delta, m_stepText));
+    if (m_inStep && !m_macroOpen) {
+        m_stack->beginMacro(m_stepText);
+        m_macroOpen = true;
+    }
+    m_stack->push(new ByteChangeCommand(m_document, delta, m_inStep ? m_stepText : m_defaultText));
 }

@@ -11,6 +11,8 @@
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
 #include "shell/core/edition.h"
+#include "shell/core/recovery_file.h"
+#include "shell/document_history.h"
 #include "shell/help.h"
 #include "shell/my_child_frame.h"
 #include "shell/port_dialog.h"
@@ -28,8 +30,10 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QUndoStack>
 
 CMainFrame::CMainFrame(ViewFactory makeView) : m_makeView(std::move(makeView))
 {
@@ -37,7 +41,8 @@ CMainFrame::CMainFrame(ViewFactory makeView) : m_makeView(std::move(makeView))
     // The whole work area, titled with the model name as the file has it now.
     if (QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
-    setWindowTitle(TitleModelName());
+    setWindowTitle(TitleModelName() + QStringLiteral("[*]"));
+    m_history = new DocumentHistory(m_document, this);
 
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("mdi"));
@@ -58,11 +63,25 @@ CMainFrame::CMainFrame(ViewFactory makeView) : m_makeView(std::move(makeView))
     m_comPane->setText(appSettings().portName);
     m_freqPane->setText(edition().freqPaneText);
     qApp->installEventFilter(this);
+
+    connect(&m_document, &Document::modifiedChanged, this, &CMainFrame::onModifiedChanged);
+    connect(m_history->stack(), &QUndoStack::indexChanged, this, &CMainFrame::updateUndoActions);
+    connect(m_history->stack(), &QUndoStack::cleanChanged, this, &CMainFrame::updateUndoActions);
+    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::onFocusChanged);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &CMainFrame::onCommitData);
+    m_recoveryTimer = new QTimer(this);
+    m_recoveryTimer->setInterval(30 * 1000);
+    connect(m_recoveryTimer, &QTimer::timeout, this, &CMainFrame::writeRecoveryFile);
+    startHistory();
+    updateUndoActions();
 }
 
 CMainFrame::~CMainFrame()
 {
     qApp->removeEventFilter(this);
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(m_history->stack(), nullptr, this, nullptr);
+    disconnect(&m_document, nullptr, this, nullptr);
     // The area outlives this part of the frame while it is torn down.
     disconnect(m_mdi, nullptr, this, nullptr);
     disconnect(m_treeBar, nullptr, this, nullptr);
@@ -86,6 +105,15 @@ void CMainFrame::createActions()
         m_actions[id]->setCheckable(true);
         m_actions[id]->setChecked(true);
     }
+    m_actions[Cmd::EditRedo]->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    for (int i = 0; i < RecentFileList::kSize; ++i) {
+        auto* a = new QAction(this);
+        a->setObjectName(QString::number(Cmd::FileMru1 + i));
+        a->setVisible(false);
+        connect(a, &QAction::triggered, this, [this, i] { openRecentFile(i); });
+        m_recentActions[static_cast<std::size_t>(i)] = a;
+    }
 }
 
 QAction* CMainFrame::commandAction(int id) const
@@ -106,11 +134,16 @@ void CMainFrame::createMenus()
     };
     QMenu* file = menuBar()->addMenu(tr("&File"));
     add(file, {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAs, 0, Cmd::FilePrint, Cmd::FilePrintPreview,
-               Cmd::FilePrintSetup, 0, Cmd::AppExit});
+               Cmd::FilePrintSetup});
+    m_recentSeparator = file->addSeparator();
+    for (QAction* a : m_recentActions)
+        file->addAction(a);
+    add(file, {0, Cmd::AppExit});
+    updateRecentMenu();
     m_editMenu = menuBar()->addMenu(tr("&Edit"));
     // "Custom Data" is not in the menu until the service mode adds it.
-    add(m_editMenu, {Cmd::ChannelSetting, Cmd::Vfo, Cmd::ScanChannel, Cmd::BasicSetting, Cmd::Dtmf, Cmd::TwoTone,
-                     Cmd::FiveTone, Cmd::Model, Cmd::FrequencyRange});
+    add(m_editMenu, {Cmd::EditUndo, Cmd::EditRedo, 0, Cmd::ChannelSetting, Cmd::Vfo, Cmd::ScanChannel,
+                     Cmd::BasicSetting, Cmd::Dtmf, Cmd::TwoTone, Cmd::FiveTone, Cmd::Model, Cmd::FrequencyRange});
     add(menuBar()->addMenu(tr("&Program")), {Cmd::Read, Cmd::Write});
     add(menuBar()->addMenu(tr("&View")), {Cmd::ViewToolbar, Cmd::ViewStatusBar, Cmd::TreeView});
     add(menuBar()->addMenu(tr("&Setting")), {Cmd::Port});
@@ -123,8 +156,8 @@ void CMainFrame::createToolBar()
     QToolBar* bar = addToolBar(tr("Toolbar"));
     bar->setObjectName(QStringLiteral("toolbar"));
     bar->setMovable(false);
-    for (int id : {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, 0, Cmd::Read, Cmd::Write, 0, Cmd::FilePrint, Cmd::Port,
-                   Cmd::AppAbout}) {
+    for (int id : {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, 0, Cmd::EditUndo, Cmd::EditRedo, 0, Cmd::Read,
+                   Cmd::Write, 0, Cmd::FilePrint, Cmd::Port, Cmd::AppAbout}) {
         if (id == 0) {
             bar->addSeparator();
             continue;
@@ -233,6 +266,16 @@ CMyChildFrame* CMainFrame::openView(ViewKind kind)
     connect(view, &CBaseFormView::helpRequested, this, &CMainFrame::showHelp);
     connect(frame, &CMyChildFrame::helpRequested, this, [this](CBaseFormView* v) { showHelp(v->helpContext()); });
     view->ensureInitialised(); // the view loads itself from the image here
+    {
+        // What a view stores of what it just loaded is no edit: a file with
+        // values the view corrects is not modified by merely looking at it.
+        const bool wasModified = m_document.isModified();
+        m_history->setPaused(true);
+        view->SaveToImage();
+        m_history->setPaused(false);
+        if (!wasModified)
+            m_document.markUnmodified();
+    }
     if (table)
         frame->showMaximized();
     else
@@ -250,8 +293,9 @@ void CMainFrame::onSubWindowActivated(QMdiSubWindow* window)
     if (!entered || entered == m_active)
         return; // the program losing focus changes nothing
     if (m_active && !m_active->closed())
-        m_active->view()->SaveToImage();
+        storeViewInStep(m_active);
     m_active = entered;
+    m_history->setDefaultText(tr("Edit %1").arg(entered->windowTitle()));
     if (entered->view()->initialised())
         entered->view()->LoadFromImage();
 }
@@ -275,6 +319,10 @@ void CMainFrame::LoadViewsFromImage()
 
 void CMainFrame::StoreViewsToImage()
 {
+    // One step: what the views still held is, but for views left before,
+    // the active view's edit.
+    CMyChildFrame* active = qobject_cast<CMyChildFrame*>(m_mdi->activeSubWindow());
+    auto step = m_document.step(tr("Edit %1").arg(active ? active->windowTitle() : appSettings().modelName));
     for (CMyChildFrame* f : childFramesInZOrder())
         f->view()->SaveToImage();
     m_document.change()[0xCC25] &= static_cast<std::uint8_t>(~0x03u); // the hidden "STE" field
@@ -294,6 +342,7 @@ void CMainFrame::storeViewToImage(ViewKind kind)
 
 void CMainFrame::editVfos()
 {
+    auto step = m_document.step(tr("Edit %1").arg(tr("VFO")));
     CVfoDialog dlg(m_document, this);
     dlg.exec();
 }
@@ -303,6 +352,7 @@ void CMainFrame::editFrequencyRange()
     // The table is reloaded afterwards; its unsaved edits go into the
     // document first so that the reload does not drop them.
     storeViewToImage(ViewKind::ChannelTable);
+    auto step = m_document.step(tr("Edit %1").arg(tr("Frequency range")));
     {
         CFrequencyRangeDlg dlg(m_document, appSettings().modelName, this);
         dlg.exec();
@@ -313,6 +363,7 @@ void CMainFrame::editFrequencyRange()
 
 void CMainFrame::editCustomData()
 {
+    auto step = m_document.step(tr("Edit %1").arg(tr("Custom Data")));
     CCustomDataDialog dlg(m_document, ProgramTransferSetup(), this);
     dlg.exec();
 }
@@ -368,7 +419,13 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    // Exit discards the document; the views close with the frame.
+    if (!maybeSave()) {
+        event->ignore();
+        return;
+    }
+    // Saved or discarded: nothing is left to recover.
+    if (m_recovery)
+        m_recovery->remove();
     m_mdi->closeAllSubWindows();
     event->accept();
 }

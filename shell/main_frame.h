@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/document.h"
+#include "shell/core/recent_files.h"
 #include "shell/view_catalog.h"
 
 #include <QMainWindow>
@@ -9,16 +10,21 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 
 class CBaseFormView;
 class CMyChildFrame;
 class CPrintController;
+class DocumentHistory;
+class RecoveryFile;
 class QAction;
 class QDockWidget;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QSessionManager;
+class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -35,13 +41,38 @@ public:
     // The document every view edits.
     Document& document() { return m_document; }
 
-    // Document operations, as the File commands run them.
+    // Document operations, as the File commands run them. Save and Save As
+    // are true when the document was written.
     void NewDocument();
     void OpenDocument();
-    void SaveDocument();
-    void SaveDocumentAs();
+    bool SaveDocument();
+    bool SaveDocumentAs();
     void readFromRadio();
     void writeToRadio();
+    // File > 1..4: the recent file at index (0 is the newest).
+    void openRecentFile(int index);
+    const QStringList& recentFiles() const { return m_recent.files(); }
+
+    // Before the document is replaced or the program ends: the views are
+    // stored, and when the document is modified the user is asked whether to
+    // save it. False when the command must stop (Cancel, or a failed save).
+    bool maybeSave();
+
+    // The history of edits behind Edit > Undo and Redo.
+    DocumentHistory& history() { return *m_history; }
+    void undo();
+    void redo();
+
+    // Start-up: a recovery file left behind by a program that ended without
+    // saving is offered; Recover opens it as a modified, untitled document.
+    void offerRecovery();
+    // Writes the modified document to the recovery file (every 30 seconds).
+    void writeRecoveryFile();
+    // Folders for the recovery file and for radio backups when the program
+    // folder cannot take them; tests point it elsewhere.
+    QString userDataFolder;
+    // Where the last completed read was backed up; empty when it could not be.
+    const QString& lastBackup() const { return m_lastBackup; }
 
     // The two passes over the open views.
     void LoadViewsFromImage();
@@ -99,6 +130,21 @@ private:
     void showHelp(int context);
     void setTitle(const QString& file);
     void reportFileError(const QString& text, bool systemCaption);
+    bool openPath(const QString& path);
+    void rememberFile(const QString& path);
+    void updateRecentMenu();
+    void updateUndoActions();
+    // After the document was replaced: the views store what they loaded, and
+    // that is the unmodified point where a new history starts.
+    void startHistory();
+    // One view's store as one named step of the history.
+    void storeViewInStep(CMyChildFrame* frame);
+    void onFocusChanged(QWidget* old, QWidget* now);
+    void onModifiedChanged(bool modified);
+    void onCommitData(QSessionManager& manager);
+    void backUpRadioData();
+    QString recoveryFolder() const;
+    QStringList backupFolders() const;
     void openChannelTableAtTopLeft();
     std::vector<CMyChildFrame*> childFramesInZOrder() const;
 
@@ -112,6 +158,13 @@ private:
     QLabel* m_comPane = nullptr;
     QLabel* m_freqPane = nullptr;
     std::map<int, QAction*> m_actions;
+    DocumentHistory* m_history = nullptr;
+    RecentFileList m_recent;
+    std::array<QAction*, RecentFileList::kSize> m_recentActions{};
+    QAction* m_recentSeparator = nullptr;
+    std::unique_ptr<RecoveryFile> m_recovery;
+    QTimer* m_recoveryTimer = nullptr;
+    QString m_lastBackup;
     std::array<QPointer<CMyChildFrame>, kViewKindCount> m_frames;
     QPointer<CMyChildFrame> m_active;
 };

@@ -1,11 +1,12 @@
 // The document commands of the main frame: New, Open, Save, Save As, and the
-// transfers with the radio.
+// transfers with the radio; the question before a modified document goes.
 #include "shell/main_frame.h"
 
 #include "controls/base_form_view.h"
 #include "link/core/transfer_plan.h"
 #include "link/transfer_dialog.h"
 #include "shell/core/app_settings.h"
+#include "shell/document_history.h"
 #include "shell/my_child_frame.h"
 #include "shell/transfer_setup.h"
 
@@ -40,7 +41,25 @@ QString DefaultSave(QWidget* parent, const QString& suggested)
 void CMainFrame::setTitle(const QString& file)
 {
     const QString model = TitleModelName();
-    setWindowTitle(file.isEmpty() ? model : model + QStringLiteral(" [ ") + file + QStringLiteral(" ]"));
+    // "[*]" shows the modified mark the platform's way.
+    setWindowTitle((file.isEmpty() ? model : model + QStringLiteral(" [ ") + file + QStringLiteral(" ]")) +
+                   QStringLiteral("[*]"));
+}
+
+bool CMainFrame::maybeSave()
+{
+    StoreViewsToImage();
+    if (!m_document.isModified())
+        return true;
+    const QString name = currentFile().isEmpty() ? appSettings().defaultFileName : QFileInfo(currentFile()).fileName();
+    QMessageBox box(QMessageBox::Warning, appSettings().modelName, tr("Save changes to %1?").arg(name),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save: return SaveDocument();
+    case QMessageBox::Discard: return true;
+    default: return false;
+    }
 }
 
 void CMainFrame::reportFileError(const QString& text, bool systemCaption)
@@ -52,64 +71,86 @@ void CMainFrame::reportFileError(const QString& text, bool systemCaption)
 
 void CMainFrame::NewDocument()
 {
-    const bool yes = confirmNew ? confirmNew()
-                                : QMessageBox::question(this, tr("Warnning"),
-                                                        tr("Clear all data! ") + QLatin1Char('\n') + tr("continue?"),
-                                                        QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-    if (!yes)
-        return;
+    // Unsaved edits get the save question instead of "Clear all data!".
+    StoreViewsToImage();
+    if (m_document.isModified()) {
+        if (!maybeSave())
+            return;
+    } else {
+        const bool yes = confirmNew
+                             ? confirmNew()
+                             : QMessageBox::question(this, tr("Warnning"),
+                                                     tr("Clear all data! ") + QLatin1Char('\n') + tr("continue?"),
+                                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+        if (!yes)
+            return;
+    }
     m_document.newFromDefaults(appSettings().programFolder);
     m_document.setPath(QString());
     setTitle(QString());
     LoadViewsFromImage();
+    startHistory();
 }
 
 void CMainFrame::OpenDocument()
 {
+    if (!maybeSave())
+        return;
     const QString path =
         chooseOpenFile ? chooseOpenFile(appSettings().dataFolder) : DefaultOpen(this, appSettings().dataFolder);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openPath(path);
+}
+
+bool CMainFrame::openPath(const QString& path)
+{
     FileResult r = m_document.open(path);
     if (!r.ok) {
         reportFileError(r.error, r.error == FileDoesNotMatchText());
-        return;
+        return false;
     }
     LoadViewsFromImage();
     m_document.setPath(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     setTitle(currentFile());
     if (m_mdi->subWindowList().isEmpty())
         openChannelTableAtTopLeft();
+    startHistory();
+    rememberFile(currentFile());
     if (!r.warning.isEmpty())
         QMessageBox::warning(this, appSettings().modelName, r.warning);
+    return true;
 }
 
-void CMainFrame::SaveDocument()
+bool CMainFrame::SaveDocument()
 {
-    if (currentFile().isEmpty()) {
-        SaveDocumentAs();
-        return;
-    }
+    if (currentFile().isEmpty())
+        return SaveDocumentAs();
     StoreViewsToImage();
     FileResult r = m_document.save();
-    if (!r.ok)
+    if (!r.ok) {
         reportFileError(r.error, false);
+        return false;
+    }
+    rememberFile(currentFile());
+    return true;
 }
 
-void CMainFrame::SaveDocumentAs()
+bool CMainFrame::SaveDocumentAs()
 {
     StoreViewsToImage();
     const QString suggested = appSettings().dataFolder + QLatin1Char('/') + appSettings().defaultFileName;
     const QString path = chooseSaveFile ? chooseSaveFile(suggested) : DefaultSave(this, suggested);
     if (path.isEmpty())
-        return;
+        return false;
     FileResult r = m_document.saveAs(path);
     if (!r.ok) {
         reportFileError(r.error, false);
-        return;
+        return false;
     }
     m_document.setPath(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     setTitle(currentFile());
+    rememberFile(currentFile());
+    return true;
 }
 
 void CMainFrame::openChannelTableAtTopLeft()
@@ -123,14 +164,19 @@ void CMainFrame::openChannelTableAtTopLeft()
 
 void CMainFrame::readFromRadio()
 {
-    StoreViewsToImage();
+    // A read replaces the document.
+    if (!maybeSave())
+        return;
     if (CTransferDialog::run(this, m_document, ProgramTransferSetup(), TransferMode::Read, tr("Read"),
                              FullReadRanges()) != 1)
         return;
     m_document.deriveBandLimits();
+    // Backed up before any view can touch it: exactly what the radio held.
+    backUpRadioData();
     LoadViewsFromImage();
     if (m_mdi->subWindowList().isEmpty())
         openChannelTableAtTopLeft();
+    startHistory();
 }
 
 void CMainFrame::writeToRadio()

@@ -82,6 +82,7 @@ int RunProgram(int argc, char** argv, const Edition& e)
     frame->show();
     RegisterSimulatedRadio(SimulatedRadioMemory(frame->document().image()));
     QGuiApplication::setApplicationDisplayName(appSettings().modelName);
+    frame->offerRecovery();
 
     int code = app.exec();
     WriteExitSettings();

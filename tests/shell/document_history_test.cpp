@@ -14,14 +14,22 @@ private slots:
     {
         Document doc;
         DocumentHistory history(doc);
+        history.setDefaultText(QStringLiteral("Edit DTMF"));
         doc.change()[0x0100] = 1;
-        history.beginStep(QStringLiteral("Paste 2 channels"));
-        doc.change()[0x0120] = 2;
-        doc.change()[0x0140] = 3;
-        doc.change()[0x0140] = 3; // no change, no step
-        history.endStep();
+        {
+            auto step = doc.step(QStringLiteral("Paste 2 channels"));
+            doc.change()[0x0120] = 2;
+            auto inner = doc.step(QStringLiteral("joins the outer one"));
+            doc.change()[0x0140] = 3;
+            doc.change()[0x0140] = 3; // no change, no step
+        }
+        {
+            auto nothing = doc.step(QStringLiteral("Changes nothing"));
+        }
         QCOMPARE(history.stack()->count(), 2);
         QCOMPARE(history.stack()->undoText(), QStringLiteral("Paste 2 channels"));
+        QCOMPARE(history.stack()->text(0), QStringLiteral("Edit DTMF"));
+        QVERIFY(doc.isModified());
         QVERIFY(history.byteCount() < 1000);
 
         history.stack()->undo();
@@ -30,6 +38,7 @@ private slots:
         QCOMPARE(doc.image()[0x0100], 1);
         history.stack()->undo();
         QCOMPARE(doc.image()[0x0100], 0);
+        QVERIFY(!doc.isModified()); // back where the document started
         history.stack()->redo();
         history.stack()->redo();
         QCOMPARE(doc.image()[0x0140], 3);
@@ -42,6 +51,15 @@ private slots:
         QCOMPARE(doc.image()[0x0140], 0);
         history.clear();
         QCOMPARE(history.stack()->count(), 0);
+
+        // A recovered document stays modified whatever its bytes.
+        doc.markUnmodified();
+        doc.markModified();
+        doc.change()[0x0200] = 0;
+        doc.change()[0x0200] = 4;
+        QVERIFY(doc.isModified());
+        doc.markUnmodified();
+        QVERIFY(!doc.isModified());
     }
 };
 

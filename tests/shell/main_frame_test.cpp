@@ -23,6 +23,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
@@ -77,6 +78,12 @@ class MainFrameTest : public QObject {
     SteadyLinkClock m_clock;
 
     RadioImage& image() { return DocumentTestAccess::image(m_frame->document()); }
+    // The title as the window manager shows it.
+    QString shownTitle() const
+    {
+        return m_frame->windowTitle().replace(QStringLiteral("[*]"),
+                                              m_frame->isWindowModified() ? QStringLiteral("*") : QString());
+    }
 
     void writeFile(const QString& name, const QByteArray& bytes)
     {
@@ -88,6 +95,10 @@ class MainFrameTest : public QObject {
 private slots:
     void initTestCase()
     {
+        // The profile (recent files) and data folders go to Qt's test locations.
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("VRX"));
+        QCoreApplication::setApplicationName(QStringLiteral("main_frame_test"));
         QVERIFY(m_dir.isValid());
         m_folder = m_dir.path() + "/";
         writeFile("Program.ini",
@@ -116,7 +127,7 @@ private slots:
     void startsAsTheProgramDescribesIt()
     {
         // A maximised view adds " - [title]" to the frame's title, as MDI frames do.
-        QCOMPARE(m_frame->windowTitle(), QStringLiteral("QM4410 - [Channel setting]"));
+        QCOMPARE(shownTitle(), QStringLiteral("QM4410 - [Channel setting]"));
         QCOMPARE(m_frame->comPane()->text(), QStringLiteral("COM3"));
         QTreeWidgetItem* root = m_frame->tree()->topLevelItem(0);
         QCOMPARE(root->text(0), QStringLiteral("QM4410"));
@@ -195,18 +206,20 @@ private slots:
 
     void newAsksFirst()
     {
+        // Unmodified: New asks its own question.
         ModalAnswerer answers;
         answers.answer = QMessageBox::No;
-        image()[kShared] = 99;
+        constexpr std::uint32_t kUnshown = 0x5000;
+        image()[kUnshown] = 99;
         m_frame->NewDocument();
         QCOMPARE(answers.captions, QStringList{"Warnning"});
         QCOMPARE(answers.messages, QStringList{"Clear all data! \ncontinue?"});
-        QCOMPARE(image()[kShared], 99);
+        QCOMPARE(image()[kUnshown], 99);
 
         answers.answer = QMessageBox::Yes;
         m_frame->NewDocument();
-        QVERIFY(image()[kShared] != 99);
-        QVERIFY(m_frame->windowTitle().startsWith(QStringLiteral("QM4410 - [")));
+        QVERIFY(image()[kUnshown] != 99);
+        QVERIFY(shownTitle().startsWith(QStringLiteral("QM4410 - [")));
         QCOMPARE(ViewOf(m_frame->viewFrame(ViewKind::ChannelTable))->edit->text(), QString::number(image()[kShared]));
     }
 
@@ -223,17 +236,18 @@ private slots:
         m_frame->SaveDocument();
         QCOMPARE(suggested, m_folder + "DATA/QM4410.dat");
         QCOMPARE(QFileInfo(m_folder + "saved.dat").size(), qint64(kParamFileSize));
-        QVERIFY(m_frame->windowTitle().startsWith(QStringLiteral("QM4410 [ ")));
-        QVERIFY(m_frame->windowTitle().contains(QStringLiteral("saved.dat ]")));
+        QVERIFY(shownTitle().startsWith(QStringLiteral("QM4410 [ ")));
+        QVERIFY(shownTitle().endsWith(QStringLiteral("saved.dat ] - [Channel setting]")));
 
         // A foreign file is refused and changes nothing.
         writeFile("foreign.dat", QByteArray(int(kParamFileSize), 'x'));
         m_frame->chooseOpenFile = [&](const QString&) { return m_folder + "foreign.dat"; };
         const QString title = m_frame->windowTitle();
-        image()[kShared] = 5;
+        constexpr std::uint32_t kUnshown = 0x5000;
+        image()[kUnshown] = 5;
         m_frame->OpenDocument();
         QCOMPARE(answers.messages.value(0), QStringLiteral("File does not match"));
-        QCOMPARE(image()[kShared], 5);
+        QCOMPARE(image()[kUnshown], 5);
         QCOMPARE(m_frame->windowTitle(), title);
 
         // An unreadable file: the system's text, the document as it was.
@@ -241,7 +255,7 @@ private slots:
         m_frame->OpenDocument();
         QCOMPARE(answers.messages.size(), 2);
         QCOMPARE(answers.captions.value(1), QStringLiteral("QM4410"));
-        QCOMPARE(image()[kShared], 5);
+        QCOMPARE(image()[kUnshown], 5);
 
         // A good file with every window closed opens the channel table at the top left.
         m_frame->mdiArea()->closeAllSubWindows();
@@ -274,11 +288,15 @@ private slots:
         QCOMPARE(m_radio->memory()[kShared], 9);
         QVERIFY(m_radio->sawEndWrite());
 
+        // The read replaces the edit that was written but never saved: asked first.
         m_radio = std::make_unique<SimRadio>(*memory);
+        answers.answer = QMessageBox::Discard;
+        m_frame->userDataFolder = m_folder + "user";
         m_frame->readFromRadio();
+        QCOMPARE(answers.messages, QStringList{"Save changes to QM4410.dat?"});
         QCOMPARE(image()[kShared], (*memory)[kShared]);
         QCOMPARE(ViewOf(m_frame->viewFrame(ViewKind::ChannelTable))->edit->text(), QString::number((*memory)[kShared]));
-        QVERIFY(answers.messages.isEmpty());
+        QVERIFY(!m_frame->document().isModified());
     }
 
     void serviceModeNeedsTheCode()

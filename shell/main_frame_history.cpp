@@ -1,0 +1,260 @@
+// What keeps a user's work: the undo history, the modified mark, the recent
+// files, the recovery file and the backups of what the radio held.
+#include "shell/main_frame.h"
+
+#include "controls/base_form_view.h"
+#include "link/core/model_info.h"
+#include "shell/commands.h"
+#include "shell/core/app_settings.h"
+#include "shell/core/radio_backups.h"
+#include "shell/core/recovery_file.h"
+#include "shell/document_history.h"
+#include "shell/my_child_frame.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QSessionManager>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTimer>
+#include <QUndoStack>
+
+namespace {
+// The framework's profile, where the recent files are kept.
+QSettings Profile()
+{
+    return QSettings(QCoreApplication::organizationName(), QCoreApplication::applicationName());
+}
+
+CMyChildFrame* FrameOf(QWidget* w)
+{
+    for (; w; w = w->parentWidget())
+        if (auto* f = qobject_cast<CMyChildFrame*>(w))
+            return f;
+    return nullptr;
+}
+} // namespace
+
+// --- Undo and redo ---
+
+void CMainFrame::startHistory()
+{
+    m_history->setPaused(true);
+    StoreViewsToImage();
+    m_history->setPaused(false);
+    // The views show what they stored (a value they corrected, a hidden field cleared).
+    LoadViewsFromImage();
+    m_document.markUnmodified();
+    m_history->clear();
+}
+
+void CMainFrame::storeViewInStep(CMyChildFrame* frame)
+{
+    if (!frame || frame->closed() || !frame->view()->initialised())
+        return;
+    auto step = m_document.step(tr("Edit %1").arg(frame->windowTitle()));
+    frame->view()->SaveToImage();
+}
+
+void CMainFrame::onFocusChanged(QWidget* old, QWidget* now)
+{
+    // A field left for another field of the same view is one step. Leaving
+    // the view is handled by its activation, a command by its store pass.
+    CMyChildFrame* frame = FrameOf(old);
+    if (!frame || frame != FrameOf(now) || frame->closed() || !frame->view()->storesOnFieldLeave() ||
+        old->window() != this)
+        return;
+    // After the focus events: the field's own rules run first.
+    QPointer<CMyChildFrame> target(frame);
+    QTimer::singleShot(0, this, [this, target] {
+        if (target && !QApplication::activeModalWidget())
+            storeViewInStep(target);
+    });
+}
+
+void CMainFrame::undo()
+{
+    // Whatever the active view still holds is the step undone first.
+    storeViewInStep(qobject_cast<CMyChildFrame*>(m_mdi->activeSubWindow()));
+    if (!m_history->stack()->canUndo())
+        return;
+    m_history->stack()->undo();
+    m_history->setPaused(true);
+    LoadViewsFromImage();
+    m_history->setPaused(false);
+}
+
+void CMainFrame::redo()
+{
+    if (!m_history->stack()->canRedo())
+        return;
+    m_history->stack()->redo();
+    m_history->setPaused(true);
+    LoadViewsFromImage();
+    m_history->setPaused(false);
+}
+
+void CMainFrame::updateUndoActions()
+{
+    const QUndoStack* stack = m_history->stack();
+    QAction* undo = m_actions[Cmd::EditUndo];
+    QAction* redo = m_actions[Cmd::EditRedo];
+    undo->setEnabled(stack->canUndo());
+    redo->setEnabled(stack->canRedo());
+    undo->setText(stack->canUndo() ? tr("&Undo %1").arg(stack->undoText()) : tr("&Undo"));
+    redo->setText(stack->canRedo() ? tr("&Redo %1").arg(stack->redoText()) : tr("&Redo"));
+}
+
+// --- The modified mark and the recovery file ---
+
+void CMainFrame::onModifiedChanged(bool modified)
+{
+    setWindowModified(modified);
+    if (modified) {
+        m_recoveryTimer->start();
+        return;
+    }
+    m_recoveryTimer->stop();
+    if (m_recovery)
+        m_recovery->remove();
+}
+
+QString CMainFrame::recoveryFolder() const
+{
+    return userDataFolder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                                    : userDataFolder;
+}
+
+void CMainFrame::writeRecoveryFile()
+{
+    if (!m_document.isModified())
+        return;
+    if (!m_recovery)
+        m_recovery = std::make_unique<RecoveryFile>(recoveryFolder());
+    m_recovery->write(m_document.header(), m_document.image());
+}
+
+void CMainFrame::offerRecovery()
+{
+    for (const RecoveryFile::LeftBehind& left : RecoveryFile::leftBehind(recoveryFolder())) {
+        QMessageBox box(
+            QMessageBox::Question, appSettings().modelName,
+            tr("Recover unsaved changes from %1?").arg(QLocale().toString(left.written, QLocale::ShortFormat)),
+            QMessageBox::NoButton, this);
+        QPushButton* recover = box.addButton(tr("Recover"), QMessageBox::AcceptRole);
+        box.addButton(QMessageBox::Discard);
+        box.setDefaultButton(recover);
+        box.exec();
+        if (box.clickedButton() == static_cast<QAbstractButton*>(recover)) {
+            FileResult r = m_document.open(left.path);
+            if (!r.ok) {
+                reportFileError(r.error, false);
+                continue; // kept: it may be wanted another time
+            }
+            m_document.setPath(QString());
+            setTitle(QString());
+            LoadViewsFromImage();
+            m_history->clear();
+            m_document.markModified();
+            writeRecoveryFile(); // now this program's own, until saved or discarded
+            RecoveryFile::discard(left.path);
+            return;
+        }
+        RecoveryFile::discard(left.path);
+    }
+}
+
+void CMainFrame::onCommitData(QSessionManager& manager)
+{
+    // The desktop session is ending: ask when it lets us, otherwise keep the
+    // edits in the recovery file for the next start.
+    if (manager.allowsInteraction()) {
+        const bool go = maybeSave();
+        manager.release();
+        if (!go)
+            manager.cancel();
+        return;
+    }
+    writeRecoveryFile();
+}
+
+// --- Recent files ---
+
+void CMainFrame::rememberFile(const QString& path)
+{
+    QSettings profile = Profile();
+    m_recent.read(profile);
+    m_recent.add(path);
+    m_recent.write(profile);
+    updateRecentMenu();
+}
+
+void CMainFrame::updateRecentMenu()
+{
+    {
+        QSettings profile = Profile();
+        m_recent.read(profile);
+    }
+    const QStringList& files = m_recent.files();
+    for (int i = 0; i < RecentFileList::kSize; ++i) {
+        QAction* a = m_recentActions[static_cast<std::size_t>(i)];
+        const bool used = i < files.size();
+        a->setVisible(used);
+        if (used) {
+            QString shown = QDir::toNativeSeparators(files[i]);
+            a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(shown.replace(QLatin1Char('&'), QStringLiteral("&&"))));
+            a->setStatusTip(QDir::toNativeSeparators(files[i]));
+        }
+    }
+    if (m_recentSeparator)
+        m_recentSeparator->setVisible(!files.isEmpty());
+}
+
+void CMainFrame::openRecentFile(int index)
+{
+    if (index < 0 || index >= m_recent.files().size())
+        return;
+    const QString path = m_recent.files()[index];
+    if (!QFileInfo(path).isFile()) {
+        QMessageBox box(QMessageBox::Warning, appSettings().modelName,
+                        tr("%1\nThis file no longer exists. It is removed from the recent files.")
+                            .arg(QDir::toNativeSeparators(path)),
+                        QMessageBox::Ok, this);
+        box.exec();
+        QSettings profile = Profile();
+        m_recent.read(profile);
+        m_recent.remove(path);
+        m_recent.write(profile);
+        updateRecentMenu();
+        return;
+    }
+    if (!maybeSave())
+        return;
+    openPath(path);
+}
+
+// --- Backups of what the radio held ---
+
+QStringList CMainFrame::backupFolders() const
+{
+    return {appSettings().dataFolder + QStringLiteral("/backups"), recoveryFolder() + QStringLiteral("/backups")};
+}
+
+void CMainFrame::backUpRadioData()
+{
+    const QString name = RadioBackups::FileName(appSettings().modelName, ReadModelIdentity(m_document.image()).serial,
+                                                QDateTime::currentDateTime());
+    m_lastBackup = RadioBackups::Save(backupFolders(), name, m_document.header(), m_document.image());
+    if (m_lastBackup.isEmpty())
+        statusBar()->showMessage(tr("The data read from the radio could not be backed up."));
+    else
+        statusBar()->showMessage(
+            tr("What the radio held is backed up in %1").arg(QDir::toNativeSeparators(m_lastBackup)));
+}
