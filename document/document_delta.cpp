@@ -7,7 +7,7 @@ std::size_t DocumentDelta::byteCount() const
     std::size_t n = 0;
     for (const auto* runs : {&image, &header})
         for (const ByteRun& r : *runs)
-            n += sizeof(ByteRun) + r.before.size() + r.after.size();
+            n += sizeof(ByteRun) + r.bytes.size();
     return n;
 }
 
@@ -31,9 +31,11 @@ std::vector<ByteRun> DifferingRuns(std::span<const std::uint8_t> before, std::sp
         }
         const auto first = static_cast<std::ptrdiff_t>(i);
         const auto stop = static_cast<std::ptrdiff_t>(last + 1);
-        runs.push_back({static_cast<std::uint32_t>(i),
-                        {before.begin() + first, before.begin() + stop},
-                        {after.begin() + first, after.begin() + stop}});
+        ByteRun run{static_cast<std::uint32_t>(i), {}};
+        run.bytes.reserve(static_cast<std::size_t>(2 * (stop - first)));
+        run.bytes.insert(run.bytes.end(), before.begin() + first, before.begin() + stop);
+        run.bytes.insert(run.bytes.end(), after.begin() + first, after.begin() + stop);
+        runs.push_back(std::move(run));
         i = last + 1;
     }
     return runs;
@@ -42,7 +44,7 @@ std::vector<ByteRun> DifferingRuns(std::span<const std::uint8_t> before, std::sp
 void ApplyRuns(const std::vector<ByteRun>& runs, std::span<std::uint8_t> bytes, bool forward)
 {
     for (const ByteRun& r : runs) {
-        const std::vector<std::uint8_t>& from = forward ? r.after : r.before;
+        const std::span<const std::uint8_t> from = forward ? r.after() : r.before();
         if (r.offset + from.size() <= bytes.size())
             std::copy(from.begin(), from.end(), bytes.begin() + r.offset);
     }

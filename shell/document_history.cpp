@@ -38,6 +38,8 @@ DocumentHistory::DocumentHistory(Document& document, QObject* parent)
     connect(&m_document, &Document::stepFinished, this, &DocumentHistory::stepFinished);
 }
 
+DocumentHistory::~DocumentHistory() = default;
+
 void DocumentHistory::stepStarted(const QString& text)
 {
     m_inStep = true;
@@ -47,6 +49,8 @@ void DocumentHistory::stepStarted(const QString& text)
 void DocumentHistory::stepFinished()
 {
     // A step that changed nothing leaves no trace.
+    if (m_pending)
+        m_stack->push(m_pending.release());
     if (m_macroOpen)
         m_stack->endMacro();
     m_macroOpen = false;
@@ -56,6 +60,7 @@ void DocumentHistory::stepFinished()
 
 void DocumentHistory::clear()
 {
+    m_pending.reset();
     if (m_macroOpen)
         m_stack->endMacro();
     m_macroOpen = false;
@@ -68,9 +73,19 @@ void DocumentHistory::record(const DocumentDelta& delta)
     if (m_paused)
         return;
     m_bytes += delta.byteCount();
-    if (m_inStep && !m_macroOpen) {
+    auto command = std::make_unique<ByteChangeCommand>(m_document, delta, m_inStep ? m_stepText : m_defaultText);
+    if (!m_inStep) {
+        m_stack->push(command.release());
+        return;
+    }
+    if (!m_pending && !m_macroOpen) {
+        m_pending = std::move(command);
+        return;
+    }
+    if (!m_macroOpen) {
         m_stack->beginMacro(m_stepText);
         m_macroOpen = true;
+        m_stack->push(m_pending.release());
     }
-    m_stack->push(new ByteChangeCommand(m_document, delta, m_inStep ? m_stepText : m_defaultText));
+    m_stack->push(command.release());
 }

@@ -5,7 +5,10 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class Document;
+class QUndoCommand;
 class QUndoStack;
 
 // The document's history of changes: every change it records becomes an
@@ -16,6 +19,7 @@ class DocumentHistory : public QObject {
     Q_OBJECT
 public:
     explicit DocumentHistory(Document& document, QObject* parent = nullptr);
+    ~DocumentHistory() override;
 
     QUndoStack* stack() const { return m_stack; }
 
@@ -39,6 +43,8 @@ private:
     QString m_stepText;
     bool m_inStep = false;
     bool m_macroOpen = false;
+    // A step's first change waits: alone, it needs no macro around it.
+    std::unique_ptr<QUndoCommand> m_pending;
     bool m_paused = false;
     std::size_t m_bytes = 0;
 };

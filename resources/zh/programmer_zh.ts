@@ -453,6 +453,52 @@
         <source>continue?</source>
         <translation>是否继续？</translation>
     </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>编辑%1</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>是否保存对 %1 的修改？</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>撤销(&amp;U) %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>重做(&amp;R) %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes from %1?</source>
+        <translation>是否恢复 %1 未保存的修改？</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>%1
+This file no longer exists. It is removed from the recent files.</source>
+        <translation>%1
+此文件已不存在，已从最近文件列表中删除。</translation>
+    </message>
+    <message>
+        <source>The data read from the radio could not be backed up.</source>
+        <translation>从电台读取的数据无法备份。</translation>
+    </message>
+    <message>
+        <source>What the radio held is backed up in %1</source>
+        <translation>电台原有数据已备份到 %1</translation>
+    </message>
 </context>
 <context>
     <name>CModelView</name>
@@ -705,6 +751,10 @@
     <message>
         <source>Channel edit</source>
         <translation>信道编辑</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>编辑信道 %1</translation>
     </message>
 </context>
 <context>

@@ -141,7 +141,7 @@ TEST(DocumentTest, RecordedChangesGoBackAndForthAndKeepTheModifiedState)
     ASSERT_EQ(history.size(), 2u);
     ASSERT_EQ(history[0].image.size(), 2u);
     EXPECT_EQ(history[0].image[0].offset, 0x1000u);
-    EXPECT_EQ(history[0].image[0].after.size(), kRunGap + 1);
+    EXPECT_EQ(history[0].image[0].after().size(), kRunGap + 1);
     EXPECT_EQ(history[0].header.size(), 1u);
     EXPECT_LT(history[1].byteCount(), 100u); // a one-byte edit costs bytes, not an image
     EXPECT_TRUE(doc.isModified());
