@@ -163,8 +163,8 @@ void CMainFrame::offerRecovery()
             LoadViewsFromImage();
             m_history->clear();
             m_document.markModified();
-            writeRecoveryFile(); // now this program's own, until saved or discarded
             RecoveryFile::discard(left.path);
+            writeRecoveryFile(); // now this program's own, until saved or discarded
             return;
         }
         RecoveryFile::discard(left.path);

@@ -21,8 +21,11 @@ QString LockPathFor(const QString& dataPath)
 RecoveryFile::RecoveryFile(const QString& folder)
 {
     QDir().mkpath(folder);
+    // Named by process and start time: a process number used again never
+    // writes over a file left behind.
     const QString base =
-        QDir(folder).filePath(QLatin1String(kPrefix) + QString::number(QCoreApplication::applicationPid()));
+        QDir(folder).filePath(QLatin1String(kPrefix) + QString::number(QCoreApplication::applicationPid()) +
+                              QLatin1Char('-') + QString::number(QDateTime::currentMSecsSinceEpoch()));
     m_path = base + QStringLiteral(".dat");
     m_lock = std::make_unique<QLockFile>(base + QStringLiteral(".lock"));
     m_lock->setStaleLockTime(0); // only a program that is gone leaves a stale lock

@@ -297,6 +297,12 @@ private slots:
         QCOMPARE(image()[kShared], (*memory)[kShared]);
         QCOMPARE(ViewOf(m_frame->viewFrame(ViewKind::ChannelTable))->edit->text(), QString::number((*memory)[kShared]));
         QVERIFY(!m_frame->document().isModified());
+        // What the radio held is kept as a parameter file.
+        QVERIFY(m_frame->lastBackup().startsWith(m_folder + "DATA/backups/QM4410-"));
+        auto header = std::make_unique<HeaderBlock>();
+        auto backup = std::make_unique<RadioImage>();
+        QVERIFY(ReadParamFile(m_frame->lastBackup(), *header, *backup, true).ok);
+        QCOMPARE((*backup)[kShared], (*memory)[kShared]);
     }
 
     void serviceModeNeedsTheCode()

@@ -1,0 +1,272 @@
+// The real main window with the program's own views, used as a user would:
+// edits become undo steps, the modified mark follows the saved bytes, each
+// save question answered each way, the recovery file, the recent files.
+#include "channels/core/channel_record.h"
+#include "channels/core/channel_row.h"
+#include "channels/program_view.h"
+#include "controls/cell_editors.h"
+#include "controls/grid.h"
+#include "link/core/model_info.h"
+#include "shell/commands.h"
+#include "shell/core/app_settings.h"
+#include "shell/document_history.h"
+#include "shell/main_frame.h"
+#include "shell/my_child_frame.h"
+#include "tests/support/modal_answerer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUndoStack>
+#include <QtTest>
+
+#include <memory>
+
+class KeepWorkTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_folder;
+    std::unique_ptr<CMainFrame> m_frame;
+
+    void makeFrame()
+    {
+        m_frame = std::make_unique<CMainFrame>();
+        m_frame->userDataFolder = m_folder + "user";
+        m_frame->show();
+        m_frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+    }
+    Document& doc() { return m_frame->document(); }
+    CProgramView* table() { return static_cast<CProgramView*>(m_frame->viewFrame(ViewKind::ChannelTable)->view()); }
+    QString name(int n) { return ChannelAt(doc().image(), n).name(); }
+    // A name typed into the channel table's cell and committed.
+    void typeName(int n, const QString& text)
+    {
+        m_frame->openView(ViewKind::ChannelTable); // the user clicks into it first
+        table()->grid()->setCurrentCell(n, kColumnName);
+        table()->grid()->placeEditor(table()->nameEditor());
+        table()->nameEditor()->setCellText(text);
+        table()->nameEditor()->commitEdit();
+    }
+    QString shownTitle() const
+    {
+        return m_frame->windowTitle().replace(QStringLiteral("[*]"),
+                                              m_frame->isWindowModified() ? QStringLiteral("*") : QString());
+    }
+    QString undoText() const { return m_frame->commandAction(Cmd::EditUndo)->text(); }
+    QString serial() { return ReadModelIdentity(doc().image()).serial; }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("VRX"));
+        QCoreApplication::setApplicationName(QStringLiteral("keep_work_test"));
+        QSettings().clear();
+        QVERIFY(m_dir.isValid());
+        m_folder = m_dir.path() + "/";
+        QFile ini(m_folder + "Program.ini");
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Setup]\r\nCOM=COM3\r\nModel=QM4410\r\n");
+        ini.close();
+        QVERIFY(QFile::copy(QStringLiteral(PROGRAMMER_BIN_DIR "/Default.dat"), m_folder + "Default.dat"));
+        ResetBuiltInSettings();
+        ReadStartupSettings(m_folder);
+    }
+    void init() { makeFrame(); }
+    void cleanup() { m_frame.reset(); }
+
+    void editsAreStepsAndTheMarkFollowsTheSavedBytes()
+    {
+        QVERIFY(!doc().isModified());
+        QCOMPARE(shownTitle(), QStringLiteral("QM4410 - [Channel setting]"));
+        QVERIFY(!m_frame->commandAction(Cmd::EditUndo)->isEnabled());
+        QCOMPARE(m_frame->commandAction(Cmd::EditRedo)->shortcuts(),
+                 (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
+
+        typeName(1, QStringLiteral("ONE"));
+        QCOMPARE(name(1), QStringLiteral("ONE"));
+        QVERIFY(doc().isModified());
+        QCOMPARE(shownTitle(), QStringLiteral("QM4410* - [Channel setting]"));
+        QCOMPARE(undoText(), QStringLiteral("&Undo Edit channel 1"));
+
+        // A field left for another in a second view is a step of that view.
+        m_frame->runCommand(Cmd::Model);
+        auto* serialBox = m_frame->viewFrame(ViewKind::Model)->findChild<QLineEdit*>(QStringLiteral("1005"));
+        auto* nameBox = m_frame->viewFrame(ViewKind::Model)->findChild<QLineEdit*>(QStringLiteral("1059"));
+        const QString serialBefore = serial();
+        serialBox->setFocus();
+        QTRY_VERIFY(serialBox->hasFocus());
+        serialBox->selectAll();
+        QTest::keyClicks(serialBox, QStringLiteral("AB12"));
+        nameBox->setFocus();
+        QTRY_COMPARE(serial(), QStringLiteral("AB12"));
+        QCOMPARE(undoText(), QStringLiteral("&Undo Edit Modle"));
+
+        m_frame->chooseSaveFile = [this](const QString&) { return m_folder + "steps.dat"; };
+        QVERIFY(m_frame->SaveDocument());
+        QVERIFY(!doc().isModified());
+        QVERIFY(!shownTitle().contains(QLatin1Char('*')));
+
+        // Undo back to the saved bytes clears the mark; further back sets it again.
+        typeName(1, QStringLiteral("TWO"));
+        QVERIFY(doc().isModified());
+        m_frame->undo();
+        QCOMPARE(name(1), QStringLiteral("ONE"));
+        QCOMPARE(table()->grid()->text(1, kColumnName), QStringLiteral("ONE"));
+        QVERIFY(!doc().isModified());
+        m_frame->undo();
+        QCOMPARE(serial(), serialBefore);
+        QCOMPARE(serialBox->text(), serialBefore); // the open view shows it
+        QVERIFY(doc().isModified());
+        m_frame->undo();
+        QVERIFY(name(1) != QStringLiteral("ONE"));
+        QVERIFY(!m_frame->commandAction(Cmd::EditUndo)->isEnabled());
+
+        m_frame->redo();
+        m_frame->redo();
+        m_frame->redo();
+        QCOMPARE(name(1), QStringLiteral("TWO"));
+        QCOMPARE(serial(), QStringLiteral("AB12"));
+        QCOMPARE(table()->grid()->text(1, kColumnName), QStringLiteral("TWO"));
+        QVERIFY(!m_frame->commandAction(Cmd::EditRedo)->isEnabled());
+
+        // Open starts a new history.
+        m_frame->chooseOpenFile = [this](const QString&) { return m_folder + "steps.dat"; };
+        ModalAnswerer answers;
+        answers.answer = QMessageBox::Discard;
+        m_frame->OpenDocument();
+        QCOMPARE(name(1), QStringLiteral("ONE"));
+        QVERIFY(!doc().isModified());
+        QCOMPARE(m_frame->history().stack()->count(), 0);
+    }
+
+    void eachSaveQuestionAnsweredEachWay()
+    {
+        ModalAnswerer answers;
+        int newAsked = 0;
+        m_frame->confirmNew = [&newAsked] { return ++newAsked > 0; };
+        int openAsked = 0;
+        m_frame->chooseOpenFile = [&openAsked](const QString&) {
+            ++openAsked;
+            return QString();
+        };
+        QString saveTo;
+        m_frame->chooseSaveFile = [&saveTo](const QString&) { return saveTo; };
+
+        typeName(1, QStringLiteral("A"));
+        answers.answer = QMessageBox::Cancel;
+        QVERIFY(!m_frame->close());
+        QVERIFY(m_frame->isVisible());
+        m_frame->OpenDocument();
+        QCOMPARE(openAsked, 0);
+        QCOMPARE(answers.messages, QStringList(2, QStringLiteral("Save changes to QM4410.dat?")));
+
+        // Save chosen, but Save As cancelled: New stops.
+        answers.answer = QMessageBox::Save;
+        m_frame->NewDocument();
+        QCOMPARE(name(1), QStringLiteral("A"));
+        QVERIFY(doc().isModified());
+
+        // Saved: New goes on without its own question.
+        saveTo = m_folder + "before_new.dat";
+        m_frame->NewDocument();
+        QCOMPARE(newAsked, 0);
+        QVERIFY(name(1) != QStringLiteral("A"));
+        QVERIFY(!doc().isModified());
+        QVERIFY(m_frame->currentFile().isEmpty());
+        auto header = std::make_unique<HeaderBlock>();
+        auto image = std::make_unique<RadioImage>();
+        QVERIFY(ReadParamFile(saveTo, *header, *image, true).ok);
+        QCOMPARE(ChannelAt(*image, 1).name(), QStringLiteral("A"));
+        // Unmodified: New asks its own question only.
+        const int questions = answers.messages.size();
+        m_frame->NewDocument();
+        QCOMPARE(newAsked, 1);
+        QCOMPARE(answers.messages.size(), questions);
+
+        typeName(1, QStringLiteral("B"));
+        answers.answer = QMessageBox::Discard;
+        QVERIFY(m_frame->close());
+        QVERIFY(ReadParamFile(saveTo, *header, *image, true).ok);
+        QCOMPARE(ChannelAt(*image, 1).name(), QStringLiteral("A"));
+    }
+
+    void recoveryFileWrittenAndOffered()
+    {
+        const QString folder = m_folder + "user";
+        auto leftFiles = [&folder] { return QDir(folder).entryList({"unsaved-*.dat"}, QDir::Files); };
+        typeName(1, QStringLiteral("REC"));
+        m_frame->writeRecoveryFile();
+        QCOMPARE(leftFiles().size(), 1);
+        m_frame->chooseSaveFile = [this](const QString&) { return m_folder + "clean.dat"; };
+        QVERIFY(m_frame->SaveDocumentAs());
+        QCOMPARE(leftFiles().size(), 0); // a clean save removes it
+
+        // The program ends without a word, twice: declined, then recovered.
+        ModalAnswerer answers;
+        for (QMessageBox::StandardButton answer : {QMessageBox::Discard, QMessageBox::NoButton}) {
+            typeName(1, QStringLiteral("CRASH"));
+            m_frame->writeRecoveryFile();
+            m_frame.reset();
+            makeFrame();
+            answers.answer = answer; // no standard button: the first one, Recover
+            m_frame->offerRecovery();
+            QVERIFY(answers.messages.last().startsWith(QStringLiteral("Recover unsaved changes from ")));
+            if (answer == QMessageBox::Discard) {
+                QCOMPARE(leftFiles().size(), 0);
+                QVERIFY(name(1) != QStringLiteral("CRASH"));
+                QVERIFY(!doc().isModified());
+            }
+        }
+        QCOMPARE(answers.messages.size(), 2);
+        QCOMPARE(name(1), QStringLiteral("CRASH"));
+        QCOMPARE(table()->grid()->text(1, kColumnName), QStringLiteral("CRASH"));
+        QVERIFY(doc().isModified());
+        QVERIFY(m_frame->currentFile().isEmpty());
+        QCOMPARE(leftFiles().size(), 1); // now this program's own, until saved or discarded
+        m_frame->offerRecovery();
+        QCOMPARE(answers.messages.size(), 2); // this program's file is not offered to itself
+        answers.answer = QMessageBox::Discard;
+        QVERIFY(m_frame->close());
+        QCOMPARE(leftFiles().size(), 0);
+    }
+
+    void missingRecentFileIsReportedAndDropped()
+    {
+        QString saveTo;
+        m_frame->chooseSaveFile = [&saveTo](const QString&) { return saveTo; };
+        for (const char* f : {"a.dat", "b.dat"}) {
+            saveTo = m_folder + f;
+            QVERIFY(m_frame->SaveDocumentAs());
+        }
+        const QStringList both{QDir::toNativeSeparators(m_folder + "b.dat"),
+                               QDir::toNativeSeparators(m_folder + "a.dat")};
+        QCOMPARE(m_frame->recentFiles().mid(0, 2), both);
+        QAction* first = m_frame->findChild<QAction*>(QString::number(Cmd::FileMru1));
+        QVERIFY(first->isVisible());
+        QCOMPARE(first->text(), QStringLiteral("&1 ") + both[0]);
+
+        ModalAnswerer answers;
+        QVERIFY(QFile::remove(m_folder + "b.dat"));
+        m_frame->openRecentFile(0);
+        QCOMPARE(answers.messages.size(), 1);
+        QVERIFY(answers.messages[0].contains(QStringLiteral("no longer exists")));
+        QCOMPARE(m_frame->recentFiles().value(0), both[1]);
+
+        typeName(1, QStringLiteral("R"));
+        answers.answer = QMessageBox::Discard;
+        m_frame->openRecentFile(0);
+        QCOMPARE(answers.messages.size(), 2); // the save question
+        QCOMPARE(m_frame->currentFile(), both[1]);
+        QVERIFY(name(1) != QStringLiteral("R"));
+        QVERIFY(!doc().isModified());
+    }
+};
+
+QTEST_MAIN(KeepWorkTest)
+#include "keep_work_test.moc"
