@@ -164,6 +164,7 @@ private:
     QAction* m_recentSeparator = nullptr;
     std::unique_ptr<RecoveryFile> m_recovery;
     QTimer* m_recoveryTimer = nullptr;
+    std::uint64_t m_recoveryRevision = 0;
     QString m_lastBackup;
     std::array<QPointer<CMyChildFrame>, kViewKindCount> m_frames;
     QPointer<CMyChildFrame> m_active;

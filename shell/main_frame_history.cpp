@@ -134,11 +134,13 @@ QString CMainFrame::recoveryFolder() const
 
 void CMainFrame::writeRecoveryFile()
 {
-    if (!m_document.isModified())
+    // Nothing new since the last copy: the disk is left alone.
+    if (!m_document.isModified() || (m_recovery && m_recovery->exists() && m_recoveryRevision == m_document.revision()))
         return;
     if (!m_recovery)
         m_recovery = std::make_unique<RecoveryFile>(recoveryFolder());
-    m_recovery->write(m_document.header(), m_document.image());
+    if (m_recovery->write(m_document.header(), m_document.image()))
+        m_recoveryRevision = m_document.revision();
 }
 
 void CMainFrame::offerRecovery()
