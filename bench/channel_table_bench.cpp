@@ -153,6 +153,17 @@ int main(int argc, char** argv)
         changeImage);
     const Figures store = Time([view](int) { view->SaveChannelTable(); });
 
+    // Copy of all 800 rows, and their paste over the table, repainted.
+    const Figures copy = Time([view](int) {
+        view->grid()->selectRows(1, 800);
+        view->copyChannels();
+    });
+    const Figures paste = Time([view](int) {
+        view->grid()->selectRows(1, 1);
+        view->pasteChannels();
+        view->grid()->repaint();
+    });
+
     auto* table = view->grid()->findChild<QTableView*>();
     QScrollBar* bar = table->verticalScrollBar();
     const Figures jump = Time([&](int run) {
@@ -184,6 +195,8 @@ int main(int argc, char** argv)
     Print("LoadChannelTable into the grid", load);
     Print("LoadChannelTable and repaint", paintedLoad);
     Print("store pass (SaveChannelTable + FixUpImage)", store);
+    Print("copy 800 channels (records and CSV text)", copy);
+    Print("paste 800 channels, repainted (one undo step)", paste);
     Print("scroll top <-> bottom in one move, painted", jump);
     Print("scroll top to bottom by pages, not painted", steps);
     Print("scroll top to bottom, painting each page", scroll);

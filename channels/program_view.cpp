@@ -16,8 +16,11 @@
 #include "document/radio_image.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QSettings>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -67,6 +70,24 @@ const std::array<Column, kChannelColumnCount> kColumns = {{
 const Column& ColumnAt(int col)
 {
     return kColumns[static_cast<std::size_t>(col)];
+}
+
+// Texts a column must show whole: its options, or its widest value.
+QStringList ColumnSamples(int col)
+{
+    const Column& c = ColumnAt(col);
+    QStringList texts;
+    for (const char* entry : c.list)
+        texts << QString::fromLatin1(entry);
+    switch (c.editor) {
+    case Editor::Freq: texts << QStringLiteral("888.88888"); break;
+    case Editor::Ctcss: texts << QStringLiteral("888.8"); break;
+    case Editor::Dcs: texts << QStringLiteral("888"); break;
+    case Editor::Name: texts << QStringLiteral("WWWWWW"); break;
+    case Editor::None: texts << QStringLiteral("800"); break;
+    case Editor::List: break;
+    }
+    return texts;
 }
 
 bool IsEnter(int key)
@@ -122,6 +143,31 @@ CProgramView::CProgramView(Document& document, QWidget* parent) : CBaseFormView(
     connect(m_dcsEditor, &CCellCombo::enterPressed, this, &CProgramView::moveRight);
     connect(m_nameEditor, &CCellLineEdit::enterPressed, this, &CProgramView::moveRight);
     connect(m_channelEdit, &QPushButton::clicked, this, &CProgramView::onChannelEdit);
+
+    m_freqEditor->setEscapeCancels(true);
+    m_listEditor->setEscapeCancels(true);
+    m_ctcssEditor->setEscapeCancels(true);
+    m_dcsEditor->setEscapeCancels(true);
+    m_nameEditor->setEscapeCancels(true);
+    m_grid->setRowSelection(true);
+    m_grid->setColumnsResizable(true);
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_grid, &QWidget::customContextMenuRequested, this, &CProgramView::showContextMenu);
+    connect(m_grid, &CGrid::columnFitRequested, this, &CProgramView::fitColumn);
+    connect(m_grid, &CGrid::columnResized, this, [this] {
+        QStringList widths;
+        for (int c = 0; c < kChannelColumnCount; ++c)
+            widths << QString::number(m_grid->colWidth(c));
+        QSettings().setValue(QStringLiteral("ChannelTable/ColumnWidths"), widths);
+    });
+    // A drag over several cells is a selection, not an edit of the first one.
+    connect(m_grid, &CGrid::released, this, [this] {
+        if (m_grid->openEditor() && m_grid->selectedCellCount() > 1) {
+            m_grid->hideEditors();
+            m_grid->focusGrid();
+        }
+    });
+    createEditActions();
 }
 
 void CProgramView::initialUpdate()
@@ -146,14 +192,46 @@ void CProgramView::setUpGrid()
     m_grid->setShape(kChannels + 1, kChannelColumnCount, 1, 1);
     m_grid->setRowHeight(-1, kRowTwips);
     for (int c = 0; c < kChannelColumnCount; ++c) {
-        m_grid->setColWidth(c, ColumnAt(c).twips);
+        m_grid->setColWidth(c, std::max(ColumnAt(c).twips, fittingWidth(c)));
         m_grid->setColAlignment(c, Qt::AlignCenter);
         m_grid->setText(0, c, tr(ColumnAt(c).heading));
     }
     for (int n = 1; n <= kChannels; ++n)
         m_grid->setText(n, kColumnChannel, QString::number(n));
     m_grid->setWrapKeys(true);
+    applyStoredWidths();
     m_grid->setRedraw(true);
+}
+
+void CProgramView::applyStoredWidths()
+{
+    const QStringList widths = QSettings().value(QStringLiteral("ChannelTable/ColumnWidths")).toStringList();
+    if (widths.size() != kChannelColumnCount)
+        return;
+    for (int c = 0; c < kChannelColumnCount; ++c)
+        if (const int twips = widths[c].toInt(); twips > 0)
+            m_grid->setColWidth(c, twips);
+}
+
+int CProgramView::fittingWidth(int col) const
+{
+    QStringList texts = ColumnSamples(col);
+    for (int n = 1; n <= kChannels; ++n)
+        texts << m_grid->text(n, col);
+    int twips = m_grid->fittingWidth(col, texts);
+    // A drop-down editor needs its arrow beside the text.
+    if (ColumnAt(col).editor == Editor::List || ColumnAt(col).editor == Editor::Ctcss ||
+        ColumnAt(col).editor == Editor::Dcs)
+        twips += PixelsToTwips(style()->pixelMetric(QStyle::PM_ScrollBarExtent), logicalDpiX());
+    return twips;
+}
+
+void CProgramView::fitColumn(int col)
+{
+    if (col < 0 || col >= kChannelColumnCount)
+        return;
+    m_grid->setColWidth(col, fittingWidth(col));
+    emit m_grid->columnResized(col, m_grid->colWidth(col));
 }
 
 // --- Loading and saving ---
@@ -272,6 +350,9 @@ void CProgramView::onKeyDown(int key, Qt::KeyboardModifiers modifiers, bool* con
 
 void CProgramView::onCellClicked(int row, int col)
 {
+    // Shift and Ctrl extend the selection; they do not edit.
+    if (QGuiApplication::keyboardModifiers() & (Qt::ShiftModifier | Qt::ControlModifier))
+        return;
     if (row >= 1 && col >= kColumnRx)
         startEdit();
 }
@@ -301,7 +382,15 @@ void CProgramView::CommitFreqCell(int n, int column, const QString& typed)
         CommitFreqRule(document().bands(), n, column, typed, m_grid->text(n, kColumnRx), m_grid->text(n, kColumnTx));
     switch (result.kind) {
     case FreqCellCommit::kKeep: break;
-    case FreqCellCommit::kSetCell: m_grid->setText(n, column, result.text); break;
+    case FreqCellCommit::kSetCell:
+        if (column == kColumnRx) {
+            // A simplex channel stays simplex, a repeater channel keeps its offset.
+            m_grid->setText(n, kColumnTx,
+                            TxAfterRxChange(document().bands(), m_grid->text(n, kColumnRx), result.text,
+                                            m_grid->text(n, kColumnTx), ChannelAt(document().image(), n).offset()));
+        }
+        m_grid->setText(n, column, result.text);
+        break;
     case FreqCellCommit::kNewChannel:
         // A new channel starts from the record defaults, transmit = receive.
         NewChannelRecord(document().bands(), document().change().image(), n, result.rx);

@@ -1,14 +1,24 @@
 #pragma once
 
 #include "controls/base_form_view.h"
+#include "document/radio_image.h"
+
+#include <functional>
+#include <vector>
 
 class Document;
+class QAction;
+class QMenu;
 class CCellCombo;
 class CCellDropList;
 class CCellLineEdit;
 class CGrid;
 class QPushButton;
 struct ChannelRow;
+struct CsvImportResult;
+namespace ChannelOps {
+enum class SortKey;
+}
 
 // "Channel setting": channels 1..800 of the first bank as a table of twelve
 // columns. The grid holds the rows as text between a load and a save; cells
@@ -42,6 +52,25 @@ public:
     CCellLineEdit* nameEditor() const { return m_nameEditor; }
     QPushButton* channelEditButton() const { return m_channelEdit; }
 
+    // --- Whole channels: the selected rows, else the current row. Each
+    // operation is one step of the document's history.
+    std::vector<int> selectedChannels() const;
+    void copyChannels();
+    void cutChannels();
+    // From the first selected channel down: this program's own records when
+    // the clipboard has them, else tab-separated text with the CSV header.
+    void pasteChannels();
+    // Empties the channels as clearing their Rx cells does (channel 1 stays).
+    void deleteChannels();
+    void insertChannel();
+    void removeChannels();
+    void moveChannels(int delta);
+    void sortChannels(ChannelOps::SortKey key);
+    // The commands above as actions, for the context menu and the frame's Edit menu.
+    const std::vector<QAction*>& editActions() const { return m_editActions; }
+    // Shows what a paste or an import did not take exactly; tests replace it.
+    std::function<void(const CsvImportResult&)> showReport;
+
 private:
     void setUpGrid();
     void startEdit();
@@ -60,6 +89,14 @@ private:
     void onDcsCommitted(const QString& text);
     void onNameCommitted(const QString& text);
     void onChannelEdit();
+    void createEditActions();
+    void showContextMenu(const QPoint& pos);
+    void fitColumn(int col);
+    int fittingWidth(int col) const;
+    void applyStoredWidths();
+    // Runs an operation on the image in one named step and shows the result.
+    void applyToChannels(const QString& stepText, const std::function<void(RadioImage&)>& operation);
+    void report(const CsvImportResult& result);
 
     CGrid* m_grid;
     CCellLineEdit* m_freqEditor;
@@ -69,4 +106,5 @@ private:
     CCellLineEdit* m_nameEditor;
     QPushButton* m_channelEdit;
     QString m_freqTyped; // the frequency editor's text at its last commit
+    std::vector<QAction*> m_editActions;
 };

@@ -83,6 +83,7 @@ public:
     }
 
     bool isEditing() const override { return m_editing; }
+    void setEscapeCancels(bool on) { m_escapeCancels = on; }
     void commitEdit() override { finish(false); }
     void cancelEdit() override
     {
@@ -123,6 +124,12 @@ protected:
             finish(true);
             return;
         }
+        // Escape drops the edit where the owner asked for it: the cell keeps its text.
+        if (e->key() == Qt::Key_Escape && m_editing && m_escapeCancels) {
+            e->accept();
+            cancelEdit();
+            return;
+        }
         Widget::keyPressEvent(e);
     }
 
@@ -150,6 +157,7 @@ private:
     }
 
     bool m_editing = false;
+    bool m_escapeCancels = false;
 };
 
 // Edit box over a cell, with a character filter and a maximum length.

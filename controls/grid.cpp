@@ -4,9 +4,13 @@
 #include "controls/grid_model.h"
 #include "controls/grid_view.h"
 
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -59,6 +63,17 @@ CGrid::CGrid(QWidget* parent) : QWidget(parent), m_model(new GridModel(this))
         if (current.isValid())
             emit cellEntered(m_model->gridRow(current), m_model->gridCol(current));
     });
+    m_view->onRelease = [this] { emit released(); };
+    connect(m_view->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section, int, int size) {
+        // Only a border the user drags: layout changes resize sections too.
+        if (m_applyingWidth || !m_view->columnsResizable() || !(QGuiApplication::mouseButtons() & Qt::LeftButton))
+            return;
+        const int col = section + fixedCols();
+        m_colTwips[static_cast<size_t>(col)] = PixelsToTwips(size, logicalDpiX());
+        emit columnResized(col, m_colTwips[static_cast<size_t>(col)]);
+    });
+    connect(m_view->horizontalHeader(), &QHeaderView::sectionHandleDoubleClicked, this,
+            [this](int section) { emit columnFitRequested(section + fixedCols()); });
     connect(m_view->verticalScrollBar(), &QScrollBar::valueChanged, this, &CGrid::handleScroll);
     connect(m_view->horizontalScrollBar(), &QScrollBar::valueChanged, this, &CGrid::handleScroll);
 
@@ -147,9 +162,60 @@ void CGrid::applyColWidth(int col)
 {
     if (col < fixedCols())
         updateFixedSizes();
-    else
+    else {
+        m_applyingWidth = true;
         m_view->horizontalHeader()->resizeSection(col - fixedCols(),
                                                   twipsToPixelsX(m_colTwips[static_cast<size_t>(col)]));
+        m_applyingWidth = false;
+    }
+}
+
+void CGrid::setRowSelection(bool on)
+{
+    m_view->setRowSelection(on);
+}
+
+std::vector<int> CGrid::selectedRows() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex& i : m_view->selectionModel()->selectedIndexes())
+        rows.push_back(m_model->gridRow(i));
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows.empty() && row() >= 0)
+        rows.push_back(row());
+    return rows;
+}
+
+int CGrid::selectedCellCount() const
+{
+    return static_cast<int>(m_view->selectionModel()->selectedIndexes().size());
+}
+
+void CGrid::selectRows(int first, int last)
+{
+    const QModelIndex top = m_model->indexOf(first, fixedCols());
+    const QModelIndex bottom = m_model->indexOf(last, fixedCols());
+    if (!top.isValid() || !bottom.isValid())
+        return;
+    m_view->selectionModel()->select(QItemSelection(top, bottom),
+                                     QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void CGrid::setColumnsResizable(bool on)
+{
+    m_view->setColumnsResizable(on);
+}
+
+int CGrid::fittingWidth(int col, const QStringList& texts) const
+{
+    const QFontMetrics fm(m_view->font());
+    int widest = fm.horizontalAdvance(text(0, col));
+    for (const QString& t : texts)
+        widest = std::max(widest, fm.horizontalAdvance(t));
+    // Room for the cell's margins and an editor's frame.
+    const int margin = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + fm.averageCharWidth() * 2;
+    return PixelsToTwips(widest + margin, logicalDpiX());
 }
 
 void CGrid::applyRowHeight(int row)

@@ -117,6 +117,19 @@ public:
 
     GridModel* model() const { return m_model; }
 
+    // --- Selection and column widths; both off by default.
+    // Row headings select rows (Shift and Ctrl extend), dragging selects cells.
+    void setRowSelection(bool on);
+    // Scrollable rows with a selected cell, in order; the current row when
+    // nothing is selected.
+    std::vector<int> selectedRows() const;
+    void selectRows(int first, int last);
+    int selectedCellCount() const;
+    // Column borders can be dragged; a double click fits the column to its texts.
+    void setColumnsResizable(bool on);
+    // The width that shows the heading and every text given, in twips.
+    int fittingWidth(int col, const QStringList& texts) const;
+
 signals:
     // A key pressed on the grid, before the grid acts on it. Set *consumed
     // to keep the grid from acting (moving, wrapping, passing Enter on).
@@ -131,6 +144,11 @@ signals:
     void cellEntered(int row, int col);
     // The table scrolled; an open editor has been committed and hidden.
     void scrolled();
+    // The left button came up after a press on the table.
+    void released();
+    // The user dragged a column border or double-clicked it.
+    void columnResized(int col, int twips);
+    void columnFitRequested(int col);
 
 private:
     bool handleKey(QKeyEvent* event);
@@ -150,6 +168,7 @@ private:
     int m_defaultRowTwips = kDefaultRowHeight;
     bool m_redraw = true;
     bool m_wrapKeys = false;
+    bool m_applyingWidth = false;
     QPointer<QWidget> m_editor;
     int m_editorRow = -1;
     int m_editorCol = -1;

@@ -3,10 +3,12 @@
 #include "controls/grid_model.h"
 
 #include <QAbstractButton>
+#include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
 
+#include <algorithm>
 #include <numeric>
 
 void PaintHeadingCell(QPainter* painter, const QWidget* widget, const QRect& rect, const QString& text,
@@ -139,6 +141,58 @@ void GridView::mousePressEvent(QMouseEvent* event)
         onPress(event, index.isValid() ? m_model->gridRow(index) : -1, index.isValid() ? m_model->gridCol(index) : -1);
 }
 
+void GridView::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTableView::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && onRelease)
+        onRelease();
+}
+
+void GridView::setRowSelection(bool on)
+{
+    m_rowSelection = on;
+    setSelectionMode(on ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
+}
+
+void GridView::setColumnsResizable(bool on)
+{
+    m_resizable = on;
+    m_columnHeadings->setSectionResizeMode(on ? QHeaderView::Interactive : QHeaderView::Fixed);
+}
+
+bool GridView::nearColumnBorder(const QPoint& pos) const
+{
+    // The header's own grip width: a press there resizes instead of selecting.
+    const int grip = style()->pixelMetric(QStyle::PM_HeaderGripMargin, nullptr, m_columnHeadings) + 2;
+    const int section = m_columnHeadings->logicalIndexAt(pos.x());
+    if (section < 0)
+        return false;
+    const int left = m_columnHeadings->sectionViewportPosition(section);
+    const int right = left + m_columnHeadings->sectionSize(section);
+    return pos.x() >= right - grip || (section > 0 && pos.x() <= left + grip);
+}
+
+void GridView::selectRowsTo(int section, Qt::KeyboardModifiers modifiers, bool drag)
+{
+    const int current = std::max(currentIndex().column(), 0);
+    const QModelIndex at = m_model->index(section, current);
+    if (!at.isValid())
+        return;
+    if ((modifiers & Qt::ShiftModifier || drag) && m_anchorSection >= 0) {
+        const QItemSelection rows(m_model->index(std::min(m_anchorSection, section), 0),
+                                  m_model->index(std::max(m_anchorSection, section), 0));
+        const auto keep =
+            (modifiers & Qt::ControlModifier) ? QItemSelectionModel::Select : QItemSelectionModel::ClearAndSelect;
+        selectionModel()->select(rows, keep | QItemSelectionModel::Rows);
+    } else {
+        m_anchorSection = section;
+        const auto how =
+            (modifiers & Qt::ControlModifier) ? QItemSelectionModel::Toggle : QItemSelectionModel::ClearAndSelect;
+        selectionModel()->select(at, how | QItemSelectionModel::Rows);
+    }
+    selectionModel()->setCurrentIndex(at, QItemSelectionModel::NoUpdate);
+}
+
 void GridView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // The second press of a double click is a press like the first.
@@ -158,6 +212,8 @@ bool GridView::headingPressed(QObject* watched, QMouseEvent* event)
         const int section = m_rowHeadings->logicalIndexAt(pos.y());
         row = section >= 0 ? section + m_model->fixedRows() : -1;
         col = m_rowHeadings->fixedAt(pos.x());
+        if (m_rowSelection && section >= 0 && event->button() == Qt::LeftButton)
+            selectRowsTo(section, event->modifiers(), false);
     } else {
         row = m_columnHeadings->fixedAt(pos.y());
         col = m_rowHeadings->fixedAt(pos.x());
@@ -175,9 +231,22 @@ bool GridView::eventFilter(QObject* watched, QEvent* event)
         watched == m_columnHeadings->viewport() || watched == m_rowHeadings->viewport() || watched == m_corner;
     if (!heading)
         return QTableView::eventFilter(watched, event);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: return headingPressed(watched, static_cast<QMouseEvent*>(event));
+    case QEvent::MouseButtonDblClick:
+        // A column border is the header's: dragged to resize, double-clicked to fit.
+        if (m_resizable && watched == m_columnHeadings->viewport() && nearColumnBorder(mouse->position().toPoint()))
+            return false;
+        return headingPressed(watched, static_cast<QMouseEvent*>(event));
+    case QEvent::MouseMove:
+        if (m_rowSelection && watched == m_rowHeadings->viewport() && (mouse->buttons() & Qt::LeftButton)) {
+            const int section = m_rowHeadings->logicalIndexAt(mouse->position().toPoint().y());
+            if (section >= 0)
+                selectRowsTo(section, mouse->modifiers(), true);
+            return true;
+        }
+        return false;
     case QEvent::Paint:
         if (watched != m_corner)
             return false;

@@ -55,20 +55,36 @@ public:
     std::function<bool(QKeyEvent*)> onKey;
     // A press on a cell or heading (grid row and column), or elsewhere (-1, -1).
     std::function<void(QMouseEvent*, int row, int col)> onPress;
+    // The left button released over the table after a press on a cell.
+    std::function<void()> onRelease;
+
+    // Row headings select whole rows (Shift and Ctrl extend), dragging over
+    // cells selects them.
+    void setRowSelection(bool on);
+    bool rowSelection() const { return m_rowSelection; }
+    // Column heading borders can be dragged and double-clicked.
+    void setColumnsResizable(bool on);
+    bool columnsResizable() const { return m_resizable; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyboardSearch(const QString&) override {} // typing does not move the current cell
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void paintCorner();
     bool headingPressed(QObject* watched, QMouseEvent* event);
+    void selectRowsTo(int section, Qt::KeyboardModifiers modifiers, bool drag);
+    bool nearColumnBorder(const QPoint& pos) const;
 
     GridModel* m_model;
     GridHeader* m_columnHeadings;
     GridHeader* m_rowHeadings;
     QWidget* m_corner = nullptr;
+    bool m_rowSelection = false;
+    bool m_resizable = false;
+    int m_anchorSection = -1;
 };

@@ -1,5 +1,6 @@
 #include "shell/main_frame.h"
 
+#include "channels/program_view.h"
 #include "channels/vfo_dialog.h"
 #include "controls/base_form_view.h"
 #include "link/core/band_plan_rules.h"
@@ -133,8 +134,8 @@ void CMainFrame::createMenus()
         }
     };
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    add(file, {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAs, 0, Cmd::FilePrint, Cmd::FilePrintPreview,
-               Cmd::FilePrintSetup});
+    add(file, {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAs, 0, Cmd::ImportChannels, Cmd::ExportChannels,
+               0, Cmd::FilePrint, Cmd::FilePrintPreview, Cmd::FilePrintSetup});
     m_recentSeparator = file->addSeparator();
     for (QAction* a : m_recentActions)
         file->addAction(a);
@@ -266,6 +267,11 @@ CMyChildFrame* CMainFrame::openView(ViewKind kind)
     connect(view, &CBaseFormView::helpRequested, this, &CMainFrame::showHelp);
     connect(frame, &CMyChildFrame::helpRequested, this, [this](CBaseFormView* v) { showHelp(v->helpContext()); });
     view->ensureInitialised(); // the view loads itself from the image here
+    if (auto* channels = qobject_cast<CProgramView*>(view)) {
+        // The table's clipboard and row commands join the Edit menu while it is open.
+        const std::vector<QAction*>& actions = channels->editActions();
+        m_editMenu->insertActions(m_actions[Cmd::ChannelSetting], QList<QAction*>(actions.begin(), actions.end()));
+    }
     {
         // What a view stores of what it just loaded is no edit: a file with
         // values the view corrects is not modified by merely looking at it.

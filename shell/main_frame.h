@@ -49,6 +49,12 @@ public:
     bool SaveDocumentAs();
     void readFromRadio();
     void writeToRadio();
+    // File > Import channels and Export channels: CHIRP's CSV format.
+    void importChannels();
+    void exportChannels();
+    // For the import's start channel (0: each row's Location); tests replace it.
+    std::function<int()> chooseFirstChannel;
+    std::function<QString(const QString& folder)> chooseCsvFile;
     // File > 1..4: the recent file at index (0 is the newest).
     void openRecentFile(int index);
     const QStringList& recentFiles() const { return m_recent.files(); }

@@ -86,3 +86,22 @@ FreqCellCommit CommitFreqRule(const BandTable& bands, int row, int column, const
     }
     return {};
 }
+
+QString TxAfterRxChange(const BandTable& bands, const QString& oldRx, const QString& newRx, const QString& tx,
+                        std::uint32_t offset)
+{
+    const std::int64_t before = ParseMHz(oldRx);
+    const std::int64_t after = ParseMHz(newRx);
+    const std::int64_t transmit = ParseMHz(tx);
+    if (before == 0 || after == 0 || transmit == 0 || before == after)
+        return tx;
+    if (transmit == before)
+        return newRx;
+    const auto off = static_cast<std::int64_t>(offset);
+    if (off > 0 && (transmit == before + off || transmit == before - off)) {
+        const std::int64_t moved = after + (transmit - before);
+        if (BandIndexOf(bands, moved, true) >= 0)
+            return FormatMHz(moved);
+    }
+    return tx;
+}

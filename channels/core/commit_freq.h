@@ -36,3 +36,11 @@ struct FreqCellCommit {
 // VHF and UHF transmit bands.
 FreqCellCommit CommitFreqRule(const BandTable& bands, int row, int column, const QString& typed, const QString& rxText,
                               const QString& txText);
+
+// The transmit cell after the receive cell of an existing channel changed
+// from oldRx to newRx. A simplex channel stays simplex; a channel that
+// transmitted at the record's offset above or below keeps that offset while
+// the new transmit frequency lies in a transmit band; any other transmit
+// cell stays as it was. offset in 10 Hz units.
+QString TxAfterRxChange(const BandTable& bands, const QString& oldRx, const QString& newRx, const QString& tx,
+                        std::uint32_t offset);

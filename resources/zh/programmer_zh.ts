@@ -78,6 +78,33 @@
     </message>
 </context>
 <context>
+    <name>CCsvReportDialog</name>
+    <message>
+        <source>Channels not taken exactly</source>
+        <translation>未能原样导入的信道</translation>
+    </message>
+    <message>
+        <source>%1 rows taken, %2 skipped; %3 values adjusted or left out.</source>
+        <translation>已导入 %1 行，跳过 %2 行；%3 个值被调整或略去。</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>列</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>What was done</source>
+        <translation>处理方式</translation>
+    </message>
+</context>
+<context>
     <name>CCustomDataDialog</name>
     <message>
         <source>Custom Data</source>
@@ -499,6 +526,30 @@ This file no longer exists. It is removed from the recent files.</source>
         <source>What the radio held is backed up in %1</source>
         <translation>电台原有数据已备份到 %1</translation>
     </message>
+    <message>
+        <source>&amp;Import channels...</source>
+        <translation>导入信道(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export channels...</source>
+        <translation>导出信道(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Import channels</source>
+        <translation>导入信道</translation>
+    </message>
+    <message>
+        <source>First channel for the rows (0: the channel in each row&apos;s Location):</source>
+        <translation>各行导入的起始信道（0：按每行的 Location 列）：</translation>
+    </message>
+    <message>
+        <source>Export channels</source>
+        <translation>导出信道</translation>
+    </message>
 </context>
 <context>
     <name>CModelView</name>
@@ -755,6 +806,104 @@ This file no longer exists. It is removed from the recent files.</source>
     <message>
         <source>Edit channel %1</source>
         <translation>编辑信道 %1</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>剪切(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Insert empty channel</source>
+        <translation>插入空信道(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove channel</source>
+        <translation>移除信道(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>上移(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>下移(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;frequency</source>
+        <translation>按频率排序(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;name</source>
+        <translation>按名称排序(&amp;N)</translation>
+    </message>
+    <message>
+        <source>skipped: outside the band plan</source>
+        <translation>已跳过：不在频段设置范围内</translation>
+    </message>
+    <message>
+        <source>Paste channels</source>
+        <translation>粘贴信道</translation>
+    </message>
+    <message>
+        <source>Channel %1 is not empty and would be pushed off the end of the table.
+Remove or move it first.</source>
+        <translation>信道 %1 不为空，插入后会被挤出信道表。
+请先移除或移动它。</translation>
+    </message>
+    <message>
+        <source>Insert channel %1</source>
+        <translation>插入信道 %1</translation>
+    </message>
+    <message>
+        <source>Delete channel %1</source>
+        <translation>删除信道 %1</translation>
+    </message>
+    <message>
+        <source>Delete %1 channels</source>
+        <translation>删除 %1 个信道</translation>
+    </message>
+    <message>
+        <source>Paste channel %1</source>
+        <translation>粘贴信道 %1</translation>
+    </message>
+    <message>
+        <source>Paste %1 channels</source>
+        <translation>粘贴 %1 个信道</translation>
+    </message>
+    <message>
+        <source>Remove channel %1</source>
+        <translation>移除信道 %1</translation>
+    </message>
+    <message>
+        <source>Remove %1 channels</source>
+        <translation>移除 %1 个信道</translation>
+    </message>
+    <message>
+        <source>Move channel %1</source>
+        <translation>移动信道 %1</translation>
+    </message>
+    <message>
+        <source>Move %1 channels</source>
+        <translation>移动 %1 个信道</translation>
+    </message>
+    <message>
+        <source>Sort channel %1</source>
+        <translation>排序信道 %1</translation>
+    </message>
+    <message>
+        <source>Sort %1 channels</source>
+        <translation>排序 %1 个信道</translation>
     </message>
 </context>
 <context>
@@ -1244,6 +1393,193 @@ This file no longer exists. It is removed from the recent files.</source>
     <message>
         <source>%1 R</source>
         <translation>%1 R</translation>
+    </message>
+</context>
+<context>
+    <name>ChirpCsv</name>
+    <message>
+        <source>skipped: not a channel number</source>
+        <translation>已跳过：不是信道号</translation>
+    </message>
+    <message>
+        <source>skipped: the channels are 1 to 800</source>
+        <translation>已跳过：信道号为 1 到 800</translation>
+    </message>
+    <message>
+        <source>skipped: past channel 800</source>
+        <translation>已跳过：超过信道 800</translation>
+    </message>
+    <message>
+        <source>replaces row %1, which named the same channel</source>
+        <translation>替换了指向同一信道的第 %1 行</translation>
+    </message>
+    <message>
+        <source>skipped: no frequency</source>
+        <translation>已跳过：没有频率</translation>
+    </message>
+    <message>
+        <source>skipped: not a frequency</source>
+        <translation>已跳过：不是频率</translation>
+    </message>
+    <message>
+        <source>skipped: outside the band plan</source>
+        <translation>已跳过：不在频段设置范围内</translation>
+    </message>
+    <message>
+        <source>skipped: channel 1 must be able to transmit, and no transmit band is enabled</source>
+        <translation>已跳过：信道 1 必须能发射，但没有启用发射频段</translation>
+    </message>
+    <message>
+        <source>kept %1: channel 1 must be able to transmit</source>
+        <translation>保留 %1：信道 1 必须能发射</translation>
+    </message>
+    <message>
+        <source>snapped to %1</source>
+        <translation>已调整为 %1</translation>
+    </message>
+    <message>
+        <source>not an offset: simplex</source>
+        <translation>不是有效的偏移：按单工处理</translation>
+    </message>
+    <message>
+        <source>above 50 MHz: kept as a separate transmit frequency</source>
+        <translation>超过 50 MHz：作为独立发射频率保存</translation>
+    </message>
+    <message>
+        <source>no transmit frequency: simplex</source>
+        <translation>没有发射频率：按单工处理</translation>
+    </message>
+    <message>
+        <source>not a duplex CHIRP knows: simplex</source>
+        <translation>CHIRP 不认识的双工方式：按单工处理</translation>
+    </message>
+    <message>
+        <source>simplex: %1 is outside the transmit bands</source>
+        <translation>单工：%1 不在发射频段内</translation>
+    </message>
+    <message>
+        <source>receive only: %1 is outside the transmit bands</source>
+        <translation>仅接收：%1 不在发射频段内</translation>
+    </message>
+    <message>
+        <source>simplex: channel 1 must be able to transmit</source>
+        <translation>单工：信道 1 必须能发射</translation>
+    </message>
+    <message>
+        <source>not a tone: %1</source>
+        <translation>不是亚音：%1</translation>
+    </message>
+    <message>
+        <source>not in the radio&apos;s tone list: nearest %1</source>
+        <translation>不在电台的亚音列表中：取最接近的 %1</translation>
+    </message>
+    <message>
+        <source>not in the radio&apos;s DCS list: %1</source>
+        <translation>不在电台的 DCS 列表中：%1</translation>
+    </message>
+    <message>
+        <source>not a cross mode: decode type Off</source>
+        <translation>不是交叉模式：解码类型为 Off</translation>
+    </message>
+    <message>
+        <source>left out: the radio decodes only the tone it sends; decode type Ctcss Encode</source>
+        <translation>已略去：电台只能解码它发送的亚音；解码类型为 Ctcss Encode</translation>
+    </message>
+    <message>
+        <source>decode type Ctcss Encode: the radio cannot decode DCS while it sends a tone</source>
+        <translation>解码类型 Ctcss Encode：电台发送亚音时不能解码 DCS</translation>
+    </message>
+    <message>
+        <source>decode type Dcs Codec: the radio also decodes the code it sends</source>
+        <translation>解码类型 Dcs Codec：电台也会解码它发送的码</translation>
+    </message>
+    <message>
+        <source>decode type Dcs Codec: the radio cannot decode a tone while it sends DCS</source>
+        <translation>解码类型 Dcs Codec：电台发送 DCS 时不能解码亚音</translation>
+    </message>
+    <message>
+        <source>left out: the radio decodes only the code it sends</source>
+        <translation>已略去：电台只能解码它发送的码</translation>
+    </message>
+    <message>
+        <source>decode type Ctcss Codec: the radio also sends the tone it decodes</source>
+        <translation>解码类型 Ctcss Codec：电台也会发送它解码的亚音</translation>
+    </message>
+    <message>
+        <source>decode type Dcs Codec: the radio also sends the code it decodes</source>
+        <translation>解码类型 Dcs Codec：电台也会发送它解码的码</translation>
+    </message>
+    <message>
+        <source>reverse squelch is not available: decode type Off</source>
+        <translation>电台没有反向静噪：解码类型为 Off</translation>
+    </message>
+    <message>
+        <source>not a tone mode: decode type Off</source>
+        <translation>不是亚音模式：解码类型为 Off</translation>
+    </message>
+    <message>
+        <source>not a polarity: %1</source>
+        <translation>不是极性：%1</translation>
+    </message>
+    <message>
+        <source>wide FM: the radio receives AM in the airband only</source>
+        <translation>宽带 FM：电台只在航空频段接收 AM</translation>
+    </message>
+    <message>
+        <source>received as AM</source>
+        <translation>按 AM 接收</translation>
+    </message>
+    <message>
+        <source>wide FM: not a mode of the radio</source>
+        <translation>宽带 FM：电台没有此模式</translation>
+    </message>
+    <message>
+        <source>not a step for this frequency: %1 kHz kept</source>
+        <translation>不是此频率可用的步进：保留 %1 kHz</translation>
+    </message>
+    <message>
+        <source>not a skip value: %1</source>
+        <translation>不是扫描跳过值：%1</translation>
+    </message>
+    <message>
+        <source>nearest level: %1</source>
+        <translation>最接近的功率档：%1</translation>
+    </message>
+    <message>
+        <source>guessed: %1</source>
+        <translation>推测为：%1</translation>
+    </message>
+    <message>
+        <source>characters the radio cannot show left out, then cut to 6: &quot;%1&quot;</source>
+        <translation>已略去电台不能显示的字符并截为 6 个：&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>characters the radio cannot show left out: &quot;%1&quot;</source>
+        <translation>已略去电台不能显示的字符：&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>cut to 6 characters: &quot;%1&quot;</source>
+        <translation>已截为 6 个字符：&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The first channel must be 1 to 800.</source>
+        <translation>起始信道必须为 1 到 800。</translation>
+    </message>
+    <message>
+        <source>This is not a text file.</source>
+        <translation>这不是文本文件。</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>文件为空。</translation>
+    </message>
+    <message>
+        <source>The file has no Frequency column: it is not a CHIRP channel list.</source>
+        <translation>文件没有 Frequency 列：不是 CHIRP 信道列表。</translation>
+    </message>
+    <message>
+        <source>The file has no Location column: give the channel for its first row.</source>
+        <translation>文件没有 Location 列：请指定第一行的信道。</translation>
     </message>
 </context>
 <context>

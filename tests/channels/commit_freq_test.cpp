@@ -148,3 +148,38 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"row 1 transmit, no transmit band", 1, kColumnTx, u"50"_s, kVhf, kAir, Set(QString()), NoTransmit}));
 
 } // namespace
+
+namespace {
+
+struct TxFollowCase {
+    const char* what;
+    const char* oldRx;
+    const char* newRx;
+    const char* tx;
+    std::uint32_t offset;
+    const char* want;
+};
+
+class TxFollow : public CommitFreqTest, public ::testing::WithParamInterface<TxFollowCase> {};
+
+TEST_P(TxFollow, SimplexStaysSimplexAndAnOffsetIsKept)
+{
+    const TxFollowCase& p = GetParam();
+    EXPECT_EQ(TxAfterRxChange(TestBands(), QString::fromLatin1(p.oldRx), QString::fromLatin1(p.newRx),
+                              QString::fromLatin1(p.tx), p.offset),
+              QString::fromLatin1(p.want))
+        << p.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ChannelTable, TxFollow,
+    ::testing::Values(
+        TxFollowCase{"simplex follows", "146.52000", "147.00000", "146.52000", 60000, "147.00000"},
+        TxFollowCase{"minus offset kept", "146.94000", "146.76000", "146.34000", 60000, "146.16000"},
+        TxFollowCase{"plus offset kept", "442.00000", "443.00000", "447.00000", 500000, "448.00000"},
+        TxFollowCase{"offset leaving the transmit bands", "178.00000", "179.80000", "178.60000", 60000, "178.60000"},
+        TxFollowCase{"free transmit stays", "146.52000", "147.00000", "145.00000", 60000, "145.00000"},
+        TxFollowCase{"receive only stays", "146.52000", "147.00000", "", 60000, ""},
+        TxFollowCase{"no offset: only simplex follows", "146.52000", "147.00000", "147.12000", 0, "147.12000"}));
+
+} // namespace

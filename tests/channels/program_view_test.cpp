@@ -2,6 +2,7 @@
 // with the bytes of the image checked after each edit and save.
 #include "channels/channel_edit_dialog.h"
 #include "channels/core/channel_record.h"
+#include "channels/core/chirp_csv.h"
 #include "channels/program_view.h"
 #include "codecs/bcd.h"
 #include "controls/cell_editors.h"
@@ -13,6 +14,10 @@
 #include "tests/support/modal_answerer.h"
 #include "tests/support/test_document.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -137,9 +142,12 @@ private slots:
         const std::vector<int> widths = {500, 1100, 1100, 1200, 900, 1000, 1400, 1000, 900, 1000, 1000, 1100};
         for (int c = 0; c < 12; ++c) {
             QCOMPARE(cell(0, c), headings[c]);
-            QCOMPARE(grid()->colWidth(c), widths[static_cast<std::size_t>(c)]);
+            // At least the program's widths, wider where a text would be cut.
+            QVERIFY(grid()->colWidth(c) >= widths[static_cast<std::size_t>(c)]);
             QCOMPARE(grid()->colAlignment(c), Qt::Alignment(Qt::AlignCenter));
         }
+        const QFontMetrics fm(table()->font());
+        QVERIFY(grid()->twipsToPixelsX(grid()->colWidth(3)) > fm.horizontalAdvance(QStringLiteral("Ctcss Encode")));
         QCOMPARE(grid()->rowHeight(1), 300);
         QCOMPARE(grid()->rowHeight(800), 300);
         QCOMPARE(cell(800, 0), QStringLiteral("800"));
@@ -238,6 +246,107 @@ private slots:
         m_view->SaveChannelTable();
         QCOMPARE(ChannelAt(TestImage(), 1).rx(), MHz(440.1));
         QCOMPARE(ChannelAt(TestImage(), 1).tx(), MHz(446.0));
+    }
+
+    void selectionClipboardAndRowCommands()
+    {
+        // Row headings select rows; Shift extends.
+        QHeaderView* rows = table()->verticalHeader();
+        auto clickRowHeading = [&](int n, Qt::KeyboardModifiers modifiers) {
+            const int y = rows->sectionViewportPosition(n - 1) + rows->sectionSize(n - 1) / 2;
+            QTest::mouseClick(rows->viewport(), Qt::LeftButton, modifiers, QPoint(5, y));
+        };
+        table()->scrollToTop();
+        clickRowHeading(5, {});
+        QCOMPARE(m_view->selectedChannels(), std::vector<int>{5});
+        clickRowHeading(7, Qt::ShiftModifier);
+        QCOMPARE(m_view->selectedChannels(), (std::vector<int>{5, 6, 7}));
+
+        // Copy: the records themselves, and text a spreadsheet takes.
+        ChannelAt(TestImage(), 5).setName(QStringLiteral("ABC"));
+        ChannelAt(TestImage(), 5).set(kScrambler, 1);
+        reload();
+        m_view->copyChannels();
+        const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(mime->data(QStringLiteral("application/x-qm4410-channels")).size(), 3 * 32);
+        QVERIFY(mime->text().startsWith(QStringLiteral("Location\tName\tFrequency\t")));
+        QVERIFY(mime->text().contains(QStringLiteral("ABC")));
+
+        // Paste from the first selected row down: every byte of the record.
+        grid()->selectRows(20, 20);
+        m_view->pasteChannels();
+        QCOMPARE(RecordBytes(20, 0, 32), RecordBytes(5, 0, 32));
+        QVERIFY(!ChannelAt(TestImage(), 21).hasRx());
+        QCOMPARE(cell(20, 11), QStringLiteral("ABC"));
+
+        // A spreadsheet's text: what fits is taken, what does not is reported.
+        std::vector<CsvImportResult> reports;
+        m_view->showReport = [&reports](const CsvImportResult& r) { reports.push_back(r); };
+        QGuiApplication::clipboard()->setText(
+            QStringLiteral("Name\tFrequency\tDuplex\tOffset\r\nSS1\t146.520000\t\t0.000000\r\n"
+                           "BAD\t1000.000000\t\t0.000000\r\n"));
+        grid()->selectRows(30, 30);
+        m_view->pasteChannels();
+        QCOMPARE(ChannelAt(TestImage(), 30).rx(), MHz(146.52));
+        QCOMPARE(cell(30, 11), QStringLiteral("SS1"));
+        QVERIFY(!ChannelAt(TestImage(), 31).hasRx());
+        QCOMPARE(reports.size(), std::size_t(1));
+        QCOMPARE(reports[0].skipped, 1);
+        QCOMPARE(reports[0].issues.at(0).column, QStringLiteral("Frequency"));
+
+        // Delete empties as clearing the Rx cell does; channel 1 stays.
+        grid()->selectRows(1, 1);
+        m_view->deleteChannels();
+        QVERIFY(ChannelAt(TestImage(), 1).hasRx());
+        grid()->selectRows(20, 20);
+        m_view->deleteChannels();
+        QVERIFY(!ChannelAt(TestImage(), 20).hasRx());
+        QVERIFY(cell(20, 1).isEmpty());
+
+        // Insert, remove and move whole channels; the table shows the result.
+        grid()->selectRows(5, 5);
+        m_view->insertChannel();
+        QVERIFY(cell(5, 1).isEmpty());
+        QCOMPARE(cell(6, 11), QStringLiteral("ABC"));
+        m_view->removeChannels();
+        QCOMPARE(cell(5, 11), QStringLiteral("ABC"));
+        QAction* down = nullptr;
+        for (QAction* a : m_view->editActions())
+            if (a->shortcut() == QKeySequence(Qt::ALT | Qt::Key_Down))
+                down = a;
+        QVERIFY(down);
+        grid()->selectRows(5, 5);
+        down->trigger();
+        QCOMPARE(cell(6, 11), QStringLiteral("ABC"));
+        QCOMPARE(m_view->selectedChannels(), std::vector<int>{6});
+
+        // The last channel would fall off: refused with a message.
+        NewChannelRecord(TestBands(), TestImage(), 800, MHz(145.5));
+        reload();
+        ModalAnswerer answers;
+        m_view->insertChannel();
+        QCOMPARE(answers.messages.size(), 1);
+        QCOMPARE(ChannelAt(TestImage(), 800).rx(), MHz(145.5));
+    }
+
+    void escapeCancelsAnEditAndSimplexFollows()
+    {
+        clickCell(5, 11);
+        QWidget* editor = grid()->openEditor();
+        QVERIFY(editor);
+        QTest::keyClicks(editor, QStringLiteral("ZZ"));
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QVERIFY(!grid()->openEditor());
+        QVERIFY(cell(5, 11).isEmpty());
+        QVERIFY(ChannelAt(TestImage(), 5).name().isEmpty());
+
+        // A simplex channel moved stays simplex; an offset channel keeps its offset.
+        typeInto(5, 1, QStringLiteral("147"));
+        QCOMPARE(cell(5, 2), QStringLiteral("147.00000"));
+        QCOMPARE(ChannelAt(TestImage(), 5).tx(), MHz(147.0));
+        typeInto(5, 2, QStringLiteral("147.6"));
+        typeInto(5, 1, QStringLiteral("146.94"));
+        QCOMPARE(cell(5, 2), QStringLiteral("147.54000"));
     }
 
     void offsetDirectionOnSave()

@@ -236,6 +236,38 @@ private slots:
         QCOMPARE(leftFiles().size(), 0);
     }
 
+    void channelsImportedAndExportedAsOneStep()
+    {
+        const QString csv = m_folder + "in.csv";
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("\xEF\xBB\xBFLocation,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,Mode\r\n"
+                "3,RPT,146.940000,-,0.600000,Tone,100.0,88.5,FM\r\n"
+                "4,LOCAL,446.006250,,0.000000,,88.5,88.5,NFM\r\n");
+        f.close();
+        m_frame->chooseCsvFile = [&csv](const QString&) { return csv; };
+        m_frame->chooseFirstChannel = [] { return 0; };
+        ModalAnswerer answers;
+        m_frame->importChannels();
+        QVERIFY(answers.messages.isEmpty()); // everything taken exactly: no report
+        QCOMPARE(name(3), QStringLiteral("RPT"));
+        QCOMPARE(ChannelAt(doc().image(), 3).tx(), 14634000u);
+        QCOMPARE(table()->grid()->text(4, kColumnName), QStringLiteral("LOCAL"));
+        QCOMPARE(undoText(), QStringLiteral("&Undo Import channels"));
+        m_frame->undo();
+        QVERIFY(!ChannelAt(doc().image(), 3).hasRx());
+        m_frame->redo();
+
+        const QString out = m_folder + "out.csv";
+        m_frame->chooseCsvFile = [&out](const QString&) { return out; };
+        m_frame->exportChannels();
+        QFile back(out);
+        QVERIFY(back.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(back.readAll());
+        QVERIFY(text.startsWith(QStringLiteral("Location,Name,Frequency,Duplex,Offset,Tone,")));
+        QVERIFY(text.contains(QStringLiteral("3,RPT,146.940000,-,0.600000,Tone,100.0,")));
+    }
+
     void missingRecentFileIsReportedAndDropped()
     {
         QString saveTo;

@@ -67,6 +67,17 @@ class CliTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
     QString path(const char* name) const { return m_dir.path() + "/" + name; }
+    void write(const char* name, const QByteArray& bytes) const
+    {
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray read(const char* name) const
+    {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
     QTemporaryDir m_dir;
 };
 
@@ -110,6 +121,61 @@ TEST_F(CliTest, FileCommandsAndTheirFailures)
         EXPECT_EQ(r.code, f.code) << f.args.join(' ').toStdString();
         EXPECT_TRUE(r.err.contains(f.message)) << r.err.toStdString();
     }
+}
+
+TEST_F(CliTest, CsvImportAndExport)
+{
+    ASSERT_EQ(Cli({"new", path("n.dat")}).code, 0);
+    write("exact.csv", "Location,Frequency,Name\n2,146.52,CALL\n");
+    write("adjusted.csv", "Location,Frequency\n3,145.5137\n4,1000\n");
+    write("paste.csv", "Frequency\tDuplex\tOffset\n146.94\t-\t0.6\n");
+    write("nofreq.csv", "Location,Name\n2,CALL\n");
+
+    CliRun exact = Cli({"import-csv", path("exact.csv"), path("n.dat"), path("a.dat")});
+    EXPECT_EQ(exact.code, 0) << exact.err.toStdString();
+    EXPECT_TRUE(exact.err.isEmpty()) << exact.err.toStdString();
+    EXPECT_EQ(exact.out, "rows taken: 1, skipped: 0\n");
+    // Channel 2 at 0x0120 in the image, after the 4,096-byte header.
+    EXPECT_EQ(read("a.dat").mid(4096 + 0x120, 4), QByteArray("\x00\x20\x65\x14", 4));
+
+    CliRun adjusted = Cli({"import-csv", path("adjusted.csv"), path("n.dat"), path("b.dat")});
+    EXPECT_EQ(adjusted.code, 3);
+    EXPECT_EQ(adjusted.err, "row 1, Frequency, 145.5137: snapped to 145.51250\n"
+                            "row 2, Frequency, 1000: skipped: outside the band plan\n");
+    EXPECT_EQ(read("b.dat").mid(4096 + 0x140, 4), QByteArray("\x50\x12\x55\x14", 4));
+
+    CliRun first = Cli({"import-csv", path("paste.csv"), path("n.dat"), path("c.dat"), "--first", "7"});
+    EXPECT_EQ(first.code, 0) << first.err.toStdString();
+
+    CliRun exported = Cli({"export-csv", path("c.dat"), path("c.csv")});
+    EXPECT_EQ(exported.code, 0) << exported.err.toStdString();
+    const QByteArray csv = read("c.csv");
+    EXPECT_TRUE(csv.startsWith("Location,Name,Frequency,Duplex,Offset,Tone,")) << csv.toStdString();
+    EXPECT_TRUE(csv.contains("\r\n7,,146.940000,-,0.600000,")) << csv.toStdString();
+    // What it exports comes back exactly.
+    EXPECT_EQ(Cli({"import-csv", path("c.csv"), path("n.dat"), path("d.dat")}).code, 0);
+
+    const struct {
+        QStringList args;
+        int code;
+        const char* message;
+    } failures[] = {
+        {{"import-csv", path("missing.csv"), path("n.dat"), path("x.dat")}, 1, "missing.csv"},
+        {{"import-csv", path("exact.csv"), path("missing.dat"), path("x.dat")}, 1, "missing.dat"},
+        {{"import-csv", path("nofreq.csv"), path("n.dat"), path("x.dat")}, 1, "no Frequency column"},
+        {{"import-csv", path("exact.csv"), path("n.dat")}, 2, "usage"},
+        {{"import-csv", path("exact.csv"), path("n.dat"), path("x.dat"), "--first", "801"}, 2, "usage"},
+        {{"import-csv", path("exact.csv"), path("n.dat"), path("x.dat"), "--first"}, 2, "usage"},
+        {{"export-csv", path("n.dat")}, 2, "usage"},
+        {{"export-csv", path("missing.dat"), path("x.csv")}, 1, "missing.dat"},
+    };
+    for (const auto& f : failures) {
+        CliRun r = Cli(f.args);
+        EXPECT_EQ(r.code, f.code) << f.args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains(f.message)) << r.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(path("x.dat")));
+    EXPECT_FALSE(QFile::exists(path("x.csv")));
 }
 
 TEST_F(CliTest, ReadAndWriteThroughAPseudoTerminal)

@@ -3,8 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-inline constexpr int kExitFailure = 1; // the operation failed
-inline constexpr int kExitUsage = 2;   // the command line is wrong
+inline constexpr int kExitFailure = 1;  // the operation failed
+inline constexpr int kExitUsage = 2;    // the command line is wrong
+inline constexpr int kExitAdjusted = 3; // done, but some rows were adjusted or skipped
 
 // programFolder ends with a separator; args exclude the command word.
 int CliNew(const QString& programFolder, const QStringList& args);
@@ -12,6 +13,8 @@ int CliInfo(const QStringList& args);
 int CliDump(const QStringList& args);
 int CliRead(const QString& programFolder, const QStringList& args);
 int CliWrite(const QString& programFolder, const QStringList& args);
+int CliImportCsv(const QStringList& args);
+int CliExportCsv(const QStringList& args);
 
 // A document read by a command, apart from the process-wide one.
 struct CliDocument;

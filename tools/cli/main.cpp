@@ -19,7 +19,13 @@ void Usage(FILE* out)
                "  programmer-cli read PORT OUT.dat           read the radio into a new file\n"
                "  programmer-cli write PORT FILE.dat         write a file to the radio\n"
                "      [--service] [--password TEXT]\n"
-               "START and END are decimal or 0x-prefixed hexadecimal image addresses.\n",
+               "  programmer-cli import-csv IN.csv FILE.dat OUT.dat [--first N]\n"
+               "                                             FILE.dat with the channels of a CHIRP CSV\n"
+               "                                             file, into OUT.dat: each row to its Location,\n"
+               "                                             or to channels N, N+1, ... with --first\n"
+               "  programmer-cli export-csv FILE.dat OUT.csv bank A channels as a CHIRP CSV file\n"
+               "START and END are decimal or 0x-prefixed hexadecimal image addresses.\n"
+               "import-csv lists each value it adjusted or row it skipped, and then exits with 3.\n",
                out);
 }
 
@@ -45,6 +51,10 @@ int main(int argc, char** argv)
         return CliRead(folder, args);
     if (command == QLatin1String("write"))
         return CliWrite(folder, args);
+    if (command == QLatin1String("import-csv"))
+        return CliImportCsv(args);
+    if (command == QLatin1String("export-csv"))
+        return CliExportCsv(args);
     std::fprintf(stderr, "programmer-cli: unknown command '%s'\n", qPrintable(command));
     Usage(stderr);
     return kExitUsage;

@@ -1,0 +1,78 @@
+// File > Import channels and Export channels: the channel list in CHIRP's CSV format.
+#include "shell/main_frame.h"
+
+#include "channels/core/chirp_csv.h"
+#include "channels/csv_report_dialog.h"
+#include "shell/core/app_settings.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QSaveFile>
+
+#include <numeric>
+
+namespace {
+const char* const kCsvFilter = QT_TRANSLATE_NOOP("CMainFrame", "CSV files (*.csv);;All files (*)");
+}
+
+void CMainFrame::importChannels()
+{
+    StoreViewsToImage();
+    const QString path = chooseCsvFile ? chooseCsvFile(appSettings().dataFolder)
+                                       : QFileDialog::getOpenFileName(this, tr("Import channels"),
+                                                                      appSettings().dataFolder, tr(kCsvFilter));
+    if (path.isEmpty())
+        return;
+    bool ok = true;
+    const int first =
+        chooseFirstChannel
+            ? chooseFirstChannel()
+            : QInputDialog::getInt(this, tr("Import channels"),
+                                   tr("First channel for the rows (0: the channel in each row's Location):"), 0, 0, 800,
+                                   1, &ok);
+    if (!ok)
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reportFileError(file.errorString(), false);
+        return;
+    }
+    const QByteArray text = file.readAll();
+    CsvImportOptions options;
+    options.firstChannel = first;
+    CsvImportResult result;
+    {
+        auto step = m_document.step(tr("Import channels"));
+        auto change = m_document.change();
+        // Into a copy: a file that cannot be taken at all leaves the document alone.
+        auto image = std::make_unique<RadioImage>(change.image());
+        result = ImportChirpCsv(text, m_document.bands(), *image, options);
+        if (result.ok)
+            change.image() = *image;
+    }
+    LoadViewsFromImage();
+    if (result.ok && result.issues.empty())
+        return;
+    CCsvReportDialog dlg(result, this);
+    dlg.exec();
+}
+
+void CMainFrame::exportChannels()
+{
+    StoreViewsToImage();
+    const QString suggested =
+        appSettings().dataFolder + QLatin1Char('/') + appSettings().modelName + QStringLiteral(".csv");
+    const QString path = chooseCsvFile
+                             ? chooseCsvFile(suggested)
+                             : QFileDialog::getSaveFileName(this, tr("Export channels"), suggested, tr(kCsvFilter));
+    if (path.isEmpty())
+        return;
+    std::vector<int> channels(800);
+    std::iota(channels.begin(), channels.end(), 1);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(ExportChirpCsv(m_document.image(), channels)) < 0 ||
+        !file.commit())
+        reportFileError(file.errorString(), false);
+}
