@@ -180,8 +180,15 @@ void CProgramView::pasteChannels()
         CsvImportOptions options;
         options.firstChannel = first;
         const QByteArray text = mime->text().toUtf8();
-        applyToChannels(tr("Paste channels"),
-                        [&](RadioImage& image) { result = ImportChirpCsv(text, document().bands(), image, options); });
+        applyToChannels(tr("Paste channels"), [&](RadioImage& image) {
+            result = ImportChirpCsv(text, document().bands(), image, options);
+            // Rows copied from a spreadsheet without their heading row: the
+            // columns are taken to be in the order a copy writes them.
+            const QString firstLine = mime->text().section(QLatin1Char('\n'), 0, 0);
+            if (!result.ok && !firstLine.contains(QStringLiteral("Frequency"), Qt::CaseInsensitive))
+                result =
+                    ImportChirpCsv(ChirpCsvHeader('\t').toUtf8() + "\r\n" + text, document().bands(), image, options);
+        });
     } else {
         return;
     }

@@ -294,6 +294,13 @@ private slots:
         QCOMPARE(reports[0].skipped, 1);
         QCOMPARE(reports[0].issues.at(0).column, QStringLiteral("Frequency"));
 
+        // Rows without their heading row: the columns a copy writes.
+        QGuiApplication::clipboard()->setText(QStringLiteral("40\tHDLESS\t145.250000\r\n"));
+        grid()->selectRows(40, 40);
+        m_view->pasteChannels();
+        QCOMPARE(cell(40, 11), QStringLiteral("HDLESS"));
+        QCOMPARE(ChannelAt(TestImage(), 40).rx(), MHz(145.25));
+
         // Delete empties as clearing the Rx cell does; channel 1 stays.
         grid()->selectRows(1, 1);
         m_view->deleteChannels();
