@@ -231,15 +231,17 @@ bool GridView::eventFilter(QObject* watched, QEvent* event)
         watched == m_columnHeadings->viewport() || watched == m_rowHeadings->viewport() || watched == m_corner;
     if (!heading)
         return QTableView::eventFilter(watched, event);
-    const auto* mouse = static_cast<QMouseEvent*>(event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonDblClick: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
         // A column border is the header's: dragged to resize, double-clicked to fit.
         if (m_resizable && watched == m_columnHeadings->viewport() && nearColumnBorder(mouse->position().toPoint()))
             return false;
         return headingPressed(watched, static_cast<QMouseEvent*>(event));
-    case QEvent::MouseMove:
+    }
+    case QEvent::MouseMove: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
         if (m_rowSelection && watched == m_rowHeadings->viewport() && (mouse->buttons() & Qt::LeftButton)) {
             const int section = m_rowHeadings->logicalIndexAt(mouse->position().toPoint().y());
             if (section >= 0)
@@ -247,6 +249,7 @@ bool GridView::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         return false;
+    }
     case QEvent::Paint:
         if (watched != m_corner)
             return false;
