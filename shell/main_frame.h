@@ -143,6 +143,8 @@ private:
     // After the document was replaced: the views store what they loaded, and
     // that is the unmodified point where a new history starts.
     void startHistory();
+    // The load pass after an undo or redo, recording nothing of its own.
+    void reloadViewsUnrecorded();
     // One view's store as one named step of the history.
     void storeViewInStep(CMyChildFrame* frame);
     void onFocusChanged(QWidget* old, QWidget* now);

@@ -86,9 +86,7 @@ void CMainFrame::undo()
     if (!m_history->stack()->canUndo())
         return;
     m_history->stack()->undo();
-    m_history->setPaused(true);
-    LoadViewsFromImage();
-    m_history->setPaused(false);
+    reloadViewsUnrecorded();
 }
 
 void CMainFrame::redo()
@@ -96,6 +94,12 @@ void CMainFrame::redo()
     if (!m_history->stack()->canRedo())
         return;
     m_history->stack()->redo();
+    reloadViewsUnrecorded();
+}
+
+void CMainFrame::reloadViewsUnrecorded()
+{
+    // A view that writes while it loads (channel 1 made to exist) is no step.
     m_history->setPaused(true);
     LoadViewsFromImage();
     m_history->setPaused(false);
