@@ -626,3 +626,8 @@ void CRecordForm::writeFields(const ChannelRecord& r)
     }
     r.set(kOffsetDirection, direction);
 }
+
+bool CRecordForm::holdsRecord() const
+{
+    return m_rx && !m_rx->text().isEmpty();
+}

@@ -92,6 +92,8 @@ public:
     void setTarget(std::uint32_t offset, int number);
 
     void showRecord();
+    // Whether the record shown is present (has a receive frequency).
+    bool holdsRecord() const;
     // Nothing is written until the target has been shown.
     void writeRecord();
     // Applies the leave rule of the box holding the window's focus, as if it

@@ -1,5 +1,8 @@
 #include "channels/scan_channel_view.h"
 
+#include "controls/core/print_sheet.h"
+#include "controls/print_form.h"
+
 #include "document/document.h"
 
 #include "channels/record_form.h"
@@ -63,4 +66,18 @@ void CScanChView::tabChanged(int index)
     m_form->commitPending(m_tabs);
     m_form->writeRecord();
     showEdge(index);
+}
+
+void CScanChView::printTo(PrintSheet& sheet)
+{
+    const int shown = m_shown;
+    for (int edge = 0; edge < kEdgeCount; ++edge) {
+        showEdge(edge);
+        if (!m_form->holdsRecord())
+            continue;
+        sheet.heading(m_tabs->tabText(edge));
+        PrintSheet::Nested nested(sheet);
+        PrintForm(sheet, m_form);
+    }
+    showEdge(shown);
 }

@@ -18,6 +18,8 @@ public:
 
     void LoadFromImage() override;
     void SaveToImage() override;
+    // Each edge that holds a frequency, under its tab's caption.
+    void printTo(PrintSheet& sheet) override;
 
     QTabBar* tabs() const { return m_tabs; }
     CRecordForm* form() const { return m_form; }

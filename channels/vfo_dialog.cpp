@@ -4,6 +4,8 @@
 
 #include "channels/core/vfo_consistency.h"
 #include "channels/record_form.h"
+#include "controls/core/print_sheet.h"
+#include "controls/print_form.h"
 #include "document/band_table.h"
 
 #include <QTabBar>
@@ -51,4 +53,17 @@ void CVfoDialog::tabChanged(int index)
     form()->commitPending(m_tabs);
     form()->writeRecord();
     showVfo(m_vfos[static_cast<std::size_t>(index)].record);
+}
+
+void CVfoDialog::printTo(PrintSheet& sheet)
+{
+    const int shown = m_record;
+    for (std::size_t i = 0; i < m_vfos.size(); ++i) {
+        showVfo(m_vfos[i].record);
+        sheet.heading(m_tabs->tabText(static_cast<int>(i)));
+        PrintSheet::Nested nested(sheet);
+        PrintForm(sheet, form());
+    }
+    if (shown >= 0)
+        showVfo(shown);
 }

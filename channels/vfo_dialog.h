@@ -11,6 +11,8 @@ class QTabBar;
 // The VFO records of the enabled bands, one per tab, edited with the channel
 // record's controls. The record of the current tab is written on every tab
 // change and on closing; opening alone writes nothing.
+struct PrintSheet;
+
 class CVfoDialog : public CRecordDialog {
     Q_OBJECT
 public:
@@ -19,6 +21,8 @@ public:
     explicit CVfoDialog(Document& document, QWidget* parent = nullptr);
 
     QTabBar* tabs() const { return m_tabs; }
+    // The VFO of each enabled band under its tab's caption.
+    void printTo(PrintSheet& sheet);
     // The VFO record of the current tab, -1 when no band is enabled.
     int currentRecord() const { return m_record; }
 

@@ -1,6 +1,7 @@
 #include "controls/base_form_view.h"
 
 #include "controls/form_keys.h"
+#include "controls/print_form.h"
 
 #include <QKeyEvent>
 
@@ -36,4 +37,9 @@ void CBaseFormView::keyPressEvent(QKeyEvent* event)
         event->accept();
     else
         QWidget::keyPressEvent(event);
+}
+
+void CBaseFormView::printTo(PrintSheet& sheet)
+{
+    PrintForm(sheet, this);
 }

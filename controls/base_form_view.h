@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class Document;
+struct PrintSheet;
 
 // Every editing view: it fills its controls from the document (LoadFromImage)
 // and writes them back (SaveToImage); between the two the controls alone hold
@@ -33,6 +34,11 @@ public:
     // its fields to another, making each field left one step of the history.
     // A view that records its own steps says no.
     virtual bool storesOnFieldLeave() const { return true; }
+
+    // What a printout of the view carries, as its controls show it once
+    // loaded. The default reads the controls in layout order; a view that
+    // shows one record of many at a time prints the records in use.
+    virtual void printTo(PrintSheet& sheet);
 
 signals:
     void helpRequested(int context);

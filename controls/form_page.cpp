@@ -1,6 +1,7 @@
 #include "controls/form_page.h"
 
 #include "controls/form_keys.h"
+#include "controls/print_form.h"
 
 #include <QKeyEvent>
 
@@ -15,4 +16,9 @@ void CFormPage::keyPressEvent(QKeyEvent* event)
         event->accept();
     else
         QWidget::keyPressEvent(event);
+}
+
+void CFormPage::printTo(PrintSheet& sheet)
+{
+    PrintForm(sheet, this);
 }

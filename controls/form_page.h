@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class Document;
+struct PrintSheet;
 
 // One page of a tab host: the same two operations over the page's own controls.
 class CFormPage : public QWidget {
@@ -14,6 +15,8 @@ public:
     virtual void SaveToImage() {}
     // The page's start: fill lists, set limits, then load. Runs once, when the host creates the page.
     virtual void pageStart() { LoadFromImage(); }
+    // The page's part of a printout; see CBaseFormView::printTo.
+    virtual void printTo(PrintSheet& sheet);
 
     int templateId() const { return m_templateId; }
     Document& document() const { return m_document; }

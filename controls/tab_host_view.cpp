@@ -1,5 +1,7 @@
 #include "controls/tab_host_view.h"
 
+#include "controls/core/print_sheet.h"
+
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -59,4 +61,13 @@ void CTabHostView::onCurrentChanged(int index)
     m_shown = index;
     if (CFormPage* entered = page(index))
         entered->LoadFromImage();
+}
+
+void CTabHostView::printTo(PrintSheet& sheet)
+{
+    for (int i = 0; i < pageCount(); ++i) {
+        sheet.heading(m_tabs->tabText(i).remove(QLatin1Char('&')));
+        PrintSheet::Nested nested(sheet);
+        page(i)->printTo(sheet);
+    }
 }

@@ -17,6 +17,8 @@ public:
     void LoadFromImage() override;
     void SaveToImage() override;
     void initialUpdate() override;
+    // Every page under its tab's caption.
+    void printTo(PrintSheet& sheet) override;
 
     int currentPage() const;
     CFormPage* page(int index) const;

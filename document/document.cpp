@@ -127,6 +127,13 @@ void Document::replace(const HeaderBlock& header, const RadioImage& image)
     c.image() = image;
 }
 
+void Document::copyFrom(const Document& other)
+{
+    replace(*other.m_header, *other.m_image);
+    m_bands = other.m_bands;
+    m_path = other.m_path;
+}
+
 void Document::deriveBandLimits()
 {
     DecodeBandPlan(*m_image, m_bands);

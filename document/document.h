@@ -78,6 +78,11 @@ public:
     // change touches the band plan, and after a read and an open.
     void deriveBandLimits();
 
+    // Takes the other document's bytes, band limits and path, for work on a
+    // copy (a printout loads views that may mend what they show). Recorded
+    // and counted as a change like any other; the modified mark follows.
+    void copyFrom(const Document& other);
+
 signals:
     // Image bytes [first, last) changed; first == last when only the header did.
     void changed(std::uint32_t first, std::uint32_t last);

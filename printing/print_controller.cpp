@@ -2,47 +2,83 @@
 
 #include "document/document.h"
 #include "printing/print_preview.h"
+#include "printing/print_sections_box.h"
 
-#include <QFontMetrics>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-
-#include <algorithm>
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 // The layout's fixed spacings are device units; at this resolution they keep
 // the body clear of the footer.
 constexpr int kPrinterDpi = 600;
+const QString kSectionsKey = QStringLiteral("Print/Sections");
 
-bool AskForPrinter(QPrinter& printer, QWidget* parent)
+QString AskForPdfFile(const QString& suggested, QWidget* parent)
 {
-    // All pages; no page numbers, selection or printing to a file.
-    QPrintDialog dlg(&printer, parent);
-    dlg.setPrintRange(QAbstractPrintDialog::AllPages);
-    dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dlg.setOption(QAbstractPrintDialog::PrintToFile, false);
-    dlg.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    return dlg.exec() == QDialog::Accepted;
+    return QFileDialog::getSaveFileName(parent, CPrintController::tr("Export PDF"), suggested,
+                                        CPrintController::tr("PDF files (*.pdf)"));
 }
 } // namespace
 
 CPrintController::CPrintController(QWidget& window, const Document& document, const QString& defaultFileName,
                                    const QString& caption)
-    : QObject(&window), choosePrinter(AskForPrinter), m_window(window), m_document(document),
-      m_defaultFileName(defaultFileName), m_caption(caption)
+    : QObject(&window), m_window(window), m_document(document), m_defaultFileName(defaultFileName), m_caption(caption)
 {
     setObjectName(QStringLiteral("printController"));
+    choosePrinter = [this](QPrinter& printer, QWidget* parent) { return askForPrinter(printer, parent); };
+    chooseSections = [](PrintSections current, QWidget* parent) -> std::optional<PrintSections> {
+        CPrintSectionsDialog dlg(current, tr("Export PDF"), parent);
+        if (dlg.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dlg.sections();
+    };
+    choosePdfFile = AskForPdfFile;
 }
 
 CPrintController::~CPrintController()
 {
     // The preview uses the printer; it goes first.
     delete m_preview.data();
+}
+
+bool CPrintController::askForPrinter(QPrinter& printer, QWidget* parent)
+{
+    // All pages; no page numbers, selection or printing to a file. The
+    // sections are a tab of their own.
+    QPrintDialog dlg(&printer, parent);
+    dlg.setPrintRange(QAbstractPrintDialog::AllPages);
+    dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dlg.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dlg.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    auto* box = new CPrintSectionsBox(sections());
+    dlg.setOptionTabs({box});
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    setSections(box->sections());
+    return true;
+}
+
+PrintSections CPrintController::sections() const
+{
+    const QSettings settings;
+    if (!settings.contains(kSectionsKey))
+        return kAllPrintSections;
+    return ParsePrintSections(settings.value(kSectionsKey).toString()).value_or(kAllPrintSections);
+}
+
+void CPrintController::setSections(PrintSections sections)
+{
+    QSettings().setValue(kSectionsKey, PrintSectionKeys(sections));
 }
 
 QPrinter& CPrintController::printer()
@@ -75,84 +111,56 @@ void CPrintController::print()
         QMessageBox::warning(&m_window, m_caption, tr("Failed to start print job."));
 }
 
+void CPrintController::setUpJob()
+{
+    if (storeViews)
+        storeViews();
+    m_renderer.setJobName(jobName());
+    m_renderer.setPrintDate(QDate::currentDate());
+    m_renderer.setSheet(content ? content(sections()) : PrintSheet{});
+}
+
 CPrintController::JobResult CPrintController::printJob(QPrinter& printer)
 {
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return JobResult::NotStarted;
-    const int pages = preparePages(printer);
-    bool finished = true;
-    for (int page = 1; page <= pages; ++page) {
-        // Starting a page ends the one before; a failure there stops the job.
-        if (page > 1 && !printer.newPage()) {
-            finished = false;
-            break;
-        }
-        drawPage(painter, page);
+    setUpJob();
+    switch (m_renderer.paint(printer)) {
+    case CPrintRenderer::Result::Printed: return JobResult::Printed;
+    case CPrintRenderer::Result::NotStarted: return JobResult::NotStarted;
+    case CPrintRenderer::Result::Aborted: break;
     }
-    if (!finished)
-        printer.abort();
-    painter.end();
-    return finished ? JobResult::Printed : JobResult::Aborted;
+    printer.abort();
+    return JobResult::Aborted;
 }
 
 int CPrintController::preparePages(QPaintDevice& device)
 {
-    if (storeViews)
-        storeViews();
-    m_lines.clear();
-    if (fillLines)
-        fillLines(m_lines);
-
-    m_font = QFont(QStringLiteral("Times New Roman"));
-    m_font.setWeight(QFont::Normal);
-    m_font.setPixelSize(PrintFontHeight(device.logicalDpiY()));
-    const QFontMetrics fm(m_font, &device);
-    m_metrics = MakePrintMetrics(fm.height(), std::max(0, fm.leading()),
-                                 fm.horizontalAdvance(QLatin1String(PrintLayout::kWidthSample)), device.width(),
-                                 device.height());
-    m_pageFirstLines = PageFirstLines(static_cast<int>(m_lines.size()), m_metrics.lineHeight, m_metrics.bodyHeight);
-    return pageCount();
+    setUpJob();
+    return m_renderer.prepare(device);
 }
 
 void CPrintController::drawPage(QPainter& painter, int page)
 {
-    const PageGeometry g = MakePageGeometry(m_metrics);
-    QFont bold = m_font;
-    bold.setBold(true);
-    painter.save();
-    painter.setBackgroundMode(Qt::TransparentMode);
-    painter.translate(PrintLayout::kMarginChars * m_metrics.averageCharWidth, 0);
+    m_renderer.drawPage(painter, page);
+}
 
-    painter.setFont(bold);
-    painter.drawText(g.header, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, jobName());
-    const int headerBottom = g.header.top() + g.header.height();
-    painter.drawLine(g.header.left(), headerBottom, g.header.left() + g.width, headerBottom);
-
-    painter.setFont(m_font);
-    const LineSpan span = PageLines(m_pageFirstLines, static_cast<int>(m_lines.size()), page - 1);
-    for (int i = span.first; i < span.end; ++i) {
-        const QString& line = m_lines[i];
-        const int row = i - span.first;
-        if (!IsItemLine(line)) {
-            painter.drawText(g.lineRect(row), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextExpandTabs,
-                             line);
-            continue;
-        }
-        const std::vector<PrintItem> items = SplitPrintItems(line);
-        for (std::size_t k = 0; k < items.size(); ++k) {
-            const int item = static_cast<int>(k);
-            painter.drawText(g.labelRect(row, item), Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine,
-                             items[k].label);
-            painter.drawText(g.valueRect(row, item), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, items[k].value);
-        }
-    }
-
-    painter.drawLine(0, g.footerLineY, g.width, g.footerLineY);
-    painter.setFont(bold);
-    painter.drawText(g.footerText, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-                     tr("-- Page %1 of %2 --").arg(page).arg(pageCount()));
-    painter.restore();
+void CPrintController::exportPdf()
+{
+    const std::optional<PrintSections> chosen = chooseSections ? chooseSections(sections(), &m_window) : sections();
+    if (!chosen)
+        return;
+    setSections(*chosen);
+    const QString folder = m_document.path().isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : QFileInfo(m_document.path()).absolutePath();
+    const QString suggested = QDir(folder).filePath(jobName() + QStringLiteral(".pdf"));
+    const QString path = choosePdfFile ? choosePdfFile(suggested, &m_window) : QString();
+    if (path.isEmpty())
+        return;
+    setUpJob();
+    const QString error = WritePrintPdf(m_renderer, path, printer().pageLayout());
+    if (!error.isEmpty())
+        QMessageBox::warning(&m_window, m_caption,
+                             tr("Cannot write %1:\n%2").arg(QDir::toNativeSeparators(path), error));
 }
 
 void CPrintController::printPreview()

@@ -39,12 +39,21 @@ CPrintPreviewFrame::CPrintPreviewFrame(QPrinter* printer, QWidget* parent) : QMa
     QAction* zoomOut = add(tr("Zoom &Out"), "zoomOut");
     QAction* close = add(tr("&Close"), "close");
 
-    connect(m_next, &QAction::triggered, this, [preview] { preview->setCurrentPage(preview->currentPage() + 1); });
-    connect(m_previous, &QAction::triggered, this, [preview] { preview->setCurrentPage(preview->currentPage() - 1); });
+    // Moving by these actions sends no signal of the widget's own (only
+    // scrolling does), so they update the actions themselves.
+    connect(m_next, &QAction::triggered, this, [this, preview] {
+        preview->setCurrentPage(preview->currentPage() + 1);
+        updatePageActions();
+    });
+    connect(m_previous, &QAction::triggered, this, [this, preview] {
+        preview->setCurrentPage(preview->currentPage() - 1);
+        updatePageActions();
+    });
     connect(m_pages, &QAction::triggered, this, [this, preview] {
         const bool single = preview->viewMode() == QPrintPreviewWidget::SinglePageView;
         preview->setViewMode(single ? QPrintPreviewWidget::FacingPagesView : QPrintPreviewWidget::SinglePageView);
         m_pages->setText(single ? tr("&One Page") : tr("&Two Page"));
+        updatePageActions();
     });
     connect(zoomIn, &QAction::triggered, preview, [preview] { preview->zoomIn(); });
     connect(zoomOut, &QAction::triggered, preview, [preview] { preview->zoomOut(); });

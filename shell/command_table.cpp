@@ -35,6 +35,8 @@ const CommandSpec kCommands[] = {
      QStyle::SP_FileDialogDetailedView, [](CMainFrame& f) { f.printController().print(); }},
     {Cmd::FilePrintPreview, QT_TRANSLATE_NOOP("CMainFrame", "Print Pre&view"), kNoKey, kNoIcon,
      [](CMainFrame& f) { f.printController().printPreview(); }},
+    {Cmd::ExportPdf, QT_TRANSLATE_NOOP("CMainFrame", "Export P&DF..."), kNoKey, kNoIcon,
+     [](CMainFrame& f) { f.printController().exportPdf(); }},
     {Cmd::FilePrintSetup, QT_TRANSLATE_NOOP("CMainFrame", "P&rint Setup..."), kNoKey, kNoIcon,
      [](CMainFrame& f) { f.printController().printSetup(); }},
     {Cmd::AppExit, QT_TRANSLATE_NOOP("CMainFrame", "E&xit"), kNoKey, kNoIcon, [](CMainFrame& f) { f.close(); }},

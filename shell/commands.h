@@ -15,6 +15,7 @@ inline constexpr int EditUndo = 57643;
 inline constexpr int EditRedo = 57644;
 inline constexpr int ImportChannels = 32807;
 inline constexpr int ExportChannels = 32808;
+inline constexpr int ExportPdf = 32809;
 inline constexpr int ChannelSetting = 32778;
 inline constexpr int Vfo = 32793;
 inline constexpr int ScanChannel = 32795;

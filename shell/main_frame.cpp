@@ -17,6 +17,7 @@
 #include "shell/help.h"
 #include "shell/my_child_frame.h"
 #include "shell/port_dialog.h"
+#include "shell/print_content.h"
 #include "shell/service_access_dialog.h"
 #include "shell/transfer_setup.h"
 
@@ -58,6 +59,7 @@ CMainFrame::CMainFrame(ViewFactory makeView) : m_makeView(std::move(makeView))
 
     m_print = new CPrintController(*this, m_document, appSettings().defaultFileName, appSettings().modelName);
     m_print->storeViews = [this] { StoreViewsToImage(); };
+    m_print->content = [this](PrintSections sections) { return BuildPrintSheet(m_document, sections); };
 
     m_document.newFromDefaults(appSettings().programFolder);
     openView(ViewKind::ChannelTable);
@@ -135,7 +137,7 @@ void CMainFrame::createMenus()
     };
     QMenu* file = menuBar()->addMenu(tr("&File"));
     add(file, {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAs, 0, Cmd::ImportChannels, Cmd::ExportChannels,
-               0, Cmd::FilePrint, Cmd::FilePrintPreview, Cmd::FilePrintSetup});
+               0, Cmd::FilePrint, Cmd::FilePrintPreview, Cmd::ExportPdf, Cmd::FilePrintSetup});
     m_recentSeparator = file->addSeparator();
     for (QAction* a : m_recentActions)
         file->addAction(a);

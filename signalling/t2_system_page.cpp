@@ -3,8 +3,10 @@
 #include "document/document.h"
 
 #include "codecs/text_codecs.h"
+#include "controls/core/print_sheet.h"
 #include "controls/edit_widgets.h"
 #include "controls/form_kit.h"
+#include "controls/print_form.h"
 #include "controls/up_down.h"
 #include "signalling/core/two_tone_records.h"
 
@@ -81,6 +83,7 @@ void CT2SystemPage::buildControls()
         m_systems->addTab(QString::number(n));
 
     auto* panel = new QFrame(this);
+    m_panel = panel;
     panel->setFrameShape(QFrame::StyledPanel);
     auto* grid = new QGridLayout(panel);
 
@@ -161,6 +164,20 @@ void CT2SystemPage::LoadFromImage()
 void CT2SystemPage::SaveToImage()
 {
     saveSystem(m_shownSystem);
+}
+
+void CT2SystemPage::printTo(PrintSheet& sheet)
+{
+    const int shown = m_shownSystem;
+    for (int n = 0; n < TwoToneMap::kSystemCount; ++n) {
+        if (!TwoToneSystemInUse(document().image(), n))
+            continue;
+        loadSystem(n);
+        sheet.heading(tr("System %1").arg(n + 1));
+        PrintSheet::Nested nested(sheet);
+        PrintForm(sheet, m_panel);
+    }
+    loadSystem(shown);
 }
 
 void CT2SystemPage::onSystemChanged(int index)

@@ -23,6 +23,8 @@ public:
 
     void LoadFromImage() override;
     void SaveToImage() override;
+    // Each system in use under its number.
+    void printTo(PrintSheet& sheet) override;
 
     int shownSystem() const { return m_shownSystem; }
     QTabBar* systemTabs() const { return m_systems; }
@@ -49,6 +51,7 @@ private:
     void leaveAlias();
 
     QTabBar* m_systems = nullptr;
+    QWidget* m_panel = nullptr;
     std::array<QComboBox*, 4> m_formats{};
     std::array<QComboBox*, 4> m_responses{};
     std::array<DecField, 4> m_tones{};

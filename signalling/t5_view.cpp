@@ -5,17 +5,22 @@
 #include "codecs/decimal.h"
 #include "codecs/text_codecs.h"
 #include "controls/cell_editors.h"
+#include "controls/core/print_sheet.h"
 #include "controls/edit_widgets.h"
 #include "controls/form_kit.h"
+#include "controls/print_form.h"
 #include "controls/up_down.h"
 #include "document/five_tone_table.h"
 #include "signalling/core/code_text.h"
+#include "signalling/core/five_tone_records.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 
 #include <algorithm>
+#include <utility>
 
 using namespace FormKit;
 
@@ -416,4 +421,39 @@ bool CT5View::acceptsCodeDigit(QChar c) const
     if (m_tones[static_cast<std::size_t>(digit)]->text().isEmpty())
         return false; // the standard has no tone for it
     return m_repeat->currentIndex() < 0 || digit != kFirstLetter + m_repeat->currentIndex();
+}
+
+void CT5View::printTo(PrintSheet& sheet)
+{
+    PrintForm(sheet, m_topBox);
+    const auto group = [&sheet](const QWidget* box) {
+        sheet.heading(static_cast<const QGroupBox*>(box)->title());
+        PrintSheet::Nested nested(sheet);
+        PrintForm(sheet, box);
+    };
+    group(m_standardBox);
+    group(m_pttBox);
+
+    const RadioImage& image = document().image();
+    const int shownFunction = m_shownFunction;
+    sheet.heading(tr("Function"));
+    bool first = true;
+    for (int n = 0; n < FiveToneMap::kFunctionCount; ++n) {
+        if (ReadFiveToneFunction(image, n).id.isEmpty())
+            continue;
+        loadFunction(n);
+        PrintFormRow(sheet, m_functionBox, std::exchange(first, false));
+    }
+    loadFunction(shownFunction);
+
+    const int shownContact = m_shownContact;
+    sheet.heading(tr("Contact"));
+    first = true;
+    for (int n = 0; n < FiveToneMap::kContactCount; ++n) {
+        if (ReadFiveToneContact(image, n).code.isEmpty())
+            continue;
+        loadContact(n);
+        PrintFormRow(sheet, m_contactBox, std::exchange(first, false));
+    }
+    loadContact(shownContact);
 }

@@ -25,6 +25,8 @@ public:
 
     void LoadFromImage() override;
     void SaveToImage() override;
+    // Identity, timings, standard and PTT IDs; the functions and contacts in use as tables.
+    void printTo(PrintSheet& sheet) override;
 
     // The standard, function record and contact the controls show.
     int shownStandard() const { return m_shownStandard; }
@@ -86,6 +88,12 @@ private:
     QCheckBox* m_beep = nullptr;
 
     QComboBox* m_functionGroup = nullptr;
+    // The groups a printout reads.
+    QWidget* m_topBox = nullptr;
+    QWidget* m_functionBox = nullptr;
+    QWidget* m_pttBox = nullptr;
+    QWidget* m_contactBox = nullptr;
+    QWidget* m_standardBox = nullptr;
     QComboBox* m_functionType = nullptr;
     QComboBox* m_functionResponse = nullptr;
     QLineEdit* m_functionId = nullptr;

@@ -40,6 +40,7 @@ void CT5View::buildControls()
 {
     // --- Own identity and timings.
     auto* top = new QGroupBox(this);
+    m_topBox = top;
     auto* topGrid = new QGridLayout(top);
     m_selfId = MakeEdit(top, 1152, FiveToneMap::kCodeDigits);
     m_decodeResponse = MakeDropList(top, 1129, SelCallResponseList, ListWidth::AtFirstShow);
@@ -82,6 +83,7 @@ void CT5View::buildControls()
     auto* info = new QGroupBox(tr("Infomation"), this);
     auto* infoLayout = new QHBoxLayout(info);
     auto* function = new QGroupBox(tr("Function"), info);
+    m_functionBox = function;
     auto* functionGrid = new QGridLayout(function);
     m_functionGroup = MakeDropList(function, 1044, Numbers(FiveToneMap::kFunctionCount), ListWidth::AtFirstShow);
     m_functionType = MakeDropList(function, 1281, FunctionTypeList, ListWidth::AtFirstShow);
@@ -100,6 +102,7 @@ void CT5View::buildControls()
     functionGrid->setRowStretch(5, 1);
 
     auto* ptt = new QGroupBox(tr("PTTID"), info);
+    m_pttBox = ptt;
     auto* pttGrid = new QGridLayout(ptt);
     m_pttBegin = MakeEdit(ptt, 1252, FiveToneMap::kCodeDigits);
     m_pttEnd = MakeEdit(ptt, 1254, FiveToneMap::kCodeDigits);
@@ -111,6 +114,7 @@ void CT5View::buildControls()
 
     // --- Contacts.
     auto* contact = new QGroupBox(tr("Contact"), this);
+    m_contactBox = contact;
     auto* contactGrid = new QGridLayout(contact);
     m_contactGroup = MakeDropList(contact, 1045, Numbers(FiveToneMap::kContactCount), ListWidth::AtFirstShow);
     m_alias = MakeEdit(contact, 1005, 6);
@@ -128,6 +132,7 @@ void CT5View::buildControls()
 
     // --- Standard and digit tones.
     auto* standard = new QGroupBox(tr("Standard"), this);
+    m_standardBox = standard;
     auto* standardLayout = new QVBoxLayout(standard);
     auto* head = new QGridLayout;
     QStringList names;

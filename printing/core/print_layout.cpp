@@ -1,7 +1,13 @@
 #include "printing/core/print_layout.h"
 
+#include "controls/core/print_sheet.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <array>
 
 using namespace PrintLayout;
 
@@ -99,4 +105,232 @@ QRect PageGeometry::valueRect(int row, int item) const
 {
     const int left = (2 * item + 1) * column + kValueGap;
     return QRect(left, bodyTop + row * lineHeight, column - kValueGap, lineHeight);
+}
+
+QStringList PrintBody::texts() const
+{
+    QStringList out;
+    out.reserve(static_cast<qsizetype>(lines.size()));
+    for (const PrintLine& line : lines)
+        out << line.text;
+    return out;
+}
+
+namespace {
+QString LabelWithColon(const QString& label)
+{
+    if (label.isEmpty())
+        return label;
+    return label.endsWith(QLatin1Char(':')) ? label : label + QLatin1Char(':');
+}
+
+// Items [first, end) of the sheet, packed as many a line as fit. An item
+// takes whole sixths of the width: as many for its label as the run's
+// widest label needs (one to four), as many for its value as the widest
+// value needs with its gap; a line holds as many items as those fit.
+void PackItems(const PrintSheet& sheet, std::size_t first, std::size_t end,
+               const std::function<int(const QString&)>& widthOf, int bodyWidth, PrintBody& body)
+{
+    const int sixth = std::max(1, bodyWidth / kColumnsPerLine);
+    int widestLabel = 0;
+    int widestValue = 0;
+    for (std::size_t i = first; i < end; ++i) {
+        const QStringList& t = sheet.entries[i].texts;
+        widestLabel = std::max(widestLabel, widthOf(LabelWithColon(t.value(0))));
+        widestValue = std::max(widestValue, widthOf(t.value(1)));
+    }
+    const auto sixths = [sixth](int width) { return (width + sixth - 1) / sixth; };
+    const int labelColumns = std::clamp(sixths(widestLabel), 1, kColumnsPerLine - 2);
+    const int valueColumns = std::clamp(sixths(widestValue + kValueGap), 1, kColumnsPerLine - labelColumns);
+    const int perLine = std::max(1, kColumnsPerLine / (labelColumns + valueColumns));
+    for (std::size_t i = first; i < end; i += static_cast<std::size_t>(perLine)) {
+        PrintLine line;
+        line.kind = PrintLine::Kind::Items;
+        line.perLine = perLine;
+        line.labelColumns = labelColumns;
+        line.valueColumns = valueColumns;
+        QStringList parts;
+        for (std::size_t k = i; k < std::min(end, i + static_cast<std::size_t>(perLine)); ++k) {
+            const QStringList& t = sheet.entries[k].texts;
+            line.items.push_back({LabelWithColon(t.value(0)), t.value(1)});
+            parts << line.items.back().label + line.items.back().value;
+        }
+        line.text = parts.join(QLatin1String(kItemSeparator));
+        body.lines.push_back(std::move(line));
+    }
+}
+
+// Rows [first, end) of a table whose heading is entry first.
+void AddTable(const PrintSheet& sheet, std::size_t first, std::size_t end,
+              const std::function<int(const QString&)>& widthOf, int bodyWidth, int columnGap, PrintBody& body)
+{
+    PrintTable table;
+    std::vector<int> natural;
+    for (std::size_t i = first; i < end; ++i) {
+        const QStringList& cells = sheet.entries[i].texts;
+        if (natural.size() < static_cast<std::size_t>(cells.size()))
+            natural.resize(static_cast<std::size_t>(cells.size()), 0);
+        for (qsizetype c = 0; c < cells.size(); ++c)
+            natural[static_cast<std::size_t>(c)] = std::max(natural[static_cast<std::size_t>(c)], widthOf(cells[c]));
+    }
+    long long total = 0;
+    for (int& w : natural) {
+        w += columnGap;
+        total += w;
+    }
+    table.scale = total > bodyWidth && total > 0 ? static_cast<double>(bodyWidth) / static_cast<double>(total) : 1.0;
+    int x = 0;
+    for (const int w : natural) {
+        const int scaled = static_cast<int>(w * table.scale);
+        table.left.push_back(x);
+        table.width.push_back(scaled);
+        x += scaled;
+    }
+    const int index = static_cast<int>(body.tables.size());
+    body.tables.push_back(std::move(table));
+    for (std::size_t i = first; i < end; ++i) {
+        PrintLine line;
+        line.kind = i == first ? PrintLine::Kind::TableHead : PrintLine::Kind::TableRow;
+        line.cells = sheet.entries[i].texts;
+        line.text = line.cells.join(QLatin1Char('\t'));
+        line.table = index;
+        body.lines.push_back(std::move(line));
+    }
+}
+} // namespace
+
+PrintBody LayOutSheet(const PrintSheet& sheet, const std::function<int(const QString&)>& widthOf, int bodyWidth,
+                      int columnGap)
+{
+    using Kind = PrintSheet::Kind;
+    PrintBody body;
+    const auto& e = sheet.entries;
+    std::size_t i = 0;
+    while (i < e.size()) {
+        std::size_t end = i + 1;
+        switch (e[i].kind) {
+        case Kind::Item:
+            while (end < e.size() && e[end].kind == Kind::Item)
+                ++end;
+            PackItems(sheet, i, end, widthOf, bodyWidth, body);
+            break;
+        case Kind::TableHead:
+        case Kind::TableRow: // rows without a heading make a table of their own
+            while (end < e.size() && e[end].kind == Kind::TableRow)
+                ++end;
+            AddTable(sheet, i, end, widthOf, bodyWidth, columnGap, body);
+            break;
+        case Kind::Section:
+        case Kind::Heading:
+        case Kind::Text: {
+            PrintLine line;
+            line.kind = e[i].kind == Kind::Section   ? PrintLine::Kind::Title
+                        : e[i].kind == Kind::Heading ? PrintLine::Kind::Heading
+                                                     : PrintLine::Kind::Text;
+            line.text = e[i].texts.value(0);
+            line.level = e[i].level;
+            body.lines.push_back(std::move(line));
+            break;
+        }
+        }
+        i = end;
+    }
+    return body;
+}
+
+std::vector<std::vector<int>> PaginateBody(const std::vector<PrintLine>& lines, int lineHeight, int bodyHeight)
+{
+    using Kind = PrintLine::Kind;
+    std::vector<std::vector<int>> pages(1);
+    long long used = 0;
+    int head = -1; // heading line of the table being printed
+    const auto fits = [&](int count) { return used + static_cast<long long>(count) * lineHeight <= bodyHeight; };
+    for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+        const PrintLine& line = lines[static_cast<std::size_t>(i)];
+        const bool pageEmpty = pages.back().empty();
+        if (line.kind == Kind::TableHead)
+            head = i;
+        else if (line.kind != Kind::TableRow)
+            head = -1;
+        // Lines that must not end a page: they need the next line beside them.
+        int keep = 1;
+        if (line.kind == Kind::Title || line.kind == Kind::Heading || line.kind == Kind::TableHead) {
+            keep = i + 1 < static_cast<int>(lines.size()) ? 2 : 1;
+            if (keep == 2 && line.kind != Kind::TableHead &&
+                lines[static_cast<std::size_t>(i + 1)].kind == Kind::TableHead)
+                keep = 3;
+        }
+        if (!pageEmpty && (line.kind == Kind::Title || !fits(keep))) {
+            pages.emplace_back();
+            used = 0;
+            // The row goes under its repeated heading even when the two do not fit.
+            if (line.kind == Kind::TableRow && head >= 0) {
+                pages.back().push_back(head);
+                used += lineHeight;
+            }
+        }
+        pages.back().push_back(i);
+        used += lineHeight;
+    }
+    return pages;
+}
+
+QRect ItemLabelRect(const PageGeometry& g, int row, const PrintLine& line, int item)
+{
+    const int left = item * (line.labelColumns + line.valueColumns) * g.column;
+    return QRect(left, g.bodyTop + row * g.lineHeight, line.labelColumns * g.column, g.lineHeight);
+}
+
+QRect ItemValueRect(const PageGeometry& g, int row, const PrintLine& line, int item)
+{
+    const int left = (item * (line.labelColumns + line.valueColumns) + line.labelColumns) * g.column + kValueGap;
+    return QRect(left, g.bodyTop + row * g.lineHeight, line.valueColumns * g.column - kValueGap, g.lineHeight);
+}
+
+namespace {
+constexpr std::array<const char*, kPrintSectionCount> kSectionKeys = {
+    "channels", "scan", "settings", "dtmf", "alarm", "twotone", "fivetone", "model",
+};
+} // namespace
+
+QString PrintSectionKey(PrintSection section)
+{
+    return QString::fromLatin1(kSectionKeys[static_cast<std::size_t>(section)]);
+}
+
+std::optional<PrintSections> ParsePrintSections(const QString& list, QString* unknown)
+{
+    PrintSections sections = 0;
+    for (const QString& part : list.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QString key = part.trimmed().toLower();
+        const auto it = std::find_if(kSectionKeys.begin(), kSectionKeys.end(),
+                                     [&key](const char* k) { return key == QLatin1String(k); });
+        if (it == kSectionKeys.end()) {
+            if (unknown)
+                *unknown = part.trimmed();
+            return std::nullopt;
+        }
+        sections |= 1u << static_cast<unsigned>(it - kSectionKeys.begin());
+    }
+    return sections;
+}
+
+QString PrintSectionKeys(PrintSections sections)
+{
+    QStringList keys;
+    for (int s = 0; s < kPrintSectionCount; ++s)
+        if (sections & (1u << s))
+            keys << QString::fromLatin1(kSectionKeys[static_cast<std::size_t>(s)]);
+    return keys.join(QLatin1Char(','));
+}
+
+QString PrintSectionTitle(PrintSection section)
+{
+    static constexpr std::array<const char*, kPrintSectionCount> kTitles = {
+        QT_TRANSLATE_NOOP("PrintSection", "Channels"),       QT_TRANSLATE_NOOP("PrintSection", "Scan channels and VFO"),
+        QT_TRANSLATE_NOOP("PrintSection", "Basic settings"), QT_TRANSLATE_NOOP("PrintSection", "DTMF and PTT ID"),
+        QT_TRANSLATE_NOOP("PrintSection", "Alarm"),          QT_TRANSLATE_NOOP("PrintSection", "Two-tone"),
+        QT_TRANSLATE_NOOP("PrintSection", "Five-tone"),      QT_TRANSLATE_NOOP("PrintSection", "Model and band plan"),
+    };
+    return QCoreApplication::translate("PrintSection", kTitles[static_cast<std::size_t>(section)]);
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 // The page model of a printout, in the device units of the printer: a header
@@ -80,3 +82,71 @@ struct PageGeometry {
     int column = 0; // one sixth of the width
 };
 PageGeometry MakePageGeometry(const PrintMetrics& m);
+
+struct PrintSheet;
+
+// One line of a laid-out body. Text is the line as the line list holds it:
+// plain text, "label:value" items joined by "^^", or a table's cells joined
+// by tabs.
+struct PrintLine {
+    enum class Kind { Title, Heading, Text, Items, TableHead, TableRow };
+    Kind kind = Kind::Text;
+    QString text;
+    std::vector<PrintItem> items; // Items: label (with its colon) and value
+    int perLine = 0;              // Items: items a line of its block holds
+    int labelColumns = 1;         // Items: sixths of the width a label takes
+    int valueColumns = 1;         // Items: sixths a value takes
+    int level = 0;                // Heading: 1 for a section's own, deeper within
+    QStringList cells;            // TableHead, TableRow
+    int table = -1;               // TableHead, TableRow: index into PrintBody::tables
+};
+
+// Where a table's columns go: x of each column's left edge and its width,
+// already scaled; scale shrinks the table's font when its natural width does
+// not fit the body.
+struct PrintTable {
+    std::vector<int> left;
+    std::vector<int> width;
+    double scale = 1.0;
+};
+
+struct PrintBody {
+    std::vector<PrintLine> lines;
+    std::vector<PrintTable> tables;
+    QStringList texts() const;
+};
+
+// Lays a sheet out for a body `bodyWidth` wide. widthOf measures a text in
+// the body font. Items of a run share one column layout in sixths of the
+// width, as many a line as fit; table columns are as wide as their widest cell plus columnGap.
+PrintBody LayOutSheet(const PrintSheet& sheet, const std::function<int(const QString&)>& widthOf, int bodyWidth,
+                      int columnGap);
+
+// The lines of each page, top to bottom, by the overflow rule, and besides:
+// a title starts a new page; a title, heading or table heading is not left
+// alone at the foot of a page; a table continued on a new page repeats its
+// heading line there.
+std::vector<std::vector<int>> PaginateBody(const std::vector<PrintLine>& lines, int lineHeight, int bodyHeight);
+
+// The label column (right-aligned) and value column of item `item` of an
+// Items line drawn as row `row` of the page.
+QRect ItemLabelRect(const PageGeometry& g, int row, const PrintLine& line, int item);
+QRect ItemValueRect(const PageGeometry& g, int row, const PrintLine& line, int item);
+
+// The parts a printout can carry, each a section of its own.
+enum class PrintSection { Channels, ScanVfo, Settings, Dtmf, Alarm, TwoTone, FiveTone, Model };
+inline constexpr int kPrintSectionCount = 8;
+using PrintSections = unsigned; // bit per section
+inline constexpr PrintSections kAllPrintSections = (1u << kPrintSectionCount) - 1;
+inline constexpr PrintSections SectionBit(PrintSection s)
+{
+    return 1u << static_cast<unsigned>(s);
+}
+// The section's name on the command line and in the settings.
+QString PrintSectionKey(PrintSection section);
+// "channels,settings" to its sections; an unknown name gives nullopt and is
+// put in *unknown.
+std::optional<PrintSections> ParsePrintSections(const QString& list, QString* unknown = nullptr);
+QString PrintSectionKeys(PrintSections sections);
+// The section's title, in the edition's language.
+QString PrintSectionTitle(PrintSection section);

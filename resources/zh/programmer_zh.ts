@@ -550,6 +550,10 @@ This file no longer exists. It is removed from the recent files.</source>
         <source>Export channels</source>
         <translation>导出信道</translation>
     </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>导出 PDF(&amp;D)...</translation>
+    </message>
 </context>
 <context>
     <name>CModelView</name>
@@ -709,6 +713,24 @@ This file no longer exists. It is removed from the recent files.</source>
         <source>Preview</source>
         <translation>打印预览</translation>
     </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>导出 PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1:
+%2</source>
+        <translation>无法写入 %1：
+%2</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be written.</source>
+        <translation>无法写入 PDF 文件。</translation>
+    </message>
 </context>
 <context>
     <name>CPrintPreviewFrame</name>
@@ -747,6 +769,13 @@ This file no longer exists. It is removed from the recent files.</source>
     <message>
         <source>&amp;One Page</source>
         <translation>单页(&amp;O)</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintSectionsBox</name>
+    <message>
+        <source>Sections</source>
+        <translation>打印内容</translation>
     </message>
 </context>
 <context>
@@ -1219,6 +1248,10 @@ Remove or move it first.</source>
         <source>Beep</source>
         <translation>提示音</translation>
     </message>
+    <message>
+        <source>System %1</source>
+        <translation>系统 %1</translation>
+    </message>
 </context>
 <context>
     <name>CT2View</name>
@@ -1606,6 +1639,52 @@ Remove or move it first.</source>
     <message>
         <source>The file is incomplete: it holds %1 of %2 bytes. The missing %3 bytes were filled with FF (empty memory).</source>
         <translation>文件不完整：只有 %1 字节（应为 %2 字节）。缺少的 %3 字节已用 FF（空存储）填充。</translation>
+    </message>
+</context>
+<context>
+    <name>PrintForm</name>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSection</name>
+    <message>
+        <source>Channels</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Scan channels and VFO</source>
+        <translation>扫描信道和 VFO</translation>
+    </message>
+    <message>
+        <source>Basic settings</source>
+        <translation>基本设置</translation>
+    </message>
+    <message>
+        <source>DTMF and PTT ID</source>
+        <translation>DTMF 和 PTT ID</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>报警</translation>
+    </message>
+    <message>
+        <source>Two-tone</source>
+        <translation>两音</translation>
+    </message>
+    <message>
+        <source>Five-tone</source>
+        <translation>五音</translation>
+    </message>
+    <message>
+        <source>Model and band plan</source>
+        <translation>机型信息和频段</translation>
     </message>
 </context>
 <context>

@@ -104,6 +104,20 @@ TwoToneSystem ReadTwoToneSystem(const RadioImage& image, int n)
     return s;
 }
 
+bool TwoToneSystemInUse(const RadioImage& image, int n)
+{
+    const std::uint8_t* r = image.data() + TwoToneMap::SystemOffset(n);
+    const std::uint16_t firstTone = ReadWord(r + kTones);
+    if (!ReadImageText(r, kAliasSize).isEmpty() || (firstTone != kNoTone && firstTone != 0))
+        return true;
+    for (int k = 0; k < TwoToneMap::kCallCount; ++k) {
+        const TwoToneCall c = ReadTwoToneCall(image, k);
+        if (!c.isEmpty() && c.system == QString::number(n + 1))
+            return true;
+    }
+    return false;
+}
+
 void WriteTwoToneSystem(RadioImage& image, int n, const TwoToneSystem& s)
 {
     std::uint8_t* r = image.data() + TwoToneMap::SystemOffset(n);

@@ -55,6 +55,9 @@ struct TwoToneSystem {
     std::array<int, 4> responses{}; // positions in SelCallResponseList
 };
 TwoToneSystem ReadTwoToneSystem(const RadioImage& image, int n);
+// A system is in use when it has an alias or a first tone, or a call of the
+// call table names it.
+bool TwoToneSystemInUse(const RadioImage& image, int n);
 // Bytes 6-7, 14-15 and 29 and the other flag bits keep what they hold.
 void WriteTwoToneSystem(RadioImage& image, int n, const TwoToneSystem& system);
 

@@ -50,6 +50,12 @@ QStringList NonEmptyLines(const QString& page)
     return lines;
 }
 
+// The page header: the job name, and the print date at its right.
+QString Header(const QString& job)
+{
+    return job + QLatin1Char(' ') + QDate::currentDate().toString(Qt::ISODate);
+}
+
 QString LineName(int i)
 {
     return QStringLiteral("Line%1").arg(i, 3, 10, QLatin1Char('0'));
@@ -93,6 +99,7 @@ private slots:
     {
         m_printed = 0;
         m_frame = std::make_unique<CMainFrame>(MakeViewsWithPlainTable);
+        controller().setSections(kAllPrintSections);
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
     }
@@ -104,8 +111,9 @@ private slots:
             QVERIFY(m_frame->commandAction(id)->isEnabled());
     }
 
-    void printWithoutAFileShowsTheDefaultNameOnOnePage()
+    void printWithoutAFileShowsTheDefaultNameAndTheDate()
     {
+        controller().content = [](PrintSections) { return PrintSheet{}; };
         QCOMPARE(m_frame->currentFile(), QString());
         const QString pdf = printToPdf(QStringLiteral("blank.pdf"));
         m_frame->runCommand(Cmd::FilePrint);
@@ -114,7 +122,9 @@ private slots:
         const QStringList pages = PdfPages(pdf);
         QCOMPARE(pages.size(), 1);
         const QStringList lines = NonEmptyLines(pages[0]);
-        QCOMPARE(lines, (QStringList{QStringLiteral("QM4410"), QStringLiteral("-- Page 1 of 1 --")}));
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[0].simplified(), Header(QStringLiteral("QM4410")));
+        QCOMPARE(lines[1], QStringLiteral("-- Page 1 of 1 --"));
         QCOMPARE(controller().lines(), QStringList());
     }
 
@@ -125,11 +135,12 @@ private slots:
         m_frame->chooseSaveFile = [folder](const QString&) { return folder + QStringLiteral("/Club.v2.dat"); };
         m_frame->SaveDocumentAs();
         QVERIFY(m_frame->currentFile().endsWith(QStringLiteral("Club.v2.dat")));
+        controller().content = [](PrintSections) { return PrintSheet{}; };
         const QString pdf = printToPdf(QStringLiteral("club.pdf"));
         m_frame->runCommand(Cmd::FilePrint);
         const QStringList pages = PdfPages(pdf);
         QCOMPARE(pages.size(), 1);
-        QCOMPARE(NonEmptyLines(pages[0]).value(0), QStringLiteral("Club"));
+        QCOMPARE(NonEmptyLines(pages[0]).value(0).simplified(), Header(QStringLiteral("Club")));
     }
 
     void printStoresTheOpenViewsFirst()
@@ -209,10 +220,18 @@ private slots:
     void aFilledBodyRunsOverSeveralPages()
     {
         // Plain lines and "^^" lines alternate; every line names itself.
-        controller().fillLines = [](QStringList& lines) {
-            for (int i = 0; i < 150; ++i)
-                lines << (i % 2 ? LineName(i) + QStringLiteral(" plain\ttext")
-                                : QStringLiteral("CH:%1^^Freq:%2^^Tone:Off").arg(LineName(i)).arg(446 + i));
+        controller().content = [](PrintSections) {
+            PrintSheet sheet;
+            for (int i = 0; i < 150; ++i) {
+                if (i % 2) {
+                    sheet.text(LineName(i) + QStringLiteral(" plain\ttext"));
+                } else {
+                    sheet.item(QStringLiteral("CH"), LineName(i));
+                    sheet.item(QStringLiteral("Freq"), QString::number(446 + i));
+                    sheet.item(QStringLiteral("Tone"), QStringLiteral("Off"));
+                }
+            }
+            return sheet;
         };
         const QString pdf = printToPdf(QStringLiteral("filled.pdf"));
         m_frame->runCommand(Cmd::FilePrint);
@@ -225,7 +244,7 @@ private slots:
         int next = 0;
         for (int p = 0; p < count; ++p) {
             const QStringList lines = NonEmptyLines(pages[p]);
-            QCOMPARE(lines.first(), QStringLiteral("QM4410"));
+            QCOMPARE(lines.first().simplified(), Header(QStringLiteral("QM4410")));
             QCOMPARE(lines.last(), QStringLiteral("-- Page %1 of %2 --").arg(p + 1).arg(count));
             const QStringList body = lines.mid(1, lines.size() - 2);
             // The lines in order, each on its page exactly once, as the overflow rule splits them.
@@ -247,7 +266,6 @@ private slots:
             next = span.end;
         }
         QCOMPARE(next, 150);
-        controller().fillLines = nullptr;
     }
 
     void previewTakesTheMainWindowsPlace()
@@ -261,7 +279,7 @@ private slots:
         QVERIFY(!m_frame->isVisible());
         QCOMPARE(preview->windowTitle(), QStringLiteral("Preview"));
         QVERIFY(preview->isMaximized());
-        QCOMPARE(preview->view()->preview()->pageCount(), 1);
+        QCOMPARE(preview->view()->preview()->pageCount(), controller().pageCount());
         preview->grab().save(QStringLiteral("/tmp/print_preview.png"));
 
         // A second Preview only brings the shown one forward.
@@ -287,16 +305,38 @@ private slots:
 
     void previewPagesFollowTheBody()
     {
-        controller().fillLines = [](QStringList& lines) {
+        controller().content = [](PrintSections) {
+            PrintSheet sheet;
             for (int i = 0; i < 150; ++i)
-                lines << LineName(i);
+                sheet.text(LineName(i));
+            return sheet;
         };
         m_frame->runCommand(Cmd::FilePrintPreview);
         CPrintPreviewFrame* preview = controller().previewFrame();
-        QVERIFY(controller().pageCount() > 1);
-        QCOMPARE(preview->view()->preview()->pageCount(), controller().pageCount());
+        QPrintPreviewWidget* widget = preview->view()->preview();
+        QVERIFY(controller().pageCount() > 2);
+        QCOMPARE(widget->pageCount(), controller().pageCount());
+
+        // Next, Prev and Two Page follow the page shown.
+        auto* next = preview->findChild<QAction*>(QStringLiteral("next"));
+        auto* previous = preview->findChild<QAction*>(QStringLiteral("previous"));
+        auto* pages = preview->findChild<QAction*>(QStringLiteral("pages"));
+        QCOMPARE(widget->currentPage(), 1);
+        QVERIFY(next->isEnabled());
+        QVERIFY(!previous->isEnabled());
+        QVERIFY(pages->isEnabled());
+        for (int p = 2; p <= controller().pageCount(); ++p) {
+            next->trigger();
+            QTRY_COMPARE(widget->currentPage(), p);
+            QVERIFY(previous->isEnabled());
+        }
+        QVERIFY(!next->isEnabled());
+        previous->trigger();
+        QTRY_COMPARE(widget->currentPage(), controller().pageCount() - 1);
+        QVERIFY(next->isEnabled());
+        pages->trigger();
+        QCOMPARE(widget->viewMode(), QPrintPreviewWidget::FacingPagesView);
         preview->close();
-        controller().fillLines = nullptr;
     }
 
     void printFromThePreviewClosesItFirst()
@@ -308,7 +348,7 @@ private slots:
         QVERIFY(!preview->isVisible());
         QVERIFY(m_frame->isVisible());
         QCOMPARE(m_printed, 1);
-        QCOMPARE(PdfPages(pdf).size(), 1);
+        QCOMPARE(PdfPages(pdf).size(), controller().pageCount());
     }
 };
 

@@ -15,6 +15,8 @@ int CliRead(const QString& programFolder, const QStringList& args);
 int CliWrite(const QString& programFolder, const QStringList& args);
 int CliImportCsv(const QStringList& args);
 int CliExportCsv(const QStringList& args);
+// Only in a build with the widgets; runs under a QApplication.
+int CliPrint(const QStringList& args);
 
 // A document read by a command, apart from the process-wide one.
 struct CliDocument;

@@ -4,9 +4,13 @@
 #include "tools/cli/commands.h"
 
 #include <QCoreApplication>
+#ifdef PROGRAMMER_CLI_PRINT
+#include <QApplication>
+#endif
 #include <QStringList>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -24,6 +28,12 @@ void Usage(FILE* out)
                "                                             file, into OUT.dat: each row to its Location,\n"
                "                                             or to channels N, N+1, ... with --first\n"
                "  programmer-cli export-csv FILE.dat OUT.csv bank A channels as a CHIRP CSV file\n"
+#ifdef PROGRAMMER_CLI_PRINT
+               "  programmer-cli print FILE.dat OUT.pdf      the printout as a PDF file\n"
+               "      [--sections LIST] [--language en|zh] [--page a4|letter]\n"
+               "                                             LIST: channels,scan,settings,dtmf,alarm,\n"
+               "                                             twotone,fivetone,model (all by default)\n"
+#endif
                "START and END are decimal or 0x-prefixed hexadecimal image addresses.\n"
                "import-csv lists each value it adjusted or row it skipped, and then exits with 3.\n",
                out);
@@ -33,6 +43,15 @@ void Usage(FILE* out)
 
 int main(int argc, char** argv)
 {
+#ifdef PROGRAMMER_CLI_PRINT
+    // A printout needs fonts and widgets but never a display.
+    if (argc > 1 && std::strcmp(argv[1], "print") == 0) {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        return CliPrint(QCoreApplication::arguments().mid(2));
+    }
+#endif
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args[0] == QLatin1String("-h") || args[0] == QLatin1String("--help")) {
