@@ -95,18 +95,6 @@ QRect PageGeometry::lineRect(int row) const
     return QRect(0, bodyTop + row * lineHeight, width, lineHeight);
 }
 
-QRect PageGeometry::labelRect(int row, int item) const
-{
-    // Each item takes a pair of sixths: its label column, then its value.
-    return QRect(2 * item * column, bodyTop + row * lineHeight, column, lineHeight);
-}
-
-QRect PageGeometry::valueRect(int row, int item) const
-{
-    const int left = (2 * item + 1) * column + kValueGap;
-    return QRect(left, bodyTop + row * lineHeight, column - kValueGap, lineHeight);
-}
-
 QStringList PrintBody::texts() const
 {
     QStringList out;

@@ -74,10 +74,8 @@ struct PageGeometry {
     QRect header;  // job name; its bottom edge carries a line
     int bodyTop = 0;
     int footerLineY = 0;
-    QRect footerText;                         // "-- Page %d of %d --"
-    QRect lineRect(int row) const;            // row-th line of the page body
-    QRect labelRect(int row, int item) const; // label column of an item (right-aligned)
-    QRect valueRect(int row, int item) const; // value column of an item (left-aligned)
+    QRect footerText;              // "-- Page %d of %d --"
+    QRect lineRect(int row) const; // row-th line of the page body
     int lineHeight = 0;
     int column = 0; // one sixth of the width
 };

@@ -2,6 +2,8 @@
 // "^^" items and where they go on the page.
 #include "printing/core/print_layout.h"
 
+#include "controls/core/print_sheet.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -103,11 +105,19 @@ TEST(PageGeometry, HeaderBodyColumnsAndFooter)
     EXPECT_EQ(g.bodyTop, 2 * (115 + 20));
     EXPECT_EQ(g.lineRect(0), QRect(0, 270, 4400, 120));
     EXPECT_EQ(g.lineRect(3), QRect(0, 270 + 360, 4400, 120));
-    // A sixth of the width each: label, value, label, value...
-    EXPECT_EQ(g.labelRect(0, 0), QRect(0, 270, 733, 120));
-    EXPECT_EQ(g.valueRect(0, 0), QRect(733 + 20, 270, 713, 120));
-    EXPECT_EQ(g.labelRect(1, 2), QRect(4 * 733, 390, 733, 120));
-    EXPECT_EQ(g.valueRect(1, 2), QRect(5 * 733 + 20, 390, 713, 120));
+    // Items of a sixth each: label, value, label, value...
+    PrintLine three;
+    three.labelColumns = three.valueColumns = 1;
+    EXPECT_EQ(ItemLabelRect(g, 0, three, 0), QRect(0, 270, 733, 120));
+    EXPECT_EQ(ItemValueRect(g, 0, three, 0), QRect(733 + 20, 270, 713, 120));
+    EXPECT_EQ(ItemLabelRect(g, 1, three, 2), QRect(4 * 733, 390, 733, 120));
+    EXPECT_EQ(ItemValueRect(g, 1, three, 2), QRect(5 * 733 + 20, 390, 713, 120));
+    // Wider labels take more sixths: two for the label, one for the value.
+    PrintLine two;
+    two.labelColumns = 2;
+    two.valueColumns = 1;
+    EXPECT_EQ(ItemLabelRect(g, 0, two, 1), QRect(3 * 733, 270, 2 * 733, 120));
+    EXPECT_EQ(ItemValueRect(g, 0, two, 1), QRect(5 * 733 + 20, 270, 713, 120));
     // Footer text ends at the foot of the page, its line half a character above it.
     EXPECT_EQ(g.footerText, QRect(0, 6400 - 115, 4400, 115));
     EXPECT_EQ(g.footerLineY, 6400 - 115 - 57);
@@ -115,4 +125,132 @@ TEST(PageGeometry, HeaderBodyColumnsAndFooter)
     EXPECT_LE(g.bodyTop + m.bodyHeight, g.footerLineY);
 }
 
+} // namespace
+
+namespace {
+// One unit of width a character, so that widths read as lengths.
+int Chars(const QString& text)
+{
+    return static_cast<int>(text.size());
+}
+
+TEST(PrintSheet, TitlesOverNothingAreDropped)
+{
+    PrintSheet sheet;
+    sheet.section(QStringLiteral("Empty section"));
+    sheet.heading(QStringLiteral("Empty heading"));
+    sheet.section(QStringLiteral("Channels"));
+    sheet.tableHead({QStringLiteral("CH")}); // no rows
+    sheet.heading(QStringLiteral("Group"));
+    {
+        PrintSheet::Nested nested(sheet);
+        sheet.heading(QStringLiteral("Empty inner"));
+        sheet.heading(QStringLiteral("Inner"));
+        sheet.item(QStringLiteral("A"), QStringLiteral("1"));
+    }
+    sheet.heading(QStringLiteral("Table"));
+    sheet.tableHead({QStringLiteral("CH")});
+    sheet.tableRow({QStringLiteral("1")});
+    sheet.section(QStringLiteral("Trailing"));
+    sheet.heading(QStringLiteral("Trailing heading"));
+    sheet.dropEmpty();
+    QStringList kept;
+    for (const PrintSheet::Entry& e : sheet.entries)
+        kept << e.texts.value(0);
+    EXPECT_EQ(kept.join(QLatin1Char('|')).toStdString(), "Channels|Group|Inner|A|Table|CH|1");
+    EXPECT_EQ(sheet.entries[1].level, 1);
+    EXPECT_EQ(sheet.entries[2].level, 2);
+}
+
+TEST(LayOutSheet, ItemsShareSixthsAndTablesSizeTheirColumns)
+{
+    PrintSheet sheet;
+    sheet.section(QStringLiteral("S"));
+    for (int i = 0; i < 7; ++i) // short: three to a line of 600 (a sixth is 100)
+        sheet.item(QStringLiteral("L%1").arg(i), QStringLiteral("v"));
+    sheet.heading(QStringLiteral("H"));
+    sheet.item(QString(150, QLatin1Char('x')), QStringLiteral("v")); // a label of two sixths: two items a line
+    sheet.item(QStringLiteral("B"), QString(90, QLatin1Char('y')));  // the value with its gap needs two sixths
+    sheet.item(QStringLiteral("C"), QStringLiteral("v"));
+    sheet.tableHead({QStringLiteral("CH"), QStringLiteral("Name")});
+    sheet.tableRow({QStringLiteral("1"), QStringLiteral("Longer name")});
+    sheet.tableRow({QStringLiteral("2")});
+    const PrintBody body = LayOutSheet(sheet, Chars, 600, 2);
+
+    using L = PrintLine::Kind;
+    std::vector<L> kinds;
+    for (const PrintLine& l : body.lines)
+        kinds.push_back(l.kind);
+    EXPECT_EQ(kinds, (std::vector<L>{L::Title, L::Items, L::Items, L::Items, L::Heading, L::Items, L::Items, L::Items,
+                                     L::TableHead, L::TableRow, L::TableRow}));
+    EXPECT_EQ(body.lines[1].text.toStdString(), "L0:v^^L1:v^^L2:v");
+    EXPECT_EQ(body.lines[3].text.toStdString(), "L6:v");
+    EXPECT_EQ(body.lines[1].perLine, 3);
+    // 150 + colon takes two sixths, 90 + the gap two more: one item a line.
+    EXPECT_EQ(body.lines[5].labelColumns, 2);
+    EXPECT_EQ(body.lines[5].valueColumns, 2);
+    EXPECT_EQ(body.lines[5].perLine, 1);
+    // The line list text splits back into the items drawn.
+    const std::vector<PrintItem> items = SplitPrintItems(body.lines[1].text);
+    EXPECT_EQ(items, body.lines[1].items);
+    EXPECT_EQ(body.lines[9].text.toStdString(), "1\tLonger name");
+
+    ASSERT_EQ(body.tables.size(), 1u);
+    EXPECT_EQ(body.tables[0].left, (std::vector<int>{0, 4}));
+    EXPECT_EQ(body.tables[0].width, (std::vector<int>{4, 13}));
+    EXPECT_DOUBLE_EQ(body.tables[0].scale, 1.0);
+    // Too wide for the body: the columns shrink together.
+    const PrintBody tiny = LayOutSheet(sheet, Chars, 10, 2);
+    EXPECT_LT(tiny.tables[0].scale, 1.0);
+    EXPECT_LE(tiny.tables[0].left.back() + tiny.tables[0].width.back(), 10);
+}
+
+TEST(PaginateBody, SectionsStartPagesAndTablesRepeatTheirHeading)
+{
+    using L = PrintLine::Kind;
+    const auto line = [](L kind) {
+        PrintLine l;
+        l.kind = kind;
+        return l;
+    };
+    // Title, table of 7 rows, title, heading, 2 items: 4 lines a page.
+    std::vector<PrintLine> lines = {line(L::Title), line(L::TableHead)};
+    for (int i = 0; i < 7; ++i)
+        lines.push_back(line(L::TableRow));
+    lines.push_back(line(L::Title));
+    lines.push_back(line(L::Heading));
+    lines.push_back(line(L::Items));
+    lines.push_back(line(L::Items));
+    const auto pages = PaginateBody(lines, 10, 40);
+    const std::vector<std::vector<int>> expected = {
+        {0, 1, 2, 3},
+        {1, 4, 5, 6},
+        {1, 7, 8},
+        {9, 10, 11, 12},
+    };
+    EXPECT_EQ(pages, expected);
+
+    // A heading does not end a page: with two lines left it moves on.
+    std::vector<PrintLine> keep = {line(L::Items), line(L::Items), line(L::Items), line(L::Heading), line(L::Items)};
+    EXPECT_EQ(PaginateBody(keep, 10, 40), (std::vector<std::vector<int>>{{0, 1, 2}, {3, 4}}));
+    // A body lower than two lines still moves on, a row under its repeated heading each page.
+    std::vector<PrintLine> low = {line(L::TableHead), line(L::TableRow), line(L::TableRow)};
+    EXPECT_EQ(PaginateBody(low, 10, 5), (std::vector<std::vector<int>>{{0}, {0, 1}, {0, 2}}));
+    EXPECT_EQ(PaginateBody({}, 10, 40), (std::vector<std::vector<int>>{{}}));
+}
+
+TEST(PrintSections, NamesRoundTrip)
+{
+    EXPECT_EQ(PrintSectionKeys(kAllPrintSections).toStdString(),
+              "channels,scan,settings,dtmf,alarm,twotone,fivetone,model");
+    EXPECT_EQ(ParsePrintSections(QStringLiteral("channels, Model,,dtmf")),
+              SectionBit(PrintSection::Channels) | SectionBit(PrintSection::Model) | SectionBit(PrintSection::Dtmf));
+    EXPECT_EQ(ParsePrintSections(QString()), PrintSections{0});
+    QString unknown;
+    EXPECT_FALSE(ParsePrintSections(QStringLiteral("channels,vfo"), &unknown));
+    EXPECT_EQ(unknown.toStdString(), "vfo");
+    for (int s = 0; s < kPrintSectionCount; ++s)
+        EXPECT_EQ(ParsePrintSections(PrintSectionKey(static_cast<PrintSection>(s))),
+                  SectionBit(static_cast<PrintSection>(s)));
+}
 } // namespace

@@ -5,6 +5,7 @@
 #include "link/model_view.h"
 #include "printing/print_controller.h"
 #include "printing/print_preview.h"
+#include "printing/print_sections_box.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
 #include "shell/main_frame.h"
@@ -15,6 +16,8 @@
 #include "tests/support/test_views.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPageSetupDialog>
@@ -22,6 +25,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -195,8 +199,13 @@ private slots:
             QVERIFY(!dlg->testOption(QAbstractPrintDialog::PrintSelection));
             QVERIFY(!dlg->testOption(QAbstractPrintDialog::PrintToFile));
             QVERIFY(!dlg->testOption(QAbstractPrintDialog::PrintCurrentPage));
+            // The sections are a tab of the dialog, as last chosen.
+            auto* sections = dlg->findChild<CPrintSectionsBox*>();
+            QVERIFY(sections);
+            QCOMPARE(sections->sections(), SectionBit(PrintSection::Dtmf));
             dlg->reject();
         };
+        controller().setSections(SectionBit(PrintSection::Dtmf));
         m_frame->runCommand(Cmd::FilePrint);
         QVERIFY(asked);
         QVERIFY(answers.messages.isEmpty());
@@ -266,6 +275,57 @@ private slots:
             next = span.end;
         }
         QCOMPARE(next, 150);
+    }
+
+    void exportPdfWritesTheChosenSections()
+    {
+        // The question offers the sections last used; OK needs one at least.
+        const QString path = m_out.path() + QStringLiteral("/export.pdf");
+        QString suggested;
+        controller().choosePdfFile = [&suggested, path](const QString& s, QWidget*) {
+            suggested = s;
+            return path;
+        };
+        controller().setSections(SectionBit(PrintSection::Channels));
+        ModalAnswerer answers;
+        answers.onModal = [](QWidget* w) {
+            auto* dlg = qobject_cast<CPrintSectionsDialog*>(w);
+            if (!dlg)
+                return;
+            QCOMPARE(dlg->sections(), SectionBit(PrintSection::Channels));
+            QPushButton* ok = dlg->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            dlg->box()->box(PrintSection::Channels)->setChecked(false);
+            QVERIFY(!ok->isEnabled());
+            dlg->box()->box(PrintSection::Alarm)->setChecked(true);
+            QVERIFY(ok->isEnabled());
+            ok->click();
+        };
+        m_frame->runCommand(Cmd::ExportPdf);
+        QVERIFY(answers.messages.isEmpty());
+        QCOMPARE(suggested, QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                                .filePath(QStringLiteral("QM4410.pdf")));
+        const QStringList pages = PdfPages(path);
+        QCOMPARE(pages.size(), 1);
+        QVERIFY2(pages[0].contains(QStringLiteral("Alarm type")), qPrintable(pages[0]));
+        QVERIFY(!pages[0].contains(QStringLiteral("Rx Freq")));
+        QCOMPARE(controller().sections(), SectionBit(PrintSection::Alarm)); // remembered
+
+        // Cancelled at either question: nothing is written.
+        QVERIFY(QFile::remove(path));
+        controller().chooseSections = [](PrintSections, QWidget*) { return std::nullopt; };
+        m_frame->runCommand(Cmd::ExportPdf);
+        controller().chooseSections = [](PrintSections s, QWidget*) { return s; };
+        controller().choosePdfFile = [](const QString&, QWidget*) { return QString(); };
+        m_frame->runCommand(Cmd::ExportPdf);
+        QVERIFY(!QFile::exists(path));
+
+        // A file that cannot be written is reported.
+        controller().choosePdfFile = [this](const QString&, QWidget*) {
+            return m_out.path() + QStringLiteral("/no/such/folder/x.pdf");
+        };
+        m_frame->runCommand(Cmd::ExportPdf);
+        QCOMPARE(answers.messages.size(), 1);
+        QVERIFY2(answers.messages[0].startsWith(QStringLiteral("Cannot write")), qPrintable(answers.messages[0]));
     }
 
     void previewTakesTheMainWindowsPlace()

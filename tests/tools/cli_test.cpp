@@ -7,10 +7,12 @@
 #include <QByteArray>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <thread>
 
@@ -235,5 +237,70 @@ TEST_F(CliTest, IncompleteTransfersWriteNothing)
     EXPECT_TRUE(r.err.contains("Open port fail"));
     EXPECT_FALSE(QFile::exists(path("x.dat")));
 }
+
+#ifdef PROGRAMMER_CLI_PRINT
+// The text of a PDF, pages split by form feeds; empty when it cannot be read.
+QString PdfText(const QString& pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+TEST_F(CliTest, PrintWritesThePdfWithoutADisplay)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) reads the pages back";
+    ASSERT_EQ(Cli({"new", path("n.dat")}).code, 0);
+    CliRun all = Cli({"print", path("n.dat"), path("all.pdf")});
+    ASSERT_EQ(all.code, 0) << all.err.toStdString();
+    const QString text = PdfText(path("all.pdf"));
+    const QStringList titles = {
+        "Channels",  "Scan channels and VFO", "Basic settings", "DTMF and PTT ID", "Alarm", "Two-tone",
+        "Five-tone", "Model and band plan"};
+    // In order, each starting a page: its title under the page header.
+    const QStringList pages = text.split(QLatin1Char('\f'));
+    int page = -1;
+    for (const QString& title : titles) {
+        int found = page + 1;
+        while (found < pages.size() &&
+               !pages[found].split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(0, 4).contains(title))
+            ++found;
+        EXPECT_LT(found, pages.size()) << title.toStdString();
+        page = found;
+    }
+    EXPECT_TRUE(text.contains(QStringLiteral("Rx Freq")));
+    EXPECT_TRUE(all.out.contains("pages"));
+
+    // Chosen sections only, in the Chinese edition's words.
+    CliRun zh = Cli({"print", path("n.dat"), path("zh.pdf"), "--sections", "channels", "--language", "zh"});
+    ASSERT_EQ(zh.code, 0) << zh.err.toStdString();
+    EXPECT_TRUE(zh.out.contains(": 1 pages"));
+    const QString chinese = PdfText(path("zh.pdf"));
+    EXPECT_TRUE(chinese.contains(QStringLiteral("信道"))) << chinese.toStdString();
+    EXPECT_TRUE(chinese.contains(QStringLiteral("接收频率")));
+    EXPECT_FALSE(chinese.contains(QStringLiteral("报警")));
+
+    // Bad requests write nothing.
+    struct Case {
+        QStringList args;
+        int code;
+        const char* out;
+    } cases[] = {
+        {{"print", path("n.dat"), path("x.pdf"), "--sections", "channels,vfo"}, 2, "x.pdf"},
+        {{"print", path("n.dat")}, 2, "x.pdf"},
+        {{"print", path("missing.dat"), path("y.pdf")}, 1, "y.pdf"},
+        {{"print", path("n.dat"), path("no/such/folder/z.pdf")}, 1, "no/such/folder/z.pdf"},
+    };
+    for (const Case& c : cases) {
+        const CliRun r = Cli(c.args);
+        EXPECT_EQ(r.code, c.code) << c.args.join(' ').toStdString();
+        EXPECT_FALSE(r.err.isEmpty());
+        EXPECT_FALSE(QFile::exists(path(c.out)));
+    }
+}
+#endif
 
 } // namespace
