@@ -15,7 +15,7 @@ namespace {
 // the body clear of the footer.
 constexpr int kPdfDpi = 600;
 constexpr int kColumnGapChars = 2; // between table columns, in average character widths
-constexpr int kIndentChars = 2;    // a heading's indent for each level below the first
+constexpr int kIndentChars = 2;    // indent of each group level
 
 QString PageFooter(int page, int count)
 {
@@ -51,7 +51,7 @@ int CPrintRenderer::prepare(QPaintDevice& device)
     sheet.dropEmpty();
     m_body = LayOutSheet(
         sheet, [&fm](const QString& text) { return fm.horizontalAdvance(text); }, g.width,
-        kColumnGapChars * m_metrics.averageCharWidth);
+        kColumnGapChars * m_metrics.averageCharWidth, kIndentChars * m_metrics.averageCharWidth);
     m_pages = PaginateBody(m_body.lines, m_metrics.lineHeight, m_metrics.bodyHeight);
     return pageCount();
 }
@@ -66,12 +66,12 @@ void CPrintRenderer::drawTableLine(QPainter& painter, const PrintLine& line, int
     painter.setFont(f);
     for (qsizetype c = 0; c < line.cells.size() && c < static_cast<qsizetype>(table.left.size()); ++c) {
         const auto k = static_cast<std::size_t>(c);
-        painter.drawText(QRect(table.left[k], top, table.width[k], m_metrics.lineHeight),
+        painter.drawText(QRect(line.indent + table.left[k], top, table.width[k], m_metrics.lineHeight),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line.cells[c]);
     }
     if (line.kind == PrintLine::Kind::TableHead) {
         const int y = top + m_metrics.lineHeight - 1;
-        painter.drawLine(0, y, table.left.back() + table.width.back(), y);
+        painter.drawLine(line.indent, y, line.indent + table.left.back() + table.width.back(), y);
     }
 }
 
@@ -101,17 +101,14 @@ void CPrintRenderer::drawPage(QPainter& painter, int page) const
             case PrintLine::Kind::Title:
             case PrintLine::Kind::Heading: {
                 painter.setFont(bold);
-                const int indent = line.kind == PrintLine::Kind::Title
-                                       ? 0
-                                       : kIndentChars * m_metrics.averageCharWidth * std::max(0, line.level - 1);
-                painter.drawText(rect.adjusted(indent, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                painter.drawText(rect.adjusted(line.indent, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                                  line.text);
                 break;
             }
             case PrintLine::Kind::Text:
                 painter.setFont(m_font);
-                painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextExpandTabs,
-                                 line.text);
+                painter.drawText(rect.adjusted(line.indent, 0, 0, 0),
+                                 Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextExpandTabs, line.text);
                 break;
             case PrintLine::Kind::Items:
                 painter.setFont(m_font);

@@ -20,7 +20,9 @@ struct PrintSheet {
     struct Entry {
         Kind kind;
         QStringList texts; // one text; label and value; or the cells
-        int level = 0;     // Heading: 1 at the top of a section, deeper for groups within groups
+        // Heading: 1 at the top of a section, deeper for groups within groups;
+        // anything else: the depth of the group it belongs to (0 for none).
+        int level = 0;
         bool operator==(const Entry&) const = default;
     };
     std::vector<Entry> entries;
@@ -28,10 +30,10 @@ struct PrintSheet {
 
     void section(const QString& title) { entries.push_back({Kind::Section, {title}, 0}); }
     void heading(const QString& text) { entries.push_back({Kind::Heading, {text}, depth + 1}); }
-    void text(const QString& text) { entries.push_back({Kind::Text, {text}}); }
-    void item(const QString& label, const QString& value) { entries.push_back({Kind::Item, {label, value}}); }
-    void tableHead(const QStringList& cells) { entries.push_back({Kind::TableHead, cells}); }
-    void tableRow(const QStringList& cells) { entries.push_back({Kind::TableRow, cells}); }
+    void text(const QString& text) { entries.push_back({Kind::Text, {text}, depth}); }
+    void item(const QString& label, const QString& value) { entries.push_back({Kind::Item, {label, value}, depth}); }
+    void tableHead(const QStringList& cells) { entries.push_back({Kind::TableHead, cells, depth}); }
+    void tableRow(const QStringList& cells) { entries.push_back({Kind::TableRow, cells, depth}); }
 
     // Headings added while it lives sit one level deeper.
     class Nested {

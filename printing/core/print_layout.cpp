@@ -112,14 +112,11 @@ QString LabelWithColon(const QString& label)
     return label.endsWith(QLatin1Char(':')) ? label : label + QLatin1Char(':');
 }
 
-// Items [first, end) of the sheet, packed as many a line as fit. An item
-// takes whole sixths of the width: as many for its label as the run's
-// widest label needs (one to four), as many for its value as the widest
-// value needs with its gap; a line holds as many items as those fit.
+// Items [first, end) of the sheet, packed as many a line as fit.
 void PackItems(const PrintSheet& sheet, std::size_t first, std::size_t end,
-               const std::function<int(const QString&)>& widthOf, int bodyWidth, PrintBody& body)
+               const std::function<int(const QString&)>& widthOf, int bodyWidth, int indent, PrintBody& body)
 {
-    const int sixth = std::max(1, bodyWidth / kColumnsPerLine);
+    const int width = std::max(1, bodyWidth - indent);
     int widestLabel = 0;
     int widestValue = 0;
     for (std::size_t i = first; i < end; ++i) {
@@ -127,16 +124,20 @@ void PackItems(const PrintSheet& sheet, std::size_t first, std::size_t end,
         widestLabel = std::max(widestLabel, widthOf(LabelWithColon(t.value(0))));
         widestValue = std::max(widestValue, widthOf(t.value(1)));
     }
-    const auto sixths = [sixth](int width) { return (width + sixth - 1) / sixth; };
-    const int labelColumns = std::clamp(sixths(widestLabel), 1, kColumnsPerLine - 2);
-    const int valueColumns = std::clamp(sixths(widestValue + kValueGap), 1, kColumnsPerLine - labelColumns);
-    const int perLine = std::max(1, kColumnsPerLine / (labelColumns + valueColumns));
+    // An item needs its label, the gap, its value and a gap as wide again before the next.
+    const int needed = widestLabel + 2 * kValueGap + widestValue;
+    const int perLine = std::clamp(width / std::max(1, needed), 1, kColumnsPerLine / 2);
+    const int slot = width / perLine;
+    // Too wide even alone: the values keep what they need, the labels at least half.
+    const int labelWidth =
+        needed <= slot ? widestLabel : std::min(widestLabel, std::max(slot - widestValue - 2 * kValueGap, slot / 2));
     for (std::size_t i = first; i < end; i += static_cast<std::size_t>(perLine)) {
         PrintLine line;
         line.kind = PrintLine::Kind::Items;
         line.perLine = perLine;
-        line.labelColumns = labelColumns;
-        line.valueColumns = valueColumns;
+        line.slotWidth = slot;
+        line.labelWidth = labelWidth;
+        line.indent = indent;
         QStringList parts;
         for (std::size_t k = i; k < std::min(end, i + static_cast<std::size_t>(perLine)); ++k) {
             const QStringList& t = sheet.entries[k].texts;
@@ -150,8 +151,10 @@ void PackItems(const PrintSheet& sheet, std::size_t first, std::size_t end,
 
 // Rows [first, end) of a table whose heading is entry first.
 void AddTable(const PrintSheet& sheet, std::size_t first, std::size_t end,
-              const std::function<int(const QString&)>& widthOf, int bodyWidth, int columnGap, PrintBody& body)
+              const std::function<int(const QString&)>& widthOf, int bodyWidth, int columnGap, int indent,
+              PrintBody& body)
 {
+    bodyWidth = std::max(1, bodyWidth - indent);
     PrintTable table;
     std::vector<int> natural;
     for (std::size_t i = first; i < end; ++i) {
@@ -182,13 +185,14 @@ void AddTable(const PrintSheet& sheet, std::size_t first, std::size_t end,
         line.cells = sheet.entries[i].texts;
         line.text = line.cells.join(QLatin1Char('\t'));
         line.table = index;
+        line.indent = indent;
         body.lines.push_back(std::move(line));
     }
 }
 } // namespace
 
 PrintBody LayOutSheet(const PrintSheet& sheet, const std::function<int(const QString&)>& widthOf, int bodyWidth,
-                      int columnGap)
+                      int columnGap, int indentStep)
 {
     using Kind = PrintSheet::Kind;
     PrintBody body;
@@ -196,17 +200,19 @@ PrintBody LayOutSheet(const PrintSheet& sheet, const std::function<int(const QSt
     std::size_t i = 0;
     while (i < e.size()) {
         std::size_t end = i + 1;
+        const int level = e[i].level;
+        const int indent = std::max(0, e[i].kind == Kind::Heading ? level - 1 : level) * indentStep;
         switch (e[i].kind) {
-        case Kind::Item:
-            while (end < e.size() && e[end].kind == Kind::Item)
+        case Kind::Item: // a run of items of one group
+            while (end < e.size() && e[end].kind == Kind::Item && e[end].level == level)
                 ++end;
-            PackItems(sheet, i, end, widthOf, bodyWidth, body);
+            PackItems(sheet, i, end, widthOf, bodyWidth, indent, body);
             break;
         case Kind::TableHead:
         case Kind::TableRow: // rows without a heading make a table of their own
-            while (end < e.size() && e[end].kind == Kind::TableRow)
+            while (end < e.size() && e[end].kind == Kind::TableRow && e[end].level == level)
                 ++end;
-            AddTable(sheet, i, end, widthOf, bodyWidth, columnGap, body);
+            AddTable(sheet, i, end, widthOf, bodyWidth, columnGap, indent, body);
             break;
         case Kind::Section:
         case Kind::Heading:
@@ -216,7 +222,8 @@ PrintBody LayOutSheet(const PrintSheet& sheet, const std::function<int(const QSt
                         : e[i].kind == Kind::Heading ? PrintLine::Kind::Heading
                                                      : PrintLine::Kind::Text;
             line.text = e[i].texts.value(0);
-            line.level = e[i].level;
+            line.level = level;
+            line.indent = e[i].kind == Kind::Section ? 0 : indent;
             body.lines.push_back(std::move(line));
             break;
         }
@@ -265,14 +272,13 @@ std::vector<std::vector<int>> PaginateBody(const std::vector<PrintLine>& lines, 
 
 QRect ItemLabelRect(const PageGeometry& g, int row, const PrintLine& line, int item)
 {
-    const int left = item * (line.labelColumns + line.valueColumns) * g.column;
-    return QRect(left, g.bodyTop + row * g.lineHeight, line.labelColumns * g.column, g.lineHeight);
+    return QRect(line.indent + item * line.slotWidth, g.bodyTop + row * g.lineHeight, line.labelWidth, g.lineHeight);
 }
 
 QRect ItemValueRect(const PageGeometry& g, int row, const PrintLine& line, int item)
 {
-    const int left = (item * (line.labelColumns + line.valueColumns) + line.labelColumns) * g.column + kValueGap;
-    return QRect(left, g.bodyTop + row * g.lineHeight, line.valueColumns * g.column - kValueGap, g.lineHeight);
+    const int left = line.indent + item * line.slotWidth + line.labelWidth + kValueGap;
+    return QRect(left, g.bodyTop + row * g.lineHeight, line.slotWidth - line.labelWidth - kValueGap, g.lineHeight);
 }
 
 namespace {

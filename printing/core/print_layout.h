@@ -92,9 +92,10 @@ struct PrintLine {
     QString text;
     std::vector<PrintItem> items; // Items: label (with its colon) and value
     int perLine = 0;              // Items: items a line of its block holds
-    int labelColumns = 1;         // Items: sixths of the width a label takes
-    int valueColumns = 1;         // Items: sixths a value takes
+    int slotWidth = 0;            // Items: the width each item of the line has
+    int labelWidth = 0;           // Items: the label column at the start of a slot
     int level = 0;                // Heading: 1 for a section's own, deeper within
+    int indent = 0;               // from the body's left edge: deeper groups sit further in
     QStringList cells;            // TableHead, TableRow
     int table = -1;               // TableHead, TableRow: index into PrintBody::tables
 };
@@ -115,10 +116,12 @@ struct PrintBody {
 };
 
 // Lays a sheet out for a body `bodyWidth` wide. widthOf measures a text in
-// the body font. Items of a run share one column layout in sixths of the
-// width, as many a line as fit; table columns are as wide as their widest cell plus columnGap.
+// the body font. Items of a run share one column layout: a label column as
+// wide as the widest label, then the values, as many items a line as fit
+// (three at most), each taking an equal part of the width; table columns are as wide as their widest cell plus
+// columnGap. Content sits indentStep further in for each group it belongs to, a heading one step less than its content.
 PrintBody LayOutSheet(const PrintSheet& sheet, const std::function<int(const QString&)>& widthOf, int bodyWidth,
-                      int columnGap);
+                      int columnGap, int indentStep = 0);
 
 // The lines of each page, top to bottom, by the overflow rule, and besides:
 // a title starts a new page; a title, heading or table heading is not left

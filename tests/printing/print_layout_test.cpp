@@ -105,19 +105,14 @@ TEST(PageGeometry, HeaderBodyColumnsAndFooter)
     EXPECT_EQ(g.bodyTop, 2 * (115 + 20));
     EXPECT_EQ(g.lineRect(0), QRect(0, 270, 4400, 120));
     EXPECT_EQ(g.lineRect(3), QRect(0, 270 + 360, 4400, 120));
-    // Items of a sixth each: label, value, label, value...
-    PrintLine three;
-    three.labelColumns = three.valueColumns = 1;
-    EXPECT_EQ(ItemLabelRect(g, 0, three, 0), QRect(0, 270, 733, 120));
-    EXPECT_EQ(ItemValueRect(g, 0, three, 0), QRect(733 + 20, 270, 713, 120));
-    EXPECT_EQ(ItemLabelRect(g, 1, three, 2), QRect(4 * 733, 390, 733, 120));
-    EXPECT_EQ(ItemValueRect(g, 1, three, 2), QRect(5 * 733 + 20, 390, 713, 120));
-    // Wider labels take more sixths: two for the label, one for the value.
-    PrintLine two;
-    two.labelColumns = 2;
-    two.valueColumns = 1;
-    EXPECT_EQ(ItemLabelRect(g, 0, two, 1), QRect(3 * 733, 270, 2 * 733, 120));
-    EXPECT_EQ(ItemValueRect(g, 0, two, 1), QRect(5 * 733 + 20, 270, 713, 120));
+    // An item's label column starts its slot, the value follows after the gap.
+    PrintLine items;
+    items.slotWidth = 1400;
+    items.labelWidth = 500;
+    items.indent = 100;
+    EXPECT_EQ(ItemLabelRect(g, 0, items, 0), QRect(100, 270, 500, 120));
+    EXPECT_EQ(ItemValueRect(g, 0, items, 0), QRect(100 + 500 + 20, 270, 1400 - 520, 120));
+    EXPECT_EQ(ItemLabelRect(g, 1, items, 2), QRect(100 + 2800, 390, 500, 120));
     // Footer text ends at the foot of the page, its line half a character above it.
     EXPECT_EQ(g.footerText, QRect(0, 6400 - 115, 4400, 115));
     EXPECT_EQ(g.footerLineY, 6400 - 115 - 57);
@@ -162,15 +157,15 @@ TEST(PrintSheet, TitlesOverNothingAreDropped)
     EXPECT_EQ(sheet.entries[2].level, 2);
 }
 
-TEST(LayOutSheet, ItemsShareSixthsAndTablesSizeTheirColumns)
+TEST(LayOutSheet, ItemsShareColumnsAndTablesSizeTheirColumns)
 {
     PrintSheet sheet;
     sheet.section(QStringLiteral("S"));
-    for (int i = 0; i < 7; ++i) // short: three to a line of 600 (a sixth is 100)
+    for (int i = 0; i < 7; ++i) // short: three to a line of 600, the most a line takes
         sheet.item(QStringLiteral("L%1").arg(i), QStringLiteral("v"));
     sheet.heading(QStringLiteral("H"));
-    sheet.item(QString(150, QLatin1Char('x')), QStringLiteral("v")); // a label of two sixths: two items a line
-    sheet.item(QStringLiteral("B"), QString(90, QLatin1Char('y')));  // the value with its gap needs two sixths
+    sheet.item(QString(149, QLatin1Char('x')), QStringLiteral("v")); // 150 + 2 x 20 + 90: two to a line
+    sheet.item(QStringLiteral("B"), QString(90, QLatin1Char('y')));
     sheet.item(QStringLiteral("C"), QStringLiteral("v"));
     sheet.tableHead({QStringLiteral("CH"), QStringLiteral("Name")});
     sheet.tableRow({QStringLiteral("1"), QStringLiteral("Longer name")});
@@ -181,19 +176,27 @@ TEST(LayOutSheet, ItemsShareSixthsAndTablesSizeTheirColumns)
     std::vector<L> kinds;
     for (const PrintLine& l : body.lines)
         kinds.push_back(l.kind);
-    EXPECT_EQ(kinds, (std::vector<L>{L::Title, L::Items, L::Items, L::Items, L::Heading, L::Items, L::Items, L::Items,
+    EXPECT_EQ(kinds, (std::vector<L>{L::Title, L::Items, L::Items, L::Items, L::Heading, L::Items, L::Items,
                                      L::TableHead, L::TableRow, L::TableRow}));
     EXPECT_EQ(body.lines[1].text.toStdString(), "L0:v^^L1:v^^L2:v");
     EXPECT_EQ(body.lines[3].text.toStdString(), "L6:v");
     EXPECT_EQ(body.lines[1].perLine, 3);
-    // 150 + colon takes two sixths, 90 + the gap two more: one item a line.
-    EXPECT_EQ(body.lines[5].labelColumns, 2);
-    EXPECT_EQ(body.lines[5].valueColumns, 2);
-    EXPECT_EQ(body.lines[5].perLine, 1);
+    EXPECT_EQ(body.lines[1].slotWidth, 200);
+    EXPECT_EQ(body.lines[1].labelWidth, 3); // "L0:"
+    EXPECT_EQ(body.lines[5].perLine, 2);
+    EXPECT_EQ(body.lines[5].slotWidth, 300);
+    EXPECT_EQ(body.lines[5].labelWidth, 150);
+    EXPECT_EQ(body.lines[6].text.toStdString(), "C:v");
+    // Alone and still too wide: the label gives way to the value, down to half.
+    PrintSheet wide;
+    wide.item(QString(500, QLatin1Char('x')), QString(100, QLatin1Char('y')));
+    const PrintLine alone = LayOutSheet(wide, Chars, 600, 2).lines[0];
+    EXPECT_EQ(alone.perLine, 1);
+    EXPECT_EQ(alone.labelWidth, 600 - 100 - 40);
     // The line list text splits back into the items drawn.
     const std::vector<PrintItem> items = SplitPrintItems(body.lines[1].text);
     EXPECT_EQ(items, body.lines[1].items);
-    EXPECT_EQ(body.lines[9].text.toStdString(), "1\tLonger name");
+    EXPECT_EQ(body.lines[8].text.toStdString(), "1\tLonger name");
 
     ASSERT_EQ(body.tables.size(), 1u);
     EXPECT_EQ(body.tables[0].left, (std::vector<int>{0, 4}));
@@ -203,6 +206,31 @@ TEST(LayOutSheet, ItemsShareSixthsAndTablesSizeTheirColumns)
     const PrintBody tiny = LayOutSheet(sheet, Chars, 10, 2);
     EXPECT_LT(tiny.tables[0].scale, 1.0);
     EXPECT_LE(tiny.tables[0].left.back() + tiny.tables[0].width.back(), 10);
+}
+
+TEST(LayOutSheet, GroupsIndentTheirContentAndEndTheirRuns)
+{
+    PrintSheet sheet;
+    sheet.heading(QStringLiteral("Group"));
+    {
+        PrintSheet::Nested nested(sheet);
+        sheet.item(QStringLiteral("A"), QStringLiteral("1"));
+        sheet.heading(QStringLiteral("Inner"));
+        PrintSheet::Nested deeper(sheet);
+        sheet.item(QStringLiteral("B"), QStringLiteral("2"));
+    }
+    sheet.item(QStringLiteral("C"), QStringLiteral("3")); // back in the group: a run of its own
+    sheet.item(QStringLiteral("D"), QStringLiteral("4"));
+    const PrintBody body = LayOutSheet(sheet, Chars, 600, 2, 10);
+    QStringList texts;
+    std::vector<int> indents;
+    for (const PrintLine& l : body.lines) {
+        texts << l.text;
+        indents.push_back(l.indent);
+    }
+    EXPECT_EQ(texts.join(QLatin1Char('|')).toStdString(), "Group|A:1|Inner|B:2|C:3^^D:4");
+    EXPECT_EQ(indents, (std::vector<int>{0, 10, 10, 20, 0}));
+    EXPECT_EQ(body.lines[3].slotWidth, (600 - 20) / 3); // the indent comes off the width
 }
 
 TEST(PaginateBody, SectionsStartPagesAndTablesRepeatTheirHeading)
