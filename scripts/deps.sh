@@ -8,7 +8,7 @@ packages=(
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-qpa-plugins
     libgl-dev libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format clang-tidy
-    xvfb xauth fonts-noto-cjk locales time qt6-translations-l10n poppler-utils
+    xvfb xauth fonts-noto-cjk fonts-liberation2 locales time qt6-translations-l10n poppler-utils
 )
 if [ "${1:-}" = "--gui" ]; then
     packages+=(imagemagick)
