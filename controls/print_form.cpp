@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -42,6 +43,21 @@ bool HiddenOnPurpose(const QWidget* w)
 {
     // A widget that was never shown reads as hidden too; only an explicit hide counts.
     return w->testAttribute(Qt::WA_WState_ExplicitShowHide) && w->testAttribute(Qt::WA_WState_Hidden);
+}
+
+// Label and check box pairs the widest row of a grid shows.
+int PairsPerRow(const QGridLayout* grid)
+{
+    std::vector<int> perRow(static_cast<std::size_t>(std::max(1, grid->rowCount())), 0);
+    for (int i = 0; i < grid->count(); ++i) {
+        const QWidget* w = grid->itemAt(i)->widget();
+        if (!w || HiddenOnPurpose(w) || !(qobject_cast<const QLabel*>(w) || qobject_cast<const QCheckBox*>(w)))
+            continue;
+        int row = 0, col = 0, rowSpan = 0, colSpan = 0;
+        grid->getItemPosition(i, &row, &col, &rowSpan, &colSpan);
+        ++perRow[static_cast<std::size_t>(row)];
+    }
+    return std::max(1, *std::max_element(perRow.begin(), perRow.end()));
 }
 
 class FormWalker {
@@ -125,12 +141,22 @@ public:
             order.emplace_back(grid ? row : 0, grid ? col : i, i);
         }
         std::stable_sort(order.begin(), order.end());
+        // A grid or form is a run of its own, as many items a line as it shows a row.
+        const bool table = grid || qobject_cast<const QFormLayout*>(l);
+        if (table) {
+            flush();
+            m_sheet.startRun(grid ? PairsPerRow(grid) : 1);
+        }
         for (const auto& [row, col, index] : order) {
             QLayoutItem* item = l->itemAt(index);
             if (item->widget())
                 widget(item->widget());
             else if (item->layout())
                 layout(item->layout());
+        }
+        if (table) {
+            flush();
+            m_sheet.startRun();
         }
     }
 

@@ -34,6 +34,9 @@ void PrintSheet::dropEmpty()
         }
         if (!contentAfter[static_cast<std::size_t>(rank)])
             continue;
+        // A table's heading stands only over rows.
+        if (it->kind == Kind::TableHead && (kept.empty() || kept.back().kind != Kind::TableRow))
+            continue;
         kept.push_back(std::move(*it));
         // This container ends the reach of those of its rank or deeper before
         // it, and is content for the ranks above.

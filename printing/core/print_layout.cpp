@@ -126,7 +126,8 @@ void PackItems(const PrintSheet& sheet, std::size_t first, std::size_t end,
     }
     // An item needs its label, the gap, its value and a gap as wide again before the next.
     const int needed = widestLabel + 2 * kValueGap + widestValue;
-    const int perLine = std::clamp(width / std::max(1, needed), 1, kColumnsPerLine / 2);
+    const int most = sheet.entries[first].perLine > 0 ? sheet.entries[first].perLine : kColumnsPerLine / 2;
+    const int perLine = std::clamp(width / std::max(1, needed), 1, std::min(most, kColumnsPerLine / 2));
     const int slot = width / perLine;
     // Too wide even alone: the values keep what they need, the labels at least half.
     const int labelWidth =
@@ -204,7 +205,7 @@ PrintBody LayOutSheet(const PrintSheet& sheet, const std::function<int(const QSt
         const int indent = std::max(0, e[i].kind == Kind::Heading ? level - 1 : level) * indentStep;
         switch (e[i].kind) {
         case Kind::Item: // a run of items of one group
-            while (end < e.size() && e[end].kind == Kind::Item && e[end].level == level)
+            while (end < e.size() && e[end].kind == Kind::Item && e[end].level == level && e[end].run == e[i].run)
                 ++end;
             PackItems(sheet, i, end, widthOf, bodyWidth, indent, body);
             break;

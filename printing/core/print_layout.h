@@ -118,7 +118,8 @@ struct PrintBody {
 // Lays a sheet out for a body `bodyWidth` wide. widthOf measures a text in
 // the body font. Items of a run share one column layout: a label column as
 // wide as the widest label, then the values, as many items a line as fit
-// (three at most), each taking an equal part of the width; table columns are as wide as their widest cell plus
+// (three at most, or as many as the run asks for), each taking an equal part
+// of the width; table columns are as wide as their widest cell plus
 // columnGap. Content sits indentStep further in for each group it belongs to, a heading one step less than its content.
 PrintBody LayOutSheet(const PrintSheet& sheet, const std::function<int(const QString&)>& widthOf, int bodyWidth,
                       int columnGap, int indentStep = 0);

@@ -221,6 +221,9 @@ TEST(LayOutSheet, GroupsIndentTheirContentAndEndTheirRuns)
     }
     sheet.item(QStringLiteral("C"), QStringLiteral("3")); // back in the group: a run of its own
     sheet.item(QStringLiteral("D"), QStringLiteral("4"));
+    sheet.startRun(1); // a form of one column prints one item a line
+    sheet.item(QStringLiteral("E"), QStringLiteral("5"));
+    sheet.item(QStringLiteral("F"), QStringLiteral("6"));
     const PrintBody body = LayOutSheet(sheet, Chars, 600, 2, 10);
     QStringList texts;
     std::vector<int> indents;
@@ -228,8 +231,8 @@ TEST(LayOutSheet, GroupsIndentTheirContentAndEndTheirRuns)
         texts << l.text;
         indents.push_back(l.indent);
     }
-    EXPECT_EQ(texts.join(QLatin1Char('|')).toStdString(), "Group|A:1|Inner|B:2|C:3^^D:4");
-    EXPECT_EQ(indents, (std::vector<int>{0, 10, 10, 20, 0}));
+    EXPECT_EQ(texts.join(QLatin1Char('|')).toStdString(), "Group|A:1|Inner|B:2|C:3^^D:4|E:5|F:6");
+    EXPECT_EQ(indents, (std::vector<int>{0, 10, 10, 20, 0, 0, 0}));
     EXPECT_EQ(body.lines[3].slotWidth, (600 - 20) / 3); // the indent comes off the width
 }
 
