@@ -1,6 +1,7 @@
 // Times a CHIRP CSV export of all 800 channels of bank A and the import of
 // that file back into an erased image (rows, rules and the consistency pass).
 // Prints the median of several runs; it passes or fails nothing.
+#include "bench/bench_timing.h"
 #include "channels/core/channel_record.h"
 #include "channels/core/chirp_csv.h"
 
@@ -42,18 +43,6 @@ void FillChannels(const BandTable& bands, RadioImage& image)
     }
 }
 
-template <typename F> double MedianMs(F&& run)
-{
-    std::vector<double> ms;
-    for (int i = 0; i < kRuns; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        run();
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::nth_element(ms.begin(), ms.begin() + kRuns / 2, ms.end());
-    return ms[kRuns / 2];
-}
-
 } // namespace
 
 int main()
@@ -65,11 +54,11 @@ int main()
     std::iota(channels.begin(), channels.end(), 1);
 
     QByteArray csv;
-    const double exportMs = MedianMs([&] { csv = ExportChirpCsv(*source, channels); });
+    const double exportMs = MedianMs(kRuns, [&] { csv = ExportChirpCsv(*source, channels); });
 
     auto target = std::make_unique<RadioImage>();
     CsvImportResult result;
-    const double importMs = MedianMs([&] {
+    const double importMs = MedianMs(kRuns, [&] {
         target->fill(0xFF);
         result = ImportChirpCsv(csv, bands, *target, {});
     });

@@ -7,6 +7,8 @@
 #include "printing/print_renderer.h"
 #include "shell/print_content.h"
 
+#include "bench/bench_timing.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QMarginsF>
@@ -22,18 +24,6 @@
 namespace {
 
 constexpr int kRuns = 7;
-
-template <typename F> double MedianMs(F&& run)
-{
-    std::vector<double> ms;
-    for (int i = 0; i < kRuns; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        run();
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::nth_element(ms.begin(), ms.begin() + kRuns / 2, ms.end());
-    return ms[kRuns / 2];
-}
 
 } // namespace
 
@@ -66,10 +56,10 @@ int main(int argc, char** argv)
         CPrintRenderer renderer;
         renderer.setJobName(QStringLiteral("bench"));
         PrintSheet sheet;
-        const double contentMs = MedianMs([&] { sheet = BuildPrintSheet(doc, c.sections); });
+        const double contentMs = MedianMs(kRuns, [&] { sheet = BuildPrintSheet(doc, c.sections); });
         renderer.setSheet(sheet);
         QString error;
-        const double pdfMs = MedianMs([&] { error = WritePrintPdf(renderer, pdf, layout); });
+        const double pdfMs = MedianMs(kRuns, [&] { error = WritePrintPdf(renderer, pdf, layout); });
         if (!error.isEmpty()) {
             std::fprintf(stderr, "print_bench: %s\n", qPrintable(error));
             return 1;

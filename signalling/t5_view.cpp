@@ -434,26 +434,29 @@ void CT5View::printTo(PrintSheet& sheet)
     group(m_standardBox);
     group(m_pttBox);
 
+    // The records in use as a table, one row each, read through the group's controls.
+    const auto records = [&sheet](const QString& heading, int count, const auto& inUse, const auto& load,
+                                  const QWidget* box) {
+        sheet.heading(heading);
+        bool first = true;
+        for (int n = 0; n < count; ++n) {
+            if (!inUse(n))
+                continue;
+            load(n);
+            PrintFormRow(sheet, box, std::exchange(first, false));
+        }
+    };
     const RadioImage& image = document().image();
     const int shownFunction = m_shownFunction;
-    sheet.heading(tr("Function"));
-    bool first = true;
-    for (int n = 0; n < FiveToneMap::kFunctionCount; ++n) {
-        if (ReadFiveToneFunction(image, n).id.isEmpty())
-            continue;
-        loadFunction(n);
-        PrintFormRow(sheet, m_functionBox, std::exchange(first, false));
-    }
+    records(
+        tr("Function"), FiveToneMap::kFunctionCount,
+        [&image](int n) { return !ReadFiveToneFunction(image, n).id.isEmpty(); }, [this](int n) { loadFunction(n); },
+        m_functionBox);
     loadFunction(shownFunction);
-
     const int shownContact = m_shownContact;
-    sheet.heading(tr("Contact"));
-    first = true;
-    for (int n = 0; n < FiveToneMap::kContactCount; ++n) {
-        if (ReadFiveToneContact(image, n).code.isEmpty())
-            continue;
-        loadContact(n);
-        PrintFormRow(sheet, m_contactBox, std::exchange(first, false));
-    }
+    records(
+        tr("Contact"), FiveToneMap::kContactCount,
+        [&image](int n) { return !ReadFiveToneContact(image, n).code.isEmpty(); }, [this](int n) { loadContact(n); },
+        m_contactBox);
     loadContact(shownContact);
 }
