@@ -9,6 +9,7 @@
 #include "channels/csv_report_dialog.h"
 #include "codecs/decimal.h"
 #include "controls/grid.h"
+#include "controls/message_box.h"
 #include "document/document.h"
 
 #include <QAction>
@@ -214,12 +215,10 @@ void CProgramView::insertChannel()
         return;
     const int n = channels.front();
     if (ChannelAt(document().image(), kChannels).hasRx() && !m_grid->text(kChannels, kColumnRx).isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
-                        tr("Channel %1 is not empty and would be pushed off the end of the table.\n"
-                           "Remove or move it first.")
-                            .arg(kChannels),
-                        QMessageBox::Ok, this);
-        box.exec();
+        ShowMessage(this, QMessageBox::Warning, MessageCaption(),
+                    tr("Channel %1 is not empty and would be pushed off the end of the table.\n"
+                       "Remove or move it first.")
+                        .arg(kChannels));
         return;
     }
     applyToChannels(tr("Insert channel %1").arg(n),

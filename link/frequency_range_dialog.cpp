@@ -3,6 +3,7 @@
 #include "codecs/option_lists.h"
 #include "controls/cell_editors.h"
 #include "controls/grid.h"
+#include "controls/message_box.h"
 #include "document/document.h"
 
 #include <QHBoxLayout>
@@ -192,8 +193,7 @@ void CFrequencyRangeDlg::done(int result)
     // The checks judge the plan as it would be stored, the open edit included.
     commitOpenEditor();
     if (!IsBandPlanValid(shownCells())) {
-        QMessageBox box(QMessageBox::Warning, m_caption, tr("Frequency band is invalid!"), QMessageBox::Ok, this);
-        box.exec();
+        ShowMessage(this, QMessageBox::Warning, m_caption, tr("Frequency band is invalid!"));
         // Unlocked, the user can mend the plan. Locked, nothing in the grid
         // can change: rather than holding the user here for good, the
         // dialog closes and the image keeps its plan.
@@ -246,8 +246,7 @@ void CFrequencyRangeDlg::showPasswordPrompt()
 void CFrequencyRangeDlg::checkPassword()
 {
     if (!IsRangePassword(m_password->text())) {
-        QMessageBox box(QMessageBox::Warning, m_caption, tr("Password error!"), QMessageBox::Ok, this);
-        box.exec();
+        ShowMessage(this, QMessageBox::Warning, m_caption, tr("Password error!"));
         m_password->setFocus(Qt::OtherFocusReason);
         return;
     }

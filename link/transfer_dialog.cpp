@@ -1,5 +1,6 @@
 #include "link/transfer_dialog.h"
 
+#include "controls/message_box.h"
 #include "document/document.h"
 #include "link/core/port_factory.h"
 #include "link/core/steady_link_clock.h"
@@ -42,9 +43,9 @@ public:
     void showMessage(const std::string& text) override
     {
         onGui([this, msg = QString::fromStdString(text)] {
-            QMessageBox box(QMessageBox::NoIcon, m_dialog->m_setup.caption,
-                            QCoreApplication::translate("Link", msg.toUtf8().constData()), QMessageBox::Ok, m_dialog);
-            box.exec();
+            // Only failures come this way.
+            ShowMessage(m_dialog, QMessageBox::Warning, m_dialog->m_setup.caption,
+                        QCoreApplication::translate("Link", msg.toUtf8().constData()));
         });
     }
     bool askPassword() override

@@ -1,5 +1,6 @@
 #include "printing/print_controller.h"
 
+#include "controls/message_box.h"
 #include "document/document.h"
 #include "printing/print_preview.h"
 #include "printing/print_sections_box.h"
@@ -108,7 +109,7 @@ void CPrintController::print()
     p.setResolution(kPrinterDpi);
     p.setDocName(jobName());
     if (printJob(p) == JobResult::NotStarted)
-        QMessageBox::warning(&m_window, m_caption, tr("Failed to start print job."));
+        ShowMessage(&m_window, QMessageBox::Warning, m_caption, tr("Failed to start print job."));
 }
 
 void CPrintController::setUpJob()
@@ -159,8 +160,8 @@ void CPrintController::exportPdf()
     setUpJob();
     const QString error = WritePrintPdf(m_renderer, path, printer().pageLayout());
     if (!error.isEmpty())
-        QMessageBox::warning(&m_window, m_caption,
-                             tr("Cannot write %1:\n%2").arg(QDir::toNativeSeparators(path), error));
+        ShowMessage(&m_window, QMessageBox::Warning, m_caption,
+                    tr("Cannot write %1:\n%2").arg(QDir::toNativeSeparators(path), error));
 }
 
 void CPrintController::printPreview()

@@ -70,11 +70,11 @@ const CommandSpec kCommands[] = {
     {Cmd::Port, QT_TRANSLATE_NOOP("CMainFrame", "Port"), kNoKey, QStyle::SP_DriveNetIcon,
      [](CMainFrame& f) { f.choosePort(); }},
     {Cmd::WindowCascade, QT_TRANSLATE_NOOP("CMainFrame", "&Cascade"), kNoKey, kNoIcon,
-     [](CMainFrame& f) { f.mdiArea()->cascadeSubWindows(); }},
+     [](CMainFrame& f) { f.cascadeViews(); }},
     {Cmd::WindowTile, QT_TRANSLATE_NOOP("CMainFrame", "&Tile"), kNoKey, kNoIcon,
      [](CMainFrame& f) { f.mdiArea()->tileSubWindows(); }},
     {Cmd::WindowArrange, QT_TRANSLATE_NOOP("CMainFrame", "&Arrange Icons"), kNoKey, kNoIcon,
-     [](CMainFrame& f) { f.mdiArea()->tileSubWindows(); }},
+     [](CMainFrame& f) { f.arrangeMinimisedViews(); }},
     {Cmd::AppAbout, QT_TRANSLATE_NOOP("CMainFrame", "&About..."), kNoKey, QStyle::SP_MessageBoxInformation,
      [](CMainFrame& f) { f.showAbout(); }},
 };

@@ -1,5 +1,6 @@
 #include "shell/help.h"
 
+#include "controls/message_box.h"
 #include "shell/core/app_settings.h"
 
 #include <QDesktopServices>
@@ -27,6 +28,6 @@ void OpenHelpTopic(int context, QWidget* parent)
 #endif
     const QString page = HelpTopicPath(context);
     if (page.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
-        QMessageBox::information(parent, appSettings().modelName,
-                                 QObject::tr("The help for topic %1 cannot be shown.").arg(context));
+        ShowMessage(parent, QMessageBox::Information, appSettings().modelName,
+                    QObject::tr("The help for topic %1 cannot be shown.").arg(context));
 }

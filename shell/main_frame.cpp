@@ -28,8 +28,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -40,9 +42,16 @@
 CMainFrame::CMainFrame(ViewFactory makeView) : m_makeView(std::move(makeView))
 {
     setObjectName(QStringLiteral("CMainFrame"));
-    // The whole work area, titled with the model name as the file has it now.
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        setGeometry(screen->availableGeometry());
+    // Where the window was last time; else maximised, the whole frame on the
+    // screen, with a normal size inside the work area to return to.
+    if (!restoreGeometry(QSettings().value(QStringLiteral("MainWindow/Geometry")).toByteArray())) {
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            resize(area.size() * 4 / 5);
+            move(area.center() - rect().center());
+        }
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
     setWindowTitle(TitleModelName() + QStringLiteral("[*]"));
     m_history = new DocumentHistory(m_document, this);
 
@@ -150,7 +159,9 @@ void CMainFrame::createMenus()
     add(menuBar()->addMenu(tr("&Program")), {Cmd::Read, Cmd::Write});
     add(menuBar()->addMenu(tr("&View")), {Cmd::ViewToolbar, Cmd::ViewStatusBar, Cmd::TreeView});
     add(menuBar()->addMenu(tr("&Setting")), {Cmd::Port});
-    add(menuBar()->addMenu(tr("&Window")), {Cmd::WindowCascade, Cmd::WindowTile, Cmd::WindowArrange});
+    m_windowMenu = menuBar()->addMenu(tr("&Window"));
+    add(m_windowMenu, {Cmd::WindowCascade, Cmd::WindowTile, Cmd::WindowArrange});
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::updateWindowMenu);
     add(menuBar()->addMenu(tr("&Help")), {Cmd::AppAbout});
 }
 
@@ -215,6 +226,94 @@ void CMainFrame::createTree()
             [this] { m_treeBar->setVisible(!m_treeBar->isVisible()); });
     connect(m_treeBar, &QDockWidget::visibilityChanged, this,
             [this] { m_actions[Cmd::TreeView]->setChecked(!m_treeBar->isHidden()); });
+}
+
+std::optional<ViewKind> CMainFrame::kindOf(const QMdiSubWindow* frame) const
+{
+    for (int k = 0; k < kViewKindCount; ++k)
+        if (frame && m_frames[static_cast<std::size_t>(k)] == frame)
+            return static_cast<ViewKind>(k);
+    return std::nullopt;
+}
+
+void CMainFrame::followInTree(const QMdiSubWindow* frame)
+{
+    // The tree shows which view is in front; selecting runs nothing (only a click does).
+    const std::optional<ViewKind> kind = kindOf(frame);
+    if (!kind)
+        return;
+    const int command = ViewInfo(*kind).commandId;
+    QTreeWidgetItem* root = m_tree->topLevelItem(0);
+    const std::span<const TreeItem> items = TreeItems();
+    for (int i = 0; root && i < root->childCount() && i < static_cast<int>(items.size()); ++i)
+        if (items[static_cast<std::size_t>(i)].command == command) {
+            m_tree->setCurrentItem(root->child(i));
+            return;
+        }
+}
+
+void CMainFrame::updateWindowMenu()
+{
+    // The open views after the commands, the one in front checked.
+    for (QAction* a : m_windowViewActions)
+        delete a;
+    m_windowViewActions.clear();
+    const QList<QMdiSubWindow*> frames = m_mdi->subWindowList();
+    if (frames.isEmpty())
+        return;
+    m_windowViewActions << m_windowMenu->addSeparator();
+    int n = 0;
+    for (QMdiSubWindow* frame : frames) {
+        ++n;
+        const QString text = n < 10 ? QStringLiteral("&%1 %2").arg(n).arg(frame->windowTitle())
+                                    : QStringLiteral("%1 %2").arg(n).arg(frame->windowTitle());
+        QAction* a = m_windowMenu->addAction(text);
+        a->setCheckable(true);
+        a->setChecked(frame == m_mdi->activeSubWindow());
+        connect(a, &QAction::triggered, this, [this, frame = QPointer<QMdiSubWindow>(frame)] {
+            if (frame)
+                m_mdi->setActiveSubWindow(frame);
+        });
+        m_windowViewActions << a;
+    }
+}
+
+void CMainFrame::cascadeViews()
+{
+    // QMdiArea's own cascade sizes every window from its size hint, which a
+    // scrolled view does not give.
+    const QRect area = m_mdi->viewport()->rect();
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, m_mdi) + 4;
+    QPoint at(0, 0);
+    for (QMdiSubWindow* frame : m_mdi->subWindowList(QMdiArea::StackingOrder)) {
+        if (frame->isMinimized() || !frame->isVisible())
+            continue;
+        frame->showNormal();
+        const std::optional<ViewKind> kind = kindOf(frame);
+        const QSize wanted = kind ? ViewSize(*kind) : frame->size();
+        // Smaller where the workspace ends; back to the top left once less than half would show.
+        if (2 * (area.width() - at.x()) < wanted.width() || 2 * (area.height() - at.y()) < wanted.height())
+            at = QPoint(0, 0);
+        const QSize size = wanted.boundedTo(area.size() - QSize(at.x(), at.y()));
+        frame->setGeometry(QRect(at, size));
+        frame->raise();
+        at += QPoint(step, step);
+    }
+}
+
+void CMainFrame::arrangeMinimisedViews()
+{
+    const QRect area = m_mdi->viewport()->rect();
+    int x = 0;
+    for (QMdiSubWindow* frame : m_mdi->subWindowList()) {
+        if (!frame->isMinimized())
+            continue;
+        const QSize size = frame->size();
+        if (x > 0 && x + size.width() > area.width())
+            x = 0;
+        frame->move(x, area.height() - size.height());
+        x += size.width();
+    }
 }
 
 void CMainFrame::onTreeClicked(QTreeWidgetItem* item)
@@ -303,6 +402,7 @@ void CMainFrame::onSubWindowActivated(QMdiSubWindow* window)
     if (m_active && !m_active->closed())
         storeViewInStep(m_active);
     m_active = entered;
+    followInTree(entered);
     m_history->setDefaultText(tr("Edit %1").arg(entered->windowTitle()));
     if (entered->view()->initialised())
         entered->view()->LoadFromImage();
@@ -435,5 +535,6 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     if (m_recovery)
         m_recovery->remove();
     m_mdi->closeAllSubWindows();
+    QSettings().setValue(QStringLiteral("MainWindow/Geometry"), saveGeometry());
     event->accept();
 }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class CBaseFormView;
 class CMyChildFrame;
@@ -107,6 +108,12 @@ public:
 
     const QString& currentFile() const { return m_document.path(); }
     QMdiArea* mdiArea() const { return m_mdi; }
+    // Window > Cascade: each view at its own size where the workspace allows,
+    // one title bar below the one before. Window > Arrange Icons: the
+    // minimised views in a row along the foot of the workspace.
+    void cascadeViews();
+    void arrangeMinimisedViews();
+    QMenu* windowMenu() const { return m_windowMenu; }
     QTreeWidget* tree() const { return m_tree; }
     QMenu* editMenu() const { return m_editMenu; }
     QLabel* comPane() const { return m_comPane; }
@@ -126,6 +133,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The kind of view a frame holds; nullopt for none of ours.
+    std::optional<ViewKind> kindOf(const QMdiSubWindow* frame) const;
+    void followInTree(const QMdiSubWindow* frame);
+    void updateWindowMenu();
+
     void createActions();
     void createMenus();
     void createToolBar();
@@ -163,6 +175,8 @@ private:
     QTreeWidget* m_tree = nullptr;
     QDockWidget* m_treeBar = nullptr;
     QMenu* m_editMenu = nullptr;
+    QMenu* m_windowMenu = nullptr;
+    QList<QAction*> m_windowViewActions;
     QLabel* m_comPane = nullptr;
     QLabel* m_freqPane = nullptr;
     std::map<int, QAction*> m_actions;

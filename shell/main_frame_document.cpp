@@ -3,6 +3,7 @@
 #include "shell/main_frame.h"
 
 #include "controls/base_form_view.h"
+#include "controls/message_box.h"
 #include "link/core/transfer_plan.h"
 #include "link/transfer_dialog.h"
 #include "shell/core/app_settings.h"
@@ -52,10 +53,8 @@ bool CMainFrame::maybeSave()
     if (!m_document.isModified())
         return true;
     const QString name = currentFile().isEmpty() ? appSettings().defaultFileName : QFileInfo(currentFile()).fileName();
-    QMessageBox box(QMessageBox::Warning, appSettings().modelName, tr("Save changes to %1?").arg(name),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    box.setDefaultButton(QMessageBox::Save);
-    switch (box.exec()) {
+    switch (ShowMessage(this, QMessageBox::Question, appSettings().modelName, tr("Save changes to %1?").arg(name),
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
     case QMessageBox::Save: return SaveDocument();
     case QMessageBox::Discard: return true;
     default: return false;
@@ -64,9 +63,9 @@ bool CMainFrame::maybeSave()
 
 void CMainFrame::reportFileError(const QString& text, bool systemCaption)
 {
-    QMessageBox box(QMessageBox::NoIcon, systemCaption ? tr("Error") : appSettings().modelName, text, QMessageBox::Ok,
-                    this);
-    box.exec();
+    // A system error is critical; a file that is not ours, a warning.
+    ShowMessage(this, systemCaption ? QMessageBox::Critical : QMessageBox::Warning,
+                systemCaption ? tr("Error") : appSettings().modelName, text);
 }
 
 void CMainFrame::NewDocument()
@@ -77,11 +76,10 @@ void CMainFrame::NewDocument()
         if (!maybeSave())
             return;
     } else {
-        const bool yes = confirmNew
-                             ? confirmNew()
-                             : QMessageBox::question(this, tr("Warnning"),
-                                                     tr("Clear all data! ") + QLatin1Char('\n') + tr("continue?"),
-                                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+        const bool yes = confirmNew ? confirmNew()
+                                    : ShowMessage(this, QMessageBox::Question, tr("Warnning"),
+                                                  tr("Clear all data! ") + QLatin1Char('\n') + tr("continue?"),
+                                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
         if (!yes)
             return;
     }
@@ -117,7 +115,7 @@ bool CMainFrame::openPath(const QString& path)
     startHistory();
     rememberFile(currentFile());
     if (!r.warning.isEmpty())
-        QMessageBox::warning(this, appSettings().modelName, r.warning);
+        ShowMessage(this, QMessageBox::Warning, appSettings().modelName, r.warning);
     return true;
 }
 

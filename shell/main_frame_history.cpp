@@ -3,6 +3,7 @@
 #include "shell/main_frame.h"
 
 #include "controls/base_form_view.h"
+#include "controls/message_box.h"
 #include "link/core/model_info.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
@@ -157,6 +158,7 @@ void CMainFrame::offerRecovery()
         QPushButton* recover = box.addButton(tr("Recover"), QMessageBox::AcceptRole);
         box.addButton(QMessageBox::Discard);
         box.setDefaultButton(recover);
+        FitCaption(box);
         box.exec();
         if (box.clickedButton() == static_cast<QAbstractButton*>(recover)) {
             FileResult r = m_document.open(left.path);
@@ -229,11 +231,9 @@ void CMainFrame::openRecentFile(int index)
         return;
     const QString path = m_recent.files()[index];
     if (!QFileInfo(path).isFile()) {
-        QMessageBox box(QMessageBox::Warning, appSettings().modelName,
-                        tr("%1\nThis file no longer exists. It is removed from the recent files.")
-                            .arg(QDir::toNativeSeparators(path)),
-                        QMessageBox::Ok, this);
-        box.exec();
+        ShowMessage(this, QMessageBox::Warning, appSettings().modelName,
+                    tr("%1\nThis file no longer exists. It is removed from the recent files.")
+                        .arg(QDir::toNativeSeparators(path)));
         QSettings profile = Profile();
         m_recent.read(profile);
         m_recent.remove(path);

@@ -1,5 +1,7 @@
 #include "shell/program_app.h"
 
+#include "controls/message_box.h"
+
 #include "link/core/model_info.h"
 #include "link/core/sim_port.h"
 #include "shell/commands.h"
@@ -73,6 +75,8 @@ int RunProgram(int argc, char** argv, const Edition& e)
 
     ResetBuiltInSettings();
     ReadStartupSettings(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    // No application display name: the window system would add it to every title.
+    SetMessageCaption(appSettings().modelName);
 
     auto* frame = new CMainFrame;
     frame->setAttribute(Qt::WA_DeleteOnClose);
@@ -81,7 +85,6 @@ int RunProgram(int argc, char** argv, const Edition& e)
         frame->installEventFilter(&probe);
     frame->show();
     RegisterSimulatedRadio(SimulatedRadioMemory(frame->document().image()));
-    QGuiApplication::setApplicationDisplayName(appSettings().modelName);
     frame->offerRecovery();
 
     int code = app.exec();

@@ -2,6 +2,7 @@
 // load and store passes, the File commands, Read and Write through the real
 // transfer dialog, the tree, and the service mode.
 #include "controls/base_form_view.h"
+#include "controls/message_box.h"
 #include "document/param_file.h"
 #include "link/core/loopback_port.h"
 #include "link/core/port_factory.h"
@@ -21,8 +22,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -110,6 +115,7 @@ private slots:
 
     void init()
     {
+        QSettings().remove(QStringLiteral("MainWindow/Geometry")); // each test starts as a first run
         m_made = 0;
         m_frame = std::make_unique<CMainFrame>([this](ViewKind kind, Document& doc) -> CBaseFormView* {
             switch (kind) {
@@ -195,6 +201,85 @@ private slots:
         QVERIFY(!m_frame->viewFrame(ViewKind::Alarm));
         m_frame->runCommand(Cmd::Alarm);
         QVERIFY(m_frame->viewFrame(ViewKind::Alarm));
+    }
+
+    void windowsStayOnScreenAndTheTreeFollows()
+    {
+        // First run: maximised, the whole frame inside the work area.
+        QTRY_VERIFY(m_frame->isMaximized());
+        const QRect area = m_frame->screen()->availableGeometry();
+        QVERIFY2(area.contains(m_frame->frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                         .arg(m_frame->frameGeometry().x())
+                                                                         .arg(m_frame->frameGeometry().y())
+                                                                         .arg(m_frame->width())
+                                                                         .arg(m_frame->height())));
+
+        // The tree shows the view in front.
+        m_frame->viewFrame(ViewKind::ChannelTable)->showNormal();
+        m_frame->openView(ViewKind::Dtmf);
+        QCOMPARE(m_frame->tree()->currentItem()->text(0), QStringLiteral("DTMF"));
+        m_frame->openView(ViewKind::ChannelTable);
+        QCOMPARE(m_frame->tree()->currentItem()->text(0), QStringLiteral("Channel setting"));
+
+        // Cascade: each view at its own size, one title bar apart; the Window menu lists them.
+        m_frame->runCommand(Cmd::ScanChannel);
+        m_frame->runCommand(Cmd::WindowCascade);
+        const QSize room = m_frame->mdiArea()->viewport()->size();
+        QPoint previous(-1, -1);
+        for (QMdiSubWindow* w : m_frame->mdiArea()->subWindowList(QMdiArea::StackingOrder)) {
+            const auto* frame = static_cast<CMyChildFrame*>(w);
+            const ViewKind kind = frame == m_frame->viewFrame(ViewKind::Dtmf)          ? ViewKind::Dtmf
+                                  : frame == m_frame->viewFrame(ViewKind::ScanChannel) ? ViewKind::ScanChannel
+                                                                                       : ViewKind::ChannelTable;
+            QCOMPARE(w->size(), ViewSize(kind).boundedTo(room - QSize(w->pos().x(), w->pos().y())));
+            QVERIFY(w->pos().x() > previous.x() && w->pos().y() > previous.y());
+            previous = w->pos();
+        }
+        emit m_frame->windowMenu()->aboutToShow();
+        QStringList listed;
+        QString checked;
+        for (QAction* a : m_frame->windowMenu()->actions())
+            if (a->isCheckable()) {
+                listed << a->text().section(QLatin1Char(' '), 1);
+                if (a->isChecked())
+                    checked = listed.last();
+            }
+        QCOMPARE(listed.size(), 3);
+        QVERIFY(listed.contains(QStringLiteral("DTMF")) && listed.contains(QStringLiteral("Scan channel")));
+        QCOMPARE(checked, m_frame->mdiArea()->activeSubWindow()->windowTitle());
+
+        // Arrange Icons lines the minimised views up along the foot of the workspace.
+        m_frame->viewFrame(ViewKind::Dtmf)->showMinimized();
+        m_frame->viewFrame(ViewKind::ScanChannel)->showMinimized();
+        m_frame->runCommand(Cmd::WindowArrange);
+        const QWidget* dtmf = m_frame->viewFrame(ViewKind::Dtmf);
+        const QWidget* scan = m_frame->viewFrame(ViewKind::ScanChannel);
+        QCOMPARE(dtmf->geometry().bottom(), room.height() - 1);
+        QCOMPARE(scan->geometry().bottom(), room.height() - 1);
+        QVERIFY(dtmf->geometry().left() != scan->geometry().left());
+
+        // The frame's place and size are kept for the next run.
+        m_frame->showNormal();
+        QTRY_VERIFY(!m_frame->isMaximized());
+        m_frame->setGeometry(QRect(area.topLeft() + QPoint(40, 30), QSize(700, 500)));
+        const QRect kept = m_frame->geometry();
+        QVERIFY(m_frame->close());
+        m_frame = std::make_unique<CMainFrame>([](ViewKind kind, Document& doc) { return MakeProgramView(kind, doc); });
+        QCOMPARE(m_frame->geometry(), kept);
+        QVERIFY(!m_frame->isMaximized());
+    }
+
+    void messageBoxesShowTheirCaption()
+    {
+        const QString caption = QStringLiteral("A caption much longer than the text of the message");
+        QMessageBox box(QMessageBox::Warning, caption, QStringLiteral("Short."), QMessageBox::Ok);
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        const int captionWidth = QFontMetrics(bold).horizontalAdvance(caption);
+        QVERIFY(box.sizeHint().width() < captionWidth); // what Qt gives by itself
+        FitCaption(box);
+        QVERIFY(box.sizeHint().width() >= captionWidth);
+        QCOMPARE(box.icon(), QMessageBox::Warning);
     }
 
     void storePassClearsTheHiddenField()
