@@ -10,6 +10,7 @@
 #include "controls/up_down.h"
 #include "document/radio_image.h"
 
+#include <QDialogButtonBox>
 #include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -52,6 +53,9 @@ CChannelEditDlg::CChannelEditDlg(QWidget* parent, Document& document, int channe
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(top);
     layout->addWidget(recordForm);
+    QDialogButtonBox* buttons = createCloseButton();
+    buttons->setContentsMargins(8, 0, 8, 8);
+    layout->addWidget(buttons);
 
     // The caller's text stands until the channel is shown, which is at once.
     Q_UNUSED(rxText);

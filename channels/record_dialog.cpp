@@ -2,7 +2,9 @@
 
 #include "channels/record_form.h"
 
+#include <QDialogButtonBox>
 #include <QKeyEvent>
+#include <QPushButton>
 
 #include <utility>
 
@@ -18,6 +20,18 @@ CRecordForm* CRecordDialog::createForm(RecordFormOptions options)
 {
     m_form = new CRecordForm(std::move(options), m_document, this);
     return m_form;
+}
+
+QDialogButtonBox* CRecordDialog::createCloseButton()
+{
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->setObjectName(QStringLiteral("buttons"));
+    // Never the default button: Enter in a field must not close the dialog.
+    QPushButton* close = buttons->button(QDialogButtonBox::Close);
+    close->setAutoDefault(false);
+    close->setDefault(false);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    return buttons;
 }
 
 void CRecordDialog::keyPressEvent(QKeyEvent* event)

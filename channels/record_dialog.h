@@ -3,11 +3,12 @@
 #include <QDialog>
 
 class CRecordForm;
+class QDialogButtonBox;
 class Document;
 struct RecordFormOptions;
 
 // A dialog around one record form, without OK or Cancel: it closes from its
-// title bar, and Enter and Escape neither close nor reset it. The shown
+// title bar or its Close button, and Enter and Escape neither close nor reset it. The shown
 // record is written a last time when the dialog ends or is destroyed,
 // whichever is first.
 class CRecordDialog : public QDialog {
@@ -26,6 +27,8 @@ protected:
 
     // Made by the dialog where it belongs among its controls (the focus order).
     CRecordForm* createForm(RecordFormOptions options);
+    // A Close button under the form; it ends the dialog as the close box does.
+    QDialogButtonBox* createCloseButton();
     // After the last write nothing else is written or shown.
     bool closed() const { return m_closed; }
 

@@ -8,6 +8,7 @@
 #include "controls/print_form.h"
 #include "document/band_table.h"
 
+#include <QDialogButtonBox>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -33,6 +34,7 @@ CVfoDialog::CVfoDialog(Document& document, QWidget* parent)
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(m_tabs);
     layout->addWidget(recordForm, 1);
+    layout->addWidget(createCloseButton());
 
     if (!m_vfos.empty())
         showVfo(m_vfos.front().record);

@@ -6,6 +6,7 @@
 #include "controls/message_box.h"
 #include "document/document.h"
 
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 
 using namespace BandPlanColumn;
@@ -92,6 +94,18 @@ CFrequencyRangeDlg::CFrequencyRangeDlg(Document& document, const QString& captio
     layout->setSpacing(8);
     layout->addWidget(m_grid, 0, Qt::AlignHCenter);
     layout->addLayout(prompt);
+    // How to unlock is not guessable: say it while the plan is locked.
+    m_unlockHint =
+        new QLabel(tr("The band plan is locked. Press F11 and enter the band plan password to edit it."), this);
+    m_unlockHint->setObjectName(QStringLiteral("unlockHint"));
+    m_unlockHint->setWordWrap(true);
+    m_unlockHint->setMaximumWidth(m_grid->width());
+    layout->addWidget(m_unlockHint);
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    m_buttons->setObjectName(QStringLiteral("buttons"));
+    // Close goes through the same checks as the window's close box.
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(m_buttons);
     // The prompt keeps its room while hidden, so that revealing it moves nothing.
     for (QWidget* w : {static_cast<QWidget*>(m_passwordLabel), static_cast<QWidget*>(m_password),
                        static_cast<QWidget*>(m_editButton)}) {
@@ -114,6 +128,8 @@ CFrequencyRangeDlg::CFrequencyRangeDlg(Document& document, const QString& captio
     m_grid->setEnabled(RangeEditingUnlocked());
     setPasswordPromptVisible(false);
     setUpGrid();
+    m_unlockHint->setMaximumWidth(m_grid->width());
+    m_unlockHint->setVisible(!RangeEditingUnlocked());
     BandPlanCells cells = ReadBandPlanCells(m_document.image());
     NormaliseBandPlan(cells);
     showCells(cells);
@@ -148,11 +164,17 @@ void CFrequencyRangeDlg::setUpGrid()
         width += twips;
     }
     int height = m_grid->rowHeight(0);
+    QStringList names;
     for (int b = 0; b < BandTable::kRxBands; ++b) {
         m_grid->setRowHeight(RowOfBand(b), kRowTwips);
-        m_grid->setText(RowOfBand(b), 0, QString::fromLatin1(kRxBandNames[static_cast<std::size_t>(b)]));
+        names << QString::fromLatin1(kRxBandNames[static_cast<std::size_t>(b)]);
+        m_grid->setText(RowOfBand(b), 0, names.last());
         height += kRowTwips;
     }
+    // The band names need more than the template's column in most fonts.
+    const int captionTwips = std::max(kCaptionTwips, m_grid->fittingWidth(0, names));
+    m_grid->setColWidth(0, captionTwips);
+    width += captionTwips - kCaptionTwips;
     m_grid->setWrapKeys(true);
     m_grid->setRedraw(true);
     // Room for every cell and the frame, so that nothing scrolls.
@@ -219,9 +241,10 @@ void CFrequencyRangeDlg::keyPressEvent(QKeyEvent* event)
     if (key == Qt::Key_Escape) {
         event->accept();
         QWidget* focus = focusWidget();
-        // Esc closes from the grid, its editor or the password box, and
-        // passes the same checks as the close box; elsewhere it is swallowed.
-        if (!focus || focus == this || m_grid->isAncestorOf(focus) || focus == m_grid || focus == m_password)
+        // Esc closes from the grid, its editor, the password box or the Close
+        // button, and passes the same checks as the close box; elsewhere it is swallowed.
+        if (!focus || focus == this || m_grid->isAncestorOf(focus) || focus == m_grid || focus == m_password ||
+            m_buttons->isAncestorOf(focus))
             reject();
         return;
     }
@@ -252,6 +275,7 @@ void CFrequencyRangeDlg::checkPassword()
     }
     UnlockRangeEditing();
     m_grid->setEnabled(true);
+    m_unlockHint->hide();
     setPasswordPromptVisible(false);
     m_grid->focusGrid();
 }

@@ -7,6 +7,7 @@
 class Document;
 class CCellLineEdit;
 class CGrid;
+class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -33,6 +34,7 @@ public:
     CGrid* grid() const { return m_grid; }
     CCellLineEdit* cellEditor() const { return m_editor; }
     QLabel* passwordLabel() const { return m_passwordLabel; }
+    QLabel* unlockHint() const { return m_unlockHint; }
     QLineEdit* passwordEdit() const { return m_password; }
     QPushButton* editButton() const { return m_editButton; }
 
@@ -58,6 +60,8 @@ private:
     CGrid* m_grid;
     CCellLineEdit* m_editor;
     QLabel* m_passwordLabel;
+    QLabel* m_unlockHint = nullptr;
+    QDialogButtonBox* m_buttons = nullptr;
     QLineEdit* m_password;
     QPushButton* m_editButton;
 };

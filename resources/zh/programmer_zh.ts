@@ -267,6 +267,10 @@
         <source>Password error!</source>
         <translation>密码错误！</translation>
     </message>
+    <message>
+        <source>The band plan is locked. Press F11 and enter the band plan password to edit it.</source>
+        <translation>频段表已锁定。按 F11 并输入频段表密码后即可编辑。</translation>
+    </message>
 </context>
 <context>
     <name>CKeyPage</name>

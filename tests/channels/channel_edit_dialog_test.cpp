@@ -9,6 +9,9 @@
 #include "record_editor_support.h"
 #include "tests/support/modal_answerer.h"
 
+#include <QDialogButtonBox>
+#include <QPushButton>
+
 #include <memory>
 
 using namespace editors;
@@ -75,6 +78,14 @@ private slots:
         Type(rx(dlg.get()), QStringLiteral("145.5"));
         dlg->close();
         QCOMPARE(Hex(Bytes(At(6))), Hex(NewRecord(14550000)));
+        // The Close button ends the dialog the same way.
+        dlg = open(7);
+        Type(rx(dlg.get()), QStringLiteral("145.5"));
+        QPushButton* close = dlg->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close);
+        QVERIFY(!close->isDefault() && !close->autoDefault());
+        close->click();
+        QVERIFY(!dlg->isVisible());
+        QCOMPARE(Hex(Bytes(At(7))), Hex(NewRecord(14550000)));
     }
 
     void enterAcceptsTheReceiveBoxAndEscapeDoesNotClose()

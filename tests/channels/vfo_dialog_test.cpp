@@ -7,6 +7,8 @@
 
 #include "record_editor_support.h"
 
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QTabBar>
 
 #include <memory>
@@ -133,7 +135,8 @@ private slots:
         const int record = dlg->currentRecord();
         TypeAndLeave(rx(dlg.get()), typed, away(dlg.get()));
         QCOMPARE(Text(dlg.get(), Id::kRx), shown);
-        dlg->close();
+        dlg->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click(); // as the close box
+        QVERIFY(!dlg->isVisible());
         QCOMPARE(FreqAt(Vfo(record)), static_cast<std::uint32_t>(QString(shown).remove(u'.').toUInt()));
     }
 

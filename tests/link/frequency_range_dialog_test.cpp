@@ -20,6 +20,7 @@
 #include "tests/support/test_document.h"
 #include "tests/support/test_views.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -135,8 +136,16 @@ private slots:
         const QStringList headings = {"No.", "Rx Lower", "Rx Upper", "Tx Lower", "Tx Upper"};
         for (int c = 0; c < 5; ++c) {
             QCOMPARE(grid()->text(0, c), headings[c]);
-            QCOMPARE(grid()->colWidth(c), c == 0 ? 500 : 1500);
+            if (c > 0)
+                QCOMPARE(grid()->colWidth(c), 1500);
         }
+        // The band names get the room they need, at least the template's.
+        QVERIFY(grid()->colWidth(0) >= 500);
+        QVERIFY(grid()->colWidth(0) >= grid()->fittingWidth(0, {QStringLiteral("108M"), QStringLiteral("850M")}));
+        // Locked: a line says how to unlock; a Close button closes as the close box does.
+        QVERIFY(m_dlg->unlockHint()->isVisibleTo(m_dlg.get()));
+        QVERIFY(m_dlg->unlockHint()->text().contains(QStringLiteral("F11")));
+        QVERIFY(m_dlg->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close));
         QCOMPARE(grid()->text(9, 0), QStringLiteral("850M"));
         QCOMPARE(grid()->rowHeight(5), 300);
         QCOMPARE(cell(k50M, kRxLower), QStringLiteral("47.00000"));
@@ -291,14 +300,17 @@ private slots:
         QTest::keyClicks(m_dlg->cellEditor(), QStringLiteral("50"));
         QTest::keyClick(m_dlg->cellEditor(), Qt::Key_Escape);
         QVERIFY(m_dlg->isVisible());
-        QCOMPARE(answerer.messages, QStringList(3, QStringLiteral("Frequency band is invalid!")));
+        QPushButton* closeButton = m_dlg->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close);
+        closeButton->click(); // the Close button checks as the close box does
+        QVERIFY(m_dlg->isVisible());
+        QCOMPARE(answerer.messages, QStringList(4, QStringLiteral("Frequency band is invalid!")));
         QCOMPARE(cell(k50M, kRxLower), QStringLiteral("47.00000")); // the open edit was committed
 
         typeInto(k250M, kRxLower, QString());
         typeInto(k450M, kRxUpper, QStringLiteral("470"));
         QTest::keyClick(table(), Qt::Key_Escape);
         QVERIFY(!m_dlg->isVisible());
-        QCOMPARE(answerer.messages.size(), 3);
+        QCOMPARE(answerer.messages.size(), 4);
         close();
         QCOMPARE(BandPlan::Limit(TestImage(), k450M, BandPlan::kRxUpper), MHz(470));
         QCOMPARE(BandPlan::Limit(TestImage(), k50M, BandPlan::kRxUpper), MHz(54));
