@@ -38,6 +38,7 @@ public:
         onGui([this, position, text = QString::fromStdString(percentText)] {
             m_dialog->m_progress->setValue(position);
             m_dialog->m_percent->setText(text);
+            m_dialog->m_done = position;
         });
     }
     void showMessage(const std::string& text) override
@@ -61,7 +62,7 @@ public:
     {
         // Posted, not waited for: the dialog closes through Exit with busy clear.
         QMetaObject::invokeMethod(
-            m_dialog, [d = m_dialog] { d->exitRequested(); }, Qt::QueuedConnection);
+            m_dialog, [d = m_dialog] { d->exitRequested(false); }, Qt::QueuedConnection);
     }
 
 private:
@@ -96,13 +97,18 @@ CTransferDialog::CTransferDialog(Document& document, TransferSetup setup, Transf
     row->addWidget(m_start);
     row->addWidget(m_percent, 1);
     row->addWidget(m_exit);
+    m_state = new QLabel(this);
+    m_state->setObjectName(QStringLiteral("state"));
+    m_state->setAlignment(Qt::AlignCenter);
+    m_state->hide();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_progress);
     layout->addLayout(row);
+    layout->addWidget(m_state);
     setMinimumWidth(320);
 
     connect(m_start, &QPushButton::clicked, this, &CTransferDialog::start);
-    connect(m_exit, &QPushButton::clicked, this, &CTransferDialog::exitRequested);
+    connect(m_exit, &QPushButton::clicked, this, [this] { exitRequested(true); });
 }
 
 CTransferDialog::~CTransferDialog()
@@ -114,10 +120,12 @@ CTransferDialog::~CTransferDialog()
 }
 
 int CTransferDialog::run(QWidget* parent, Document& document, const TransferSetup& setup, TransferMode mode,
-                         const QString& title, std::vector<TransferRange> ranges)
+                         const QString& title, std::vector<TransferRange> ranges, QString* summary)
 {
     CTransferDialog dlg(document, setup, mode, title, std::move(ranges), parent);
     dlg.exec();
+    if (summary)
+        *summary = dlg.summary();
     return dlg.transferResult();
 }
 
@@ -138,6 +146,9 @@ void CTransferDialog::start()
     if (m_worker || !TryBeginTransfer(m_flags))
         return; // a transfer is running already: Start twice starts one
     m_result = 0;
+    m_done = 0;
+    m_cancelledByUser = false;
+    m_clock.start();
     TransferJob job;
     job.mode = m_mode;
     job.ranges = m_ranges;
@@ -155,8 +166,10 @@ void CTransferDialog::start()
     m_worker->start();
 }
 
-void CTransferDialog::exitRequested()
+void CTransferDialog::exitRequested(bool byUser)
 {
+    if (byUser && m_flags.busy)
+        m_cancelledByUser = true;
     m_flags.cancel = true;
     if (m_flags.busy)
         return;
@@ -167,17 +180,35 @@ void CTransferDialog::exitRequested()
         m_result = m_outcome.result;
         if (m_result == 1 && m_mode == TransferMode::Read && m_outcome.received)
             ApplyRanges(*m_outcome.received, m_ranges, m_document.change().image());
+        summarise();
     }
     done(m_result == 1 ? QDialog::Accepted : QDialog::Rejected);
 }
 
+void CTransferDialog::summarise()
+{
+    const QString seconds = QString::number(static_cast<double>(m_clock.elapsed()) / 1000.0, 'f', 1);
+    if (m_result == 1)
+        m_summary = (m_mode == TransferMode::Read ? tr("Read from radio: %1 blocks in %2 s")
+                                                  : tr("Written to radio: %1 blocks in %2 s"))
+                        .arg(m_blocks)
+                        .arg(seconds);
+    else if (m_cancelledByUser)
+        m_summary = tr("Cancelled after block %1").arg(m_done);
+    else
+        m_summary.clear();
+    // The dialog's last state says it too, under the percentage.
+    m_state->setText(m_summary);
+    m_state->setVisible(!m_summary.isEmpty());
+}
+
 void CTransferDialog::reject()
 {
-    exitRequested();
+    exitRequested(true);
 }
 
 void CTransferDialog::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    exitRequested();
+    exitRequested(true);
 }

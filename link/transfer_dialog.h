@@ -4,6 +4,7 @@
 #include "link/core/transfer_plan.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 #include <functional>
 #include <memory>
@@ -39,10 +40,14 @@ public:
 
     // 1 only when the whole transfer completed.
     int transferResult() const { return m_result; }
+    // What happened, in a line for the status bar: blocks and time of a
+    // completed transfer, or the block a cancelled one stopped after; empty
+    // for a failure, which has had its message box.
+    const QString& summary() const { return m_summary; }
 
-    // Shows the dialog for one transfer and returns its result.
+    // Shows the dialog for one transfer and returns its result, and its summary when asked.
     static int run(QWidget* parent, Document& document, const TransferSetup& setup, TransferMode mode,
-                   const QString& title, std::vector<TransferRange> ranges);
+                   const QString& title, std::vector<TransferRange> ranges, QString* summary = nullptr);
 
     void reject() override; // Exit, Esc
 
@@ -53,7 +58,9 @@ protected:
 private:
     friend class GuiTransferUi;
     void start();
-    void exitRequested();
+    // byUser: Exit, Esc or the close box, rather than the transfer ending.
+    void exitRequested(bool byUser);
+    void summarise();
 
     Document& m_document;
     TransferSetup m_setup;
@@ -61,12 +68,17 @@ private:
     std::vector<TransferRange> m_ranges;
     int m_blocks;
     int m_result = 0;
+    int m_done = 0; // blocks sent or received
+    bool m_cancelledByUser = false;
+    QElapsedTimer m_clock;
+    QString m_summary;
     bool m_initialised = false;
     LinkFlags m_flags;
     TransferOutcome m_outcome;
     QThread* m_worker = nullptr;
     QProgressBar* m_progress;
     QLabel* m_percent;
+    QLabel* m_state; // what the transfer came to
     QPushButton* m_start;
     QPushButton* m_exit;
 };

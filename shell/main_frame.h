@@ -137,6 +137,7 @@ private:
     std::optional<ViewKind> kindOf(const QMdiSubWindow* frame) const;
     void followInTree(const QMdiSubWindow* frame);
     void updateWindowMenu();
+    void showTransferSummary(const QString& summary);
 
     void createActions();
     void createMenus();

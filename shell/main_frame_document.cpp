@@ -14,8 +14,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMessageBox>
+#include <QStatusBar>
 
 namespace {
 const char* const kFilter = QT_TRANSLATE_NOOP("CMainFrame", "Param Files (*.dat)");
@@ -165,9 +167,13 @@ void CMainFrame::readFromRadio()
     // A read replaces the document.
     if (!maybeSave())
         return;
-    if (CTransferDialog::run(this, m_document, ProgramTransferSetup(), TransferMode::Read, tr("Read"),
-                             FullReadRanges()) != 1)
+    QString summary;
+    const int result = CTransferDialog::run(this, m_document, ProgramTransferSetup(), TransferMode::Read, tr("Read"),
+                                            FullReadRanges(), &summary);
+    if (result != 1) {
+        showTransferSummary(summary);
         return;
+    }
     m_document.deriveBandLimits();
     // Backed up before any view can touch it: exactly what the radio held.
     backUpRadioData();
@@ -175,11 +181,22 @@ void CMainFrame::readFromRadio()
     if (m_mdi->subWindowList().isEmpty())
         openChannelTableAtTopLeft();
     startHistory();
+    showTransferSummary(summary);
 }
 
 void CMainFrame::writeToRadio()
 {
     StoreViewsToImage();
+    QString summary;
     CTransferDialog::run(this, m_document, ProgramTransferSetup(), TransferMode::Write, tr("Write"),
-                         FullWriteRanges(appSettings().serviceMode));
+                         FullWriteRanges(appSettings().serviceMode), &summary);
+    showTransferSummary(summary);
+}
+
+void CMainFrame::showTransferSummary(const QString& summary)
+{
+    // Long enough to be read after the dialog goes; failures had their message box.
+    constexpr int kShownMs = 8000;
+    if (!summary.isEmpty())
+        statusBar()->showMessage(summary, kShownMs);
 }

@@ -1420,6 +1420,18 @@ Remove or move it first.</source>
         <source>Exit</source>
         <translation>退出</translation>
     </message>
+    <message>
+        <source>Read from radio: %1 blocks in %2 s</source>
+        <translation>已从电台读取：%1 块，用时 %2 秒</translation>
+    </message>
+    <message>
+        <source>Written to radio: %1 blocks in %2 s</source>
+        <translation>已写入电台：%1 块，用时 %2 秒</translation>
+    </message>
+    <message>
+        <source>Cancelled after block %1</source>
+        <translation>已在第 %1 块后取消</translation>
+    </message>
 </context>
 <context>
     <name>CVfoDialog</name>

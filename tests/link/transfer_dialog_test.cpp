@@ -202,6 +202,12 @@ private slots:
         QVERIFY(m_radio->sawEndWrite());
         QVERIFY(!m_radio->sawEndRead());
         QCOMPARE(TestImage()[0x0100], 0x42);
+        // Said where it stopped, in the dialog and for the status bar.
+        const QRegularExpression stopped(QStringLiteral("^Cancelled after block (\\d+)$"));
+        const QRegularExpressionMatch m = stopped.match(dlg.summary());
+        QVERIFY2(m.hasMatch(), qPrintable(dlg.summary()));
+        QVERIFY(m.captured(1).toInt() > 0 && m.captured(1).toInt() < 510);
+        QCOMPARE(dlg.findChild<QLabel*>(QStringLiteral("state"))->text(), dlg.summary());
     }
 
     void portDialogChoices()

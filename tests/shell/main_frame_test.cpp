@@ -29,6 +29,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
@@ -372,6 +373,10 @@ private slots:
         m_frame->writeToRadio(); // stores the views first
         QCOMPARE(m_radio->memory()[kShared], 9);
         QVERIFY(m_radio->sawEndWrite());
+        // The status bar says it was done, and how long it took.
+        const QRegularExpression done(QStringLiteral("^Written to radio: \\d+ blocks in \\d+\\.\\d s$"));
+        QVERIFY2(done.match(m_frame->statusBar()->currentMessage()).hasMatch(),
+                 qPrintable(m_frame->statusBar()->currentMessage()));
 
         // The read replaces the edit that was written but never saved: asked first.
         m_radio = std::make_unique<SimRadio>(*memory);
@@ -379,6 +384,7 @@ private slots:
         m_frame->userDataFolder = m_folder + "user";
         m_frame->readFromRadio();
         QCOMPARE(answers.messages, QStringList{"Save changes to QM4410.dat?"});
+        QVERIFY(m_frame->statusBar()->currentMessage().startsWith(QStringLiteral("Read from radio: ")));
         QCOMPARE(image()[kShared], (*memory)[kShared]);
         QCOMPARE(ViewOf(m_frame->viewFrame(ViewKind::ChannelTable))->edit->text(), QString::number((*memory)[kShared]));
         QVERIFY(!m_frame->document().isModified());
