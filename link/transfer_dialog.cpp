@@ -1,5 +1,7 @@
 #include "link/transfer_dialog.h"
 
+#include "link/core/port_failure_text.h"
+
 #include "controls/message_box.h"
 #include "document/document.h"
 #include "link/core/port_factory.h"
@@ -47,6 +49,12 @@ public:
             // Only failures come this way.
             ShowMessage(m_dialog, QMessageBox::Warning, m_dialog->m_setup.caption,
                         QCoreApplication::translate("Link", msg.toUtf8().constData()));
+        });
+    }
+    void portOpenFailed(const std::string& port, const PortOpenFailure& failure) override
+    {
+        onGui([this, name = QString::fromStdString(port), failure] {
+            ShowMessage(m_dialog, QMessageBox::Warning, m_dialog->m_setup.caption, OpenPortFailText(name, failure));
         });
     }
     bool askPassword() override

@@ -7,11 +7,14 @@
 #include <cerrno>
 #include <chrono>
 #include <climits>
+#include <cstring>
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <string_view>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -42,25 +45,54 @@ int ComNumber(const std::string& name)
     return n;
 }
 
-// Opens the device without configuring it; -1 when absent, not a terminal or
-// locked by another holder.
-int OpenLocked(const std::string& name)
+PortOpenFailure FailureOf(int error, const std::string& path)
 {
+    PortOpenFailure f;
+    f.reason = std::strerror(error);
+    switch (error) {
+    case ENOENT:
+    case ENODEV:
+    case ENXIO: f.kind = PortOpenFailure::Kind::Missing; break;
+    case EACCES:
+    case EPERM: {
+        f.kind = PortOpenFailure::Kind::Permission;
+        struct stat st {};
+        if (::stat(path.c_str(), &st) == 0)
+            if (const group* g = ::getgrgid(st.st_gid))
+                f.group = g->gr_name;
+        break;
+    }
+    case EBUSY:
+    case EWOULDBLOCK: f.kind = PortOpenFailure::Kind::Busy; break;
+    default: break;
+    }
+    return f;
+}
+
+// Opens the device without configuring it; -1 when absent, not a terminal or
+// locked by another holder, with the reason in *failure.
+int OpenLocked(const std::string& name, PortOpenFailure* failure = nullptr)
+{
+    const auto fail = [failure](PortOpenFailure f) {
+        if (failure)
+            *failure = std::move(f);
+        return -1;
+    };
     const std::string path = PosixDevicePath(name);
     if (path.empty())
-        return -1;
+        return fail({PortOpenFailure::Kind::Missing, "not a serial port name", {}});
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return -1;
+        return fail(FailureOf(errno, path));
     if (!::isatty(fd)) {
         ::close(fd);
-        return -1;
+        return fail({PortOpenFailure::Kind::Other, "not a terminal device", {}});
     }
     // TIOCEXCL does not stop root, the advisory lock does. A file system
     // without locks is no reason to refuse the device.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
         ::close(fd);
-        return -1;
+        return fail({PortOpenFailure::Kind::Busy, "in use by another program", {}});
     }
     return fd;
 }
@@ -131,7 +163,8 @@ PosixSerialPort::~PosixSerialPort()
 bool PosixSerialPort::open(const std::string& name)
 {
     close();
-    m_fd = OpenLocked(name);
+    m_failure = {};
+    m_fd = OpenLocked(name, &m_failure);
     if (m_fd < 0)
         return false;
     m_setExclusive = ::ioctl(m_fd, TIOCEXCL) == 0;

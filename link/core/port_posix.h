@@ -25,6 +25,7 @@ public:
     // flock or TIOCEXCL, fails. The line is put in raw mode at once.
     bool open(const std::string& name) override;
     bool isOpen() const override { return m_fd >= 0; }
+    PortOpenFailure openFailure() const override { return m_failure; }
     // The terminal layer sizes its own queues; nothing to do.
     void setQueueSizes(int inBytes, int outBytes) override;
     void setTimeouts(const PortTimeouts& t) override { m_timeouts = t; }
@@ -39,6 +40,7 @@ public:
 
 private:
     int m_fd = -1;
+    PortOpenFailure m_failure;
     bool m_setExclusive = false;
     PortTimeouts m_timeouts;
 };

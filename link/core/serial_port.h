@@ -24,9 +24,20 @@ struct LineSettings {
     int stopBits = 1;
 };
 
+// Why a port could not be opened, for the user: the system's reason and
+// what kind of trouble it is, which decides the advice.
+struct PortOpenFailure {
+    enum class Kind { Other, Missing, Permission, Busy };
+    Kind kind = Kind::Other;
+    std::string reason; // the system's words
+    std::string group;  // Permission: the group that owns the device, when known
+};
+
 class SerialPort {
 public:
     virtual ~SerialPort() = default;
+    // Why the last open() failed; Other with no reason when the port does not say.
+    virtual PortOpenFailure openFailure() const { return {}; }
 
     // Opens the device exclusively; false when absent, in use or not allowed.
     virtual bool open(const std::string& name) = 0;

@@ -47,7 +47,7 @@ TransferOutcome TransferEngine::run(const TransferJob& job, const RadioImage& im
         return out;
     }
     if (!m_port.open(job.portName)) {
-        m_ui.showMessage(kOpenPortFailMessage);
+        m_ui.portOpenFailed(job.portName, m_port.openFailure());
         m_flags.busy = false;
         m_ui.finished(0);
         return out;

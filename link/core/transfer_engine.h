@@ -38,6 +38,14 @@ public:
     virtual void progress(int position, int total, const std::string& percentText) = 0;
     // A message box with an OK button; returns when dismissed.
     virtual void showMessage(const std::string& text) = 0;
+    // The port would not open: "Open port fail", and what the user can do
+    // about it where the front end can say more.
+    virtual void portOpenFailed(const std::string& port, const PortOpenFailure& failure)
+    {
+        (void)port;
+        (void)failure;
+        showMessage(kOpenPortFailMessage);
+    }
     // The radio is locked: the password dialog, true when accepted (see CheckLinkPassword).
     virtual bool askPassword() = 0;
     // The transfer is over and busy is already clear: close the dialog.

@@ -1641,6 +1641,18 @@ Remove or move it first.</source>
         <source>Communication error</source>
         <translation>通信错误</translation>
     </message>
+    <message>
+        <source>Your user may not open this port. Add it to the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log out and in again.</source>
+        <translation>当前用户无权打开此端口。请把用户加入“%1”组（sudo usermod -aG %1 $USER），然后注销并重新登录。</translation>
+    </message>
+    <message>
+        <source>Another program holds this port. ModemManager, for one, opens new USB serial ports: stop it, or tell it to leave this cable alone.</source>
+        <translation>另一个程序正在占用此端口。例如 ModemManager 会打开新插入的 USB 串口：请停止它，或让它忽略这根数据线。</translation>
+    </message>
+    <message>
+        <source>Check that the cable is plugged in, and the port chosen in Setting.</source>
+        <translation>请检查数据线是否插好，以及“设置”中选择的端口。</translation>
+    </message>
 </context>
 <context>
     <name>ParamFile</name>

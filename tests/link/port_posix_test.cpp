@@ -1,5 +1,6 @@
 // The POSIX serial port against a pseudo-terminal whose master end plays the device.
 #include "link/core/port_factory.h"
+#include "link/core/port_failure_text.h"
 #include "link/core/port_posix.h"
 #include "link/core/pty_pair.h"
 
@@ -76,6 +77,7 @@ TEST_F(PosixPortTest, SecondOpenOfTheSameDeviceFailsUntilTheFirstCloses)
     PosixSerialPort other;
     EXPECT_FALSE(other.open(m_pty.slavePath()));
     EXPECT_FALSE(other.isOpen());
+    EXPECT_EQ(other.openFailure().kind, PortOpenFailure::Kind::Busy);
     m_port.close();
     EXPECT_FALSE(m_port.isOpen());
     EXPECT_TRUE(other.open(m_pty.slavePath()));
@@ -201,12 +203,22 @@ TEST(PosixPort, OnlyExistingTerminalsOpen)
     const int fd = ::mkstemp(path);
     ASSERT_GE(fd, 0);
     ::close(fd);
-    for (const std::string& name : {std::string("/nonexistent/ttyUSB0"), std::string("/dev/null"), std::string(path),
-                                    std::string("SIM"), std::string("")}) {
+    using Kind = PortOpenFailure::Kind;
+    const std::pair<std::string, Kind> cases[] = {
+        {"/nonexistent/ttyUSB0", Kind::Missing},
+        {"/dev/null", Kind::Other},
+        {path, Kind::Other},
+        {"SIM", Kind::Missing},
+        {"", Kind::Missing},
+    };
+    for (const auto& [name, kind] : cases) {
         PosixSerialPort port;
         EXPECT_FALSE(port.open(name)) << name;
         EXPECT_FALSE(port.isOpen()) << name;
         EXPECT_FALSE(ProbePort(name)) << name;
+        // The reason comes with the failure, for the message.
+        EXPECT_EQ(port.openFailure().kind, kind) << name;
+        EXPECT_FALSE(port.openFailure().reason.empty()) << name;
     }
     std::remove(path);
 }
@@ -227,3 +239,17 @@ TEST(PosixPort, ProbeSeesFreeAndHeldPortsAndSendsNothing)
 }
 
 } // namespace
+
+TEST(PortFailureText, ReasonAndAdviceFollowTheKind)
+{
+    using Kind = PortOpenFailure::Kind;
+    const QString port = QStringLiteral("/dev/ttyUSB0");
+    EXPECT_EQ(OpenPortFailText(port, {}).toStdString(), "Open port fail"); // a port that says nothing
+    const QString denied = OpenPortFailText(port, {Kind::Permission, "Permission denied", "uucp"});
+    EXPECT_TRUE(denied.startsWith(QStringLiteral("Open port fail\n\n/dev/ttyUSB0: Permission denied")));
+    EXPECT_TRUE(denied.contains(QStringLiteral("\"uucp\""))) << denied.toStdString();
+    EXPECT_TRUE(denied.contains(QStringLiteral("log out")));
+    EXPECT_TRUE(OpenPortFailText(port, {Kind::Permission, "Permission denied", {}}).contains("\"dialout\""));
+    EXPECT_TRUE(OpenPortFailText(port, {Kind::Busy, "in use", {}}).contains(QStringLiteral("ModemManager")));
+    EXPECT_TRUE(OpenPortFailText(port, {Kind::Missing, "No such file or directory", {}}).contains("cable"));
+}

@@ -6,6 +6,7 @@
 #include "document/param_file.h"
 #include "link/core/handshake.h"
 #include "link/core/port_factory.h"
+#include "link/core/port_failure_text.h"
 #include "link/core/sim_port.h"
 #include "link/core/steady_link_clock.h"
 #include "link/core/transfer_engine.h"
@@ -78,6 +79,12 @@ public:
     {
         endLine();
         std::fprintf(stderr, "programmer-cli: %s\n", text.c_str());
+    }
+    void portOpenFailed(const std::string& port, const PortOpenFailure& failure) override
+    {
+        endLine();
+        std::fprintf(stderr, "programmer-cli: %s\n",
+                     qPrintable(OpenPortFailText(QString::fromStdString(port), failure)));
     }
     bool askPassword() override
     {
