@@ -235,7 +235,8 @@ private slots:
         dlg.show();
         TextBox(&dlg)->setText(QStringLiteral("stored anyway"));
         Press(&dlg, 1001);
-        QCOMPARE(answers.answerer.messages, QStringList{QStringLiteral("Open port fail")});
+        QCOMPARE(answers.answerer.messages.size(), 1);
+        QVERIFY(answers.answerer.messages[0].startsWith(QStringLiteral("Open port fail\n")));
         QCOMPARE(Bytes(TestImage(), 0xFEE0, 32), Field("stored anyway"));
     }
 

@@ -157,7 +157,11 @@ private slots:
         appSettings().portName = QStringLiteral("/nonexistent/port");
         TestImage().fill(0x42);
         QCOMPARE(run(TransferMode::Read, {kCustomDataRange}), 0);
-        QCOMPARE(answers.messages, QStringList{QStringLiteral("Open port fail")});
+        // The Part's text first, then the port and the system's reason.
+        QCOMPARE(answers.messages.size(), 1);
+        QVERIFY2(answers.messages[0].startsWith(
+                     QStringLiteral("Open port fail\n\n/nonexistent/port: No such file or directory")),
+                 qPrintable(answers.messages[0]));
 
         SimRadio::Faults faults;
         faults.cutReplyBlock = 0;
