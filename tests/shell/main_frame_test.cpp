@@ -24,6 +24,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -268,6 +269,21 @@ private slots:
         m_frame = std::make_unique<CMainFrame>([](ViewKind kind, Document& doc) { return MakeProgramView(kind, doc); });
         QCOMPARE(m_frame->geometry(), kept);
         QVERIFY(!m_frame->isMaximized());
+    }
+
+    void commandsCarryTheirStandardKeysAndMenusTheirMnemonics()
+    {
+        const std::pair<int, QKeySequence::StandardKey> keys[] = {
+            {Cmd::FileNew, QKeySequence::New},     {Cmd::FileOpen, QKeySequence::Open},
+            {Cmd::FileSave, QKeySequence::Save},   {Cmd::FileSaveAs, QKeySequence::SaveAs},
+            {Cmd::FilePrint, QKeySequence::Print}, {Cmd::AppExit, QKeySequence::Quit},
+            {Cmd::EditUndo, QKeySequence::Undo},
+        };
+        for (const auto& [id, key] : keys)
+            QCOMPARE(m_frame->commandAction(id)->shortcuts().value(0),
+                     QKeySequence(key).isEmpty() ? QKeySequence() : QKeySequence::keyBindings(key).value(0));
+        for (QAction* menu : m_frame->menuBar()->actions())
+            QVERIFY2(menu->text().contains(QLatin1Char('&')), qPrintable(menu->text()));
     }
 
     void messageBoxesShowTheirCaption()
