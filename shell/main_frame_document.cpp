@@ -15,6 +15,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QScreen>
+#include <QTreeView>
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -22,9 +25,19 @@
 namespace {
 const char* const kFilter = QT_TRANSLATE_NOOP("CMainFrame", "Param Files (*.dat)");
 
+// Qt's own file dialog opens too small for its columns; a native one sizes itself.
+void SizeFileDialog(QFileDialog& dlg)
+{
+    constexpr QSize kSize(860, 520);
+    dlg.resize(kSize.boundedTo(dlg.screen()->availableSize()));
+    if (auto* details = dlg.findChild<QTreeView*>())
+        details->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+}
+
 QString DefaultOpen(QWidget* parent, const QString& folder)
 {
     QFileDialog dlg(parent, QString(), folder, QCoreApplication::translate("CMainFrame", kFilter));
+    SizeFileDialog(dlg);
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     dlg.setFileMode(QFileDialog::ExistingFile);
     dlg.setDefaultSuffix(QStringLiteral("dat"));
@@ -34,6 +47,7 @@ QString DefaultOpen(QWidget* parent, const QString& folder)
 QString DefaultSave(QWidget* parent, const QString& suggested)
 {
     QFileDialog dlg(parent, QString(), suggested, QCoreApplication::translate("CMainFrame", kFilter));
+    SizeFileDialog(dlg);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setDefaultSuffix(QStringLiteral("dat"));
     dlg.selectFile(suggested);
