@@ -16,11 +16,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QScreen>
-#include <QTreeView>
 #include <QMdiArea>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStatusBar>
+#include <QTreeView>
 
 namespace {
 const char* const kFilter = QT_TRANSLATE_NOOP("CMainFrame", "Param Files (*.dat)");

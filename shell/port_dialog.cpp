@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 CPortDialog::CPortDialog(QWidget* parent) : QDialog(parent)
@@ -31,20 +32,13 @@ CPortDialog::CPortDialog(QWidget* parent) : QDialog(parent)
 
     auto* otherBox = new QGroupBox(tr("Other devices"), this);
     auto* other = new QVBoxLayout(otherBox);
-    auto addNamed = [&](const QString& text, const QString& name, bool enabled) {
-        auto* b = new QRadioButton(text, otherBox);
-        b->setEnabled(enabled);
-        m_group->addButton(b);
-        other->addWidget(b);
-        m_named.emplace_back(b, name);
-    };
-    for (const SerialDeviceInfo& d : ListSerialDevices()) {
-        const QString path = QString::fromStdString(d.path);
-        const QString text =
-            d.description.empty() ? path : QStringLiteral("%1 (%2)").arg(path, QString::fromStdString(d.description));
-        addNamed(text, path, ProbePort(d.path));
-    }
-    addNamed(tr("Simulated radio (SIM)"), QString::fromLatin1(kSimPortName), true);
+    m_deviceList = new QVBoxLayout;
+    other->addLayout(m_deviceList);
+    refreshDevices();
+    auto* sim = new QRadioButton(tr("Simulated radio (SIM)"), otherBox);
+    m_group->addButton(sim);
+    other->addWidget(sim);
+    m_named.emplace_back(sim, QString::fromLatin1(kSimPortName));
     auto* pathRow = new QHBoxLayout;
     m_pathButton = new QRadioButton(tr("Device path:"), otherBox);
     m_group->addButton(m_pathButton);
@@ -65,14 +59,23 @@ CPortDialog::CPortDialog(QWidget* parent) : QDialog(parent)
             button->setChecked(true);
             checked = true;
         }
-    if (!checked && ProbePort(currentName)) {
-        if (std::optional<int> n = PortNumberFromName(currentName))
-            m_group->button(kFirstComId + *n - 1)->setChecked(true);
-        else if (current.startsWith(QLatin1Char('/'))) {
-            m_path->setText(current);
-            m_pathButton->setChecked(true);
-        }
+    const std::optional<int> number = PortNumberFromName(currentName);
+    if (!checked && number && ProbePort(currentName))
+        m_group->button(kFirstComId + *number - 1)->setChecked(true);
+    else if (!checked && !number && current != QLatin1String(kSimPortName)) {
+        // A typed path is kept in its box, checked while it can be opened.
+        m_path->setText(current);
+        m_pathButton->setChecked(ProbePort(currentName));
     }
+
+    auto* refresh = new QPushButton(tr("Refresh"), otherBox);
+    refresh->setObjectName(QStringLiteral("refresh"));
+    refresh->setAutoDefault(false);
+    connect(refresh, &QPushButton::clicked, this, &CPortDialog::refreshDevices);
+    other->addWidget(refresh, 0, Qt::AlignRight);
+    auto* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, &CPortDialog::refreshDevices);
+    poll->start(2000);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
@@ -84,6 +87,40 @@ CPortDialog::CPortDialog(QWidget* parent) : QDialog(parent)
     layout->addWidget(comBox);
     layout->addWidget(otherBox);
     layout->addWidget(buttons);
+}
+
+void CPortDialog::refreshDevices()
+{
+    std::vector<SerialDeviceInfo> devices = ListSerialDevices();
+    // COM1 to COM16 are above, by number.
+    std::erase_if(devices, [](const SerialDeviceInfo& d) { return IsNumberedPort(d.path); });
+    if (devices == m_devices && !m_named.empty())
+        return;
+    m_devices = devices;
+    QString chosen;
+    for (auto it = m_named.begin(); it != m_named.end();) {
+        if (it->second == QLatin1String(kSimPortName)) {
+            ++it;
+            continue;
+        }
+        if (it->first->isChecked())
+            chosen = it->second;
+        delete it->first;
+        it = m_named.erase(it);
+    }
+    for (const SerialDeviceInfo& d : m_devices) {
+        const QString path = QString::fromStdString(d.path);
+        QStringList about;
+        for (const std::string& part : {d.description, d.manufacturer, d.usbId})
+            if (!part.empty() && !about.contains(QString::fromStdString(part)))
+                about << QString::fromStdString(part);
+        auto* b = new QRadioButton(about.isEmpty() ? path : QStringLiteral("%1 (%2)").arg(path, about.join(", ")));
+        b->setEnabled(ProbePort(d.path));
+        b->setChecked(path == chosen && b->isEnabled());
+        m_group->addButton(b);
+        m_deviceList->addWidget(b);
+        m_named.emplace_back(b, path);
+    }
 }
 
 void CPortDialog::accept()

@@ -168,13 +168,30 @@ std::vector<SerialDeviceInfo> ListSerialDevices()
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         SerialDeviceInfo d;
         d.path = info.systemLocation().toStdString();
-        QString text = info.description();
-        if (text.isEmpty())
-            text = info.manufacturer();
-        d.description = text.toStdString();
+        d.description = info.description().toStdString();
+        d.manufacturer = info.manufacturer().toStdString();
         d.usb = info.hasVendorIdentifier() && info.hasProductIdentifier();
+        if (d.usb)
+            d.usbId = QStringLiteral("%1:%2")
+                          .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
+                          .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'))
+                          .toStdString();
         devices.push_back(std::move(d));
     }
     SortSerialDevices(devices);
     return devices;
+}
+
+bool IsNumberedPort(const std::string& devicePath)
+{
+    for (int n = 1; n <= 16; ++n) {
+#ifdef _WIN32
+        if (PortNumberFromName(devicePath) == n)
+            return true;
+#else
+        if (PosixDevicePath(PortNameForNumber(n)) == devicePath)
+            return true;
+#endif
+    }
+    return false;
 }

@@ -40,7 +40,12 @@ struct SerialDeviceInfo {
     std::string path;        // what to open: "/dev/ttyUSB0", "\\.\COM3"
     std::string description; // as the system reports it; may be empty
     bool usb = false;
+    std::string manufacturer; // as the system reports it; may be empty
+    std::string usbId;        // "0403:6001" (vendor:product, hex) for a USB adapter
+    bool operator==(const SerialDeviceInfo&) const = default;
 };
+// Whether a listed device is one of COM1 to COM16, which are offered by number.
+bool IsNumberedPort(const std::string& devicePath);
 
 // The serial devices that the system reports, USB adapters first, each group
 // by name with embedded numbers in numeric order (ttyS2 before ttyS10).

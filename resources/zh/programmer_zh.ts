@@ -702,6 +702,10 @@ This file no longer exists. It is removed from the recent files.</source>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
 </context>
 <context>
     <name>CPrintController</name>

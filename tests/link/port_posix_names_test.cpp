@@ -136,10 +136,18 @@ TEST(PortFactory, SimOpensOnlyThroughARegisteredCreator)
 
 TEST(PortFactory, DeviceListPutsUsbFirstAndNumbersInOrder)
 {
+    const auto device = [](const char* path, const char* description, bool usb) {
+        SerialDeviceInfo d;
+        d.path = path;
+        d.description = description;
+        d.usb = usb;
+        return d;
+    };
     std::vector<SerialDeviceInfo> devices = {
-        {"/dev/ttyS10", "", false},    {"/dev/ttyUSB10", "FT232R", true}, {"/dev/ttyS2", "", false},
-        {"/dev/ttyACM0", "CDC", true}, {"/dev/ttyUSB2", "CH340", true},   {"/dev/ttyS02", "dup", false},
-        {"/dev/ttyS", "", false},
+        device("/dev/ttyS10", "", false),      device("/dev/ttyUSB10", "FT232R", true),
+        device("/dev/ttyS2", "", false),       device("/dev/ttyACM0", "CDC", true),
+        device("/dev/ttyUSB2", "CH340", true), device("/dev/ttyS02", "dup", false),
+        device("/dev/ttyS", "", false),
     };
     SortSerialDevices(devices);
     std::vector<std::string> paths;
@@ -148,6 +156,18 @@ TEST(PortFactory, DeviceListPutsUsbFirstAndNumbersInOrder)
     EXPECT_EQ(paths, (std::vector<std::string>{"/dev/ttyACM0", "/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyS",
                                                "/dev/ttyS2", "/dev/ttyS02", "/dev/ttyS10"}));
     EXPECT_EQ(devices[1].description, "CH340");
+}
+
+TEST(PortFactory, NumberedPortsAreKnownByTheirDevice)
+{
+    // COM1 to COM16 are /dev/ttyS0 to /dev/ttyS15, offered by number and not listed again.
+    struct Case {
+        const char* path;
+        bool numbered;
+    } cases[] = {{"/dev/ttyS0", true},    {"/dev/ttyS15", true},   {"/dev/ttyS16", false},
+                 {"/dev/ttyUSB0", false}, {"/dev/ttyACM0", false}, {"", false}};
+    for (const Case& c : cases)
+        EXPECT_EQ(IsNumberedPort(c.path), c.numbered) << c.path;
 }
 
 TEST(PortFactory, ListedDevicesComeUsbFirst)

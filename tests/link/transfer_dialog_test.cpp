@@ -230,9 +230,15 @@ private slots:
             QCOMPARE(appSettings().portName, QStringLiteral("/dev/ttyUSB7"));
         }
         {
-            CPortDialog dlg; // /dev/ttyUSB7 cannot be opened: nothing checked
+            CPortDialog dlg; // /dev/ttyUSB7 cannot be opened: nothing checked, but the path is kept
             for (QRadioButton* b : dlg.findChildren<QRadioButton*>())
                 QVERIFY(!b->isChecked());
+            QCOMPARE(dlg.findChild<QLineEdit*>(QStringLiteral("devicePath"))->text(), QStringLiteral("/dev/ttyUSB7"));
+            // COM1 to COM16 are not offered a second time by their device names.
+            for (QRadioButton* b : dlg.findChildren<QRadioButton*>())
+                QVERIFY2(!IsNumberedPort(b->text().section(QLatin1Char(' '), 0, 0).toStdString()),
+                         qPrintable(b->text()));
+            QVERIFY(dlg.findChild<QPushButton*>(QStringLiteral("refresh")));
             dlg.accept(); // OK without a choice keeps the name
             QCOMPARE(appSettings().portName, QStringLiteral("/dev/ttyUSB7"));
         }
