@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QValidator>
 
 #include <algorithm>
@@ -179,3 +180,11 @@ int SelectedIndexOrZero(const QComboBox* combo)
 }
 
 } // namespace FormKit
+
+void FormKit::MakeReadOnly(QLineEdit* edit)
+{
+    edit->setReadOnly(true);
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    edit->setPalette(palette);
+}

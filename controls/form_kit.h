@@ -42,6 +42,10 @@ void LimitTyping(QLineEdit* edit, int maxTyped);
 CharInputFilter* FilterChars(QLineEdit* edit, const CharFilter& filter, bool upperCase = false);
 
 CUpDown* MakeUpDown(QLineEdit* buddy, int id, int min, int max);
+// An edit the user reads but never types in, drawn on the window's colour
+// so that it does not look like a field to fill in; its text can still be
+// selected and copied.
+void MakeReadOnly(QLineEdit* edit);
 // The edit with its arrows beside it, as one cell of a form.
 QWidget* EditWithArrows(QLineEdit* edit, CUpDown* arrows);
 

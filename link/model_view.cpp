@@ -2,6 +2,7 @@
 
 #include "document/document.h"
 
+#include "controls/form_kit.h"
 #include "document/radio_image.h"
 #include "link/core/model_info.h"
 
@@ -40,7 +41,8 @@ CModelView::CModelView(Document& document, QWidget* parent) : CBaseFormView(kTem
     auto makeEdit = [this](int id, bool readOnly) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QString::number(id));
-        edit->setReadOnly(readOnly);
+        if (readOnly)
+            FormKit::MakeReadOnly(edit);
         return edit;
     };
     m_firmware = makeEdit(1008, true);

@@ -86,6 +86,13 @@ private slots:
         QVERIFY(Box(v.get(), kFirmware)->isReadOnly());
         QVERIFY(Box(v.get(), kDate)->isReadOnly());
         QVERIFY(!Box(v.get(), kSerial)->isReadOnly());
+        // Read-only fields are drawn on the window's colour, the others as fields to fill in.
+        for (const int id : {kFirmware, kDate}) {
+            const QPalette p = Box(v.get(), id)->palette();
+            QCOMPARE(p.color(QPalette::Base), p.color(QPalette::Window));
+        }
+        const QPalette editable = Box(v.get(), kSerial)->palette();
+        QVERIFY(editable.color(QPalette::Base) != editable.color(QPalette::Window));
         QCOMPARE(v->templateId(), 200);
     }
 
