@@ -92,6 +92,15 @@ QLineEdit* MakeEdit(QWidget* parent, int id, int maxLength)
     return edit;
 }
 
+void FitToLength(QLineEdit* edit)
+{
+    // Digits and capitals are what these boxes hold; the frame and text
+    // margins take about two characters more.
+    const int chars = std::min(edit->maxLength(), 64);
+    const QFontMetrics fm = edit->fontMetrics();
+    edit->setMinimumWidth(fm.horizontalAdvance(QString(chars, QLatin1Char('0'))) + fm.averageCharWidth() * 2 + 8);
+}
+
 QLineEdit* MakeNumberEdit(QWidget* parent, int id, int maxTyped)
 {
     auto* edit = new QLineEdit(parent);

@@ -32,6 +32,8 @@ QComboBox* MakeDropList(QWidget* parent, int id, OptionList items, ListWidth wid
 
 // An edit whose text is cut at maxLength characters.
 QLineEdit* MakeEdit(QWidget* parent, int id, int maxLength);
+// At least wide enough to show maxLength characters of its text whole.
+void FitToLength(QLineEdit* edit);
 // A number edit whose typing stops at maxTyped characters, while the program
 // may still show a longer word in it ("Continuous"): a limit on typing, not
 // on the text.

@@ -4,9 +4,11 @@
 
 #include "controls/form_kit.h"
 #include "document/radio_image.h"
+#include "link/band_chart_widget.h"
 #include "link/core/model_info.h"
 
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -51,10 +53,9 @@ CModelView::CModelView(Document& document, QWidget* parent) : CBaseFormView(kTem
     m_date = makeEdit(1009, true);
     m_modelCode = makeEdit(1092, false);
 
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(24, 24, 24, 24);
-    grid->setHorizontalSpacing(12);
-    grid->setVerticalSpacing(14);
+    auto* outer = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    outer->addLayout(grid);
     const std::pair<const char*, QLineEdit*> rows[] = {
         {QT_TR_NOOP("Serial number"), m_serial},   {QT_TR_NOOP("Model name"), m_modelName},
         {QT_TR_NOOP("Model code"), m_modelCode},   {QT_TR_NOOP("Firmware Version"), m_firmware},
@@ -68,8 +69,17 @@ CModelView::CModelView(Document& document, QWidget* parent) : CBaseFormView(kTem
         grid->addWidget(edit, row, 1);
         ++row;
     }
-    grid->setColumnStretch(1, 1);
-    grid->setRowStretch(row, 1);
+    // The boxes keep the width of their longest value; the rest of the row stays empty.
+    grid->setColumnStretch(2, 1);
+
+    auto* plan = new QGroupBox(tr("Band plan"), this);
+    auto* planLayout = new QVBoxLayout(plan);
+    m_chart = new CBandChart(document, plan);
+    planLayout->addWidget(m_chart);
+    plan->setMaximumWidth(plan->sizeHint().width() * 3 / 2);
+    outer->addSpacing(outer->spacing());
+    outer->addWidget(plan);
+    outer->addStretch(1);
 
     for (QLineEdit* edit : {m_serial, m_modelName, m_modelCode, m_firmware})
         edit->installEventFilter(this);
@@ -85,6 +95,8 @@ void CModelView::initialUpdate()
     m_modelCode->setMaxLength(ModelInfo::kModelCodeLength);
     m_firmware->setMaxLength(ModelInfo::kFirmwareLength);
     m_date->setMaxLength(kDateLength);
+    for (QLineEdit* edit : {m_serial, m_modelName, m_modelCode, m_firmware, m_date})
+        FormKit::FitToLength(edit);
     LoadFromImage();
 }
 

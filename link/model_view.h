@@ -2,6 +2,7 @@
 
 #include "controls/base_form_view.h"
 
+class CBandChart;
 class Document;
 class QLineEdit;
 
@@ -18,6 +19,7 @@ public:
     void initialUpdate() override;
     void LoadFromImage() override;
     void SaveToImage() override;
+    CBandChart* bandChart() const { return m_chart; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -28,4 +30,5 @@ private:
     QLineEdit* m_modelName;
     QLineEdit* m_date;
     QLineEdit* m_modelCode;
+    CBandChart* m_chart;
 };

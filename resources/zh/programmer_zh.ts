@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>BandChart</name>
+    <message>
+        <source>Channel %1</source>
+        <translation>信道 %1</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>另有 %1 个</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDialog</name>
     <message>
         <source>About</source>
@@ -49,6 +60,37 @@
     <message>
         <source>Continuous</source>
         <translation>连续</translation>
+    </message>
+</context>
+<context>
+    <name>CBandChart</name>
+    <message>
+        <source>Band chart</source>
+        <translation>频段图</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>频段外</translation>
+    </message>
+    <message>
+        <source>Receive %1</source>
+        <translation>接收 %1</translation>
+    </message>
+    <message>
+        <source>Transmit %1</source>
+        <translation>发射 %1</translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation>接收</translation>
+    </message>
+    <message>
+        <source>Transmit</source>
+        <translation>发射</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>信道</translation>
     </message>
 </context>
 <context>
@@ -580,6 +622,10 @@ This file no longer exists. It is removed from the recent files.</source>
     <message>
         <source>Last program date</source>
         <translation>最后编程日期</translation>
+    </message>
+    <message>
+        <source>Band plan</source>
+        <translation>频段规划</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 // The model information view driven through its boxes: what it shows for the
 // identity record, what typing and pasting store, and storing on close.
+#include "channels/core/channel_record.h"
 #include "document/radio_image.h"
+#include "link/band_chart_widget.h"
 #include "link/model_view.h"
 #include "shell/commands.h"
 #include "shell/main_frame.h"
@@ -239,6 +241,40 @@ private slots:
         child->findChild<QPushButton*>(QStringLiteral("1006"))->click(); // Close
         QTRY_VERIFY(!frame.viewFrame(ViewKind::Model));
         QCOMPARE(ImageBytes(0xFF00, 8, frame.document()), Field("SER1x", 8));
+    }
+
+    void bandChartFollowsTheDocument()
+    {
+        Put(0xFF30 + 16 * 4, QByteArray("\x00\x00\x40\x13\x00\x00\x00\x18\x00\x00\x40\x13\x00\x00\x00\x18", 16));
+        TestDocument().deriveBandLimits();
+        auto v = open();
+        CBandChart* chart = v->bandChart();
+        chart->resize(900, chart->sizeHint().height());
+        QVERIFY(chart->data().bands[4].hasRx());
+        QVERIFY(chart->data().channels.empty());
+        const int rowsHeight = chart->sizeHint().height();
+
+        {
+            Document::Change c = TestDocument().change();
+            NewChannelRecord(TestBands(), c.image(), 2, 14652000);
+            ChannelAt(c.image(), 2).setName(QStringLiteral("CALL"));
+        }
+        QTRY_COMPARE(chart->data().channels.size(), std::size_t(1));
+        QCOMPARE(chart->textAt(chart->tickPosition(2)), QStringLiteral("Channel 2  CALL  146.52000 MHz"));
+        // Off the tick, over the band's bar: the band's ranges.
+        const QPoint bar = chart->tickPosition(2) + QPoint(30, 0);
+        QVERIFY(chart->textAt(bar).startsWith(QStringLiteral("150M\nReceive 134.00000 – 180.00000 MHz")));
+        QCOMPARE(chart->textAt(QPoint(1, 1)), QString());
+
+        // Closing the band moves its channel to a row of its own.
+        {
+            Document::Change c = TestDocument().change();
+            std::fill_n(c.image().begin() + 0xFF30 + 16 * 4, 16, std::uint8_t(0));
+        }
+        QTRY_VERIFY(!chart->data().bands[4].hasRx());
+        QCOMPARE(chart->data().channels.at(0).band, -1);
+        QVERIFY(chart->sizeHint().height() > rowsHeight);
+        QVERIFY(chart->textAt(chart->tickPosition(2)).startsWith(QStringLiteral("Channel 2")));
     }
 };
 

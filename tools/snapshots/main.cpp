@@ -1,6 +1,7 @@
 // Saves a picture of every window of the program, for looking at the layout
 // of either edition without clicking through it:
-//     snapshots [en|zh] OUT_FOLDER
+//     snapshots [en|zh] OUT_FOLDER [max]
+// With max, the views are maximised in a 1600x1000 main window instead.
 // Run it on a display (Xvfb is fine); the Chinese edition needs a CJK font.
 #include "channels/channel_edit_dialog.h"
 #include "channels/vfo_dialog.h"
@@ -54,8 +55,9 @@ template <typename Dialog, typename... Args> void SaveDialog(const QString& fold
 
 int main(int argc, char** argv)
 {
-    if (argc != 3 || (qstrcmp(argv[1], "en") != 0 && qstrcmp(argv[1], "zh") != 0)) {
-        std::fprintf(stderr, "usage: snapshots en|zh OUT_FOLDER\n");
+    const bool maximised = argc == 4 && qstrcmp(argv[3], "max") == 0;
+    if ((argc != 3 && !maximised) || (qstrcmp(argv[1], "en") != 0 && qstrcmp(argv[1], "zh") != 0)) {
+        std::fprintf(stderr, "usage: snapshots en|zh OUT_FOLDER [max]\n");
         return 2;
     }
     const bool zh = qstrcmp(argv[1], "zh") == 0;
@@ -75,7 +77,7 @@ int main(int argc, char** argv)
     ReadStartupSettings(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
 
     CMainFrame frame;
-    frame.resize(1280, 800);
+    frame.resize(maximised ? QSize(1600, 1000) : QSize(1280, 800));
     frame.show();
     Save(&frame, folder, QStringLiteral("main_window"));
 
@@ -88,14 +90,20 @@ int main(int argc, char** argv)
         CMyChildFrame* f = frame.openView(kinds[i]);
         if (!f)
             continue;
-        f->showNormal();
-        f->resize(ViewSize(kinds[i]));
-        Save(f, folder, QString::fromLatin1(names[i]));
+        QWidget* shot = f;
+        if (maximised) {
+            f->showMaximized();
+            shot = &frame;
+        } else {
+            f->showNormal();
+            f->resize(ViewSize(kinds[i]));
+        }
+        Save(shot, folder, QString::fromLatin1(names[i]));
         // Every tab of a tab host.
         if (auto* tabs = f->view()->findChild<QTabWidget*>(QStringLiteral("tabs"))) {
             for (int t = 1; t < tabs->count(); ++t) {
                 tabs->setCurrentIndex(t);
-                Save(f, folder, QStringLiteral("%1_tab%2").arg(QString::fromLatin1(names[i])).arg(t));
+                Save(shot, folder, QStringLiteral("%1_tab%2").arg(QString::fromLatin1(names[i])).arg(t));
             }
         }
     }
