@@ -19,7 +19,7 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent)
         iniFile().Read(QString::fromLatin1(IniKeys::kAbout), QString::fromLatin1(IniKeys::kVersion), QString());
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32));
+    icon->setPixmap(QApplication::windowIcon().pixmap(48, 48));
     auto* lines = new QVBoxLayout;
     int n = 0;
     for (const QString& text :

@@ -11,7 +11,7 @@
 namespace {
 
 constexpr auto kNoKey = QKeySequence::UnknownKey;
-constexpr auto kNoIcon = QStyle::SP_CustomBase;
+constexpr const char* kNoIcon = nullptr;
 
 template <ViewKind kind> void Open(CMainFrame& f)
 {
@@ -19,11 +19,11 @@ template <ViewKind kind> void Open(CMainFrame& f)
 }
 
 const CommandSpec kCommands[] = {
-    {Cmd::FileNew, QT_TRANSLATE_NOOP("CMainFrame", "&New"), QKeySequence::New, QStyle::SP_FileIcon,
+    {Cmd::FileNew, QT_TRANSLATE_NOOP("CMainFrame", "&New"), QKeySequence::New, "document-new",
      [](CMainFrame& f) { f.NewDocument(); }},
-    {Cmd::FileOpen, QT_TRANSLATE_NOOP("CMainFrame", "&Open..."), QKeySequence::Open, QStyle::SP_DialogOpenButton,
+    {Cmd::FileOpen, QT_TRANSLATE_NOOP("CMainFrame", "&Open..."), QKeySequence::Open, "document-open",
      [](CMainFrame& f) { f.OpenDocument(); }},
-    {Cmd::FileSave, QT_TRANSLATE_NOOP("CMainFrame", "&Save"), QKeySequence::Save, QStyle::SP_DialogSaveButton,
+    {Cmd::FileSave, QT_TRANSLATE_NOOP("CMainFrame", "&Save"), QKeySequence::Save, "document-save",
      [](CMainFrame& f) { f.SaveDocument(); }},
     {Cmd::FileSaveAs, QT_TRANSLATE_NOOP("CMainFrame", "Save &As..."), QKeySequence::SaveAs, kNoIcon,
      [](CMainFrame& f) { f.SaveDocumentAs(); }},
@@ -31,8 +31,8 @@ const CommandSpec kCommands[] = {
      [](CMainFrame& f) { f.importChannels(); }},
     {Cmd::ExportChannels, QT_TRANSLATE_NOOP("CMainFrame", "&Export channels..."), kNoKey, kNoIcon,
      [](CMainFrame& f) { f.exportChannels(); }},
-    {Cmd::FilePrint, QT_TRANSLATE_NOOP("CMainFrame", "&Print..."), QKeySequence::Print,
-     QStyle::SP_FileDialogDetailedView, [](CMainFrame& f) { f.printController().print(); }},
+    {Cmd::FilePrint, QT_TRANSLATE_NOOP("CMainFrame", "&Print..."), QKeySequence::Print, "document-print",
+     [](CMainFrame& f) { f.printController().print(); }},
     {Cmd::FilePrintPreview, QT_TRANSLATE_NOOP("CMainFrame", "Print Pre&view"), kNoKey, kNoIcon,
      [](CMainFrame& f) { f.printController().printPreview(); }},
     {Cmd::ExportPdf, QT_TRANSLATE_NOOP("CMainFrame", "Export P&DF..."), kNoKey, kNoIcon,
@@ -41,10 +41,9 @@ const CommandSpec kCommands[] = {
      [](CMainFrame& f) { f.printController().printSetup(); }},
     {Cmd::AppExit, QT_TRANSLATE_NOOP("CMainFrame", "E&xit"), QKeySequence::Quit, kNoIcon,
      [](CMainFrame& f) { f.close(); }},
-    {Cmd::EditUndo, QT_TRANSLATE_NOOP("CMainFrame", "&Undo"), QKeySequence::Undo, QStyle::SP_ArrowBack,
+    {Cmd::EditUndo, QT_TRANSLATE_NOOP("CMainFrame", "&Undo"), QKeySequence::Undo, "edit-undo",
      [](CMainFrame& f) { f.undo(); }},
-    {Cmd::EditRedo, QT_TRANSLATE_NOOP("CMainFrame", "&Redo"), kNoKey, QStyle::SP_ArrowForward,
-     [](CMainFrame& f) { f.redo(); }},
+    {Cmd::EditRedo, QT_TRANSLATE_NOOP("CMainFrame", "&Redo"), kNoKey, "edit-redo", [](CMainFrame& f) { f.redo(); }},
     {Cmd::ChannelSetting, QT_TRANSLATE_NOOP("CMainFrame", "Channel setting"), kNoKey, kNoIcon,
      Open<ViewKind::ChannelTable>},
     {Cmd::Vfo, QT_TRANSLATE_NOOP("CMainFrame", "VFO"), kNoKey, kNoIcon, [](CMainFrame& f) { f.editVfos(); }},
@@ -60,23 +59,22 @@ const CommandSpec kCommands[] = {
     {Cmd::CustomData, QT_TRANSLATE_NOOP("CMainFrame", "Custom Data"), kNoKey, kNoIcon,
      [](CMainFrame& f) { f.editCustomData(); }},
     {Cmd::Alarm, QT_TRANSLATE_NOOP("CMainFrame", "Alarm"), kNoKey, kNoIcon, Open<ViewKind::Alarm>},
-    {Cmd::Read, QT_TRANSLATE_NOOP("CMainFrame", "Read"), kNoKey, QStyle::SP_ArrowDown,
+    {Cmd::Read, QT_TRANSLATE_NOOP("CMainFrame", "Read"), kNoKey, "radio-read",
      [](CMainFrame& f) { f.readFromRadio(); }},
-    {Cmd::Write, QT_TRANSLATE_NOOP("CMainFrame", "Write"), kNoKey, QStyle::SP_ArrowUp,
+    {Cmd::Write, QT_TRANSLATE_NOOP("CMainFrame", "Write"), kNoKey, "radio-write",
      [](CMainFrame& f) { f.writeToRadio(); }},
     // The three switches are connected to what they show by the frame itself.
     {Cmd::ViewToolbar, QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar"), kNoKey, kNoIcon, [](CMainFrame&) {}},
     {Cmd::ViewStatusBar, QT_TRANSLATE_NOOP("CMainFrame", "&Status Bar"), kNoKey, kNoIcon, [](CMainFrame&) {}},
     {Cmd::TreeView, QT_TRANSLATE_NOOP("CMainFrame", "Tree View"), kNoKey, kNoIcon, [](CMainFrame&) {}},
-    {Cmd::Port, QT_TRANSLATE_NOOP("CMainFrame", "Port"), kNoKey, QStyle::SP_DriveNetIcon,
-     [](CMainFrame& f) { f.choosePort(); }},
+    {Cmd::Port, QT_TRANSLATE_NOOP("CMainFrame", "Port"), kNoKey, "serial-port", [](CMainFrame& f) { f.choosePort(); }},
     {Cmd::WindowCascade, QT_TRANSLATE_NOOP("CMainFrame", "&Cascade"), kNoKey, kNoIcon,
      [](CMainFrame& f) { f.cascadeViews(); }},
     {Cmd::WindowTile, QT_TRANSLATE_NOOP("CMainFrame", "&Tile"), kNoKey, kNoIcon,
      [](CMainFrame& f) { f.mdiArea()->tileSubWindows(); }},
     {Cmd::WindowArrange, QT_TRANSLATE_NOOP("CMainFrame", "&Arrange Icons"), kNoKey, kNoIcon,
      [](CMainFrame& f) { f.arrangeMinimisedViews(); }},
-    {Cmd::AppAbout, QT_TRANSLATE_NOOP("CMainFrame", "&About..."), kNoKey, QStyle::SP_MessageBoxInformation,
+    {Cmd::AppAbout, QT_TRANSLATE_NOOP("CMainFrame", "&About..."), kNoKey, "help-about",
      [](CMainFrame& f) { f.showAbout(); }},
 };
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QKeySequence>
-#include <QStyle>
 
 #include <span>
 
@@ -13,7 +12,7 @@ struct CommandSpec {
     int id;
     const char* text; // translated in the "CMainFrame" context
     QKeySequence::StandardKey key;
-    QStyle::StandardPixmap icon;
+    const char* icon; // icon theme name; nullptr for none
     void (*run)(CMainFrame& frame);
 };
 

@@ -25,6 +25,7 @@
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QHeaderView>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -107,8 +108,8 @@ void CMainFrame::createActions()
         a->setObjectName(QString::number(c.id));
         if (c.key != QKeySequence::UnknownKey)
             a->setShortcuts(c.key);
-        if (c.icon != QStyle::SP_CustomBase)
-            a->setIcon(style()->standardIcon(c.icon));
+        if (c.icon)
+            a->setIcon(QIcon::fromTheme(QLatin1String(c.icon)));
         a->setStatusTip(tr(c.text).remove(QLatin1Char('&')));
         connect(a, &QAction::triggered, this, [this, id = c.id] { runCommand(id); });
         m_actions[c.id] = a;

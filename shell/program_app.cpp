@@ -4,6 +4,7 @@
 
 #include "link/core/model_info.h"
 #include "link/core/sim_port.h"
+#include "shell/app_icons.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
 #include "shell/core/edition.h"
@@ -72,6 +73,9 @@ int RunProgram(int argc, char** argv, const Edition& e)
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(&qtTexts);
     }
+
+    InstallIconTheme();
+    QApplication::setWindowIcon(ApplicationIcon());
 
     ResetBuiltInSettings();
     ReadStartupSettings(QCoreApplication::applicationDirPath() + QLatin1Char('/'));

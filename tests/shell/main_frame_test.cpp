@@ -9,6 +9,7 @@
 #include "link/core/sim_radio.h"
 #include "link/core/steady_link_clock.h"
 #include "link/transfer_dialog.h"
+#include "shell/app_icons.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
 #include "shell/main_frame.h"
@@ -32,6 +33,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -113,6 +115,7 @@ private slots:
         QVERIFY(QFile::copy(QStringLiteral(PROGRAMMER_BIN_DIR "/Default.dat"), m_folder + "Default.dat"));
         ResetBuiltInSettings();
         ReadStartupSettings(m_folder);
+        InstallIconTheme();
     }
 
     void init()
@@ -271,7 +274,7 @@ private slots:
         QVERIFY(!m_frame->isMaximized());
     }
 
-    void commandsCarryTheirStandardKeysAndMenusTheirMnemonics()
+    void commandsCarryTheirStandardKeysIconsAndMenusTheirMnemonics()
     {
         const std::pair<int, QKeySequence::StandardKey> keys[] = {
             {Cmd::FileNew, QKeySequence::New},     {Cmd::FileOpen, QKeySequence::Open},
@@ -284,6 +287,18 @@ private slots:
                      QKeySequence(key).isEmpty() ? QKeySequence() : QKeySequence::keyBindings(key).value(0));
         for (QAction* menu : m_frame->menuBar()->actions())
             QVERIFY2(menu->text().contains(QLatin1Char('&')), qPrintable(menu->text()));
+        // Every toolbar button has an icon, also drawn for twice the size.
+        auto* bar = m_frame->findChild<QToolBar*>(QStringLiteral("toolbar"));
+        QVERIFY(bar);
+        for (QAction* a : bar->actions()) {
+            if (a->isSeparator())
+                continue;
+            QVERIFY2(!a->icon().isNull(), qPrintable(a->text()));
+            QCOMPARE(a->icon().pixmap(QSize(48, 48)).size(), QSize(48, 48));
+        }
+        const QList<QSize> sizes = ApplicationIcon().availableSizes();
+        for (int n : {16, 32, 48, 256})
+            QVERIFY(sizes.contains(QSize(n, n)));
     }
 
     void messageBoxesShowTheirCaption()

@@ -11,6 +11,7 @@
 #include "link/link_password_dialog.h"
 #include "link/transfer_dialog.h"
 #include "shell/about_dialog.h"
+#include "shell/app_icons.h"
 #include "shell/core/app_settings.h"
 #include "shell/core/edition.h"
 #include "shell/main_frame.h"
@@ -73,6 +74,8 @@ int main(int argc, char** argv)
     }
     const QString folder = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(folder);
+    InstallIconTheme();
+    QApplication::setWindowIcon(ApplicationIcon());
     ResetBuiltInSettings();
     ReadStartupSettings(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
 
