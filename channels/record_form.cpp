@@ -8,6 +8,7 @@
 #include "codecs/text_codecs.h"
 #include "controls/cell_editors.h"
 #include "controls/edit_widgets.h"
+#include "controls/form_kit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -159,11 +160,8 @@ void CRecordForm::build()
 {
     // Two columns of labelled controls, then the check boxes four to a row.
     auto* fields = new QGridLayout;
-    fields->setHorizontalSpacing(10);
-    fields->setVerticalSpacing(6);
-    fields->setColumnMinimumWidth(2, 24);
-    fields->setColumnStretch(1, 1);
-    fields->setColumnStretch(4, 1);
+    FormKit::SetFormSpacing(fields, 0);
+    fields->setColumnMinimumWidth(2, FormKit::kColumnGap - 2 * FormKit::kLabelGap);
     auto* boxes = new QGridLayout;
     boxes->setHorizontalSpacing(16);
     int rows[2] = {0, 0};
@@ -261,8 +259,11 @@ void CRecordForm::build()
         box->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(12, 12, 12, 12);
-    layout->setSpacing(14);
+    const int m = FormKit::kFormMargin;
+    layout->setContentsMargins(m, m, m, m);
+    layout->setSpacing(2 * FormKit::kRowGap);
+    FormKit::KeepFieldWidths(fields);
+    boxes->setColumnStretch(boxes->columnCount(), 1);
     layout->addLayout(fields);
     layout->addLayout(boxes);
     layout->addStretch(1);

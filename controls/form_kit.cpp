@@ -147,6 +147,25 @@ QWidget* EditWithArrows(QLineEdit* edit, CUpDown* arrows)
     return box;
 }
 
+void SetFormSpacing(QGridLayout* grid, int margin)
+{
+    grid->setContentsMargins(margin, margin, margin, margin);
+    grid->setHorizontalSpacing(kLabelGap);
+    grid->setVerticalSpacing(kRowGap);
+}
+
+void KeepFieldWidths(QGridLayout* grid)
+{
+    const int columns = grid->columnCount();
+    const int rows = grid->rowCount();
+    for (int c = 0; c < columns; ++c)
+        grid->setColumnStretch(c, 0);
+    for (int r = 0; r < rows; ++r)
+        grid->setRowStretch(r, 0);
+    grid->setColumnStretch(columns, 1);
+    grid->setRowStretch(rows, 1);
+}
+
 void AddLabelled(QGridLayout* grid, int row, int col, const QString& label, QWidget* control)
 {
     auto* text = new QLabel(label);

@@ -51,6 +51,18 @@ void MakeReadOnly(QLineEdit* edit);
 // The edit with its arrows beside it, as one cell of a form.
 QWidget* EditWithArrows(QLineEdit* edit, CUpDown* arrows);
 
+// The spacing every form shares: its margins, the gap between a label and
+// its field and between rows, and between two label/field column pairs.
+inline constexpr int kFormMargin = 12;
+inline constexpr int kLabelGap = 10;
+inline constexpr int kRowGap = 8;
+inline constexpr int kColumnGap = 28;
+void SetFormSpacing(QGridLayout* grid, int margin = kFormMargin);
+// Fields keep the width of their content instead of stretching across a
+// large window: no column stretches but an empty one after the last column,
+// and an empty row after the last row.
+void KeepFieldWidths(QGridLayout* grid);
+
 // A label and its control side by side in columns col, col + 1.
 void AddLabelled(QGridLayout* grid, int row, int col, const QString& label, QWidget* control);
 

@@ -42,9 +42,7 @@ CAlarmView::CAlarmView(Document& document, QWidget* parent) : CBaseFormView(Alar
     m_cycleArrows = MakeUpDown(m_cycle, kCycleSpin, kCycleMin, kCycleMax);
 
     auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(32, 28, 32, 28);
-    grid->setHorizontalSpacing(14);
-    grid->setVerticalSpacing(14);
+    SetFormSpacing(grid);
     int row = 0;
     AddLabelled(grid, row++, 0, tr("Alarm type"), m_alarmType);
     AddLabelled(grid, row++, 0, tr("EMI code type"), m_emiCodeType);
@@ -53,9 +51,7 @@ CAlarmView::CAlarmView(Document& document, QWidget* parent) : CBaseFormView(Alar
     AddLabelled(grid, row++, 0, tr("Rx time (s)"), EditWithArrows(m_rxTime, m_rxArrows));
     AddLabelled(grid, row++, 0, tr("Cycle"), EditWithArrows(m_cycle, m_cycleArrows));
     AddLabelled(grid, row++, 0, tr("Remote EMI alarm"), m_remoteEmiAlarm);
-    grid->setRowStretch(row, 1);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(2, 1);
+    KeepFieldWidths(grid);
 
     OnFocusLost(m_txTime, [this] { checkTxTime(); });
     OnFocusLost(m_rxTime, [this] { checkRxTime(); });

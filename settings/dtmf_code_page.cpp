@@ -93,8 +93,7 @@ CDtmfCodePage::CDtmfCodePage(Document& document, QWidget* parent) : CFormPage(Dt
     m_aliasEditor->setObjectName(QString::number(kAliasEditor));
 
     auto* settings = new QGridLayout;
-    settings->setHorizontalSpacing(10);
-    settings->setVerticalSpacing(6);
+    SetFormSpacing(settings, 0);
     int row = 0;
     AddLabelled(settings, row++, 0, tr("Self ID"), m_selfId);
     AddLabelled(settings, row++, 0, tr("Decode response"), m_decodeResponse);
@@ -113,13 +112,13 @@ CDtmfCodePage::CDtmfCodePage(Document& document, QWidget* parent) : CFormPage(Dt
     AddLabelled(settings, row++, 0, tr("Stun code"), m_stunCode);
     AddLabelled(settings, row++, 0, tr("Stun type"), m_stunType);
     settings->setRowStretch(row, 1);
-    settings->setColumnStretch(1, 1);
 
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(10, 10, 10, 10);
-    layout->setSpacing(14);
+    layout->setContentsMargins(kFormMargin, kFormMargin, kFormMargin, kFormMargin);
+    layout->setSpacing(kColumnGap);
     layout->addWidget(m_grid, 0, Qt::AlignTop);
-    layout->addLayout(settings, 1);
+    layout->addLayout(settings);
+    layout->addStretch(1);
 
     connect(m_sideTone, &QCheckBox::clicked, this, &CDtmfCodePage::onSideToneClicked);
     connect(m_beep, &QCheckBox::clicked, this, &CDtmfCodePage::onBeepClicked);

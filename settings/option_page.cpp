@@ -72,9 +72,7 @@ COptionPage::COptionPage(Document& document, QWidget* parent) : CFormPage(BasicI
         hidden->hide();
 
     auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(10, 14, 10, 10);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(8);
+    SetFormSpacing(grid);
     const std::vector<std::pair<QString, QWidget*>> left = {
         {tr("SQL(Left)"), m_sqlLeft},
         {tr("SQL(Right)"), m_sqlRight},
@@ -103,10 +101,8 @@ COptionPage::COptionPage(Document& document, QWidget* parent) : CFormPage(BasicI
         AddLabelled(grid, i, 0, left[static_cast<std::size_t>(i)].first, left[static_cast<std::size_t>(i)].second);
     for (int i = 0; i < static_cast<int>(right.size()); ++i)
         AddLabelled(grid, i, 3, right[static_cast<std::size_t>(i)].first, right[static_cast<std::size_t>(i)].second);
-    grid->setColumnMinimumWidth(2, 12);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(4, 1);
-    grid->setRowStretch(static_cast<int>(left.size()), 1);
+    grid->setColumnMinimumWidth(2, kColumnGap - 2 * kLabelGap);
+    KeepFieldWidths(grid);
 
     OnFocusLost(m_scrambler, [this] { checkScrambler(); });
     OnFocusLost(m_volume, [this] { checkVolume(); });

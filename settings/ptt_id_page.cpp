@@ -28,8 +28,8 @@ CPttIdPage::CPttIdPage(Document& document, QWidget* parent) : CFormPage(DtmfIds:
     m_filter->setUpperCase(true);
 
     auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(16, 16, 16, 16);
-    grid->setSpacing(16);
+    SetFormSpacing(grid);
+    grid->setSpacing(kColumnGap / 2);
     for (std::size_t i = 0; i < m_types.size(); ++i) {
         const int n = static_cast<int>(i);
         auto* box = new QGroupBox(tr("PTT ID %1").arg(n + 1), this);
@@ -39,13 +39,14 @@ CPttIdPage::CPttIdPage(Document& document, QWidget* parent) : CFormPage(DtmfIds:
         m_filter->attach(m_up[i]);
         m_filter->attach(m_down[i]);
         auto* form = new QFormLayout(box);
-        form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+        FitToLength(m_up[i]);
+        FitToLength(m_down[i]);
         form->addRow(tr("Type"), m_types[i]);
         form->addRow(tr("Up"), m_up[i]);
         form->addRow(tr("Down"), m_down[i]);
         grid->addWidget(box, n / 2, n % 2);
     }
-    grid->setRowStretch(2, 1);
+    KeepFieldWidths(grid);
 }
 
 void CPttIdPage::pageStart()

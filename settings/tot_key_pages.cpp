@@ -38,10 +38,7 @@ constexpr std::array<const char*, 4> kKeyLabels = {
 QGridLayout* FormGrid(QWidget* page)
 {
     auto* grid = new QGridLayout(page);
-    grid->setContentsMargins(24, 24, 24, 24);
-    grid->setHorizontalSpacing(12);
-    grid->setVerticalSpacing(10);
-    grid->setColumnStretch(2, 1);
+    SetFormSpacing(grid);
     return grid;
 }
 } // namespace
@@ -60,7 +57,7 @@ CTotPage::CTotPage(Document& document, QWidget* parent) : CFormPage(BasicIds::kT
         connect(m_arrows[i], &CUpDown::deltaPos, this,
                 [this, i](int delta) { SpinIntField(m_arrows[i], delta, true, tr("Off")); });
     }
-    grid->setRowStretch(static_cast<int>(kTotFields.size()), 1);
+    KeepFieldWidths(grid);
 }
 
 CTotPage::~CTotPage()
@@ -114,7 +111,7 @@ CKeyPage::CKeyPage(Document& document, QWidget* parent) : CFormPage(BasicIds::kK
         m_keys[i]->setMinimumWidth(120);
         AddLabelled(grid, static_cast<int>(i), 0, tr(kKeyLabels[i]), m_keys[i]);
     }
-    grid->setRowStretch(static_cast<int>(m_keys.size()), 1);
+    KeepFieldWidths(grid);
 }
 
 void CKeyPage::pageStart()

@@ -106,7 +106,7 @@ void CT2SystemPage::buildControls()
     for (int t = 0; t < 4; ++t) {
         const auto i = static_cast<std::size_t>(t);
         m_tones[i] = makeField(panel, 1308 + 2 * t, 6, kMinTone, kMaxTone, kToneDefaults[i], false);
-        AddLabelled(fields, t / 2, 2 * (t % 2), tr(toneLabels[t]), EditWithArrows(m_tones[i].edit, m_tones[i].arrows));
+        AddLabelled(fields, t / 2, 3 * (t % 2), tr(toneLabels[t]), EditWithArrows(m_tones[i].edit, m_tones[i].arrows));
     }
     m_alias = MakeEdit(panel, 1005, 6);
     OnFocusLost(m_alias, [this] { leaveAlias(); });
@@ -123,7 +123,7 @@ void CT2SystemPage::buildControls()
         QT_TR_NOOP("Interval(s)"),    QT_TR_NOOP("Long duration(s)"),        QT_TR_NOOP("Pre-carrier time(s)")};
     for (int t = 0; t < TimeCount; ++t) {
         const DecField& f = m_times[static_cast<std::size_t>(t)];
-        AddLabelled(fields, 3 + t / 2, 2 * (t % 2), tr(timeLabels[t]), EditWithArrows(f.edit, f.arrows));
+        AddLabelled(fields, 3 + t / 2, 3 * (t % 2), tr(timeLabels[t]), EditWithArrows(f.edit, f.arrows));
     }
     m_autoReset = MakeEdit(panel, 1185, 3);
     m_autoResetArrows = MakeUpDown(m_autoReset, 1186, 0, kAutoResetMax);
@@ -131,6 +131,9 @@ void CT2SystemPage::buildControls()
             [this](int delta) { SpinIntField(m_autoResetArrows, delta, true, QString()); });
     OnFocusLost(m_autoReset, [this] { validateAutoReset(); });
     AddLabelled(fields, 6, 0, tr("Auto reset time (s)"), EditWithArrows(m_autoReset, m_autoResetArrows));
+    SetFormSpacing(fields, 0);
+    fields->setColumnMinimumWidth(2, kColumnGap - 2 * kLabelGap);
+    KeepFieldWidths(fields);
     grid->addLayout(fields, 2, 0, 1, 4);
 
     auto* checks = new QHBoxLayout;
@@ -146,7 +149,8 @@ void CT2SystemPage::buildControls()
     checks->addWidget(m_beep);
     checks->addStretch(1);
     grid->addLayout(checks, 3, 0, 1, 4);
-    grid->setRowStretch(4, 1);
+    SetFormSpacing(grid);
+    KeepFieldWidths(grid);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(0);

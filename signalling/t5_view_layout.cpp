@@ -167,7 +167,6 @@ void CT5View::buildControls()
     grid->addWidget(info, 1, 0);
     grid->addWidget(contact, 2, 0);
     grid->addWidget(standard, 0, 1, 3, 1);
-    grid->setColumnStretch(0, 3);
-    grid->setColumnStretch(1, 2);
-    grid->setRowStretch(3, 1);
+    SetFormSpacing(grid);
+    KeepFieldWidths(grid);
 }

@@ -35,6 +35,7 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QComboBox>
 #include <QtTest>
 
 #include <memory>
@@ -272,6 +273,33 @@ private slots:
         m_frame = std::make_unique<CMainFrame>([](ViewKind kind, Document& doc) { return MakeProgramView(kind, doc); });
         QCOMPARE(m_frame->geometry(), kept);
         QVERIFY(!m_frame->isMaximized());
+    }
+
+    void formFieldsKeepTheirWidthsInALargeWindow()
+    {
+        m_frame = std::make_unique<CMainFrame>([](ViewKind kind, Document& doc) { return MakeProgramView(kind, doc); });
+        m_frame->resize(1600, 1000);
+        m_frame->show();
+        for (ViewKind kind : {ViewKind::ScanChannel, ViewKind::BasicSetting, ViewKind::Dtmf, ViewKind::TwoTone,
+                              ViewKind::FiveTone, ViewKind::Model, ViewKind::Alarm}) {
+            CMyChildFrame* f = m_frame->openView(kind);
+            f->showMaximized();
+            QTRY_VERIFY(f->width() > 1200);
+            int fields = 0;
+            for (QWidget* w : f->view()->findChildren<QWidget*>()) {
+                if (!w->isVisibleTo(f) || !(qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)))
+                    continue;
+                if (qobject_cast<QComboBox*>(w->parentWidget()) || w->inherits("CCellLineEdit"))
+                    continue; // a list's own edit, a table's cell editor
+                ++fields;
+                QVERIFY2(w->width() < 500, qPrintable(QStringLiteral("view %1, field %2 is %3 px wide")
+                                                          .arg(int(kind))
+                                                          .arg(w->objectName())
+                                                          .arg(w->width())));
+            }
+            QVERIFY(fields > 0);
+            f->close();
+        }
     }
 
     void commandsCarryTheirStandardKeysIconsAndMenusTheirMnemonics()
