@@ -54,7 +54,10 @@ CModelView::CModelView(Document& document, QWidget* parent) : CBaseFormView(kTem
     m_modelCode = makeEdit(1092, false);
 
     auto* outer = new QVBoxLayout(this);
+    const int m = FormKit::kFormMargin;
+    outer->setContentsMargins(m, m, m, m);
     auto* grid = new QGridLayout;
+    FormKit::SetFormSpacing(grid, 0);
     outer->addLayout(grid);
     const std::pair<const char*, QLineEdit*> rows[] = {
         {QT_TR_NOOP("Serial number"), m_serial},   {QT_TR_NOOP("Model name"), m_modelName},
