@@ -2,6 +2,7 @@
 
 #include "printing/print_controller.h"
 #include "shell/commands.h"
+#include "shell/help.h"
 #include "shell/main_frame.h"
 
 #include <QMdiArea>
@@ -74,6 +75,8 @@ const CommandSpec kCommands[] = {
      [](CMainFrame& f) { f.mdiArea()->tileSubWindows(); }},
     {Cmd::WindowArrange, QT_TRANSLATE_NOOP("CMainFrame", "&Arrange Icons"), kNoKey, kNoIcon,
      [](CMainFrame& f) { f.arrangeMinimisedViews(); }},
+    {Cmd::HelpTopics, QT_TRANSLATE_NOOP("CMainFrame", "&Help Topics"), kNoKey, kNoIcon,
+     [](CMainFrame& f) { f.showHelp(kHelpContents); }},
     {Cmd::AppAbout, QT_TRANSLATE_NOOP("CMainFrame", "&About..."), kNoKey, "help-about",
      [](CMainFrame& f) { f.showAbout(); }},
 };

@@ -37,4 +37,5 @@ inline constexpr int WindowArrange = 57649;
 inline constexpr int WindowCascade = 57650;
 inline constexpr int WindowTile = 57651;
 inline constexpr int AppAbout = 57664;
+inline constexpr int HelpTopics = 57667; // the help's contents page
 } // namespace Cmd

@@ -23,6 +23,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDockWidget>
 #include <QHeaderView>
 #include <QIcon>
@@ -163,7 +164,7 @@ void CMainFrame::createMenus()
     m_windowMenu = menuBar()->addMenu(tr("&Window"));
     add(m_windowMenu, {Cmd::WindowCascade, Cmd::WindowTile, Cmd::WindowArrange});
     connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::updateWindowMenu);
-    add(menuBar()->addMenu(tr("&Help")), {Cmd::AppAbout});
+    add(menuBar()->addMenu(tr("&Help")), {Cmd::HelpTopics, 0, Cmd::AppAbout});
 }
 
 void CMainFrame::createToolBar()
@@ -521,6 +522,18 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
             if (askServiceAccess())
                 enterServiceMode();
             return true;
+        }
+        // F1 in one of our dialogs opens the dialog's topic (its object name);
+        // the views answer F1 themselves.
+        if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier && target) {
+            QWidget* window = target->window();
+            bool numbered = false;
+            const int topic = window->objectName().toInt(&numbered);
+            if (window != this && numbered && qobject_cast<QDialog*>(window) && window->parentWidget() &&
+                window->parentWidget()->window() == this) {
+                OpenHelpTopic(topic, window);
+                return true;
+            }
         }
     }
     return QMainWindow::eventFilter(watched, event);

@@ -128,6 +128,9 @@ public:
     std::function<QString(const QString& suggestedPath)> chooseSaveFile;
     std::function<bool()> confirmNew;
 
+    // Opens the help page of a topic number (kHelpContents for the contents).
+    void showHelp(int context);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -146,7 +149,6 @@ private:
     void createTree();
     void onTreeClicked(QTreeWidgetItem* item);
     void onSubWindowActivated(QMdiSubWindow* window);
-    void showHelp(int context);
     void setTitle(const QString& file);
     void reportFileError(const QString& text, bool systemCaption);
     bool openPath(const QString& path);

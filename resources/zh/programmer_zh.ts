@@ -600,6 +600,10 @@ This file no longer exists. It is removed from the recent files.</source>
         <source>Export P&amp;DF...</source>
         <translation>导出 PDF(&amp;D)...</translation>
     </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>帮助主题(&amp;H)</translation>
+    </message>
 </context>
 <context>
     <name>CModelView</name>
@@ -1768,8 +1772,16 @@ Remove or move it first.</source>
 <context>
     <name>QObject</name>
     <message>
-        <source>The help for topic %1 cannot be shown.</source>
-        <translation>无法显示帮助主题 %1。</translation>
+        <source>The help pages are not installed. They belong in the folder
+%1</source>
+        <translation>帮助页面未安装，应位于文件夹
+%1</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to show the help. Its page is
+%1</source>
+        <translation>无法启动网页浏览器来显示帮助。帮助页面位于
+%1</translation>
     </message>
 </context>
 <context>

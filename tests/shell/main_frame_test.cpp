@@ -18,6 +18,7 @@
 #include "tests/support/modal_answerer.h"
 #include "tests/support/test_document.h"
 
+#include <QComboBox>
 #include <QDockWidget>
 #include <QFile>
 #include <QLabel>
@@ -35,7 +36,6 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QTreeWidget>
-#include <QComboBox>
 #include <QtTest>
 
 #include <memory>
