@@ -10,9 +10,17 @@ packages=(
     clang libclang-rt-14-dev clang-format clang-tidy
     xvfb xauth fonts-noto-cjk fonts-liberation2 locales time qt6-translations-l10n poppler-utils
 )
-if [ "${1:-}" = "--gui" ]; then
-    packages+=(imagemagick)
-fi
+for option in "$@"; do
+    case "$option" in
+    --gui) packages+=(imagemagick) ;;
+    # The Windows port layer's tests: a MinGW-w64 cross build run under Wine.
+    --windows) packages+=(wine wine64 g++-mingw-w64-x86-64-posix mingw-w64) ;;
+    *)
+        echo "usage: scripts/deps.sh [--gui] [--windows]" >&2
+        exit 2
+        ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

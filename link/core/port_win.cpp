@@ -1,6 +1,24 @@
-#ifdef _WIN32
-
 #include "link/core/port_win.h"
+
+#include <cctype>
+
+std::string WinDevicePath(const std::string& name)
+{
+    // CreateFile finds COM1 to COM9 by their bare names only; from COM10 on
+    // it needs the device namespace. A name typed into the configuration
+    // file as "COM12" would otherwise never open.
+    if (name.size() > 4 && (name[0] == 'C' || name[0] == 'c') && (name[1] == 'O' || name[1] == 'o') &&
+        (name[2] == 'M' || name[2] == 'm')) {
+        bool digits = true;
+        for (std::size_t i = 3; i < name.size(); ++i)
+            digits = digits && std::isdigit(static_cast<unsigned char>(name[i]));
+        if (digits)
+            return "\\\\.\\" + name;
+    }
+    return name;
+}
+
+#ifdef _WIN32
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
@@ -15,9 +33,41 @@ namespace {
 // Read and write, not shared, existing device only, no overlapped I/O.
 HANDLE OpenComm(const std::string& name)
 {
-    HANDLE h = ::CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+    HANDLE h = ::CreateFileA(WinDevicePath(name).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
     return h == INVALID_HANDLE_VALUE ? nullptr : h;
+}
+
+std::string SystemMessage(DWORD code)
+{
+    char* text = nullptr;
+    const DWORD n =
+        ::FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                         nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    std::string message = n && text ? std::string(text, n) : "error " + std::to_string(code);
+    if (text)
+        ::LocalFree(text);
+    while (!message.empty() &&
+           (message.back() == '\n' || message.back() == '\r' || message.back() == ' ' || message.back() == '.'))
+        message.pop_back();
+    return message;
+}
+
+PortOpenFailure FailureOf(DWORD code)
+{
+    PortOpenFailure f;
+    f.reason = SystemMessage(code);
+    switch (code) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_BAD_NETPATH:
+    case ERROR_INVALID_NAME: f.kind = PortOpenFailure::Kind::Missing; break;
+    // Windows answers "access denied" for a port another program holds.
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION: f.kind = PortOpenFailure::Kind::Busy; break;
+    default: break;
+    }
+    return f;
 }
 
 } // namespace
@@ -31,6 +81,7 @@ bool WinSerialPort::open(const std::string& name)
 {
     close();
     m_handle = OpenComm(name);
+    m_failure = m_handle ? PortOpenFailure{} : FailureOf(::GetLastError());
     return m_handle != nullptr;
 }
 

@@ -1,13 +1,17 @@
 #pragma once
 
-#ifdef _WIN32
-
 #include "link/core/serial_port.h"
 
 #include <string>
 
-// A COM port through the Win32 communications calls. The name goes to
-// CreateFileA unchanged ("COM3", "\\.\COM12").
+// The name CreateFileA is given for a port name: "COM10" and above, which
+// Windows knows only in the device namespace, become "\\.\COM10"; every
+// other name ("COM3", "\\.\COM12", a device path) is used as it stands.
+std::string WinDevicePath(const std::string& name);
+
+#ifdef _WIN32
+
+// A COM port through the Win32 communications calls.
 class WinSerialPort final : public SerialPort {
 public:
     WinSerialPort() = default;
@@ -16,6 +20,7 @@ public:
     WinSerialPort& operator=(const WinSerialPort&) = delete;
 
     bool open(const std::string& name) override;
+    PortOpenFailure openFailure() const override { return m_failure; }
     bool isOpen() const override { return m_handle != nullptr; }
     void setQueueSizes(int inBytes, int outBytes) override;
     void setTimeouts(const PortTimeouts& t) override;
@@ -30,6 +35,7 @@ public:
 
 private:
     void* m_handle = nullptr; // HANDLE; nullptr when closed
+    PortOpenFailure m_failure;
 };
 
 #endif

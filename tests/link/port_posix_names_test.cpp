@@ -1,6 +1,7 @@
 // Port names: the dialog's numbering, the number read back from a stored
 // name, the devices the names stand for, special names and the device list order.
 #include "link/core/port_factory.h"
+#include "link/core/port_win.h"
 #ifndef _WIN32
 #include "link/core/port_posix.h"
 #endif
@@ -22,6 +23,26 @@ TEST(PortNames, NumberToName)
                  {17, ""},    {-3, ""}};
     for (const auto& c : cases)
         EXPECT_EQ(PortNameForNumber(c.n), c.name) << c.n;
+}
+
+TEST(PortNames, WindowsDevicePath)
+{
+    // What CreateFileA is given: COM10 and above only in the device namespace.
+    const struct {
+        const char* name;
+        const char* path;
+    } cases[] = {{"COM1", "COM1"},
+                 {"COM9", "COM9"},
+                 {"COM10", "\\\\.\\COM10"},
+                 {"com16", "\\\\.\\com16"},
+                 {"COM123", "\\\\.\\COM123"},
+                 {"\\\\.\\COM12", "\\\\.\\COM12"},
+                 {"COM1X", "COM1X"},
+                 {"COMX", "COMX"},
+                 {"/dev/ttyUSB0", "/dev/ttyUSB0"},
+                 {"", ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(WinDevicePath(c.name), c.path) << c.name;
 }
 
 TEST(PortNames, NumberFromName)
