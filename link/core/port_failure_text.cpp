@@ -21,10 +21,15 @@ QString OpenPortFailText(const QString& port, const PortOpenFailure& failure)
         break;
     }
     case PortOpenFailure::Kind::Busy:
+#ifdef Q_OS_LINUX
         text +=
             QLatin1String("\n\n") +
             QCoreApplication::translate("Link", "Another program holds this port. ModemManager, for one, opens new USB "
                                                 "serial ports: stop it, or tell it to leave this cable alone.");
+#else
+        text += QLatin1String("\n\n") +
+                QCoreApplication::translate("Link", "Another program holds this port: close it, then try again.");
+#endif
         break;
     case PortOpenFailure::Kind::Missing:
         text +=

@@ -1707,6 +1707,10 @@ Remove or move it first.</source>
         <source>Check that the cable is plugged in, and the port chosen in Setting.</source>
         <translation>请检查数据线是否插好，以及“设置”中选择的端口。</translation>
     </message>
+    <message>
+        <source>Another program holds this port: close it, then try again.</source>
+        <translation>另一个程序正在使用此端口：请关闭该程序后重试。</translation>
+    </message>
 </context>
 <context>
     <name>ParamFile</name>
