@@ -27,6 +27,38 @@ if(WIN32)
             message(WARNING "windeployqt not found: the installer would lack Qt's libraries")
         endif()
     endif()
+elseif(UNIX AND NOT APPLE)
+    # A Debian package installing into /usr: the programs in bin/, their files
+    # in share/programmer/, the desktop files; dependencies from the binaries.
+    set(CPACK_GENERATOR DEB)
+    set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+    set(CPACK_STRIP_FILES ON)
+    set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+    set(CPACK_DEBIAN_PACKAGE_MAINTAINER "QM4410 programmer developers <programmer@vrx.invalid>")
+    set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
+    set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    # Loaded at run time, so no library dependency names them: the windowing
+    # plugins, and for the Chinese edition its fonts and Qt's own texts.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-translations-l10n")
+    # The synopsis is the package summary; these lines follow it.
+    set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+        "Reads the radio's whole configuration memory, edits it (channels, VFO, scan
+edges, settings, DTMF, two-tone and five-tone signalling, alarm, model data
+and band plan), keeps it as a .dat parameter file and writes it back.
+English and Simplified Chinese editions, and a command-line tool.")
+    install(FILES ${CMAKE_SOURCE_DIR}/resources/linux/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+    install(FILES ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+    # Debian keeps a package's changelog compressed, with a fixed time stamp.
+    add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.gz
+        COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/resources/linux/changelog > ${CMAKE_BINARY_DIR}/changelog.gz
+        DEPENDS ${CMAKE_SOURCE_DIR}/resources/linux/changelog)
+    add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/programmer-cli.1.gz
+        COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/resources/linux/programmer-cli.1 > ${CMAKE_BINARY_DIR}/programmer-cli.1.gz
+        DEPENDS ${CMAKE_SOURCE_DIR}/resources/linux/programmer-cli.1)
+    add_custom_target(package_docs ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.gz ${CMAKE_BINARY_DIR}/programmer-cli.1.gz)
+    install(FILES ${CMAKE_BINARY_DIR}/programmer-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 else()
     set(CPACK_GENERATOR TGZ)
 endif()

@@ -15,8 +15,10 @@ for option in "$@"; do
     --gui) packages+=(imagemagick) ;;
     # The Windows port layer's tests: a MinGW-w64 cross build run under Wine.
     --windows) packages+=(wine wine64 g++-mingw-w64-x86-64-posix mingw-w64) ;;
+    # The Debian package's checks: lintian, and the desktop files' validators.
+    --package) packages+=(lintian desktop-file-utils appstream) ;;
     *)
-        echo "usage: scripts/deps.sh [--gui] [--windows]" >&2
+        echo "usage: scripts/deps.sh [--gui] [--windows] [--package]" >&2
         exit 2
         ;;
     esac

@@ -46,6 +46,9 @@ public:
     // are true when the document was written.
     void NewDocument();
     void OpenDocument();
+    // A file named on the command line (a file manager's "Open with"): opened
+    // as File ▸ Open opens it; a file that is not ours gets the same message.
+    bool openFile(const QString& path) { return openPath(path); }
     bool SaveDocument();
     bool SaveDocumentAs();
     void readFromRadio();

@@ -55,6 +55,15 @@ private:
 
 } // namespace
 
+QString CommandLineFile(const QStringList& arguments)
+{
+    for (const QString& a : arguments.mid(1)) {
+        if (!a.startsWith(QLatin1Char('-')))
+            return a;
+    }
+    return {};
+}
+
 int RunProgram(int argc, char** argv, const Edition& e)
 {
     setEdition(e);
@@ -78,7 +87,9 @@ int RunProgram(int argc, char** argv, const Edition& e)
     QApplication::setWindowIcon(ApplicationIcon());
 
     ResetBuiltInSettings();
-    ReadStartupSettings(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    const ProgramPaths paths = ThisProgramPaths();
+    CopyShippedConfig(paths);
+    ReadStartupSettings(paths);
     // No application display name: the window system would add it to every title.
     SetMessageCaption(appSettings().modelName);
 
@@ -89,6 +100,8 @@ int RunProgram(int argc, char** argv, const Edition& e)
         frame->installEventFilter(&probe);
     frame->show();
     RegisterSimulatedRadio(SimulatedRadioMemory(frame->document().image()));
+    if (const QString file = CommandLineFile(QCoreApplication::arguments()); !file.isEmpty())
+        frame->openFile(file);
     frame->offerRecovery();
 
     int code = app.exec();

@@ -49,9 +49,20 @@ void ResetBuiltInSettings()
 
 void ReadStartupSettings(const QString& programFolder)
 {
+    ProgramPaths paths;
+    paths.resources = programFolder;
+    paths.configFolder = programFolder;
+    ReadStartupSettings(paths);
+}
+
+void ReadStartupSettings(const ProgramPaths& paths)
+{
     AppSettings& s = appSettings();
+    const QString& programFolder = paths.resources;
     s.programFolder = programFolder;
-    iniFile().SetFile(programFolder, QStringLiteral("Program.ini"));
+    s.configFolder = paths.configFolder;
+    s.perUser = paths.perUser;
+    iniFile().SetFile(paths.configFolder, QStringLiteral("Program.ini"));
     const QString setup = QString::fromLatin1(IniKeys::kSetup);
     s.portName = iniFile().Read(setup, QString::fromLatin1(IniKeys::kCom), QString());
     s.helpFile = programFolder + QStringLiteral("enHelp.chm");
@@ -59,9 +70,14 @@ void ReadStartupSettings(const QString& programFolder)
     s.defaultFileName = s.modelName + QStringLiteral(".dat");
     s.company = iniFile().Read(setup, QString::fromLatin1(IniKeys::kCompany), QString());
 
-    s.dataFolder = programFolder + QStringLiteral("DATA");
-    if (!QFileInfo::exists(s.dataFolder))
-        QDir().mkdir(s.dataFolder);
+    if (paths.perUser) {
+        s.dataFolder = UserDataFolder(s.modelName);
+        QDir().mkpath(s.dataFolder);
+    } else {
+        s.dataFolder = programFolder + QStringLiteral("DATA");
+        if (!QFileInfo::exists(s.dataFolder))
+            QDir().mkdir(s.dataFolder);
+    }
 }
 
 void WriteExitSettings()

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "shell/core/program_paths.h"
+
 #include <QString>
 
 // Settings held from start-up to exit; only the port name changes later.
 struct AppSettings {
-    QString programFolder; // ends with a separator
+    QString programFolder; // Default.dat and help/; ends with a separator
+    QString configFolder;  // Program.ini; the program folder unless the files are per user
+    bool perUser = false;  // Program.ini and DATA are the user's own, not the program folder's
     QString portName;
     QString modelName;       // also the caption of the program's message boxes
     QString defaultFileName; // model name + ".dat"
@@ -19,9 +23,12 @@ AppSettings& appSettings();
 
 // Built-in values of the edition, before the configuration is read.
 void ResetBuiltInSettings();
-// Start-up reads: the configuration file in programFolder, the derived names,
-// and the data folder (created when nothing of that name exists; a failure is
-// ignored). A missing file or key gives empty texts.
+// Start-up reads: the configuration file in the configuration folder, the
+// derived names, and the data folder: DATA in the program folder, or the
+// user's Documents/<model> for per-user files (created when nothing of that
+// name exists; a failure is ignored). A missing file or key gives empty texts.
+void ReadStartupSettings(const ProgramPaths& paths);
+// Everything in one program folder.
 void ReadStartupSettings(const QString& programFolder);
 // Exit: [Setup] COM = port name, unless the port name is empty.
 void WriteExitSettings();

@@ -14,6 +14,7 @@
 #include "shell/core/app_settings.h"
 #include "shell/main_frame.h"
 #include "shell/my_child_frame.h"
+#include "shell/program_app.h"
 #include "shell/service_access_dialog.h"
 #include "tests/support/modal_answerer.h"
 #include "tests/support/test_document.h"
@@ -411,6 +412,16 @@ private slots:
         QVERIFY(table);
         QCOMPARE(table->pos(), QPoint(0, 0));
         QCOMPARE(ViewOf(table)->edit->text(), QStringLiteral("42"));
+
+        // A file named on the command line opens the same way; options are not files.
+        QCOMPARE(CommandLineFile({"programmer-en"}), QString());
+        QCOMPARE(CommandLineFile({"programmer-en", "-platform", "x"}), QStringLiteral("x"));
+        QCOMPARE(CommandLineFile({"programmer-en", "--reverse", "/tmp/a b.dat"}), QStringLiteral("/tmp/a b.dat"));
+        image()[kShared] = 7;
+        QVERIFY(m_frame->openFile(CommandLineFile({"programmer-en", m_folder + "saved.dat"})));
+        QCOMPARE(image()[kShared], 42);
+        QVERIFY(!m_frame->openFile(m_folder + "foreign.dat"));
+        QCOMPARE(answers.messages.size(), 3);
     }
 
     void readAndWriteThroughTheTransferDialog()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/core/program_paths.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,12 +9,12 @@ inline constexpr int kExitFailure = 1;  // the operation failed
 inline constexpr int kExitUsage = 2;    // the command line is wrong
 inline constexpr int kExitAdjusted = 3; // done, but some rows were adjusted or skipped
 
-// programFolder ends with a separator; args exclude the command word.
-int CliNew(const QString& programFolder, const QStringList& args);
+// paths: where Default.dat and Program.ini are; args exclude the command word.
+int CliNew(const ProgramPaths& paths, const QStringList& args);
 int CliInfo(const QStringList& args);
 int CliDump(const QStringList& args);
-int CliRead(const QString& programFolder, const QStringList& args);
-int CliWrite(const QString& programFolder, const QStringList& args);
+int CliRead(const ProgramPaths& paths, const QStringList& args);
+int CliWrite(const ProgramPaths& paths, const QStringList& args);
 int CliImportCsv(const QStringList& args);
 int CliExportCsv(const QStringList& args);
 // Only in a build with the widgets; runs under a QApplication.

@@ -31,17 +31,17 @@ bool CliLoad(const QString& path, CliDocument& doc)
     return true;
 }
 
-int CliNew(const QString& programFolder, const QStringList& args)
+int CliNew(const ProgramPaths& paths, const QStringList& args)
 {
     if (args.size() != 1) {
         std::fputs("usage: programmer-cli new OUT.dat\n", stderr);
         return kExitUsage;
     }
     Document doc;
-    FileResult d = doc.newFromDefaults(programFolder);
+    FileResult d = doc.newFromDefaults(paths.resources);
     if (!d.ok) {
         std::fprintf(stderr, "programmer-cli: cannot read the factory defaults %sDefault.dat: %s\n",
-                     qPrintable(programFolder), qPrintable(d.error));
+                     qPrintable(paths.resources), qPrintable(d.error));
         return kExitFailure;
     }
     if (!d.warning.isEmpty())

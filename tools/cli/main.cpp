@@ -53,13 +53,17 @@ int main(int argc, char** argv)
     }
 #endif
     QCoreApplication app(argc, argv);
+    // The program's own names: an installed CLI finds the user's Program.ini where the program keeps it.
+    QCoreApplication::setOrganizationName(QStringLiteral("VRX"));
+    QCoreApplication::setApplicationName(QStringLiteral("VRX"));
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args[0] == QLatin1String("-h") || args[0] == QLatin1String("--help")) {
         Usage(args.isEmpty() ? stderr : stdout);
         return args.isEmpty() ? kExitUsage : 0;
     }
     const QString command = args.takeFirst();
-    const QString folder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    const ProgramPaths folder = ThisProgramPaths();
+    CopyShippedConfig(folder);
     if (command == QLatin1String("new"))
         return CliNew(folder, args);
     if (command == QLatin1String("info"))

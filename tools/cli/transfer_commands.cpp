@@ -144,10 +144,10 @@ bool ParseTransferArgs(QStringList args, bool allowService, TransferArgs& out)
     return true;
 }
 
-int RunTransfer(Document& doc, const QString& programFolder, TransferMode mode, const TransferArgs& a,
+int RunTransfer(Document& doc, const ProgramPaths& paths, TransferMode mode, const TransferArgs& a,
                 const std::vector<TransferRange>& ranges)
 {
-    ReadStartupSettings(programFolder); // CMD_HEAD comes from the program's Program.ini
+    ReadStartupSettings(paths); // CMD_HEAD comes from the program's Program.ini
     LinkFlags flags;
     if (!TryBeginTransfer(flags))
         return kExitFailure;
@@ -182,7 +182,7 @@ int RunTransfer(Document& doc, const QString& programFolder, TransferMode mode, 
 
 } // namespace
 
-int CliRead(const QString& programFolder, const QStringList& args)
+int CliRead(const ProgramPaths& paths, const QStringList& args)
 {
     TransferArgs a;
     if (!ParseTransferArgs(args, false, a)) {
@@ -190,14 +190,14 @@ int CliRead(const QString& programFolder, const QStringList& args)
         return kExitUsage;
     }
     Document doc;
-    FileResult d = doc.newFromDefaults(programFolder);
+    FileResult d = doc.newFromDefaults(paths.resources);
     if (!d.ok) {
         std::fprintf(stderr, "programmer-cli: cannot read the factory defaults %sDefault.dat: %s\n",
-                     qPrintable(programFolder), qPrintable(d.error));
+                     qPrintable(paths.resources), qPrintable(d.error));
         return kExitFailure;
     }
     RegisterSimulatedRadio(doc.image());
-    if (int rc = RunTransfer(doc, programFolder, TransferMode::Read, a, FullReadRanges()); rc != 0)
+    if (int rc = RunTransfer(doc, paths, TransferMode::Read, a, FullReadRanges()); rc != 0)
         return rc; // nothing is written after an incomplete read
     FileResult r = doc.saveAs(a.file);
     if (!r.ok) {
@@ -207,7 +207,7 @@ int CliRead(const QString& programFolder, const QStringList& args)
     return 0;
 }
 
-int CliWrite(const QString& programFolder, const QStringList& args)
+int CliWrite(const ProgramPaths& paths, const QStringList& args)
 {
     TransferArgs a;
     if (!ParseTransferArgs(args, true, a)) {
@@ -223,5 +223,5 @@ int CliWrite(const QString& programFolder, const QStringList& args)
     if (!r.warning.isEmpty())
         std::fprintf(stderr, "programmer-cli: %s: %s\n", qPrintable(a.file), qPrintable(r.warning));
     RegisterSimulatedRadio(doc.image());
-    return RunTransfer(doc, programFolder, TransferMode::Write, a, FullWriteRanges(a.service));
+    return RunTransfer(doc, paths, TransferMode::Write, a, FullWriteRanges(a.service));
 }

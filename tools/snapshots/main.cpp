@@ -77,7 +77,7 @@ int main(int argc, char** argv)
     InstallIconTheme();
     QApplication::setWindowIcon(ApplicationIcon());
     ResetBuiltInSettings();
-    ReadStartupSettings(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    ReadStartupSettings(ThisProgramPaths());
 
     CMainFrame frame;
     frame.resize(maximised ? QSize(1600, 1000) : QSize(1280, 800));
