@@ -1,8 +1,9 @@
 #include "document/param_file.h"
 
+#include "document/whole_file.h"
+
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <memory>
@@ -27,6 +28,11 @@ QString SystemText(const QString& text)
 FileResult ReadParamFile(const QString& path, HeaderBlock& header, RadioImage& image, bool checkSignature)
 {
     FileResult r;
+    // A FIFO or a device would block the open or never end; a folder cannot be read.
+    if (IsSpecialFile(path)) {
+        r.error = SpecialFileText();
+        return r;
+    }
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
         r.error = SystemText(f.errorString());
@@ -64,15 +70,12 @@ FileResult ReadParamFile(const QString& path, HeaderBlock& header, RadioImage& i
 FileResult WriteParamFile(const QString& path, const HeaderBlock& header, const RadioImage& image)
 {
     FileResult r;
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
-        r.error = SystemText(f.errorString());
-        return r;
-    }
-    f.write(reinterpret_cast<const char*>(header.data()), static_cast<qint64>(header.size()));
-    f.write(reinterpret_cast<const char*>(image.data()), static_cast<qint64>(image.size()));
-    if (!f.commit()) {
-        r.error = SystemText(f.errorString());
+    const QString error = SaveWholeFile(path, [&](QIODevice& out) {
+        return WriteAll(out, reinterpret_cast<const char*>(header.data()), static_cast<qint64>(header.size())) &&
+               WriteAll(out, reinterpret_cast<const char*>(image.data()), static_cast<qint64>(image.size()));
+    });
+    if (!error.isEmpty()) {
+        r.error = SystemText(error);
         return r;
     }
     r.ok = true;

@@ -166,6 +166,12 @@ QString WritePrintPdf(CPrintRenderer& renderer, const QString& path, const QPage
             return QCoreApplication::translate("CPrintController", "The PDF file could not be written.");
         }
     }
+    // The PDF writer writes as it goes; a disk that filled up shows in the file.
+    if (!file.flush() || file.error() != QFileDevice::NoError) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return why;
+    }
     if (!file.commit())
         return file.errorString();
     return {};

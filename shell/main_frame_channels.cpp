@@ -3,13 +3,13 @@
 
 #include "channels/core/chirp_csv.h"
 #include "channels/csv_report_dialog.h"
+#include "document/whole_file.h"
 #include "shell/core/app_settings.h"
 
 #include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QSaveFile>
 
 #include <numeric>
 
@@ -35,6 +35,10 @@ void CMainFrame::importChannels()
     if (!ok)
         return;
     QFile file(path);
+    if (IsSpecialFile(path)) {
+        reportFileError(SpecialFileText(), false);
+        return;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         reportFileError(file.errorString(), false);
         return;
@@ -71,8 +75,6 @@ void CMainFrame::exportChannels()
         return;
     std::vector<int> channels(800);
     std::iota(channels.begin(), channels.end(), 1);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(ExportChirpCsv(m_document.image(), channels)) < 0 ||
-        !file.commit())
-        reportFileError(file.errorString(), false);
+    if (const QString error = SaveWholeFile(path, ExportChirpCsv(m_document.image(), channels)); !error.isEmpty())
+        reportFileError(error, false);
 }

@@ -1686,6 +1686,17 @@ Remove or move it first.</source>
     </message>
 </context>
 <context>
+    <name>File</name>
+    <message>
+        <source>This is not a regular file.</source>
+        <translation>这不是普通文件。</translation>
+    </message>
+    <message>
+        <source>Not all of the file could be written (is the disk full?)</source>
+        <translation>文件未能完整写入（磁盘是否已满？）</translation>
+    </message>
+</context>
+<context>
     <name>Link</name>
     <message>
         <source>Open port fail</source>

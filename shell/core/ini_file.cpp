@@ -1,7 +1,8 @@
 #include "shell/core/ini_file.h"
 
+#include "document/whole_file.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 #include <vector>
 
@@ -163,7 +164,7 @@ QString IniFile::Read(const QString& section, const QString& key, const QString&
 {
     QFile f(m_path);
     QByteArray text;
-    if (f.open(QIODevice::ReadOnly))
+    if (!IsSpecialFile(m_path) && f.open(QIODevice::ReadOnly))
         text = f.readAll();
     return IniReadText(text, section, key, def);
 }
@@ -180,15 +181,11 @@ bool IniFile::Write(const QString& section, const QString& key, const QString& v
     {
         QFile f(m_path);
         if (f.exists()) {
-            if (!f.open(QIODevice::ReadOnly))
+            if (IsSpecialFile(m_path) || !f.open(QIODevice::ReadOnly))
                 return false; // never replace a file we could not read
             text = f.readAll();
         }
     }
     // Replaced whole through a temporary file, so a failed write never leaves half a file.
-    QSaveFile out(m_path);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    out.write(IniWriteText(text, section, key, value));
-    return out.commit();
+    return SaveWholeFile(m_path, IniWriteText(text, section, key, value)).isEmpty();
 }

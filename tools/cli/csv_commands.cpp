@@ -5,9 +5,9 @@
 #include "channels/core/record_rules.h"
 #include "document/band_plan.h"
 #include "document/document.h"
+#include "document/whole_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <memory>
@@ -58,6 +58,10 @@ int CliImportCsv(const QStringList& args)
         return ImportUsage();
 
     QFile in(files[0]);
+    if (IsSpecialFile(files[0])) {
+        std::fprintf(stderr, "programmer-cli: %s: %s\n", qPrintable(files[0]), qPrintable(SpecialFileText()));
+        return kExitFailure;
+    }
     if (!in.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "programmer-cli: %s: %s\n", qPrintable(files[0]), qPrintable(in.errorString()));
         return kExitFailure;
@@ -100,9 +104,8 @@ int CliExportCsv(const QStringList& args)
         return kExitFailure;
     std::vector<int> channels(kEditableChannels);
     std::iota(channels.begin(), channels.end(), 1);
-    QSaveFile out(args[1]);
-    if (!out.open(QIODevice::WriteOnly) || out.write(ExportChirpCsv(doc.image(), channels)) < 0 || !out.commit()) {
-        std::fprintf(stderr, "programmer-cli: %s: %s\n", qPrintable(args[1]), qPrintable(out.errorString()));
+    if (const QString error = SaveWholeFile(args[1], ExportChirpCsv(doc.image(), channels)); !error.isEmpty()) {
+        std::fprintf(stderr, "programmer-cli: %s: %s\n", qPrintable(args[1]), qPrintable(error));
         return kExitFailure;
     }
     return 0;

@@ -12,6 +12,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -123,12 +124,31 @@ std::optional<Options> ParseArgs(int argc, char** argv)
 
 std::optional<std::vector<std::uint8_t>> ReadParamFile(const std::string& path)
 {
+    // Only a regular file (or a link to one): a directory, a device or a FIFO
+    // would fail to read, never end, or never open.
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (ec) {
+        std::fprintf(stderr, "radio-sim: cannot open %s: %s\n", path.c_str(), ec.message().c_str());
+        return std::nullopt;
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        std::fprintf(stderr, "radio-sim: %s is not a regular file\n", path.c_str());
+        return std::nullopt;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         std::fprintf(stderr, "radio-sim: cannot open %s: %s\n", path.c_str(), std::strerror(errno));
         return std::nullopt;
     }
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // One byte more than a parameter file holds is enough to tell it is too long.
+    std::vector<std::uint8_t> bytes(kParamFileSize + 1);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) {
+        std::fprintf(stderr, "radio-sim: cannot read %s\n", path.c_str());
+        return std::nullopt;
+    }
     // A short file would leave part of the radio's memory undefined.
     if (bytes.size() != kParamFileSize) {
         std::fprintf(stderr, "radio-sim: %s holds %zu bytes; a parameter file holds %zu\n", path.c_str(), bytes.size(),
