@@ -35,6 +35,7 @@ TransferOutcome TransferEngine::run(const TransferJob& job, const RadioImage& im
     const bool read = job.mode == TransferMode::Read;
     m_flags.busy = true;
     m_flags.cancel = false;
+    m_flags.interrupt = false;
     // A read fills a copy, so that a failed or cancelled read leaves the document as it was.
     if (read)
         out.received = std::make_unique<RadioImage>(image);
@@ -88,6 +89,7 @@ int TransferEngine::finish(Status status)
         if (sendEnd(false) != Status::Ok)
             m_ui.showMessage(kCommunicationErrorMessage);
         break;
+    case Status::Interrupted: m_ui.showMessage(kInterruptedMessage); break;
     case Status::Declined: break;
     }
     if (m_port.isOpen())
@@ -135,6 +137,8 @@ TransferEngine::Status TransferEngine::wakeUp(const Handshake& bytes)
 {
     for (;;) {
         for (int i = 0; i < kWakeUpSize; ++i) {
+            if (m_flags.interrupt)
+                return Status::Interrupted;
             m_clock.sleepMs(kWakeBytePauseMs);
             m_port.purge();
             if (!send(&bytes[static_cast<std::size_t>(i)], 1))
@@ -153,6 +157,8 @@ TransferEngine::Status TransferEngine::wakeUp(const Handshake& bytes)
                 return Status::PortFailed;
             if (r == 1 && b == kAck)
                 return Status::Ok;
+            if (m_flags.interrupt)
+                return Status::Interrupted;
             if (m_clock.nowMs() - start > kWakeWaitMs)
                 break;
         }

@@ -17,6 +17,7 @@ enum class TransferMode { Write = 0, Read = 1 };
 
 inline constexpr const char* kOpenPortFailMessage = "Open port fail";
 inline constexpr const char* kCommunicationErrorMessage = "Communication error";
+inline constexpr const char* kInterruptedMessage = "Cancelled";
 
 // What one transfer does.
 struct TransferJob {
@@ -56,6 +57,9 @@ public:
 struct LinkFlags {
     std::atomic<bool> busy{false};
     std::atomic<bool> cancel{false}; // Exit pressed
+    // Stop now (Ctrl+C in the CLI): also ends the wake-up at once, where Exit
+    // waits for the first block.
+    std::atomic<bool> interrupt{false};
 };
 
 // Start: claims the link; false when a transfer is already running.
@@ -79,7 +83,7 @@ public:
     TransferOutcome run(const TransferJob& job, const RadioImage& image);
 
 private:
-    enum class Status { Ok, CommError, PortFailed, Declined, WriteRefused, Cancelled };
+    enum class Status { Ok, CommError, PortFailed, Declined, WriteRefused, Cancelled, Interrupted };
 
     Status handshake(const TransferJob& job);
     Status wakeUp(const Handshake& bytes);

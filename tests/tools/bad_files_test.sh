@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What is not a parameter file (a folder, an endless device, a FIFO, a short
 # file) is refused at once with a message and exit status 1, never read
-# without end or waited on.
+# without end or waited on. A file name the program cannot hold exactly is
+# refused rather than changed.
 set -euo pipefail
 sim=$1 cli=$2
 work=$(mktemp -d)
@@ -20,3 +21,12 @@ for input in "$work" /dev/zero "$work/fifo.dat" "$work/short.dat"; do
         echo "$program $input: $out"
     done
 done
+
+bad_name="$work/bad_"$'\xff\xfe'".dat"
+rc=0
+out=$("$cli" new "$bad_name" 2>&1) || rc=$?
+if [ "$rc" != 1 ] || [ -n "$(find "$work" -name 'bad_*')" ] || ! grep -q "rename the file" <<<"$out"; then
+    echo "FAIL: a name that is not UTF-8: exit $rc: $out" >&2
+    exit 1
+fi
+echo "not UTF-8: $out"

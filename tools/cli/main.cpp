@@ -4,6 +4,7 @@
 #include "tools/cli/commands.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #ifdef PROGRAMMER_CLI_PRINT
 #include <QApplication>
 #endif
@@ -39,6 +40,17 @@ void Usage(FILE* out)
                out);
 }
 
+// An argument whose bytes do not survive the trip through QString (a file
+// name that is not valid in the system's encoding) would name another file.
+int FirstUnrepresentableArgument(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (QFile::encodeName(QFile::decodeName(argv[i])) != QByteArray(argv[i]))
+            return i;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -53,6 +65,13 @@ int main(int argc, char** argv)
     }
 #endif
     QCoreApplication app(argc, argv);
+    if (const int bad = FirstUnrepresentableArgument(argc, argv)) {
+        std::fprintf(stderr,
+                     "programmer-cli: argument %d is not valid text in this system's encoding (UTF-8); "
+                     "rename the file and try again\n",
+                     bad);
+        return kExitFailure;
+    }
     // The program's own names: an installed CLI finds the user's Program.ini where the program keeps it.
     QCoreApplication::setOrganizationName(QStringLiteral("VRX"));
     QCoreApplication::setApplicationName(QStringLiteral("VRX"));

@@ -29,11 +29,28 @@ namespace {
 
 LinkFlags* g_flags = nullptr;
 
-// Ctrl+C asks the transfer to stop after the current block, as Exit does.
+// Ctrl+C stops the transfer: at once while waking the radio or at the
+// password prompt, after the current block once blocks flow (as Exit does).
 extern "C" void OnInterrupt(int)
 {
-    if (g_flags)
+    if (g_flags) {
+        g_flags->interrupt = true;
         g_flags->cancel = true;
+    }
+}
+
+// Installed so that a read waiting at the prompt is interrupted, not resumed.
+void CatchInterrupt(bool on)
+{
+#ifndef _WIN32
+    struct sigaction action {};
+    action.sa_handler = on ? OnInterrupt : SIG_DFL;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = 0; // no SA_RESTART
+    sigaction(SIGINT, &action, nullptr);
+#else
+    std::signal(SIGINT, on ? OnInterrupt : SIG_DFL);
+#endif
 }
 
 std::string AskOnTerminal()
@@ -90,6 +107,10 @@ public:
     {
         endLine();
         std::string typed = m_password ? *m_password : AskOnTerminal();
+        if (g_flags && g_flags->interrupt) {
+            std::fputs("programmer-cli: cancelled; nothing was transferred\n", stderr);
+            return false;
+        }
         if (!CheckLinkPassword(typed)) {
             std::fputs("programmer-cli: wrong password; nothing was transferred\n", stderr);
             return false;
@@ -166,9 +187,9 @@ int RunTransfer(Document& doc, const ProgramPaths& paths, TransferMode mode, con
     TransferEngine engine(*port, clock, ui, flags);
 
     g_flags = &flags;
-    auto previous = std::signal(SIGINT, OnInterrupt);
+    CatchInterrupt(true);
     TransferOutcome outcome = engine.run(job, doc.image());
-    std::signal(SIGINT, previous);
+    CatchInterrupt(false);
     g_flags = nullptr;
 
     if (outcome.result != 1) {
