@@ -22,7 +22,9 @@ for t in "${targets[@]}"; do
     seeds=fuzz/seeds/$t
     echo "== $t for ${seconds}s"
     set +e
-    ASAN_OPTIONS=detect_leaks=0 "build-fuzz/bin/$t" -max_total_time="$seconds" -print_final_stats=1 \
+    dict=()
+    [ -f "fuzz/$t.dict" ] && dict=(-dict="fuzz/$t.dict")
+    ASAN_OPTIONS=detect_leaks=0 "build-fuzz/bin/$t" -max_total_time="$seconds" -print_final_stats=1 "${dict[@]}" \
         -artifact_prefix="fuzz-corpus/$t-" "$corpus" $( [ -d "$seeds" ] && echo "$seeds" ) \
         2>"fuzz-corpus/$t.log"
     rc=$?
