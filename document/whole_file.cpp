@@ -1,8 +1,13 @@
 #include "document/whole_file.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <filesystem>
+#include <system_error>
 
 bool WriteAll(QIODevice& out, const char* data, qint64 size)
 {
@@ -27,10 +32,42 @@ QString SpecialFileText()
     return QCoreApplication::translate("File", "This is not a regular file.");
 }
 
+namespace {
+constexpr qint64 kStaleSeconds = 60;
+
+// ".radio.dat.partial-": hidden, and named so that a user who finds one can
+// tell what it was.
+QString PartialPrefix(const QString& fileName)
+{
+    return QLatin1Char('.') + fileName + QStringLiteral(".partial-");
+}
+
+// What a save killed between writing and renaming left behind. A younger
+// one may belong to a save running right now.
+void RemoveStalePartials(const QString& folder, const QString& fileName)
+{
+    const QDateTime limit = QDateTime::currentDateTimeUtc().addSecs(-kStaleSeconds);
+    const QFileInfoList left = QDir(folder).entryInfoList({PartialPrefix(fileName) + QLatin1Char('*')},
+                                                          QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& f : left) {
+        if (f.lastModified().toUTC() < limit)
+            QFile::remove(f.filePath());
+    }
+}
+} // namespace
+
 QString SaveWholeFile(const QString& path, const std::function<bool(QIODevice&)>& write)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
+    // A link is kept, and the file it points to replaced.
+    QString target = path;
+    if (const QFileInfo info(path); info.isSymLink() && !info.canonicalFilePath().isEmpty())
+        target = info.canonicalFilePath();
+    const QFileInfo targetInfo(target);
+    const QString folder = targetInfo.absolutePath();
+    RemoveStalePartials(folder, targetInfo.fileName());
+
+    QTemporaryFile f(folder + QLatin1Char('/') + PartialPrefix(targetInfo.fileName()) + QStringLiteral("XXXXXX"));
+    if (!f.open())
         return f.errorString();
     // Flushed here, so that a disk that fills up while Qt empties its buffer
     // is noticed before the temporary file replaces the target.
@@ -38,10 +75,21 @@ QString SaveWholeFile(const QString& path, const std::function<bool(QIODevice&)>
         QString why = f.error() != QFileDevice::NoError ? f.errorString() : QString();
         if (why.isEmpty())
             why = QCoreApplication::translate("File", "Not all of the file could be written (is the disk full?)");
-        f.cancelWriting(); // the temporary file goes, the target stays
-        return why;
+        return why; // the temporary file goes with f, the target stays
     }
-    if (!f.commit())
-        return f.errorString();
+    // The new file gets the old one's permissions, or those of a new file.
+    const QFileDevice::Permissions permissions =
+        targetInfo.exists() ? targetInfo.permissions()
+                            : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                                  QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    f.setPermissions(permissions);
+    const QString temp = f.fileName();
+    f.close();
+    std::error_code ec;
+    std::filesystem::rename(std::filesystem::path(temp.toStdU16String()),
+                            std::filesystem::path(target.toStdU16String()), ec);
+    if (ec)
+        return QString::fromLocal8Bit(ec.message().c_str()); // f removes the temporary file
+    f.setAutoRemove(false);
     return {};
 }

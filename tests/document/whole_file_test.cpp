@@ -4,6 +4,7 @@
 
 #include "document/param_file.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -87,6 +88,48 @@ TEST(WholeFile, AFailedSaveLeavesTheOldFileAndNoTemporaryFile)
     EXPECT_EQ(QFileInfo(path).size(), 69632);
     // A folder that cannot be written to: the reason, and nothing made.
     EXPECT_FALSE(SaveWholeFile(dir.path() + QStringLiteral("/no/such/folder/x.dat"), QByteArray("x")).isEmpty());
+}
+
+TEST(WholeFile, LeftoversOfAKilledSaveAreRecognisableAndCleared)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.path() + QStringLiteral("/radio.dat");
+    ASSERT_EQ(SaveWholeFile(path, QByteArray("OLD")), QString());
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    // What a kill between writing and renaming leaves, an hour ago and just now,
+    // and a file of the user's that only looks alike.
+    const struct {
+        const char* name;
+        int ageSeconds;
+        bool kept;
+    } files[] = {{".radio.dat.partial-AbC123", 3600, false},
+                 {".radio.dat.partial-XyZ789", 5, true},
+                 {".other.dat.partial-AbC123", 3600, true},
+                 {"radio.dat.backup", 3600, true}};
+    for (const auto& f : files) {
+        QFile file(dir.path() + QLatin1Char('/') + QLatin1String(f.name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("x");
+        file.flush(); // before the time is set, or closing would set it again
+        file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-f.ageSeconds), QFileDevice::FileModificationTime);
+    }
+    ASSERT_EQ(SaveWholeFile(path, QByteArray("NEW")), QString());
+    for (const auto& f : files)
+        EXPECT_EQ(QFileInfo::exists(dir.path() + QLatin1Char('/') + QLatin1String(f.name)), f.kept) << f.name;
+    // The saved file keeps its permissions.
+    EXPECT_EQ(QFileInfo(path).permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther),
+              QFileDevice::Permissions());
+    EXPECT_TRUE(QFileInfo(path).permissions() & QFileDevice::WriteOwner);
+
+    // Saved through a link: the link stays, the file it points to is replaced.
+    const QString link = dir.path() + QStringLiteral("/link.dat");
+    ASSERT_TRUE(QFile::link(path, link));
+    ASSERT_EQ(SaveWholeFile(link, QByteArray("LINKED")), QString());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("LINKED"));
 }
 
 #ifndef _WIN32

@@ -36,7 +36,7 @@ for command in "new $disk/old.dat" "read SIM $disk/old.dat"; do
     [ "$rc" = 1 ] || fail "$command exited $rc: $out"
     cmp -s "$disk/old.dat" "$disk/../good-copy.$$" || fail "$command damaged the old file"
     grep -qi "space\|disk" <<<"$out" || fail "$command gave no reason: $out"
-    [ "$(find "$disk" -name 'old.dat?*' | wc -l)" = 0 ] || fail "$command left a temporary file"
+    [ "$(find "$disk" -name '*old.dat?*' | wc -l)" = 0 ] || fail "$command left a temporary file"
     echo "$command: $(tail -1 <<<"$out")"
 done
 echo "full disk: all passed"
