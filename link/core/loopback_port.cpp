@@ -1,8 +1,8 @@
 #include "link/core/loopback_port.h"
 
-#include "link/core/sim_radio.h"
+#include "link/core/radio_end.h"
 
-LoopbackPort::LoopbackPort(SimRadio& radio, LinkClock& clock) : m_radio(radio), m_clock(clock) {}
+LoopbackPort::LoopbackPort(RadioEnd& radio, LinkClock& clock) : m_radio(radio), m_clock(clock) {}
 
 bool LoopbackPort::open(const std::string&)
 {

@@ -3,14 +3,14 @@
 #include "link/core/serial_port.h"
 #include "link/core/timed_read.h"
 
-class SimRadio;
+class RadioEnd;
 
 // The simulated radio behind the serial port interface: what the program's
 // "SIM" port talks to (on the steady clock), and what tests may use on a fake
 // clock. The radio and the clock belong to the caller and must outlive it.
 class LoopbackPort : public SerialPort, private IncomingBytes {
 public:
-    LoopbackPort(SimRadio& radio, LinkClock& clock);
+    LoopbackPort(RadioEnd& radio, LinkClock& clock);
 
     bool open(const std::string& name) override;
     bool isOpen() const override { return m_open; }
@@ -27,7 +27,7 @@ private:
     std::optional<std::int64_t> nextDue() const override;
     bool failed() const override;
 
-    SimRadio& m_radio;
+    RadioEnd& m_radio;
     LinkClock& m_clock;
     PortTimeouts m_timeouts;
     bool m_open = false;

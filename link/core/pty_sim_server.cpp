@@ -2,7 +2,7 @@
 
 #include "link/core/pty_sim_server.h"
 
-#include "link/core/sim_radio.h"
+#include "link/core/radio_end.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -23,7 +23,7 @@ void MakeNonBlocking(int fd)
 
 } // namespace
 
-PtySimServer::PtySimServer(SimRadio& radio) : m_radio(radio)
+PtySimServer::PtySimServer(RadioEnd& radio) : m_radio(radio)
 {
     if (::pipe(m_wake) == 0) {
         MakeNonBlocking(m_wake[0]);

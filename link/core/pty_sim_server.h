@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-class SimRadio;
+class RadioEnd;
 
-// Serves a SimRadio on a pseudo-terminal: bytes a program writes to the slave
+// Serves a radio end (the simulated radio, a replayed log) on a pseudo-terminal: bytes a program writes to the slave
 // path go to the radio, the radio's answers come back when they fall due.
 // serve() runs on whatever thread calls it until stop() or until the radio
 // drops the line; the radio belongs to that thread meanwhile.
@@ -22,7 +22,7 @@ public:
         Failed,  // the pseudo-terminal failed
     };
 
-    explicit PtySimServer(SimRadio& radio);
+    explicit PtySimServer(RadioEnd& radio);
     ~PtySimServer();
     PtySimServer(const PtySimServer&) = delete;
     PtySimServer& operator=(const PtySimServer&) = delete;
@@ -41,7 +41,7 @@ public:
 private:
     bool flushPending();
 
-    SimRadio& m_radio;
+    RadioEnd& m_radio;
     PtyPair m_pty;
     int m_wake[2] = {-1, -1};
     std::vector<std::uint8_t> m_pending; // answers due but not yet taken by the pseudo-terminal

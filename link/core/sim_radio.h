@@ -2,6 +2,7 @@
 
 #include "document/radio_image.h"
 #include "link/core/handshake.h"
+#include "link/core/radio_end.h"
 
 #include <cstdint>
 #include <deque>
@@ -30,7 +31,7 @@ struct SimRadioFaults {
 // sent together with the current time, and takes the bytes whose due time has
 // come. It never sleeps and never reads a clock, so it serves equally a fake
 // clock in tests, the steady clock in the loopback port, and a pseudo-terminal.
-class SimRadio {
+class SimRadio : public RadioEnd {
 public:
     // Ways to misbehave.
     using Faults = SimRadioFaults;
@@ -39,15 +40,15 @@ public:
     SimRadio(const RadioImage& memory, Faults faults);
 
     // Bytes from the PC, received at time nowMs.
-    void receive(const std::uint8_t* data, int n, std::int64_t nowMs);
+    void receive(const std::uint8_t* data, int n, std::int64_t nowMs) override;
     // Moves the bytes due by nowMs into out (at most max); returns the count.
-    int take(std::uint8_t* out, int max, std::int64_t nowMs);
+    int take(std::uint8_t* out, int max, std::int64_t nowMs) override;
     // Time at which the next pending byte becomes due; nothing when none pending.
-    std::optional<std::int64_t> nextDue() const;
+    std::optional<std::int64_t> nextDue() const override;
     // The PC purged its receive queue at nowMs: bytes already due are lost.
-    void purgeDue(std::int64_t nowMs);
+    void purgeDue(std::int64_t nowMs) override;
     // True once the simulated line dropped (hang-up fault).
-    bool hungUp() const;
+    bool hungUp() const override;
 
     const RadioImage& memory() const;
     void setLocked(bool locked); // lock byte (address 0xCC08) = 3, or 0 when unlocking

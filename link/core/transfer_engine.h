@@ -4,6 +4,7 @@
 #include "link/core/handshake.h"
 #include "link/core/serial_port.h"
 #include "link/core/transfer_plan.h"
+#include "link/core/transfer_trace.h"
 
 #include <array>
 #include <atomic>
@@ -82,6 +83,9 @@ public:
     // the ranges of a staging copy of `image`; the document itself is not touched.
     TransferOutcome run(const TransferJob& job, const RadioImage& image);
 
+    // Logs the next run's port traffic and decisions; null for none.
+    void setTrace(TransferTrace* trace) { m_trace = trace; }
+
 private:
     enum class Status { Ok, CommError, PortFailed, Declined, WriteRefused, Cancelled, Interrupted };
 
@@ -96,8 +100,12 @@ private:
     bool send(const std::uint8_t* bytes, int n);
     Status sendEnd(bool read);
     int finish(Status status);
+    void note(const std::string& text);
 
-    SerialPort& m_port;
+    SerialPort& m_device;
+    SerialPort* m_port = &m_device; // the device, or a tracing port around it
+    std::unique_ptr<TracingPort> m_traced;
+    TransferTrace* m_trace = nullptr;
     LinkClock& m_clock;
     TransferUi& m_ui;
     LinkFlags& m_flags;

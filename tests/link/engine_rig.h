@@ -139,6 +139,7 @@ struct EngineRig {
             return cmdHead;
         };
         TransferEngine engine(port, clock, ui, flags);
+        engine.setTrace(trace);
         return engine.run(job, document);
     }
 
@@ -147,6 +148,7 @@ struct EngineRig {
     LinkFlags flags;
     RecordingUi ui{flags, port};
     std::unique_ptr<SimRadio> radio;
+    TransferTrace* trace = nullptr;
     RadioImage document = Pattern(99);
     std::string cmdHead;
     std::function<void(int)> onCmdHead;

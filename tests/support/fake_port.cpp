@@ -1,6 +1,6 @@
 #include "tests/support/fake_port.h"
 
-#include "link/core/sim_radio.h"
+#include "link/core/radio_end.h"
 
 #include <algorithm>
 #include <limits>
@@ -18,7 +18,7 @@ FakePort::~FakePort()
     m_clock.onSleep = nullptr;
 }
 
-void FakePort::attach(SimRadio& radio)
+void FakePort::attach(RadioEnd& radio)
 {
     m_radio = &radio;
 }

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-class SimRadio;
+class RadioEnd;
 
 // What the fake port saw, in order.
 struct PortEvent {
@@ -33,7 +33,7 @@ public:
     FakePort(const FakePort&) = delete;
     FakePort& operator=(const FakePort&) = delete;
 
-    void attach(SimRadio& radio);
+    void attach(RadioEnd& radio);
     // Queues bytes from the radio, due delayMs from now (after any queued before).
     void reply(std::span<const std::uint8_t> bytes, int delayMs = 0);
     void reply(std::initializer_list<std::uint8_t> bytes, int delayMs = 0);
@@ -83,7 +83,7 @@ private:
     void log(PortEvent::Kind kind, std::vector<std::uint8_t> bytes = {}, int requested = 0, int result = 0);
 
     FakeClock& m_clock;
-    SimRadio* m_radio = nullptr;
+    RadioEnd* m_radio = nullptr;
     std::deque<Pending> m_queued;
     std::vector<PortEvent> m_events;
     PortTimeouts m_timeouts;
