@@ -183,7 +183,7 @@ TransferEngine::Status TransferEngine::handshake(const TransferJob& job)
 TransferEngine::Status TransferEngine::wakeUp(const Handshake& bytes)
 {
     for (;;) {
-        note("wake-up attempt " + std::to_string(m_wakeAttempts + 1));
+        note("wake-up");
         for (int i = 0; i < kWakeUpSize; ++i) {
             if (m_flags.interrupt)
                 return Status::Interrupted;
@@ -215,6 +215,8 @@ TransferEngine::Status TransferEngine::wakeUp(const Handshake& bytes)
             return Status::CommError;
         }
         ++m_wakeAttempts;
+        note("no answer to the wake-up: retry " + std::to_string(m_wakeAttempts) + " of " +
+             std::to_string(kMaxWakeRetries));
     }
 }
 

@@ -10,6 +10,7 @@
 #include "link/core/sim_port.h"
 #include "link/core/steady_link_clock.h"
 #include "link/core/transfer_engine.h"
+#include "link/core/transfer_log_file.h"
 #include "link/core/transfer_plan.h"
 #include "shell/core/app_settings.h"
 #include "shell/core/ini_file.h"
@@ -142,6 +143,7 @@ struct TransferArgs {
     QString file;
     bool service = false;
     std::optional<std::string> password;
+    QString trace; // the transfer log to write; empty for none
 };
 
 bool ParseTransferArgs(QStringList args, bool allowService, TransferArgs& out)
@@ -153,6 +155,8 @@ bool ParseTransferArgs(QStringList args, bool allowService, TransferArgs& out)
             out.service = true;
         else if (a == QLatin1String("--password") && !args.isEmpty())
             out.password = args.takeFirst().toStdString();
+        else if (a == QLatin1String("--trace") && !args.isEmpty())
+            out.trace = args.takeFirst();
         else if (a.startsWith(QLatin1String("--")))
             return false;
         else
@@ -185,12 +189,30 @@ int RunTransfer(Document& doc, const ProgramPaths& paths, TransferMode mode, con
     SteadyLinkClock clock;
     ConsoleUi ui(mode == TransferMode::Read ? "Reading" : "Writing", a.password);
     TransferEngine engine(*port, clock, ui, flags);
+    // The log is opened before the radio is touched: a log that cannot be
+    // written stops the transfer before it starts.
+    std::optional<TransferLogFile> log;
+    std::optional<TransferTrace> trace;
+    if (!a.trace.isEmpty()) {
+        log.emplace(a.trace);
+        if (!log->open()) {
+            std::fprintf(stderr, "programmer-cli: cannot write the transfer log %s: %s\n", qPrintable(a.trace),
+                         qPrintable(log->errorString()));
+            return kExitFailure;
+        }
+        trace.emplace(clock, log->sink());
+        TransferLogFile::WriteHeader(*trace, QStringLiteral("programmer-cli"));
+        engine.setTrace(&*trace);
+    }
 
     g_flags = &flags;
     CatchInterrupt(true);
     TransferOutcome outcome = engine.run(job, doc.image());
     CatchInterrupt(false);
     g_flags = nullptr;
+    if (log && log->failed())
+        std::fprintf(stderr, "programmer-cli: the transfer log %s is incomplete: %s\n", qPrintable(a.trace),
+                     qPrintable(log->errorString()));
 
     if (outcome.result != 1) {
         std::fprintf(stderr, "programmer-cli: the transfer did not complete\n");
@@ -207,7 +229,7 @@ int CliRead(const ProgramPaths& paths, const QStringList& args)
 {
     TransferArgs a;
     if (!ParseTransferArgs(args, false, a)) {
-        std::fputs("usage: programmer-cli read PORT OUT.dat [--password TEXT]\n", stderr);
+        std::fputs("usage: programmer-cli read PORT OUT.dat [--password TEXT] [--trace FILE.log]\n", stderr);
         return kExitUsage;
     }
     Document doc;
@@ -232,7 +254,8 @@ int CliWrite(const ProgramPaths& paths, const QStringList& args)
 {
     TransferArgs a;
     if (!ParseTransferArgs(args, true, a)) {
-        std::fputs("usage: programmer-cli write PORT FILE.dat [--service] [--password TEXT]\n", stderr);
+        std::fputs("usage: programmer-cli write PORT FILE.dat [--service] [--password TEXT] [--trace FILE.log]\n",
+                   stderr);
         return kExitUsage;
     }
     Document doc;

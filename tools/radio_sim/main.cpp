@@ -4,6 +4,7 @@
 #include "document/radio_image.h"
 #include "link/core/handshake.h"
 #include "link/core/pty_sim_server.h"
+#include "link/core/replay_radio.h"
 #include "link/core/sim_radio.h"
 
 #include <algorithm>
@@ -24,8 +25,11 @@
 namespace {
 
 constexpr char kUsage[] = "usage: radio-sim [options] FILE.dat\n"
+                          "       radio-sim --replay FILE.log\n"
                           "Serves the radio memory held in FILE.dat on a pseudo-terminal and prints the\n"
                           "device path to give the programmer as its port. Stop it with Ctrl+C.\n"
+                          "With --replay, answers as the radio of a transfer log (programmer-cli --trace,\n"
+                          "or the program's transfer log) did, as long as the programmer does what it did.\n"
                           "\n"
                           "  --locked            set the lock byte (0xCC08) to 3: transfers ask for the password\n"
                           "  --silent            never answer anything\n"
@@ -37,11 +41,14 @@ constexpr char kUsage[] = "usage: radio-sim [options] FILE.dat\n"
                           "  --pace              take and send bytes at the real 38,400 bit/s\n"
                           "  --cmd-head FIELDS   answer to a handshake changed as by CMD_HEAD (e.g. 2,50,52)\n"
                           "  --save OUT.dat      on exit, write FILE.dat's header and the radio's memory to OUT.dat\n"
+                          "  --replay FILE.log   answer as the logged radio did (no FILE.dat or other options)\n"
                           "  -h, --help          show this text\n";
 
 struct Options {
     std::string input;
     std::string save;
+    std::string replay;
+    bool radioOptions = false; // any option that makes no sense with --replay
     SimRadio::Faults faults;
     bool locked = false;
     bool help = false;
@@ -78,6 +85,12 @@ std::optional<Options> ParseArgs(int argc, char** argv)
         if (a == "-h" || a == "--help") {
             o.help = true;
             return o;
+        } else if (a == "--replay") {
+            const char* v = value();
+            if (!v)
+                return fail("--replay needs a transfer log");
+            o.replay = v;
+            continue;
         } else if (a == "--locked") {
             o.locked = true;
         } else if (a == "--silent") {
@@ -113,29 +126,43 @@ std::optional<Options> ParseArgs(int argc, char** argv)
             return fail("unknown option " + std::string(a));
         } else if (o.input.empty()) {
             o.input = a;
+            continue;
         } else {
             return fail("only one parameter file can be served");
         }
+        o.radioOptions = true;
+    }
+    if (!o.replay.empty()) {
+        if (!o.input.empty() || o.radioOptions)
+            return fail("--replay plays a log back: it takes no parameter file and no other option");
+        return o;
     }
     if (o.input.empty())
         return fail("no parameter file given");
     return o;
 }
 
-std::optional<std::vector<std::uint8_t>> ReadParamFile(const std::string& path)
+// Only a regular file (or a link to one): a directory, a device or a FIFO
+// would fail to read, never end, or never open.
+bool IsReadableFile(const std::string& path)
 {
-    // Only a regular file (or a link to one): a directory, a device or a FIFO
-    // would fail to read, never end, or never open.
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (ec) {
         std::fprintf(stderr, "radio-sim: cannot open %s: %s\n", path.c_str(), ec.message().c_str());
-        return std::nullopt;
+        return false;
     }
     if (!std::filesystem::is_regular_file(status)) {
         std::fprintf(stderr, "radio-sim: %s is not a regular file\n", path.c_str());
-        return std::nullopt;
+        return false;
     }
+    return true;
+}
+
+std::optional<std::vector<std::uint8_t>> ReadParamFile(const std::string& path)
+{
+    if (!IsReadableFile(path))
+        return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         std::fprintf(stderr, "radio-sim: cannot open %s: %s\n", path.c_str(), std::strerror(errno));
@@ -158,6 +185,38 @@ std::optional<std::vector<std::uint8_t>> ReadParamFile(const std::string& path)
     if (!HasSignature(bytes.data()))
         std::fprintf(stderr, "radio-sim: warning: %s does not start with the model's signature\n", path.c_str());
     return bytes;
+}
+
+std::optional<ReplayScript> ReadTransferLog(const std::string& path)
+{
+    if (!IsReadableFile(path))
+        return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "radio-sim: cannot open %s: %s\n", path.c_str(), std::strerror(errno));
+        return std::nullopt;
+    }
+    // A whole read logs well under 2 MB; far more is not a transfer log.
+    constexpr std::size_t kMaxLog = 64u << 20;
+    std::string text(kMaxLog + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad() || text.size() > kMaxLog) {
+        std::fprintf(stderr, "radio-sim: %s: %s\n", path.c_str(),
+                     in.bad() ? "cannot read it" : "too large for a transfer log");
+        return std::nullopt;
+    }
+    std::string error;
+    auto script = ParseTransferLog(text, &error);
+    if (!script) {
+        std::fprintf(stderr, "radio-sim: %s is not a transfer log: %s\n", path.c_str(), error.c_str());
+        return std::nullopt;
+    }
+    if (script->steps.empty()) {
+        std::fprintf(stderr, "radio-sim: %s holds no transfer\n", path.c_str());
+        return std::nullopt;
+    }
+    return script;
 }
 
 // Written beside the target first, so a failed save leaves no half file.
@@ -200,6 +259,49 @@ void CatchStopSignals()
         sigaction(sig, &sa, nullptr);
 }
 
+std::optional<PtySimServer::End> Serve(PtySimServer& server, const std::string& what)
+{
+    std::string error;
+    if (!server.open(&error)) {
+        std::fprintf(stderr, "radio-sim: no pseudo-terminal: %s\n", error.c_str());
+        return std::nullopt;
+    }
+    g_server = &server;
+    CatchStopSignals();
+
+    // The path alone on standard output, for scripts; the rest goes to the terminal.
+    std::printf("%s\n", server.devicePath().c_str());
+    std::fflush(stdout);
+    std::fprintf(stderr, "radio-sim: serving %s on %s; give the programmer that port. Ctrl+C stops.\n", what.c_str(),
+                 server.devicePath().c_str());
+    const PtySimServer::End end = server.serve();
+    g_server = nullptr;
+    switch (end) {
+    case PtySimServer::End::Stopped: std::fprintf(stderr, "radio-sim: stopped"); break;
+    case PtySimServer::End::HungUp: std::fprintf(stderr, "radio-sim: dropped the line as asked"); break;
+    case PtySimServer::End::Failed:
+        std::fprintf(stderr, "radio-sim: the pseudo-terminal failed: %s", std::strerror(errno));
+        break;
+    }
+    return end;
+}
+
+int Replay(const std::string& log)
+{
+    auto script = ReadTransferLog(log);
+    if (!script)
+        return 1;
+    ReplayRadio radio(std::move(*script));
+    PtySimServer server(radio);
+    const auto end = Serve(server, "the radio of " + log);
+    if (!end)
+        return 1;
+    std::fprintf(stderr, " after %d of the log's %d writes\n", radio.stepsPlayed(), radio.steps());
+    if (!radio.divergence().empty())
+        std::fprintf(stderr, "radio-sim: the programmer left the log: %s\n", radio.divergence().c_str());
+    return *end == PtySimServer::End::Failed ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -211,6 +313,8 @@ int main(int argc, char** argv)
         std::fputs(kUsage, stdout);
         return 0;
     }
+    if (!options->replay.empty())
+        return Replay(options->replay);
     const auto file = ReadParamFile(options->input);
     if (!file)
         return 1;
@@ -224,32 +328,10 @@ int main(int argc, char** argv)
         radio.setHandshake(ParseCmdHead(*options->cmdHead));
 
     PtySimServer server(radio);
-    std::string error;
-    if (!server.open(&error)) {
-        std::fprintf(stderr, "radio-sim: no pseudo-terminal: %s\n", error.c_str());
+    const auto end = Serve(server, options->input);
+    if (!end)
         return 1;
-    }
-    g_server = &server;
-    CatchStopSignals();
-
-    // The path alone on standard output, for scripts; the rest goes to the terminal.
-    std::printf("%s\n", server.devicePath().c_str());
-    std::fflush(stdout);
-    std::fprintf(stderr, "radio-sim: serving %s on %s; give the programmer that port. Ctrl+C stops.\n",
-                 options->input.c_str(), server.devicePath().c_str());
-
-    const PtySimServer::End end = server.serve();
-    g_server = nullptr;
-
-    int status = 0;
-    switch (end) {
-    case PtySimServer::End::Stopped: std::fprintf(stderr, "radio-sim: stopped"); break;
-    case PtySimServer::End::HungUp: std::fprintf(stderr, "radio-sim: dropped the line as asked"); break;
-    case PtySimServer::End::Failed:
-        std::fprintf(stderr, "radio-sim: the pseudo-terminal failed: %s", std::strerror(errno));
-        status = 1;
-        break;
-    }
+    const int status = *end == PtySimServer::End::Failed ? 1 : 0;
     std::fprintf(stderr, " after %d data block(s), %d wake-up(s)%s%s\n", radio.dataBlocks(), radio.wakeUps(),
                  radio.sawEndRead() ? ", ENDR" : "", radio.sawEndWrite() ? ", ENDW" : "");
 
