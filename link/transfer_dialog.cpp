@@ -6,10 +6,13 @@
 #include "document/document.h"
 #include "link/core/port_factory.h"
 #include "link/core/steady_link_clock.h"
+#include "link/core/transfer_log_file.h"
 #include "link/link_password_dialog.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -18,6 +21,8 @@
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <optional>
 
 // The engine's messages, for the translators.
 [[maybe_unused]] static const char* const kLinkMessages[] = {
@@ -164,12 +169,27 @@ void CTransferDialog::start()
     job.cmdHead = m_setup.cmdHead;
     // The engine works on a copy of the document; a read is applied on completion only.
     auto source = std::make_shared<RadioImage>(m_document.image());
-    m_worker = QThread::create([this, job = std::move(job), source] {
+    m_logError.clear();
+    m_worker = QThread::create([this, job = std::move(job), source, logPath = m_setup.logPath] {
         std::unique_ptr<SerialPort> port = CreatePort(job.portName);
         SteadyLinkClock clock;
         GuiTransferUi ui(this);
         TransferEngine engine(*port, clock, ui, m_flags);
+        // A log that cannot be written never stops the transfer; the summary says so.
+        std::optional<TransferLogFile> log;
+        std::optional<TransferTrace> trace;
+        if (!logPath.isEmpty()) {
+            QDir().mkpath(QFileInfo(logPath).path());
+            log.emplace(logPath);
+            if (log->open()) {
+                trace.emplace(clock, log->sink());
+                TransferLogFile::WriteHeader(*trace, QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+                engine.setTrace(&*trace);
+            }
+        }
         m_outcome = engine.run(job, *source);
+        if (log && (!log->isOpen() || log->failed()))
+            m_logError = log->errorString();
     });
     m_worker->start();
 }
@@ -205,6 +225,9 @@ void CTransferDialog::summarise()
         m_summary = tr("Cancelled after block %1").arg(m_done);
     else
         m_summary.clear();
+    if (!m_logError.isEmpty())
+        m_summary += (m_summary.isEmpty() ? QString() : QStringLiteral("  ")) +
+                     tr("The transfer log could not be written: %1").arg(m_logError);
     // The dialog's last state says it too, under the percentage.
     m_state->setText(m_summary);
     m_state->setVisible(!m_summary.isEmpty());

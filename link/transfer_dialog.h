@@ -26,6 +26,8 @@ struct TransferSetup {
     bool startAtOnce = false;
     // The title of the dialog's message boxes.
     QString caption;
+    // Where the transfer's log goes (replaced); empty for none.
+    QString logPath;
 };
 
 // The modal dialog that runs one transfer on a worker thread: a progress bar,
@@ -72,6 +74,7 @@ private:
     bool m_cancelledByUser = false;
     QElapsedTimer m_clock;
     QString m_summary;
+    QString m_logError; // why the transfer log could not be written
     bool m_initialised = false;
     LinkFlags m_flags;
     TransferOutcome m_outcome;

@@ -64,11 +64,12 @@ const CommandSpec kCommands[] = {
      [](CMainFrame& f) { f.readFromRadio(); }},
     {Cmd::Write, QT_TRANSLATE_NOOP("CMainFrame", "Write"), kNoKey, "radio-write",
      [](CMainFrame& f) { f.writeToRadio(); }},
-    // The three switches are connected to what they show by the frame itself.
+    // The switches are connected to what they show by the frame itself.
     {Cmd::ViewToolbar, QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar"), kNoKey, kNoIcon, [](CMainFrame&) {}},
     {Cmd::ViewStatusBar, QT_TRANSLATE_NOOP("CMainFrame", "&Status Bar"), kNoKey, kNoIcon, [](CMainFrame&) {}},
     {Cmd::TreeView, QT_TRANSLATE_NOOP("CMainFrame", "Tree View"), kNoKey, kNoIcon, [](CMainFrame&) {}},
     {Cmd::Port, QT_TRANSLATE_NOOP("CMainFrame", "Port"), kNoKey, "serial-port", [](CMainFrame& f) { f.choosePort(); }},
+    {Cmd::KeepTransferLog, QT_TRANSLATE_NOOP("CMainFrame", "Keep transfer log"), kNoKey, kNoIcon, [](CMainFrame&) {}},
     {Cmd::WindowCascade, QT_TRANSLATE_NOOP("CMainFrame", "&Cascade"), kNoKey, kNoIcon,
      [](CMainFrame& f) { f.cascadeViews(); }},
     {Cmd::WindowTile, QT_TRANSLATE_NOOP("CMainFrame", "&Tile"), kNoKey, kNoIcon,
@@ -77,6 +78,8 @@ const CommandSpec kCommands[] = {
      [](CMainFrame& f) { f.arrangeMinimisedViews(); }},
     {Cmd::HelpTopics, QT_TRANSLATE_NOOP("CMainFrame", "&Help Topics"), kNoKey, kNoIcon,
      [](CMainFrame& f) { f.showHelp(kHelpContents); }},
+    {Cmd::OpenTransferLog, QT_TRANSLATE_NOOP("CMainFrame", "Open transfer log"), kNoKey, kNoIcon,
+     [](CMainFrame& f) { f.openTransferLog(); }},
     {Cmd::AppAbout, QT_TRANSLATE_NOOP("CMainFrame", "&About..."), kNoKey, "help-about",
      [](CMainFrame& f) { f.showAbout(); }},
 };

@@ -38,4 +38,6 @@ inline constexpr int WindowCascade = 57650;
 inline constexpr int WindowTile = 57651;
 inline constexpr int AppAbout = 57664;
 inline constexpr int HelpTopics = 57667; // the help's contents page
+inline constexpr int KeepTransferLog = 32810;
+inline constexpr int OpenTransferLog = 32811;
 } // namespace Cmd

@@ -119,6 +119,12 @@ void CMainFrame::createActions()
         m_actions[id]->setCheckable(true);
         m_actions[id]->setChecked(true);
     }
+    // The transfer log is the user's choice, kept from one run to the next.
+    QAction* keepLog = m_actions[Cmd::KeepTransferLog];
+    keepLog->setCheckable(true);
+    keepLog->setChecked(QSettings().value(QLatin1String(kKeepTransferLogKey), false).toBool());
+    connect(keepLog, &QAction::toggled, this,
+            [](bool on) { QSettings().setValue(QLatin1String(kKeepTransferLogKey), on); });
     m_actions[Cmd::EditRedo]->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     for (int i = 0; i < RecentFileList::kSize; ++i) {
@@ -160,11 +166,11 @@ void CMainFrame::createMenus()
                      Cmd::BasicSetting, Cmd::Dtmf, Cmd::TwoTone, Cmd::FiveTone, Cmd::Model, Cmd::FrequencyRange});
     add(menuBar()->addMenu(tr("&Program")), {Cmd::Read, Cmd::Write});
     add(menuBar()->addMenu(tr("&View")), {Cmd::ViewToolbar, Cmd::ViewStatusBar, Cmd::TreeView});
-    add(menuBar()->addMenu(tr("&Setting")), {Cmd::Port});
+    add(menuBar()->addMenu(tr("&Setting")), {Cmd::Port, 0, Cmd::KeepTransferLog});
     m_windowMenu = menuBar()->addMenu(tr("&Window"));
     add(m_windowMenu, {Cmd::WindowCascade, Cmd::WindowTile, Cmd::WindowArrange});
     connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::updateWindowMenu);
-    add(menuBar()->addMenu(tr("&Help")), {Cmd::HelpTopics, 0, Cmd::AppAbout});
+    add(menuBar()->addMenu(tr("&Help")), {Cmd::HelpTopics, Cmd::OpenTransferLog, 0, Cmd::AppAbout});
 }
 
 void CMainFrame::createToolBar()

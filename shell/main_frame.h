@@ -16,6 +16,7 @@
 class CBaseFormView;
 class CMyChildFrame;
 class CPrintController;
+struct TransferSetup;
 class DocumentHistory;
 class RecoveryFile;
 class QAction;
@@ -53,6 +54,10 @@ public:
     bool SaveDocumentAs();
     void readFromRadio();
     void writeToRadio();
+    // Help > Open transfer log: the last transfer's log, kept when Setting >
+    // Keep transfer log is on.
+    void openTransferLog();
+    QString transferLogPath() const;
     // File > Import channels and Export channels: CHIRP's CSV format.
     void importChannels();
     void exportChannels();
@@ -144,6 +149,7 @@ private:
     void followInTree(const QMdiSubWindow* frame);
     void updateWindowMenu();
     void showTransferSummary(const QString& summary);
+    TransferSetup transferSetup() const;
 
     void createActions();
     void createMenus();

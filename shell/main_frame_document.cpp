@@ -6,12 +6,14 @@
 #include "controls/message_box.h"
 #include "link/core/transfer_plan.h"
 #include "link/transfer_dialog.h"
+#include "shell/commands.h"
 #include "shell/core/app_settings.h"
 #include "shell/document_history.h"
 #include "shell/my_child_frame.h"
 #include "shell/transfer_setup.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -21,6 +23,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTreeView>
+#include <QUrl>
 
 namespace {
 const char* const kFilter = QT_TRANSLATE_NOOP("CMainFrame", "Param Files (*.dat)");
@@ -182,7 +185,7 @@ void CMainFrame::readFromRadio()
     if (!maybeSave())
         return;
     QString summary;
-    const int result = CTransferDialog::run(this, m_document, ProgramTransferSetup(), TransferMode::Read, tr("Read"),
+    const int result = CTransferDialog::run(this, m_document, transferSetup(), TransferMode::Read, tr("Read"),
                                             FullReadRanges(), &summary);
     if (result != 1) {
         showTransferSummary(summary);
@@ -202,9 +205,38 @@ void CMainFrame::writeToRadio()
 {
     StoreViewsToImage();
     QString summary;
-    CTransferDialog::run(this, m_document, ProgramTransferSetup(), TransferMode::Write, tr("Write"),
+    CTransferDialog::run(this, m_document, transferSetup(), TransferMode::Write, tr("Write"),
                          FullWriteRanges(appSettings().serviceMode), &summary);
     showTransferSummary(summary);
+}
+
+TransferSetup CMainFrame::transferSetup() const
+{
+    TransferSetup setup = ProgramTransferSetup();
+    if (m_actions.at(Cmd::KeepTransferLog)->isChecked())
+        setup.logPath = transferLogPath();
+    return setup;
+}
+
+QString CMainFrame::transferLogPath() const
+{
+    return recoveryFolder() + QLatin1Char('/') + QLatin1String(kTransferLogName);
+}
+
+void CMainFrame::openTransferLog()
+{
+    const QString path = transferLogPath();
+    if (!QFileInfo::exists(path)) {
+        ShowMessage(this, QMessageBox::Information, appSettings().modelName,
+                    tr("No transfer log has been kept yet. Switch on Setting > Keep transfer log, then read or "
+                       "write the radio: the log of the last transfer is kept in\n%1")
+                        .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        ShowMessage(
+            this, QMessageBox::Information, appSettings().modelName,
+            tr("No program could be started to show the transfer log. It is\n%1").arg(QDir::toNativeSeparators(path)));
 }
 
 void CMainFrame::showTransferSummary(const QString& summary)

@@ -17,6 +17,7 @@ public:
     // Creates or empties the file; false with the system's reason in errorString().
     bool open();
     QString errorString() const { return m_file.errorString(); }
+    bool isOpen() const { return m_file.isOpen(); }
     // A line could not be written (a full disk): the log is incomplete.
     bool failed() const { return m_failed; }
     void write(std::string_view line);

@@ -21,12 +21,16 @@ _programmer_cli()
         return
         ;;
     --password | --first) return ;;
+    --trace)
+        _filedir log
+        return
+        ;;
     esac
     local command=${words[1]}
     if [[ $cur == -* ]]; then
         case $command in
-        read) mapfile -t COMPREPLY < <(compgen -W "--password" -- "$cur") ;;
-        write) mapfile -t COMPREPLY < <(compgen -W "--service --password" -- "$cur") ;;
+        read) mapfile -t COMPREPLY < <(compgen -W "--password --trace" -- "$cur") ;;
+        write) mapfile -t COMPREPLY < <(compgen -W "--service --password --trace" -- "$cur") ;;
         import-csv) mapfile -t COMPREPLY < <(compgen -W "--first" -- "$cur") ;;
         print) mapfile -t COMPREPLY < <(compgen -W "--sections --language --page" -- "$cur") ;;
         esac

@@ -604,6 +604,26 @@ This file no longer exists. It is removed from the recent files.</source>
         <source>&amp;Help Topics</source>
         <translation>帮助主题(&amp;H)</translation>
     </message>
+    <message>
+        <source>No transfer log has been kept yet. Switch on Setting &gt; Keep transfer log, then read or write the radio: the log of the last transfer is kept in
+%1</source>
+        <translation>尚未保存传输日志。请打开“设置 &gt; 保存传输日志”，然后读取或写入电台：最近一次传输的日志保存在
+%1</translation>
+    </message>
+    <message>
+        <source>No program could be started to show the transfer log. It is
+%1</source>
+        <translation>无法启动程序显示传输日志。日志文件为
+%1</translation>
+    </message>
+    <message>
+        <source>Keep transfer log</source>
+        <translation>保存传输日志</translation>
+    </message>
+    <message>
+        <source>Open transfer log</source>
+        <translation>打开传输日志</translation>
+    </message>
 </context>
 <context>
     <name>CModelView</name>
@@ -1485,6 +1505,10 @@ Remove or move it first.</source>
     <message>
         <source>Cancelled after block %1</source>
         <translation>已在第 %1 块后取消</translation>
+    </message>
+    <message>
+        <source>The transfer log could not be written: %1</source>
+        <translation>无法写入传输日志：%1</translation>
     </message>
 </context>
 <context>

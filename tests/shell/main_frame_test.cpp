@@ -20,6 +20,7 @@
 #include "tests/support/test_document.h"
 
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDockWidget>
 #include <QFile>
 #include <QLabel>
@@ -77,6 +78,14 @@ ByteView* ViewOf(CMyChildFrame* f)
 }
 
 } // namespace
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
 
 class MainFrameTest : public QObject {
     Q_OBJECT
@@ -464,6 +473,72 @@ private slots:
         auto backup = std::make_unique<RadioImage>();
         QVERIFY(ReadParamFile(m_frame->lastBackup(), *header, *backup, true).ok);
         QCOMPARE((*backup)[kShared], (*memory)[kShared]);
+    }
+
+    // Setting > Keep transfer log: the last transfer's log in the user's data
+    // folder, switched on and off from the menu, opened from Help.
+    void transferLogIsKeptWhenSwitchedOn()
+    {
+        m_radio = std::make_unique<SimRadio>(*std::make_unique<RadioImage>());
+        RegisterPortCreator("MAINFRAMESIM", [this] { return std::make_unique<LoopbackPort>(*m_radio, m_clock); });
+        appSettings().portName = QStringLiteral("MAINFRAMESIM");
+        m_frame->userDataFolder = m_folder + "logs";
+        const QString log = m_folder + "logs/transfer.log";
+        QCOMPARE(m_frame->transferLogPath(), log);
+        ModalAnswerer answers;
+        answers.onModal = [](QWidget* w) {
+            if (auto* d = qobject_cast<CTransferDialog*>(w))
+                d->findChild<QPushButton*>(QStringLiteral("1"))->click();
+        };
+        QAction* keep = m_frame->commandAction(Cmd::KeepTransferLog);
+        QVERIFY(keep->isCheckable());
+        QVERIFY(!keep->isChecked());
+        QVERIFY(m_frame->menuBar()->actions().at(4)->menu()->actions().contains(keep));
+
+        m_frame->writeToRadio();
+        QVERIFY(!QFileInfo::exists(log));
+        m_frame->commandAction(Cmd::OpenTransferLog)->trigger();
+        QCOMPARE(answers.messages.size(), 1);
+        QVERIFY(answers.messages.at(0).startsWith(QStringLiteral("No transfer log has been kept yet.")));
+
+        keep->trigger();
+        QVERIFY(QSettings().value(QStringLiteral("Link/KeepTransferLog")).toBool());
+        m_frame->writeToRadio();
+        QFile file(log);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        file.close();
+        QVERIFY(text.startsWith("# QM4410 transfer log: "));
+        QVERIFY(text.contains("  PC->radio  57 "));
+        QVERIFY(text.contains("  --  result: completed\n"));
+        // The next transfer replaces it; switched off, it stays as it was.
+        m_frame->readFromRadio();
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray read = file.readAll();
+        file.close();
+        QVERIFY(read.contains("  --  end command ENDR\n") && !read.contains("ENDW"));
+        keep->trigger();
+        QVERIFY(!QSettings().value(QStringLiteral("Link/KeepTransferLog")).toBool());
+        m_frame->writeToRadio();
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), read);
+        file.close();
+
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+        m_frame->commandAction(Cmd::OpenTransferLog)->trigger();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(catcher.opened, QList<QUrl>{QUrl::fromLocalFile(log)});
+
+        // A log that cannot be written: the transfer goes on and the status bar says why.
+        keep->trigger();
+        m_frame->userDataFolder = m_folder + "Program.ini"; // a file, not a folder
+        m_frame->writeToRadio();
+        QVERIFY(m_radio->sawEndWrite());
+        QVERIFY2(
+            m_frame->statusBar()->currentMessage().contains(QStringLiteral("The transfer log could not be written")),
+            qPrintable(m_frame->statusBar()->currentMessage()));
+        keep->trigger();
     }
 
     void serviceModeNeedsTheCode()
