@@ -10,6 +10,7 @@ targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
     targets=(fuzz_param_file fuzz_ini_file)
     [ -f fuzz/fuzz_transfer.cpp ] && targets+=(fuzz_transfer)
+    [ -f fuzz/fuzz_transfer_log.cpp ] && targets+=(fuzz_transfer_log)
 fi
 
 cmake --preset fuzz >/dev/null

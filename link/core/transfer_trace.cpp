@@ -10,6 +10,8 @@ constexpr std::string_view kReceived = "radio->PC";
 constexpr std::string_view kPurge = "purge";
 constexpr std::string_view kNote = "--";
 constexpr std::string_view kFailed = "failed";
+// Far longer than any transfer; bounds the times a replay adds up.
+constexpr std::int64_t kMaxLogMs = 1'000'000'000;
 
 std::string HexBytes(const std::uint8_t* bytes, int n)
 {
@@ -205,7 +207,7 @@ std::optional<ReplayScript> ParseTransferLog(std::string_view text, std::string*
         if (words.empty() || words[0].starts_with('#'))
             continue;
         std::int64_t at = 0;
-        if (words.size() < 2 || !Number(words[0], at))
+        if (words.size() < 2 || !Number(words[0], at) || at > kMaxLogMs)
             return fail("not a log line");
         const std::string_view tag = words[1];
         if (tag == kNote || tag == kPurge)
@@ -230,7 +232,7 @@ std::optional<ReplayScript> ParseTransferLog(std::string_view text, std::string*
             int got = 0, asked = 0;
             std::int64_t took = 0;
             ReplayStep::Answer answer;
-            if (words.size() < 4 || !Counts(words[2], got, asked) || !Millis(words[3], took) ||
+            if (words.size() < 4 || !Counts(words[2], got, asked) || !Millis(words[3], took) || took > kMaxLogMs ||
                 !HexList(words, 4, answer.bytes) || static_cast<int>(answer.bytes.size()) != got)
                 return fail("radio->PC needs got/asked, the time taken and the bytes");
             if (got == 0)

@@ -216,6 +216,7 @@ TEST(TransferTrace, LogsThatAreNotTransferLogsAreRefusedWithTheLine)
         {"0  PC->radio  02\n5  radio->PC  1/1 5ms  41 41\n", "line 2: radio->PC needs"},
         {"0  PC->radio  02\n5  radio->PC  1/1 5  41\n", "line 2: radio->PC needs"},
         {"-3  purge\n", "line 1: not a log line"},
+        {"1000000001  purge\n", "line 1: not a log line"},
         {"7  sideways  02\n", "line 1: unknown event \"sideways\""},
     };
     for (const auto& [text, why] : cases) {
