@@ -159,7 +159,9 @@ bool IsReadableFile(const std::string& path)
     return true;
 }
 
-std::optional<std::vector<std::uint8_t>> ReadParamFile(const std::string& path)
+// At most `limit` bytes from the start of a regular file; nothing, after a
+// message, when it cannot be read. A limit keeps /dev/zero and the like finite.
+std::optional<std::string> ReadStart(const std::string& path, std::size_t limit)
 {
     if (!IsReadableFile(path))
         return std::nullopt;
@@ -168,14 +170,23 @@ std::optional<std::vector<std::uint8_t>> ReadParamFile(const std::string& path)
         std::fprintf(stderr, "radio-sim: cannot open %s: %s\n", path.c_str(), std::strerror(errno));
         return std::nullopt;
     }
-    // One byte more than a parameter file holds is enough to tell it is too long.
-    std::vector<std::uint8_t> bytes(kParamFileSize + 1);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    std::string bytes(limit, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     if (in.bad()) {
         std::fprintf(stderr, "radio-sim: cannot read %s\n", path.c_str());
         return std::nullopt;
     }
+    return bytes;
+}
+
+std::optional<std::vector<std::uint8_t>> ReadParamFile(const std::string& path)
+{
+    // One byte more than a parameter file holds is enough to tell it is too long.
+    const auto text = ReadStart(path, kParamFileSize + 1);
+    if (!text)
+        return std::nullopt;
+    std::vector<std::uint8_t> bytes(text->begin(), text->end());
     // A short file would leave part of the radio's memory undefined.
     if (bytes.size() != kParamFileSize) {
         std::fprintf(stderr, "radio-sim: %s holds %zu bytes; a parameter file holds %zu\n", path.c_str(), bytes.size(),
@@ -189,25 +200,17 @@ std::optional<std::vector<std::uint8_t>> ReadParamFile(const std::string& path)
 
 std::optional<ReplayScript> ReadTransferLog(const std::string& path)
 {
-    if (!IsReadableFile(path))
-        return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "radio-sim: cannot open %s: %s\n", path.c_str(), std::strerror(errno));
-        return std::nullopt;
-    }
     // A whole read logs well under 2 MB; far more is not a transfer log.
     constexpr std::size_t kMaxLog = 64u << 20;
-    std::string text(kMaxLog + 1, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    if (in.bad() || text.size() > kMaxLog) {
-        std::fprintf(stderr, "radio-sim: %s: %s\n", path.c_str(),
-                     in.bad() ? "cannot read it" : "too large for a transfer log");
+    const auto text = ReadStart(path, kMaxLog + 1);
+    if (!text)
+        return std::nullopt;
+    if (text->size() > kMaxLog) {
+        std::fprintf(stderr, "radio-sim: %s is too large for a transfer log\n", path.c_str());
         return std::nullopt;
     }
     std::string error;
-    auto script = ParseTransferLog(text, &error);
+    auto script = ParseTransferLog(*text, &error);
     if (!script) {
         std::fprintf(stderr, "radio-sim: %s is not a transfer log: %s\n", path.c_str(), error.c_str());
         return std::nullopt;
