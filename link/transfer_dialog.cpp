@@ -177,18 +177,13 @@ void CTransferDialog::start()
         TransferEngine engine(*port, clock, ui, m_flags);
         // A log that cannot be written never stops the transfer; the summary says so.
         std::optional<TransferLogFile> log;
-        std::optional<TransferTrace> trace;
         if (!logPath.isEmpty()) {
             QDir().mkpath(QFileInfo(logPath).path());
             log.emplace(logPath);
-            if (log->open()) {
-                trace.emplace(clock, log->sink());
-                TransferLogFile::WriteHeader(*trace, QFileInfo(QCoreApplication::applicationFilePath()).fileName());
-                engine.setTrace(&*trace);
-            }
+            engine.setTrace(log->start(clock, QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
         }
         m_outcome = engine.run(job, *source);
-        if (log && (!log->isOpen() || log->failed()))
+        if (log && log->failed())
             m_logError = log->errorString();
     });
     m_worker->start();

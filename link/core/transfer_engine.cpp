@@ -148,15 +148,9 @@ TransferEngine::Status TransferEngine::handshake(const TransferJob& job)
     for (;;) {
         // CMD_HEAD may have changed since the last pass.
         const Handshake bytes = ParseCmdHead(job.cmdHead ? job.cmdHead() : std::string());
-        if (m_trace) {
-            std::string hex;
-            for (std::uint8_t b : bytes) {
-                char h[4];
-                std::snprintf(h, sizeof h, " %02X", b);
-                hex += h;
-            }
-            note(std::string(lockChecked ? "second" : "first") + " handshake pass, bytes" + hex);
-        }
+        if (m_trace)
+            note(std::string(lockChecked ? "second" : "first") + " handshake pass, bytes " +
+                 TraceHex(bytes.data(), kHandshakeSize));
         Status s = wakeUp(bytes);
         if (s == Status::Ok)
             s = identify(bytes);

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QString>
 
+#include <optional>
 #include <string_view>
 
 // A transfer log on disk, written line by line as the transfer goes, so that
@@ -14,22 +15,18 @@ class TransferLogFile {
 public:
     explicit TransferLogFile(const QString& path) : m_file(path) {}
 
-    // Creates or empties the file; false with the system's reason in errorString().
-    bool open();
+    // Creates or empties the file and writes the header (the program, the
+    // system, the time); the trace to hand the engine, or null with the
+    // system's reason in errorString().
+    TransferTrace* start(LinkClock& clock, const QString& program);
     QString errorString() const { return m_file.errorString(); }
-    bool isOpen() const { return m_file.isOpen(); }
-    // A line could not be written (a full disk): the log is incomplete.
-    bool failed() const { return m_failed; }
-    void write(std::string_view line);
-    TransferTrace::Sink sink()
-    {
-        return [this](std::string_view line) { write(line); };
-    }
-
-    // The lines a log starts with: the program that wrote it, the system, the time.
-    static void WriteHeader(TransferTrace& trace, const QString& program);
+    // Not started, or a line could not be written (a full disk): the log is missing or incomplete.
+    bool failed() const { return m_failed || !m_file.isOpen(); }
 
 private:
+    void write(std::string_view line);
+
     QFile m_file;
+    std::optional<TransferTrace> m_trace;
     bool m_failed = false;
 };

@@ -13,20 +13,6 @@ constexpr std::string_view kFailed = "failed";
 // Far longer than any transfer; bounds the times a replay adds up.
 constexpr std::int64_t kMaxLogMs = 1'000'000'000;
 
-std::string HexBytes(const std::uint8_t* bytes, int n)
-{
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string s;
-    s.reserve(static_cast<std::size_t>(n) * 3);
-    for (int i = 0; i < n; ++i) {
-        if (i > 0)
-            s += ' ';
-        s += kDigits[bytes[i] >> 4];
-        s += kDigits[bytes[i] & 0x0F];
-    }
-    return s;
-}
-
 std::vector<std::string_view> Words(std::string_view line)
 {
     std::vector<std::string_view> words;
@@ -84,6 +70,20 @@ bool Millis(std::string_view text, std::int64_t& ms)
 }
 } // namespace
 
+std::string TraceHex(const std::uint8_t* bytes, int n)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string s;
+    s.reserve(static_cast<std::size_t>(n) * 3);
+    for (int i = 0; i < n; ++i) {
+        if (i > 0)
+            s += ' ';
+        s += kDigits[bytes[i] >> 4];
+        s += kDigits[bytes[i] & 0x0F];
+    }
+    return s;
+}
+
 TransferTrace::TransferTrace(LinkClock& clock, Sink sink)
     : m_clock(clock), m_sink(std::move(sink)), m_start(clock.nowMs())
 {
@@ -119,7 +119,7 @@ void TransferTrace::sent(const std::uint8_t* bytes, int n, int result)
         return;
     }
     if (result > 0)
-        line(kSent, HexBytes(bytes, result));
+        line(kSent, TraceHex(bytes, result));
     if (result < n)
         note("only " + std::to_string(result) + " of " + std::to_string(n) + " bytes went out");
 }
@@ -133,7 +133,7 @@ void TransferTrace::received(const std::uint8_t* bytes, int asked, int got, std:
     std::string rest =
         std::to_string(got) + "/" + std::to_string(asked) + " " + std::to_string(m_clock.nowMs() - startMs) + "ms";
     if (got > 0)
-        rest += "  " + HexBytes(bytes, got);
+        rest += "  " + TraceHex(bytes, got);
     line(kReceived, rest);
 }
 

@@ -82,6 +82,9 @@ struct ReplayScript {
     std::vector<ReplayStep> steps;
 };
 
+// Bytes as the log writes them: "02 50 52".
+std::string TraceHex(const std::uint8_t* bytes, int n);
+
 // Reads a transfer log; nothing, with the line and the reason in *error,
 // when a line is not one the log writes.
 std::optional<ReplayScript> ParseTransferLog(std::string_view text, std::string* error);

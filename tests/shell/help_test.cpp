@@ -14,6 +14,7 @@
 #include "tests/support/modal_answerer.h"
 #include "tests/support/program_folder.h"
 #include "tests/support/test_document.h"
+#include "tests/support/url_catcher.h"
 
 #include <QDesktopServices>
 #include <QDialog>
@@ -26,14 +27,6 @@
 
 #include <memory>
 #include <set>
-
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 class HelpTest : public QObject {
     Q_OBJECT

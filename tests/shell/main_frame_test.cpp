@@ -18,6 +18,7 @@
 #include "shell/service_access_dialog.h"
 #include "tests/support/modal_answerer.h"
 #include "tests/support/test_document.h"
+#include "tests/support/url_catcher.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
@@ -78,14 +79,6 @@ ByteView* ViewOf(CMyChildFrame* f)
 }
 
 } // namespace
-
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 class MainFrameTest : public QObject {
     Q_OBJECT

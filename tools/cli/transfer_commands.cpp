@@ -192,17 +192,15 @@ int RunTransfer(Document& doc, const ProgramPaths& paths, TransferMode mode, con
     // The log is opened before the radio is touched: a log that cannot be
     // written stops the transfer before it starts.
     std::optional<TransferLogFile> log;
-    std::optional<TransferTrace> trace;
     if (!a.trace.isEmpty()) {
         log.emplace(a.trace);
-        if (!log->open()) {
+        TransferTrace* trace = log->start(clock, QStringLiteral("programmer-cli"));
+        if (!trace) {
             std::fprintf(stderr, "programmer-cli: cannot write the transfer log %s: %s\n", qPrintable(a.trace),
                          qPrintable(log->errorString()));
             return kExitFailure;
         }
-        trace.emplace(clock, log->sink());
-        TransferLogFile::WriteHeader(*trace, QStringLiteral("programmer-cli"));
-        engine.setTrace(&*trace);
+        engine.setTrace(trace);
     }
 
     g_flags = &flags;
