@@ -267,12 +267,17 @@ void CProgramView::SaveChannelTable()
     if (!initialised())
         return;
     commitOpenEditor();
+    writeTable(PriorityCheck::Run);
+}
+
+void CProgramView::writeTable(PriorityCheck priority)
+{
     auto change = document().change();
     RadioImage& image = change.image();
     const BandTable& bands = document().bands();
     for (int n = 1; n <= kChannels; ++n)
         WriteChannelRow(bands, image, n, rowTexts(n));
-    FixUpImage(bands, image);
+    FixUpImage(bands, image, priority);
 }
 
 ChannelRow CProgramView::rowTexts(int n) const
@@ -412,7 +417,7 @@ void CProgramView::storeRow(int n)
         return;
     auto change = document().change();
     WriteChannelRow(document().bands(), change.image(), n, rowTexts(n));
-    FixUpImage(document().bands(), change.image());
+    FixUpImage(document().bands(), change.image(), PriorityCheck::Defer);
 }
 
 void CProgramView::onFreqCommitted(const QString& text)
@@ -460,8 +465,14 @@ void CProgramView::onChannelEdit()
 {
     const int n = std::clamp(m_grid->row(), 1, kChannels);
     auto step = document().step(tr("Edit channel %1").arg(n));
-    SaveChannelTable();
+    commitOpenEditor();
+    writeTable(PriorityCheck::Defer);
     CChannelEditDlg::run(this, document(), n, m_grid->text(n, kColumnRx));
+    {
+        // The bitmaps follow the record the dialog wrote.
+        auto change = document().change();
+        FixUpImage(document().bands(), change.image(), PriorityCheck::Defer);
+    }
     LoadChannelTable();
     m_grid->focusGrid();
 }

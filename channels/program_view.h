@@ -18,7 +18,9 @@ struct ChannelRow;
 struct CsvImportResult;
 namespace ChannelOps {
 enum class SortKey;
-}
+enum class Result;
+} // namespace ChannelOps
+enum class PriorityCheck;
 
 // "Channel setting": channels 1..800 of the first bank as a table of twelve
 // columns. The grid holds the rows as text between a load and a save; cells
@@ -94,8 +96,12 @@ private:
     void fitColumn(int col);
     int fittingWidth(int col) const;
     void applyStoredWidths();
-    // Runs an operation on the image in one named step and shows the result.
-    void applyToChannels(const QString& stepText, const std::function<void(RadioImage&)>& operation);
+    // One step: the grid's rows, then the operation on whole records. A
+    // refusal (channel 1 would lose its transmit frequency) is explained.
+    bool applyToChannels(const QString& stepText, const std::function<ChannelOps::Result(RadioImage&)>& operation);
+    // Every row into the image and the consistency pass; an edit defers the
+    // priority channel check to the store pass.
+    void writeTable(PriorityCheck priority);
     void report(const CsvImportResult& result);
 
     CGrid* m_grid;

@@ -6,6 +6,7 @@
 #include "channels/core/channel_record.h"
 #include "channels/core/channel_row.h"
 #include "channels/core/chirp_csv.h"
+#include "channels/core/fix_up_image.h"
 #include "channels/csv_report_dialog.h"
 #include "codecs/decimal.h"
 #include "controls/grid.h"
@@ -96,15 +97,23 @@ void CProgramView::showContextMenu(const QPoint& pos)
     menu.exec(m_grid->mapToGlobal(pos));
 }
 
-void CProgramView::applyToChannels(const QString& stepText, const std::function<void(RadioImage&)>& operation)
+bool CProgramView::applyToChannels(const QString& stepText,
+                                   const std::function<ChannelOps::Result(RadioImage&)>& operation)
 {
     auto step = document().step(stepText);
-    SaveChannelTable(); // what the grid holds first
+    commitOpenEditor();
+    writeTable(PriorityCheck::Defer); // what the grid holds first
+    ChannelOps::Result result;
     {
         auto change = document().change();
-        operation(change.image());
+        result = operation(change.image());
     }
     LoadChannelTable();
+    if (result == ChannelOps::Result::ChannelOneRxOnly)
+        ShowMessage(this, QMessageBox::Warning, MessageCaption(),
+                    tr("Channel 1 must keep a frequency it can transmit on.\n"
+                       "The channels were left as they were."));
+    return result == ChannelOps::Result::Done;
 }
 
 void CProgramView::copyChannels()
@@ -171,15 +180,25 @@ void CProgramView::pasteChannels()
                                 }
                                 if (!r.hasRx() && n == 1)
                                     continue;
+                                if (n == 1 && !ChannelOps::FitsChannelOne(document().bands(), bytes)) {
+                                    result.issues.push_back({i + 1, QStringLiteral("Frequency"), FormatMHz(r.rx()),
+                                                             tr("skipped: channel 1 must be able to transmit")});
+                                    ++result.skipped;
+                                    continue;
+                                }
                                 std::memcpy(image.data() + ImageMap::ChannelOffset(static_cast<std::uint32_t>(n)),
                                             bytes, kRecordSize);
                                 ++result.taken;
                             }
+                            // The bitmaps and the structures that follow the channels.
+                            FixUpImage(document().bands(), image, PriorityCheck::Defer);
+                            return ChannelOps::Result::Done;
                         });
         result.ok = true;
     } else if (mime->hasText()) {
         CsvImportOptions options;
         options.firstChannel = first;
+        options.priority = PriorityCheck::Defer;
         const QByteArray text = mime->text().toUtf8();
         applyToChannels(tr("Paste channels"), [&](RadioImage& image) {
             result = ImportChirpCsv(text, document().bands(), image, options);
@@ -189,6 +208,7 @@ void CProgramView::pasteChannels()
             if (!result.ok && !firstLine.contains(QStringLiteral("Frequency"), Qt::CaseInsensitive))
                 result =
                     ImportChirpCsv(ChirpCsvHeader('\t').toUtf8() + "\r\n" + text, document().bands(), image, options);
+            return ChannelOps::Result::Done;
         });
     } else {
         return;
@@ -222,7 +242,7 @@ void CProgramView::insertChannel()
         return;
     }
     applyToChannels(tr("Insert channel %1").arg(n),
-                    [&](RadioImage& image) { ChannelOps::InsertEmpty(document().bands(), image, n); });
+                    [&](RadioImage& image) { return ChannelOps::InsertEmpty(document().bands(), image, n); });
     m_grid->setCurrentCell(n, std::max(m_grid->col(), static_cast<int>(kColumnRx)));
 }
 
@@ -234,7 +254,7 @@ void CProgramView::removeChannels()
     const auto [first, last] = Span(channels);
     applyToChannels(
         StepName(QT_TR_NOOP("Remove channel %1"), QT_TR_NOOP("Remove %1 channels"), last - first + 1, first),
-        [&](RadioImage& image) { ChannelOps::Remove(document().bands(), image, first, last); });
+        [&](RadioImage& image) { return ChannelOps::Remove(document().bands(), image, first, last); });
 }
 
 void CProgramView::moveChannels(int delta)
@@ -245,8 +265,10 @@ void CProgramView::moveChannels(int delta)
     const auto [first, last] = Span(channels);
     if ((delta < 0 && first == 1) || (delta > 0 && last == kChannels))
         return;
-    applyToChannels(StepName(QT_TR_NOOP("Move channel %1"), QT_TR_NOOP("Move %1 channels"), last - first + 1, first),
-                    [&](RadioImage& image) { ChannelOps::MoveBlock(document().bands(), image, first, last, delta); });
+    if (!applyToChannels(
+            StepName(QT_TR_NOOP("Move channel %1"), QT_TR_NOOP("Move %1 channels"), last - first + 1, first),
+            [&](RadioImage& image) { return ChannelOps::MoveBlock(document().bands(), image, first, last, delta); }))
+        return;
     m_grid->setCurrentCell(first + delta, std::max(m_grid->col(), static_cast<int>(kColumnRx)));
     m_grid->selectRows(first + delta, last + delta);
 }
@@ -259,6 +281,6 @@ void CProgramView::sortChannels(ChannelOps::SortKey key)
         channels = {1, kChannels};
     const auto [first, last] = Span(channels);
     applyToChannels(StepName(QT_TR_NOOP("Sort channel %1"), QT_TR_NOOP("Sort %1 channels"), last - first + 1, first),
-                    [&](RadioImage& image) { ChannelOps::Sort(document().bands(), image, first, last, key); });
+                    [&](RadioImage& image) { return ChannelOps::Sort(document().bands(), image, first, last, key); });
     m_grid->selectRows(first, last);
 }

@@ -2,6 +2,7 @@
 
 #include "codecs/option_lists.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
@@ -65,12 +66,28 @@ private:
 // it, and then announces the text exactly once.
 class CCellEditor {
 public:
+    // While one lives, commitEdit() leaves an edit open: a view stored
+    // because the focus moved (from the grid into its own editor, or into a
+    // drop-down's list) takes its cells as committed so far and leaves the
+    // edit going.
+    class KeepEditsOpen {
+    public:
+        KeepEditsOpen() { ++s_keepOpen; }
+        ~KeepEditsOpen() { --s_keepOpen; }
+        KeepEditsOpen(const KeepEditsOpen&) = delete;
+        KeepEditsOpen& operator=(const KeepEditsOpen&) = delete;
+    };
+    static bool editsKeptOpen() { return s_keepOpen > 0; }
+
     virtual ~CCellEditor() = default;
     virtual void setCellText(const QString& text) = 0; // show a cell's text
     virtual QString cellText() const = 0;              // the text a commit reports
     virtual bool isEditing() const = 0;
     virtual void commitEdit() = 0;
     virtual void cancelEdit() = 0;
+
+private:
+    inline static int s_keepOpen = 0;
 };
 
 // The session logic shared by the three editors.
@@ -84,7 +101,11 @@ public:
 
     bool isEditing() const override { return m_editing; }
     void setEscapeCancels(bool on) { m_escapeCancels = on; }
-    void commitEdit() override { finish(false); }
+    void commitEdit() override
+    {
+        if (!editsKeptOpen())
+            finish(false);
+    }
     void cancelEdit() override
     {
         if (!m_editing)
@@ -113,8 +134,9 @@ protected:
     void focusOutEvent(QFocusEvent* e) override
     {
         Widget::focusOutEvent(e);
-        // A drop-down or context menu opening is still part of the edit.
-        if (e->reason() != Qt::PopupFocusReason)
+        // A drop-down or context menu opening is still part of the edit, and
+        // so is the focus moving into the drop-down's own list.
+        if (e->reason() != Qt::PopupFocusReason && !ownsFocusWidget())
             finish(false);
     }
     void keyPressEvent(QKeyEvent* e) override
@@ -134,6 +156,15 @@ protected:
     }
 
 private:
+    // The focus is in a widget of ours, such as the list of a drop-down,
+    // which is a window of its own.
+    bool ownsFocusWidget() const
+    {
+        for (const QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
+            if (w == this)
+                return w != QApplication::focusWidget();
+        return false;
+    }
     void finish(bool byEnter)
     {
         if (!m_editing)

@@ -63,6 +63,15 @@ QString SaveWholeFile(const QString& path, const std::function<bool(QIODevice&)>
     if (const QFileInfo info(path); info.isSymLink() && !info.canonicalFilePath().isEmpty())
         target = info.canonicalFilePath();
     const QFileInfo targetInfo(target);
+    if (IsSpecialFile(target))
+        return SpecialFileText();
+    // A file its user may not write is never replaced, although the folder
+    // would let a new one take its place. Opening it to append changes nothing.
+    if (targetInfo.exists()) {
+        QFile probe(target);
+        if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
+            return probe.errorString();
+    }
     const QString folder = targetInfo.absolutePath();
     RemoveStalePartials(folder, targetInfo.fileName());
 

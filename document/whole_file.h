@@ -29,7 +29,8 @@ bool IsSpecialFile(const QString& path);
 QString SpecialFileText();
 
 // Replaces path with what write puts into the device it is given; write
-// returns false when it could not write everything. Returns the system's
+// returns false when it could not write everything. A target its user may
+// not write, or that is not a regular file, is refused and left alone. Returns the system's
 // reason on failure, an empty text on success.
 QString SaveWholeFile(const QString& path, const std::function<bool(QIODevice&)>& write);
 inline QString SaveWholeFile(const QString& path, const QByteArray& bytes)

@@ -138,6 +138,11 @@ CFrequencyRangeDlg::CFrequencyRangeDlg(Document& document, const QString& captio
 
 CFrequencyRangeDlg::~CFrequencyRangeDlg()
 {
+    storePlan();
+}
+
+void CFrequencyRangeDlg::storePlan()
+{
     // The plan goes into the image when the dialog goes away, but never one
     // that fails the checks: a locked dialog may close on a plan it could
     // not mend (see done()).

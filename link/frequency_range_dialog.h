@@ -24,6 +24,10 @@ public:
     // caption: the title of the dialog's message boxes.
     CFrequencyRangeDlg(Document& document, const QString& caption, QWidget* parent = nullptr);
     ~CFrequencyRangeDlg() override;
+    // The plan shown into the image, unless it fails the checks; the dialog
+    // does this as it goes, and the frame once on opening, so that what it
+    // mends of a plan it loaded is no edit of the user's.
+    void storePlan();
 
     // Every way of closing (close box, Esc, done()) passes the plan checks.
     void done(int result) override;

@@ -1,12 +1,13 @@
 #include "printing/print_renderer.h"
 
+#include "document/whole_file.h"
+
 #include <QCoreApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -152,27 +153,17 @@ CPrintRenderer::Result CPrintRenderer::paint(QPagedPaintDevice& device)
 
 QString WritePrintPdf(CPrintRenderer& renderer, const QString& path, const QPageLayout& layout)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    {
+    bool painted = true;
+    const QString error = SaveWholeFile(path, [&](QIODevice& file) {
         QPdfWriter pdf(&file);
         pdf.setResolution(kPdfDpi);
         pdf.setPageLayout(layout);
         pdf.setTitle(renderer.jobName());
         pdf.setCreator(QCoreApplication::applicationName());
-        if (renderer.paint(pdf) != CPrintRenderer::Result::Printed) {
-            file.cancelWriting();
-            return QCoreApplication::translate("CPrintController", "The PDF file could not be written.");
-        }
-    }
-    // The PDF writer writes as it goes; a disk that filled up shows in the file.
-    if (!file.flush() || file.error() != QFileDevice::NoError) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return why;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+        painted = renderer.paint(pdf) == CPrintRenderer::Result::Printed;
+        return painted;
+    });
+    if (!painted)
+        return QCoreApplication::translate("CPrintController", "The PDF file could not be written.");
+    return error;
 }

@@ -333,6 +333,8 @@ void CMainFrame::onTreeClicked(QTreeWidgetItem* item)
     for (const TreeItem& t : TreeItems())
         if (text == tr(t.label)) {
             runCommand(t.command);
+            // A dialog's item stays highlighted no longer than its dialog.
+            followInTree(m_mdi->activeSubWindow());
             return;
         }
 }
@@ -381,16 +383,7 @@ CMyChildFrame* CMainFrame::openView(ViewKind kind)
         const std::vector<QAction*>& actions = channels->editActions();
         m_editMenu->insertActions(m_actions[Cmd::ChannelSetting], QList<QAction*>(actions.begin(), actions.end()));
     }
-    {
-        // What a view stores of what it just loaded is no edit: a file with
-        // values the view corrects is not modified by merely looking at it.
-        const bool wasModified = m_document.isModified();
-        m_history->setPaused(true);
-        view->SaveToImage();
-        m_history->setPaused(false);
-        if (!wasModified)
-            m_document.markUnmodified();
-    }
+    storeUnrecorded([view] { view->SaveToImage(); });
     if (table)
         frame->showMaximized();
     else
@@ -471,10 +464,26 @@ void CMainFrame::editFrequencyRange()
     auto step = m_document.step(tr("Edit %1").arg(tr("Frequency range")));
     {
         CFrequencyRangeDlg dlg(m_document, appSettings().modelName, this);
+        storeUnrecorded([&] {
+            dlg.storePlan();
+            EmptyOutOfBandChannels(m_document.bands(), m_document.change().image());
+        });
         dlg.exec();
     } // the plan is stored as the dialog goes
     EmptyOutOfBandChannels(m_document.bands(), m_document.change().image());
     loadViewFromImage(ViewKind::ChannelTable);
+}
+
+void CMainFrame::storeUnrecorded(const std::function<void()>& store)
+{
+    // What a view or dialog stores of what it just loaded is no edit: a
+    // file with values it corrects is not modified by merely looking at it.
+    const bool wasModified = m_document.isModified();
+    m_history->setPaused(true);
+    store();
+    m_history->setPaused(false);
+    if (!wasModified)
+        m_document.markUnmodified();
 }
 
 void CMainFrame::editCustomData()

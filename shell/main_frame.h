@@ -141,6 +141,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The modified mark follows the document alone: the MDI area sets and
+    // clears the window's flag as maximised views come and go.
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -169,6 +172,9 @@ private:
     void startHistory();
     // The load pass after an undo or redo, recording nothing of its own.
     void reloadViewsUnrecorded();
+    // A store of what a view or dialog just loaded: not recorded, and part of
+    // the unmodified state when the document was unmodified.
+    void storeUnrecorded(const std::function<void()>& store);
     // One view's store as one named step of the history.
     void storeViewInStep(CMyChildFrame* frame);
     void onFocusChanged(QWidget* old, QWidget* now);

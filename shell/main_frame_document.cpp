@@ -82,8 +82,9 @@ bool CMainFrame::maybeSave()
 
 void CMainFrame::reportFileError(const QString& text, bool systemCaption)
 {
-    // A system error is critical; a file that is not ours, a warning.
-    ShowMessage(this, systemCaption ? QMessageBox::Critical : QMessageBox::Warning,
+    // A system error is critical; a file that is not ours, a warning. The
+    // latter has the system's default caption, the former the program's.
+    ShowMessage(this, systemCaption ? QMessageBox::Warning : QMessageBox::Critical,
                 systemCaption ? tr("Error") : appSettings().modelName, text);
 }
 

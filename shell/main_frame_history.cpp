@@ -3,6 +3,7 @@
 #include "shell/main_frame.h"
 
 #include "controls/base_form_view.h"
+#include "controls/cell_editors.h"
 #include "controls/message_box.h"
 #include "link/core/model_info.h"
 #include "shell/commands.h"
@@ -75,8 +76,12 @@ void CMainFrame::onFocusChanged(QWidget* old, QWidget* now)
     // After the focus events: the field's own rules run first.
     QPointer<CMyChildFrame> target(frame);
     QTimer::singleShot(0, this, [this, target] {
-        if (target && !QApplication::activeModalWidget())
-            storeViewInStep(target);
+        if (!target || QApplication::activeModalWidget())
+            return;
+        // A cell being edited is not a field left: its commit comes later,
+        // as a focus move of its own.
+        CCellEditor::KeepEditsOpen keep;
+        storeViewInStep(target);
     });
 }
 
@@ -129,6 +134,13 @@ void CMainFrame::onModifiedChanged(bool modified)
     m_recoveryTimer->stop();
     if (m_recovery)
         m_recovery->remove();
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ModifiedChange && isWindowModified() != m_document.isModified())
+        setWindowModified(m_document.isModified());
 }
 
 QString CMainFrame::recoveryFolder() const

@@ -712,6 +712,9 @@ void RowImport::name(const ChannelRecord& r)
     const bool filtered = name.size() != raw.size();
     const bool cut = name.size() > static_cast<qsizetype>(ChannelLayout::kNameLength);
     name.truncate(ChannelLayout::kNameLength);
+    // "Green Dot" is "Green", not "Green ": what the export writes comes back the same.
+    while (name.endsWith(u' '))
+        name.chop(1);
     if (filtered && cut)
         note(kName, raw,
              QCoreApplication::translate("ChirpCsv", "characters the radio cannot show left out, then cut to 6: \"%1\"")
@@ -879,7 +882,7 @@ CsvImportResult ImportChirpCsv(const QByteArray& bytes, const BandTable& bands, 
         else
             ++result.skipped;
     }
-    FixUpImage(bands, image);
+    FixUpImage(bands, image, options.priority);
     result.ok = true;
     return result;
 }

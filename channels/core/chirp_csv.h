@@ -1,5 +1,6 @@
 #pragma once
 
+#include "channels/core/fix_up_image.h"
 #include "document/band_table.h"
 #include "document/radio_image.h"
 
@@ -24,6 +25,8 @@ struct CsvImportOptions {
     // 0: each row goes to the channel its Location names. 1..800: the rows go
     // to consecutive channels from this one, and Location is not read.
     int firstChannel = 0;
+    // A paste into the table is an edit: the store pass checks the priority channels.
+    PriorityCheck priority = PriorityCheck::Run;
 };
 
 struct CsvImportResult {

@@ -94,7 +94,7 @@ void FixPriorityChannels(RadioImage& image)
     }
 }
 
-void FixUpImage(const BandTable& bands, RadioImage& image)
+void FixUpImage(const BandTable& bands, RadioImage& image, PriorityCheck priority)
 {
     EnsureFirstChannels(bands, image);
     CleanDtmfCodeTable(image);
@@ -104,7 +104,8 @@ void FixUpImage(const BandTable& bands, RadioImage& image)
     RebuildChannelBitmaps(bands, image);
     CheckVfoRecords(bands, image);
     CopyVfoRecords(image);
-    FixPriorityChannels(image);
+    if (priority == PriorityCheck::Run)
+        FixPriorityChannels(image);
     RewriteBandStartRecords(bands, image);
     CheckBandMemories(bands, image);
 }

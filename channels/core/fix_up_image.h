@@ -45,4 +45,8 @@ void FixEmiCode(RadioImage& image);
 void FixPriorityChannels(RadioImage& image);
 // 9. RewriteBandStartRecords and CheckBandMemories (vfo_consistency.h).
 
-void FixUpImage(const BandTable& bands, RadioImage& image);
+// Edits of the table (a committed cell, a paste, a row operation) defer step
+// 8: a channel emptied and typed again keeps the priority that names it. The
+// store pass, with the table in its final state, runs every step.
+enum class PriorityCheck { Run, Defer };
+void FixUpImage(const BandTable& bands, RadioImage& image, PriorityCheck priority = PriorityCheck::Run);

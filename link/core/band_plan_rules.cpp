@@ -211,7 +211,9 @@ void EmptyOutOfBandChannels(const BandTable& bands, RadioImage& image)
 {
     for (int n = 1; n <= static_cast<int>(ImageMap::kChannelsPerBank); ++n) {
         const std::uint32_t rx = DecodeFreq(image.data() + ImageMap::ChannelOffset(static_cast<std::uint32_t>(n)));
+        // Empty as the table stores an empty row, so that a table saved
+        // afterwards changes nothing.
         if (BandIndexOf(bands, rx) < 0)
-            NewChannelRecord(bands, image, n, 0);
+            WriteEmptyTableRecord(bands, image, n);
     }
 }

@@ -61,5 +61,6 @@ bool IsBandPlanValid(const BandPlanCells& cells);
 void SaveBandPlan(BandPlanCells cells, RadioImage& image, BandTable& table);
 
 // After the plan has changed: channels 1..800 whose receive frequency lies
-// in no receive band become empty (absent) channels.
+// in no receive band become empty (absent) channels, written as the channel
+// table writes an empty row.
 void EmptyOutOfBandChannels(const BandTable& bands, RadioImage& image);

@@ -1012,6 +1012,16 @@ Remove or move it first.</source>
         <source>Sort %1 channels</source>
         <translation>排序 %1 个信道</translation>
     </message>
+    <message>
+        <source>Channel 1 must keep a frequency it can transmit on.
+The channels were left as they were.</source>
+        <translation>信道 1 必须保留能发射的频率。
+信道未作改动。</translation>
+    </message>
+    <message>
+        <source>skipped: channel 1 must be able to transmit</source>
+        <translation>已跳过：信道 1 必须能发射</translation>
+    </message>
 </context>
 <context>
     <name>CPttIdPage</name>

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace {
 const QString kDefaults = QStringLiteral("Default.dat");
@@ -18,10 +19,20 @@ QString WithSlash(QString folder)
 }
 } // namespace
 
+bool MayWriteByTrying(const QString& path)
+{
+    if (QFileInfo(path).isDir()) {
+        QTemporaryFile probe(QDir(path).filePath(QStringLiteral(".write-probe-XXXXXX")));
+        return probe.open(); // removed again as probe goes
+    }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Append);
+}
+
 ProgramPaths ResolveProgramPaths(const QString& exeFolder, const QString& userConfig,
                                  const std::function<bool(const QString&)>& writable)
 {
-    const auto mayWrite = [&](const QString& path) { return writable ? writable(path) : QFileInfo(path).isWritable(); };
+    const auto mayWrite = [&](const QString& path) { return writable ? writable(path) : MayWriteByTrying(path); };
     ProgramPaths p;
     const QString shared = QDir::cleanPath(exeFolder + QStringLiteral("../share/programmer")) + QLatin1Char('/');
     if (QFileInfo::exists(exeFolder + kDefaults)) {

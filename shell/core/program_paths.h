@@ -23,6 +23,12 @@ struct ProgramPaths {
 ProgramPaths ResolveProgramPaths(const QString& exeFolder, const QString& userConfig,
                                  const std::function<bool(const QString&)>& writable = {});
 
+// Whether the user may write a folder (a file can be created and removed in
+// it) or a file (it opens for appending), found by trying: on Windows the
+// folder's read-only flag says nothing of its access control, and a folder
+// under Program Files reads as writable.
+bool MayWriteByTrying(const QString& path);
+
 // The folder of the executable as the program is installed or built.
 QString ExecutableFolder();
 // ResolveProgramPaths for this process, with the user's own folders.

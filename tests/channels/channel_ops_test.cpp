@@ -51,7 +51,7 @@ TEST_F(ChannelOpsTest, EachOperationMovesWholeRecordsAndKeepsTheStructures)
 {
     const std::vector<std::uint8_t> third = slice(ImageMap::ChannelOffset(3), 32);
 
-    ASSERT_TRUE(InsertEmpty(TestBands(), m_image, 2));
+    ASSERT_EQ(InsertEmpty(TestBands(), m_image, 2), Result::Done);
     EXPECT_EQ(names(7), "EEE - BBB AAA DDD CCC -");
     EXPECT_EQ(slice(ImageMap::ChannelOffset(4), 32), third); // every byte moved
     EXPECT_FALSE(mapped(2));
@@ -64,12 +64,12 @@ TEST_F(ChannelOpsTest, EachOperationMovesWholeRecordsAndKeepsTheStructures)
     EXPECT_FALSE(mapped(6));
     EXPECT_EQ(priority(), 3u);
 
-    ASSERT_TRUE(MoveBlock(TestBands(), m_image, 2, 3, 1));
+    ASSERT_EQ(MoveBlock(TestBands(), m_image, 2, 3, 1), Result::Done);
     EXPECT_EQ(names(5), "EEE DDD BBB AAA CCC");
     EXPECT_EQ(priority(), 4u);
-    ASSERT_TRUE(MoveBlock(TestBands(), m_image, 3, 4, -1));
+    ASSERT_EQ(MoveBlock(TestBands(), m_image, 3, 4, -1), Result::Done);
     EXPECT_EQ(names(5), "EEE BBB AAA DDD CCC");
-    EXPECT_FALSE(MoveBlock(TestBands(), m_image, 1, 2, -1)); // at the edge
+    EXPECT_EQ(MoveBlock(TestBands(), m_image, 1, 2, -1), Result::Refused); // at the edge
 
     Sort(TestBands(), m_image, 1, kLast, SortKey::Name);
     EXPECT_EQ(names(6), "AAA BBB CCC DDD EEE -");
@@ -89,7 +89,7 @@ TEST_F(ChannelOpsTest, InsertRefusedWhenTheLastChannelWouldFallOff)
 {
     NewChannelRecord(TestBands(), m_image, kLast, MHz(145.0));
     const std::vector<std::uint8_t> before(m_image.begin(), m_image.end());
-    EXPECT_FALSE(InsertEmpty(TestBands(), m_image, 1));
+    EXPECT_EQ(InsertEmpty(TestBands(), m_image, 1), Result::Refused);
     EXPECT_EQ(std::vector<std::uint8_t>(m_image.begin(), m_image.end()), before);
 }
 

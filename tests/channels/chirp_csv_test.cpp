@@ -210,6 +210,30 @@ TEST(ChirpCsvExport, WritesWhatChirpWritesAndReadsBackTheSameRecords)
     EXPECT_TRUE(ExportChirpCsv(*source, {2}).contains("\r\n2,\"A,\"\"B\",146.940000,"));
 }
 
+TEST(ChirpCsvImport, LongNamesCutAtABlankComeBackTheSameFromTheirExport)
+{
+    // Names as the stock lists have them: cut to six, a blank would end them.
+    const QByteArray csv = QByteArray(kHeader) +
+                           "\r\n"
+                           "1,Green Dot,154.570000,,0.600000,,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,,50W,,,,,\r\n"
+                           "2,Blue  Dot,154.600000,,0.600000,,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,,50W,,,,,\r\n"
+                           "3,MURS 1,151.820000,,0.600000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,12.50,,50W,,,,,\r\n"
+                           "4,Guard Emerg,121.500000,,0.600000,,88.5,88.5,023,NN,023,Tone->Tone,AM,25.00,,50W,,,,,\r\n";
+    const BandTable bands = BandTable::factory();
+    auto first = ErasedImage();
+    ImportChirpCsv(csv, bands, *first, {});
+    EXPECT_EQ(ChannelAt(*first, 1).name(), QStringLiteral("Green"));
+    EXPECT_EQ(ChannelAt(*first, 2).name(), QStringLiteral("Blue"));
+    EXPECT_EQ(ChannelAt(*first, 3).name(), QStringLiteral("MURS 1"));
+    EXPECT_EQ(ChannelAt(*first, 4).name(), QStringLiteral("Guard"));
+    const QByteArray exported = ExportChirpCsv(*first, {1, 2, 3, 4});
+    auto second = ErasedImage();
+    const CsvImportResult again = ImportChirpCsv(exported, bands, *second, {});
+    EXPECT_TRUE(again.exact()) << again.issues.size();
+    EXPECT_EQ(ExportChirpCsv(*second, {1, 2, 3, 4}), exported);
+    EXPECT_TRUE(std::equal(first->begin(), first->end(), second->begin()));
+}
+
 TEST(ChirpCsvImport, SpreadsheetPasteWithColumnsInAnotherOrderAndSomeMissing)
 {
     const QByteArray paste = "Frequency\tName\tMode\tTone\tcToneFreq\tPower\n"

@@ -310,7 +310,7 @@ TEST_F(BandPlanRulesTest, OutOfBandChannelsOfBankABecomeEmpty)
     };
     auto expect = std::make_unique<RadioImage>();
     expect->fill(0xFF);
-    NewChannelRecord(TestBands(), *expect, 1, 0);
+    WriteEmptyTableRecord(TestBands(), *expect, 1); // as the table stores an empty row
     const auto emptyRecord = std::vector<std::uint8_t>(expect->begin() + ImageMap::ChannelOffset(1),
                                                        expect->begin() + ImageMap::ChannelOffset(1) + 32);
     EXPECT_EQ(record(1), emptyRecord);

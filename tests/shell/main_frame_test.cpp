@@ -395,6 +395,7 @@ private slots:
         image()[kUnshown] = 5;
         m_frame->OpenDocument();
         QCOMPARE(answers.messages.value(0), QStringLiteral("File does not match"));
+        QCOMPARE(answers.icons.value(0), QMessageBox::Warning);
         QCOMPARE(image()[kUnshown], 5);
         QCOMPARE(m_frame->windowTitle(), title);
 
@@ -403,6 +404,7 @@ private slots:
         m_frame->OpenDocument();
         QCOMPARE(answers.messages.size(), 2);
         QCOMPARE(answers.captions.value(1), QStringLiteral("QM4410"));
+        QCOMPARE(answers.icons.value(1), QMessageBox::Critical);
         QCOMPARE(image()[kUnshown], 5);
 
         // A good file with every window closed opens the channel table at the top left.

@@ -75,6 +75,31 @@ TEST(ProgramPaths, ChosenByLayoutAndWritability)
     }
 }
 
+TEST(ProgramPaths, WritableIsDecidedByTryingAndLeavesNothing)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString folder = dir.path() + QLatin1Char('/');
+    Write(folder + QStringLiteral("Default.dat"), "x");
+    Write(folder + QStringLiteral("Program.ini"), "[Setup]\n");
+    EXPECT_TRUE(MayWriteByTrying(folder));
+    EXPECT_TRUE(MayWriteByTrying(folder + QStringLiteral("Program.ini")));
+    EXPECT_FALSE(ResolveProgramPaths(folder, dir.path() + QStringLiteral("/user")).perUser);
+    // The probe leaves the folder and the file as they were.
+    EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 2);
+    EXPECT_EQ(Read(folder + QStringLiteral("Program.ini")), QByteArray("[Setup]\n"));
+    EXPECT_FALSE(MayWriteByTrying(folder + QStringLiteral("missing/")));
+
+    QFile::setPermissions(folder + QStringLiteral("Program.ini"), QFileDevice::ReadOwner);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool root = MayWriteByTrying(folder); // root may write it all the same
+    const ProgramPaths p = ResolveProgramPaths(folder, dir.path() + QStringLiteral("/user"));
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (root)
+        GTEST_SKIP() << "root may write a read-only folder";
+    EXPECT_TRUE(p.perUser);
+}
+
 TEST(ProgramPaths, FirstStartCopiesTheShippedConfigurationOnce)
 {
     QTemporaryDir dir;

@@ -17,6 +17,7 @@ public:
     std::function<void(QWidget*)> onModal;
     QStringList messages;
     QStringList captions;
+    QList<QMessageBox::Icon> icons;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
     // Windows of this class (and their subclasses) are left alone: the test drives them.
     std::function<bool(QWidget*)> ignore;
@@ -39,6 +40,7 @@ private:
             w->setProperty("answered", true);
             messages << box->text();
             captions << box->windowTitle();
+            icons << box->icon();
             QAbstractButton* b = box->button(answer);
             if (!b)
                 b = box->buttons().value(0);
