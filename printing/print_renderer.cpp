@@ -24,6 +24,42 @@ QString PageFooter(int page, int count)
 }
 } // namespace
 
+namespace {
+// Whether a text of the sheet has characters the primary face lacks.
+bool NeedsFallback(const QStringList& texts, const QFontMetrics& primary)
+{
+    for (const QString& text : texts)
+        for (const QChar c : text)
+            if (c.unicode() > 0x7F && !primary.inFont(c))
+                return true;
+    return false;
+}
+
+bool NeedsFallback(const PrintSheet& sheet, const QString& jobName, const QFontMetrics& primary)
+{
+    if (NeedsFallback({jobName, PageFooter(1, 1)}, primary))
+        return true;
+    return std::any_of(sheet.entries.begin(), sheet.entries.end(),
+                       [&](const PrintSheet::Entry& e) { return NeedsFallback(e.texts, primary); });
+}
+} // namespace
+
+void CPrintRenderer::drawLineText(QPainter& painter, const QRect& rect, Qt::Alignment alignment, const QString& text,
+                                  int baselineOffset) const
+{
+    if (text.isEmpty())
+        return;
+    QString shown = text;
+    shown.replace(QLatin1Char('\t'), QLatin1Char(' '));
+    const int width = QFontMetrics(painter.font(), painter.device()).horizontalAdvance(shown);
+    int x = rect.left();
+    if (alignment & Qt::AlignRight)
+        x = rect.left() + rect.width() - width;
+    else if (alignment & Qt::AlignHCenter)
+        x = rect.left() + (rect.width() - width) / 2;
+    painter.drawText(QPoint(x, rect.top() + baselineOffset), shown);
+}
+
 QFont CPrintRenderer::font(int pixelSize)
 {
     // The family the layout names, or the serif the system puts in its place
@@ -44,7 +80,23 @@ int CPrintRenderer::prepare(QPaintDevice& device)
 {
     m_font = font(PrintFontHeight(device.logicalDpiY()));
     const QFontMetrics fm(m_font, &device);
-    m_metrics = MakePrintMetrics(fm.height(), std::max(0, fm.leading()),
+    // The primary face measures the line unless a text needs the fallback
+    // faces, whose ascent and descent are larger: then they count too.
+    m_ascent = fm.ascent();
+    int descent = fm.descent();
+    QFont primary = m_font;
+    primary.setFamilies({m_font.families().value(0)});
+    if (NeedsFallback(m_sheet, m_jobName, QFontMetrics(primary, &device))) {
+        for (const QString& family : m_font.families()) {
+            QFont face = m_font;
+            face.setFamilies({family});
+            const QFontMetrics faceMetrics(face, &device);
+            m_ascent = std::max(m_ascent, faceMetrics.ascent());
+            descent = std::max(descent, faceMetrics.descent());
+        }
+    }
+    m_charHeight = m_ascent + descent;
+    m_metrics = MakePrintMetrics(m_charHeight, std::max(0, fm.leading()),
                                  fm.horizontalAdvance(QLatin1String(PrintLayout::kWidthSample)), device.width(),
                                  device.height());
     const PageGeometry g = MakePageGeometry(m_metrics);
@@ -65,13 +117,21 @@ void CPrintRenderer::drawTableLine(QPainter& painter, const PrintLine& line, int
     if (table.scale < 1.0)
         f.setPixelSize(std::max(1, static_cast<int>(m_font.pixelSize() * table.scale)));
     painter.setFont(f);
+    // Centred in the line as the rest of the table; a shrunk table's smaller
+    // font sits on the same middle.
+    const QFontMetrics fm(f, painter.device());
+    const int ascent = table.scale < 1.0 ? fm.ascent() : m_ascent;
+    const int height = table.scale < 1.0 ? fm.height() : m_charHeight;
+    const int baseline = (m_metrics.lineHeight - height) / 2 + ascent;
     for (qsizetype c = 0; c < line.cells.size() && c < static_cast<qsizetype>(table.left.size()); ++c) {
         const auto k = static_cast<std::size_t>(c);
-        painter.drawText(QRect(line.indent + table.left[k], top, table.width[k], m_metrics.lineHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line.cells[c]);
+        drawLineText(painter, QRect(line.indent + table.left[k], top, table.width[k], m_metrics.lineHeight),
+                     Qt::AlignLeft, line.cells[c], baseline);
     }
     if (line.kind == PrintLine::Kind::TableHead) {
-        const int y = top + m_metrics.lineHeight - 1;
+        // On the line's lower edge: a Chinese heading reaches further down
+        // than a Latin one, and the rule must stay clear of it.
+        const int y = top + m_metrics.lineHeight;
         painter.drawLine(line.indent, y, line.indent + table.left.back() + table.width.back(), y);
     }
 }
@@ -86,9 +146,9 @@ void CPrintRenderer::drawPage(QPainter& painter, int page) const
     painter.translate(PrintLayout::kMarginChars * m_metrics.averageCharWidth, 0);
 
     painter.setFont(bold);
-    painter.drawText(g.header, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, m_jobName);
+    drawLineText(painter, g.header, Qt::AlignHCenter, m_jobName, m_ascent);
     painter.setFont(m_font);
-    painter.drawText(g.header, Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine, m_date.toString(Qt::ISODate));
+    drawLineText(painter, g.header, Qt::AlignRight, m_date.toString(Qt::ISODate), m_ascent);
     const int headerBottom = g.header.top() + g.header.height();
     painter.drawLine(g.header.left(), headerBottom, g.header.left() + g.width, headerBottom);
 
@@ -102,23 +162,21 @@ void CPrintRenderer::drawPage(QPainter& painter, int page) const
             case PrintLine::Kind::Title:
             case PrintLine::Kind::Heading: {
                 painter.setFont(bold);
-                painter.drawText(rect.adjusted(line.indent, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                                 line.text);
+                drawLineText(painter, rect.adjusted(line.indent, 0, 0, 0), Qt::AlignLeft, line.text, m_ascent);
                 break;
             }
             case PrintLine::Kind::Text:
                 painter.setFont(m_font);
-                painter.drawText(rect.adjusted(line.indent, 0, 0, 0),
-                                 Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextExpandTabs, line.text);
+                drawLineText(painter, rect.adjusted(line.indent, 0, 0, 0), Qt::AlignLeft, line.text, m_ascent);
                 break;
             case PrintLine::Kind::Items:
                 painter.setFont(m_font);
                 for (std::size_t k = 0; k < line.items.size(); ++k) {
                     const int item = static_cast<int>(k);
-                    painter.drawText(ItemLabelRect(g, row, line, item),
-                                     Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine, line.items[k].label);
-                    painter.drawText(ItemValueRect(g, row, line, item),
-                                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, line.items[k].value);
+                    drawLineText(painter, ItemLabelRect(g, row, line, item), Qt::AlignRight, line.items[k].label,
+                                 m_ascent);
+                    drawLineText(painter, ItemValueRect(g, row, line, item), Qt::AlignLeft, line.items[k].value,
+                                 m_ascent);
                 }
                 break;
             case PrintLine::Kind::TableHead:
@@ -129,7 +187,7 @@ void CPrintRenderer::drawPage(QPainter& painter, int page) const
 
     painter.setFont(bold);
     painter.drawLine(0, g.footerLineY, g.width, g.footerLineY);
-    painter.drawText(g.footerText, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, PageFooter(page, pageCount()));
+    drawLineText(painter, g.footerText, Qt::AlignHCenter, PageFooter(page, pageCount()), m_ascent);
     painter.restore();
 }
 

@@ -47,11 +47,18 @@ public:
 
 private:
     void drawTableLine(QPainter& painter, const PrintLine& line, int top) const;
+    // One line's text on the shared baseline, aligned left, right or centred
+    // in rect. Drawn at a point, so that a face taller than the primary one
+    // (the Chinese glyphs) is neither clipped nor set lower than the rest.
+    void drawLineText(QPainter& painter, const QRect& rect, Qt::Alignment alignment, const QString& text,
+                      int baselineOffset) const;
 
     PrintSheet m_sheet;
     QString m_jobName;
     QDate m_date = QDate::currentDate();
     QFont m_font;
+    int m_ascent = 0; // of the tallest face the sheet's texts need
+    int m_charHeight = 0;
     PrintMetrics m_metrics;
     PrintBody m_body;
     std::vector<std::vector<int>> m_pages{{}};

@@ -5,6 +5,7 @@
 #include "link/model_view.h"
 #include "printing/print_controller.h"
 #include "printing/print_preview.h"
+#include "printing/print_renderer.h"
 #include "printing/print_sections_box.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
@@ -19,8 +20,10 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QPageSetupDialog>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -409,6 +412,78 @@ private slots:
         QVERIFY(m_frame->isVisible());
         QCOMPARE(m_printed, 1);
         QCOMPARE(PdfPages(pdf).size(), controller().pageCount());
+    }
+
+    // Chinese texts are drawn whole and on the Latin texts' baseline: a
+    // title and a table heading of Chinese and Latin words, on a page at a
+    // screen's resolution as the preview has it.
+    void chineseTextIsNeitherCutNorSetLower()
+    {
+        PrintSheet sheet;
+        sheet.section(QStringLiteral("信道"));
+        sheet.tableHead({QStringLiteral("信道"), QStringLiteral("CTCSS")});
+        sheet.tableRow({QStringLiteral("1"), QStringLiteral("100.0")});
+        CPrintRenderer renderer;
+        renderer.setSheet(sheet);
+        renderer.setJobName(QStringLiteral("job"));
+        for (const int dpi : {96, 192}) {
+            QImage page(dpi * 827 / 100, dpi * 1169 / 100, QImage::Format_RGB32);
+            page.setDotsPerMeterX(dpi * 10000 / 254);
+            page.setDotsPerMeterY(dpi * 10000 / 254);
+            page.fill(Qt::white);
+            renderer.prepare(page);
+            {
+                QPainter painter(&page);
+                renderer.drawPage(painter, 1);
+            }
+            const PageGeometry g = MakePageGeometry(renderer.metrics());
+            const int x0 = PrintLayout::kMarginChars * renderer.metrics().averageCharWidth;
+            const PrintTable& table = renderer.body().tables.at(0);
+            // Rows of ink in [left, right) between top and bottom.
+            const auto inkRows = [&page](int left, int right, int top, int bottom) {
+                std::vector<int> rows;
+                for (int y = std::max(0, top); y < std::min(bottom, page.height()); ++y)
+                    for (int x = left; x < right; ++x)
+                        if (qGray(page.pixel(x, y)) < 128) {
+                            rows.push_back(y);
+                            break;
+                        }
+                return rows;
+            };
+            // The whole title: what is drawn of it equals the text drawn freely.
+            const QRect title = g.lineRect(0).translated(x0, 0);
+            const std::vector<int> titleInk = inkRows(title.left(), title.left() + title.width() / 2,
+                                                      title.top() - title.height(), title.bottom() + 1);
+            QFont bold = CPrintRenderer::font(PrintFontHeight(dpi));
+            bold.setBold(true);
+            QImage free(page.width(), 4 * title.height(), QImage::Format_RGB32);
+            free.setDotsPerMeterX(page.dotsPerMeterX());
+            free.setDotsPerMeterY(page.dotsPerMeterY());
+            free.fill(Qt::white);
+            {
+                QPainter painter(&free);
+                painter.setFont(bold);
+                painter.drawText(QPoint(0, 2 * title.height()), QStringLiteral("信道"));
+            }
+            int freeTop = free.height(), freeBottom = -1;
+            for (int y = 0; y < free.height(); ++y)
+                for (int x = 0; x < free.width() / 2; ++x)
+                    if (qGray(free.pixel(x, y)) < 128) {
+                        freeTop = std::min(freeTop, y);
+                        freeBottom = std::max(freeBottom, y);
+                    }
+            QVERIFY(!titleInk.empty());
+            QCOMPARE(titleInk.back() - titleInk.front(), freeBottom - freeTop);
+            // The heading: Chinese and Latin end on one baseline, clear of the rule.
+            const QRect head = g.lineRect(1).translated(x0, 0);
+            const std::vector<int> chinese = inkRows(
+                head.left() + table.left[0], head.left() + table.left[0] + table.width[0], head.top(), head.bottom());
+            const std::vector<int> latin = inkRows(
+                head.left() + table.left[1], head.left() + table.left[1] + table.width[1], head.top(), head.bottom());
+            QVERIFY(!chinese.empty() && !latin.empty());
+            QVERIFY2(chinese.front() <= latin.front() + 1, qPrintable(QString::number(dpi)));
+            QVERIFY2(chinese.back() < head.bottom(), qPrintable(QString::number(dpi)));
+        }
     }
 };
 

@@ -19,6 +19,7 @@
 #include "shell/document_history.h"
 #include "shell/main_frame.h"
 #include "shell/my_child_frame.h"
+#include "signalling/core/five_tone_records.h"
 #include "signalling/core/two_tone_records.h"
 #include "signalling/t2_contact_page.h"
 #include "signalling/t2_view.h"
@@ -28,6 +29,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTabWidget>
@@ -196,6 +198,32 @@ class WindowEditingTest : public QObject {
         QTest::qWait(10);
     }
 
+    // A form's drop-down as a mouse user works it: a click, the list, an item.
+    void pickFrom(QComboBox* combo, const QString& item)
+    {
+        QTest::mouseClick(combo, Qt::LeftButton);
+        QTest::qWait(10);
+        QAbstractItemView* list = combo->view();
+        QVERIFY(list->isVisible());
+        const int i = combo->findText(item);
+        QVERIFY(i >= 0);
+        list->setCurrentIndex(list->model()->index(i, 0));
+        QTest::keyClick(list, Qt::Key_Return);
+        QTest::qWait(10);
+        QCOMPARE(combo->currentText(), item);
+    }
+    // A click into a form's edit box, the text typed over what it held, Tab.
+    void typeIntoField(QLineEdit* edit, const QString& text)
+    {
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QTest::qWait(5);
+        QCOMPARE(Focused(), edit);
+        QTest::keyClick(Focused(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(Focused(), text);
+        QTest::keyClick(Focused(), Qt::Key_Tab);
+        QTest::qWait(5);
+    }
+
     CMyChildFrame* open(int command)
     {
         m_frame->runCommand(command);
@@ -256,6 +284,17 @@ private slots:
         pickInto(calls, 1, CT2ContactPage::Format, QStringLiteral("Single"));
         QCOMPARE(undo()->count(), ++steps);
 
+        // Five-tone contacts: one chosen from the list, its fields typed and
+        // picked, then another chosen, which keeps the first.
+        CMyChildFrame* fiveFrame = open(Cmd::FiveTone);
+        QVERIFY(fiveFrame);
+        QWidget* five = fiveFrame->view();
+        pickFrom(five->findChild<QComboBox*>(QStringLiteral("1045")), QStringLiteral("3"));
+        typeIntoField(five->findChild<QLineEdit*>(QStringLiteral("1005")), QStringLiteral("BASE"));
+        pickFrom(five->findChild<QComboBox*>(QStringLiteral("1262")), QStringLiteral("ANI"));
+        typeIntoField(five->findChild<QLineEdit*>(QStringLiteral("1092")), QStringLiteral("12345"));
+        pickFrom(five->findChild<QComboBox*>(QStringLiteral("1045")), QStringLiteral("4"));
+
         const QByteArray file = saved();
         QCOMPARE(file.size(), int(kImageSize));
         const ConstChannelRecord channel(At(file, ImageMap::ChannelOffset(3)));
@@ -269,6 +308,10 @@ private slots:
         const TwoToneCall call = ReadTwoToneCall(fileImage, 0);
         QCOMPARE(call.first, QStringLiteral("1000.0"));
         QCOMPARE(call.format, QStringLiteral("Single"));
+        const FiveToneContact contact = ReadFiveToneContact(fileImage, 2);
+        QCOMPARE(contact.alias, QStringLiteral("BASE"));
+        QCOMPARE(contact.codeType, 1);
+        QCOMPARE(contact.code, QStringLiteral("12345"));
     }
 
     // A priority channel is cleared only when its channel is empty at the
