@@ -260,6 +260,8 @@ private slots:
         QCOMPARE(undo()->count(), ++steps);
         pickInto(table->grid(), 3, 7, QStringLiteral("Low"));
         QCOMPARE(undo()->count(), ++steps);
+        pickInto(table->grid(), 3, 4, QStringLiteral("88.5")); // the tone list also takes typing
+        QCOMPARE(undo()->count(), ++steps);
 
         // DTMF code table: a type picked, then the number typed over the default.
         CMyChildFrame* dtmfFrame = open(Cmd::Dtmf);
@@ -300,6 +302,7 @@ private slots:
         const ConstChannelRecord channel(At(file, ImageMap::ChannelOffset(3)));
         QCOMPARE(channel.rx(), 14552000u);
         QCOMPARE(channel.get(ChannelLayout::kTxPower), 0u);
+        QCOMPARE(channel.ctcssTenths(), 885u);
         const DtmfCodeRow code = DecodeCodeRecord(At(file, DtmfMap::CodeRecord(2)));
         QCOMPARE(code.type, QStringLiteral("ANI"));
         QCOMPARE(code.num, QStringLiteral("4711"));
