@@ -11,6 +11,7 @@ if [ ${#targets[@]} -eq 0 ]; then
     targets=(fuzz_param_file fuzz_ini_file)
     [ -f fuzz/fuzz_transfer.cpp ] && targets+=(fuzz_transfer)
     [ -f fuzz/fuzz_transfer_log.cpp ] && targets+=(fuzz_transfer_log)
+    [ -f fuzz/fuzz_chirp_csv.cpp ] && targets+=(fuzz_chirp_csv)
 fi
 
 cmake --preset fuzz >/dev/null

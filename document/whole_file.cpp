@@ -32,14 +32,35 @@ QString SpecialFileText()
     return QCoreApplication::translate("File", "This is not a regular file.");
 }
 
+bool IsSameFile(const QString& a, const QString& b)
+{
+    const std::filesystem::path pa(a.toStdU16String()), pb(b.toStdU16String());
+    std::error_code ec;
+    if (std::filesystem::exists(pa, ec) && std::filesystem::exists(pb, ec))
+        return std::filesystem::equivalent(pa, pb, ec);
+    const std::filesystem::path ca = std::filesystem::weakly_canonical(std::filesystem::absolute(pa, ec), ec);
+    const std::filesystem::path cb = std::filesystem::weakly_canonical(std::filesystem::absolute(pb, ec), ec);
+    return !ca.empty() && ca == cb;
+}
+
 namespace {
 constexpr qint64 kStaleSeconds = 60;
+// The longest file name most file systems take, in bytes.
+constexpr qsizetype kNameMax = 255;
 
 // ".radio.dat.partial-": hidden, and named so that a user who finds one can
 // tell what it was.
 QString PartialPrefix(const QString& fileName)
 {
-    return QLatin1Char('.') + fileName + QStringLiteral(".partial-");
+    // A long name is shortened so that the temporary name (with the six
+    // characters QTemporaryFile adds) still fits: every legal name saves.
+    const QString tail = QStringLiteral(".partial-");
+    QString name = fileName;
+    while (!name.isEmpty() &&
+           QFile::encodeName(QLatin1Char('.') + name + tail + QStringLiteral("XXXXXX")).size() > kNameMax) {
+        name.chop(name.size() > 1 && name.back().isLowSurrogate() ? 2 : 1);
+    }
+    return QLatin1Char('.') + name + tail;
 }
 
 // What a save killed between writing and renaming left behind. A younger

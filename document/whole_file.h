@@ -28,6 +28,10 @@ bool IsSpecialFile(const QString& path);
 // "This is not a regular file."
 QString SpecialFileText();
 
+// Whether two paths name the same file: the same device and inode where both
+// exist, else the same path once links and ".." are resolved.
+bool IsSameFile(const QString& a, const QString& b);
+
 // Replaces path with what write puts into the device it is given; write
 // returns false when it could not write everything. A target its user may
 // not write, or that is not a regular file, is refused and left alone. Returns the system's

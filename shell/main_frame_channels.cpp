@@ -43,6 +43,10 @@ void CMainFrame::importChannels()
         reportFileError(file.errorString(), false);
         return;
     }
+    if (file.size() > kCsvMaxBytes) {
+        reportFileError(CsvTooLargeText(), false);
+        return;
+    }
     const QByteArray text = file.readAll();
     CsvImportOptions options;
     options.firstChannel = first;

@@ -61,7 +61,8 @@ constexpr std::array<const char*, kColumnCount> kColumnNames = {
     "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
     "Skip",      "Power",    "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE"};
 
-constexpr std::int64_t kMaxOffset = 5000000; // 50 MHz, the most the channel dialog's offset box holds
+constexpr std::int64_t kMaxOffset = 5000000;         // 50 MHz, the most the channel dialog's offset box holds
+constexpr std::int64_t kHighestFrequency = 99999999; // eight BCD digits: 999.99999 MHz
 
 // CHIRP's values in the order of the radio's lists: DcsPolarityList (transmit
 // then receive, R inverted), DecodeTypeList and ScanModeList.
@@ -123,10 +124,25 @@ QChar DetectSeparator(const QString& text)
     return u',';
 }
 
+// A value as the report shows it: a long one cut, so that a field of
+// megabytes does not fill the report.
+QString ShownValue(const QString& value)
+{
+    constexpr qsizetype kShown = 40;
+    return value.size() <= kShown ? value : value.left(kShown) + QChar(0x2026);
+}
+
+// A quoted field that never closed: the record it began in, and how many
+// line ends it swallowed.
+struct UnclosedQuote {
+    std::size_t record = 0;
+    qsizetype lineEnds = 0;
+};
+
 // Records as Python's csv reader splits them: a field that starts with a
 // quote runs to the closing quote, "" inside it is one quote, and separators
 // and line ends inside it are text.
-std::vector<Record> SplitRecords(const QString& text, QChar separator)
+std::vector<Record> SplitRecords(const QString& text, QChar separator, std::optional<UnclosedQuote>& unclosed)
 {
     std::vector<Record> records;
     Record record;
@@ -135,6 +151,7 @@ std::vector<Record> SplitRecords(const QString& text, QChar separator)
     while (i < n) {
         QString field;
         if (text[i] == u'"') {
+            const qsizetype opened = i;
             for (++i; i < n; ++i) {
                 if (text[i] != u'"')
                     field += text[i];
@@ -142,6 +159,14 @@ std::vector<Record> SplitRecords(const QString& text, QChar separator)
                     field += text[++i];
                 else
                     break;
+            }
+            if (i >= n) {
+                // Lines as the text ends them (LF, CRLF or CR alone); a last line end starts no row.
+                QStringView rest = QStringView(text).mid(opened);
+                while (rest.endsWith(u'\n') || rest.endsWith(u'\r'))
+                    rest.chop(1);
+                const qsizetype lf = rest.count(u'\n');
+                unclosed = UnclosedQuote{records.size(), lf > 0 ? lf : rest.count(u'\r')};
             }
             i = std::min(i + 1, n); // past the closing quote; what follows it is text, as Python reads it
         }
@@ -297,7 +322,7 @@ public:
 private:
     void note(Column c, const QString& value, const QString& action)
     {
-        m_result.issues.push_back({m_rowNumber, QString::fromLatin1(kColumnNames[c]), value, action});
+        m_result.issues.push_back({m_rowNumber, QString::fromLatin1(kColumnNames[c]), ShownValue(value), action});
     }
     bool skip(Column c, const QString& value, const QString& action)
     {
@@ -440,6 +465,8 @@ void RowImport::transmit(const ChannelRecord& r, std::uint32_t rx)
     } else if (plus || minus) {
         if (!hasOffset || offset < 0) {
             note(kOffset, offsetText, QCoreApplication::translate("ChirpCsv", "not an offset: simplex"));
+        } else if (offset > kHighestFrequency) {
+            note(kOffset, offsetText, QCoreApplication::translate("ChirpCsv", "out of range: simplex"));
         } else if (offset > kMaxOffset) {
             tx = plus ? rx + offset : rx - offset;
             direction = OffsetDirection::kFree;
@@ -458,6 +485,8 @@ void RowImport::transmit(const ChannelRecord& r, std::uint32_t rx)
     } else if (split) {
         if (offset <= 0) {
             note(kOffset, offsetText, QCoreApplication::translate("ChirpCsv", "no transmit frequency: simplex"));
+        } else if (offset > kHighestFrequency) {
+            note(kOffset, offsetText, QCoreApplication::translate("ChirpCsv", "out of range: simplex"));
         } else {
             // The transmit side has no 850M raster of its own.
             tx = SnapChannelRaster(offset, -1);
@@ -803,6 +832,12 @@ std::array<QString, kColumnCount> ExportRow(const ConstChannelRecord& r, int n)
 
 } // namespace
 
+QString CsvTooLargeText()
+{
+    return QCoreApplication::translate("ChirpCsv", "The file is larger than %1 MB: it is not a channel list.")
+        .arg(kCsvMaxBytes / (1024 * 1024));
+}
+
 QString ChirpCsvHeader(char separator)
 {
     QString header;
@@ -849,7 +884,8 @@ CsvImportResult ImportChirpCsv(const QByteArray& bytes, const BandTable& bands, 
     if (text->trimmed().isEmpty())
         return fail(QCoreApplication::translate("ChirpCsv", "The file is empty."));
 
-    const std::vector<Record> records = SplitRecords(*text, DetectSeparator(*text));
+    std::optional<UnclosedQuote> unclosed;
+    const std::vector<Record> records = SplitRecords(*text, DetectSeparator(*text), unclosed);
     std::size_t header = 0;
     while (header < records.size() && IsBlankOrComment(records[header]))
         ++header;
@@ -873,6 +909,21 @@ CsvImportResult ImportChirpCsv(const QByteArray& bytes, const BandTable& bands, 
     for (std::size_t i = header + 1; i < records.size(); ++i) {
         if (IsBlankOrComment(records[i]))
             continue;
+        // The row that holds a quote left open, and the lines it swallowed, are not read.
+        if (unclosed && i == unclosed->record) {
+            const int from = static_cast<int>(i - header);
+            const int to = from + static_cast<int>(unclosed->lineEnds);
+            result.issues.push_back(
+                {from, QString(), QString(),
+                 to > from ? QCoreApplication::translate("ChirpCsv",
+                                                         "unclosed quote from row %1: rows %1 to %2 were not read")
+                                 .arg(from)
+                                 .arg(to)
+                           : QCoreApplication::translate("ChirpCsv", "unclosed quote from row %1: row %1 was not read")
+                                 .arg(from)});
+            ++result.skipped;
+            continue;
+        }
         const Row row(records[i], at);
         RowImport import(bands, image, result, rowOfChannel, row, static_cast<int>(i - header));
         const int channel = options.firstChannel == 0 ? 0 : options.firstChannel + dataRows;
@@ -882,7 +933,9 @@ CsvImportResult ImportChirpCsv(const QByteArray& bytes, const BandTable& bands, 
         else
             ++result.skipped;
     }
-    FixUpImage(bands, image, options.priority);
+    // An import that takes no row leaves the image as it was.
+    if (result.taken > 0)
+        FixUpImage(bands, image, options.priority);
     result.ok = true;
     return result;
 }

@@ -21,6 +21,11 @@ struct CsvIssue {
     QString action; // what was done instead, for the user
 };
 
+// A list of 800 channels is a few hundred kilobytes: a larger file is
+// refused before it is read, so that memory stays bounded.
+inline constexpr qint64 kCsvMaxBytes = 4 * 1024 * 1024;
+QString CsvTooLargeText(); // "The file is larger than 4 MB: it is not a channel list."
+
 struct CsvImportOptions {
     // 0: each row goes to the channel its Location names. 1..800: the rows go
     // to consecutive channels from this one, and Location is not read.

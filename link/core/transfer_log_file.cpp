@@ -1,11 +1,23 @@
 #include "link/core/transfer_log_file.h"
 
+#include "document/whole_file.h"
+
 #include <QDateTime>
 #include <QSysInfo>
 
+#include <cerrno>
+#include <cstring>
+
 TransferTrace* TransferLogFile::start(LinkClock& clock, const QString& program)
 {
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // A FIFO would block the open for as long as nobody reads it; a device
+    // is no log.
+    if (IsSpecialFile(m_file.fileName())) {
+        m_error = SpecialFileText();
+        return nullptr;
+    }
+    // Unbuffered, so that a failing write reports the system's own reason.
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         return nullptr;
     m_trace.emplace(clock, [this](std::string_view line) { write(line); });
     m_trace->comment("QM4410 transfer log: " + program.toStdString() + " " PROGRAMMER_VERSION);
@@ -24,5 +36,11 @@ void TransferLogFile::write(std::string_view line)
     QByteArray bytes(line.data(), static_cast<qsizetype>(line.size()));
     bytes += '\n';
     // Flushed at once: the last lines are the ones a bug report needs.
-    m_failed = m_file.write(bytes) != bytes.size() || !m_file.flush();
+    m_failed = !WriteAll(m_file, bytes) || !m_file.flush();
+    if (m_failed) {
+        const int error = errno;
+        m_error = m_file.errorString();
+        if (m_error.isEmpty() || m_error == QLatin1String("Unknown error"))
+            m_error = QString::fromLocal8Bit(std::strerror(error));
+    }
 }

@@ -19,7 +19,7 @@ public:
     // system, the time); the trace to hand the engine, or null with the
     // system's reason in errorString().
     TransferTrace* start(LinkClock& clock, const QString& program);
-    QString errorString() const { return m_file.errorString(); }
+    QString errorString() const { return m_error.isEmpty() ? m_file.errorString() : m_error; }
     // Not started, or a line could not be written (a full disk): the log is missing or incomplete.
     bool failed() const { return m_failed || !m_file.isOpen(); }
 
@@ -27,6 +27,7 @@ private:
     void write(std::string_view line);
 
     QFile m_file;
+    QString m_error; // the reason of the first failure, as the system gave it
     std::optional<TransferTrace> m_trace;
     bool m_failed = false;
 };

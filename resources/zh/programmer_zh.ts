@@ -1718,6 +1718,22 @@ The channels were left as they were.</source>
         <source>The file has no Location column: give the channel for its first row.</source>
         <translation>文件没有 Location 列：请指定第一行的信道。</translation>
     </message>
+    <message>
+        <source>out of range: simplex</source>
+        <translation>超出范围：按单工处理</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB: it is not a channel list.</source>
+        <translation>文件大于 %1 MB：不是信道列表。</translation>
+    </message>
+    <message>
+        <source>unclosed quote from row %1: rows %1 to %2 were not read</source>
+        <translation>第 %1 行的引号未闭合：第 %1 至 %2 行未读取</translation>
+    </message>
+    <message>
+        <source>unclosed quote from row %1: row %1 was not read</source>
+        <translation>第 %1 行的引号未闭合：第 %1 行未读取</translation>
+    </message>
 </context>
 <context>
     <name>File</name>

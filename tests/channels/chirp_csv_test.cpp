@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <vector>
@@ -232,6 +233,54 @@ TEST(ChirpCsvImport, LongNamesCutAtABlankComeBackTheSameFromTheirExport)
     EXPECT_TRUE(again.exact()) << again.issues.size();
     EXPECT_EQ(ExportChirpCsv(*second, {1, 2, 3, 4}), exported);
     EXPECT_TRUE(std::equal(first->begin(), first->end(), second->begin()));
+}
+
+TEST(ChirpCsvImport, HostileRowsAreReportedAndBounded)
+{
+    const BandTable bands = BandTable::factory();
+    const std::vector<std::pair<QByteArray, QString>> offsets = {
+        {"1,A,145.5,+,99999999999999999999,,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,,50W,,,,,", "+"},
+        {"1,A,145.5,-,99999999999999999999,,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,,50W,,,,,", "-"},
+        {"1,A,145.5,split,99999999999999999999,,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,,50W,,,,,", "split"},
+    };
+    for (const auto& [row, duplex] : offsets) {
+        auto image = ErasedImage();
+        const CsvImportResult r = ImportChirpCsv(QByteArray(kHeader) + "\r\n" + row + "\r\n", bands, *image, {});
+        ASSERT_EQ(r.issues.size(), 1u) << qPrintable(duplex);
+        EXPECT_EQ(r.issues[0].action, QStringLiteral("out of range: simplex")) << qPrintable(duplex);
+        EXPECT_EQ(r.issues[0].value, QStringLiteral("99999999999999999999")) << qPrintable(duplex);
+        EXPECT_EQ(ChannelAt(*image, 1).tx(), 14550000u) << qPrintable(duplex);
+    }
+
+    // A quote left open swallows the rest: that is said, with the rows it took.
+    auto image = ErasedImage();
+    const CsvImportResult open = ImportChirpCsv(
+        QByteArray(kHeader) + "\r\n"
+                              "1,ONE,145.000000,,0.6,,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,,50W,,,,,\r\n"
+                              "2,\"TWO,146.000000,,0.6\r\n"
+                              "3,THREE,147.000000\r\n"
+                              "4,FOUR,148.000000\r\n",
+        bands, *image, {});
+    EXPECT_EQ(open.taken, 1);
+    EXPECT_EQ(open.skipped, 1);
+    ASSERT_EQ(open.issues.size(), 1u);
+    EXPECT_EQ(open.issues[0].action, QStringLiteral("unclosed quote from row 2: rows 2 to 4 were not read"));
+    EXPECT_FALSE(ChannelAt(*image, 2).hasRx());
+
+    // A 10 MB name is cut in the report.
+    const QByteArray longName(10 * 1024 * 1024, 'N');
+    const CsvImportResult cut = ImportChirpCsv(QByteArray(kHeader) + "\r\n5," + longName +
+                                                   ",146.52,,0.6,,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,,50W,,,,,",
+                                               bands, *image, {});
+    ASSERT_EQ(cut.issues.size(), 1u);
+    EXPECT_EQ(cut.issues[0].value.size(), 41);
+
+    // No row taken: not a byte changes, the band records at 0xDA00 included.
+    auto untouched = ErasedImage();
+    const CsvImportResult none = ImportChirpCsv(QByteArray(kHeader) + "\r\n", bands, *untouched, {});
+    EXPECT_TRUE(none.ok);
+    EXPECT_EQ(none.taken, 0);
+    EXPECT_TRUE(std::all_of(untouched->begin(), untouched->end(), [](std::uint8_t b) { return b == 0xFF; }));
 }
 
 TEST(ChirpCsvImport, SpreadsheetPasteWithColumnsInAnotherOrderAndSomeMissing)

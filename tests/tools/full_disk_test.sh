@@ -39,4 +39,11 @@ for command in "new $disk/old.dat" "read SIM $disk/old.dat"; do
     [ "$(find "$disk" -name '*old.dat?*' | wc -l)" = 0 ] || fail "$command left a temporary file"
     echo "$command: $(tail -1 <<<"$out")"
 done
+# A transfer log that fills the disk: reported with the system's reason.
+rc=0
+out=$("$cli" read SIM "$disk/../fd-out.$$" --trace "$disk/transfer.log" 2>&1) || rc=$?
+rm -f "$disk/../fd-out.$$"
+grep -q "transfer log .* is incomplete" <<<"$out" || fail "a full log was not reported: $out"
+grep -qi "space" <<<"$out" || fail "the log's reason is lost: $out"
+echo "transfer log: $(grep incomplete <<<"$out")"
 echo "full disk: all passed"

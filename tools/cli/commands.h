@@ -20,6 +20,11 @@ int CliExportCsv(const QStringList& args);
 // Only in a build with the widgets; runs under a QApplication.
 int CliPrint(const QStringList& args);
 
+// An output path where something other than a regular file is (a FIFO, a
+// device, a folder, a link to one): refused with "This is not a regular
+// file." before any work is done, and left as it is.
+bool RefusedOutput(const QString& path);
+
 // A document read by a command, apart from the process-wide one.
 struct CliDocument;
 // Reads a parameter file, printing why when it cannot (and any warning).

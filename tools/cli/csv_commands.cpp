@@ -66,6 +66,12 @@ int CliImportCsv(const QStringList& args)
         std::fprintf(stderr, "programmer-cli: %s: %s\n", qPrintable(files[0]), qPrintable(in.errorString()));
         return kExitFailure;
     }
+    if (in.size() > kCsvMaxBytes) {
+        std::fprintf(stderr, "programmer-cli: %s: %s\n", qPrintable(files[0]), qPrintable(CsvTooLargeText()));
+        return kExitFailure;
+    }
+    if (RefusedOutput(files[2]))
+        return kExitFailure;
     const QByteArray text = in.readAll();
     Document doc;
     if (!OpenDocument(files[1], doc))
@@ -99,6 +105,8 @@ int CliExportCsv(const QStringList& args)
         std::fputs("usage: programmer-cli export-csv FILE.dat OUT.csv\n", stderr);
         return kExitUsage;
     }
+    if (RefusedOutput(args[1]))
+        return kExitFailure;
     Document doc;
     if (!OpenDocument(args[0], doc))
         return kExitFailure;

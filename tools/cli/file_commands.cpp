@@ -1,6 +1,7 @@
 #include "tools/cli/commands.h"
 
 #include "document/document.h"
+#include "document/whole_file.h"
 
 #include "codecs/bcd.h"
 #include "codecs/decimal.h"
@@ -31,12 +32,22 @@ bool CliLoad(const QString& path, CliDocument& doc)
     return true;
 }
 
+bool RefusedOutput(const QString& path)
+{
+    if (!IsSpecialFile(path))
+        return false;
+    std::fprintf(stderr, "programmer-cli: %s: %s\n", qPrintable(path), qPrintable(SpecialFileText()));
+    return true;
+}
+
 int CliNew(const ProgramPaths& paths, const QStringList& args)
 {
     if (args.size() != 1) {
         std::fputs("usage: programmer-cli new OUT.dat\n", stderr);
         return kExitUsage;
     }
+    if (RefusedOutput(args[0]))
+        return kExitFailure;
     Document doc;
     FileResult d = doc.newFromDefaults(paths.resources);
     if (!d.ok) {

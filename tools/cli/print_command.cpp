@@ -66,6 +66,8 @@ int CliPrint(const QStringList& args)
         return kExitUsage;
     }
 
+    if (RefusedOutput(files[1]))
+        return kExitFailure;
     QTranslator texts;
     if (language == QLatin1String("zh") && texts.load(QStringLiteral(":/i18n/programmer_zh.qm")))
         QCoreApplication::installTranslator(&texts);
@@ -76,6 +78,8 @@ int CliPrint(const QStringList& args)
         std::fprintf(stderr, "programmer-cli: %s: %s\n", qPrintable(files[0]), qPrintable(opened.error));
         return kExitFailure;
     }
+    if (!opened.warning.isEmpty()) // a short file, as export-csv says
+        std::fprintf(stderr, "programmer-cli: %s: %s\n", qPrintable(files[0]), qPrintable(opened.warning));
     CPrintRenderer renderer;
     renderer.setJobName(PrintJobName(files[0], QString()));
     renderer.setSheet(BuildPrintSheet(doc, sections));

@@ -1,5 +1,7 @@
 #include "tools/cli/commands.h"
 
+#include "document/whole_file.h"
+
 #include "document/document.h"
 
 #include "document/factory_defaults.h"
@@ -192,6 +194,12 @@ int RunTransfer(Document& doc, const ProgramPaths& paths, TransferMode mode, con
     // The log is opened before the radio is touched: a log that cannot be
     // written stops the transfer before it starts.
     std::optional<TransferLogFile> log;
+    // The log never takes the place of the parameter file it goes with.
+    if (!a.trace.isEmpty() && IsSameFile(a.trace, a.file)) {
+        std::fprintf(stderr, "programmer-cli: the transfer log %s is the parameter file %s\n", qPrintable(a.trace),
+                     qPrintable(a.file));
+        return kExitFailure;
+    }
     if (!a.trace.isEmpty()) {
         log.emplace(a.trace);
         TransferTrace* trace = log->start(clock, QStringLiteral("programmer-cli"));
@@ -230,6 +238,8 @@ int CliRead(const ProgramPaths& paths, const QStringList& args)
         std::fputs("usage: programmer-cli read PORT OUT.dat [--password TEXT] [--trace FILE.log]\n", stderr);
         return kExitUsage;
     }
+    if (RefusedOutput(a.file))
+        return kExitFailure;
     Document doc;
     FileResult d = doc.newFromDefaults(paths.resources);
     if (!d.ok) {
