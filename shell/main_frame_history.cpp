@@ -12,6 +12,7 @@
 #include "shell/core/recovery_file.h"
 #include "shell/document_history.h"
 #include "shell/my_child_frame.h"
+#include "shell/recovery_dialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -162,33 +163,37 @@ void CMainFrame::writeRecoveryFile()
 
 void CMainFrame::offerRecovery()
 {
-    for (const RecoveryFile::LeftBehind& left : RecoveryFile::leftBehind(recoveryFolder())) {
-        QMessageBox box(
-            QMessageBox::Question, appSettings().modelName,
-            tr("Recover unsaved changes from %1?").arg(QLocale().toString(left.written, QLocale::ShortFormat)),
-            QMessageBox::NoButton, this);
-        QPushButton* recover = box.addButton(tr("Recover"), QMessageBox::AcceptRole);
-        box.addButton(QMessageBox::Discard);
-        box.setDefaultButton(recover);
-        FitCaption(box);
-        box.exec();
-        if (box.clickedButton() == static_cast<QAbstractButton*>(recover)) {
-            FileResult r = m_document.open(left.path);
-            if (!r.ok) {
-                reportFileError(r.error, false);
-                continue; // kept: it may be wanted another time
-            }
-            m_document.setPath(QString());
-            setTitle(QString());
-            LoadViewsFromImage();
-            m_history->clear();
-            m_document.markModified();
-            RecoveryFile::discard(left.path);
-            writeRecoveryFile(); // now this program's own, until saved or discarded
-            return;
-        }
-        RecoveryFile::discard(left.path);
+    const std::vector<RecoveryFile::LeftBehind> left = RecoveryFile::leftBehind(recoveryFolder());
+    if (left.empty())
+        return;
+    CRecoveryDialog dlg(left, appSettings().modelName, this);
+    dlg.exec();
+    if (dlg.choice() == CRecoveryDialog::DiscardAll) {
+        for (const RecoveryFile::LeftBehind& f : left)
+            RecoveryFile::discard(f.path);
+        return;
     }
+    if (dlg.choice() != CRecoveryDialog::Recover)
+        return; // Later: all kept for another start
+    const QString path = left[static_cast<std::size_t>(dlg.chosen())].path;
+    FileResult r = m_document.open(path);
+    if (!r.ok) {
+        reportFileError(r.error, false);
+        return; // kept: it may be wanted another time
+    }
+    m_document.setPath(QString());
+    setTitle(QString());
+    LoadViewsFromImage();
+    m_history->clear();
+    m_document.markModified();
+    if (!r.warning.isEmpty()) {
+        // Taken as far as it goes, as Open does; the file stays until the
+        // user discards it, for what it held may be wanted another way.
+        ShowMessage(this, QMessageBox::Warning, appSettings().modelName, r.warning);
+    } else {
+        RecoveryFile::discard(path);
+    }
+    writeRecoveryFile(); // now this program's own, until saved or discarded
 }
 
 void CMainFrame::onCommitData(QSessionManager& manager)

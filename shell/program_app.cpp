@@ -15,6 +15,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMenu>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
@@ -102,7 +103,9 @@ int RunProgram(int argc, char** argv, const Edition& e)
     RegisterSimulatedRadio(SimulatedRadioMemory(frame->document().image()));
     if (const QString file = CommandLineFile(QCoreApplication::arguments()); !file.isEmpty())
         frame->openFile(file);
-    frame->offerRecovery();
+    // After the window has painted: a long look through the folder never
+    // leaves it black.
+    QTimer::singleShot(100, frame, &CMainFrame::offerRecovery);
 
     int code = app.exec();
     WriteExitSettings();

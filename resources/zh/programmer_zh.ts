@@ -551,14 +551,6 @@
         <translation>重做(&amp;R)</translation>
     </message>
     <message>
-        <source>Recover unsaved changes from %1?</source>
-        <translation>是否恢复 %1 未保存的修改？</translation>
-    </message>
-    <message>
-        <source>Recover</source>
-        <translation>恢复</translation>
-    </message>
-    <message>
         <source>%1
 This file no longer exists. It is removed from the recent files.</source>
         <translation>%1
@@ -1171,6 +1163,33 @@ The channels were left as they were.</source>
     <message>
         <source>AM</source>
         <translation>AM</translation>
+    </message>
+</context>
+<context>
+    <name>CRecoveryDialog</name>
+    <message>
+        <source>Written</source>
+        <translation>写入时间</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>&amp;Recover</source>
+        <translation>恢复(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Discard all</source>
+        <translation>全部放弃(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>以后再说(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Unsaved changes left by programs that ended without saving: %1. Recover one?</source>
+        <translation>未保存就结束的程序留下的未保存修改：%1 份。要恢复其中一份吗？</translation>
     </message>
 </context>
 <context>

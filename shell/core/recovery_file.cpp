@@ -6,8 +6,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
 
 #include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#endif
 
 namespace {
 const char* const kPrefix = "unsaved-";
@@ -15,6 +21,27 @@ const char* const kPrefix = "unsaved-";
 QString LockPathFor(const QString& dataPath)
 {
     return dataPath.left(dataPath.size() - 4) + QStringLiteral(".lock");
+}
+
+// Whether the program that holds this lock runs. No lock file: it is gone.
+// A lock names its process; where the system can say whether that process
+// lives, its word is taken without touching the lock.
+bool ProgramStillRuns(const QString& lockPath)
+{
+    if (!QFileInfo::exists(lockPath))
+        return false;
+    QLockFile lock(lockPath);
+#ifdef Q_OS_UNIX
+    qint64 pid = 0;
+    QString host, app;
+    if (lock.getLockInfo(&pid, &host, &app) && pid > 0 && host == QSysInfo::machineHostName())
+        return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+#endif
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0))
+        return true;
+    lock.unlock();
+    return false;
 }
 } // namespace
 
@@ -57,13 +84,11 @@ std::vector<RecoveryFile::LeftBehind> RecoveryFile::leftBehind(const QString& fo
     std::vector<LeftBehind> found;
     const QFileInfoList files =
         QDir(folder).entryInfoList({QLatin1String(kPrefix) + QStringLiteral("*.dat")}, QDir::Files);
+    found.reserve(static_cast<std::size_t>(files.size()));
     for (const QFileInfo& f : files) {
-        QLockFile lock(LockPathFor(f.absoluteFilePath()));
-        lock.setStaleLockTime(0);
-        if (!lock.tryLock(0))
-            continue; // its program is still running
-        lock.unlock();
-        found.push_back({f.absoluteFilePath(), f.lastModified()});
+        if (ProgramStillRuns(LockPathFor(f.absoluteFilePath())))
+            continue;
+        found.push_back({f.absoluteFilePath(), f.lastModified(), f.size()});
     }
     std::sort(found.begin(), found.end(),
               [](const LeftBehind& a, const LeftBehind& b) { return a.written > b.written; });

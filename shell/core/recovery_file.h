@@ -28,8 +28,11 @@ public:
     struct LeftBehind {
         QString path;
         QDateTime written;
+        qint64 size = 0;
     };
-    // Files whose program is no longer running, newest first.
+    // Files whose program is no longer running, newest first. Cheap for
+    // thousands of files: a lock is only read, and tried only where the
+    // system cannot say whether its process still runs.
     static std::vector<LeftBehind> leftBehind(const QString& folder);
     // Deletes a file left behind (after it was recovered or declined).
     static void discard(const QString& path);

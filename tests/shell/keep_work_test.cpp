@@ -12,17 +12,22 @@
 #include "shell/document_history.h"
 #include "shell/main_frame.h"
 #include "shell/my_child_frame.h"
+#include "shell/recovery_dialog.h"
 #include "tests/support/modal_answerer.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QUndoStack>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 class KeepWorkTest : public QObject {
@@ -207,33 +212,95 @@ private slots:
         QVERIFY(m_frame->SaveDocumentAs());
         QCOMPARE(leftFiles().size(), 0); // a clean save removes it
 
-        // The program ends without a word, twice: declined, then recovered.
+        // The program ends without a word, twice: discarded, then recovered.
         ModalAnswerer answers;
-        for (QMessageBox::StandardButton answer : {QMessageBox::Discard, QMessageBox::NoButton}) {
+        QString press;
+        int dialogs = 0;
+        answers.onModal = [&](QWidget* w) {
+            if (auto* d = qobject_cast<CRecoveryDialog*>(w)) {
+                ++dialogs;
+                d->findChild<QPushButton*>(press)->click();
+            }
+        };
+        for (const char* button : {"discardAll", "recover"}) {
             typeName(1, QStringLiteral("CRASH"));
             m_frame->writeRecoveryFile();
             m_frame.reset();
             makeFrame();
-            answers.answer = answer; // no standard button: the first one, Recover
+            press = QLatin1String(button);
             m_frame->offerRecovery();
-            QVERIFY(answers.messages.last().startsWith(QStringLiteral("Recover unsaved changes from ")));
-            if (answer == QMessageBox::Discard) {
+            if (press == QLatin1String("discardAll")) {
                 QCOMPARE(leftFiles().size(), 0);
                 QVERIFY(name(1) != QStringLiteral("CRASH"));
                 QVERIFY(!doc().isModified());
             }
         }
-        QCOMPARE(answers.messages.size(), 2);
+        QCOMPARE(dialogs, 2);
         QCOMPARE(name(1), QStringLiteral("CRASH"));
         QCOMPARE(table()->grid()->text(1, kColumnName), QStringLiteral("CRASH"));
         QVERIFY(doc().isModified());
         QVERIFY(m_frame->currentFile().isEmpty());
         QCOMPARE(leftFiles().size(), 1); // now this program's own, until saved or discarded
         m_frame->offerRecovery();
-        QCOMPARE(answers.messages.size(), 2); // this program's file is not offered to itself
+        QCOMPARE(dialogs, 2); // this program's file is not offered to itself
         answers.answer = QMessageBox::Discard;
         QVERIFY(m_frame->close());
         QCOMPARE(leftFiles().size(), 0);
+    }
+
+    // Many leftovers, one short: one dialog lists them all, newest first;
+    // Escape keeps them; the short one recovers with Open's warning and is
+    // kept until discarded.
+    void manyAndShortRecoveryFilesInOneDialog()
+    {
+        const QString folder = m_folder + "user/";
+        QDir().mkpath(folder);
+        QFile def(m_folder + "Default.dat");
+        QVERIFY(def.open(QIODevice::ReadOnly));
+        const QByteArray whole = def.readAll();
+        const QDateTime now = QDateTime::currentDateTime();
+        constexpr int kFiles = 300;
+        for (int i = 0; i < kFiles; ++i) {
+            QFile f(folder + QStringLiteral("unsaved-%1-1.dat").arg(100000 + i));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            // The newest is the short one: 100 bytes of a parameter file.
+            f.write(i == kFiles - 1 ? whole.left(100) : whole);
+            f.close();
+            f.setFileTime(now.addSecs(-kFiles + i), QFileDevice::FileModificationTime);
+        }
+        const QString shortFile = folder + QStringLiteral("unsaved-%1-1.dat").arg(100000 + kFiles - 1);
+        ModalAnswerer answers;
+        QStringList listed;
+        std::function<void(CRecoveryDialog*)> act;
+        answers.onModal = [&](QWidget* w) {
+            if (auto* d = qobject_cast<CRecoveryDialog*>(w)) {
+                auto* list = d->findChild<QTreeWidget*>(QStringLiteral("files"));
+                listed.clear();
+                for (int i = 0; i < list->topLevelItemCount(); ++i)
+                    listed << list->topLevelItem(i)->toolTip(0);
+                act(d);
+            }
+        };
+        act = [](CRecoveryDialog* d) { QTest::keyClick(d, Qt::Key_Escape); };
+        m_frame->offerRecovery();
+        QCOMPARE(listed.size(), kFiles);
+        QCOMPARE(listed.first(), QDir::toNativeSeparators(shortFile));
+        QCOMPARE(QDir(folder).entryList({"unsaved-*.dat"}, QDir::Files).size(), kFiles); // Later keeps them
+        QVERIFY(!doc().isModified());
+
+        act = [](CRecoveryDialog* d) { d->findChild<QPushButton*>(QStringLiteral("recover"))->click(); };
+        m_frame->offerRecovery();
+        QCOMPARE(answers.messages.size(), 1);
+        QVERIFY2(answers.messages[0].contains(QStringLiteral("incomplete")), qPrintable(answers.messages[0]));
+        QVERIFY(doc().isModified());
+        QVERIFY(QFileInfo::exists(shortFile)); // not read whole: kept
+
+        act = [](CRecoveryDialog* d) { d->findChild<QPushButton*>(QStringLiteral("discardAll"))->click(); };
+        m_frame->offerRecovery();
+        QCOMPARE(listed.size(), kFiles); // this program's own file is not among them
+        QCOMPARE(QDir(folder).entryList({"unsaved-*.dat"}, QDir::Files).size(), 1);
+        answers.answer = QMessageBox::Discard;
+        QVERIFY(m_frame->close());
     }
 
     void channelsImportedAndExportedAsOneStep()
