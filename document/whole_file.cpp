@@ -7,7 +7,12 @@
 #include <QTemporaryFile>
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 bool WriteAll(QIODevice& out, const char* data, qint64 size)
 {
@@ -44,6 +49,23 @@ bool IsSameFile(const QString& a, const QString& b)
 }
 
 namespace {
+// The temporary file takes the target's place in one step, or the reason.
+QString ReplaceFile(const QString& temp, const QString& target)
+{
+#ifdef Q_OS_WIN
+    const QString from = QDir::toNativeSeparators(temp), to = QDir::toNativeSeparators(target);
+    if (MoveFileExW(reinterpret_cast<const wchar_t*>(from.utf16()), reinterpret_cast<const wchar_t*>(to.utf16()),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return {};
+    return qt_error_string(static_cast<int>(GetLastError()));
+#else
+    std::error_code ec;
+    std::filesystem::rename(std::filesystem::path(temp.toStdU16String()),
+                            std::filesystem::path(target.toStdU16String()), ec);
+    return ec ? QString::fromLocal8Bit(ec.message().c_str()) : QString();
+#endif
+}
+
 constexpr qint64 kStaleSeconds = 60;
 // The longest file name most file systems take, in bytes.
 constexpr qsizetype kNameMax = 255;
@@ -96,13 +118,14 @@ QString SaveWholeFile(const QString& path, const std::function<bool(QIODevice&)>
     const QString folder = targetInfo.absolutePath();
     RemoveStalePartials(folder, targetInfo.fileName());
 
-    QTemporaryFile f(folder + QLatin1Char('/') + PartialPrefix(targetInfo.fileName()) + QStringLiteral("XXXXXX"));
-    if (!f.open())
-        return f.errorString();
+    std::optional<QTemporaryFile> f;
+    f.emplace(folder + QLatin1Char('/') + PartialPrefix(targetInfo.fileName()) + QStringLiteral("XXXXXX"));
+    if (!f->open())
+        return f->errorString();
     // Flushed here, so that a disk that fills up while Qt empties its buffer
     // is noticed before the temporary file replaces the target.
-    if (!write(f) || !f.flush() || f.error() != QFileDevice::NoError) {
-        QString why = f.error() != QFileDevice::NoError ? f.errorString() : QString();
+    if (!write(*f) || !f->flush() || f->error() != QFileDevice::NoError) {
+        QString why = f->error() != QFileDevice::NoError ? f->errorString() : QString();
         if (why.isEmpty())
             why = QCoreApplication::translate("File", "Not all of the file could be written (is the disk full?)");
         return why; // the temporary file goes with f, the target stays
@@ -112,14 +135,14 @@ QString SaveWholeFile(const QString& path, const std::function<bool(QIODevice&)>
         targetInfo.exists() ? targetInfo.permissions()
                             : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
                                   QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-    f.setPermissions(permissions);
-    const QString temp = f.fileName();
-    f.close();
-    std::error_code ec;
-    std::filesystem::rename(std::filesystem::path(temp.toStdU16String()),
-                            std::filesystem::path(target.toStdU16String()), ec);
-    if (ec)
-        return QString::fromLocal8Bit(ec.message().c_str()); // f removes the temporary file
-    f.setAutoRemove(false);
-    return {};
+    f->setPermissions(permissions);
+    const QString temp = f->fileName();
+    // Gone before the rename: on Windows the temporary file object keeps a
+    // handle after close(), and a file that is open cannot be moved.
+    f->setAutoRemove(false);
+    f.reset();
+    const QString error = ReplaceFile(temp, target);
+    if (!error.isEmpty())
+        QFile::remove(temp); // the target stays as it was
+    return error;
 }
