@@ -49,3 +49,34 @@ host_tool=$root/build/tools/make-default-dat
     -DPROGRAMMER_HOST_MAKE_DEFAULT="$host_tool" >/dev/null
 cmake --build build/windows
 echo "Windows programs: $root/build/windows/bin/"
+
+# The portable folder and its zip. Debian has no windeployqt for this target,
+# so the list is the project's own:
+#  - the three programs and the files they read beside them;
+#  - the Qt libraries they link (Core, Gui, Widgets, PrintSupport, SerialPort);
+#  - platforms/qwindows.dll, without which no Qt window opens;
+#  - styles/qwindowsvistastyle.dll, the native look;
+#  - imageformats/qico.dll, for the .ico application icon;
+#  - MinGW's C++ runtime, linked dynamically by Qt and by the programs.
+version=$(sed -n 's/^project(programmer VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+name=programmer-$version-windows-x64
+dist=$root/build/windows/dist
+folder=$dist/$name
+rm -rf "$folder" "$dist/$name.zip"
+mkdir -p "$folder/platforms" "$folder/styles" "$folder/imageformats"
+bin=$root/build/windows/bin
+cp "$bin/programmer-en.exe" "$bin/programmer-zh.exe" "$bin/programmer-cli.exe" "$bin/Default.dat" \
+    "$bin/Program.ini" "$folder/"
+cp -r "$bin/help" "$folder/"
+for lib in Core Gui Widgets PrintSupport SerialPort; do
+    cp "$qt/bin/Qt6$lib.dll" "$folder/"
+done
+cp "$qt/plugins/platforms/qwindows.dll" "$folder/platforms/"
+cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$folder/styles/"
+cp "$qt/plugins/imageformats/qico.dll" "$folder/imageformats/"
+cp /usr/lib/gcc/x86_64-w64-mingw32/12-posix/libgcc_s_seh-1.dll \
+    /usr/lib/gcc/x86_64-w64-mingw32/12-posix/libstdc++-6.dll \
+    /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$folder/"
+cp "$root/resources/windows/README.txt" "$folder/README.txt"
+(cd "$dist" && cmake -E tar cf "$name.zip" --format=zip "$name")
+echo "Portable zip: $dist/$name.zip ($(du -h "$dist/$name.zip" | cut -f1))"
