@@ -12,6 +12,8 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QFont>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMenu>
@@ -84,6 +86,21 @@ int RunProgram(int argc, char** argv, const Edition& e)
             QCoreApplication::installTranslator(&qtTexts);
     }
 
+#ifdef Q_OS_WIN
+    // Windows' own Chinese interface faces, where the system has them, ahead
+    // of the default font, whose fallback may show boxes for Chinese text.
+    if (e.chinese) {
+        const QStringList families = QFontDatabase::families();
+        for (const char* face : {"Microsoft YaHei UI", "Microsoft YaHei", "SimSun"}) {
+            if (families.contains(QLatin1String(face))) {
+                QFont font = QApplication::font();
+                font.setFamilies({QLatin1String(face), font.family()});
+                QApplication::setFont(font);
+                break;
+            }
+        }
+    }
+#endif
     InstallIconTheme();
     QApplication::setWindowIcon(ApplicationIcon());
 
