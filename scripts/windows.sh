@@ -80,3 +80,9 @@ cp /usr/lib/gcc/x86_64-w64-mingw32/12-posix/libgcc_s_seh-1.dll \
 cp "$root/resources/windows/README.txt" "$folder/README.txt"
 (cd "$dist" && cmake -E tar cf "$name.zip" --format=zip "$name")
 echo "Portable zip: $dist/$name.zip ($(du -h "$dist/$name.zip" | cut -f1))"
+
+# The installer, from the same folder.
+setup=$dist/programmer-$version-setup-x64.exe
+makensis -V2 -DSRC="$folder" -DICON="$root/resources/icons/app/programmer.ico" -DVERSION="$version" \
+    -DOUTFILE="$setup" "$root/resources/windows/programmer.nsi"
+echo "Installer: $setup ($(du -h "$setup" | cut -f1))"

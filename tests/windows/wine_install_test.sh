@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# The Windows installer under Wine: a silent install into Program Files with
+# the Start-menu entries, the uninstaller's entry and the .dat "open with"
+# entry; the installed programs run from there; a silent uninstall removes
+# the program's files and entries.
+#   wine_install_test.sh SETUP.exe
+set -euo pipefail
+setup=$(realpath "$1")
+work=$(mktemp -d)
+cleanup() {
+    wineserver -k >/dev/null 2>&1 || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+if ! command -v wine >/dev/null || [ ! -f "$setup" ]; then
+    echo "SKIPPED: needs wine and the installer (scripts/windows.sh)"
+    exit 77
+fi
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+started=$(date +%s)
+wineboot -i >"$work/wineboot.log" 2>&1 || fail "wineboot: $(cat "$work/wineboot.log")"
+wineserver -p >"$work/wineserver.log" 2>&1 || true
+unset WINEPATH # the installed programs find their DLLs beside them
+step() { echo "$1 ($(($(date +%s) - started)) s)"; }
+reg_has() { wine reg query "$1" /v "$2" >/dev/null 2>&1; }
+
+timeout 300 wine "$setup" /S || fail "the installer failed"
+wineserver -w
+dir="$WINEPREFIX/drive_c/Program Files/QM4410 Programmer"
+for f in programmer-en.exe programmer-zh.exe programmer-cli.exe uninstall.exe Qt6Core.dll platforms/qwindows.dll \
+    libstdc++-6.dll Default.dat Program.ini help/index.html README.txt; do
+    [ -e "$dir/$f" ] || fail "not installed: $f"
+done
+menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/QM4410 Programmer"
+for link in "QM4410 Programmer.lnk" "QM4410 Programmer (Chinese).lnk"; do
+    [ -e "$menu/$link" ] || fail "no Start-menu entry $link"
+done
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\QM4410Programmer'
+reg_has "$key" UninstallString || fail "no uninstaller entry"
+reg_has 'HKLM\Software\Classes\.dat\OpenWithProgids' VRX.QM4410.Parameters || fail "no open-with entry for .dat"
+if reg_has 'HKLM\Software\Classes\.dat' ''; then
+    [ "$(wine reg query 'HKLM\Software\Classes\.dat' /ve 2>/dev/null | tr -d '\r' | grep -c VRX)" = 0 ] ||
+        fail ".dat was taken over"
+fi
+step "4. silent install: files, Start menu, uninstaller and .dat open-with entries"
+
+# The installed CLI makes the same file as the Linux build's factory defaults.
+(cd "$work" && timeout 120 wine "$dir/programmer-cli.exe" new installed.dat) || fail "the installed CLI failed"
+cmp -s "$work/installed.dat" "$dir/Default.dat" || fail "the installed CLI wrote another file"
+step "   the installed programmer-cli.exe runs"
+
+timeout 300 wine "$dir/uninstall.exe" /S || fail "the uninstaller failed"
+wineserver -w
+sleep 2 # the uninstaller finishes from a copy of itself
+[ ! -e "$dir/programmer-en.exe" ] || fail "the uninstaller left the program"
+[ ! -e "$menu" ] || fail "the uninstaller left the Start menu"
+! reg_has "$key" UninstallString || fail "the uninstaller left its entry"
+step "   silent uninstall: files and entries gone"
+echo "wine installer: all passed"
