@@ -14,7 +14,7 @@ for option in "$@"; do
     case "$option" in
     --gui) packages+=(imagemagick) ;;
     # The Windows programs: a MinGW-w64 cross build run under Wine, and NSIS.
-    --windows) packages+=(wine wine64 g++-mingw-w64-x86-64-posix mingw-w64 nsis) ;; # and the installer
+    --windows) packages+=(wine wine64 g++-mingw-w64-x86-64-posix mingw-w64 nsis) ;;
     # The Debian package's checks: lintian, and the desktop files' validators.
     --package) packages+=(lintian desktop-file-utils appstream) ;;
     *)
