@@ -13,8 +13,9 @@ packages=(
 for option in "$@"; do
     case "$option" in
     --gui) packages+=(imagemagick) ;;
-    # The Windows programs: a MinGW-w64 cross build run under Wine, and NSIS.
-    --windows) packages+=(wine wine64 g++-mingw-w64-x86-64-posix mingw-w64 nsis) ;;
+    # The Windows programs: a MinGW-w64 cross build, NSIS, and Wine with a
+    # window manager and xdotool to drive the program as a user.
+    --windows) packages+=(wine wine64 g++-mingw-w64-x86-64-posix mingw-w64 nsis openbox xdotool) ;;
     # The Debian package's checks: lintian, and the desktop files' validators.
     --package) packages+=(lintian desktop-file-utils appstream) ;;
     *)

@@ -13,3 +13,4 @@ for f in build/windows/bin/programmer-cli.exe build/bin/programmer-cli build/bin
 done
 tests/windows/wine_cli_test.sh build/windows/bin "$qt" build/bin/programmer-cli build/bin/radio-sim
 tests/windows/wine_install_test.sh build/windows/dist/programmer-*-setup-x64.exe
+tests/windows/wine_gui_test.sh build/windows/dist/programmer-*-windows-x64 build/bin/programmer-cli
