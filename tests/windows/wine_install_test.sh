@@ -60,4 +60,44 @@ sleep 2 # the uninstaller finishes from a copy of itself
 [ ! -e "$menu" ] || fail "the uninstaller left the Start menu"
 ! reg_has "$key" UninstallString || fail "the uninstaller left its entry"
 step "   silent uninstall: files and entries gone"
+# Installed where its user may not write (Program Files for a user who is no
+# administrator): the program keeps that user's Program.ini in the user's own
+# folders. Root writes anything, so as root the user is nobody, with a prefix
+# of its own; the program folder is then made read-only.
+user_run=()
+if [ "$(id -u)" -eq 0 ]; then
+    command -v setpriv >/dev/null || {
+        echo "   (skipped the read-only program folder: root without setpriv)"
+        echo "wine installer: all passed"
+        exit 0
+    }
+    user_run=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+fi
+userdir=$work/user
+mkdir -p "$userdir/home"
+chmod 0777 "$work" "$userdir" "$userdir/home"
+[ "${#user_run[@]}" = 0 ] || chown -R 65534:65534 "$userdir" # Wine wants the prefix's folder to be the user's
+cp "$setup" "$userdir/setup.exe"
+chmod a+r "$userdir/setup.exe"
+as_user() {
+    HOME=$userdir/home WINEPREFIX=$userdir/prefix "${user_run[@]}" "$@"
+}
+as_user wineboot -i >"$work/user-wineboot.log" 2>&1 || fail "wineboot as a user: $(cat "$work/user-wineboot.log")"
+timeout 300 env HOME="$userdir/home" WINEPREFIX="$userdir/prefix" "${user_run[@]}" wine "$userdir/setup.exe" /S ||
+    fail "the installer failed for a user"
+as_user wineserver -w
+udir="$userdir/prefix/drive_c/Program Files/QM4410 Programmer"
+[ -e "$udir/programmer-cli.exe" ] || fail "not installed for a user"
+chmod -R a-w "$udir"
+mine=$userdir/home/mine.dat
+(cd "$userdir/home" && timeout 120 env HOME="$userdir/home" WINEPREFIX="$userdir/prefix" "${user_run[@]}" \
+    wine "$udir/programmer-cli.exe" new "Z:${mine//\//\\}") ||
+    fail "the installed CLI failed for a user"
+ini=$(find "$userdir/prefix/drive_c/users" -name Program.ini 2>/dev/null | head -1)
+[ -n "$ini" ] || fail "no Program.ini in the user's folders"
+cmp -s "$ini" "$udir/Program.ini" || fail "the user's Program.ini is not the shipped one"
+[ -s "$mine" ] || fail "the user's file was not written"
+as_user wineserver -k >/dev/null 2>&1 || true
+chmod -R u+w "$udir"
+step "   read-only program folder: the user's Program.ini in ${ini#"$userdir/prefix/drive_c/"}"
 echo "wine installer: all passed"
