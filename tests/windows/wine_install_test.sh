@@ -53,6 +53,26 @@ step "4. silent install: files, Start menu, uninstaller and .dat open-with entri
 cmp -s "$work/installed.dat" "$dir/Default.dat" || fail "the installed CLI wrote another file"
 step "   the installed programmer-cli.exe runs"
 
+# The installed English edition starts: its window appears on a display of its own.
+if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
+    display=:$((100 + RANDOM % 400))
+    Xvfb "$display" -screen 0 1280x800x24 >/dev/null 2>&1 &
+    xvfb_pid=$!
+    sleep 1
+    (cd "$work" && DISPLAY=$display wine "$dir/programmer-en.exe" >"$work/gui.log" 2>&1) &
+    disown $! # ended by wineserver -k below, without the shell reporting it
+    window=
+    for _ in $(seq 60); do
+        window=$(DISPLAY=$display xdotool search --name '^QM4410' 2>/dev/null | head -1) || true
+        [ -n "$window" ] && break
+        sleep 1
+    done
+    wineserver -k >/dev/null 2>&1 || true
+    kill "$xvfb_pid" 2>/dev/null || true
+    [ -n "$window" ] || fail "the installed programmer-en.exe showed no window: $(cat "$work/gui.log")"
+    step "   the installed programmer-en.exe starts"
+fi
+
 timeout 300 wine "$dir/uninstall.exe" /S || fail "the uninstaller failed"
 wineserver -w
 sleep 2 # the uninstaller finishes from a copy of itself
