@@ -59,7 +59,7 @@ if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
     Xvfb "$display" -screen 0 1280x800x24 >/dev/null 2>&1 &
     xvfb_pid=$!
     sleep 1
-    (cd "$work" && DISPLAY=$display wine "$dir/programmer-en.exe" >"$work/gui.log" 2>&1) &
+    (cd "$work" && DISPLAY=$display wine "$dir/programmer-en.exe" >"$work/gui.log" 2>&1) 2>/dev/null &
     disown $! # ended by wineserver -k below, without the shell reporting it
     window=
     for _ in $(seq 60); do
