@@ -4,7 +4,7 @@
 # what it checked and how long it took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-qt=${XDG_CACHE_HOME:-$HOME/.cache}/programmer/qt6-mingw-6.4.2/qt6-mingw/bin
+qt=$HOME/.cache/programmer/qt6-mingw-6.4.2/qt6-mingw/bin
 for f in build/windows/bin/programmer-cli.exe build/bin/programmer-cli build/bin/radio-sim; do
     [ -e "$f" ] || {
         echo "missing $f: run ./test and scripts/windows.sh first" >&2

@@ -8,7 +8,6 @@
 ; programs can (a Wine without its 32-bit part).
 Target amd64-unicode
 SetCompressor /SOLID lzma
-!include "x64.nsh"
 !include "MUI2.nsh"
 
 !define NAME "QM4410 Programmer"
@@ -38,9 +37,7 @@ VIAddVersionKey "LegalCopyright" "VRX"
 !insertmacro MUI_LANGUAGE "SimpChinese"
 
 Function .onInit
-    ${If} ${RunningX64}
-        SetRegView 64
-    ${EndIf}
+    SetRegView 64 ; a 64-bit installer writes the 64-bit registry
 FunctionEnd
 
 Function un.onInit
