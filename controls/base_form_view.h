@@ -21,7 +21,7 @@ public:
     // its lists and limits, then loads itself. The default just loads.
     virtual void initialUpdate() { LoadFromImage(); }
     bool initialised() const { return m_initialised; }
-    // The frame calls this; it runs InitialUpdate the first time only.
+    // The frame calls this; it runs initialUpdate() the first time only.
     void ensureInitialised();
 
     int templateId() const { return m_templateId; }

@@ -73,7 +73,7 @@ public:
     unsigned get(BitField f) const { return ReadBits(m_p[f.offset], f); }
 
     bool hasRx() const;
-    std::uint32_t rx() const; // decoded as stored; check HasRx first
+    std::uint32_t rx() const; // decoded as stored; check hasRx() first
     bool hasTx() const;
     std::uint32_t tx() const;
     bool hasOffset() const;

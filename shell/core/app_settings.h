@@ -4,7 +4,8 @@
 
 #include <QString>
 
-// Settings held from start-up to exit; only the port name changes later.
+// Settings read at start-up and held to exit. Later only the port name (the
+// port dialog) and the service mode (the access code) change.
 struct AppSettings {
     QString programFolder; // Default.dat and help/; ends with a separator
     QString configFolder;  // Program.ini; the program folder unless the files are per user
