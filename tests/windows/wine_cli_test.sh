@@ -8,32 +8,20 @@
 #   wine_cli_test.sh WINDOWS_BIN QT_BIN LINUX_CLI RADIO_SIM
 set -euo pipefail
 win=$(realpath "$1") qt=$(realpath "$2") cli=$(realpath "$3") sim=$(realpath "$4")
-work=$(mktemp -d)
-sim_pid=
-cleanup() {
-    [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null
-    wineserver -k >/dev/null 2>&1 || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-if ! command -v wine >/dev/null || [ ! -f "$win/programmer-cli.exe" ]; then
-    echo "SKIPPED: needs wine and the Windows build (scripts/windows.sh)"
+# shellcheck source=tests/windows/wine_common.sh
+. "$(dirname "$0")/wine_common.sh"
+sim_pid=''
+stop_more() { [ -z "$sim_pid" ] || kill "$sim_pid" 2>/dev/null; }
+need wine
+[ -f "$win/programmer-cli.exe" ] || {
+    echo "SKIPPED: needs the Windows build (scripts/windows.sh)"
     exit 77
-fi
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-started=$(date +%s)
-wineboot -i >"$work/wineboot.log" 2>&1 || fail "wineboot: $(cat "$work/wineboot.log")"
-# The server of this prefix writes its notes aside.
-wineserver -p >"$work/wineserver.log" 2>&1 || true
+}
+new_prefix
 WINEPATH="$(winepath -w "$qt");$(winepath -w /usr/lib/gcc/x86_64-w64-mingw32/12-posix);$(winepath -w /usr/x86_64-w64-mingw32/lib)"
 export WINEPATH
 wincli() { (cd "$work" && timeout 120 wine "$win/programmer-cli.exe" "$@" | tr -d '\r'); }
 lincli() { (cd "$work" && timeout 120 "$cli" "$@"); }
-step() { echo "$1 ($(($(date +%s) - started)) s)"; }
 
 # 1. The same files and the same text.
 lincli new linux.dat

@@ -7,28 +7,14 @@
 #   wine_gui_test.sh PORTABLE_FOLDER LINUX_CLI [SCREENSHOT.png]
 set -euo pipefail
 folder=$(realpath "$1") cli=$(realpath "$2") shot=${3:-}
-work=$(mktemp -d)
+# shellcheck source=tests/windows/wine_common.sh
+. "$(dirname "$0")/wine_common.sh"
+need wine Xvfb openbox xdotool
 xvfb_pid='' wm_pid=''
-cleanup() {
-    wineserver -k >/dev/null 2>&1 || true
-    [ -z "$wm_pid" ] || kill "$wm_pid" 2>/dev/null || true
-    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
+stop_more() {
+    [ -z "$wm_pid" ] || kill "$wm_pid" 2>/dev/null
+    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null
 }
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-for tool in wine Xvfb openbox xdotool; do
-    command -v "$tool" >/dev/null || {
-        echo "SKIPPED: needs $tool"
-        exit 77
-    }
-done
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-started=$(date +%s)
-step() { echo "$1 ($(($(date +%s) - started)) s)"; }
 display=:$((100 + RANDOM % 400))
 Xvfb "$display" -screen 0 1400x900x24 >/dev/null 2>&1 &
 xvfb_pid=$!
@@ -36,8 +22,7 @@ export DISPLAY=$display
 sleep 1
 openbox >/dev/null 2>&1 &
 wm_pid=$!
-wineboot -i >"$work/wineboot.log" 2>&1 || fail "wineboot: $(cat "$work/wineboot.log")"
-wineserver -p >"$work/wineserver.log" 2>&1 || true
+new_prefix
 unset WINEPATH
 
 # A file that is not the factory defaults: channels of its own.

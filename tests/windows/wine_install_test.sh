@@ -6,26 +6,15 @@
 #   wine_install_test.sh SETUP.exe
 set -euo pipefail
 setup=$(realpath "$1")
-work=$(mktemp -d)
-cleanup() {
-    wineserver -k >/dev/null 2>&1 || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-if ! command -v wine >/dev/null || [ ! -f "$setup" ]; then
-    echo "SKIPPED: needs wine and the installer (scripts/windows.sh)"
+# shellcheck source=tests/windows/wine_common.sh
+. "$(dirname "$0")/wine_common.sh"
+need wine
+[ -f "$setup" ] || {
+    echo "SKIPPED: needs the installer (scripts/windows.sh)"
     exit 77
-fi
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-started=$(date +%s)
-wineboot -i >"$work/wineboot.log" 2>&1 || fail "wineboot: $(cat "$work/wineboot.log")"
-wineserver -p >"$work/wineserver.log" 2>&1 || true
+}
+new_prefix
 unset WINEPATH # the installed programs find their DLLs beside them
-step() { echo "$1 ($(($(date +%s) - started)) s)"; }
 reg_has() { wine reg query "$1" /v "$2" >/dev/null 2>&1; }
 
 timeout 300 wine "$setup" /S || fail "the installer failed"
