@@ -225,8 +225,14 @@ void PosixSerialPort::setLine(const LineSettings& s)
 
 void PosixSerialPort::purge()
 {
-    if (m_fd >= 0)
-        ::tcflush(m_fd, TCIOFLUSH);
+    if (m_fd < 0)
+        return;
+    // Output is flushed only while some is still queued: write() has already
+    // waited for it to leave. On a pseudo-terminal an output flush also drops
+    // what the other end has not read yet, bytes that a real cable delivered.
+    int queued = 0;
+    const bool outputQueued = ::ioctl(m_fd, TIOCOUTQ, &queued) != 0 || queued > 0;
+    ::tcflush(m_fd, outputQueued ? TCIOFLUSH : TCIFLUSH);
 }
 
 int PosixSerialPort::read(std::uint8_t* buf, int n)

@@ -162,6 +162,22 @@ TEST_F(PosixPortTest, PurgeDiscardsWhatHasArrivedButNotWhatComesLater)
     EXPECT_EQ(b, 0x41);
 }
 
+// The wake-up writes a byte, then purges before the next: written bytes reach
+// the other end even when it is slow to read them.
+TEST_F(PosixPortTest, PurgeAfterAWriteKeepsWhatWasSent)
+{
+    constexpr int kBytes = 200;
+    for (int i = 0; i < kBytes; ++i) {
+        const std::uint8_t b = static_cast<std::uint8_t>(i);
+        ASSERT_EQ(m_port.write(&b, 1), 1);
+        m_port.purge();
+    }
+    const std::vector<std::uint8_t> got = MasterRead(m_pty, kBytes, 200);
+    ASSERT_EQ(got.size(), static_cast<std::size_t>(kBytes));
+    for (int i = 0; i < kBytes; ++i)
+        EXPECT_EQ(got[static_cast<std::size_t>(i)], i);
+}
+
 TEST_F(PosixPortTest, HangUpIsAFailureNotATimeOut)
 {
     m_pty.close();
