@@ -4,16 +4,16 @@
 // the table from top to bottom a page at a time, painting each page. Prints
 // median, best and worst of several runs and the process's peak memory; it
 // passes or fails nothing. Runs offscreen unless a platform is chosen.
+#include "channels/channel_table_view.h"
 #include "channels/core/channel_record.h"
-#include "channels/program_view.h"
 #include "codecs/bcd.h"
 #include "controls/grid.h"
 #include "document/band_plan.h"
 #include "document/band_table.h"
 #include "document/radio_image.h"
-#include "shell/main_frame.h"
-#include "shell/my_child_frame.h"
+#include "shell/main_window.h"
 #include "shell/view_catalog.h"
+#include "shell/view_sub_window.h"
 #include "tests/support/test_document.h"
 
 #include <QApplication>
@@ -110,7 +110,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     std::printf("channel table: 800 rows x 12 columns, %d runs; peak memory at start %ld KB\n", kRuns, PeakKb());
 
-    CMainFrame frame; // opens the channel table, maximised
+    MainWindow frame; // opens the channel table, maximised
     FillImage(frame.document());
     frame.LoadViewsFromImage();
     frame.resize(1280, 900);
@@ -124,14 +124,14 @@ int main(int argc, char** argv)
             QApplication::processEvents();
         },
         [&frame] {
-            if (CMyChildFrame* old = frame.viewFrame(ViewKind::ChannelTable)) {
+            if (ViewSubWindow* old = frame.viewFrame(ViewKind::ChannelTable)) {
                 old->close();
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                 QApplication::processEvents();
             }
         });
 
-    auto* view = qobject_cast<CProgramView*>(frame.viewFrame(ViewKind::ChannelTable)->view());
+    auto* view = qobject_cast<ChannelTableView*>(frame.viewFrame(ViewKind::ChannelTable)->view());
     if (!view) {
         std::printf("the channel table view did not open\n");
         return 1;

@@ -60,7 +60,7 @@ std::vector<QString> CellTexts(int run)
     return texts;
 }
 
-void Load(CGrid& grid, const std::vector<QString>& texts)
+void Load(Grid& grid, const std::vector<QString>& texts)
 {
     size_t i = 0;
     for (int r = 1; r < kRows; ++r)
@@ -76,7 +76,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    CGrid grid;
+    Grid grid;
     grid.resize(1000, 700);
     grid.show(); // the views lay their grids out on first display
     QApplication::processEvents();

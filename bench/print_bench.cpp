@@ -53,7 +53,7 @@ int main(int argc, char** argv)
     } cases[] = {{"channels only", SectionBit(PrintSection::Channels)}, {"every section", kAllPrintSections}};
     std::printf("printout of 800 channels to PDF, median of %d runs\n", kRuns);
     for (const Case& c : cases) {
-        CPrintRenderer renderer;
+        PrintRenderer renderer;
         renderer.setJobName(QStringLiteral("bench"));
         PrintSheet sheet;
         const double contentMs = MedianMs(kRuns, [&] { sheet = BuildPrintSheet(doc, c.sections); });

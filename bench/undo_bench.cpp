@@ -2,14 +2,14 @@
 // name typed and committed, each one step of the history), then undo all and
 // redo all as Edit > Undo and Redo do it, views reloaded each time. Prints
 // the time per step and the memory the history holds.
+#include "channels/channel_table_view.h"
 #include "channels/core/channel_row.h"
-#include "channels/program_view.h"
 #include "controls/cell_editors.h"
 #include "controls/grid.h"
 #include "shell/core/app_settings.h"
 #include "shell/document_history.h"
-#include "shell/main_frame.h"
-#include "shell/my_child_frame.h"
+#include "shell/main_window.h"
+#include "shell/view_sub_window.h"
 
 #include <QApplication>
 #include <QUndoStack>
@@ -53,11 +53,11 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     ResetBuiltInSettings();
     ReadStartupSettings(QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/"));
-    CMainFrame frame;
+    MainWindow frame;
     frame.show();
-    auto* table = static_cast<CProgramView*>(frame.viewFrame(ViewKind::ChannelTable)->view());
-    CGrid* grid = table->grid();
-    CCellLineEdit* editor = table->nameEditor();
+    auto* table = static_cast<ChannelTableView*>(frame.viewFrame(ViewKind::ChannelTable)->view());
+    Grid* grid = table->grid();
+    CellLineEdit* editor = table->nameEditor();
     const long before = PeakKb();
     const std::size_t heapBefore = HeapBytes();
 

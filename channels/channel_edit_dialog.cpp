@@ -19,8 +19,8 @@
 
 #include <algorithm>
 
-CChannelEditDlg::CChannelEditDlg(QWidget* parent, Document& document, int channel, const QString& rxText)
-    : CRecordDialog(document, parent), m_channel(std::clamp(channel, 1, kEditableChannels))
+ChannelEditDialog::ChannelEditDialog(QWidget* parent, Document& document, int channel, const QString& rxText)
+    : RecordDialog(document, parent), m_channel(std::clamp(channel, 1, kEditableChannels))
 {
     setObjectName(QString::number(kTemplateId));
     setWindowTitle(tr("Channel edit"));
@@ -33,12 +33,12 @@ CChannelEditDlg::CChannelEditDlg(QWidget* parent, Document& document, int channe
     digits->setAccepted(DigitCharFilter);
     digits->attach(m_number);
     m_number->installEventFilter(this);
-    m_spin = new CUpDown(m_number, this);
+    m_spin = new UpDown(m_number, this);
     m_spin->setObjectName(QString::number(RecordIds::kChannelSpin));
     m_spin->setRange(1, kEditableChannels);
-    connect(m_spin, &CUpDown::deltaPos, this, &CChannelEditDlg::stepChannel);
+    connect(m_spin, &UpDown::deltaPos, this, &ChannelEditDialog::stepChannel);
 
-    CRecordForm* recordForm = createForm(RecordFormOptions::channelEdit());
+    RecordForm* recordForm = createForm(RecordFormOptions::channelEdit());
 
     auto* top = new QHBoxLayout;
     top->setContentsMargins(12, 12, 12, 0);
@@ -63,25 +63,25 @@ CChannelEditDlg::CChannelEditDlg(QWidget* parent, Document& document, int channe
     ShowChannel(m_channel);
 }
 
-void CChannelEditDlg::run(QWidget* parent, Document& document, int channel, const QString& rxText)
+void ChannelEditDialog::run(QWidget* parent, Document& document, int channel, const QString& rxText)
 {
-    CChannelEditDlg dlg(parent, document, channel, rxText);
+    ChannelEditDialog dlg(parent, document, channel, rxText);
     dlg.exec();
 }
 
-void CChannelEditDlg::ShowChannel(int channel)
+void ChannelEditDialog::ShowChannel(int channel)
 {
     m_channel = channel;
     form()->setTarget(ImageMap::ChannelOffset(static_cast<std::uint32_t>(channel)), channel);
     form()->showRecord();
 }
 
-void CChannelEditDlg::WriteChannel()
+void ChannelEditDialog::WriteChannel()
 {
     form()->writeRecord();
 }
 
-void CChannelEditDlg::stepChannel(int delta)
+void ChannelEditDialog::stepChannel(int delta)
 {
     if (closed())
         return;
@@ -93,7 +93,7 @@ void CChannelEditDlg::stepChannel(int delta)
     ShowChannel(next);
 }
 
-void CChannelEditDlg::channelNumberLeft()
+void ChannelEditDialog::channelNumberLeft()
 {
     if (closed() || TextToInt(m_number->text()) == m_channel)
         return;
@@ -103,10 +103,10 @@ void CChannelEditDlg::channelNumberLeft()
     ShowChannel(next);
 }
 
-bool CChannelEditDlg::eventFilter(QObject* watched, QEvent* event)
+bool ChannelEditDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_number && event->type() == QEvent::FocusOut &&
         static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
         channelNumberLeft();
-    return CRecordDialog::eventFilter(watched, event);
+    return RecordDialog::eventFilter(watched, event);
 }

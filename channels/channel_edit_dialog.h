@@ -2,20 +2,20 @@
 
 #include "channels/record_dialog.h"
 
-class CUpDown;
+class UpDown;
 class QLineEdit;
 
 // Every field of one channel of bank A, one channel at a time, with a
 // channel number box and arrows to step through channels 1 to 800. The
 // shown channel is written back whenever the dialog leaves it: on stepping
 // away and on closing.
-class CChannelEditDlg : public CRecordDialog {
+class ChannelEditDialog : public RecordDialog {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 143;
 
     // rxText is the receive text the caller shows for the channel.
-    CChannelEditDlg(QWidget* parent, Document& document, int channel, const QString& rxText);
+    ChannelEditDialog(QWidget* parent, Document& document, int channel, const QString& rxText);
 
     // Modal on channel 1..800; the caller writes its own view into the image
     // before and reloads it after.
@@ -35,5 +35,5 @@ private:
 
     int m_channel = 1;
     QLineEdit* m_number;
-    CUpDown* m_spin;
+    UpDown* m_spin;
 };

@@ -8,7 +8,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-CCsvReportDialog::CCsvReportDialog(const CsvImportResult& result, QWidget* parent) : QDialog(parent)
+CsvReportDialog::CsvReportDialog(const CsvImportResult& result, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Channels not taken exactly"));
     auto* summary = new QLabel(this);

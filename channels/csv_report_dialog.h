@@ -5,8 +5,8 @@
 struct CsvImportResult;
 
 // What an import or a paste took, adjusted and skipped, row by row.
-class CCsvReportDialog : public QDialog {
+class CsvReportDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CCsvReportDialog(const CsvImportResult& result, QWidget* parent = nullptr);
+    explicit CsvReportDialog(const CsvImportResult& result, QWidget* parent = nullptr);
 };

@@ -8,21 +8,21 @@
 
 #include <utility>
 
-CRecordDialog::CRecordDialog(Document& document, QWidget* parent) : QDialog(parent), m_document(document) {}
+RecordDialog::RecordDialog(Document& document, QWidget* parent) : QDialog(parent), m_document(document) {}
 
 // The form is a child, torn down only after this: its last write is safe here.
-CRecordDialog::~CRecordDialog()
+RecordDialog::~RecordDialog()
 {
     finish();
 }
 
-CRecordForm* CRecordDialog::createForm(RecordFormOptions options)
+RecordForm* RecordDialog::createForm(RecordFormOptions options)
 {
-    m_form = new CRecordForm(std::move(options), m_document, this);
+    m_form = new RecordForm(std::move(options), m_document, this);
     return m_form;
 }
 
-QDialogButtonBox* CRecordDialog::createCloseButton()
+QDialogButtonBox* RecordDialog::createCloseButton()
 {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->setObjectName(QStringLiteral("buttons"));
@@ -34,7 +34,7 @@ QDialogButtonBox* CRecordDialog::createCloseButton()
     return buttons;
 }
 
-void CRecordDialog::keyPressEvent(QKeyEvent* event)
+void RecordDialog::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Return:
@@ -44,7 +44,7 @@ void CRecordDialog::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void CRecordDialog::finish()
+void RecordDialog::finish()
 {
     if (m_closed)
         return;
@@ -56,7 +56,7 @@ void CRecordDialog::finish()
     m_form->freeze();
 }
 
-void CRecordDialog::done(int result)
+void RecordDialog::done(int result)
 {
     finish();
     QDialog::done(result);

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class CRecordForm;
+class RecordForm;
 class QDialogButtonBox;
 class Document;
 struct RecordFormOptions;
@@ -11,22 +11,22 @@ struct RecordFormOptions;
 // title bar or its Close button, and Enter and Escape neither close nor reset it. The shown
 // record is written a last time when the dialog ends or is destroyed,
 // whichever is first.
-class CRecordDialog : public QDialog {
+class RecordDialog : public QDialog {
     Q_OBJECT
 public:
-    CRecordForm* form() const { return m_form; }
+    RecordForm* form() const { return m_form; }
 
-    ~CRecordDialog() override;
+    ~RecordDialog() override;
 
     void done(int result) override;
 
 protected:
-    CRecordDialog(Document& document, QWidget* parent);
+    RecordDialog(Document& document, QWidget* parent);
 
     Document& document() const { return m_document; }
 
     // Made by the dialog where it belongs among its controls (the focus order).
-    CRecordForm* createForm(RecordFormOptions options);
+    RecordForm* createForm(RecordFormOptions options);
     // A Close button under the form; it ends the dialog as the close box does.
     QDialogButtonBox* createCloseButton();
     // After the last write nothing else is written or shown.
@@ -38,6 +38,6 @@ private:
     void finish();
 
     Document& m_document;
-    CRecordForm* m_form = nullptr;
+    RecordForm* m_form = nullptr;
     bool m_closed = false;
 };

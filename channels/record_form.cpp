@@ -116,8 +116,8 @@ RecordFormOptions RecordFormOptions::scanEdge()
     o.rules = FreqRules::ScanEdge;
     o.direction = DirectionWrite::DeriveUnlessFree;
     o.hidden = {Id::kTxStop, Id::kReverseBackup, Id::kStep, Id::kOffsetDirection, Id::kOffset};
-    o.labels = {{Id::kDecodeType, QT_TRANSLATE_NOOP("CRecordForm", "Deocde type")},
-                {Id::kReverseBackup, QT_TRANSLATE_NOOP("CRecordForm", "Reverse backup")}};
+    o.labels = {{Id::kDecodeType, QT_TRANSLATE_NOOP("RecordForm", "Deocde type")},
+                {Id::kReverseBackup, QT_TRANSLATE_NOOP("RecordForm", "Reverse backup")}};
     return o;
 }
 
@@ -130,33 +130,33 @@ RecordFormOptions RecordFormOptions::vfo()
     o.disableWhenAbsent = false;
     o.normaliseFreqsOnWrite = true;
     o.hidden = {Id::kTx, Id::kName, Id::kScan, Id::kDisplayType, Id::kTxStop, Id::kReverseBackup};
-    o.labels = {{Id::kRx, QT_TRANSLATE_NOOP("CRecordForm", "Rx frequency (MHz)")},
-                {Id::kTx, QT_TRANSLATE_NOOP("CRecordForm", "Tx frequency (MHz)")},
-                {Id::kDecodeType, QT_TRANSLATE_NOOP("CRecordForm", "Deocde type")},
-                {Id::kBusyLock, QT_TRANSLATE_NOOP("CRecordForm", "Busy lcok")},
-                {Id::kReverseBackup, QT_TRANSLATE_NOOP("CRecordForm", "Reverse backup")}};
+    o.labels = {{Id::kRx, QT_TRANSLATE_NOOP("RecordForm", "Rx frequency (MHz)")},
+                {Id::kTx, QT_TRANSLATE_NOOP("RecordForm", "Tx frequency (MHz)")},
+                {Id::kDecodeType, QT_TRANSLATE_NOOP("RecordForm", "Deocde type")},
+                {Id::kBusyLock, QT_TRANSLATE_NOOP("RecordForm", "Busy lcok")},
+                {Id::kReverseBackup, QT_TRANSLATE_NOOP("RecordForm", "Reverse backup")}};
     return o;
 }
 
-CRecordForm::CRecordForm(RecordFormOptions options, Document& document, QWidget* parent)
+RecordForm::RecordForm(RecordFormOptions options, Document& document, QWidget* parent)
     : QWidget(parent), m_options(std::move(options)), m_document(document)
 {
     build();
     connectDependencies();
 }
 
-QString CRecordForm::labelText(int id, const char* text) const
+QString RecordForm::labelText(int id, const char* text) const
 {
     const auto it = m_options.labels.find(id);
     return tr(it != m_options.labels.end() ? it->second : text);
 }
 
-bool CRecordForm::hidden(int id) const
+bool RecordForm::hidden(int id) const
 {
     return std::find(m_options.hidden.begin(), m_options.hidden.end(), id) != m_options.hidden.end();
 }
 
-void CRecordForm::build()
+void RecordForm::build()
 {
     // Two columns of labelled controls, then the check boxes four to a row.
     auto* fields = new QGridLayout;
@@ -269,12 +269,12 @@ void CRecordForm::build()
     layout->addStretch(1);
 }
 
-std::array<QWidget*, 5> CRecordForm::leaveRuleBoxes() const
+std::array<QWidget*, 5> RecordForm::leaveRuleBoxes() const
 {
     return {m_rx, m_tx, m_offset, m_ctcss, m_dcs};
 }
 
-void CRecordForm::connectDependencies()
+void RecordForm::connectDependencies()
 {
     connect(m_decodeType, &QComboBox::currentIndexChanged, this, [this] {
         if (!m_loading)
@@ -301,19 +301,19 @@ void CRecordForm::connectDependencies()
     });
 }
 
-void CRecordForm::setTarget(std::uint32_t offset, int number)
+void RecordForm::setTarget(std::uint32_t offset, int number)
 {
     m_target = offset;
     m_number = number;
     m_shown = false;
 }
 
-ConstChannelRecord CRecordForm::record() const
+ConstChannelRecord RecordForm::record() const
 {
     return RecordAt(m_document.image(), m_target);
 }
 
-bool CRecordForm::eventFilter(QObject* watched, QEvent* event)
+bool RecordForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn && watched == m_tx) {
         m_txAtFocus = m_tx->text();
@@ -329,7 +329,7 @@ bool CRecordForm::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-QObject* CRecordForm::pendingBox() const
+QObject* RecordForm::pendingBox() const
 {
     QWidget* focus = window()->focusWidget();
     if (!focus)
@@ -340,7 +340,7 @@ QObject* CRecordForm::pendingBox() const
     return nullptr;
 }
 
-void CRecordForm::commitPending(QWidget* next)
+void RecordForm::commitPending(QWidget* next)
 {
     QObject* box = pendingBox();
     if (next) {
@@ -352,7 +352,7 @@ void CRecordForm::commitPending(QWidget* next)
         runLeaveRule(box);
 }
 
-void CRecordForm::runLeaveRule(QObject* box)
+void RecordForm::runLeaveRule(QObject* box)
 {
     if (m_frozen || m_loading || !m_shown)
         return;
@@ -371,7 +371,7 @@ void CRecordForm::runLeaveRule(QObject* box)
         m_dcs->setEditText(NormaliseDcsText(m_dcs->currentText()));
 }
 
-void CRecordForm::acceptRx()
+void RecordForm::acceptRx()
 {
     const QString typed = m_rx->text();
     switch (m_options.rules) {
@@ -389,7 +389,7 @@ void CRecordForm::acceptRx()
     }
 }
 
-void CRecordForm::applyAcceptedRx(const QString& text)
+void RecordForm::applyAcceptedRx(const QString& text)
 {
     m_rx->setText(text);
     if (text.isEmpty()) {
@@ -412,7 +412,7 @@ void CRecordForm::applyAcceptedRx(const QString& text)
     m_acceptedRx = text;
 }
 
-void CRecordForm::acceptTx()
+void RecordForm::acceptTx()
 {
     const QString typed = m_tx->text();
     switch (m_options.rules) {
@@ -426,7 +426,7 @@ void CRecordForm::acceptTx()
     }
 }
 
-void CRecordForm::showRecord()
+void RecordForm::showRecord()
 {
     const ConstChannelRecord r = record();
     m_shown = true;
@@ -443,7 +443,7 @@ void CRecordForm::showRecord()
     m_loading = false;
 }
 
-void CRecordForm::showFields(const ConstChannelRecord& r)
+void RecordForm::showFields(const ConstChannelRecord& r)
 {
     m_rx->setText(r.hasRx() ? FormatMHz(r.rx()) : QString());
     rebuildSteps();
@@ -489,7 +489,7 @@ void CRecordForm::showFields(const ConstChannelRecord& r)
     applyDependencies();
 }
 
-void CRecordForm::clearAndDisable()
+void RecordForm::clearAndDisable()
 {
     const bool wasLoading = m_loading;
     m_loading = true;
@@ -508,20 +508,20 @@ void CRecordForm::clearAndDisable()
     m_loading = wasLoading;
 }
 
-void CRecordForm::enableFields()
+void RecordForm::enableFields()
 {
     for (QWidget* w : m_fields)
         w->setEnabled(true);
     applyDependencies();
 }
 
-void CRecordForm::applyDependencies()
+void RecordForm::applyDependencies()
 {
     m_offset->setEnabled(m_offsetDirection->currentIndex() > 0);
     m_signallingDecode->setEnabled(m_optionSignalling->currentIndex() == 1); // "2 Tone" only
 }
 
-void CRecordForm::ensureSelections()
+void RecordForm::ensureSelections()
 {
     for (QComboBox* list : {m_dcsPolarity, m_decodeType, m_optionSignalling, m_signallingDecode, m_pttId, m_sqlMode,
                             m_txStop, m_bandwidth, m_scan, m_busyLock, m_displayType, m_offsetDirection})
@@ -531,7 +531,7 @@ void CRecordForm::ensureSelections()
         SelectText(m_step, QString::fromLatin1(kDefaultStep));
 }
 
-void CRecordForm::rebuildSteps()
+void RecordForm::rebuildSteps()
 {
     const QString rx = m_rx->text();
     const QStringList steps =
@@ -539,13 +539,13 @@ void CRecordForm::rebuildSteps()
     ReplaceItems(m_step, steps, KeptChoice(steps, m_step->currentText(), QString::fromLatin1(kDefaultStep)));
 }
 
-void CRecordForm::rebuildSqlModes()
+void RecordForm::rebuildSqlModes()
 {
     const QStringList modes = SqlModeChoices(Index(m_decodeType), Index(m_optionSignalling));
     ReplaceItems(m_sqlMode, modes, KeptChoice(modes, m_sqlMode->currentText(), SqlModeToText(0)));
 }
 
-void CRecordForm::writeRecord()
+void RecordForm::writeRecord()
 {
     if (!m_shown)
         return;
@@ -566,7 +566,7 @@ void CRecordForm::writeRecord()
     writeFields(r);
 }
 
-void CRecordForm::writeFields(const ChannelRecord& r)
+void RecordForm::writeFields(const ChannelRecord& r)
 {
     const std::uint32_t rx = FreqOf(m_rx->text());
     r.setRx(rx);
@@ -628,7 +628,7 @@ void CRecordForm::writeFields(const ChannelRecord& r)
     r.set(kOffsetDirection, direction);
 }
 
-bool CRecordForm::holdsRecord() const
+bool RecordForm::holdsRecord() const
 {
     return m_rx && !m_rx->text().isEmpty();
 }

@@ -82,10 +82,10 @@ struct RecordFormOptions {
 // dependencies between them, shown from and written into the image.
 class Document;
 
-class CRecordForm : public QWidget {
+class RecordForm : public QWidget {
     Q_OBJECT
 public:
-    CRecordForm(RecordFormOptions options, Document& document, QWidget* parent = nullptr);
+    RecordForm(RecordFormOptions options, Document& document, QWidget* parent = nullptr);
 
     // The record edited: its image offset, and the number the rules depend
     // on (channel number, scan edge index or VFO record index).

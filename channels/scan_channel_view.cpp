@@ -18,7 +18,7 @@ std::uint32_t EdgeOffset(int edge)
 }
 } // namespace
 
-CScanChView::CScanChView(Document& document, QWidget* parent) : CBaseFormView(kTemplateId, document, parent)
+ScanChannelView::ScanChannelView(Document& document, QWidget* parent) : BaseFormView(kTemplateId, document, parent)
 {
     m_tabs = new QTabBar(this);
     m_tabs->setObjectName(QString::number(RecordIds::kTabs));
@@ -30,34 +30,34 @@ CScanChView::CScanChView(Document& document, QWidget* parent) : CBaseFormView(kT
                                               QT_TR_NOOP("L5"), QT_TR_NOOP("U5")};
     for (const char* caption : captions)
         m_tabs->addTab(tr(caption));
-    m_form = new CRecordForm(RecordFormOptions::scanEdge(), document, this);
+    m_form = new RecordForm(RecordFormOptions::scanEdge(), document, this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(m_tabs);
     layout->addWidget(m_form, 1);
-    connect(m_tabs, &QTabBar::currentChanged, this, &CScanChView::tabChanged);
+    connect(m_tabs, &QTabBar::currentChanged, this, &ScanChannelView::tabChanged);
 }
 
-void CScanChView::showEdge(int edge)
+void ScanChannelView::showEdge(int edge)
 {
     m_shown = edge;
     m_form->setTarget(EdgeOffset(edge), edge);
     m_form->showRecord();
 }
 
-void CScanChView::LoadFromImage()
+void ScanChannelView::LoadFromImage()
 {
     showEdge(std::max(m_tabs->currentIndex(), 0));
 }
 
-void CScanChView::SaveToImage()
+void ScanChannelView::SaveToImage()
 {
     m_form->commitPending();
     m_form->writeRecord(); // nothing until a record has been shown
 }
 
-void CScanChView::tabChanged(int index)
+void ScanChannelView::tabChanged(int index)
 {
     if (index < 0)
         return;
@@ -68,7 +68,7 @@ void CScanChView::tabChanged(int index)
     showEdge(index);
 }
 
-void CScanChView::printTo(PrintSheet& sheet)
+void ScanChannelView::printTo(PrintSheet& sheet)
 {
     const int shown = m_shown;
     for (int edge = 0; edge < kEdgeCount; ++edge) {

@@ -3,18 +3,18 @@
 #include "controls/base_form_view.h"
 
 class Document;
-class CRecordForm;
+class RecordForm;
 class QTabBar;
 
 // The ten scan edge records (lower and upper edge of five scan ranges), one
 // per tab, each edited with the channel record's controls.
-class CScanChView : public CBaseFormView {
+class ScanChannelView : public BaseFormView {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 194;
     static constexpr int kEdgeCount = 10;
 
-    explicit CScanChView(Document& document, QWidget* parent = nullptr);
+    explicit ScanChannelView(Document& document, QWidget* parent = nullptr);
 
     void LoadFromImage() override;
     void SaveToImage() override;
@@ -22,13 +22,13 @@ public:
     void printTo(PrintSheet& sheet) override;
 
     QTabBar* tabs() const { return m_tabs; }
-    CRecordForm* form() const { return m_form; }
+    RecordForm* form() const { return m_form; }
 
 private:
     void showEdge(int edge);
     void tabChanged(int index);
 
     QTabBar* m_tabs;
-    CRecordForm* m_form;
+    RecordForm* m_form;
     int m_shown = 0;
 };

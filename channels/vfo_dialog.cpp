@@ -12,8 +12,8 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-CVfoDialog::CVfoDialog(Document& document, QWidget* parent)
-    : CRecordDialog(document, parent), m_vfos(VfoTabs(document.bands()))
+VfoDialog::VfoDialog(Document& document, QWidget* parent)
+    : RecordDialog(document, parent), m_vfos(VfoTabs(document.bands()))
 {
     setObjectName(QString::number(kTemplateId));
     setWindowTitle(tr("VFO"));
@@ -27,7 +27,7 @@ CVfoDialog::CVfoDialog(Document& document, QWidget* parent)
         const QString band = QString::fromLatin1(kRxBandNames[static_cast<std::size_t>(vfo.nameBand)]);
         m_tabs->addTab(vfo.transmit ? tr("%1 R").arg(band) : band);
     }
-    CRecordForm* recordForm = createForm(RecordFormOptions::vfo());
+    RecordForm* recordForm = createForm(RecordFormOptions::vfo());
     recordForm->setEnabled(!m_vfos.empty());
 
     auto* layout = new QVBoxLayout(this);
@@ -38,17 +38,17 @@ CVfoDialog::CVfoDialog(Document& document, QWidget* parent)
 
     if (!m_vfos.empty())
         showVfo(m_vfos.front().record);
-    connect(m_tabs, &QTabBar::currentChanged, this, &CVfoDialog::tabChanged);
+    connect(m_tabs, &QTabBar::currentChanged, this, &VfoDialog::tabChanged);
 }
 
-void CVfoDialog::showVfo(int record)
+void VfoDialog::showVfo(int record)
 {
     m_record = record;
     form()->setTarget(VfoLayout::VfoOffset(record), record);
     form()->showRecord();
 }
 
-void CVfoDialog::tabChanged(int index)
+void VfoDialog::tabChanged(int index)
 {
     if (index < 0 || index >= static_cast<int>(m_vfos.size()) || closed())
         return;
@@ -57,7 +57,7 @@ void CVfoDialog::tabChanged(int index)
     showVfo(m_vfos[static_cast<std::size_t>(index)].record);
 }
 
-void CVfoDialog::printTo(PrintSheet& sheet)
+void VfoDialog::printTo(PrintSheet& sheet)
 {
     const int shown = m_record;
     for (std::size_t i = 0; i < m_vfos.size(); ++i) {

@@ -13,12 +13,12 @@ class QTabBar;
 // change and on closing; opening alone writes nothing.
 struct PrintSheet;
 
-class CVfoDialog : public CRecordDialog {
+class VfoDialog : public RecordDialog {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 193;
 
-    explicit CVfoDialog(Document& document, QWidget* parent = nullptr);
+    explicit VfoDialog(Document& document, QWidget* parent = nullptr);
 
     QTabBar* tabs() const { return m_tabs; }
     // The VFO of each enabled band under its tab's caption.

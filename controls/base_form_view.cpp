@@ -15,12 +15,12 @@ bool FormSwallowsKey(const QKeyEvent* event)
     }
 }
 
-CBaseFormView::CBaseFormView(int templateId, Document& document, QWidget* parent)
+BaseFormView::BaseFormView(int templateId, Document& document, QWidget* parent)
     : QWidget(parent), m_templateId(templateId), m_document(document)
 {
 }
 
-void CBaseFormView::ensureInitialised()
+void BaseFormView::ensureInitialised()
 {
     if (m_initialised)
         return;
@@ -28,7 +28,7 @@ void CBaseFormView::ensureInitialised()
     initialUpdate();
 }
 
-void CBaseFormView::keyPressEvent(QKeyEvent* event)
+void BaseFormView::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
         event->accept();
@@ -39,7 +39,7 @@ void CBaseFormView::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
 }
 
-void CBaseFormView::printTo(PrintSheet& sheet)
+void BaseFormView::printTo(PrintSheet& sheet)
 {
     PrintForm(sheet, this);
 }

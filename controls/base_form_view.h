@@ -9,10 +9,10 @@ struct PrintSheet;
 // and writes them back (SaveToImage); between the two the controls alone hold
 // the values. The main frame calls both as views open, activate, deactivate
 // and close, and around New, Open, Save, Read and Write.
-class CBaseFormView : public QWidget {
+class BaseFormView : public QWidget {
     Q_OBJECT
 public:
-    CBaseFormView(int templateId, Document& document, QWidget* parent = nullptr);
+    BaseFormView(int templateId, Document& document, QWidget* parent = nullptr);
 
     virtual void LoadFromImage() {}
     virtual void SaveToImage() {}

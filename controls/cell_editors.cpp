@@ -158,34 +158,34 @@ void CharInputFilter::insertFiltered(QLineEdit* edit, const QString& text)
         edit->insert(kept);
 }
 
-// --- CCellLineEdit ---
+// --- CellLineEdit ---
 
-CCellLineEdit::CCellLineEdit(QWidget* parent) : CellEditorBase<QLineEdit>(parent), m_filter(new CharInputFilter(this))
+CellLineEdit::CellLineEdit(QWidget* parent) : CellEditorBase<QLineEdit>(parent), m_filter(new CharInputFilter(this))
 {
     m_filter->attach(this);
 }
 
-void CCellLineEdit::setCellText(const QString& text)
+void CellLineEdit::setCellText(const QString& text)
 {
     setText(text);
     selectAll();
 }
 
-// --- CCellDropList ---
+// --- CellDropList ---
 
-CCellDropList::CCellDropList(QWidget* parent) : CellEditorBase<QComboBox>(parent)
+CellDropList::CellDropList(QWidget* parent) : CellEditorBase<QComboBox>(parent)
 {
     setEditable(false);
 }
 
-void CCellDropList::setItems(const QStringList& items)
+void CellDropList::setItems(const QStringList& items)
 {
     clear();
     addItems(items);
     setCurrentIndex(-1);
 }
 
-void CCellDropList::setItems(OptionList items)
+void CellDropList::setItems(OptionList items)
 {
     QStringList list;
     for (const char* item : items)
@@ -193,19 +193,19 @@ void CCellDropList::setItems(OptionList items)
     setItems(list);
 }
 
-void CCellDropList::setCellText(const QString& text)
+void CellDropList::setCellText(const QString& text)
 {
     setCurrentIndex(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
-QString CCellDropList::cellText() const
+QString CellDropList::cellText() const
 {
     return currentIndex() >= 0 ? currentText() : QString();
 }
 
-// --- CCellCombo ---
+// --- CellCombo ---
 
-CCellCombo::CCellCombo(QWidget* parent) : CellEditorBase<QComboBox>(parent), m_filter(new CharInputFilter(this))
+CellCombo::CellCombo(QWidget* parent) : CellEditorBase<QComboBox>(parent), m_filter(new CharInputFilter(this))
 {
     setEditable(true);
     // The typed text is the value: no completion into list items and no
@@ -215,7 +215,7 @@ CCellCombo::CCellCombo(QWidget* parent) : CellEditorBase<QComboBox>(parent), m_f
     m_filter->attach(this);
 }
 
-void CCellCombo::setItems(const QStringList& items)
+void CellCombo::setItems(const QStringList& items)
 {
     const QString text = currentText();
     clear();
@@ -223,7 +223,7 @@ void CCellCombo::setItems(const QStringList& items)
     setEditText(text);
 }
 
-void CCellCombo::setItems(OptionList items)
+void CellCombo::setItems(OptionList items)
 {
     QStringList list;
     for (const char* item : items)
@@ -231,17 +231,17 @@ void CCellCombo::setItems(OptionList items)
     setItems(list);
 }
 
-void CCellCombo::setMaxLength(int length)
+void CellCombo::setMaxLength(int length)
 {
     lineEdit()->setMaxLength(length);
 }
 
-int CCellCombo::maxLength() const
+int CellCombo::maxLength() const
 {
     return lineEdit()->maxLength();
 }
 
-void CCellCombo::setCellText(const QString& text)
+void CellCombo::setCellText(const QString& text)
 {
     setEditText(text);
     lineEdit()->selectAll();

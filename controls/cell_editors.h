@@ -64,7 +64,7 @@ private:
 // (commit), commitEdit() (commit), being hidden or cancelEdit() (no commit).
 // A commit hides the editor, hands the focus back to its parent when it had
 // it, and then announces the text exactly once.
-class CCellEditor {
+class CellEditor {
 public:
     // While one lives, commitEdit() leaves an edit open: a view stored
     // because the focus moved (from the grid into its own editor, or into a
@@ -79,7 +79,7 @@ public:
     };
     static bool editsKeptOpen() { return s_keepOpen > 0; }
 
-    virtual ~CCellEditor() = default;
+    virtual ~CellEditor() = default;
     virtual void setCellText(const QString& text) = 0; // show a cell's text
     virtual QString cellText() const = 0;              // the text a commit reports
     virtual bool isEditing() const = 0;
@@ -91,7 +91,7 @@ private:
 };
 
 // The session logic shared by the three editors.
-template <class Widget> class CellEditorBase : public Widget, public CCellEditor {
+template <class Widget> class CellEditorBase : public Widget, public CellEditor {
 public:
     explicit CellEditorBase(QWidget* parent) : Widget(parent)
     {
@@ -192,10 +192,10 @@ private:
 };
 
 // Edit box over a cell, with a character filter and a maximum length.
-class CCellLineEdit : public CellEditorBase<QLineEdit> {
+class CellLineEdit : public CellEditorBase<QLineEdit> {
     Q_OBJECT
 public:
-    explicit CCellLineEdit(QWidget* parent = nullptr);
+    explicit CellLineEdit(QWidget* parent = nullptr);
 
     CharInputFilter* filter() const { return m_filter; }
     void setCharFilter(const CharFilter& filter) { m_filter->setAccepted(filter); }
@@ -219,10 +219,10 @@ private:
 };
 
 // Drop-down list over a cell: the user can only pick one of its items.
-class CCellDropList : public CellEditorBase<QComboBox> {
+class CellDropList : public CellEditorBase<QComboBox> {
     Q_OBJECT
 public:
-    explicit CCellDropList(QWidget* parent = nullptr);
+    explicit CellDropList(QWidget* parent = nullptr);
 
     void setItems(const QStringList& items);
     void setItems(OptionList items);
@@ -242,10 +242,10 @@ protected:
 };
 
 // Combo box with an edit over a cell: pick an item or type a value.
-class CCellCombo : public CellEditorBase<QComboBox> {
+class CellCombo : public CellEditorBase<QComboBox> {
     Q_OBJECT
 public:
-    explicit CCellCombo(QWidget* parent = nullptr);
+    explicit CellCombo(QWidget* parent = nullptr);
 
     void setItems(const QStringList& items);
     void setItems(OptionList items);

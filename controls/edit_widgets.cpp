@@ -17,13 +17,13 @@ void ValidateDecField(QLineEdit* edit, int min, int max, int def, bool offSwitch
     edit->setText(::ValidateDecField(edit->text(), min, max, def, offSwitch, offText));
 }
 
-void SpinIntField(CUpDown* upDown, int delta, bool offSwitch, const QString& offText)
+void SpinIntField(UpDown* upDown, int delta, bool offSwitch, const QString& offText)
 {
     QLineEdit* buddy = upDown->buddy();
     buddy->setText(::SpinIntField(buddy->text(), upDown->minimum(), upDown->maximum(), delta, offSwitch, offText));
 }
 
-void SpinDecField(CUpDown* upDown, int delta, bool offSwitch, const QString& offText)
+void SpinDecField(UpDown* upDown, int delta, bool offSwitch, const QString& offText)
 {
     QLineEdit* buddy = upDown->buddy();
     buddy->setText(::SpinDecField(buddy->text(), upDown->minimum(), upDown->maximum(), delta, offSwitch, offText));

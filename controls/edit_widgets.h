@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class CUpDown;
+class UpDown;
 class QComboBox;
 class QLineEdit;
 
@@ -16,8 +16,8 @@ void ValidateIntField(QLineEdit* edit, int min, int max, int def, int step, bool
 void ValidateDecField(QLineEdit* edit, int min, int max, int def, bool offSwitch = false,
                       const QString& offText = QString());
 // An up-down press on its buddy: range from the up-down, min may show offText.
-void SpinIntField(CUpDown* upDown, int delta, bool offSwitch = false, const QString& offText = QString());
-void SpinDecField(CUpDown* upDown, int delta, bool offSwitch = false, const QString& offText = QString());
+void SpinIntField(UpDown* upDown, int delta, bool offSwitch = false, const QString& offText = QString());
+void SpinDecField(UpDown* upDown, int delta, bool offSwitch = false, const QString& offText = QString());
 // A combo box without a selection gets one: the item reading value "%d" (by
 // text) or the item at index value.
 void EnsureComboSelection(QComboBox* combo, int value, bool byText = false);

@@ -126,15 +126,15 @@ CharInputFilter* FilterChars(QLineEdit* edit, const CharFilter& filter, bool upp
     return f;
 }
 
-CUpDown* MakeUpDown(QLineEdit* buddy, int id, int min, int max)
+UpDown* MakeUpDown(QLineEdit* buddy, int id, int min, int max)
 {
-    auto* arrows = new CUpDown(buddy, buddy->parentWidget());
+    auto* arrows = new UpDown(buddy, buddy->parentWidget());
     arrows->setObjectName(QString::number(id));
     arrows->setRange(min, max);
     return arrows;
 }
 
-QWidget* EditWithArrows(QLineEdit* edit, CUpDown* arrows)
+QWidget* EditWithArrows(QLineEdit* edit, UpDown* arrows)
 {
     auto* box = new QWidget(edit->parentWidget());
     auto* layout = new QHBoxLayout(box);

@@ -8,7 +8,7 @@
 #include <functional>
 
 class CharInputFilter;
-class CUpDown;
+class UpDown;
 class QComboBox;
 class QGridLayout;
 class QLineEdit;
@@ -43,13 +43,13 @@ void LimitTyping(QLineEdit* edit, int maxTyped);
 // loses them; upperCase turns typed letters into capitals first.
 CharInputFilter* FilterChars(QLineEdit* edit, const CharFilter& filter, bool upperCase = false);
 
-CUpDown* MakeUpDown(QLineEdit* buddy, int id, int min, int max);
+UpDown* MakeUpDown(QLineEdit* buddy, int id, int min, int max);
 // An edit the user reads but never types in, drawn on the window's colour
 // so that it does not look like a field to fill in; its text can still be
 // selected and copied.
 void MakeReadOnly(QLineEdit* edit);
 // The edit with its arrows beside it, as one cell of a form.
-QWidget* EditWithArrows(QLineEdit* edit, CUpDown* arrows);
+QWidget* EditWithArrows(QLineEdit* edit, UpDown* arrows);
 
 // The spacing every form shares: its margins, the gap between a label and
 // its field and between rows, and between two label/field column pairs.

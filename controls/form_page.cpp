@@ -5,12 +5,12 @@
 
 #include <QKeyEvent>
 
-CFormPage::CFormPage(int templateId, Document& document, QWidget* parent)
+FormPage::FormPage(int templateId, Document& document, QWidget* parent)
     : QWidget(parent), m_templateId(templateId), m_document(document)
 {
 }
 
-void CFormPage::keyPressEvent(QKeyEvent* event)
+void FormPage::keyPressEvent(QKeyEvent* event)
 {
     if (FormSwallowsKey(event))
         event->accept();
@@ -18,7 +18,7 @@ void CFormPage::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
 }
 
-void CFormPage::printTo(PrintSheet& sheet)
+void FormPage::printTo(PrintSheet& sheet)
 {
     PrintForm(sheet, this);
 }

@@ -48,7 +48,7 @@ QColor ColorFromColorRef(quint32 colorRef)
                   static_cast<int>((colorRef >> 16) & 0xFF));
 }
 
-CGrid::CGrid(QWidget* parent) : QWidget(parent), m_model(new GridModel(this))
+Grid::Grid(QWidget* parent) : QWidget(parent), m_model(new GridModel(this))
 {
     m_view = new GridView(m_model, this);
     auto* layout = new QVBoxLayout(this);
@@ -74,56 +74,56 @@ CGrid::CGrid(QWidget* parent) : QWidget(parent), m_model(new GridModel(this))
     });
     connect(m_view->horizontalHeader(), &QHeaderView::sectionHandleDoubleClicked, this,
             [this](int section) { emit columnFitRequested(section + fixedCols()); });
-    connect(m_view->verticalScrollBar(), &QScrollBar::valueChanged, this, &CGrid::handleScroll);
-    connect(m_view->horizontalScrollBar(), &QScrollBar::valueChanged, this, &CGrid::handleScroll);
+    connect(m_view->verticalScrollBar(), &QScrollBar::valueChanged, this, &Grid::handleScroll);
+    connect(m_view->horizontalScrollBar(), &QScrollBar::valueChanged, this, &Grid::handleScroll);
 
     applyShape(2, 2, 1, 1);
 }
 
-CGrid::~CGrid() = default;
+Grid::~Grid() = default;
 
 // --- Shape ---
 
-void CGrid::setRows(int rows)
+void Grid::setRows(int rows)
 {
     applyShape(rows, cols(), fixedRows(), fixedCols());
 }
-void CGrid::setCols(int cols)
+void Grid::setCols(int cols)
 {
     applyShape(rows(), cols, fixedRows(), fixedCols());
 }
-void CGrid::setFixedRows(int rows)
+void Grid::setFixedRows(int rows)
 {
     applyShape(this->rows(), cols(), rows, fixedCols());
 }
-void CGrid::setFixedCols(int cols)
+void Grid::setFixedCols(int cols)
 {
     applyShape(rows(), this->cols(), fixedRows(), cols);
 }
 
-void CGrid::setShape(int rows, int cols, int fixedRows, int fixedCols)
+void Grid::setShape(int rows, int cols, int fixedRows, int fixedCols)
 {
     applyShape(rows, cols, fixedRows, fixedCols);
 }
 
-int CGrid::rows() const
+int Grid::rows() const
 {
     return m_model->rows();
 }
-int CGrid::cols() const
+int Grid::cols() const
 {
     return m_model->cols();
 }
-int CGrid::fixedRows() const
+int Grid::fixedRows() const
 {
     return m_model->fixedRows();
 }
-int CGrid::fixedCols() const
+int Grid::fixedCols() const
 {
     return m_model->fixedCols();
 }
 
-void CGrid::applyShape(int rows, int cols, int fixedRows, int fixedCols)
+void Grid::applyShape(int rows, int cols, int fixedRows, int fixedCols)
 {
     // An edit in progress belongs to the old shape: finish it first.
     closeEditor(true);
@@ -141,7 +141,7 @@ void CGrid::applyShape(int rows, int cols, int fixedRows, int fixedCols)
 
 // --- Layout ---
 
-void CGrid::applyLayout()
+void Grid::applyLayout()
 {
     // A reset model leaves every section at the default size.
     const int fr = fixedRows();
@@ -158,7 +158,7 @@ void CGrid::applyLayout()
     updateFixedSizes();
 }
 
-void CGrid::applyColWidth(int col)
+void Grid::applyColWidth(int col)
 {
     if (col < fixedCols())
         updateFixedSizes();
@@ -170,12 +170,12 @@ void CGrid::applyColWidth(int col)
     }
 }
 
-void CGrid::setRowSelection(bool on)
+void Grid::setRowSelection(bool on)
 {
     m_view->setRowSelection(on);
 }
 
-std::vector<int> CGrid::selectedRows() const
+std::vector<int> Grid::selectedRows() const
 {
     std::vector<int> rows;
     for (const QModelIndex& i : m_view->selectionModel()->selectedIndexes())
@@ -187,12 +187,12 @@ std::vector<int> CGrid::selectedRows() const
     return rows;
 }
 
-int CGrid::selectedCellCount() const
+int Grid::selectedCellCount() const
 {
     return static_cast<int>(m_view->selectionModel()->selectedIndexes().size());
 }
 
-void CGrid::selectRows(int first, int last)
+void Grid::selectRows(int first, int last)
 {
     const QModelIndex top = m_model->indexOf(first, fixedCols());
     const QModelIndex bottom = m_model->indexOf(last, fixedCols());
@@ -202,12 +202,12 @@ void CGrid::selectRows(int first, int last)
                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-void CGrid::setColumnsResizable(bool on)
+void Grid::setColumnsResizable(bool on)
 {
     m_view->setColumnsResizable(on);
 }
 
-int CGrid::fittingWidth(int col, const QStringList& texts) const
+int Grid::fittingWidth(int col, const QStringList& texts) const
 {
     const QFontMetrics fm(m_view->font());
     int widest = fm.horizontalAdvance(text(0, col));
@@ -218,7 +218,7 @@ int CGrid::fittingWidth(int col, const QStringList& texts) const
     return PixelsToTwips(widest + margin, logicalDpiX());
 }
 
-void CGrid::applyRowHeight(int row)
+void Grid::applyRowHeight(int row)
 {
     if (row < fixedRows())
         updateFixedSizes();
@@ -227,7 +227,7 @@ void CGrid::applyRowHeight(int row)
                                                 twipsToPixelsY(m_rowTwips[static_cast<size_t>(row)]));
 }
 
-void CGrid::updateFixedSizes()
+void Grid::updateFixedSizes()
 {
     std::vector<int> heights;
     for (int r = 0; r < fixedRows(); ++r)
@@ -240,7 +240,7 @@ void CGrid::updateFixedSizes()
     m_view->relayout();
 }
 
-void CGrid::setColWidth(int col, int twips)
+void Grid::setColWidth(int col, int twips)
 {
     twips = std::max(twips, 0);
     if (col == -1) {
@@ -255,7 +255,7 @@ void CGrid::setColWidth(int col, int twips)
     applyColWidth(col);
 }
 
-void CGrid::setRowHeight(int row, int twips)
+void Grid::setRowHeight(int row, int twips)
 {
     twips = std::max(twips, 0);
     if (row == -1) {
@@ -271,17 +271,17 @@ void CGrid::setRowHeight(int row, int twips)
     applyRowHeight(row);
 }
 
-int CGrid::colWidth(int col) const
+int Grid::colWidth(int col) const
 {
     return col >= 0 && col < cols() ? m_colTwips[static_cast<size_t>(col)] : 0;
 }
 
-int CGrid::rowHeight(int row) const
+int Grid::rowHeight(int row) const
 {
     return row >= 0 && row < rows() ? m_rowTwips[static_cast<size_t>(row)] : 0;
 }
 
-void CGrid::setColAlignment(int col, Qt::Alignment alignment)
+void Grid::setColAlignment(int col, Qt::Alignment alignment)
 {
     if (col == -1) {
         for (int c = 0; c < cols(); ++c)
@@ -293,43 +293,43 @@ void CGrid::setColAlignment(int col, Qt::Alignment alignment)
         m_view->corner()->update();
 }
 
-Qt::Alignment CGrid::colAlignment(int col) const
+Qt::Alignment Grid::colAlignment(int col) const
 {
     return m_model->alignment(col);
 }
 
-int CGrid::twipsToPixelsX(int twips) const
+int Grid::twipsToPixelsX(int twips) const
 {
     return TwipsToPixels(twips, logicalDpiX());
 }
-int CGrid::twipsToPixelsY(int twips) const
+int Grid::twipsToPixelsY(int twips) const
 {
     return TwipsToPixels(twips, logicalDpiY());
 }
 
 // --- Content ---
 
-QString CGrid::text(int row, int col) const
+QString Grid::text(int row, int col) const
 {
     return m_model->text(row, col);
 }
 
-void CGrid::setText(int row, int col, const QString& text)
+void Grid::setText(int row, int col, const QString& text)
 {
     m_model->setText(row, col, text);
 }
 
-void CGrid::setCellBackground(int row, int col, const QColor& color)
+void Grid::setCellBackground(int row, int col, const QColor& color)
 {
     m_model->setBackground(row, col, color);
 }
 
-QColor CGrid::cellBackground(int row, int col) const
+QColor Grid::cellBackground(int row, int col) const
 {
     return m_model->background(row, col);
 }
 
-void CGrid::setRedraw(bool on)
+void Grid::setRedraw(bool on)
 {
     if (on == m_redraw)
         return;
@@ -345,36 +345,36 @@ void CGrid::setRedraw(bool on)
 
 // --- Current cell ---
 
-int CGrid::row() const
+int Grid::row() const
 {
     const QModelIndex current = m_view->currentIndex();
     return current.isValid() ? m_model->gridRow(current) : -1;
 }
 
-int CGrid::col() const
+int Grid::col() const
 {
     const QModelIndex current = m_view->currentIndex();
     return current.isValid() ? m_model->gridCol(current) : -1;
 }
 
-void CGrid::setRow(int row)
+void Grid::setRow(int row)
 {
     setCurrentCell(row, col() >= 0 ? col() : fixedCols());
 }
 
-void CGrid::setCol(int col)
+void Grid::setCol(int col)
 {
     setCurrentCell(row() >= 0 ? row() : fixedRows(), col);
 }
 
-void CGrid::setCurrentCell(int row, int col)
+void Grid::setCurrentCell(int row, int col)
 {
     const QModelIndex index = m_model->indexOf(row, col);
     if (index.isValid())
         m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
 }
 
-QRect CGrid::cellPixelRect() const
+QRect Grid::cellPixelRect() const
 {
     const QModelIndex current = m_view->currentIndex();
     if (!current.isValid())
@@ -383,7 +383,7 @@ QRect CGrid::cellPixelRect() const
     return QRect(m_view->viewport()->mapTo(this, cell.topLeft()), cell.size());
 }
 
-QRect CGrid::cellRect() const
+QRect Grid::cellRect() const
 {
     if (!m_view->currentIndex().isValid())
         return {};
@@ -396,23 +396,23 @@ QRect CGrid::cellRect() const
 
 // --- Focus and editors ---
 
-void CGrid::focusGrid()
+void Grid::focusGrid()
 {
     closeEditor(true);
     m_view->setFocus(Qt::OtherFocusReason);
 }
 
-QWidget* CGrid::openEditor() const
+QWidget* Grid::openEditor() const
 {
     return m_editor && !m_editor->isHidden() ? m_editor.data() : nullptr;
 }
 
-void CGrid::closeEditor(bool commit)
+void Grid::closeEditor(bool commit)
 {
     QWidget* editor = openEditor();
     if (!editor)
         return;
-    if (auto* cell = dynamic_cast<CCellEditor*>(editor)) {
+    if (auto* cell = dynamic_cast<CellEditor*>(editor)) {
         // It hides itself and hands the focus back; after a commit the view
         // may already have placed it again, so leave it alone.
         if (commit)
@@ -427,7 +427,7 @@ void CGrid::closeEditor(bool commit)
     editor->hide();
 }
 
-void CGrid::placeEditor(QWidget* editor)
+void Grid::placeEditor(QWidget* editor)
 {
     if (!editor || !m_view->currentIndex().isValid())
         return;
@@ -445,12 +445,12 @@ void CGrid::placeEditor(QWidget* editor)
     editor->setFocus(Qt::OtherFocusReason);
 }
 
-void CGrid::hideEditors()
+void Grid::hideEditors()
 {
     for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (w == m_view || w->isHidden())
             continue;
-        if (auto* cell = dynamic_cast<CCellEditor*>(w))
+        if (auto* cell = dynamic_cast<CellEditor*>(w))
             cell->cancelEdit();
         else if (w->hasFocus())
             m_view->setFocus(Qt::OtherFocusReason);
@@ -460,7 +460,7 @@ void CGrid::hideEditors()
 
 // --- Events ---
 
-bool CGrid::handleKey(QKeyEvent* event)
+bool Grid::handleKey(QKeyEvent* event)
 {
     bool consumed = false;
     emit keyDown(event->key(), event->modifiers(), &consumed);
@@ -483,7 +483,7 @@ bool CGrid::handleKey(QKeyEvent* event)
     return false;
 }
 
-void CGrid::handlePress(QMouseEvent* event, int row, int col)
+void Grid::handlePress(QMouseEvent* event, int row, int col)
 {
     // Presses on the headings do not move the focus by themselves; the grid
     // is one control, so they take it as a press on a cell does.
@@ -495,7 +495,7 @@ void CGrid::handlePress(QMouseEvent* event, int row, int col)
         emit cellClicked(row, col);
 }
 
-void CGrid::handleScroll()
+void Grid::handleScroll()
 {
     if (openEditor()) {
         closeEditor(true);

@@ -35,14 +35,14 @@ QColor ColorFromColorRef(quint32 colorRef);
 //     grid->setColWidth(0, 500);  grid->setRowHeight(-1, 300);
 //     grid->setText(0, 1, tr("Rx Freq"));
 //     grid->setRedraw(false);  ...fill...  grid->setRedraw(true);
-class CGrid : public QWidget {
+class Grid : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kDefaultColWidth = 960; // twips
     static constexpr int kDefaultRowHeight = 240;
 
-    explicit CGrid(QWidget* parent = nullptr);
-    ~CGrid() override;
+    explicit Grid(QWidget* parent = nullptr);
+    ~Grid() override;
 
     // --- Shape. Texts inside the new shape are kept. A grid starts with
     // 2 x 2 cells of which row 0 and column 0 are fixed.

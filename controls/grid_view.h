@@ -1,6 +1,6 @@
 #pragma once
 
-// Inner parts of CGrid; views use CGrid, not these.
+// Inner parts of Grid; views use Grid, not these.
 
 #include <QHeaderView>
 #include <QTableView>

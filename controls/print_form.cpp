@@ -89,7 +89,7 @@ public:
             value(plain->toPlainText().simplified());
         } else if (const auto* rich = qobject_cast<const QTextEdit*>(w)) {
             value(rich->toPlainText().simplified());
-        } else if (const auto* grid = qobject_cast<const CGrid*>(w)) {
+        } else if (const auto* grid = qobject_cast<const Grid*>(w)) {
             flush();
             PrintGrid(m_sheet, grid);
         } else if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
@@ -191,7 +191,7 @@ void PrintForm(PrintSheet& sheet, const QWidget* root)
     walker.flush();
 }
 
-void PrintGrid(PrintSheet& sheet, const CGrid* grid)
+void PrintGrid(PrintSheet& sheet, const Grid* grid)
 {
     std::vector<int> columns;
     for (int c = 0; c < grid->cols(); ++c)

@@ -1,7 +1,7 @@
 #pragma once
 
 struct PrintSheet;
-class CGrid;
+class Grid;
 class QWidget;
 
 // A form's controls as printout entries, in the order of its layouts: a
@@ -13,7 +13,7 @@ class QWidget;
 void PrintForm(PrintSheet& sheet, const QWidget* root);
 // The grid's last fixed row as headings, then each row that has text beyond
 // its fixed columns; columns of no width are left out.
-void PrintGrid(PrintSheet& sheet, const CGrid* grid);
+void PrintGrid(PrintSheet& sheet, const Grid* grid);
 // A form that shows one record of many as a table row: its items' values as
 // the cells, preceded by their labels as the headings when withHead.
 void PrintFormRow(PrintSheet& sheet, const QWidget* root, bool withHead);

@@ -5,8 +5,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-CTabHostView::CTabHostView(int templateId, Document& document, QWidget* parent)
-    : CBaseFormView(templateId, document, parent)
+TabHostView::TabHostView(int templateId, Document& document, QWidget* parent)
+    : BaseFormView(templateId, document, parent)
 {
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
@@ -15,55 +15,55 @@ CTabHostView::CTabHostView(int templateId, Document& document, QWidget* parent)
     layout->addWidget(m_tabs);
 }
 
-void CTabHostView::initialUpdate()
+void TabHostView::initialUpdate()
 {
     createPages();
     // Creating the pages ran each page's start, which loaded it once.
     m_shown = m_tabs->currentIndex();
-    connect(m_tabs, &QTabWidget::currentChanged, this, &CTabHostView::onCurrentChanged);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &TabHostView::onCurrentChanged);
     m_tabs->setFocus();
 }
 
-void CTabHostView::addPage(CFormPage* page, const QString& caption)
+void TabHostView::addPage(FormPage* page, const QString& caption)
 {
     m_pages.push_back(page);
     m_tabs->addTab(page, caption);
     page->pageStart();
 }
 
-int CTabHostView::currentPage() const
+int TabHostView::currentPage() const
 {
     return m_tabs->currentIndex();
 }
 
-CFormPage* CTabHostView::page(int index) const
+FormPage* TabHostView::page(int index) const
 {
     return index >= 0 && index < pageCount() ? m_pages[static_cast<std::size_t>(index)] : nullptr;
 }
 
-void CTabHostView::LoadFromImage()
+void TabHostView::LoadFromImage()
 {
-    if (CFormPage* p = page(currentPage()))
+    if (FormPage* p = page(currentPage()))
         p->LoadFromImage();
 }
 
-void CTabHostView::SaveToImage()
+void TabHostView::SaveToImage()
 {
-    if (CFormPage* p = page(currentPage()))
+    if (FormPage* p = page(currentPage()))
         p->SaveToImage();
 }
 
-void CTabHostView::onCurrentChanged(int index)
+void TabHostView::onCurrentChanged(int index)
 {
     // The page left writes itself before the page entered reads the image.
-    if (CFormPage* left = page(m_shown))
+    if (FormPage* left = page(m_shown))
         left->SaveToImage();
     m_shown = index;
-    if (CFormPage* entered = page(index))
+    if (FormPage* entered = page(index))
         entered->LoadFromImage();
 }
 
-void CTabHostView::printTo(PrintSheet& sheet)
+void TabHostView::printTo(PrintSheet& sheet)
 {
     for (int i = 0; i < pageCount(); ++i) {
         sheet.heading(m_tabs->tabText(i).remove(QLatin1Char('&')));

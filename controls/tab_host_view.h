@@ -9,10 +9,10 @@ class QTabWidget;
 
 // A view that holds pages under a tab control. Load and save act on the
 // selected page only; leaving a tab saves it, entering one loads it.
-class CTabHostView : public CBaseFormView {
+class TabHostView : public BaseFormView {
     Q_OBJECT
 public:
-    CTabHostView(int templateId, Document& document, QWidget* parent = nullptr);
+    TabHostView(int templateId, Document& document, QWidget* parent = nullptr);
 
     void LoadFromImage() override;
     void SaveToImage() override;
@@ -21,19 +21,19 @@ public:
     void printTo(PrintSheet& sheet) override;
 
     int currentPage() const;
-    CFormPage* page(int index) const;
+    FormPage* page(int index) const;
     int pageCount() const { return static_cast<int>(m_pages.size()); }
     QTabWidget* tabs() const { return m_tabs; }
 
 protected:
     // The host's pages, in tab order, with their captions; called by InitialUpdate.
     virtual void createPages() = 0;
-    void addPage(CFormPage* page, const QString& caption);
+    void addPage(FormPage* page, const QString& caption);
 
 private:
     void onCurrentChanged(int index);
 
     QTabWidget* m_tabs;
-    std::vector<CFormPage*> m_pages;
+    std::vector<FormPage*> m_pages;
     int m_shown = -1;
 };

@@ -7,7 +7,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-CUpDown::CUpDown(QLineEdit* buddy, QWidget* parent) : QWidget(parent), m_buddy(buddy)
+UpDown::UpDown(QLineEdit* buddy, QWidget* parent) : QWidget(parent), m_buddy(buddy)
 {
     m_up = new QToolButton(this);
     m_up->setArrowType(Qt::UpArrow);
@@ -34,26 +34,26 @@ CUpDown::CUpDown(QLineEdit* buddy, QWidget* parent) : QWidget(parent), m_buddy(b
     });
     connect(m_up, &QToolButton::pressed, this, [this] { startHold(1); });
     connect(m_down, &QToolButton::pressed, this, [this] { startHold(-1); });
-    connect(m_up, &QToolButton::released, this, &CUpDown::stopHold);
-    connect(m_down, &QToolButton::released, this, &CUpDown::stopHold);
+    connect(m_up, &QToolButton::released, this, &UpDown::stopHold);
+    connect(m_down, &QToolButton::released, this, &UpDown::stopHold);
     if (m_buddy)
         m_buddy->installEventFilter(this);
 }
 
-void CUpDown::setRange(int min, int max)
+void UpDown::setRange(int min, int max)
 {
     m_min = min;
     m_max = max;
 }
 
-void CUpDown::setStep(int step, int accelerated, int afterMs)
+void UpDown::setStep(int step, int accelerated, int afterMs)
 {
     m_step = step;
     m_accelerated = accelerated;
     m_afterMs = afterMs;
 }
 
-void CUpDown::press(int direction)
+void UpDown::press(int direction)
 {
     int step = m_step;
     if (m_accelerated != 0 && m_afterMs > 0 && m_heldDirection != 0 &&
@@ -62,7 +62,7 @@ void CUpDown::press(int direction)
     emit deltaPos(direction * step);
 }
 
-void CUpDown::startHold(int direction)
+void UpDown::startHold(int direction)
 {
     m_heldDirection = direction;
     m_heldSince = QDateTime::currentMSecsSinceEpoch();
@@ -71,13 +71,13 @@ void CUpDown::startHold(int direction)
     m_repeat->setInterval(100);
 }
 
-void CUpDown::stopHold()
+void UpDown::stopHold()
 {
     m_heldDirection = 0;
     m_repeat->stop();
 }
 
-bool CUpDown::eventFilter(QObject* watched, QEvent* event)
+bool UpDown::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_buddy && event->type() == QEvent::KeyPress && isEnabled()) {
         auto* key = static_cast<QKeyEvent*>(event);

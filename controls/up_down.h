@@ -11,10 +11,10 @@ class QToolButton;
 // delta; the view rewrites the buddy's text (SpinIntField and friends). Up
 // and Down keys in the buddy press the arrows too. Holding an arrow repeats;
 // an acceleration table can make the delta grow the longer it is held.
-class CUpDown : public QWidget {
+class UpDown : public QWidget {
     Q_OBJECT
 public:
-    explicit CUpDown(QLineEdit* buddy, QWidget* parent = nullptr);
+    explicit UpDown(QLineEdit* buddy, QWidget* parent = nullptr);
 
     void setRange(int min, int max);
     int minimum() const { return m_min; }

@@ -34,7 +34,7 @@ QString RangeText(std::uint32_t lower, std::uint32_t upper)
 }
 } // namespace
 
-CBandChart::CBandChart(Document& document, QWidget* parent) : QWidget(parent), m_document(document)
+BandChartWidget::BandChartWidget(Document& document, QWidget* parent) : QWidget(parent), m_document(document)
 {
     setObjectName(QStringLiteral("bandChart"));
     setAccessibleName(tr("Band chart"));
@@ -56,7 +56,7 @@ CBandChart::CBandChart(Document& document, QWidget* parent) : QWidget(parent), m
     reload();
 }
 
-void CBandChart::reload()
+void BandChartWidget::reload()
 {
     const int rowsBefore = metrics().rows;
     m_data = ReadBandChart(m_document.image(), m_document.bands());
@@ -65,7 +65,7 @@ void CBandChart::reload()
     update();
 }
 
-CBandChart::Geometry CBandChart::metrics() const
+BandChartWidget::Geometry BandChartWidget::metrics() const
 {
     const QFontMetrics fm = fontMetrics();
     Geometry g{};
@@ -83,30 +83,30 @@ CBandChart::Geometry CBandChart::metrics() const
     return g;
 }
 
-int CBandChart::rowOfBand(int band) const
+int BandChartWidget::rowOfBand(int band) const
 {
     return band >= 0 ? band : BandTable::kRxBands;
 }
 
-int CBandChart::bandOfRow(int row) const
+int BandChartWidget::bandOfRow(int row) const
 {
     return row < BandTable::kRxBands ? row : -1;
 }
 
-QSize CBandChart::sizeHint() const
+QSize BandChartWidget::sizeHint() const
 {
     const Geometry g = metrics();
     const QFontMetrics fm = fontMetrics();
     return {fm.averageCharWidth() * 90, g.top + g.rows * g.rowHeight + fm.height() * 2};
 }
 
-QSize CBandChart::minimumSizeHint() const
+QSize BandChartWidget::minimumSizeHint() const
 {
     const QSize hint = sizeHint();
     return {fontMetrics().averageCharWidth() * 40, hint.height()};
 }
 
-QPoint CBandChart::tickPosition(int channel) const
+QPoint BandChartWidget::tickPosition(int channel) const
 {
     const Geometry g = metrics();
     const BandChartAxis axis(g.plot.left(), g.plot.right());
@@ -117,7 +117,7 @@ QPoint CBandChart::tickPosition(int channel) const
     return {-1, -1};
 }
 
-QString CBandChart::textAt(QPoint pos) const
+QString BandChartWidget::textAt(QPoint pos) const
 {
     const Geometry g = metrics();
     if (!g.plot.adjusted(-kTickTolerance, 0, kTickTolerance, 0).contains(pos))
@@ -148,7 +148,7 @@ QString CBandChart::textAt(QPoint pos) const
     return text;
 }
 
-bool CBandChart::event(QEvent* event)
+bool BandChartWidget::event(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
@@ -164,7 +164,7 @@ bool CBandChart::event(QEvent* event)
     return QWidget::event(event);
 }
 
-void CBandChart::paintEvent(QPaintEvent*)
+void BandChartWidget::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);

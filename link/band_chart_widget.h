@@ -9,10 +9,10 @@ class Document;
 // The band plan on a frequency axis: per band its receive and transmit
 // ranges, and the channels of the table as ticks in their receive band.
 // Hovering a tick names its channels. Follows the document as it changes.
-class CBandChart : public QWidget {
+class BandChartWidget : public QWidget {
     Q_OBJECT
 public:
-    explicit CBandChart(Document& document, QWidget* parent = nullptr);
+    explicit BandChartWidget(Document& document, QWidget* parent = nullptr);
 
     const BandChartData& data() const { return m_data; }
     // What a tooltip at this point would say; empty over nothing.

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CCustomDataDialog::CCustomDataDialog(Document& document, TransferSetup setup, QWidget* parent)
+CustomDataDialog::CustomDataDialog(Document& document, TransferSetup setup, QWidget* parent)
     : QDialog(parent), m_document(document), m_setup(std::move(setup))
 {
     setObjectName(QString::number(kTemplateId));
@@ -46,40 +46,40 @@ CCustomDataDialog::CCustomDataDialog(Document& document, TransferSetup setup, QW
     layout->addLayout(buttons);
     setMinimumWidth(460);
 
-    connect(ok, &QPushButton::clicked, this, &CCustomDataDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &CCustomDataDialog::reject);
-    connect(read, &QPushButton::clicked, this, &CCustomDataDialog::readFromRadio);
-    connect(write, &QPushButton::clicked, this, &CCustomDataDialog::writeToRadio);
+    connect(ok, &QPushButton::clicked, this, &CustomDataDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &CustomDataDialog::reject);
+    connect(read, &QPushButton::clicked, this, &CustomDataDialog::readFromRadio);
+    connect(write, &QPushButton::clicked, this, &CustomDataDialog::writeToRadio);
 
     m_text->setMaxLength(CustomData::kLength);
     showImageText();
 }
 
-void CCustomDataDialog::accept()
+void CustomDataDialog::accept()
 {
     storeText();
     QDialog::accept();
 }
 
-void CCustomDataDialog::showImageText()
+void CustomDataDialog::showImageText()
 {
     m_text->setText(ReadCustomData(m_document.image()));
 }
 
-void CCustomDataDialog::storeText()
+void CustomDataDialog::storeText()
 {
     WriteCustomData(m_document.change().image(), m_text->text());
 }
 
-void CCustomDataDialog::readFromRadio()
+void CustomDataDialog::readFromRadio()
 {
     // A failed or cancelled read leaves the box as it was.
-    if (CTransferDialog::run(this, m_document, m_setup, TransferMode::Read, tr("读数据"), {kCustomDataRange}) == 1)
+    if (TransferDialog::run(this, m_document, m_setup, TransferMode::Read, tr("读数据"), {kCustomDataRange}) == 1)
         showImageText();
 }
 
-void CCustomDataDialog::writeToRadio()
+void CustomDataDialog::writeToRadio()
 {
     storeText();
-    CTransferDialog::run(this, m_document, m_setup, TransferMode::Write, tr("写数据"), {kCustomDataRange});
+    TransferDialog::run(this, m_document, m_setup, TransferMode::Write, tr("写数据"), {kCustomDataRange});
 }

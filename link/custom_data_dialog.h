@@ -11,12 +11,12 @@ class QPushButton;
 // The 32-character custom data text below the identity record, edited on its
 // own and read from or written to the radio by itself. A service feature: the
 // main frame offers it in service mode only. The image is the only store.
-class CCustomDataDialog : public QDialog {
+class CustomDataDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 138;
 
-    CCustomDataDialog(Document& document, TransferSetup setup, QWidget* parent = nullptr);
+    CustomDataDialog(Document& document, TransferSetup setup, QWidget* parent = nullptr);
 
     void accept() override; // OK: store, then close
 

@@ -39,9 +39,9 @@ constexpr int kPasswordLength = 8;
 constexpr int kGridPointSize = 8;
 
 constexpr std::array<const char*, kCols> kHeadings = {
-    QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "No."), QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "Rx Lower"),
-    QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "Rx Upper"), QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "Tx Lower"),
-    QT_TRANSLATE_NOOP("CFrequencyRangeDlg", "Tx Upper")};
+    QT_TRANSLATE_NOOP("FrequencyRangeDialog", "No."), QT_TRANSLATE_NOOP("FrequencyRangeDialog", "Rx Lower"),
+    QT_TRANSLATE_NOOP("FrequencyRangeDialog", "Rx Upper"), QT_TRANSLATE_NOOP("FrequencyRangeDialog", "Tx Lower"),
+    QT_TRANSLATE_NOOP("FrequencyRangeDialog", "Tx Upper")};
 
 int BandOfRow(int row)
 {
@@ -59,20 +59,20 @@ bool IsEnter(int key)
 
 } // namespace
 
-CFrequencyRangeDlg::CFrequencyRangeDlg(Document& document, const QString& caption, QWidget* parent)
+FrequencyRangeDialog::FrequencyRangeDialog(Document& document, const QString& caption, QWidget* parent)
     : QDialog(parent), m_document(document), m_caption(caption)
 {
     setObjectName(QString::number(kTemplateId));
     setWindowTitle(tr("Frequency range"));
     setModal(true);
 
-    m_grid = new CGrid(this);
+    m_grid = new Grid(this);
     m_grid->setObjectName(QString::number(kGridId));
     // The dialog font of the template: the band captions fit their 500-twip column.
     QFont font = m_grid->font();
     font.setPointSize(kGridPointSize);
     m_grid->setFont(font);
-    m_editor = new CCellLineEdit(m_grid);
+    m_editor = new CellLineEdit(m_grid);
     m_editor->setObjectName(QString::number(kEditorId));
     m_passwordLabel = new QLabel(tr("Input password"), this);
     m_passwordLabel->setObjectName(QString::number(kPasswordLabelId));
@@ -114,12 +114,12 @@ CFrequencyRangeDlg::CFrequencyRangeDlg(Document& document, const QString& captio
         w->setSizePolicy(policy);
     }
 
-    connect(m_grid, &CGrid::keyDown, this, &CFrequencyRangeDlg::onKeyDown);
-    connect(m_grid, &CGrid::cellClicked, this, &CFrequencyRangeDlg::onCellClicked);
-    connect(m_editor, &CCellLineEdit::committed, this, &CFrequencyRangeDlg::onCommitted);
-    connect(m_editor, &CCellLineEdit::enterPressed, this, &CFrequencyRangeDlg::onEnterInEditor);
-    connect(m_editButton, &QPushButton::clicked, this, &CFrequencyRangeDlg::checkPassword);
-    connect(m_password, &QLineEdit::returnPressed, this, &CFrequencyRangeDlg::checkPassword);
+    connect(m_grid, &Grid::keyDown, this, &FrequencyRangeDialog::onKeyDown);
+    connect(m_grid, &Grid::cellClicked, this, &FrequencyRangeDialog::onCellClicked);
+    connect(m_editor, &CellLineEdit::committed, this, &FrequencyRangeDialog::onCommitted);
+    connect(m_editor, &CellLineEdit::enterPressed, this, &FrequencyRangeDialog::onEnterInEditor);
+    connect(m_editButton, &QPushButton::clicked, this, &FrequencyRangeDialog::checkPassword);
+    connect(m_password, &QLineEdit::returnPressed, this, &FrequencyRangeDialog::checkPassword);
 
     // Opening: limits, the lock, the hidden prompt, the layout, the plan.
     m_editor->setMaxLength(kEditorLength);
@@ -136,12 +136,12 @@ CFrequencyRangeDlg::CFrequencyRangeDlg(Document& document, const QString& captio
     setFixedSize(sizeHint());
 }
 
-CFrequencyRangeDlg::~CFrequencyRangeDlg()
+FrequencyRangeDialog::~FrequencyRangeDialog()
 {
     storePlan();
 }
 
-void CFrequencyRangeDlg::storePlan()
+void FrequencyRangeDialog::storePlan()
 {
     // The plan goes into the image when the dialog goes away, but never one
     // that fails the checks: a locked dialog may close on a plan it could
@@ -156,7 +156,7 @@ void CFrequencyRangeDlg::storePlan()
     m_document.bands() = bands;
 }
 
-void CFrequencyRangeDlg::setUpGrid()
+void FrequencyRangeDialog::setUpGrid()
 {
     m_grid->setRedraw(false);
     m_grid->setShape(kRows, kCols, 1, 1);
@@ -186,7 +186,7 @@ void CFrequencyRangeDlg::setUpGrid()
     m_grid->setFixedSize(m_grid->twipsToPixelsX(width) + 4, m_grid->twipsToPixelsY(height) + 4);
 }
 
-BandPlanCells CFrequencyRangeDlg::shownCells() const
+BandPlanCells FrequencyRangeDialog::shownCells() const
 {
     BandPlanCells cells;
     for (int b = 0; b < BandTable::kRxBands; ++b)
@@ -195,13 +195,13 @@ BandPlanCells CFrequencyRangeDlg::shownCells() const
     return cells;
 }
 
-void CFrequencyRangeDlg::showCells(const BandPlanCells& cells)
+void FrequencyRangeDialog::showCells(const BandPlanCells& cells)
 {
     for (int b = 0; b < BandTable::kRxBands; ++b)
         showBand(b, cells);
 }
 
-void CFrequencyRangeDlg::showBand(int band, const BandPlanCells& cells)
+void FrequencyRangeDialog::showBand(int band, const BandPlanCells& cells)
 {
     for (int c = kRxLower; c <= kTxUpper; ++c)
         m_grid->setText(RowOfBand(band), c, cells.at(band, c));
@@ -209,13 +209,13 @@ void CFrequencyRangeDlg::showBand(int band, const BandPlanCells& cells)
 
 // --- Closing ---
 
-void CFrequencyRangeDlg::commitOpenEditor()
+void FrequencyRangeDialog::commitOpenEditor()
 {
     if (m_editor->isEditing())
         m_editor->commitEdit();
 }
 
-void CFrequencyRangeDlg::done(int result)
+void FrequencyRangeDialog::done(int result)
 {
     // The checks judge the plan as it would be stored, the open edit included.
     commitOpenEditor();
@@ -230,7 +230,7 @@ void CFrequencyRangeDlg::done(int result)
     QDialog::done(result);
 }
 
-void CFrequencyRangeDlg::keyPressEvent(QKeyEvent* event)
+void FrequencyRangeDialog::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
     if (key == Qt::Key_F11 && !(event->modifiers() & Qt::ControlModifier)) {
@@ -258,20 +258,20 @@ void CFrequencyRangeDlg::keyPressEvent(QKeyEvent* event)
 
 // --- Unlocking ---
 
-void CFrequencyRangeDlg::setPasswordPromptVisible(bool on)
+void FrequencyRangeDialog::setPasswordPromptVisible(bool on)
 {
     m_passwordLabel->setVisible(on);
     m_password->setVisible(on);
     m_editButton->setVisible(on);
 }
 
-void CFrequencyRangeDlg::showPasswordPrompt()
+void FrequencyRangeDialog::showPasswordPrompt()
 {
     setPasswordPromptVisible(true);
     m_password->setFocus(Qt::OtherFocusReason);
 }
 
-void CFrequencyRangeDlg::checkPassword()
+void FrequencyRangeDialog::checkPassword()
 {
     if (!IsRangePassword(m_password->text())) {
         ShowMessage(this, QMessageBox::Warning, m_caption, tr("Password error!"));
@@ -287,7 +287,7 @@ void CFrequencyRangeDlg::checkPassword()
 
 // --- Editing ---
 
-void CFrequencyRangeDlg::startEdit()
+void FrequencyRangeDialog::startEdit()
 {
     const int row = m_grid->row();
     const int col = m_grid->col();
@@ -297,7 +297,7 @@ void CFrequencyRangeDlg::startEdit()
     m_grid->placeEditor(m_editor);
 }
 
-void CFrequencyRangeDlg::onKeyDown(int key, Qt::KeyboardModifiers modifiers, bool* consumed)
+void FrequencyRangeDialog::onKeyDown(int key, Qt::KeyboardModifiers modifiers, bool* consumed)
 {
     if (IsEnter(key) && (modifiers & ~Qt::KeypadModifier) == Qt::NoModifier) {
         *consumed = true;
@@ -305,7 +305,7 @@ void CFrequencyRangeDlg::onKeyDown(int key, Qt::KeyboardModifiers modifiers, boo
     }
 }
 
-void CFrequencyRangeDlg::onCellClicked(int row, int col)
+void FrequencyRangeDialog::onCellClicked(int row, int col)
 {
     // A click on a caption only selects; the two bands without transmit
     // ranges ignore clicks there.
@@ -313,7 +313,7 @@ void CFrequencyRangeDlg::onCellClicked(int row, int col)
         startEdit();
 }
 
-void CFrequencyRangeDlg::onCommitted(const QString& text)
+void FrequencyRangeDialog::onCommitted(const QString& text)
 {
     const int band = BandOfRow(m_grid->editorRow());
     BandPlanCells cells = shownCells();
@@ -321,7 +321,7 @@ void CFrequencyRangeDlg::onCommitted(const QString& text)
     showBand(band, cells);
 }
 
-void CFrequencyRangeDlg::onEnterInEditor()
+void FrequencyRangeDialog::onEnterInEditor()
 {
     // Receive lower -> receive upper -> receive lower of the next band.
     const int row = m_grid->row();

@@ -5,8 +5,8 @@
 #include <QDialog>
 
 class Document;
-class CCellLineEdit;
-class CGrid;
+class CellLineEdit;
+class Grid;
 class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
@@ -16,14 +16,14 @@ class QPushButton;
 // the hidden password prompt (F11) has been answered once in this run. The
 // plan must pass its checks to close; it is stored into the image and the
 // band table when the dialog goes away.
-class CFrequencyRangeDlg : public QDialog {
+class FrequencyRangeDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 195;
 
     // caption: the title of the dialog's message boxes.
-    CFrequencyRangeDlg(Document& document, const QString& caption, QWidget* parent = nullptr);
-    ~CFrequencyRangeDlg() override;
+    FrequencyRangeDialog(Document& document, const QString& caption, QWidget* parent = nullptr);
+    ~FrequencyRangeDialog() override;
     // The plan shown into the image, unless it fails the checks; the dialog
     // does this as it goes, and the frame once on opening, so that what it
     // mends of a plan it loaded is no edit of the user's.
@@ -35,8 +35,8 @@ public:
     // The plan as the grid shows it.
     BandPlanCells shownCells() const;
 
-    CGrid* grid() const { return m_grid; }
-    CCellLineEdit* cellEditor() const { return m_editor; }
+    Grid* grid() const { return m_grid; }
+    CellLineEdit* cellEditor() const { return m_editor; }
     QLabel* passwordLabel() const { return m_passwordLabel; }
     QLabel* unlockHint() const { return m_unlockHint; }
     QLineEdit* passwordEdit() const { return m_password; }
@@ -61,8 +61,8 @@ private:
 
     Document& m_document;
     QString m_caption;
-    CGrid* m_grid;
-    CCellLineEdit* m_editor;
+    Grid* m_grid;
+    CellLineEdit* m_editor;
     QLabel* m_passwordLabel;
     QLabel* m_unlockHint = nullptr;
     QDialogButtonBox* m_buttons = nullptr;

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-CLinkPasswordDialog::CLinkPasswordDialog(QWidget* parent) : QDialog(parent)
+LinkPasswordDialog::LinkPasswordDialog(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Password"));
     m_password = new QLineEdit(this);
@@ -20,8 +20,8 @@ CLinkPasswordDialog::CLinkPasswordDialog(QWidget* parent) : QDialog(parent)
     ok->setObjectName(QStringLiteral("1"));
     ok->setDefault(true);
     buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("2"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CLinkPasswordDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CLinkPasswordDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &LinkPasswordDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &LinkPasswordDialog::reject);
 
     auto* form = new QFormLayout(this);
     form->addRow(tr("Password"), m_password);
@@ -29,7 +29,7 @@ CLinkPasswordDialog::CLinkPasswordDialog(QWidget* parent) : QDialog(parent)
     m_password->setFocus();
 }
 
-void CLinkPasswordDialog::accept()
+void LinkPasswordDialog::accept()
 {
     if (CheckLinkPassword(m_password->text().toStdString()))
         QDialog::accept();

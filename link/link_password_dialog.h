@@ -6,10 +6,10 @@ class QLineEdit;
 
 // Asked when the radio is locked. OK with the right password accepts;
 // anything else closes as cancelled, without a message.
-class CLinkPasswordDialog : public QDialog {
+class LinkPasswordDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CLinkPasswordDialog(QWidget* parent = nullptr);
+    explicit LinkPasswordDialog(QWidget* parent = nullptr);
 
     void accept() override;
 

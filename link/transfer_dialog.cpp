@@ -34,7 +34,7 @@
 // thread, and the worker waits for it, except the closing notice.
 class GuiTransferUi : public TransferUi {
 public:
-    explicit GuiTransferUi(CTransferDialog* dialog) : m_dialog(dialog) {}
+    explicit GuiTransferUi(TransferDialog* dialog) : m_dialog(dialog) {}
 
     void disableStart() override
     {
@@ -66,7 +66,7 @@ public:
     {
         bool accepted = false;
         onGui([this, &accepted] {
-            CLinkPasswordDialog dlg(m_dialog);
+            LinkPasswordDialog dlg(m_dialog);
             accepted = dlg.exec() == QDialog::Accepted;
         });
         return accepted;
@@ -83,11 +83,11 @@ private:
     {
         QMetaObject::invokeMethod(m_dialog, std::forward<F>(f), Qt::BlockingQueuedConnection);
     }
-    CTransferDialog* m_dialog;
+    TransferDialog* m_dialog;
 };
 
-CTransferDialog::CTransferDialog(Document& document, TransferSetup setup, TransferMode mode, const QString& title,
-                                 std::vector<TransferRange> ranges, QWidget* parent)
+TransferDialog::TransferDialog(Document& document, TransferSetup setup, TransferMode mode, const QString& title,
+                               std::vector<TransferRange> ranges, QWidget* parent)
     : QDialog(parent), m_document(document), m_setup(std::move(setup)), m_mode(mode), m_ranges(std::move(ranges)),
       m_blocks(CountBlocks(m_ranges))
 {
@@ -120,11 +120,11 @@ CTransferDialog::CTransferDialog(Document& document, TransferSetup setup, Transf
     layout->addWidget(m_state);
     setMinimumWidth(320);
 
-    connect(m_start, &QPushButton::clicked, this, &CTransferDialog::start);
+    connect(m_start, &QPushButton::clicked, this, &TransferDialog::start);
     connect(m_exit, &QPushButton::clicked, this, [this] { exitRequested(true); });
 }
 
-CTransferDialog::~CTransferDialog()
+TransferDialog::~TransferDialog()
 {
     if (m_worker) {
         m_flags.cancel = true;
@@ -132,17 +132,17 @@ CTransferDialog::~CTransferDialog()
     }
 }
 
-int CTransferDialog::run(QWidget* parent, Document& document, const TransferSetup& setup, TransferMode mode,
-                         const QString& title, std::vector<TransferRange> ranges, QString* summary)
+int TransferDialog::run(QWidget* parent, Document& document, const TransferSetup& setup, TransferMode mode,
+                        const QString& title, std::vector<TransferRange> ranges, QString* summary)
 {
-    CTransferDialog dlg(document, setup, mode, title, std::move(ranges), parent);
+    TransferDialog dlg(document, setup, mode, title, std::move(ranges), parent);
     dlg.exec();
     if (summary)
         *summary = dlg.summary();
     return dlg.transferResult();
 }
 
-void CTransferDialog::showEvent(QShowEvent* event)
+void TransferDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (m_initialised)
@@ -151,10 +151,10 @@ void CTransferDialog::showEvent(QShowEvent* event)
     m_progress->setRange(0, m_blocks);
     m_progress->setValue(0);
     if (m_setup.startAtOnce)
-        QTimer::singleShot(0, this, &CTransferDialog::start);
+        QTimer::singleShot(0, this, &TransferDialog::start);
 }
 
-void CTransferDialog::start()
+void TransferDialog::start()
 {
     if (m_worker || !TryBeginTransfer(m_flags))
         return; // a transfer is running already: Start twice starts one
@@ -189,7 +189,7 @@ void CTransferDialog::start()
     m_worker->start();
 }
 
-void CTransferDialog::exitRequested(bool byUser)
+void TransferDialog::exitRequested(bool byUser)
 {
     if (byUser && m_flags.busy)
         m_cancelledByUser = true;
@@ -208,7 +208,7 @@ void CTransferDialog::exitRequested(bool byUser)
     done(m_result == 1 ? QDialog::Accepted : QDialog::Rejected);
 }
 
-void CTransferDialog::summarise()
+void TransferDialog::summarise()
 {
     const QString seconds = QString::number(static_cast<double>(m_clock.elapsed()) / 1000.0, 'f', 1);
     if (m_result == 1)
@@ -228,12 +228,12 @@ void CTransferDialog::summarise()
     m_state->setVisible(!m_summary.isEmpty());
 }
 
-void CTransferDialog::reject()
+void TransferDialog::reject()
 {
     exitRequested(true);
 }
 
-void CTransferDialog::closeEvent(QCloseEvent* event)
+void TransferDialog::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     exitRequested(true);

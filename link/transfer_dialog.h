@@ -33,12 +33,12 @@ struct TransferSetup {
 // The modal dialog that runs one transfer on a worker thread: a progress bar,
 // a percentage, Start and Exit. A completed read is copied into the document
 // before the dialog returns; a failed or cancelled one leaves it as it was.
-class CTransferDialog : public QDialog {
+class TransferDialog : public QDialog {
     Q_OBJECT
 public:
-    CTransferDialog(Document& document, TransferSetup setup, TransferMode mode, const QString& title,
-                    std::vector<TransferRange> ranges, QWidget* parent = nullptr);
-    ~CTransferDialog() override;
+    TransferDialog(Document& document, TransferSetup setup, TransferMode mode, const QString& title,
+                   std::vector<TransferRange> ranges, QWidget* parent = nullptr);
+    ~TransferDialog() override;
 
     // 1 only when the whole transfer completed.
     int transferResult() const { return m_result; }

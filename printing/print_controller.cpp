@@ -25,19 +25,19 @@ const QString kSectionsKey = QStringLiteral("Print/Sections");
 
 QString AskForPdfFile(const QString& suggested, QWidget* parent)
 {
-    return QFileDialog::getSaveFileName(parent, CPrintController::tr("Export PDF"), suggested,
-                                        CPrintController::tr("PDF files (*.pdf)"));
+    return QFileDialog::getSaveFileName(parent, PrintController::tr("Export PDF"), suggested,
+                                        PrintController::tr("PDF files (*.pdf)"));
 }
 } // namespace
 
-CPrintController::CPrintController(QWidget& window, const Document& document, const QString& defaultFileName,
-                                   const QString& caption)
+PrintController::PrintController(QWidget& window, const Document& document, const QString& defaultFileName,
+                                 const QString& caption)
     : QObject(&window), m_window(window), m_document(document), m_defaultFileName(defaultFileName), m_caption(caption)
 {
     setObjectName(QStringLiteral("printController"));
     choosePrinter = [this](QPrinter& printer, QWidget* parent) { return askForPrinter(printer, parent); };
     chooseSections = [](PrintSections current, QWidget* parent) -> std::optional<PrintSections> {
-        CPrintSectionsDialog dlg(current, tr("Export PDF"), parent);
+        PrintSectionsDialog dlg(current, tr("Export PDF"), parent);
         if (dlg.exec() != QDialog::Accepted)
             return std::nullopt;
         return dlg.sections();
@@ -45,13 +45,13 @@ CPrintController::CPrintController(QWidget& window, const Document& document, co
     choosePdfFile = AskForPdfFile;
 }
 
-CPrintController::~CPrintController()
+PrintController::~PrintController()
 {
     // The preview uses the printer; it goes first.
     delete m_preview.data();
 }
 
-bool CPrintController::askForPrinter(QPrinter& printer, QWidget* parent)
+bool PrintController::askForPrinter(QPrinter& printer, QWidget* parent)
 {
     // All pages; no page numbers, selection or printing to a file. The
     // sections are a tab of their own.
@@ -61,7 +61,7 @@ bool CPrintController::askForPrinter(QPrinter& printer, QWidget* parent)
     dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
     dlg.setOption(QAbstractPrintDialog::PrintToFile, false);
     dlg.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    auto* box = new CPrintSectionsBox(sections());
+    auto* box = new PrintSectionsBox(sections());
     dlg.setOptionTabs({box});
     if (dlg.exec() != QDialog::Accepted)
         return false;
@@ -69,7 +69,7 @@ bool CPrintController::askForPrinter(QPrinter& printer, QWidget* parent)
     return true;
 }
 
-PrintSections CPrintController::sections() const
+PrintSections PrintController::sections() const
 {
     const QSettings settings;
     if (!settings.contains(kSectionsKey))
@@ -77,12 +77,12 @@ PrintSections CPrintController::sections() const
     return ParsePrintSections(settings.value(kSectionsKey).toString()).value_or(kAllPrintSections);
 }
 
-void CPrintController::setSections(PrintSections sections)
+void PrintController::setSections(PrintSections sections)
 {
     QSettings().setValue(kSectionsKey, PrintSectionKeys(sections));
 }
 
-QPrinter& CPrintController::printer()
+QPrinter& PrintController::printer()
 {
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -91,17 +91,17 @@ QPrinter& CPrintController::printer()
     return *m_printer;
 }
 
-CPrintPreviewFrame* CPrintController::previewFrame() const
+PrintPreviewWindow* PrintController::previewFrame() const
 {
     return m_preview;
 }
 
-QString CPrintController::jobName() const
+QString PrintController::jobName() const
 {
     return PrintJobName(m_document.path(), m_defaultFileName);
 }
 
-void CPrintController::print()
+void PrintController::print()
 {
     QPrinter& p = printer();
     if (!choosePrinter || !choosePrinter(p, &m_window))
@@ -112,7 +112,7 @@ void CPrintController::print()
         ShowMessage(&m_window, QMessageBox::Warning, m_caption, tr("Failed to start print job."));
 }
 
-void CPrintController::setUpJob()
+void PrintController::setUpJob()
 {
     if (storeViews)
         storeViews();
@@ -121,30 +121,30 @@ void CPrintController::setUpJob()
     m_renderer.setSheet(content ? content(sections()) : PrintSheet{});
 }
 
-CPrintController::JobResult CPrintController::printJob(QPrinter& printer)
+PrintController::JobResult PrintController::printJob(QPrinter& printer)
 {
     setUpJob();
     switch (m_renderer.paint(printer)) {
-    case CPrintRenderer::Result::Printed: return JobResult::Printed;
-    case CPrintRenderer::Result::NotStarted: return JobResult::NotStarted;
-    case CPrintRenderer::Result::Aborted: break;
+    case PrintRenderer::Result::Printed: return JobResult::Printed;
+    case PrintRenderer::Result::NotStarted: return JobResult::NotStarted;
+    case PrintRenderer::Result::Aborted: break;
     }
     printer.abort();
     return JobResult::Aborted;
 }
 
-int CPrintController::preparePages(QPaintDevice& device)
+int PrintController::preparePages(QPaintDevice& device)
 {
     setUpJob();
     return m_renderer.prepare(device);
 }
 
-void CPrintController::drawPage(QPainter& painter, int page)
+void PrintController::drawPage(QPainter& painter, int page)
 {
     m_renderer.drawPage(painter, page);
 }
 
-void CPrintController::exportPdf()
+void PrintController::exportPdf()
 {
     const std::optional<PrintSections> chosen = chooseSections ? chooseSections(sections(), &m_window) : sections();
     if (!chosen)
@@ -164,7 +164,7 @@ void CPrintController::exportPdf()
                     tr("Cannot write %1:\n%2").arg(QDir::toNativeSeparators(path), error));
 }
 
-void CPrintController::printPreview()
+void PrintController::printPreview()
 {
     if (m_preview && m_preview->isVisible()) {
         m_preview->raise();
@@ -172,17 +172,17 @@ void CPrintController::printPreview()
         return;
     }
     if (!m_preview) {
-        m_preview = new CPrintPreviewFrame(&printer());
-        connect(m_preview->view(), &CViewPrintPreview::paintRequested, this, [this](QPrinter* p) {
+        m_preview = new PrintPreviewWindow(&printer());
+        connect(m_preview->view(), &PrintPreviewWidget::paintRequested, this, [this](QPrinter* p) {
             p->setDocName(jobName());
             printJob(*p);
         });
-        connect(m_preview, &CPrintPreviewFrame::closing, this, [this] {
+        connect(m_preview, &PrintPreviewWindow::closing, this, [this] {
             // Back before the preview goes, so the program always has a window shown.
             m_window.show();
             m_window.activateWindow();
         });
-        connect(m_preview, &CPrintPreviewFrame::printRequested, this, [this] {
+        connect(m_preview, &PrintPreviewWindow::printRequested, this, [this] {
             closePreview();
             print();
         });
@@ -194,13 +194,13 @@ void CPrintController::printPreview()
     m_preview->activateWindow();
 }
 
-void CPrintController::closePreview()
+void PrintController::closePreview()
 {
     if (m_preview)
         m_preview->close();
 }
 
-void CPrintController::printSetup()
+void PrintController::printSetup()
 {
     QPageSetupDialog dlg(&printer(), &m_window);
     dlg.exec();

@@ -13,7 +13,7 @@
 #include <optional>
 
 class Document;
-class CPrintPreviewFrame;
+class PrintPreviewWindow;
 class QPaintDevice;
 class QPainter;
 class QPrinter;
@@ -22,13 +22,13 @@ class QWidget;
 // The main window's printing: Print, Print Preview, Print Setup and Export
 // PDF, and the pages they share. One per main window, living as its child;
 // the window hides while the preview shows.
-class CPrintController : public QObject {
+class PrintController : public QObject {
     Q_OBJECT
 public:
     // defaultFileName names the job of a document without a file; caption
     // is the title of the controller's message boxes.
-    CPrintController(QWidget& window, const Document& document, const QString& defaultFileName, const QString& caption);
-    ~CPrintController() override;
+    PrintController(QWidget& window, const Document& document, const QString& defaultFileName, const QString& caption);
+    ~PrintController() override;
 
     void print();        // File > Print
     void printPreview(); // File > Print Preview
@@ -49,10 +49,10 @@ public:
     QPrinter& printer();
     // The body of the prepared job as the line list holds it.
     QStringList lines() const { return m_renderer.body().texts(); }
-    const CPrintRenderer& renderer() const { return m_renderer; }
+    const PrintRenderer& renderer() const { return m_renderer; }
     const PrintMetrics& metrics() const { return m_renderer.metrics(); }
     int pageCount() const { return m_renderer.pageCount(); }
-    CPrintPreviewFrame* previewFrame() const;
+    PrintPreviewWindow* previewFrame() const;
 
     // The sections printouts carry; remembered with the print settings.
     PrintSections sections() const;
@@ -80,6 +80,6 @@ private:
     QString m_defaultFileName;
     QString m_caption;
     std::unique_ptr<QPrinter> m_printer;
-    CPrintRenderer m_renderer;
-    QPointer<CPrintPreviewFrame> m_preview;
+    PrintRenderer m_renderer;
+    QPointer<PrintPreviewWindow> m_preview;
 };

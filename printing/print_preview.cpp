@@ -6,20 +6,20 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-CViewPrintPreview::CViewPrintPreview(QPrinter* printer, QWidget* parent) : QWidget(parent)
+PrintPreviewWidget::PrintPreviewWidget(QPrinter* printer, QWidget* parent) : QWidget(parent)
 {
     m_preview = new QPrintPreviewWidget(printer, this);
     m_preview->setObjectName(QStringLiteral("preview"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_preview);
-    connect(m_preview, &QPrintPreviewWidget::paintRequested, this, &CViewPrintPreview::paintRequested);
+    connect(m_preview, &QPrintPreviewWidget::paintRequested, this, &PrintPreviewWidget::paintRequested);
 }
 
-CPrintPreviewFrame::CPrintPreviewFrame(QPrinter* printer, QWidget* parent) : QMainWindow(parent)
+PrintPreviewWindow::PrintPreviewWindow(QPrinter* printer, QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("previewFrame"));
-    m_view = new CViewPrintPreview(printer, this);
+    m_view = new PrintPreviewWidget(printer, this);
     setCentralWidget(m_view);
     QPrintPreviewWidget* preview = m_view->preview();
 
@@ -31,7 +31,7 @@ CPrintPreviewFrame::CPrintPreviewFrame(QPrinter* printer, QWidget* parent) : QMa
         a->setObjectName(QString::fromLatin1(name));
         return a;
     };
-    connect(add(tr("&Print..."), "print"), &QAction::triggered, this, &CPrintPreviewFrame::printRequested);
+    connect(add(tr("&Print..."), "print"), &QAction::triggered, this, &PrintPreviewWindow::printRequested);
     m_next = add(tr("&Next Page"), "next");
     m_previous = add(tr("Pre&v Page"), "previous");
     m_pages = add(tr("&Two Page"), "pages");
@@ -58,10 +58,10 @@ CPrintPreviewFrame::CPrintPreviewFrame(QPrinter* printer, QWidget* parent) : QMa
     connect(zoomIn, &QAction::triggered, preview, [preview] { preview->zoomIn(); });
     connect(zoomOut, &QAction::triggered, preview, [preview] { preview->zoomOut(); });
     connect(close, &QAction::triggered, this, &QWidget::close);
-    connect(preview, &QPrintPreviewWidget::previewChanged, this, &CPrintPreviewFrame::updatePageActions);
+    connect(preview, &QPrintPreviewWidget::previewChanged, this, &PrintPreviewWindow::updatePageActions);
 }
 
-void CPrintPreviewFrame::updatePageActions()
+void PrintPreviewWindow::updatePageActions()
 {
     const QPrintPreviewWidget* preview = m_view->preview();
     m_next->setEnabled(preview->currentPage() < preview->pageCount());
@@ -69,7 +69,7 @@ void CPrintPreviewFrame::updatePageActions()
     m_pages->setEnabled(preview->pageCount() > 1 || preview->viewMode() != QPrintPreviewWidget::SinglePageView);
 }
 
-void CPrintPreviewFrame::closeEvent(QCloseEvent* event)
+void PrintPreviewWindow::closeEvent(QCloseEvent* event)
 {
     emit closing();
     QMainWindow::closeEvent(event);

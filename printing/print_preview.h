@@ -7,10 +7,10 @@ class QPrinter;
 
 // The preview's view: it only hosts the preview and hands every drawing
 // request back to whoever prints (paintRequested).
-class CViewPrintPreview : public QWidget {
+class PrintPreviewWidget : public QWidget {
     Q_OBJECT
 public:
-    explicit CViewPrintPreview(QPrinter* printer, QWidget* parent = nullptr);
+    explicit PrintPreviewWidget(QPrinter* printer, QWidget* parent = nullptr);
 
     QPrintPreviewWidget* preview() const { return m_preview; }
 
@@ -24,12 +24,12 @@ private:
 // The window the preview lives in while the main window is hidden: a plain
 // frame with the preview's toolbar. Closing it only hides it, to be shown
 // again by the next preview.
-class CPrintPreviewFrame : public QMainWindow {
+class PrintPreviewWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CPrintPreviewFrame(QPrinter* printer, QWidget* parent = nullptr);
+    explicit PrintPreviewWindow(QPrinter* printer, QWidget* parent = nullptr);
 
-    CViewPrintPreview* view() const { return m_view; }
+    PrintPreviewWidget* view() const { return m_view; }
 
 signals:
     void closing();        // before it hides: the main window comes back first
@@ -41,7 +41,7 @@ protected:
 private:
     void updatePageActions();
 
-    CViewPrintPreview* m_view;
+    PrintPreviewWidget* m_view;
     QAction* m_next = nullptr;
     QAction* m_previous = nullptr;
     QAction* m_pages = nullptr;

@@ -20,7 +20,7 @@ constexpr int kIndentChars = 2;    // indent of each group level
 
 QString PageFooter(int page, int count)
 {
-    return QCoreApplication::translate("CPrintController", "-- Page %1 of %2 --").arg(page).arg(count);
+    return QCoreApplication::translate("PrintController", "-- Page %1 of %2 --").arg(page).arg(count);
 }
 } // namespace
 
@@ -44,8 +44,8 @@ bool NeedsFallback(const PrintSheet& sheet, const QString& jobName, const QFontM
 }
 } // namespace
 
-void CPrintRenderer::drawLineText(QPainter& painter, const QRect& rect, Qt::Alignment alignment, const QString& text,
-                                  int baselineOffset) const
+void PrintRenderer::drawLineText(QPainter& painter, const QRect& rect, Qt::Alignment alignment, const QString& text,
+                                 int baselineOffset) const
 {
     if (text.isEmpty())
         return;
@@ -60,7 +60,7 @@ void CPrintRenderer::drawLineText(QPainter& painter, const QRect& rect, Qt::Alig
     painter.drawText(QPoint(x, rect.top() + baselineOffset), shown);
 }
 
-QFont CPrintRenderer::font(int pixelSize)
+QFont PrintRenderer::font(int pixelSize)
 {
     // The family the layout names, or the serif the system puts in its place
     // (fontconfig maps it to a metric twin); then Simplified Chinese serif
@@ -76,7 +76,7 @@ QFont CPrintRenderer::font(int pixelSize)
     return f;
 }
 
-int CPrintRenderer::prepare(QPaintDevice& device)
+int PrintRenderer::prepare(QPaintDevice& device)
 {
     m_font = font(PrintFontHeight(device.logicalDpiY()));
     const QFontMetrics fm(m_font, &device);
@@ -109,7 +109,7 @@ int CPrintRenderer::prepare(QPaintDevice& device)
     return pageCount();
 }
 
-void CPrintRenderer::drawTableLine(QPainter& painter, const PrintLine& line, int top) const
+void PrintRenderer::drawTableLine(QPainter& painter, const PrintLine& line, int top) const
 {
     const PrintTable& table = m_body.tables[static_cast<std::size_t>(line.table)];
     QFont f = m_font;
@@ -136,7 +136,7 @@ void CPrintRenderer::drawTableLine(QPainter& painter, const PrintLine& line, int
     }
 }
 
-void CPrintRenderer::drawPage(QPainter& painter, int page) const
+void PrintRenderer::drawPage(QPainter& painter, int page) const
 {
     const PageGeometry g = MakePageGeometry(m_metrics);
     QFont bold = m_font;
@@ -191,7 +191,7 @@ void CPrintRenderer::drawPage(QPainter& painter, int page) const
     painter.restore();
 }
 
-CPrintRenderer::Result CPrintRenderer::paint(QPagedPaintDevice& device)
+PrintRenderer::Result PrintRenderer::paint(QPagedPaintDevice& device)
 {
     QPainter painter;
     if (!painter.begin(&device))
@@ -209,7 +209,7 @@ CPrintRenderer::Result CPrintRenderer::paint(QPagedPaintDevice& device)
     return Result::Printed;
 }
 
-QString WritePrintPdf(CPrintRenderer& renderer, const QString& path, const QPageLayout& layout)
+QString WritePrintPdf(PrintRenderer& renderer, const QString& path, const QPageLayout& layout)
 {
     bool painted = true;
     const QString error = SaveWholeFile(path, [&](QIODevice& file) {
@@ -218,10 +218,10 @@ QString WritePrintPdf(CPrintRenderer& renderer, const QString& path, const QPage
         pdf.setPageLayout(layout);
         pdf.setTitle(renderer.jobName());
         pdf.setCreator(QCoreApplication::applicationName());
-        painted = renderer.paint(pdf) == CPrintRenderer::Result::Printed;
+        painted = renderer.paint(pdf) == PrintRenderer::Result::Printed;
         return painted;
     });
     if (!painted)
-        return QCoreApplication::translate("CPrintController", "The PDF file could not be written.");
+        return QCoreApplication::translate("PrintController", "The PDF file could not be written.");
     return error;
 }

@@ -17,7 +17,7 @@ class QPainter;
 // The pages of one printout: header with the job name and the print date,
 // the sheet's lines laid out in the body, footer with the page count. The
 // same pages go to a printer, the preview and a PDF file.
-class CPrintRenderer {
+class PrintRenderer {
 public:
     void setSheet(PrintSheet sheet) { m_sheet = std::move(sheet); }
     void setJobName(const QString& name) { m_jobName = name; }
@@ -66,4 +66,4 @@ private:
 
 // Writes the printout as a PDF file with this page layout. The file is
 // replaced only once every page is written; the error text, or empty.
-QString WritePrintPdf(CPrintRenderer& renderer, const QString& path, const QPageLayout& layout);
+QString WritePrintPdf(PrintRenderer& renderer, const QString& path, const QPageLayout& layout);

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CPrintSectionsBox::CPrintSectionsBox(PrintSections sections, QWidget* parent) : QWidget(parent)
+PrintSectionsBox::PrintSectionsBox(PrintSections sections, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("printSections"));
     setWindowTitle(tr("Sections"));
@@ -21,7 +21,7 @@ CPrintSectionsBox::CPrintSectionsBox(PrintSections sections, QWidget* parent) : 
     layout->addStretch(1);
 }
 
-PrintSections CPrintSectionsBox::sections() const
+PrintSections PrintSectionsBox::sections() const
 {
     PrintSections out = 0;
     for (int s = 0; s < kPrintSectionCount; ++s)
@@ -30,12 +30,12 @@ PrintSections CPrintSectionsBox::sections() const
     return out;
 }
 
-CPrintSectionsDialog::CPrintSectionsDialog(PrintSections sections, const QString& caption, QWidget* parent)
+PrintSectionsDialog::PrintSectionsDialog(PrintSections sections, const QString& caption, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("printSectionsDialog"));
     setWindowTitle(caption);
-    m_box = new CPrintSectionsBox(sections, this);
+    m_box = new PrintSectionsBox(sections, this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_box);

@@ -10,10 +10,10 @@
 class QCheckBox;
 
 // A check box for each section a printout can carry.
-class CPrintSectionsBox : public QWidget {
+class PrintSectionsBox : public QWidget {
     Q_OBJECT
 public:
-    explicit CPrintSectionsBox(PrintSections sections, QWidget* parent = nullptr);
+    explicit PrintSectionsBox(PrintSections sections, QWidget* parent = nullptr);
     PrintSections sections() const;
     QCheckBox* box(PrintSection section) const { return m_boxes[static_cast<std::size_t>(section)]; }
 
@@ -22,13 +22,13 @@ private:
 };
 
 // Export PDF's question: which sections to write.
-class CPrintSectionsDialog : public QDialog {
+class PrintSectionsDialog : public QDialog {
     Q_OBJECT
 public:
-    CPrintSectionsDialog(PrintSections sections, const QString& caption, QWidget* parent = nullptr);
+    PrintSectionsDialog(PrintSections sections, const QString& caption, QWidget* parent = nullptr);
     PrintSections sections() const { return m_box->sections(); }
-    CPrintSectionsBox* box() const { return m_box; }
+    PrintSectionsBox* box() const { return m_box; }
 
 private:
-    CPrintSectionsBox* m_box;
+    PrintSectionsBox* m_box;
 };

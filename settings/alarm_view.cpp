@@ -27,7 +27,7 @@ constexpr int kCycleMax = 255;
 constexpr int kCycleDefault = 5;
 } // namespace
 
-CAlarmView::CAlarmView(Document& document, QWidget* parent) : CBaseFormView(AlarmIds::kView, document, parent)
+AlarmView::AlarmView(Document& document, QWidget* parent) : BaseFormView(AlarmIds::kView, document, parent)
 {
     using namespace AlarmIds;
     m_alarmType = MakeDropList(this, kAlarmType);
@@ -56,17 +56,17 @@ CAlarmView::CAlarmView(Document& document, QWidget* parent) : CBaseFormView(Alar
     OnFocusLost(m_txTime, [this] { checkTxTime(); });
     OnFocusLost(m_rxTime, [this] { checkRxTime(); });
     OnFocusLost(m_cycle, [this] { checkCycle(); });
-    connect(m_txArrows, &CUpDown::deltaPos, this, [this](int d) { step(m_txArrows, d, false); });
-    connect(m_rxArrows, &CUpDown::deltaPos, this, [this](int d) { step(m_rxArrows, d, false); });
-    connect(m_cycleArrows, &CUpDown::deltaPos, this, [this](int d) { step(m_cycleArrows, d, true); });
+    connect(m_txArrows, &UpDown::deltaPos, this, [this](int d) { step(m_txArrows, d, false); });
+    connect(m_rxArrows, &UpDown::deltaPos, this, [this](int d) { step(m_rxArrows, d, false); });
+    connect(m_cycleArrows, &UpDown::deltaPos, this, [this](int d) { step(m_cycleArrows, d, true); });
 }
 
-CAlarmView::~CAlarmView()
+AlarmView::~AlarmView()
 {
     DropFocusHooks(this);
 }
 
-void CAlarmView::initialUpdate()
+void AlarmView::initialUpdate()
 {
     m_alarmType->clear();
     m_alarmType->addItems(ToStringList(AlarmLists::AlarmType));
@@ -86,7 +86,7 @@ void CAlarmView::initialUpdate()
     LoadFromImage();
 }
 
-void CAlarmView::LoadFromImage()
+void AlarmView::LoadFromImage()
 {
     using namespace AlarmMap;
     const RadioImage& image = document().image();
@@ -107,22 +107,22 @@ void CAlarmView::LoadFromImage()
     viewCheck();
 }
 
-void CAlarmView::checkTxTime()
+void AlarmView::checkTxTime()
 {
     ValidateIntField(m_txTime, kTimeMin, kTimeMax, kTxDefault, 1);
 }
 
-void CAlarmView::checkRxTime()
+void AlarmView::checkRxTime()
 {
     ValidateIntField(m_rxTime, kTimeMin, kTimeMax, kRxDefault, 1);
 }
 
-void CAlarmView::checkCycle()
+void AlarmView::checkCycle()
 {
     ValidateIntField(m_cycle, kCycleMin, kCycleMax, kCycleDefault, 1, true, tr("Continuous"));
 }
 
-void CAlarmView::viewCheck()
+void AlarmView::viewCheck()
 {
     for (QComboBox* combo : {m_alarmType, m_emiCode, m_emiCodeType, m_remoteEmiAlarm})
         EnsureComboSelection(combo, 0);
@@ -130,14 +130,14 @@ void CAlarmView::viewCheck()
     checkTxTime();
 }
 
-void CAlarmView::step(CUpDown* arrows, int delta, bool continuousAtZero)
+void AlarmView::step(UpDown* arrows, int delta, bool continuousAtZero)
 {
     QLineEdit* edit = arrows->buddy();
     const auto v = WrapStep(TextToInt(edit->text()), arrows->minimum(), arrows->maximum(), delta);
     edit->setText(continuousAtZero && v == 0 ? tr("Continuous") : QString::number(v));
 }
 
-void CAlarmView::SaveToImage()
+void AlarmView::SaveToImage()
 {
     using namespace AlarmMap;
     viewCheck();

@@ -3,17 +3,17 @@
 #include "controls/base_form_view.h"
 
 class Document;
-class CUpDown;
+class UpDown;
 class QComboBox;
 class QLineEdit;
 
 // "Alarm": the emergency alarm's kind, EMI code, transmit and receive times,
 // cycles and remote trigger.
-class CAlarmView : public CBaseFormView {
+class AlarmView : public BaseFormView {
     Q_OBJECT
 public:
-    explicit CAlarmView(Document& document, QWidget* parent = nullptr);
-    ~CAlarmView() override;
+    explicit AlarmView(Document& document, QWidget* parent = nullptr);
+    ~AlarmView() override;
 
     void initialUpdate() override;
     void LoadFromImage() override;
@@ -24,7 +24,7 @@ private:
     void checkTxTime();
     void checkRxTime();
     void checkCycle();
-    void step(CUpDown* arrows, int delta, bool continuousAtZero);
+    void step(UpDown* arrows, int delta, bool continuousAtZero);
 
     QComboBox* m_alarmType;
     QComboBox* m_emiCodeType;
@@ -33,7 +33,7 @@ private:
     QLineEdit* m_txTime;
     QLineEdit* m_rxTime;
     QLineEdit* m_cycle;
-    CUpDown* m_txArrows;
-    CUpDown* m_rxArrows;
-    CUpDown* m_cycleArrows;
+    UpDown* m_txArrows;
+    UpDown* m_rxArrows;
+    UpDown* m_cycleArrows;
 };

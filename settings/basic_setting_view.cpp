@@ -6,20 +6,19 @@
 #include "settings/setting_ids.h"
 #include "settings/tot_key_pages.h"
 
-CBasicSettingView::CBasicSettingView(Document& document, QWidget* parent)
-    : CTabHostView(BasicIds::kView, document, parent)
+BasicSettingView::BasicSettingView(Document& document, QWidget* parent) : TabHostView(BasicIds::kView, document, parent)
 {
 }
 
-void CBasicSettingView::createPages()
+void BasicSettingView::createPages()
 {
-    addPage(new COptionPage(document()), tr("Option"));
-    addPage(new CTotPage(document()), tr("TOT"));
-    addPage(new CKeyPage(document()), tr("Key"));
+    addPage(new OptionPage(document()), tr("Option"));
+    addPage(new TotPage(document()), tr("TOT"));
+    addPage(new KeyPage(document()), tr("Key"));
 }
 
-int CBasicSettingView::helpContext() const
+int BasicSettingView::helpContext() const
 {
-    const CFormPage* p = page(currentPage());
+    const FormPage* p = page(currentPage());
     return p ? p->templateId() : BasicIds::kNoPageHelp;
 }

@@ -5,10 +5,10 @@
 // "Basic setting": the radio's general functions on three tabs, "Option",
 // "TOT" and "Key".
 class Document;
-class CBasicSettingView : public CTabHostView {
+class BasicSettingView : public TabHostView {
     Q_OBJECT
 public:
-    explicit CBasicSettingView(Document& document, QWidget* parent = nullptr);
+    explicit BasicSettingView(Document& document, QWidget* parent = nullptr);
 
     // The selected tab's topic; the view's own command when none is selected.
     int helpContext() const override;

@@ -31,8 +31,8 @@ constexpr int kNumCol = 2;
 constexpr int kAliasCol = 3;
 constexpr std::array<int, 4> kColTwips = {500, 800, 2400, 1500};
 constexpr std::array<const char*, 4> kHeadings = {
-    QT_TRANSLATE_NOOP("CDtmfCodePage", "No."), QT_TRANSLATE_NOOP("CDtmfCodePage", "Type"),
-    QT_TRANSLATE_NOOP("CDtmfCodePage", "Num"), QT_TRANSLATE_NOOP("CDtmfCodePage", "Alias")};
+    QT_TRANSLATE_NOOP("DtmfCodePage", "No."), QT_TRANSLATE_NOOP("DtmfCodePage", "Type"),
+    QT_TRANSLATE_NOOP("DtmfCodePage", "Num"), QT_TRANSLATE_NOOP("DtmfCodePage", "Alias")};
 constexpr int kRowTwips = 300;
 constexpr int kAutoResetMax = 255;
 constexpr int kAutoResetDefault = 10;
@@ -50,7 +50,7 @@ std::uint8_t CodeOfFirstChar(const QString& text, QChar fallback)
 }
 } // namespace
 
-CDtmfCodePage::CDtmfCodePage(Document& document, QWidget* parent) : CFormPage(DtmfIds::kCodePage, document, parent)
+DtmfCodePage::DtmfCodePage(Document& document, QWidget* parent) : FormPage(DtmfIds::kCodePage, document, parent)
 {
     using namespace DtmfIds;
     m_speed = MakeDropList(this, kSpeed);
@@ -83,13 +83,13 @@ CDtmfCodePage::CDtmfCodePage(Document& document, QWidget* parent) : CFormPage(Dt
     m_selfIdFilter->setCharCheck([this](QChar c) { return !(groupChar() + delimiterChar()).contains(c); });
     m_selfIdFilter->attach(m_selfId);
 
-    m_grid = new CGrid(this);
+    m_grid = new Grid(this);
     m_grid->setObjectName(QString::number(kGrid));
-    m_typeEditor = new CCellDropList(m_grid);
+    m_typeEditor = new CellDropList(m_grid);
     m_typeEditor->setObjectName(QString::number(kTypeEditor));
-    m_numEditor = new CCellLineEdit(m_grid);
+    m_numEditor = new CellLineEdit(m_grid);
     m_numEditor->setObjectName(QString::number(kNumEditor));
-    m_aliasEditor = new CCellLineEdit(m_grid);
+    m_aliasEditor = new CellLineEdit(m_grid);
     m_aliasEditor->setObjectName(QString::number(kAliasEditor));
 
     auto* settings = new QGridLayout;
@@ -120,22 +120,22 @@ CDtmfCodePage::CDtmfCodePage(Document& document, QWidget* parent) : CFormPage(Dt
     layout->addLayout(settings);
     layout->addStretch(1);
 
-    connect(m_sideTone, &QCheckBox::clicked, this, &CDtmfCodePage::onSideToneClicked);
-    connect(m_beep, &QCheckBox::clicked, this, &CDtmfCodePage::onBeepClicked);
+    connect(m_sideTone, &QCheckBox::clicked, this, &DtmfCodePage::onSideToneClicked);
+    connect(m_beep, &QCheckBox::clicked, this, &DtmfCodePage::onBeepClicked);
     connect(m_groupCode, &QComboBox::activated, this, [this] { onCodeCharPicked(false); });
     connect(m_delimiter, &QComboBox::activated, this, [this] { onCodeCharPicked(true); });
     OnFocusLost(m_autoReset, [this] {
         ValidateIntField(m_autoReset, 0, kAutoResetMax, kAutoResetDefault, 1, true, tr("Continuous"));
     });
-    connect(m_autoResetArrows, &CUpDown::deltaPos, this,
+    connect(m_autoResetArrows, &UpDown::deltaPos, this,
             [this](int delta) { SpinIntField(m_autoResetArrows, delta, true, tr("Off")); });
-    connect(m_grid, &CGrid::cellClicked, this, &CDtmfCodePage::onCellClicked);
-    connect(m_typeEditor, &CCellDropList::committed, this, &CDtmfCodePage::onTypeCommitted);
-    connect(m_numEditor, &CCellLineEdit::committed, this, &CDtmfCodePage::onNumCommitted);
-    connect(m_aliasEditor, &CCellLineEdit::committed, this, &CDtmfCodePage::onAliasCommitted);
+    connect(m_grid, &Grid::cellClicked, this, &DtmfCodePage::onCellClicked);
+    connect(m_typeEditor, &CellDropList::committed, this, &DtmfCodePage::onTypeCommitted);
+    connect(m_numEditor, &CellLineEdit::committed, this, &DtmfCodePage::onNumCommitted);
+    connect(m_aliasEditor, &CellLineEdit::committed, this, &DtmfCodePage::onAliasCommitted);
 }
 
-CDtmfCodePage::~CDtmfCodePage()
+DtmfCodePage::~DtmfCodePage()
 {
     // Nothing may call back into the page while its bases are torn down: an
     // edit still open is dropped (closing the view has saved it already).
@@ -143,7 +143,7 @@ CDtmfCodePage::~CDtmfCodePage()
     DropFocusHooks(this);
 }
 
-void CDtmfCodePage::setUpGrid()
+void DtmfCodePage::setUpGrid()
 {
     m_grid->setRedraw(false);
     m_grid->setShape(DtmfMap::kCodeCount + 1, 4, 1, 1);
@@ -175,7 +175,7 @@ void CDtmfCodePage::setUpGrid()
     m_aliasEditor->setCharCheck(IsAliasChar);
 }
 
-void CDtmfCodePage::pageStart()
+void DtmfCodePage::pageStart()
 {
     using namespace DtmfLists;
     const std::array<std::pair<QComboBox*, OptionList>, 7> lists = {{
@@ -204,17 +204,17 @@ void CDtmfCodePage::pageStart()
     LoadFromImage();
 }
 
-QString CDtmfCodePage::groupChar() const
+QString DtmfCodePage::groupChar() const
 {
     return m_groupCode->currentText();
 }
 
-QString CDtmfCodePage::delimiterChar() const
+QString DtmfCodePage::delimiterChar() const
 {
     return m_delimiter->currentText();
 }
 
-void CDtmfCodePage::timingCheck()
+void DtmfCodePage::timingCheck()
 {
     EnsureComboSelection(m_speed, DtmfLists::kSpeedDefault, true);
     EnsureComboSelection(m_firstDigitDelay, DtmfLists::kFirstDigitDelayDefault, true);
@@ -223,13 +223,13 @@ void CDtmfCodePage::timingCheck()
         m_beep->setCheckState(Qt::Unchecked);
 }
 
-void CDtmfCodePage::settingsCheck()
+void DtmfCodePage::settingsCheck()
 {
     EnsureComboSelection(m_decodeResponse, DtmfLists::kDecodeResponseDefault);
     EnsureComboSelection(m_stunType, DtmfLists::kStunTypeDefault);
 }
 
-void CDtmfCodePage::LoadFromImage()
+void DtmfCodePage::LoadFromImage()
 {
     using namespace DtmfMap;
     const RadioImage& image = document().image();
@@ -259,7 +259,7 @@ void CDtmfCodePage::LoadFromImage()
     m_grid->setRedraw(true);
 }
 
-void CDtmfCodePage::SaveToImage()
+void DtmfCodePage::SaveToImage()
 {
     using namespace DtmfMap;
     commitOpenEditor();
@@ -294,31 +294,31 @@ void CDtmfCodePage::SaveToImage()
         EncodeCodeRecord(rowAt(k), &image[CodeRecord(k)]);
 }
 
-void CDtmfCodePage::commitOpenEditor()
+void DtmfCodePage::commitOpenEditor()
 {
-    if (auto* editor = dynamic_cast<CCellEditor*>(m_grid->openEditor()))
+    if (auto* editor = dynamic_cast<CellEditor*>(m_grid->openEditor()))
         editor->commitEdit();
 }
 
-void CDtmfCodePage::hideEvent(QHideEvent* event)
+void DtmfCodePage::hideEvent(QHideEvent* event)
 {
     commitOpenEditor();
-    CFormPage::hideEvent(event);
+    FormPage::hideEvent(event);
 }
 
-void CDtmfCodePage::onSideToneClicked()
+void DtmfCodePage::onSideToneClicked()
 {
     if (m_sideTone->isChecked())
         m_beep->setCheckState(Qt::Unchecked);
 }
 
-void CDtmfCodePage::onBeepClicked()
+void DtmfCodePage::onBeepClicked()
 {
     if (m_beep->checkState() != Qt::Unchecked)
         m_sideTone->setChecked(false);
 }
 
-void CDtmfCodePage::onCodeCharPicked(bool delimiterPicked)
+void DtmfCodePage::onCodeCharPicked(bool delimiterPicked)
 {
     const GroupAndDelimiter moved = SeparateGroupAndDelimiter(groupChar(), delimiterChar(), delimiterPicked);
     if (moved.group != groupChar())
@@ -337,7 +337,7 @@ void CDtmfCodePage::onCodeCharPicked(bool delimiterPicked)
     m_selfId->setText(WithoutChars(m_selfId->text(), delimiter + group));
 }
 
-void CDtmfCodePage::onCellClicked(int row, int col)
+void DtmfCodePage::onCellClicked(int row, int col)
 {
     if (row < 1 || col < kTypeCol)
         return; // the headings and the row numbers are not edited
@@ -362,19 +362,19 @@ void CDtmfCodePage::onCellClicked(int row, int col)
     m_grid->placeEditor(editor);
 }
 
-DtmfCodeRow CDtmfCodePage::rowAt(int row) const
+DtmfCodeRow DtmfCodePage::rowAt(int row) const
 {
     return {m_grid->text(row, kTypeCol), m_grid->text(row, kNumCol), m_grid->text(row, kAliasCol)};
 }
 
-void CDtmfCodePage::setRow(int row, const DtmfCodeRow& r)
+void DtmfCodePage::setRow(int row, const DtmfCodeRow& r)
 {
     m_grid->setText(row, kTypeCol, r.type);
     m_grid->setText(row, kNumCol, r.num);
     m_grid->setText(row, kAliasCol, r.alias);
 }
 
-void CDtmfCodePage::onTypeCommitted(const QString& text)
+void DtmfCodePage::onTypeCommitted(const QString& text)
 {
     const int row = m_grid->editorRow();
     DtmfCodeRow r = rowAt(row);
@@ -383,7 +383,7 @@ void CDtmfCodePage::onTypeCommitted(const QString& text)
     m_typeEditor->setCurrentIndex(-1);
 }
 
-void CDtmfCodePage::onNumCommitted(const QString& text)
+void DtmfCodePage::onNumCommitted(const QString& text)
 {
     const int row = m_grid->editorRow();
     DtmfCodeRow r = rowAt(row);
@@ -391,7 +391,7 @@ void CDtmfCodePage::onNumCommitted(const QString& text)
     setRow(row, r);
 }
 
-void CDtmfCodePage::onAliasCommitted(const QString& text)
+void DtmfCodePage::onAliasCommitted(const QString& text)
 {
     const int row = m_grid->editorRow();
     DtmfCodeRow r = rowAt(row);

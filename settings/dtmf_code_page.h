@@ -4,31 +4,31 @@
 #include "settings/core/dtmf_rules.h"
 
 class Document;
-class CCellDropList;
-class CCellLineEdit;
-class CGrid;
+class CellDropList;
+class CellLineEdit;
+class Grid;
 class CharInputFilter;
-class CUpDown;
+class UpDown;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
 // "Code" tab of the DTMF view: timing, group code and delimiter, own
 // identity, stun code, and the table of sixteen stored codes.
-class CDtmfCodePage : public CFormPage {
+class DtmfCodePage : public FormPage {
     Q_OBJECT
 public:
-    explicit CDtmfCodePage(Document& document, QWidget* parent = nullptr);
-    ~CDtmfCodePage() override;
+    explicit DtmfCodePage(Document& document, QWidget* parent = nullptr);
+    ~DtmfCodePage() override;
 
     void pageStart() override;
     void LoadFromImage() override;
     void SaveToImage() override;
 
-    CGrid* grid() const { return m_grid; }
-    CCellDropList* typeEditor() const { return m_typeEditor; }
-    CCellLineEdit* numEditor() const { return m_numEditor; }
-    CCellLineEdit* aliasEditor() const { return m_aliasEditor; }
+    Grid* grid() const { return m_grid; }
+    CellDropList* typeEditor() const { return m_typeEditor; }
+    CellLineEdit* numEditor() const { return m_numEditor; }
+    CellLineEdit* aliasEditor() const { return m_aliasEditor; }
 
 protected:
     // Leaving the tab while a cell is being edited keeps the edit.
@@ -66,12 +66,12 @@ private:
     QLineEdit* m_selfId;
     QLineEdit* m_stunCode;
     QLineEdit* m_autoReset;
-    CUpDown* m_autoResetArrows;
+    UpDown* m_autoResetArrows;
     CharInputFilter* m_selfIdFilter;
     CharInputFilter* m_stunCodeFilter;
 
-    CGrid* m_grid;
-    CCellDropList* m_typeEditor;
-    CCellLineEdit* m_numEditor;
-    CCellLineEdit* m_aliasEditor;
+    Grid* m_grid;
+    CellDropList* m_typeEditor;
+    CellLineEdit* m_numEditor;
+    CellLineEdit* m_aliasEditor;
 };

@@ -4,10 +4,10 @@
 #include "settings/ptt_id_page.h"
 #include "settings/setting_ids.h"
 
-CDtmfView::CDtmfView(Document& document, QWidget* parent) : CTabHostView(DtmfIds::kView, document, parent) {}
+DtmfView::DtmfView(Document& document, QWidget* parent) : TabHostView(DtmfIds::kView, document, parent) {}
 
-void CDtmfView::createPages()
+void DtmfView::createPages()
 {
-    addPage(new CDtmfCodePage(document()), tr("Code"));
-    addPage(new CPttIdPage(document()), tr("PTTID"));
+    addPage(new DtmfCodePage(document()), tr("Code"));
+    addPage(new PttIdPage(document()), tr("PTTID"));
 }

@@ -5,10 +5,10 @@
 class Document;
 
 // "DTMF": the code page and the PTT ID page on two tabs.
-class CDtmfView : public CTabHostView {
+class DtmfView : public TabHostView {
     Q_OBJECT
 public:
-    explicit CDtmfView(Document& document, QWidget* parent = nullptr);
+    explicit DtmfView(Document& document, QWidget* parent = nullptr);
 
 protected:
     void createPages() override;

@@ -34,7 +34,7 @@ constexpr BitField WholeByte(std::uint32_t offset)
 }
 } // namespace
 
-COptionPage::COptionPage(Document& document, QWidget* parent) : CFormPage(BasicIds::kOptionPage, document, parent)
+OptionPage::OptionPage(Document& document, QWidget* parent) : FormPage(BasicIds::kOptionPage, document, parent)
 {
     using namespace BasicIds;
     m_leftPriority = MakeDropList(this, kLeftPriority);
@@ -51,7 +51,7 @@ COptionPage::COptionPage(Document& document, QWidget* parent) : CFormPage(BasicI
     m_rightFunctionKey = MakeDropList(this, kRightFunctionKey);
     m_tbst = MakeDropList(this, kTbst);
     m_aniDisplay = MakeDropList(this, kAniDisplay);
-    m_selentMode = MakeDropList(this, kSelentMode);
+    m_silentMode = MakeDropList(this, kSilentMode);
     m_ste = MakeDropList(this, kSte);
     m_autoTransfer = MakeDropList(this, kAutoTransfer);
     m_autoContact = MakeDropList(this, kAutoContact);
@@ -88,7 +88,7 @@ COptionPage::COptionPage(Document& document, QWidget* parent) : CFormPage(BasicI
     const std::vector<std::pair<QString, QWidget*>> right = {
         {tr("Beep"), m_beep},
         {tr("Volume"), EditWithArrows(m_volume, m_volumeArrows)},
-        {tr("Selent mode"), m_selentMode},
+        {tr("Selent mode"), m_silentMode},
         {tr("Auto power off(h)"), m_autoPowerOff},
         {tr("Key lock"), m_keyLock},
         {tr("PTT lock"), m_pttLock},
@@ -107,15 +107,15 @@ COptionPage::COptionPage(Document& document, QWidget* parent) : CFormPage(BasicI
     OnFocusLost(m_scrambler, [this] { checkScrambler(); });
     OnFocusLost(m_volume, [this] { checkVolume(); });
     // The arrows write their position into the edit and wrap at the ends.
-    connect(m_volumeArrows, &CUpDown::deltaPos, this, [this](int delta) { SpinIntField(m_volumeArrows, delta); });
+    connect(m_volumeArrows, &UpDown::deltaPos, this, [this](int delta) { SpinIntField(m_volumeArrows, delta); });
 }
 
-COptionPage::~COptionPage()
+OptionPage::~OptionPage()
 {
     DropFocusHooks(this);
 }
 
-void COptionPage::pageStart()
+void OptionPage::pageStart()
 {
     using namespace BasicLists;
     // The priority lists show the channels present now; they are not rebuilt later.
@@ -140,7 +140,7 @@ void COptionPage::pageStart()
         {m_rightFunctionKey, RightFunctionKey},
         {m_tbst, Tbst},
         {m_aniDisplay, OffOnList},
-        {m_selentMode, SelentMode},
+        {m_silentMode, SilentMode},
         {m_ste, Ste},
         {m_autoTransfer, OffOnList},
         {m_autoContact, AutoContact},
@@ -164,7 +164,7 @@ void COptionPage::pageStart()
     LoadFromImage();
 }
 
-void COptionPage::LoadFromImage()
+void OptionPage::LoadFromImage()
 {
     using namespace BasicMap;
     const RadioImage& image = document().image();
@@ -187,7 +187,7 @@ void COptionPage::LoadFromImage()
         {m_rightFunctionKey, kRightFunctionKey},
         {m_tbst, kTbst},
         {m_aniDisplay, kAniDisplay},
-        {m_selentMode, kSelentMode},
+        {m_silentMode, kSilentMode},
         {m_ste, kSte},
         {m_autoTransfer, kAutoTransfer},
         {m_autoContact, kAutoContact},
@@ -212,17 +212,17 @@ void COptionPage::LoadFromImage()
     pageCheck();
 }
 
-void COptionPage::checkScrambler()
+void OptionPage::checkScrambler()
 {
     ValidateIntField(m_scrambler, kScramblerMin, kScramblerMax, kScramblerDefault, 1);
 }
 
-void COptionPage::checkVolume()
+void OptionPage::checkVolume()
 {
     ValidateIntField(m_volume, kVolumeMin, kVolumeMax, kVolumeDefault, 1);
 }
 
-void COptionPage::pageCheck()
+void OptionPage::pageCheck()
 {
     for (QComboBox* combo : findChildren<QComboBox*>())
         EnsureComboSelection(combo, combo == m_tbst ? BasicLists::kTbstDefault : 0);
@@ -230,7 +230,7 @@ void COptionPage::pageCheck()
     checkVolume();
 }
 
-void COptionPage::SaveToImage()
+void OptionPage::SaveToImage()
 {
     using namespace BasicMap;
     pageCheck();
@@ -249,7 +249,7 @@ void COptionPage::SaveToImage()
     image[kBacklightColor] = static_cast<std::uint8_t>(SelectedIndexOrZero(m_backlightColor));
     WriteBits(image, kHyperChannel, SelectedIndexOrZero(m_hyperChannel));
     WriteBits(image, kRightFunctionKey, SelectedIndexOrZero(m_rightFunctionKey));
-    WriteBits(image, kSelentMode, SelectedIndexOrZero(m_selentMode));
+    WriteBits(image, kSilentMode, SelectedIndexOrZero(m_silentMode));
     WriteBits(image, kSte, SelectedIndexOrZero(m_ste));
     WriteBits(image, kSpanTransit, SelectedIndexOrZero(m_spanTransit));
     WriteBits(image, kAutoAm, SelectedIndexOrZero(m_autoAm));

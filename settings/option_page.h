@@ -3,17 +3,17 @@
 #include "controls/form_page.h"
 
 class Document;
-class CUpDown;
+class UpDown;
 class QComboBox;
 class QLineEdit;
 
 // "Option" tab of the basic settings: squelch, beep, volume, power-off,
 // locks, backlight, scanning, tone burst, scrambler and the hidden fields.
-class COptionPage : public CFormPage {
+class OptionPage : public FormPage {
     Q_OBJECT
 public:
-    explicit COptionPage(Document& document, QWidget* parent = nullptr);
-    ~COptionPage() override;
+    explicit OptionPage(Document& document, QWidget* parent = nullptr);
+    ~OptionPage() override;
 
     void pageStart() override;
     void LoadFromImage() override;
@@ -38,7 +38,7 @@ private:
     QComboBox* m_rightFunctionKey;
     QComboBox* m_tbst;
     QComboBox* m_aniDisplay;
-    QComboBox* m_selentMode;
+    QComboBox* m_silentMode;
     QComboBox* m_ste;
     QComboBox* m_autoTransfer;
     QComboBox* m_autoContact;
@@ -50,5 +50,5 @@ private:
     QComboBox* m_spanExitDelay;
     QLineEdit* m_scrambler;
     QLineEdit* m_volume;
-    CUpDown* m_volumeArrows;
+    UpDown* m_volumeArrows;
 };

@@ -20,7 +20,7 @@
 
 using namespace FormKit;
 
-CPttIdPage::CPttIdPage(Document& document, QWidget* parent) : CFormPage(DtmfIds::kPttIdPage, document, parent)
+PttIdPage::PttIdPage(Document& document, QWidget* parent) : FormPage(DtmfIds::kPttIdPage, document, parent)
 {
     // Only DTMF digits can be typed anywhere on the page.
     m_filter = new CharInputFilter(this);
@@ -49,7 +49,7 @@ CPttIdPage::CPttIdPage(Document& document, QWidget* parent) : CFormPage(DtmfIds:
     KeepFieldWidths(grid);
 }
 
-void CPttIdPage::pageStart()
+void PttIdPage::pageStart()
 {
     for (std::size_t i = 0; i < m_types.size(); ++i) {
         m_types[i]->clear();
@@ -60,13 +60,13 @@ void CPttIdPage::pageStart()
     LoadFromImage();
 }
 
-void CPttIdPage::checkTypes()
+void PttIdPage::checkTypes()
 {
     for (QComboBox* type : m_types)
         EnsureComboSelection(type, 0);
 }
 
-void CPttIdPage::LoadFromImage()
+void PttIdPage::LoadFromImage()
 {
     using namespace DtmfMap;
     const RadioImage& image = document().image();
@@ -79,7 +79,7 @@ void CPttIdPage::LoadFromImage()
     checkTypes();
 }
 
-void CPttIdPage::SaveToImage()
+void PttIdPage::SaveToImage()
 {
     using namespace DtmfMap;
     checkTypes();

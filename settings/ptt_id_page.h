@@ -10,10 +10,10 @@ class QComboBox;
 class QLineEdit;
 
 // "PTTID" tab: four PTT IDs, each an "Up" and a "Down" code and a type.
-class CPttIdPage : public CFormPage {
+class PttIdPage : public FormPage {
     Q_OBJECT
 public:
-    explicit CPttIdPage(Document& document, QWidget* parent = nullptr);
+    explicit PttIdPage(Document& document, QWidget* parent = nullptr);
 
     void pageStart() override;
     void LoadFromImage() override;

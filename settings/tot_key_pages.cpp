@@ -24,16 +24,16 @@ struct TotField {
     int max;
 };
 constexpr std::array<TotField, 4> kTotFields = {{
-    {QT_TRANSLATE_NOOP("CTotPage", "TOT (min)"), 30},
-    {QT_TRANSLATE_NOOP("CTotPage", "TOT pre-alert (s)"), 15},
-    {QT_TRANSLATE_NOOP("CTotPage", "TOT rekey (s)"), 30},
-    {QT_TRANSLATE_NOOP("CTotPage", "TOT reset (s)"), 30},
+    {QT_TRANSLATE_NOOP("TotPage", "TOT (min)"), 30},
+    {QT_TRANSLATE_NOOP("TotPage", "TOT pre-alert (s)"), 15},
+    {QT_TRANSLATE_NOOP("TotPage", "TOT rekey (s)"), 30},
+    {QT_TRANSLATE_NOOP("TotPage", "TOT reset (s)"), 30},
 }};
 constexpr int kTotMin = 0;
 
 constexpr std::array<const char*, 4> kKeyLabels = {
-    QT_TRANSLATE_NOOP("CKeyPage", "P1"), QT_TRANSLATE_NOOP("CKeyPage", "P2"), QT_TRANSLATE_NOOP("CKeyPage", "P3"),
-    QT_TRANSLATE_NOOP("CKeyPage", "P4")};
+    QT_TRANSLATE_NOOP("KeyPage", "P1"), QT_TRANSLATE_NOOP("KeyPage", "P2"), QT_TRANSLATE_NOOP("KeyPage", "P3"),
+    QT_TRANSLATE_NOOP("KeyPage", "P4")};
 
 QGridLayout* FormGrid(QWidget* page)
 {
@@ -43,7 +43,7 @@ QGridLayout* FormGrid(QWidget* page)
 }
 } // namespace
 
-CTotPage::CTotPage(Document& document, QWidget* parent) : CFormPage(BasicIds::kTotPage, document, parent)
+TotPage::TotPage(Document& document, QWidget* parent) : FormPage(BasicIds::kTotPage, document, parent)
 {
     QGridLayout* grid = FormGrid(this);
     for (std::size_t i = 0; i < kTotFields.size(); ++i) {
@@ -54,18 +54,18 @@ CTotPage::CTotPage(Document& document, QWidget* parent) : CFormPage(BasicIds::kT
         box->setFixedWidth(90);
         AddLabelled(grid, n, 0, tr(kTotFields[i].label), box);
         OnFocusLost(m_edits[i], [this, n] { clamp(n); });
-        connect(m_arrows[i], &CUpDown::deltaPos, this,
+        connect(m_arrows[i], &UpDown::deltaPos, this,
                 [this, i](int delta) { SpinIntField(m_arrows[i], delta, true, tr("Off")); });
     }
     KeepFieldWidths(grid);
 }
 
-CTotPage::~CTotPage()
+TotPage::~TotPage()
 {
     DropFocusHooks(this);
 }
 
-void CTotPage::pageStart()
+void TotPage::pageStart()
 {
     for (std::size_t i = 0; i < kTotFields.size(); ++i) {
         LimitTyping(m_edits[i], 2);
@@ -74,19 +74,19 @@ void CTotPage::pageStart()
     LoadFromImage();
 }
 
-void CTotPage::clamp(int i)
+void TotPage::clamp(int i)
 {
     const auto k = static_cast<std::size_t>(i);
     m_edits[k]->setText(ClampTotText(m_edits[k]->text(), kTotMin, kTotFields[k].max, tr("Off")));
 }
 
-void CTotPage::clampAll()
+void TotPage::clampAll()
 {
     for (int i = 0; i < static_cast<int>(kTotFields.size()); ++i)
         clamp(i);
 }
 
-void CTotPage::LoadFromImage()
+void TotPage::LoadFromImage()
 {
     const RadioImage& image = document().image();
     for (std::size_t i = 0; i < m_edits.size(); ++i)
@@ -94,7 +94,7 @@ void CTotPage::LoadFromImage()
     clampAll();
 }
 
-void CTotPage::SaveToImage()
+void TotPage::SaveToImage()
 {
     clampAll();
     auto change = document().change();
@@ -103,7 +103,7 @@ void CTotPage::SaveToImage()
         image[BasicMap::kTot + i] = static_cast<std::uint8_t>(TextToInt(m_edits[i]->text()));
 }
 
-CKeyPage::CKeyPage(Document& document, QWidget* parent) : CFormPage(BasicIds::kKeyPage, document, parent)
+KeyPage::KeyPage(Document& document, QWidget* parent) : FormPage(BasicIds::kKeyPage, document, parent)
 {
     QGridLayout* grid = FormGrid(this);
     for (std::size_t i = 0; i < m_keys.size(); ++i) {
@@ -114,7 +114,7 @@ CKeyPage::CKeyPage(Document& document, QWidget* parent) : CFormPage(BasicIds::kK
     KeepFieldWidths(grid);
 }
 
-void CKeyPage::pageStart()
+void KeyPage::pageStart()
 {
     for (QComboBox* key : m_keys) {
         key->clear();
@@ -123,14 +123,14 @@ void CKeyPage::pageStart()
     LoadFromImage();
 }
 
-void CKeyPage::LoadFromImage()
+void KeyPage::LoadFromImage()
 {
     const RadioImage& image = document().image();
     for (std::size_t i = 0; i < m_keys.size(); ++i)
         SelectStartingWith(m_keys[i], KeyNameForIndex(static_cast<int>(i), image[BasicMap::kKeys + i]));
 }
 
-void CKeyPage::SaveToImage()
+void KeyPage::SaveToImage()
 {
     auto change = document().change();
     RadioImage& image = change.image();

@@ -5,17 +5,17 @@
 #include <array>
 
 class Document;
-class CUpDown;
+class UpDown;
 class QComboBox;
 class QLineEdit;
 
 // "TOT" tab: the transmit time-out timer, its pre-alert, rekey and reset
 // times. 0 shows "Off".
-class CTotPage : public CFormPage {
+class TotPage : public FormPage {
     Q_OBJECT
 public:
-    explicit CTotPage(Document& document, QWidget* parent = nullptr);
-    ~CTotPage() override;
+    explicit TotPage(Document& document, QWidget* parent = nullptr);
+    ~TotPage() override;
 
     void pageStart() override;
     void LoadFromImage() override;
@@ -26,14 +26,14 @@ private:
     void clampAll();
 
     std::array<QLineEdit*, 4> m_edits{};
-    std::array<CUpDown*, 4> m_arrows{};
+    std::array<UpDown*, 4> m_arrows{};
 };
 
 // "Key" tab: the functions of the programmable keys P1..P4.
-class CKeyPage : public CFormPage {
+class KeyPage : public FormPage {
     Q_OBJECT
 public:
-    explicit CKeyPage(Document& document, QWidget* parent = nullptr);
+    explicit KeyPage(Document& document, QWidget* parent = nullptr);
 
     void pageStart() override;
     void LoadFromImage() override;

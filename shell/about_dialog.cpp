@@ -11,7 +11,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent)
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("About"));
     const AppSettings& s = appSettings();

@@ -3,8 +3,8 @@
 #include <QDialog>
 
 // "About": the company, the version, and which model the software is for.
-class CAboutDialog : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CAboutDialog(QWidget* parent = nullptr);
+    explicit AboutDialog(QWidget* parent = nullptr);
 };

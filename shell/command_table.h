@@ -4,16 +4,16 @@
 
 #include <span>
 
-class CMainFrame;
+class MainWindow;
 
 // One command of the main frame: its text, standard key, toolbar icon and
 // what it runs. Menus, toolbar, tree and the help numbers come from here.
 struct CommandSpec {
     int id;
-    const char* text; // translated in the "CMainFrame" context
+    const char* text; // translated in the "MainWindow" context
     QKeySequence::StandardKey key;
     const char* icon; // icon theme name; nullptr for none
-    void (*run)(CMainFrame& frame);
+    void (*run)(MainWindow& frame);
 };
 
 std::span<const CommandSpec> Commands();
@@ -22,7 +22,7 @@ const CommandSpec* FindCommand(int id);
 // The tree's labels under the model name, in order; a click compares the
 // item's text with these.
 struct TreeItem {
-    const char* label; // translated in the "CMainFrame" context
+    const char* label; // translated in the "MainWindow" context
     int command;
 };
 

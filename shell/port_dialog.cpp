@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-CPortDialog::CPortDialog(QWidget* parent) : QDialog(parent)
+PortDialog::PortDialog(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Port"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -71,17 +71,17 @@ CPortDialog::CPortDialog(QWidget* parent) : QDialog(parent)
     auto* refresh = new QPushButton(tr("Refresh"), otherBox);
     refresh->setObjectName(QStringLiteral("refresh"));
     refresh->setAutoDefault(false);
-    connect(refresh, &QPushButton::clicked, this, &CPortDialog::refreshDevices);
+    connect(refresh, &QPushButton::clicked, this, &PortDialog::refreshDevices);
     other->addWidget(refresh, 0, Qt::AlignRight);
     auto* poll = new QTimer(this);
-    connect(poll, &QTimer::timeout, this, &CPortDialog::refreshDevices);
+    connect(poll, &QTimer::timeout, this, &PortDialog::refreshDevices);
     poll->start(2000);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CPortDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CPortDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &PortDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &PortDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(comBox);
@@ -89,7 +89,7 @@ CPortDialog::CPortDialog(QWidget* parent) : QDialog(parent)
     layout->addWidget(buttons);
 }
 
-void CPortDialog::refreshDevices()
+void PortDialog::refreshDevices()
 {
     std::vector<SerialDeviceInfo> devices = ListSerialDevices();
     // COM1 to COM16 are above, by number.
@@ -123,7 +123,7 @@ void CPortDialog::refreshDevices()
     }
 }
 
-void CPortDialog::accept()
+void PortDialog::accept()
 {
     const int id = m_group->checkedId();
     if (id >= kFirstComId && id < kFirstComId + 16) {

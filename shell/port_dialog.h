@@ -15,12 +15,12 @@ class QRadioButton;
 // then the other serial devices the system reports (with what it says of
 // them), the simulated radio, and any device path, which stays in its box
 // even while it cannot be opened.
-class CPortDialog : public QDialog {
+class PortDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kFirstComId = 1005; // COM n has id 1004 + n
 
-    explicit CPortDialog(QWidget* parent = nullptr);
+    explicit PortDialog(QWidget* parent = nullptr);
 
     void accept() override;
 

@@ -12,7 +12,7 @@
 namespace {
 void PrintView(PrintSheet& sheet, ViewKind kind, Document& copy)
 {
-    const std::unique_ptr<CBaseFormView> view(MakeProgramView(kind, copy));
+    const std::unique_ptr<BaseFormView> view(MakeProgramView(kind, copy));
     view->ensureInitialised();
     view->printTo(sheet);
 }
@@ -37,7 +37,7 @@ PrintSheet BuildPrintSheet(const Document& document, PrintSections sections)
             PrintSheet::Nested nested(sheet);
             PrintView(sheet, ViewKind::ScanChannel, copy);
         }
-        CVfoDialog vfo(copy);
+        VfoDialog vfo(copy);
         sheet.heading(vfo.windowTitle());
         PrintSheet::Nested nested(sheet);
         vfo.printTo(sheet);
@@ -54,7 +54,7 @@ PrintSheet BuildPrintSheet(const Document& document, PrintSections sections)
         PrintView(sheet, ViewKind::FiveTone, copy);
     if (wanted(PrintSection::Model)) {
         PrintView(sheet, ViewKind::Model, copy);
-        CFrequencyRangeDlg plan(copy, QString());
+        FrequencyRangeDialog plan(copy, QString());
         sheet.heading(plan.windowTitle());
         PrintGrid(sheet, plan.grid());
     }

@@ -8,7 +8,7 @@
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
 #include "shell/core/edition.h"
-#include "shell/main_frame.h"
+#include "shell/main_window.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -111,7 +111,7 @@ int RunProgram(int argc, char** argv, const Edition& e)
     // No application display name: the window system would add it to every title.
     SetMessageCaption(appSettings().modelName);
 
-    auto* frame = new CMainFrame;
+    auto* frame = new MainWindow;
     frame->setAttribute(Qt::WA_DeleteOnClose);
     FirstPaintProbe probe;
     if (qEnvironmentVariableIsSet("PROGRAMMER_STARTUP_PROBE"))
@@ -122,7 +122,7 @@ int RunProgram(int argc, char** argv, const Edition& e)
         frame->openFile(file);
     // After the window has painted: a long look through the folder never
     // leaves it black.
-    QTimer::singleShot(100, frame, &CMainFrame::offerRecovery);
+    QTimer::singleShot(100, frame, &MainWindow::offerRecovery);
 
     int code = app.exec();
     WriteExitSettings();

@@ -9,8 +9,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-CRecoveryDialog::CRecoveryDialog(const std::vector<RecoveryFile::LeftBehind>& files, const QString& caption,
-                                 QWidget* parent)
+RecoveryDialog::RecoveryDialog(const std::vector<RecoveryFile::LeftBehind>& files, const QString& caption,
+                               QWidget* parent)
     : QDialog(parent), m_list(new QTreeWidget(this))
 {
     setObjectName(QStringLiteral("recovery"));
@@ -61,7 +61,7 @@ CRecoveryDialog::CRecoveryDialog(const std::vector<RecoveryFile::LeftBehind>& fi
     resize(440, files.size() > 1 ? 320 : 200);
 }
 
-int CRecoveryDialog::chosen() const
+int RecoveryDialog::chosen() const
 {
     return std::max(0, m_list->indexOfTopLevelItem(m_list->currentItem()));
 }

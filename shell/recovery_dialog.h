@@ -12,13 +12,13 @@ class QTreeWidget;
 // left behind: one list, newest first, with the time each was written and
 // its size. Recover opens the one chosen; Discard all deletes them; Later
 // (and Escape) keeps them for another start.
-class CRecoveryDialog : public QDialog {
+class RecoveryDialog : public QDialog {
     Q_OBJECT
 public:
     enum Choice { Later, Recover, DiscardAll };
 
-    CRecoveryDialog(const std::vector<RecoveryFile::LeftBehind>& files, const QString& caption,
-                    QWidget* parent = nullptr);
+    RecoveryDialog(const std::vector<RecoveryFile::LeftBehind>& files, const QString& caption,
+                   QWidget* parent = nullptr);
 
     Choice choice() const { return m_choice; }
     // The file chosen for Recover (the newest unless another was selected).

@@ -11,7 +11,7 @@ bool IsServiceAccessCode(const QString& typed)
     return typed.compare(QLatin1String("6142B7"), Qt::CaseInsensitive) == 0;
 }
 
-CServiceAccessDialog::CServiceAccessDialog(QWidget* parent) : QDialog(parent)
+ServiceAccessDialog::ServiceAccessDialog(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Password"));
     m_code = new QLineEdit(this);
@@ -24,14 +24,14 @@ CServiceAccessDialog::CServiceAccessDialog(QWidget* parent) : QDialog(parent)
     ok->setObjectName(QStringLiteral("1"));
     ok->setDefault(true);
     buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("2"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CServiceAccessDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CServiceAccessDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &ServiceAccessDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &ServiceAccessDialog::reject);
     auto* form = new QFormLayout(this);
     form->addRow(tr("Password"), m_code);
     form->addRow(buttons);
 }
 
-void CServiceAccessDialog::accept()
+void ServiceAccessDialog::accept()
 {
     if (IsServiceAccessCode(m_code->text()))
         QDialog::accept();

@@ -6,10 +6,10 @@ class QLineEdit;
 
 // The service access code dialog: letters and digits only, compared without
 // regard to case; a wrong code closes it as cancelled, without a message.
-class CServiceAccessDialog : public QDialog {
+class ServiceAccessDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CServiceAccessDialog(QWidget* parent = nullptr);
+    explicit ServiceAccessDialog(QWidget* parent = nullptr);
     void accept() override;
 
 private:

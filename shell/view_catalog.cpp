@@ -1,15 +1,15 @@
 #include "shell/view_catalog.h"
 
-#include "channels/program_view.h"
+#include "channels/channel_table_view.h"
 #include "channels/scan_channel_view.h"
-#include "link/model_view.h"
+#include "link/model_data_view.h"
 #include "settings/alarm_view.h"
 #include "settings/basic_setting_view.h"
 #include "settings/dtmf_view.h"
 #include "shell/commands.h"
 #include "shell/core/edition.h"
-#include "signalling/t2_view.h"
-#include "signalling/t5_view.h"
+#include "signalling/five_tone_view.h"
+#include "signalling/two_tone_view.h"
 
 #include <QCoreApplication>
 
@@ -46,17 +46,17 @@ QSize ViewSize(ViewKind kind)
     return s;
 }
 
-CBaseFormView* MakeProgramView(ViewKind kind, Document& document)
+BaseFormView* MakeProgramView(ViewKind kind, Document& document)
 {
     switch (kind) {
-    case ViewKind::ChannelTable: return new CProgramView(document);
-    case ViewKind::ScanChannel: return new CScanChView(document);
-    case ViewKind::BasicSetting: return new CBasicSettingView(document);
-    case ViewKind::Dtmf: return new CDtmfView(document);
-    case ViewKind::TwoTone: return new CT2View(document);
-    case ViewKind::FiveTone: return new CT5View(document);
-    case ViewKind::Model: return new CModelView(document);
-    case ViewKind::Alarm: return new CAlarmView(document);
+    case ViewKind::ChannelTable: return new ChannelTableView(document);
+    case ViewKind::ScanChannel: return new ScanChannelView(document);
+    case ViewKind::BasicSetting: return new BasicSettingView(document);
+    case ViewKind::Dtmf: return new DtmfView(document);
+    case ViewKind::TwoTone: return new TwoToneView(document);
+    case ViewKind::FiveTone: return new FiveToneView(document);
+    case ViewKind::Model: return new ModelDataView(document);
+    case ViewKind::Alarm: return new AlarmView(document);
     }
     return nullptr;
 }

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-class CBaseFormView;
+class BaseFormView;
 class Document;
 
 // The kinds of editing view the main frame opens, each at most once.
@@ -13,7 +13,7 @@ enum class ViewKind { ChannelTable, ScanChannel, BasicSetting, Dtmf, TwoTone, Fi
 inline constexpr int kViewKindCount = 8;
 
 // Makes the view of a kind over a document; the main frame takes one.
-using ViewFactory = std::function<CBaseFormView*(ViewKind, Document&)>;
+using ViewFactory = std::function<BaseFormView*(ViewKind, Document&)>;
 
 struct ViewKindInfo {
     int commandId;     // the command that opens it
@@ -28,4 +28,4 @@ QString ViewTitle(ViewKind kind);
 QSize ViewSize(ViewKind kind);
 
 // The program's own view of each kind.
-CBaseFormView* MakeProgramView(ViewKind kind, Document& document);
+BaseFormView* MakeProgramView(ViewKind kind, Document& document);

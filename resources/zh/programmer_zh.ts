@@ -2,18 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>BandChart</name>
-    <message>
-        <source>Channel %1</source>
-        <translation>信道 %1</translation>
-    </message>
-    <message>
-        <source>and %1 more</source>
-        <translation>另有 %1 个</translation>
-    </message>
-</context>
-<context>
-    <name>CAboutDialog</name>
+    <name>AboutDialog</name>
     <message>
         <source>About</source>
         <translation>关于</translation>
@@ -28,7 +17,7 @@
     </message>
 </context>
 <context>
-    <name>CAlarmView</name>
+    <name>AlarmView</name>
     <message>
         <source>Alarm type</source>
         <translation>报警类型</translation>
@@ -63,7 +52,18 @@
     </message>
 </context>
 <context>
-    <name>CBandChart</name>
+    <name>BandChart</name>
+    <message>
+        <source>Channel %1</source>
+        <translation>信道 %1</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>另有 %1 个</translation>
+    </message>
+</context>
+<context>
+    <name>BandChartWidget</name>
     <message>
         <source>Band chart</source>
         <translation>频段图</translation>
@@ -94,7 +94,7 @@
     </message>
 </context>
 <context>
-    <name>CBasicSettingView</name>
+    <name>BasicSettingView</name>
     <message>
         <source>Option</source>
         <translation>选项</translation>
@@ -109,7 +109,7 @@
     </message>
 </context>
 <context>
-    <name>CChannelEditDlg</name>
+    <name>ChannelEditDialog</name>
     <message>
         <source>Channel edit</source>
         <translation>信道编辑</translation>
@@ -120,7 +120,377 @@
     </message>
 </context>
 <context>
-    <name>CCsvReportDialog</name>
+    <name>ChannelTableView</name>
+    <message>
+        <source>CH</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Rx Freq</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>Tx Freq</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>Decode Type</source>
+        <translation>解码类型</translation>
+    </message>
+    <message>
+        <source>CTCSS</source>
+        <translation>CTCSS</translation>
+    </message>
+    <message>
+        <source>DCS</source>
+        <translation>DCS</translation>
+    </message>
+    <message>
+        <source>DCS Polarity</source>
+        <translation>DCS 极性</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>扫描</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>带宽</translation>
+    </message>
+    <message>
+        <source>Signaling</source>
+        <translation>信令</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Channel edit</source>
+        <translation>信道编辑</translation>
+    </message>
+    <message>
+        <source>Edit channel %1</source>
+        <translation>编辑信道 %1</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>剪切(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Insert empty channel</source>
+        <translation>插入空信道(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove channel</source>
+        <translation>移除信道(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>上移(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>下移(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;frequency</source>
+        <translation>按频率排序(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;name</source>
+        <translation>按名称排序(&amp;N)</translation>
+    </message>
+    <message>
+        <source>skipped: outside the band plan</source>
+        <translation>已跳过：不在频段设置范围内</translation>
+    </message>
+    <message>
+        <source>Paste channels</source>
+        <translation>粘贴信道</translation>
+    </message>
+    <message>
+        <source>Channel %1 is not empty and would be pushed off the end of the table.
+Remove or move it first.</source>
+        <translation>信道 %1 不为空，插入后会被挤出信道表。
+请先移除或移动它。</translation>
+    </message>
+    <message>
+        <source>Insert channel %1</source>
+        <translation>插入信道 %1</translation>
+    </message>
+    <message>
+        <source>Delete channel %1</source>
+        <translation>删除信道 %1</translation>
+    </message>
+    <message>
+        <source>Delete %1 channels</source>
+        <translation>删除 %1 个信道</translation>
+    </message>
+    <message>
+        <source>Paste channel %1</source>
+        <translation>粘贴信道 %1</translation>
+    </message>
+    <message>
+        <source>Paste %1 channels</source>
+        <translation>粘贴 %1 个信道</translation>
+    </message>
+    <message>
+        <source>Remove channel %1</source>
+        <translation>移除信道 %1</translation>
+    </message>
+    <message>
+        <source>Remove %1 channels</source>
+        <translation>移除 %1 个信道</translation>
+    </message>
+    <message>
+        <source>Move channel %1</source>
+        <translation>移动信道 %1</translation>
+    </message>
+    <message>
+        <source>Move %1 channels</source>
+        <translation>移动 %1 个信道</translation>
+    </message>
+    <message>
+        <source>Sort channel %1</source>
+        <translation>排序信道 %1</translation>
+    </message>
+    <message>
+        <source>Sort %1 channels</source>
+        <translation>排序 %1 个信道</translation>
+    </message>
+    <message>
+        <source>Channel 1 must keep a frequency it can transmit on.
+The channels were left as they were.</source>
+        <translation>信道 1 必须保留能发射的频率。
+信道未作改动。</translation>
+    </message>
+    <message>
+        <source>skipped: channel 1 must be able to transmit</source>
+        <translation>已跳过：信道 1 必须能发射</translation>
+    </message>
+</context>
+<context>
+    <name>ChirpCsv</name>
+    <message>
+        <source>skipped: not a channel number</source>
+        <translation>已跳过：不是信道号</translation>
+    </message>
+    <message>
+        <source>skipped: the channels are 1 to 800</source>
+        <translation>已跳过：信道号为 1 到 800</translation>
+    </message>
+    <message>
+        <source>skipped: past channel 800</source>
+        <translation>已跳过：超过信道 800</translation>
+    </message>
+    <message>
+        <source>replaces row %1, which named the same channel</source>
+        <translation>替换了指向同一信道的第 %1 行</translation>
+    </message>
+    <message>
+        <source>skipped: no frequency</source>
+        <translation>已跳过：没有频率</translation>
+    </message>
+    <message>
+        <source>skipped: not a frequency</source>
+        <translation>已跳过：不是频率</translation>
+    </message>
+    <message>
+        <source>skipped: outside the band plan</source>
+        <translation>已跳过：不在频段设置范围内</translation>
+    </message>
+    <message>
+        <source>skipped: channel 1 must be able to transmit, and no transmit band is enabled</source>
+        <translation>已跳过：信道 1 必须能发射，但没有启用发射频段</translation>
+    </message>
+    <message>
+        <source>kept %1: channel 1 must be able to transmit</source>
+        <translation>保留 %1：信道 1 必须能发射</translation>
+    </message>
+    <message>
+        <source>snapped to %1</source>
+        <translation>已调整为 %1</translation>
+    </message>
+    <message>
+        <source>not an offset: simplex</source>
+        <translation>不是有效的偏移：按单工处理</translation>
+    </message>
+    <message>
+        <source>above 50 MHz: kept as a separate transmit frequency</source>
+        <translation>超过 50 MHz：作为独立发射频率保存</translation>
+    </message>
+    <message>
+        <source>no transmit frequency: simplex</source>
+        <translation>没有发射频率：按单工处理</translation>
+    </message>
+    <message>
+        <source>not a duplex CHIRP knows: simplex</source>
+        <translation>CHIRP 不认识的双工方式：按单工处理</translation>
+    </message>
+    <message>
+        <source>simplex: %1 is outside the transmit bands</source>
+        <translation>单工：%1 不在发射频段内</translation>
+    </message>
+    <message>
+        <source>receive only: %1 is outside the transmit bands</source>
+        <translation>仅接收：%1 不在发射频段内</translation>
+    </message>
+    <message>
+        <source>simplex: channel 1 must be able to transmit</source>
+        <translation>单工：信道 1 必须能发射</translation>
+    </message>
+    <message>
+        <source>not a tone: %1</source>
+        <translation>不是亚音：%1</translation>
+    </message>
+    <message>
+        <source>not in the radio&apos;s tone list: nearest %1</source>
+        <translation>不在电台的亚音列表中：取最接近的 %1</translation>
+    </message>
+    <message>
+        <source>not in the radio&apos;s DCS list: %1</source>
+        <translation>不在电台的 DCS 列表中：%1</translation>
+    </message>
+    <message>
+        <source>not a cross mode: decode type Off</source>
+        <translation>不是交叉模式：解码类型为 Off</translation>
+    </message>
+    <message>
+        <source>left out: the radio decodes only the tone it sends; decode type Ctcss Encode</source>
+        <translation>已略去：电台只能解码它发送的亚音；解码类型为 Ctcss Encode</translation>
+    </message>
+    <message>
+        <source>decode type Ctcss Encode: the radio cannot decode DCS while it sends a tone</source>
+        <translation>解码类型 Ctcss Encode：电台发送亚音时不能解码 DCS</translation>
+    </message>
+    <message>
+        <source>decode type Dcs Codec: the radio also decodes the code it sends</source>
+        <translation>解码类型 Dcs Codec：电台也会解码它发送的码</translation>
+    </message>
+    <message>
+        <source>decode type Dcs Codec: the radio cannot decode a tone while it sends DCS</source>
+        <translation>解码类型 Dcs Codec：电台发送 DCS 时不能解码亚音</translation>
+    </message>
+    <message>
+        <source>left out: the radio decodes only the code it sends</source>
+        <translation>已略去：电台只能解码它发送的码</translation>
+    </message>
+    <message>
+        <source>decode type Ctcss Codec: the radio also sends the tone it decodes</source>
+        <translation>解码类型 Ctcss Codec：电台也会发送它解码的亚音</translation>
+    </message>
+    <message>
+        <source>decode type Dcs Codec: the radio also sends the code it decodes</source>
+        <translation>解码类型 Dcs Codec：电台也会发送它解码的码</translation>
+    </message>
+    <message>
+        <source>reverse squelch is not available: decode type Off</source>
+        <translation>电台没有反向静噪：解码类型为 Off</translation>
+    </message>
+    <message>
+        <source>not a tone mode: decode type Off</source>
+        <translation>不是亚音模式：解码类型为 Off</translation>
+    </message>
+    <message>
+        <source>not a polarity: %1</source>
+        <translation>不是极性：%1</translation>
+    </message>
+    <message>
+        <source>wide FM: the radio receives AM in the airband only</source>
+        <translation>宽带 FM：电台只在航空频段接收 AM</translation>
+    </message>
+    <message>
+        <source>received as AM</source>
+        <translation>按 AM 接收</translation>
+    </message>
+    <message>
+        <source>wide FM: not a mode of the radio</source>
+        <translation>宽带 FM：电台没有此模式</translation>
+    </message>
+    <message>
+        <source>not a step for this frequency: %1 kHz kept</source>
+        <translation>不是此频率可用的步进：保留 %1 kHz</translation>
+    </message>
+    <message>
+        <source>not a skip value: %1</source>
+        <translation>不是扫描跳过值：%1</translation>
+    </message>
+    <message>
+        <source>nearest level: %1</source>
+        <translation>最接近的功率档：%1</translation>
+    </message>
+    <message>
+        <source>guessed: %1</source>
+        <translation>推测为：%1</translation>
+    </message>
+    <message>
+        <source>characters the radio cannot show left out, then cut to 6: &quot;%1&quot;</source>
+        <translation>已略去电台不能显示的字符并截为 6 个：&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>characters the radio cannot show left out: &quot;%1&quot;</source>
+        <translation>已略去电台不能显示的字符：&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>cut to 6 characters: &quot;%1&quot;</source>
+        <translation>已截为 6 个字符：&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The first channel must be 1 to 800.</source>
+        <translation>起始信道必须为 1 到 800。</translation>
+    </message>
+    <message>
+        <source>This is not a text file.</source>
+        <translation>这不是文本文件。</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>文件为空。</translation>
+    </message>
+    <message>
+        <source>The file has no Frequency column: it is not a CHIRP channel list.</source>
+        <translation>文件没有 Frequency 列：不是 CHIRP 信道列表。</translation>
+    </message>
+    <message>
+        <source>The file has no Location column: give the channel for its first row.</source>
+        <translation>文件没有 Location 列：请指定第一行的信道。</translation>
+    </message>
+    <message>
+        <source>out of range: simplex</source>
+        <translation>超出范围：按单工处理</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB: it is not a channel list.</source>
+        <translation>文件大于 %1 MB：不是信道列表。</translation>
+    </message>
+    <message>
+        <source>unclosed quote from row %1: rows %1 to %2 were not read</source>
+        <translation>第 %1 行的引号未闭合：第 %1 至 %2 行未读取</translation>
+    </message>
+    <message>
+        <source>unclosed quote from row %1: row %1 was not read</source>
+        <translation>第 %1 行的引号未闭合：第 %1 行未读取</translation>
+    </message>
+</context>
+<context>
+    <name>CsvReportDialog</name>
     <message>
         <source>Channels not taken exactly</source>
         <translation>未能原样导入的信道</translation>
@@ -147,7 +517,7 @@
     </message>
 </context>
 <context>
-    <name>CCustomDataDialog</name>
+    <name>CustomDataDialog</name>
     <message>
         <source>Custom Data</source>
         <translation>自定义数据</translation>
@@ -178,7 +548,7 @@
     </message>
 </context>
 <context>
-    <name>CDtmfCodePage</name>
+    <name>DtmfCodePage</name>
     <message>
         <source>No.</source>
         <translation>序号</translation>
@@ -257,7 +627,7 @@
     </message>
 </context>
 <context>
-    <name>CDtmfView</name>
+    <name>DtmfView</name>
     <message>
         <source>Code</source>
         <translation>编码</translation>
@@ -268,7 +638,137 @@
     </message>
 </context>
 <context>
-    <name>CFrequencyRangeDlg</name>
+    <name>File</name>
+    <message>
+        <source>This is not a regular file.</source>
+        <translation>这不是普通文件。</translation>
+    </message>
+    <message>
+        <source>Not all of the file could be written (is the disk full?)</source>
+        <translation>文件未能完整写入（磁盘是否已满？）</translation>
+    </message>
+</context>
+<context>
+    <name>FiveToneView</name>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Pre-carreier time(ms)</source>
+        <translation>预载波时间(毫秒)</translation>
+    </message>
+    <message>
+        <source>First expand(ms)</source>
+        <translation>首音延长(毫秒)</translation>
+    </message>
+    <message>
+        <source>End exit delay(ms)</source>
+        <translation>结束退出延时(毫秒)</translation>
+    </message>
+    <message>
+        <source>Reply delay(ms)</source>
+        <translation>应答延时(毫秒)</translation>
+    </message>
+    <message>
+        <source>Side tone</source>
+        <translation>侧音</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>提示音</translation>
+    </message>
+    <message>
+        <source>Self ID</source>
+        <translation>本机 ID</translation>
+    </message>
+    <message>
+        <source>Decode response</source>
+        <translation>解码响应</translation>
+    </message>
+    <message>
+        <source>Auto reset time(s)</source>
+        <translation>自动复位时间(秒)</translation>
+    </message>
+    <message>
+        <source>Infomation</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>功能</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>组</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Response</source>
+        <translation>响应</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>PTTID</source>
+        <translation>PTT ID</translation>
+    </message>
+    <message>
+        <source>Begin ID</source>
+        <translation>起始 ID</translation>
+    </message>
+    <message>
+        <source>End ID</source>
+        <translation>结束 ID</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>联系人</translation>
+    </message>
+    <message>
+        <source>Alias</source>
+        <translation>别名</translation>
+    </message>
+    <message>
+        <source>Code type</source>
+        <translation>编码类型</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>消息</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>标准</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>音宽</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>重复音</translation>
+    </message>
+    <message>
+        <source>Delimiter</source>
+        <translation>分隔符</translation>
+    </message>
+</context>
+<context>
+    <name>FrequencyRangeDialog</name>
     <message>
         <source>No.</source>
         <translation>序号</translation>
@@ -315,7 +815,7 @@
     </message>
 </context>
 <context>
-    <name>CKeyPage</name>
+    <name>KeyPage</name>
     <message>
         <source>P1</source>
         <translation>P1</translation>
@@ -334,7 +834,34 @@
     </message>
 </context>
 <context>
-    <name>CLinkPasswordDialog</name>
+    <name>Link</name>
+    <message>
+        <source>Open port fail</source>
+        <translation>打开端口失败</translation>
+    </message>
+    <message>
+        <source>Communication error</source>
+        <translation>通信错误</translation>
+    </message>
+    <message>
+        <source>Your user may not open this port. Add it to the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log out and in again.</source>
+        <translation>当前用户无权打开此端口。请把用户加入“%1”组（sudo usermod -aG %1 $USER），然后注销并重新登录。</translation>
+    </message>
+    <message>
+        <source>Another program holds this port. ModemManager, for one, opens new USB serial ports: stop it, or tell it to leave this cable alone.</source>
+        <translation>另一个程序正在占用此端口。例如 ModemManager 会打开新插入的 USB 串口：请停止它，或让它忽略这根数据线。</translation>
+    </message>
+    <message>
+        <source>Check that the cable is plugged in, and the port chosen in Setting.</source>
+        <translation>请检查数据线是否插好，以及“设置”中选择的端口。</translation>
+    </message>
+    <message>
+        <source>Another program holds this port: close it, then try again.</source>
+        <translation>另一个程序正在使用此端口：请关闭该程序后重试。</translation>
+    </message>
+</context>
+<context>
+    <name>LinkPasswordDialog</name>
     <message>
         <source>Password</source>
         <translation>密码</translation>
@@ -349,7 +876,7 @@
     </message>
 </context>
 <context>
-    <name>CMainFrame</name>
+    <name>MainWindow</name>
     <message>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
@@ -618,7 +1145,7 @@ This file no longer exists. It is removed from the recent files.</source>
     </message>
 </context>
 <context>
-    <name>CModelView</name>
+    <name>ModelDataView</name>
     <message>
         <source>Serial number</source>
         <translation>序列号</translation>
@@ -645,18 +1172,7 @@ This file no longer exists. It is removed from the recent files.</source>
     </message>
 </context>
 <context>
-    <name>CMyChildFrame</name>
-    <message>
-        <source>Close</source>
-        <translation>关闭</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>帮助</translation>
-    </message>
-</context>
-<context>
-    <name>COptionPage</name>
+    <name>OptionPage</name>
     <message>
         <source>SQL(Left)</source>
         <translation>静噪(左)</translation>
@@ -739,7 +1255,22 @@ This file no longer exists. It is removed from the recent files.</source>
     </message>
 </context>
 <context>
-    <name>CPortDialog</name>
+    <name>ParamFile</name>
+    <message>
+        <source>File does not match</source>
+        <translation>文件不匹配</translation>
+    </message>
+    <message>
+        <source>Sorry, error not find.</source>
+        <translation>抱歉，未找到错误信息。</translation>
+    </message>
+    <message>
+        <source>The file is incomplete: it holds %1 of %2 bytes. The missing %3 bytes were filled with FF (empty memory).</source>
+        <translation>文件不完整：只有 %1 字节（应为 %2 字节）。缺少的 %3 字节已用 FF（空存储）填充。</translation>
+    </message>
+</context>
+<context>
+    <name>PortDialog</name>
     <message>
         <source>Port</source>
         <translation>端口</translation>
@@ -770,7 +1301,7 @@ This file no longer exists. It is removed from the recent files.</source>
     </message>
 </context>
 <context>
-    <name>CPrintController</name>
+    <name>PrintController</name>
     <message>
         <source>Failed to start print job.</source>
         <translation>无法开始打印作业。</translation>
@@ -803,7 +1334,18 @@ This file no longer exists. It is removed from the recent files.</source>
     </message>
 </context>
 <context>
-    <name>CPrintPreviewFrame</name>
+    <name>PrintForm</name>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPreviewWindow</name>
     <message>
         <source>Preview</source>
         <translation>打印预览</translation>
@@ -842,181 +1384,49 @@ This file no longer exists. It is removed from the recent files.</source>
     </message>
 </context>
 <context>
-    <name>CPrintSectionsBox</name>
+    <name>PrintSection</name>
+    <message>
+        <source>Channels</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Scan channels and VFO</source>
+        <translation>扫描信道和 VFO</translation>
+    </message>
+    <message>
+        <source>Basic settings</source>
+        <translation>基本设置</translation>
+    </message>
+    <message>
+        <source>DTMF and PTT ID</source>
+        <translation>DTMF 和 PTT ID</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>报警</translation>
+    </message>
+    <message>
+        <source>Two-tone</source>
+        <translation>两音</translation>
+    </message>
+    <message>
+        <source>Five-tone</source>
+        <translation>五音</translation>
+    </message>
+    <message>
+        <source>Model and band plan</source>
+        <translation>机型信息和频段</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSectionsBox</name>
     <message>
         <source>Sections</source>
         <translation>打印内容</translation>
     </message>
 </context>
 <context>
-    <name>CProgramView</name>
-    <message>
-        <source>CH</source>
-        <translation>信道</translation>
-    </message>
-    <message>
-        <source>Rx Freq</source>
-        <translation>接收频率</translation>
-    </message>
-    <message>
-        <source>Tx Freq</source>
-        <translation>发射频率</translation>
-    </message>
-    <message>
-        <source>Decode Type</source>
-        <translation>解码类型</translation>
-    </message>
-    <message>
-        <source>CTCSS</source>
-        <translation>CTCSS</translation>
-    </message>
-    <message>
-        <source>DCS</source>
-        <translation>DCS</translation>
-    </message>
-    <message>
-        <source>DCS Polarity</source>
-        <translation>DCS 极性</translation>
-    </message>
-    <message>
-        <source>Power</source>
-        <translation>功率</translation>
-    </message>
-    <message>
-        <source>Scan</source>
-        <translation>扫描</translation>
-    </message>
-    <message>
-        <source>Bandwidth</source>
-        <translation>带宽</translation>
-    </message>
-    <message>
-        <source>Signaling</source>
-        <translation>信令</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>名称</translation>
-    </message>
-    <message>
-        <source>Channel edit</source>
-        <translation>信道编辑</translation>
-    </message>
-    <message>
-        <source>Edit channel %1</source>
-        <translation>编辑信道 %1</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>剪切(&amp;T)</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>复制(&amp;C)</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>粘贴(&amp;P)</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>删除(&amp;D)</translation>
-    </message>
-    <message>
-        <source>&amp;Insert empty channel</source>
-        <translation>插入空信道(&amp;I)</translation>
-    </message>
-    <message>
-        <source>&amp;Remove channel</source>
-        <translation>移除信道(&amp;R)</translation>
-    </message>
-    <message>
-        <source>Move &amp;up</source>
-        <translation>上移(&amp;U)</translation>
-    </message>
-    <message>
-        <source>Move do&amp;wn</source>
-        <translation>下移(&amp;W)</translation>
-    </message>
-    <message>
-        <source>Sort by &amp;frequency</source>
-        <translation>按频率排序(&amp;F)</translation>
-    </message>
-    <message>
-        <source>Sort by &amp;name</source>
-        <translation>按名称排序(&amp;N)</translation>
-    </message>
-    <message>
-        <source>skipped: outside the band plan</source>
-        <translation>已跳过：不在频段设置范围内</translation>
-    </message>
-    <message>
-        <source>Paste channels</source>
-        <translation>粘贴信道</translation>
-    </message>
-    <message>
-        <source>Channel %1 is not empty and would be pushed off the end of the table.
-Remove or move it first.</source>
-        <translation>信道 %1 不为空，插入后会被挤出信道表。
-请先移除或移动它。</translation>
-    </message>
-    <message>
-        <source>Insert channel %1</source>
-        <translation>插入信道 %1</translation>
-    </message>
-    <message>
-        <source>Delete channel %1</source>
-        <translation>删除信道 %1</translation>
-    </message>
-    <message>
-        <source>Delete %1 channels</source>
-        <translation>删除 %1 个信道</translation>
-    </message>
-    <message>
-        <source>Paste channel %1</source>
-        <translation>粘贴信道 %1</translation>
-    </message>
-    <message>
-        <source>Paste %1 channels</source>
-        <translation>粘贴 %1 个信道</translation>
-    </message>
-    <message>
-        <source>Remove channel %1</source>
-        <translation>移除信道 %1</translation>
-    </message>
-    <message>
-        <source>Remove %1 channels</source>
-        <translation>移除 %1 个信道</translation>
-    </message>
-    <message>
-        <source>Move channel %1</source>
-        <translation>移动信道 %1</translation>
-    </message>
-    <message>
-        <source>Move %1 channels</source>
-        <translation>移动 %1 个信道</translation>
-    </message>
-    <message>
-        <source>Sort channel %1</source>
-        <translation>排序信道 %1</translation>
-    </message>
-    <message>
-        <source>Sort %1 channels</source>
-        <translation>排序 %1 个信道</translation>
-    </message>
-    <message>
-        <source>Channel 1 must keep a frequency it can transmit on.
-The channels were left as they were.</source>
-        <translation>信道 1 必须保留能发射的频率。
-信道未作改动。</translation>
-    </message>
-    <message>
-        <source>skipped: channel 1 must be able to transmit</source>
-        <translation>已跳过：信道 1 必须能发射</translation>
-    </message>
-</context>
-<context>
-    <name>CPttIdPage</name>
+    <name>PttIdPage</name>
     <message>
         <source>PTT ID %1</source>
         <translation>PTT ID %1</translation>
@@ -1035,7 +1445,22 @@ The channels were left as they were.</source>
     </message>
 </context>
 <context>
-    <name>CRecordForm</name>
+    <name>QObject</name>
+    <message>
+        <source>The help pages are not installed. They belong in the folder
+%1</source>
+        <translation>帮助页面未安装，应位于文件夹
+%1</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to show the help. Its page is
+%1</source>
+        <translation>无法启动网页浏览器来显示帮助。帮助页面位于
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>RecordForm</name>
     <message>
         <source>Deocde type</source>
         <translation>解码类型</translation>
@@ -1166,7 +1591,7 @@ The channels were left as they were.</source>
     </message>
 </context>
 <context>
-    <name>CRecoveryDialog</name>
+    <name>RecoveryDialog</name>
     <message>
         <source>Written</source>
         <translation>写入时间</translation>
@@ -1193,7 +1618,7 @@ The channels were left as they were.</source>
     </message>
 </context>
 <context>
-    <name>CScanChView</name>
+    <name>ScanChannelView</name>
     <message>
         <source>L1</source>
         <translation>L1</translation>
@@ -1236,7 +1661,7 @@ The channels were left as they were.</source>
     </message>
 </context>
 <context>
-    <name>CServiceAccessDialog</name>
+    <name>ServiceAccessDialog</name>
     <message>
         <source>Password</source>
         <translation>密码</translation>
@@ -1251,7 +1676,57 @@ The channels were left as they were.</source>
     </message>
 </context>
 <context>
-    <name>CT2ContactPage</name>
+    <name>TotPage</name>
+    <message>
+        <source>TOT (min)</source>
+        <translation>发射限时 (分)</translation>
+    </message>
+    <message>
+        <source>TOT pre-alert (s)</source>
+        <translation>限时预警 (秒)</translation>
+    </message>
+    <message>
+        <source>TOT rekey (s)</source>
+        <translation>重发等待 (秒)</translation>
+    </message>
+    <message>
+        <source>TOT reset (s)</source>
+        <translation>限时复位 (秒)</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+</context>
+<context>
+    <name>TransferDialog</name>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Read from radio: %1 blocks in %2 s</source>
+        <translation>已从电台读取：%1 块，用时 %2 秒</translation>
+    </message>
+    <message>
+        <source>Written to radio: %1 blocks in %2 s</source>
+        <translation>已写入电台：%1 块，用时 %2 秒</translation>
+    </message>
+    <message>
+        <source>Cancelled after block %1</source>
+        <translation>已在第 %1 块后取消</translation>
+    </message>
+    <message>
+        <source>The transfer log could not be written: %1</source>
+        <translation>无法写入传输日志：%1</translation>
+    </message>
+</context>
+<context>
+    <name>TwoToneContactPage</name>
     <message>
         <source>Tone range: 288 - 3116Hz</source>
         <translation>音频范围：288 - 3116Hz</translation>
@@ -1282,7 +1757,7 @@ The channels were left as they were.</source>
     </message>
 </context>
 <context>
-    <name>CT2SystemPage</name>
+    <name>TwoToneSystemPage</name>
     <message>
         <source>Decode %1</source>
         <translation>解码 %1</translation>
@@ -1361,7 +1836,7 @@ The channels were left as they were.</source>
     </message>
 </context>
 <context>
-    <name>CT2View</name>
+    <name>TwoToneView</name>
     <message>
         <source>System</source>
         <translation>系统</translation>
@@ -1372,176 +1847,7 @@ The channels were left as they were.</source>
     </message>
 </context>
 <context>
-    <name>CT5View</name>
-    <message>
-        <source>Off</source>
-        <translation>关</translation>
-    </message>
-    <message>
-        <source>Pre-carreier time(ms)</source>
-        <translation>预载波时间(毫秒)</translation>
-    </message>
-    <message>
-        <source>First expand(ms)</source>
-        <translation>首音延长(毫秒)</translation>
-    </message>
-    <message>
-        <source>End exit delay(ms)</source>
-        <translation>结束退出延时(毫秒)</translation>
-    </message>
-    <message>
-        <source>Reply delay(ms)</source>
-        <translation>应答延时(毫秒)</translation>
-    </message>
-    <message>
-        <source>Side tone</source>
-        <translation>侧音</translation>
-    </message>
-    <message>
-        <source>Beep</source>
-        <translation>提示音</translation>
-    </message>
-    <message>
-        <source>Self ID</source>
-        <translation>本机 ID</translation>
-    </message>
-    <message>
-        <source>Decode response</source>
-        <translation>解码响应</translation>
-    </message>
-    <message>
-        <source>Auto reset time(s)</source>
-        <translation>自动复位时间(秒)</translation>
-    </message>
-    <message>
-        <source>Infomation</source>
-        <translation>信息</translation>
-    </message>
-    <message>
-        <source>Function</source>
-        <translation>功能</translation>
-    </message>
-    <message>
-        <source>Group</source>
-        <translation>组</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>类型</translation>
-    </message>
-    <message>
-        <source>Response</source>
-        <translation>响应</translation>
-    </message>
-    <message>
-        <source>ID</source>
-        <translation>ID</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>名称</translation>
-    </message>
-    <message>
-        <source>PTTID</source>
-        <translation>PTT ID</translation>
-    </message>
-    <message>
-        <source>Begin ID</source>
-        <translation>起始 ID</translation>
-    </message>
-    <message>
-        <source>End ID</source>
-        <translation>结束 ID</translation>
-    </message>
-    <message>
-        <source>Contact</source>
-        <translation>联系人</translation>
-    </message>
-    <message>
-        <source>Alias</source>
-        <translation>别名</translation>
-    </message>
-    <message>
-        <source>Code type</source>
-        <translation>编码类型</translation>
-    </message>
-    <message>
-        <source>Code</source>
-        <translation>编码</translation>
-    </message>
-    <message>
-        <source>Message</source>
-        <translation>消息</translation>
-    </message>
-    <message>
-        <source>Standard</source>
-        <translation>标准</translation>
-    </message>
-    <message>
-        <source>Width</source>
-        <translation>音宽</translation>
-    </message>
-    <message>
-        <source>Repeat</source>
-        <translation>重复音</translation>
-    </message>
-    <message>
-        <source>Delimiter</source>
-        <translation>分隔符</translation>
-    </message>
-</context>
-<context>
-    <name>CTotPage</name>
-    <message>
-        <source>TOT (min)</source>
-        <translation>发射限时 (分)</translation>
-    </message>
-    <message>
-        <source>TOT pre-alert (s)</source>
-        <translation>限时预警 (秒)</translation>
-    </message>
-    <message>
-        <source>TOT rekey (s)</source>
-        <translation>重发等待 (秒)</translation>
-    </message>
-    <message>
-        <source>TOT reset (s)</source>
-        <translation>限时复位 (秒)</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>关</translation>
-    </message>
-</context>
-<context>
-    <name>CTransferDialog</name>
-    <message>
-        <source>Start</source>
-        <translation>开始</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>退出</translation>
-    </message>
-    <message>
-        <source>Read from radio: %1 blocks in %2 s</source>
-        <translation>已从电台读取：%1 块，用时 %2 秒</translation>
-    </message>
-    <message>
-        <source>Written to radio: %1 blocks in %2 s</source>
-        <translation>已写入电台：%1 块，用时 %2 秒</translation>
-    </message>
-    <message>
-        <source>Cancelled after block %1</source>
-        <translation>已在第 %1 块后取消</translation>
-    </message>
-    <message>
-        <source>The transfer log could not be written: %1</source>
-        <translation>无法写入传输日志：%1</translation>
-    </message>
-</context>
-<context>
-    <name>CVfoDialog</name>
+    <name>VfoDialog</name>
     <message>
         <source>VFO</source>
         <translation>VFO</translation>
@@ -1549,323 +1855,6 @@ The channels were left as they were.</source>
     <message>
         <source>%1 R</source>
         <translation>%1 R</translation>
-    </message>
-</context>
-<context>
-    <name>ChirpCsv</name>
-    <message>
-        <source>skipped: not a channel number</source>
-        <translation>已跳过：不是信道号</translation>
-    </message>
-    <message>
-        <source>skipped: the channels are 1 to 800</source>
-        <translation>已跳过：信道号为 1 到 800</translation>
-    </message>
-    <message>
-        <source>skipped: past channel 800</source>
-        <translation>已跳过：超过信道 800</translation>
-    </message>
-    <message>
-        <source>replaces row %1, which named the same channel</source>
-        <translation>替换了指向同一信道的第 %1 行</translation>
-    </message>
-    <message>
-        <source>skipped: no frequency</source>
-        <translation>已跳过：没有频率</translation>
-    </message>
-    <message>
-        <source>skipped: not a frequency</source>
-        <translation>已跳过：不是频率</translation>
-    </message>
-    <message>
-        <source>skipped: outside the band plan</source>
-        <translation>已跳过：不在频段设置范围内</translation>
-    </message>
-    <message>
-        <source>skipped: channel 1 must be able to transmit, and no transmit band is enabled</source>
-        <translation>已跳过：信道 1 必须能发射，但没有启用发射频段</translation>
-    </message>
-    <message>
-        <source>kept %1: channel 1 must be able to transmit</source>
-        <translation>保留 %1：信道 1 必须能发射</translation>
-    </message>
-    <message>
-        <source>snapped to %1</source>
-        <translation>已调整为 %1</translation>
-    </message>
-    <message>
-        <source>not an offset: simplex</source>
-        <translation>不是有效的偏移：按单工处理</translation>
-    </message>
-    <message>
-        <source>above 50 MHz: kept as a separate transmit frequency</source>
-        <translation>超过 50 MHz：作为独立发射频率保存</translation>
-    </message>
-    <message>
-        <source>no transmit frequency: simplex</source>
-        <translation>没有发射频率：按单工处理</translation>
-    </message>
-    <message>
-        <source>not a duplex CHIRP knows: simplex</source>
-        <translation>CHIRP 不认识的双工方式：按单工处理</translation>
-    </message>
-    <message>
-        <source>simplex: %1 is outside the transmit bands</source>
-        <translation>单工：%1 不在发射频段内</translation>
-    </message>
-    <message>
-        <source>receive only: %1 is outside the transmit bands</source>
-        <translation>仅接收：%1 不在发射频段内</translation>
-    </message>
-    <message>
-        <source>simplex: channel 1 must be able to transmit</source>
-        <translation>单工：信道 1 必须能发射</translation>
-    </message>
-    <message>
-        <source>not a tone: %1</source>
-        <translation>不是亚音：%1</translation>
-    </message>
-    <message>
-        <source>not in the radio&apos;s tone list: nearest %1</source>
-        <translation>不在电台的亚音列表中：取最接近的 %1</translation>
-    </message>
-    <message>
-        <source>not in the radio&apos;s DCS list: %1</source>
-        <translation>不在电台的 DCS 列表中：%1</translation>
-    </message>
-    <message>
-        <source>not a cross mode: decode type Off</source>
-        <translation>不是交叉模式：解码类型为 Off</translation>
-    </message>
-    <message>
-        <source>left out: the radio decodes only the tone it sends; decode type Ctcss Encode</source>
-        <translation>已略去：电台只能解码它发送的亚音；解码类型为 Ctcss Encode</translation>
-    </message>
-    <message>
-        <source>decode type Ctcss Encode: the radio cannot decode DCS while it sends a tone</source>
-        <translation>解码类型 Ctcss Encode：电台发送亚音时不能解码 DCS</translation>
-    </message>
-    <message>
-        <source>decode type Dcs Codec: the radio also decodes the code it sends</source>
-        <translation>解码类型 Dcs Codec：电台也会解码它发送的码</translation>
-    </message>
-    <message>
-        <source>decode type Dcs Codec: the radio cannot decode a tone while it sends DCS</source>
-        <translation>解码类型 Dcs Codec：电台发送 DCS 时不能解码亚音</translation>
-    </message>
-    <message>
-        <source>left out: the radio decodes only the code it sends</source>
-        <translation>已略去：电台只能解码它发送的码</translation>
-    </message>
-    <message>
-        <source>decode type Ctcss Codec: the radio also sends the tone it decodes</source>
-        <translation>解码类型 Ctcss Codec：电台也会发送它解码的亚音</translation>
-    </message>
-    <message>
-        <source>decode type Dcs Codec: the radio also sends the code it decodes</source>
-        <translation>解码类型 Dcs Codec：电台也会发送它解码的码</translation>
-    </message>
-    <message>
-        <source>reverse squelch is not available: decode type Off</source>
-        <translation>电台没有反向静噪：解码类型为 Off</translation>
-    </message>
-    <message>
-        <source>not a tone mode: decode type Off</source>
-        <translation>不是亚音模式：解码类型为 Off</translation>
-    </message>
-    <message>
-        <source>not a polarity: %1</source>
-        <translation>不是极性：%1</translation>
-    </message>
-    <message>
-        <source>wide FM: the radio receives AM in the airband only</source>
-        <translation>宽带 FM：电台只在航空频段接收 AM</translation>
-    </message>
-    <message>
-        <source>received as AM</source>
-        <translation>按 AM 接收</translation>
-    </message>
-    <message>
-        <source>wide FM: not a mode of the radio</source>
-        <translation>宽带 FM：电台没有此模式</translation>
-    </message>
-    <message>
-        <source>not a step for this frequency: %1 kHz kept</source>
-        <translation>不是此频率可用的步进：保留 %1 kHz</translation>
-    </message>
-    <message>
-        <source>not a skip value: %1</source>
-        <translation>不是扫描跳过值：%1</translation>
-    </message>
-    <message>
-        <source>nearest level: %1</source>
-        <translation>最接近的功率档：%1</translation>
-    </message>
-    <message>
-        <source>guessed: %1</source>
-        <translation>推测为：%1</translation>
-    </message>
-    <message>
-        <source>characters the radio cannot show left out, then cut to 6: &quot;%1&quot;</source>
-        <translation>已略去电台不能显示的字符并截为 6 个：&quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>characters the radio cannot show left out: &quot;%1&quot;</source>
-        <translation>已略去电台不能显示的字符：&quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>cut to 6 characters: &quot;%1&quot;</source>
-        <translation>已截为 6 个字符：&quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>The first channel must be 1 to 800.</source>
-        <translation>起始信道必须为 1 到 800。</translation>
-    </message>
-    <message>
-        <source>This is not a text file.</source>
-        <translation>这不是文本文件。</translation>
-    </message>
-    <message>
-        <source>The file is empty.</source>
-        <translation>文件为空。</translation>
-    </message>
-    <message>
-        <source>The file has no Frequency column: it is not a CHIRP channel list.</source>
-        <translation>文件没有 Frequency 列：不是 CHIRP 信道列表。</translation>
-    </message>
-    <message>
-        <source>The file has no Location column: give the channel for its first row.</source>
-        <translation>文件没有 Location 列：请指定第一行的信道。</translation>
-    </message>
-    <message>
-        <source>out of range: simplex</source>
-        <translation>超出范围：按单工处理</translation>
-    </message>
-    <message>
-        <source>The file is larger than %1 MB: it is not a channel list.</source>
-        <translation>文件大于 %1 MB：不是信道列表。</translation>
-    </message>
-    <message>
-        <source>unclosed quote from row %1: rows %1 to %2 were not read</source>
-        <translation>第 %1 行的引号未闭合：第 %1 至 %2 行未读取</translation>
-    </message>
-    <message>
-        <source>unclosed quote from row %1: row %1 was not read</source>
-        <translation>第 %1 行的引号未闭合：第 %1 行未读取</translation>
-    </message>
-</context>
-<context>
-    <name>File</name>
-    <message>
-        <source>This is not a regular file.</source>
-        <translation>这不是普通文件。</translation>
-    </message>
-    <message>
-        <source>Not all of the file could be written (is the disk full?)</source>
-        <translation>文件未能完整写入（磁盘是否已满？）</translation>
-    </message>
-</context>
-<context>
-    <name>Link</name>
-    <message>
-        <source>Open port fail</source>
-        <translation>打开端口失败</translation>
-    </message>
-    <message>
-        <source>Communication error</source>
-        <translation>通信错误</translation>
-    </message>
-    <message>
-        <source>Your user may not open this port. Add it to the group &quot;%1&quot; (sudo usermod -aG %1 $USER), then log out and in again.</source>
-        <translation>当前用户无权打开此端口。请把用户加入“%1”组（sudo usermod -aG %1 $USER），然后注销并重新登录。</translation>
-    </message>
-    <message>
-        <source>Another program holds this port. ModemManager, for one, opens new USB serial ports: stop it, or tell it to leave this cable alone.</source>
-        <translation>另一个程序正在占用此端口。例如 ModemManager 会打开新插入的 USB 串口：请停止它，或让它忽略这根数据线。</translation>
-    </message>
-    <message>
-        <source>Check that the cable is plugged in, and the port chosen in Setting.</source>
-        <translation>请检查数据线是否插好，以及“设置”中选择的端口。</translation>
-    </message>
-    <message>
-        <source>Another program holds this port: close it, then try again.</source>
-        <translation>另一个程序正在使用此端口：请关闭该程序后重试。</translation>
-    </message>
-</context>
-<context>
-    <name>ParamFile</name>
-    <message>
-        <source>File does not match</source>
-        <translation>文件不匹配</translation>
-    </message>
-    <message>
-        <source>Sorry, error not find.</source>
-        <translation>抱歉，未找到错误信息。</translation>
-    </message>
-    <message>
-        <source>The file is incomplete: it holds %1 of %2 bytes. The missing %3 bytes were filled with FF (empty memory).</source>
-        <translation>文件不完整：只有 %1 字节（应为 %2 字节）。缺少的 %3 字节已用 FF（空存储）填充。</translation>
-    </message>
-</context>
-<context>
-    <name>PrintForm</name>
-    <message>
-        <source>On</source>
-        <translation>开</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>关</translation>
-    </message>
-</context>
-<context>
-    <name>PrintSection</name>
-    <message>
-        <source>Channels</source>
-        <translation>信道</translation>
-    </message>
-    <message>
-        <source>Scan channels and VFO</source>
-        <translation>扫描信道和 VFO</translation>
-    </message>
-    <message>
-        <source>Basic settings</source>
-        <translation>基本设置</translation>
-    </message>
-    <message>
-        <source>DTMF and PTT ID</source>
-        <translation>DTMF 和 PTT ID</translation>
-    </message>
-    <message>
-        <source>Alarm</source>
-        <translation>报警</translation>
-    </message>
-    <message>
-        <source>Two-tone</source>
-        <translation>两音</translation>
-    </message>
-    <message>
-        <source>Five-tone</source>
-        <translation>五音</translation>
-    </message>
-    <message>
-        <source>Model and band plan</source>
-        <translation>机型信息和频段</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>The help pages are not installed. They belong in the folder
-%1</source>
-        <translation>帮助页面未安装，应位于文件夹
-%1</translation>
-    </message>
-    <message>
-        <source>No web browser could be started to show the help. Its page is
-%1</source>
-        <translation>无法启动网页浏览器来显示帮助。帮助页面位于
-%1</translation>
     </message>
 </context>
 <context>
@@ -1901,6 +1890,17 @@ The channels were left as they were.</source>
     <message>
         <source>Alarm</source>
         <translation>报警</translation>
+    </message>
+</context>
+<context>
+    <name>ViewSubWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
     </message>
 </context>
 </TS>

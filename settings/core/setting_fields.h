@@ -21,7 +21,7 @@ inline constexpr BitField kHyperChannel{0xCC24, 1, 1};
 inline constexpr BitField kRightFunctionKey{0xCC24, 0, 1};
 inline constexpr BitField kTbst{0xCC25, 6, 2};
 inline constexpr BitField kAniDisplay{0xCC25, 5, 1};
-inline constexpr BitField kSelentMode{0xCC25, 2, 2};
+inline constexpr BitField kSilentMode{0xCC25, 2, 2};
 inline constexpr BitField kSte{0xCC25, 0, 2};
 inline constexpr BitField kAutoTransfer{0xCC26, 7, 1};
 inline constexpr BitField kAutoContact{0xCC26, 6, 1};

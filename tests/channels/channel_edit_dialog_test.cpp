@@ -34,9 +34,9 @@ void PutChannel(int channel, const Record& r)
 class ChannelEditDialogTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<CChannelEditDlg> open(int channel)
+    std::unique_ptr<ChannelEditDialog> open(int channel)
     {
-        auto dlg = std::make_unique<CChannelEditDlg>(nullptr, TestDocument(), channel, QString());
+        auto dlg = std::make_unique<ChannelEditDialog>(nullptr, TestDocument(), channel, QString());
         if (!ShowActive(dlg.get()))
             qWarning("dialog not active");
         return dlg;
@@ -105,7 +105,7 @@ private slots:
     {
         PutChannel(800, NewRecord(14500000));
         auto dlg = open(800);
-        auto* spin = Find<CUpDown>(dlg.get(), Id::kChannelSpin);
+        auto* spin = Find<UpDown>(dlg.get(), Id::kChannelSpin);
         TypeAndLeave(Find<QLineEdit>(dlg.get(), Id::kName), QStringLiteral("AB"), rx(dlg.get()));
         spin->press(1);
         QCOMPARE(dlg->shownChannel(), 1);
@@ -411,7 +411,7 @@ private slots:
             Find<QLineEdit>(w, Id::kName)->setText(QStringLiteral("RUN"));
             w->close(); // the title bar's close box
         };
-        CChannelEditDlg::run(nullptr, TestDocument(), 7, QStringLiteral("145.00000"));
+        ChannelEditDialog::run(nullptr, TestDocument(), 7, QStringLiteral("145.00000"));
         QCOMPARE(seen, 1);
         QCOMPARE(ConstChannelRecord(TestImage().data() + At(7)).name(), QStringLiteral("RUN"));
     }

@@ -25,9 +25,9 @@ std::uint32_t Edge(int k)
 class ScanChannelViewTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<CScanChView> open()
+    std::unique_ptr<ScanChannelView> open()
     {
-        auto view = std::make_unique<CScanChView>(TestDocument());
+        auto view = std::make_unique<ScanChannelView>(TestDocument());
         view->resize(720, 560);
         if (!ShowActive(view.get()))
             qWarning("view not active");
@@ -35,7 +35,7 @@ class ScanChannelViewTest : public QObject {
         return view;
     }
     static QWidget* rx(QWidget* v) { return Find<QLineEdit>(v, Id::kRx); }
-    static QWidget* away(CScanChView* v) { return v->tabs(); }
+    static QWidget* away(ScanChannelView* v) { return v->tabs(); }
 
 private slots:
     void init() { ResetImage(); }
@@ -227,7 +227,7 @@ private slots:
 
     void saveBeforeFirstShowWritesNothing()
     {
-        CScanChView view(TestDocument());
+        ScanChannelView view(TestDocument());
         Put(Edge(0), BusyRecord());
         view.SaveToImage();
         QCOMPARE(Hex(Bytes(Edge(0))), Hex(BusyRecord()));

@@ -36,16 +36,16 @@ QStringList Captions(const QTabBar* tabs)
 class VfoDialogTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<CVfoDialog> open()
+    std::unique_ptr<VfoDialog> open()
     {
-        auto dlg = std::make_unique<CVfoDialog>(TestDocument());
+        auto dlg = std::make_unique<VfoDialog>(TestDocument());
         if (!ShowActive(dlg.get()))
             qWarning("dialog not active");
         return dlg;
     }
     static QWidget* rx(QWidget* d) { return Find<QLineEdit>(d, Id::kRx); }
-    static QWidget* away(CVfoDialog* d) { return d->tabs(); }
-    static int tabOf(CVfoDialog* d, const QString& caption)
+    static QWidget* away(VfoDialog* d) { return d->tabs(); }
+    static int tabOf(VfoDialog* d, const QString& caption)
     {
         return static_cast<int>(Captions(d->tabs()).indexOf(caption));
     }
@@ -225,7 +225,7 @@ private slots:
         Put(Vfo(0), BusyRecord());
         const RadioImage before = TestImage();
         {
-            CVfoDialog dlg(TestDocument());
+            VfoDialog dlg(TestDocument());
             QVERIFY(TestImage() == before);
         }
         QVERIFY(TestImage() != before); // closing (destroying) does write

@@ -97,7 +97,7 @@ void CellEditorsTest::typedCharacters()
 
     const auto check = [refused](QChar c) { return !refused.contains(c); };
 
-    CCellLineEdit edit;
+    CellLineEdit edit;
     Configure(*edit.filter(), filter);
     edit.setUpperCase(upper);
     edit.setCharCheck(check);
@@ -105,7 +105,7 @@ void CellEditorsTest::typedCharacters()
     QTest::keyClicks(&edit, typed);
     QCOMPARE(edit.text(), expected);
 
-    CCellCombo combo;
+    CellCombo combo;
     Configure(*combo.filter(), filter);
     combo.setUpperCase(upper);
     combo.setCharCheck(check);
@@ -116,7 +116,7 @@ void CellEditorsTest::typedCharacters()
 
 void CellEditorsTest::refusedKeyKeepsSelection()
 {
-    CCellLineEdit edit;
+    CellLineEdit edit;
     edit.setCharFilter(FreqCharFilter);
     edit.setCellText(QStringLiteral("145.00000"));
     QTest::keyClicks(&edit, QStringLiteral("x"));
@@ -130,7 +130,7 @@ void CellEditorsTest::refusedKeyKeepsSelection()
 
 void CellEditorsTest::pastedTextIsFiltered()
 {
-    CCellLineEdit edit;
+    CellLineEdit edit;
     edit.setCharFilter(DtmfCharFilter);
     edit.setUpperCase(true);
     edit.setMaxLength(8);
@@ -169,11 +169,11 @@ void CellEditorsTest::pastedTextIsFiltered()
 
 void CellEditorsTest::programTextIsNotFiltered()
 {
-    CCellLineEdit edit;
+    CellLineEdit edit;
     edit.setCharFilter(DigitCharFilter);
     edit.setCellText(QStringLiteral("1.5 kHz"));
     QCOMPARE(edit.cellText(), QStringLiteral("1.5 kHz"));
-    CCellCombo combo;
+    CellCombo combo;
     combo.setCharFilter(DigitCharFilter);
     combo.setCellText(QStringLiteral("abc"));
     QCOMPARE(combo.cellText(), QStringLiteral("abc"));
@@ -182,7 +182,7 @@ void CellEditorsTest::programTextIsNotFiltered()
 void CellEditorsTest::charCheckFollowsLiveState()
 {
     QChar delimiter(u'#');
-    CCellLineEdit edit;
+    CellLineEdit edit;
     edit.setCharFilter(DtmfCharFilter);
     edit.setCharCheck([&delimiter](QChar c) { return c != delimiter; });
     QTest::keyClicks(&edit, QStringLiteral("1#*"));
@@ -194,10 +194,10 @@ void CellEditorsTest::charCheckFollowsLiveState()
 void CellEditorsTest::sessionCommitsOnce()
 {
     Host host;
-    auto* edit = new CCellLineEdit(&host.top);
+    auto* edit = new CellLineEdit(&host.top);
     QVERIFY(edit->isHidden()); // editors wait to be placed
-    QSignalSpy committed(edit, &CCellLineEdit::committed);
-    QSignalSpy enter(edit, &CCellLineEdit::enterPressed);
+    QSignalSpy committed(edit, &CellLineEdit::committed);
+    QSignalSpy enter(edit, &CellLineEdit::enterPressed);
 
     edit->show();
     QVERIFY(edit->isEditing());
@@ -221,9 +221,9 @@ void CellEditorsTest::sessionCommitsOnce()
 void CellEditorsTest::popupKeepsSessionOpen()
 {
     Host host;
-    auto* list = new CCellDropList(&host.top);
+    auto* list = new CellDropList(&host.top);
     list->setItems(OptionList(ScanModeList));
-    QSignalSpy committed(list, &CCellDropList::committed);
+    QSignalSpy committed(list, &CellDropList::committed);
     list->show();
     list->setCellText(QStringLiteral("Skip"));
 
@@ -241,8 +241,8 @@ void CellEditorsTest::popupKeepsSessionOpen()
 void CellEditorsTest::hideDropsTheEdit()
 {
     Host host;
-    auto* combo = new CCellCombo(&host.top);
-    QSignalSpy committed(combo, &CCellCombo::committed);
+    auto* combo = new CellCombo(&host.top);
+    QSignalSpy committed(combo, &CellCombo::committed);
     combo->show();
     combo->setCellText(QStringLiteral("023"));
     combo->hide();
@@ -256,7 +256,7 @@ void CellEditorsTest::hideDropsTheEdit()
 
 void CellEditorsTest::dropListSelectsExactText()
 {
-    CCellDropList list;
+    CellDropList list;
     list.setItems(OptionList(DecodeTypeList));
     QCOMPARE(list.count(), 4);
     QCOMPARE(list.cellText(), QString()); // nothing chosen yet
@@ -274,12 +274,12 @@ void CellEditorsTest::dropListSelectsExactText()
 void CellEditorsTest::comboEnterCommitsTypedText()
 {
     Host host;
-    auto* combo = new CCellCombo(&host.top);
+    auto* combo = new CellCombo(&host.top);
     combo->setItems(OptionList(CtcssToneList));
     combo->setMaxLength(5);
     combo->setCharFilter(FreqCharFilter);
-    QSignalSpy committed(combo, &CCellCombo::committed);
-    QSignalSpy enter(combo, &CCellCombo::enterPressed);
+    QSignalSpy committed(combo, &CellCombo::committed);
+    QSignalSpy enter(combo, &CellCombo::enterPressed);
     combo->show();
     combo->setCellText(QStringLiteral("100.0"));
     QTest::keyClicks(combo, QStringLiteral("6x7"));

@@ -1,4 +1,4 @@
-// Editors placed over CGrid's cells: placement, commits on focus loss, Enter,
+// Editors placed over Grid's cells: placement, commits on focus loss, Enter,
 // focusing the grid, hiding and scrolling.
 #include "controls/cell_editors.h"
 #include "tests/controls/grid_window.h"
@@ -23,11 +23,11 @@ void GridEditingTest::editorCommitsOnceOnFocusLoss()
 {
     GridWindow w(20, 6);
     QVERIFY(w.show());
-    CGrid& grid = *w.grid;
+    Grid& grid = *w.grid;
     grid.setText(2, 3, QStringLiteral("145.00000"));
     grid.setCurrentCell(2, 3);
-    auto* editor = new CCellLineEdit(&grid);
-    QSignalSpy committed(editor, &CCellLineEdit::committed);
+    auto* editor = new CellLineEdit(&grid);
+    QSignalSpy committed(editor, &CellLineEdit::committed);
 
     editor->setCellText(grid.text(2, 3));
     grid.placeEditor(editor);
@@ -55,11 +55,11 @@ void GridEditingTest::clickOnOtherCellCommitsToEditedCell()
 {
     GridWindow w(20, 6);
     QVERIFY(w.show());
-    CGrid& grid = *w.grid;
+    Grid& grid = *w.grid;
     grid.setCurrentCell(2, 3);
-    auto* editor = new CCellLineEdit(&grid);
+    auto* editor = new CellLineEdit(&grid);
     QList<QList<int>> commits; // edited row and col, current row and col
-    connect(editor, &CCellLineEdit::committed, &grid, [&](const QString&) {
+    connect(editor, &CellLineEdit::committed, &grid, [&](const QString&) {
         commits << QList<int>{grid.editorRow(), grid.editorCol(), grid.row(), grid.col()};
     });
     grid.placeEditor(editor);
@@ -76,13 +76,13 @@ void GridEditingTest::enterCommitsAndHandsFocusBack()
 {
     GridWindow w(20, 6);
     QVERIFY(w.show());
-    CGrid& grid = *w.grid;
+    Grid& grid = *w.grid;
     grid.setCurrentCell(4, 2);
-    auto* editor = new CCellLineEdit(&grid);
+    auto* editor = new CellLineEdit(&grid);
     QStringList events;
-    connect(editor, &CCellLineEdit::committed, &grid,
+    connect(editor, &CellLineEdit::committed, &grid,
             [&](const QString& t) { events << QStringLiteral("committed ") + t; });
-    connect(editor, &CCellLineEdit::enterPressed, &grid, [&] {
+    connect(editor, &CellLineEdit::enterPressed, &grid, [&] {
         events << QStringLiteral("enter");
         // What a view does next: move on and edit the next cell.
         grid.setCol(grid.col() + 1);
@@ -97,7 +97,7 @@ void GridEditingTest::enterCommitsAndHandsFocusBack()
     QCOMPARE(grid.editorCol(), 3);
 
     // The second session ends by Enter without a follow-up.
-    disconnect(editor, &CCellLineEdit::enterPressed, &grid, nullptr);
+    disconnect(editor, &CellLineEdit::enterPressed, &grid, nullptr);
     QTest::keyClicks(editor, QStringLiteral("d"));
     QTest::keyClick(editor, Qt::Key_Enter);
     QCOMPARE(events.size(), 3);
@@ -110,12 +110,12 @@ void GridEditingTest::focusGridCommitsHideEditorsDiscards()
 {
     GridWindow w(20, 6);
     QVERIFY(w.show());
-    CGrid& grid = *w.grid;
-    auto* edit = new CCellLineEdit(&grid);
-    auto* list = new CCellDropList(&grid);
+    Grid& grid = *w.grid;
+    auto* edit = new CellLineEdit(&grid);
+    auto* list = new CellDropList(&grid);
     list->setItems(QStringList{QStringLiteral("Two"), QStringLiteral("Single")});
-    QSignalSpy editCommits(edit, &CCellLineEdit::committed);
-    QSignalSpy listCommits(list, &CCellDropList::committed);
+    QSignalSpy editCommits(edit, &CellLineEdit::committed);
+    QSignalSpy listCommits(list, &CellDropList::committed);
 
     grid.placeEditor(edit);
     QTest::keyClicks(edit, QStringLiteral("7"));
@@ -142,11 +142,11 @@ void GridEditingTest::scrollingCommitsAndHides()
 {
     GridWindow w(801, 12);
     QVERIFY(w.show());
-    CGrid& grid = *w.grid;
+    Grid& grid = *w.grid;
     grid.setCurrentCell(2, 3);
-    auto* editor = new CCellCombo(&grid);
-    QSignalSpy committed(editor, &CCellCombo::committed);
-    QSignalSpy scrolled(&grid, &CGrid::scrolled);
+    auto* editor = new CellCombo(&grid);
+    QSignalSpy committed(editor, &CellCombo::committed);
+    QSignalSpy scrolled(&grid, &Grid::scrolled);
     grid.placeEditor(editor);
     QTest::keyClicks(editor, QStringLiteral("88.5"));
 
@@ -165,8 +165,8 @@ void GridEditingTest::leavingTheWindowCommitsAndComesBackToGrid()
 {
     GridWindow w(20, 6);
     QVERIFY(w.show());
-    auto* editor = new CCellLineEdit(w.grid);
-    QSignalSpy committed(editor, &CCellLineEdit::committed);
+    auto* editor = new CellLineEdit(w.grid);
+    QSignalSpy committed(editor, &CellLineEdit::committed);
     w.grid->placeEditor(editor);
     QTest::keyClicks(editor, QStringLiteral("5"));
 

@@ -1,4 +1,4 @@
-// CGrid driven through its real table and headings, offscreen.
+// Grid driven through its real table and headings, offscreen.
 #include "controls/grid.h"
 #include "controls/grid_model.h"
 #include "tests/controls/grid_window.h"
@@ -37,7 +37,7 @@ private slots:
 
 void GridTest::shapeKeepsTextsInside()
 {
-    CGrid grid;
+    Grid grid;
     QCOMPARE(grid.rows(), 2);
     QCOMPARE(grid.cols(), 2);
     QCOMPARE(grid.fixedRows(), 1);
@@ -69,7 +69,7 @@ void GridTest::fixedCellsNeverBecomeCurrent()
 {
     GridWindow w(20, 5);
     QVERIFY(w.show());
-    CGrid& grid = *w.grid;
+    Grid& grid = *w.grid;
     QCOMPARE(grid.row(), 1);
     QCOMPARE(grid.col(), 1);
 
@@ -116,7 +116,7 @@ void GridTest::textRoundTrip()
     QFETCH(QString, text);
     QFETCH(bool, redrawOff);
 
-    CGrid grid;
+    Grid grid;
     grid.setShape(801, 12, 1, 1);
     grid.setRedraw(!redrawOff);
     grid.setText(row, col, text);
@@ -174,7 +174,7 @@ void GridTest::layoutInTwips()
 {
     GridWindow w(10, 5);
     QVERIFY(w.show());
-    CGrid& grid = *w.grid;
+    Grid& grid = *w.grid;
     const int dx = grid.logicalDpiX();
     const int dy = grid.logicalDpiY();
 
@@ -239,7 +239,7 @@ void GridTest::keyboardMoves()
     QVERIFY(w.show());
     w.grid->setWrapKeys(wrap);
     w.grid->setCurrentCell(row, col);
-    QSignalSpy entered(w.grid, &CGrid::cellEntered);
+    QSignalSpy entered(w.grid, &Grid::cellEntered);
     QTest::keyClick(w.view(), static_cast<Qt::Key>(key));
     QCOMPARE(w.grid->row(), toRow);
     QCOMPARE(w.grid->col(), toCol);
@@ -258,7 +258,7 @@ void GridTest::viewConsumesKeys()
     w.grid->setWrapKeys(true);
     w.grid->setCurrentCell(1, 3);
     QList<int> seen;
-    connect(w.grid, &CGrid::keyDown, w.grid, [&seen](int key, Qt::KeyboardModifiers, bool* consumed) {
+    connect(w.grid, &Grid::keyDown, w.grid, [&seen](int key, Qt::KeyboardModifiers, bool* consumed) {
         seen << key;
         *consumed = key == Qt::Key_Right || key == Qt::Key_Return;
     });
@@ -309,12 +309,12 @@ void GridTest::clickMovesCurrentBeforeReporting()
 {
     GridWindow w(801, 12);
     QVERIFY(w.show());
-    CGrid& grid = *w.grid;
+    Grid& grid = *w.grid;
     QList<QList<int>> clicks; // row, col, current row, current col
-    connect(&grid, &CGrid::cellClicked, &grid, [&](int r, int c) {
+    connect(&grid, &Grid::cellClicked, &grid, [&](int r, int c) {
         clicks << QList<int>{r, c, grid.row(), grid.col()};
     });
-    QSignalSpy downs(&grid, &CGrid::mouseDown);
+    QSignalSpy downs(&grid, &Grid::mouseDown);
 
     const QPoint centre = w.cellCentre(7, 4);
     QTest::mouseClick(w.view()->viewport(), Qt::LeftButton, {}, centre);
@@ -334,9 +334,9 @@ void GridTest::headingClickReportsFixedCell()
 {
     GridWindow w(20, 6);
     QVERIFY(w.show());
-    CGrid& grid = *w.grid;
+    Grid& grid = *w.grid;
     grid.setCurrentCell(3, 3);
-    QSignalSpy clicks(&grid, &CGrid::cellClicked);
+    QSignalSpy clicks(&grid, &Grid::cellClicked);
     QTableView* view = w.view();
 
     QHeaderView* captions = view->horizontalHeader();
@@ -355,7 +355,7 @@ void GridTest::headingClickReportsFixedCell()
 
 void GridTest::redrawOffDefersNotification()
 {
-    CGrid grid;
+    Grid grid;
     grid.setShape(801, 12, 1, 1);
     QSignalSpy cells(grid.model(), &QAbstractItemModel::dataChanged);
     QSignalSpy headings(grid.model(), &QAbstractItemModel::headerDataChanged);
@@ -379,7 +379,7 @@ void GridTest::redrawOffDefersNotification()
 
 void GridTest::backgroundAndAlignment()
 {
-    CGrid grid;
+    Grid grid;
     grid.setShape(17, 6, 1, 1);
     const QColor single = ColorFromColorRef(0xDBE9EC);
     QCOMPARE(single, QColor(236, 233, 219));
@@ -401,7 +401,7 @@ void GridTest::backgroundAndAlignment()
 
 void GridTest::modelPassesTester()
 {
-    auto grid = std::make_unique<CGrid>();
+    auto grid = std::make_unique<Grid>();
     QAbstractItemModelTester tester(grid->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     grid->setShape(801, 12, 1, 1);
     grid->setText(0, 3, QStringLiteral("Decode Type"));

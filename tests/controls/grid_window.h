@@ -11,13 +11,13 @@
 
 struct GridWindow {
     QWidget top;
-    CGrid* grid;
+    Grid* grid;
     QLineEdit* other;
 
     GridWindow(int rows, int cols)
     {
         auto* layout = new QVBoxLayout(&top);
-        grid = new CGrid;
+        grid = new Grid;
         other = new QLineEdit;
         layout->addWidget(grid);
         layout->addWidget(other);

@@ -8,7 +8,7 @@
 #include "link/transfer_dialog.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
-#include "shell/main_frame.h"
+#include "shell/main_window.h"
 #include "shell/transfer_setup.h"
 #include "tests/support/modal_answerer.h"
 #include "tests/support/program_folder.h"
@@ -72,7 +72,7 @@ class CustomDataDialogTest : public QObject {
         TransferAnswers()
         {
             answerer.onModal = [this](QWidget* w) {
-                auto* dlg = qobject_cast<CTransferDialog*>(w);
+                auto* dlg = qobject_cast<TransferDialog*>(w);
                 if (!dlg)
                     return;
                 titles << dlg->windowTitle();
@@ -112,7 +112,7 @@ private slots:
         QFETCH(QString, shown);
         std::copy(bytes.begin(), bytes.end(), TestImage().begin() + 0xFEE0);
         TestImage()[0xFF00] = 'Z'; // the identity record follows; it is not part of the text
-        CCustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
+        CustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Custom Data"));
         QCOMPARE(TextBox(&dlg)->text(), shown);
         QCOMPARE(TextBox(&dlg)->maxLength(), 32);
@@ -121,7 +121,7 @@ private slots:
     void okStoresTheText()
     {
         TestImage().fill(0x5A);
-        CCustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
+        CustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
         dlg.show();
         TextBox(&dlg)->setText(QStringLiteral("AB-12 ~ free text"));
         Press(&dlg, 1);
@@ -135,7 +135,7 @@ private slots:
     void emptyBoxStoresThirtyTwoFF()
     {
         TestImage().fill(0x5A);
-        CCustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
+        CustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
         dlg.show();
         TextBox(&dlg)->clear();
         Press(&dlg, 1);
@@ -144,7 +144,7 @@ private slots:
 
     void typedTextStopsAtThirtyTwo()
     {
-        CCustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
+        CustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
         dlg.show();
         QTest::keyClicks(TextBox(&dlg), QString(40, QLatin1Char('k')));
         QCOMPARE(TextBox(&dlg)->text().size(), 32);
@@ -157,7 +157,7 @@ private slots:
     {
         std::copy(kRadioText.begin(), kRadioText.end(), TestImage().begin() + 0xFEE0);
         const RadioImage before = TestImage();
-        CCustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
+        CustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
         dlg.show();
         TextBox(&dlg)->setText(QStringLiteral("changed"));
         Press(&dlg, 2);
@@ -168,7 +168,7 @@ private slots:
     void readShowsTheRadioText()
     {
         TransferAnswers answers;
-        CCustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
+        CustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
         dlg.show();
         Press(&dlg, 1003);
         QCOMPARE(answers.titles, QStringList{QStringLiteral("读数据")});
@@ -188,7 +188,7 @@ private slots:
         faults.cutReplyBlock = 0;
         useRadio(faults);
         TransferAnswers answers;
-        CCustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
+        CustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
         dlg.show();
         TextBox(&dlg)->setText(QStringLiteral("typed, not stored"));
         Press(&dlg, 1003);
@@ -201,7 +201,7 @@ private slots:
     {
         TransferAnswers answers;
         answers.start = false;
-        CCustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
+        CustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
         dlg.show();
         TextBox(&dlg)->setText(QStringLiteral("kept"));
         Press(&dlg, 1003);
@@ -213,7 +213,7 @@ private slots:
     void writeStoresAndSendsTheText()
     {
         TransferAnswers answers;
-        CCustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
+        CustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
         dlg.show();
         TextBox(&dlg)->setText(QStringLiteral("NEW TEXT"));
         Press(&dlg, 1001);
@@ -231,7 +231,7 @@ private slots:
     {
         appSettings().portName = QStringLiteral("/nonexistent/port");
         TransferAnswers answers;
-        CCustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
+        CustomDataDialog dlg(TestDocument(), ProgramTransferSetup());
         dlg.show();
         TextBox(&dlg)->setText(QStringLiteral("stored anyway"));
         Press(&dlg, 1001);
@@ -242,7 +242,7 @@ private slots:
 
     void theCommandRunsTheDialogInServiceMode()
     {
-        CMainFrame frame(MakeViewsWithPlainTable);
+        MainWindow frame(MakeViewsWithPlainTable);
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
         QVERIFY(frame.commandAction(Cmd::CustomData)->isEnabled());
@@ -251,7 +251,7 @@ private slots:
         ModalAnswerer answers;
         QString caption;
         answers.onModal = [&caption](QWidget* w) {
-            auto* dlg = qobject_cast<CCustomDataDialog*>(w);
+            auto* dlg = qobject_cast<CustomDataDialog*>(w);
             if (!dlg)
                 return;
             caption = dlg->windowTitle();

@@ -1,8 +1,8 @@
 // The frequency range dialog driven through its grid, editor and password
 // prompt, offscreen, and the Edit menu command around it. The slots run in
 // order: the first ones see the plan locked, the later ones unlocked.
+#include "channels/channel_table_view.h"
 #include "channels/core/channel_record.h"
-#include "channels/program_view.h"
 #include "codecs/bcd.h"
 #include "controls/cell_editors.h"
 #include "controls/grid.h"
@@ -13,8 +13,8 @@
 #include "link/frequency_range_dialog.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
-#include "shell/main_frame.h"
-#include "shell/my_child_frame.h"
+#include "shell/main_window.h"
+#include "shell/view_sub_window.h"
 #include "tests/support/modal_answerer.h"
 #include "tests/support/program_folder.h"
 #include "tests/support/test_document.h"
@@ -66,15 +66,15 @@ class FrequencyRangeDialogTest : public QObject {
     Q_OBJECT
 
     ProgramFolder m_folder;
-    std::unique_ptr<CFrequencyRangeDlg> m_dlg;
+    std::unique_ptr<FrequencyRangeDialog> m_dlg;
 
-    CGrid* grid() const { return m_dlg->grid(); }
+    Grid* grid() const { return m_dlg->grid(); }
     QTableView* table() const { return grid()->findChild<QTableView*>(); }
     QString cell(int band, int col) const { return grid()->text(band + 1, col); }
 
     void open()
     {
-        m_dlg = std::make_unique<CFrequencyRangeDlg>(TestDocument(), appSettings().modelName);
+        m_dlg = std::make_unique<FrequencyRangeDialog>(TestDocument(), appSettings().modelName);
         m_dlg->show();
         m_dlg->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_dlg.get()));
@@ -321,13 +321,13 @@ private slots:
 
     void commandEmptiesOutOfBandChannels()
     {
-        CMainFrame frame;
+        MainWindow frame;
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        CMyChildFrame* child = frame.viewFrame(ViewKind::ChannelTable);
+        ViewSubWindow* child = frame.viewFrame(ViewKind::ChannelTable);
         QVERIFY(child);
         QVERIFY(child->isMaximized());
-        auto* view = qobject_cast<CProgramView*>(child->view());
+        auto* view = qobject_cast<ChannelTableView*>(child->view());
         QVERIFY(view);
 
         Document& doc = frame.document();
@@ -343,7 +343,7 @@ private slots:
         ModalAnswerer answerer;
         bool shown = false;
         answerer.onModal = [&shown](QWidget* w) {
-            shown = shown || qobject_cast<CFrequencyRangeDlg*>(w);
+            shown = shown || qobject_cast<FrequencyRangeDialog*>(w);
             w->close();
         };
         QVERIFY(frame.commandAction(Cmd::FrequencyRange)->isEnabled());

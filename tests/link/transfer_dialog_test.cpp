@@ -30,7 +30,7 @@ namespace {
 constexpr char kTestPort[] = "TESTRADIO";
 bool IsTransferDialog(QWidget* w)
 {
-    return qobject_cast<CTransferDialog*>(w) != nullptr;
+    return qobject_cast<TransferDialog*>(w) != nullptr;
 }
 } // namespace
 
@@ -51,7 +51,7 @@ class TransferDialogTest : public QObject {
     // Runs the dialog; `start` presses Start once it is shown.
     int run(TransferMode mode, std::vector<TransferRange> ranges, bool start = true, int starts = 1)
     {
-        CTransferDialog dlg(TestDocument(), ProgramTransferSetup(), mode, QStringLiteral("Test"), std::move(ranges));
+        TransferDialog dlg(TestDocument(), ProgramTransferSetup(), mode, QStringLiteral("Test"), std::move(ranges));
         if (start)
             QTimer::singleShot(0, &dlg, [&dlg, starts] {
                 for (int i = 0; i < starts; ++i)
@@ -134,7 +134,7 @@ private slots:
         answers.ignore = IsTransferDialog;
         bool asked = false;
         answers.onModal = [&](QWidget* w) {
-            auto* dlg = qobject_cast<CLinkPasswordDialog*>(w);
+            auto* dlg = qobject_cast<LinkPasswordDialog*>(w);
             if (!dlg)
                 return;
             asked = true;
@@ -177,8 +177,8 @@ private slots:
         ModalAnswerer answers;
         answers.ignore = IsTransferDialog;
         {
-            CTransferDialog dlg(TestDocument(), ProgramTransferSetup(), TransferMode::Read, QStringLiteral("Read"),
-                                {kCustomDataRange});
+            TransferDialog dlg(TestDocument(), ProgramTransferSetup(), TransferMode::Read, QStringLiteral("Read"),
+                               {kCustomDataRange});
             QTimer::singleShot(0, &dlg, [&dlg] { dlg.findChild<QPushButton*>(QStringLiteral("2"))->click(); });
             dlg.exec();
             QCOMPARE(dlg.transferResult(), 0);
@@ -195,8 +195,8 @@ private slots:
         ModalAnswerer answers;
         answers.ignore = IsTransferDialog;
         TestImage().fill(0x42);
-        CTransferDialog dlg(TestDocument(), ProgramTransferSetup(), TransferMode::Read, QStringLiteral("Read"),
-                            FullReadRanges());
+        TransferDialog dlg(TestDocument(), ProgramTransferSetup(), TransferMode::Read, QStringLiteral("Read"),
+                           FullReadRanges());
         QTimer::singleShot(0, &dlg, [&dlg] {
             dlg.findChild<QPushButton*>(QStringLiteral("1"))->click();
             QTimer::singleShot(300, &dlg, [&dlg] { dlg.findChild<QPushButton*>(QStringLiteral("2"))->click(); });
@@ -221,7 +221,7 @@ private slots:
         const QString path = QString::fromStdString(pty.slavePath());
         appSettings().portName = path;
         {
-            CPortDialog dlg;
+            PortDialog dlg;
             auto* field = dlg.findChild<QLineEdit*>(QStringLiteral("devicePath"));
             QCOMPARE(field->text(), path); // an openable device path is shown checked
             field->clear();
@@ -230,7 +230,7 @@ private slots:
             QCOMPARE(appSettings().portName, QStringLiteral("/dev/ttyUSB7"));
         }
         {
-            CPortDialog dlg; // /dev/ttyUSB7 cannot be opened: nothing checked, but the path is kept
+            PortDialog dlg; // /dev/ttyUSB7 cannot be opened: nothing checked, but the path is kept
             for (QRadioButton* b : dlg.findChildren<QRadioButton*>())
                 QVERIFY(!b->isChecked());
             QCOMPARE(dlg.findChild<QLineEdit*>(QStringLiteral("devicePath"))->text(), QStringLiteral("/dev/ttyUSB7"));
@@ -243,7 +243,7 @@ private slots:
             QCOMPARE(appSettings().portName, QStringLiteral("/dev/ttyUSB7"));
         }
         {
-            CPortDialog dlg;
+            PortDialog dlg;
             for (QRadioButton* b : dlg.findChildren<QRadioButton*>())
                 if (b->text().contains(QStringLiteral("SIM")))
                     b->setChecked(true);
@@ -251,9 +251,9 @@ private slots:
             QCOMPARE(appSettings().portName, QStringLiteral("/dev/ttyUSB7")); // Cancel changes nothing
         }
         {
-            CPortDialog dlg;
+            PortDialog dlg;
             for (int n = 1; n <= 16; ++n) {
-                auto* b = dlg.findChild<QRadioButton*>(QString::number(CPortDialog::kFirstComId + n - 1));
+                auto* b = dlg.findChild<QRadioButton*>(QString::number(PortDialog::kFirstComId + n - 1));
                 QVERIFY(b);
                 QCOMPARE(b->text(), QStringLiteral("COM%1").arg(n));
                 QCOMPARE(b->isEnabled(), ProbePort(PortNameForNumber(n)));

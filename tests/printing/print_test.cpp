@@ -2,15 +2,15 @@
 // read back as text, a filled body over several pages, the print and page
 // setup dialogs, and the preview window taking the main window's place.
 #include "document/radio_image.h"
-#include "link/model_view.h"
+#include "link/model_data_view.h"
 #include "printing/print_controller.h"
 #include "printing/print_preview.h"
 #include "printing/print_renderer.h"
 #include "printing/print_sections_box.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
-#include "shell/main_frame.h"
-#include "shell/my_child_frame.h"
+#include "shell/main_window.h"
+#include "shell/view_sub_window.h"
 #include "tests/support/modal_answerer.h"
 #include "tests/support/program_folder.h"
 #include "tests/support/test_document.h"
@@ -74,10 +74,10 @@ class PrintTest : public QObject {
 
     ProgramFolder m_folder;
     QTemporaryDir m_out;
-    std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<MainWindow> m_frame;
     int m_printed = 0;
 
-    CPrintController& controller() { return m_frame->printController(); }
+    PrintController& controller() { return m_frame->printController(); }
     RadioImage& image() { return DocumentTestAccess::image(m_frame->document()); }
 
     // Print goes to this PDF file instead of asking.
@@ -105,7 +105,7 @@ private slots:
     void init()
     {
         m_printed = 0;
-        m_frame = std::make_unique<CMainFrame>(MakeViewsWithPlainTable);
+        m_frame = std::make_unique<MainWindow>(MakeViewsWithPlainTable);
         controller().setSections(kAllPrintSections);
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
@@ -153,7 +153,7 @@ private slots:
     void printStoresTheOpenViewsFirst()
     {
         m_frame->runCommand(Cmd::Model);
-        CMyChildFrame* child = m_frame->viewFrame(ViewKind::Model);
+        ViewSubWindow* child = m_frame->viewFrame(ViewKind::Model);
         QVERIFY(child);
         auto* serial = child->view()->findChild<QLineEdit*>(QStringLiteral("1005"));
         serial->setText(QStringLiteral("P1"));
@@ -203,7 +203,7 @@ private slots:
             QVERIFY(!dlg->testOption(QAbstractPrintDialog::PrintToFile));
             QVERIFY(!dlg->testOption(QAbstractPrintDialog::PrintCurrentPage));
             // The sections are a tab of the dialog, as last chosen.
-            auto* sections = dlg->findChild<CPrintSectionsBox*>();
+            auto* sections = dlg->findChild<PrintSectionsBox*>();
             QVERIFY(sections);
             QCOMPARE(sections->sections(), SectionBit(PrintSection::Dtmf));
             dlg->reject();
@@ -292,7 +292,7 @@ private slots:
         controller().setSections(SectionBit(PrintSection::Channels));
         ModalAnswerer answers;
         answers.onModal = [](QWidget* w) {
-            auto* dlg = qobject_cast<CPrintSectionsDialog*>(w);
+            auto* dlg = qobject_cast<PrintSectionsDialog*>(w);
             if (!dlg)
                 return;
             QCOMPARE(dlg->sections(), SectionBit(PrintSection::Channels));
@@ -335,9 +335,9 @@ private slots:
     {
         int paints = 0;
         m_frame->runCommand(Cmd::FilePrintPreview);
-        CPrintPreviewFrame* preview = controller().previewFrame();
+        PrintPreviewWindow* preview = controller().previewFrame();
         QVERIFY(preview);
-        connect(preview->view(), &CViewPrintPreview::paintRequested, this, [&paints] { ++paints; });
+        connect(preview->view(), &PrintPreviewWidget::paintRequested, this, [&paints] { ++paints; });
         QVERIFY(QTest::qWaitForWindowExposed(preview));
         QVERIFY(!m_frame->isVisible());
         QCOMPARE(preview->windowTitle(), QStringLiteral("Preview"));
@@ -375,7 +375,7 @@ private slots:
             return sheet;
         };
         m_frame->runCommand(Cmd::FilePrintPreview);
-        CPrintPreviewFrame* preview = controller().previewFrame();
+        PrintPreviewWindow* preview = controller().previewFrame();
         QPrintPreviewWidget* widget = preview->view()->preview();
         QVERIFY(controller().pageCount() > 2);
         QCOMPARE(widget->pageCount(), controller().pageCount());
@@ -406,7 +406,7 @@ private slots:
     {
         const QString pdf = printToPdf(QStringLiteral("from_preview.pdf"));
         m_frame->runCommand(Cmd::FilePrintPreview);
-        CPrintPreviewFrame* preview = controller().previewFrame();
+        PrintPreviewWindow* preview = controller().previewFrame();
         preview->findChild<QAction*>(QStringLiteral("print"))->trigger();
         QVERIFY(!preview->isVisible());
         QVERIFY(m_frame->isVisible());
@@ -423,7 +423,7 @@ private slots:
         sheet.section(QStringLiteral("信道"));
         sheet.tableHead({QStringLiteral("信道"), QStringLiteral("CTCSS")});
         sheet.tableRow({QStringLiteral("1"), QStringLiteral("100.0")});
-        CPrintRenderer renderer;
+        PrintRenderer renderer;
         renderer.setSheet(sheet);
         renderer.setJobName(QStringLiteral("job"));
         for (const int dpi : {96, 192}) {
@@ -454,7 +454,7 @@ private slots:
             const QRect title = g.lineRect(0).translated(x0, 0);
             const std::vector<int> titleInk = inkRows(title.left(), title.left() + title.width() / 2,
                                                       title.top() - title.height(), title.bottom() + 1);
-            QFont bold = CPrintRenderer::font(PrintFontHeight(dpi));
+            QFont bold = PrintRenderer::font(PrintFontHeight(dpi));
             bold.setBold(true);
             QImage free(page.width(), 4 * title.height(), QImage::Format_RGB32);
             free.setDotsPerMeterX(page.dotsPerMeterX());

@@ -24,17 +24,17 @@ void SetCodeFirstByte(int k, std::uint8_t b)
 class AlarmViewTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<CAlarmView> m_view;
+    std::unique_ptr<AlarmView> m_view;
 
     void open()
     {
-        m_view = std::make_unique<CAlarmView>(TestDocument());
+        m_view = std::make_unique<AlarmView>(TestDocument());
         QVERIFY(ShowActive(m_view.get(), kViewSize));
         m_view->ensureInitialised();
     }
     QComboBox* combo(int id) const { return Control<QComboBox>(m_view.get(), id); }
     QLineEdit* edit(int id) const { return Control<QLineEdit>(m_view.get(), id); }
-    CUpDown* arrows(int id) const { return Control<CUpDown>(m_view.get(), id); }
+    UpDown* arrows(int id) const { return Control<UpDown>(m_view.get(), id); }
 
 private slots:
     void init()

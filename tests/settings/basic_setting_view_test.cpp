@@ -29,12 +29,12 @@ void SetChannel(std::uint32_t bank, int n, std::uint8_t msb)
 class BasicSettingViewTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<CBasicSettingView> m_view;
+    std::unique_ptr<BasicSettingView> m_view;
 
     // A view as the frame opens it: pages built from the image as it is now.
     void open()
     {
-        m_view = std::make_unique<CBasicSettingView>(TestDocument());
+        m_view = std::make_unique<BasicSettingView>(TestDocument());
         QVERIFY(ShowActive(m_view.get(), kViewSize));
         m_view->ensureInitialised();
     }
@@ -166,7 +166,7 @@ private slots:
         TestImage()[0xCC2F] = 0;
         open();
         QCOMPARE(edit(kVolume)->text(), QStringLiteral("15")); // the page check
-        auto* arrows = Control<CUpDown>(m_view.get(), kVolumeSpin);
+        auto* arrows = Control<UpDown>(m_view.get(), kVolumeSpin);
         arrows->press(1);
         QCOMPARE(edit(kVolume)->text(), QStringLiteral("1")); // wraps at the top
         arrows->press(-1);
@@ -230,7 +230,7 @@ private slots:
         TypeAndLeave(edit(kTot + 1), QStringLiteral("0"));
         QCOMPARE(edit(kTot + 1)->text(), QStringLiteral("Off"));
 
-        auto* arrows = Control<CUpDown>(m_view.get(), kTotSpin);
+        auto* arrows = Control<UpDown>(m_view.get(), kTotSpin);
         arrows->press(1); // at 30
         QCOMPARE(tot->text(), QStringLiteral("Off"));
         arrows->press(-1);
@@ -405,10 +405,10 @@ private slots:
 
     void helpFollowsTheSelectedTab()
     {
-        auto fresh = std::make_unique<CBasicSettingView>(TestDocument());
+        auto fresh = std::make_unique<BasicSettingView>(TestDocument());
         QCOMPARE(fresh->helpContext(), 32789); // no tab yet
         open();
-        QSignalSpy help(m_view.get(), &CBaseFormView::helpRequested);
+        QSignalSpy help(m_view.get(), &BaseFormView::helpRequested);
         const struct {
             int tab;
             int focusId;

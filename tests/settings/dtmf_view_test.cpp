@@ -52,16 +52,16 @@ QByteArray Bytes(std::uint32_t from, int n)
 class DtmfViewTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<CDtmfView> m_view;
+    std::unique_ptr<DtmfView> m_view;
 
     void open()
     {
-        m_view = std::make_unique<CDtmfView>(TestDocument());
+        m_view = std::make_unique<DtmfView>(TestDocument());
         QVERIFY(ShowActive(m_view.get(), kViewSize));
         m_view->ensureInitialised();
     }
-    CDtmfCodePage* codePage() const { return static_cast<CDtmfCodePage*>(m_view->page(0)); }
-    CGrid* grid() const { return codePage()->grid(); }
+    DtmfCodePage* codePage() const { return static_cast<DtmfCodePage*>(m_view->page(0)); }
+    Grid* grid() const { return codePage()->grid(); }
     QComboBox* combo(int id) const { return Control<QComboBox>(m_view.get(), id); }
     QLineEdit* edit(int id) const { return Control<QLineEdit>(m_view.get(), id); }
     QString cell(int row, int col) const { return grid()->text(row, col); }
@@ -103,7 +103,7 @@ class DtmfViewTest : public QObject {
         clickCell(row, clickedCol);
         QCOMPARE(grid()->openEditor(), codePage()->typeEditor());
         QCOMPARE(grid()->editorCol(), 1);
-        CCellDropList* list = codePage()->typeEditor();
+        CellDropList* list = codePage()->typeEditor();
         list->setCurrentIndex(list->findText(type));
         leaveEditor();
         QVERIFY(!grid()->openEditor());
@@ -315,7 +315,7 @@ private slots:
         QCOMPARE(reset->text(), QStringLiteral("Continuous"));
         m_view->SaveToImage();
         QCOMPARE(int(TestImage()[0xD6DB]), 0);
-        auto* arrows = Control<CUpDown>(m_view.get(), kAutoResetSpin);
+        auto* arrows = Control<UpDown>(m_view.get(), kAutoResetSpin);
         arrows->press(1);
         QCOMPARE(reset->text(), QStringLiteral("1"));
         arrows->press(-1);

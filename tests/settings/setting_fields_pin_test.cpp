@@ -5,8 +5,8 @@
 #include "settings/alarm_view.h"
 #include "settings/basic_setting_view.h"
 #include "settings/dtmf_view.h"
-#include "signalling/t2_view.h"
-#include "signalling/t5_view.h"
+#include "signalling/five_tone_view.h"
+#include "signalling/two_tone_view.h"
 #include "tests/settings/form_test_support.h"
 #include "tests/signalling/signalling_document.h"
 #include "tests/signalling/view_fixture.h"
@@ -250,7 +250,7 @@ void SetChecked(QCheckBox* box, bool on)
 class SettingFieldsPinTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<CBaseFormView> m_view;
+    std::unique_ptr<BaseFormView> m_view;
 
     // A document of one byte value everywhere, plus what the view needs to offer its items.
     static void prepare(View view, int background)
@@ -289,18 +289,18 @@ class SettingFieldsPinTest : public QObject {
     {
         m_view.reset();
         switch (view) {
-        case kBasic: openForm<CBasicSettingView>(QSize(610, 500)); break;
-        case kDtmf: openForm<CDtmfView>(QSize(720, 470)); break;
-        case kAlarm: openForm<CAlarmView>(QSize(480, 455)); break;
-        case kTwoTone: openSignalling<CT2View>(QSize(650, 560)); break;
-        case kFiveTone: openSignalling<CT5View>(QSize(810, 600)); break;
+        case kBasic: openForm<BasicSettingView>(QSize(610, 500)); break;
+        case kDtmf: openForm<DtmfView>(QSize(720, 470)); break;
+        case kAlarm: openForm<AlarmView>(QSize(480, 455)); break;
+        case kTwoTone: openSignalling<TwoToneView>(QSize(650, 560)); break;
+        case kFiveTone: openSignalling<FiveToneView>(QSize(810, 600)); break;
         }
     }
 
     // Controls are looked up on the page shown: the two-tone pages share ids.
     QWidget* root() const
     {
-        if (auto* host = qobject_cast<CTabHostView*>(m_view.get()))
+        if (auto* host = qobject_cast<TabHostView*>(m_view.get()))
             return host->page(host->currentPage());
         return m_view.get();
     }
@@ -329,7 +329,7 @@ class SettingFieldsPinTest : public QObject {
     }
 
     // Clicks the cell, enters the text into the editor it opens and clicks away.
-    static void editCell(CGrid* grid, const Cell& cell)
+    static void editCell(Grid* grid, const Cell& cell)
     {
         QWidget* viewport = grid->findChild<QAbstractItemView*>()->viewport();
         grid->setCurrentCell(cell.row, cell.col); // only to find where the cell lies
@@ -348,7 +348,7 @@ class SettingFieldsPinTest : public QObject {
 
     static void enter(QWidget* w, const QString& value)
     {
-        if (auto* grid = qobject_cast<CGrid*>(w)) {
+        if (auto* grid = qobject_cast<Grid*>(w)) {
             for (const Cell& cell : Cells(value)) {
                 editCell(grid, cell);
                 if (QTest::currentTestFailed())
@@ -369,7 +369,7 @@ class SettingFieldsPinTest : public QObject {
 
     static void shows(QWidget* w, const QString& value)
     {
-        if (auto* grid = qobject_cast<CGrid*>(w)) {
+        if (auto* grid = qobject_cast<Grid*>(w)) {
             for (const Cell& cell : Cells(value))
                 QCOMPARE(grid->text(cell.row, cell.col), cell.text);
         } else if (auto* combo = qobject_cast<QComboBox*>(w))

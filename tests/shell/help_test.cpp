@@ -9,7 +9,7 @@
 #include "shell/core/app_settings.h"
 #include "shell/core/edition.h"
 #include "shell/help.h"
-#include "shell/main_frame.h"
+#include "shell/main_window.h"
 #include "shell/view_catalog.h"
 #include "tests/support/modal_answerer.h"
 #include "tests/support/program_folder.h"
@@ -36,10 +36,10 @@ class HelpTest : public QObject {
     // The topics F1 can ask for: each view's, each tab's, each dialog's.
     static std::set<int> UsedTopics()
     {
-        std::set<int> topics = {CChannelEditDlg::kTemplateId, CVfoDialog::kTemplateId, CFrequencyRangeDlg::kTemplateId,
-                                CCustomDataDialog::kTemplateId};
+        std::set<int> topics = {ChannelEditDialog::kTemplateId, VfoDialog::kTemplateId,
+                                FrequencyRangeDialog::kTemplateId, CustomDataDialog::kTemplateId};
         for (int k = 0; k < kViewKindCount; ++k) {
-            std::unique_ptr<CBaseFormView> view(MakeProgramView(static_cast<ViewKind>(k), TestDocument()));
+            std::unique_ptr<BaseFormView> view(MakeProgramView(static_cast<ViewKind>(k), TestDocument()));
             topics.insert(view->helpContext()); // before a tab is chosen
             view->ensureInitialised();
             topics.insert(view->helpContext());
@@ -88,10 +88,10 @@ private slots:
 
     void f1InADialogOpensItsPageAndWithoutABrowserTheMessageNamesIt()
     {
-        CMainFrame frame([](ViewKind kind, Document& doc) { return MakeProgramView(kind, doc); });
+        MainWindow frame([](ViewKind kind, Document& doc) { return MakeProgramView(kind, doc); });
         frame.show();
         QDialog dialog(&frame);
-        dialog.setObjectName(QString::number(CFrequencyRangeDlg::kTemplateId));
+        dialog.setObjectName(QString::number(FrequencyRangeDialog::kTemplateId));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 

@@ -1,18 +1,18 @@
 // The real main window with the program's own views, used as a user would:
 // edits become undo steps, the modified mark follows the saved bytes, each
 // save question answered each way, the recovery file, the recent files.
+#include "channels/channel_table_view.h"
 #include "channels/core/channel_record.h"
 #include "channels/core/channel_row.h"
-#include "channels/program_view.h"
 #include "controls/cell_editors.h"
 #include "controls/grid.h"
 #include "link/core/model_info.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
 #include "shell/document_history.h"
-#include "shell/main_frame.h"
-#include "shell/my_child_frame.h"
+#include "shell/main_window.h"
 #include "shell/recovery_dialog.h"
+#include "shell/view_sub_window.h"
 #include "tests/support/modal_answerer.h"
 
 #include <QDir>
@@ -35,18 +35,21 @@ class KeepWorkTest : public QObject {
 
     QTemporaryDir m_dir;
     QString m_folder;
-    std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<MainWindow> m_frame;
 
     void makeFrame()
     {
-        m_frame = std::make_unique<CMainFrame>();
+        m_frame = std::make_unique<MainWindow>();
         m_frame->userDataFolder = m_folder + "user";
         m_frame->show();
         m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
     }
     Document& doc() { return m_frame->document(); }
-    CProgramView* table() { return static_cast<CProgramView*>(m_frame->viewFrame(ViewKind::ChannelTable)->view()); }
+    ChannelTableView* table()
+    {
+        return static_cast<ChannelTableView*>(m_frame->viewFrame(ViewKind::ChannelTable)->view());
+    }
     QString name(int n) { return ChannelAt(doc().image(), n).name(); }
     // A name typed into the channel table's cell and committed.
     void typeName(int n, const QString& text)
@@ -217,7 +220,7 @@ private slots:
         QString press;
         int dialogs = 0;
         answers.onModal = [&](QWidget* w) {
-            if (auto* d = qobject_cast<CRecoveryDialog*>(w)) {
+            if (auto* d = qobject_cast<RecoveryDialog*>(w)) {
                 ++dialogs;
                 d->findChild<QPushButton*>(press)->click();
             }
@@ -271,9 +274,9 @@ private slots:
         const QString shortFile = folder + QStringLiteral("unsaved-%1-1.dat").arg(100000 + kFiles - 1);
         ModalAnswerer answers;
         QStringList listed;
-        std::function<void(CRecoveryDialog*)> act;
+        std::function<void(RecoveryDialog*)> act;
         answers.onModal = [&](QWidget* w) {
-            if (auto* d = qobject_cast<CRecoveryDialog*>(w)) {
+            if (auto* d = qobject_cast<RecoveryDialog*>(w)) {
                 auto* list = d->findChild<QTreeWidget*>(QStringLiteral("files"));
                 listed.clear();
                 for (int i = 0; i < list->topLevelItemCount(); ++i)
@@ -281,21 +284,21 @@ private slots:
                 act(d);
             }
         };
-        act = [](CRecoveryDialog* d) { QTest::keyClick(d, Qt::Key_Escape); };
+        act = [](RecoveryDialog* d) { QTest::keyClick(d, Qt::Key_Escape); };
         m_frame->offerRecovery();
         QCOMPARE(listed.size(), kFiles);
         QCOMPARE(listed.first(), QDir::toNativeSeparators(shortFile));
         QCOMPARE(QDir(folder).entryList({"unsaved-*.dat"}, QDir::Files).size(), kFiles); // Later keeps them
         QVERIFY(!doc().isModified());
 
-        act = [](CRecoveryDialog* d) { d->findChild<QPushButton*>(QStringLiteral("recover"))->click(); };
+        act = [](RecoveryDialog* d) { d->findChild<QPushButton*>(QStringLiteral("recover"))->click(); };
         m_frame->offerRecovery();
         QCOMPARE(answers.messages.size(), 1);
         QVERIFY2(answers.messages[0].contains(QStringLiteral("incomplete")), qPrintable(answers.messages[0]));
         QVERIFY(doc().isModified());
         QVERIFY(QFileInfo::exists(shortFile)); // not read whole: kept
 
-        act = [](CRecoveryDialog* d) { d->findChild<QPushButton*>(QStringLiteral("discardAll"))->click(); };
+        act = [](RecoveryDialog* d) { d->findChild<QPushButton*>(QStringLiteral("discardAll"))->click(); };
         m_frame->offerRecovery();
         QCOMPARE(listed.size(), kFiles); // this program's own file is not among them
         QCOMPARE(QDir(folder).entryList({"unsaved-*.dat"}, QDir::Files).size(), 1);

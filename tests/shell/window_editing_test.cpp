@@ -3,10 +3,10 @@
 // field, switching views, then a save whose file is checked byte for byte.
 // The store on leaving a field, the undo steps and the modified mark are
 // shared by every view; here they are exercised where they all meet.
+#include "channels/channel_table_view.h"
 #include "channels/core/channel_record.h"
 #include "channels/core/chirp_csv.h"
 #include "channels/core/fix_up_image.h"
-#include "channels/program_view.h"
 #include "controls/cell_editors.h"
 #include "controls/grid.h"
 #include "controls/grid_model.h"
@@ -17,12 +17,12 @@
 #include "settings/dtmf_code_page.h"
 #include "shell/commands.h"
 #include "shell/document_history.h"
-#include "shell/main_frame.h"
-#include "shell/my_child_frame.h"
+#include "shell/main_window.h"
+#include "shell/view_sub_window.h"
 #include "signalling/core/five_tone_records.h"
 #include "signalling/core/two_tone_records.h"
-#include "signalling/t2_contact_page.h"
-#include "signalling/t2_view.h"
+#include "signalling/two_tone_contact_page.h"
+#include "signalling/two_tone_view.h"
 #include "tests/support/modal_answerer.h"
 #include "tests/support/program_folder.h"
 #include "tests/support/test_document.h"
@@ -44,12 +44,12 @@
 
 namespace {
 
-QTableView* TableOf(CGrid* grid)
+QTableView* TableOf(Grid* grid)
 {
     return grid->findChild<QTableView*>();
 }
 
-void ClickCell(CGrid* grid, int row, int col)
+void ClickCell(Grid* grid, int row, int col)
 {
     QTableView* table = TableOf(grid);
     const QModelIndex index = grid->model()->indexOf(row, col);
@@ -70,7 +70,7 @@ class WindowEditingTest : public QObject {
     Q_OBJECT
 
     ProgramFolder m_folder;
-    std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<MainWindow> m_frame;
     QString m_saveAs;
 
     RadioImage& image() { return DocumentTestAccess::image(m_frame->document()); }
@@ -95,7 +95,7 @@ class WindowEditingTest : public QObject {
 
     // Types into a cell: a click opens its editor, the keys go wherever the
     // focus is, Enter commits.
-    void typeInto(CGrid* grid, int row, int col, const QString& text)
+    void typeInto(Grid* grid, int row, int col, const QString& text)
     {
         ClickCell(grid, row, col);
         QVERIFY2(grid->openEditor(), "no editor opened");
@@ -109,7 +109,7 @@ class WindowEditingTest : public QObject {
     // Picks from a cell's drop-down as a mouse user does: the list opens
     // (the focus goes into it), an item is chosen, the list closes, and a
     // click elsewhere in the grid commits.
-    void pickInto(CGrid* grid, int row, int col, const QString& item)
+    void pickInto(Grid* grid, int row, int col, const QString& item)
     {
         ClickCell(grid, row, col);
         auto* combo = qobject_cast<QComboBox*>(grid->openEditor());
@@ -147,19 +147,19 @@ class WindowEditingTest : public QObject {
         QVERIFY(m_frame->openFile(path));
         QVERIFY(!m_frame->document().isModified());
     }
-    CProgramView* channelTable()
+    ChannelTableView* channelTable()
     {
-        CMyChildFrame* f = open(Cmd::ChannelSetting);
-        return f ? qobject_cast<CProgramView*>(f->view()) : nullptr;
+        ViewSubWindow* f = open(Cmd::ChannelSetting);
+        return f ? qobject_cast<ChannelTableView*>(f->view()) : nullptr;
     }
-    QAction* tableAction(CProgramView* table, const QString& text)
+    QAction* tableAction(ChannelTableView* table, const QString& text)
     {
         for (QAction* a : table->editActions())
             if (a->text().remove(QLatin1Char('&')) == text)
                 return a;
         qFatal("no action %s", qPrintable(text));
     }
-    void selectRow(CProgramView* table, int row)
+    void selectRow(ChannelTableView* table, int row)
     {
         table->grid()->setCurrentCell(row, 1);
         table->grid()->selectRows(row, row);
@@ -224,11 +224,11 @@ class WindowEditingTest : public QObject {
         QTest::qWait(5);
     }
 
-    CMyChildFrame* open(int command)
+    ViewSubWindow* open(int command)
     {
         m_frame->runCommand(command);
         QTest::qWait(5);
-        return qobject_cast<CMyChildFrame*>(m_frame->mdiArea()->activeSubWindow());
+        return qobject_cast<ViewSubWindow*>(m_frame->mdiArea()->activeSubWindow());
     }
 
 private slots:
@@ -236,7 +236,7 @@ private slots:
 
     void init()
     {
-        m_frame = std::make_unique<CMainFrame>();
+        m_frame = std::make_unique<MainWindow>();
         m_frame->chooseSaveFile = [this](const QString&) { return m_saveAs; };
         m_frame->show();
         QApplication::setActiveWindow(m_frame.get());
@@ -253,7 +253,7 @@ private slots:
     void everyGridTakesTypingAndItsDropDowns()
     {
         // Channel table: a new channel typed into an empty row, its power picked.
-        auto* table = qobject_cast<CProgramView*>(open(Cmd::ChannelSetting)->view());
+        auto* table = qobject_cast<ChannelTableView*>(open(Cmd::ChannelSetting)->view());
         QVERIFY(table);
         int steps = undo()->count();
         typeInto(table->grid(), 3, 1, QStringLiteral("145.52"));
@@ -264,9 +264,9 @@ private slots:
         QCOMPARE(undo()->count(), ++steps);
 
         // DTMF code table: a type picked, then the number typed over the default.
-        CMyChildFrame* dtmfFrame = open(Cmd::Dtmf);
+        ViewSubWindow* dtmfFrame = open(Cmd::Dtmf);
         QVERIFY(dtmfFrame);
-        auto* codes = dtmfFrame->view()->findChild<CDtmfCodePage*>();
+        auto* codes = dtmfFrame->view()->findChild<DtmfCodePage*>();
         QVERIFY(codes);
         steps = undo()->count();
         pickInto(codes->grid(), 2, 1, QStringLiteral("ANI"));
@@ -275,20 +275,20 @@ private slots:
         QCOMPARE(undo()->count(), ++steps);
 
         // Two-tone call list: a first tone typed, the format picked.
-        CMyChildFrame* twoFrame = open(Cmd::TwoTone);
-        auto* two = qobject_cast<CT2View*>(twoFrame->view());
+        ViewSubWindow* twoFrame = open(Cmd::TwoTone);
+        auto* two = qobject_cast<TwoToneView*>(twoFrame->view());
         QVERIFY(two);
         two->tabs()->setCurrentWidget(two->contactPage());
-        CGrid* calls = two->contactPage()->grid();
+        Grid* calls = two->contactPage()->grid();
         steps = undo()->count();
-        typeInto(calls, 1, CT2ContactPage::First, QStringLiteral("1000"));
+        typeInto(calls, 1, TwoToneContactPage::First, QStringLiteral("1000"));
         QCOMPARE(undo()->count(), ++steps);
-        pickInto(calls, 1, CT2ContactPage::Format, QStringLiteral("Single"));
+        pickInto(calls, 1, TwoToneContactPage::Format, QStringLiteral("Single"));
         QCOMPARE(undo()->count(), ++steps);
 
         // Five-tone contacts: one chosen from the list, its fields typed and
         // picked, then another chosen, which keeps the first.
-        CMyChildFrame* fiveFrame = open(Cmd::FiveTone);
+        ViewSubWindow* fiveFrame = open(Cmd::FiveTone);
         QVERIFY(fiveFrame);
         QWidget* five = fiveFrame->view();
         pickFrom(five->findChild<QComboBox*>(QStringLiteral("1045")), QStringLiteral("3"));
@@ -328,7 +328,7 @@ private slots:
             WriteWord(image, FixUpLayout::kLeftPriority, 2);
             WriteWord(image, FixUpLayout::kRightPriority, 2);
         });
-        CProgramView* table = channelTable();
+        ChannelTableView* table = channelTable();
         QVERIFY(table);
         auto priorities = [](const QByteArray& file) {
             return std::pair(int(At(file, 0xCC18)[0] | At(file, 0xCC19)[0] << 8),
@@ -366,7 +366,7 @@ private slots:
     // front, however the view was brought forward.
     void theMarkAndTheTreeFollowEverySwitch()
     {
-        CProgramView* table = channelTable();
+        ChannelTableView* table = channelTable();
         QVERIFY(table);
         QVERIFY(!shownTitle().contains(QLatin1Char('*')));
         typeInto(table->grid(), 3, 1, QStringLiteral("145.52"));
@@ -433,7 +433,7 @@ private slots:
             QTest::qWait(5);
             unchanged(qPrintable(QStringLiteral("dialog %1 closed").arg(command)));
         }
-        CProgramView* table = channelTable();
+        ChannelTableView* table = channelTable();
         QTest::mouseClick(table->channelEditButton(), Qt::LeftButton);
         QTest::qWait(5);
         unchanged("channel edit dialog closed");
@@ -458,7 +458,7 @@ private slots:
             NewChannelRecord(bands, image, 4, 11800000); // airband
             NewChannelRecord(bands, image, 5, 44600000);
         });
-        CProgramView* table = channelTable();
+        ChannelTableView* table = channelTable();
         QVERIFY(table);
         ModalAnswerer answerer;
         QList<CsvImportResult> reports;

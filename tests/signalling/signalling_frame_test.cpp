@@ -4,12 +4,12 @@
 #include "document/five_tone_table.h"
 #include "document/param_file.h"
 #include "shell/core/app_settings.h"
-#include "shell/main_frame.h"
-#include "shell/my_child_frame.h"
+#include "shell/main_window.h"
 #include "shell/view_catalog.h"
-#include "signalling/t2_system_page.h"
-#include "signalling/t2_view.h"
-#include "signalling/t5_view.h"
+#include "shell/view_sub_window.h"
+#include "signalling/five_tone_view.h"
+#include "signalling/two_tone_system_page.h"
+#include "signalling/two_tone_view.h"
 #include "tests/support/program_folder.h"
 #include "tests/support/test_document.h"
 
@@ -28,7 +28,7 @@ class SignallingFrameTest : public QObject {
     Q_OBJECT
 
     ProgramFolder m_folder{"[Setup]\r\nCOM=COM3\r\nModel=QM4410\r\n"};
-    std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<MainWindow> m_frame;
 
     RadioImage& image() { return DocumentTestAccess::image(m_frame->document()); }
     HeaderBlock& header() { return DocumentTestAccess::header(m_frame->document()); }
@@ -46,7 +46,7 @@ private slots:
 
     void init()
     {
-        m_frame = std::make_unique<CMainFrame>();
+        m_frame = std::make_unique<MainWindow>();
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
     }
@@ -58,9 +58,9 @@ private slots:
         QVERIFY(open);
         QVERIFY(open->isEnabled());
         open->trigger();
-        CMyChildFrame* frame = m_frame->viewFrame(ViewKind::FiveTone);
+        ViewSubWindow* frame = m_frame->viewFrame(ViewKind::FiveTone);
         QVERIFY(frame);
-        auto* view = qobject_cast<CT5View*>(frame->view());
+        auto* view = qobject_cast<FiveToneView*>(frame->view());
         QVERIFY(view);
         auto* standard = view->findChild<QComboBox*>(QStringLiteral("1366"));
         standard->setCurrentIndex(15);
@@ -97,9 +97,9 @@ private slots:
                 item = root->child(i);
         QVERIFY(item);
         emit m_frame->tree()->itemClicked(item, 0);
-        CMyChildFrame* frame = m_frame->viewFrame(ViewKind::TwoTone);
+        ViewSubWindow* frame = m_frame->viewFrame(ViewKind::TwoTone);
         QVERIFY(frame);
-        auto* view = qobject_cast<CT2View*>(frame->view());
+        auto* view = qobject_cast<TwoToneView*>(frame->view());
         QVERIFY(view);
         auto* alias = view->systemPage()->findChild<QLineEdit*>(QStringLiteral("1005"));
         alias->setText(QStringLiteral("TREE"));

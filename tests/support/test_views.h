@@ -6,12 +6,12 @@
 #include "controls/base_form_view.h"
 #include "shell/view_catalog.h"
 
-class PlainTestView : public CBaseFormView {
+class PlainTestView : public BaseFormView {
 public:
-    explicit PlainTestView(Document& document) : CBaseFormView(1, document) {}
+    explicit PlainTestView(Document& document) : BaseFormView(1, document) {}
 };
 
-inline CBaseFormView* MakeViewsWithPlainTable(ViewKind kind, Document& document)
+inline BaseFormView* MakeViewsWithPlainTable(ViewKind kind, Document& document)
 {
     if (kind == ViewKind::ChannelTable)
         return new PlainTestView(document);

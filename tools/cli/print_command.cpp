@@ -80,7 +80,7 @@ int CliPrint(const QStringList& args)
     }
     if (!opened.warning.isEmpty()) // a short file, as export-csv says
         std::fprintf(stderr, "programmer-cli: %s: %s\n", qPrintable(files[0]), qPrintable(opened.warning));
-    CPrintRenderer renderer;
+    PrintRenderer renderer;
     renderer.setJobName(PrintJobName(files[0], QString()));
     renderer.setSheet(BuildPrintSheet(doc, sections));
     const QPageLayout layout(QPageSize(page), QPageLayout::Portrait,

@@ -14,12 +14,12 @@
 #include "shell/app_icons.h"
 #include "shell/core/app_settings.h"
 #include "shell/core/edition.h"
-#include "shell/main_frame.h"
-#include "shell/my_child_frame.h"
+#include "shell/main_window.h"
 #include "shell/port_dialog.h"
 #include "shell/service_access_dialog.h"
 #include "shell/transfer_setup.h"
 #include "shell/view_catalog.h"
+#include "shell/view_sub_window.h"
 
 #include <QApplication>
 #include <QDir>
@@ -79,7 +79,7 @@ int main(int argc, char** argv)
     ResetBuiltInSettings();
     ReadStartupSettings(ThisProgramPaths());
 
-    CMainFrame frame;
+    MainWindow frame;
     frame.resize(maximised ? QSize(1600, 1000) : QSize(1280, 800));
     frame.show();
     Save(&frame, folder, QStringLiteral("main_window"));
@@ -90,7 +90,7 @@ int main(int argc, char** argv)
                            "two_tone",      "five_tone",    "model",         "alarm"};
     for (int i = 0; i < kViewKindCount; ++i) {
         frame.mdiArea()->closeAllSubWindows();
-        CMyChildFrame* f = frame.openView(kinds[i]);
+        ViewSubWindow* f = frame.openView(kinds[i]);
         if (!f)
             continue;
         QWidget* shot = f;
@@ -113,15 +113,15 @@ int main(int argc, char** argv)
     frame.mdiArea()->closeAllSubWindows();
 
     Document& doc = frame.document();
-    SaveDialog<CChannelEditDlg>(folder, QStringLiteral("channel_edit"), &frame, doc, 1, QStringLiteral("145.00000"));
-    SaveDialog<CVfoDialog>(folder, QStringLiteral("vfo"), doc, &frame);
-    SaveDialog<CFrequencyRangeDlg>(folder, QStringLiteral("frequency_range"), doc, appSettings().modelName, &frame);
-    SaveDialog<CCustomDataDialog>(folder, QStringLiteral("custom_data"), doc, ProgramTransferSetup(), &frame);
-    SaveDialog<CPortDialog>(folder, QStringLiteral("port"), &frame);
-    SaveDialog<CAboutDialog>(folder, QStringLiteral("about"), &frame);
-    SaveDialog<CServiceAccessDialog>(folder, QStringLiteral("service_access"), &frame);
-    SaveDialog<CLinkPasswordDialog>(folder, QStringLiteral("link_password"), &frame);
-    SaveDialog<CTransferDialog>(folder, QStringLiteral("transfer"), doc, ProgramTransferSetup(), TransferMode::Read,
-                                QCoreApplication::translate("CMainFrame", "Read"), FullReadRanges(), &frame);
+    SaveDialog<ChannelEditDialog>(folder, QStringLiteral("channel_edit"), &frame, doc, 1, QStringLiteral("145.00000"));
+    SaveDialog<VfoDialog>(folder, QStringLiteral("vfo"), doc, &frame);
+    SaveDialog<FrequencyRangeDialog>(folder, QStringLiteral("frequency_range"), doc, appSettings().modelName, &frame);
+    SaveDialog<CustomDataDialog>(folder, QStringLiteral("custom_data"), doc, ProgramTransferSetup(), &frame);
+    SaveDialog<PortDialog>(folder, QStringLiteral("port"), &frame);
+    SaveDialog<AboutDialog>(folder, QStringLiteral("about"), &frame);
+    SaveDialog<ServiceAccessDialog>(folder, QStringLiteral("service_access"), &frame);
+    SaveDialog<LinkPasswordDialog>(folder, QStringLiteral("link_password"), &frame);
+    SaveDialog<TransferDialog>(folder, QStringLiteral("transfer"), doc, ProgramTransferSetup(), TransferMode::Read,
+                               QCoreApplication::translate("MainWindow", "Read"), FullReadRanges(), &frame);
     return 0;
 }

@@ -1,5 +1,5 @@
-// The five-tone view's controls and their places; the behaviour is in t5_view.cpp.
-#include "signalling/t5_view.h"
+// The five-tone view's controls and their places; the behaviour is in five_tone_view.cpp.
+#include "signalling/five_tone_view.h"
 
 #include "controls/form_kit.h"
 #include "controls/up_down.h"
@@ -36,7 +36,7 @@ QStringList Letters()
 
 } // namespace
 
-void CT5View::buildControls()
+void FiveToneView::buildControls()
 {
     // --- Own identity and timings.
     auto* top = new QGroupBox(this);
@@ -57,7 +57,7 @@ void CT5View::buildControls()
     }};
     for (std::size_t i = 0; i < timings.size(); ++i) {
         QLineEdit* edit = MakeEdit(top, timings[i].edit, 4);
-        CUpDown* arrows = MakeUpDown(edit, timings[i].edit + 1, 0, kTimingMax);
+        UpDown* arrows = MakeUpDown(edit, timings[i].edit + 1, 0, kTimingMax);
         arrows->setStep(10, 50, 5000); // faster once held for five seconds
         m_timings[i] = {edit, arrows, timings[i].address};
     }

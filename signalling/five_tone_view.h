@@ -6,7 +6,7 @@
 #include <array>
 
 class Document;
-class CUpDown;
+class UpDown;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -15,13 +15,13 @@ class QLineEdit;
 // identities, eight function codes and sixteen contacts. The standards'
 // parameters live in the header block's table; the image holds a copy of
 // the one in use.
-class CT5View : public CBaseFormView {
+class FiveToneView : public BaseFormView {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 190;
 
-    explicit CT5View(Document& document, QWidget* parent = nullptr);
-    ~CT5View() override;
+    explicit FiveToneView(Document& document, QWidget* parent = nullptr);
+    ~FiveToneView() override;
 
     void LoadFromImage() override;
     void SaveToImage() override;
@@ -36,7 +36,7 @@ public:
 private:
     struct Timing {
         QLineEdit* edit;
-        CUpDown* arrows;
+        UpDown* arrows;
         std::uint32_t address;
     };
 
@@ -83,7 +83,7 @@ private:
     QComboBox* m_decodeResponse = nullptr;
     std::array<Timing, 4> m_timings{};
     QLineEdit* m_autoReset = nullptr;
-    CUpDown* m_autoResetArrows = nullptr;
+    UpDown* m_autoResetArrows = nullptr;
     QCheckBox* m_sideTone = nullptr;
     QCheckBox* m_beep = nullptr;
 
@@ -110,12 +110,12 @@ private:
 
     QComboBox* m_standard = nullptr;
     QLineEdit* m_width = nullptr;
-    CUpDown* m_widthArrows = nullptr;
+    UpDown* m_widthArrows = nullptr;
     QComboBox* m_group = nullptr;
     QComboBox* m_repeat = nullptr;
     QComboBox* m_delimiter = nullptr;
     std::array<QLineEdit*, 16> m_tones{};
-    std::array<CUpDown*, 16> m_toneArrows{};
+    std::array<UpDown*, 16> m_toneArrows{};
 
     int m_shownStandard = 0;
     int m_shownFunction = 0;

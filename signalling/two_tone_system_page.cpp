@@ -1,4 +1,4 @@
-#include "signalling/t2_system_page.h"
+#include "signalling/two_tone_system_page.h"
 
 #include "document/document.h"
 
@@ -47,18 +47,18 @@ protected:
 
 } // namespace
 
-CT2SystemPage::CT2SystemPage(Document& document, QWidget* parent) : CFormPage(kTemplateId, document, parent)
+TwoToneSystemPage::TwoToneSystemPage(Document& document, QWidget* parent) : FormPage(kTemplateId, document, parent)
 {
     buildControls();
 }
 
-CT2SystemPage::~CT2SystemPage()
+TwoToneSystemPage::~TwoToneSystemPage()
 {
     DropFocusHooks(this);
 }
 
-CT2SystemPage::DecField CT2SystemPage::makeField(QWidget* parent, int id, int maxLength, int min, int max, int def,
-                                                 bool emptyWhenZero)
+TwoToneSystemPage::DecField TwoToneSystemPage::makeField(QWidget* parent, int id, int maxLength, int min, int max,
+                                                         int def, bool emptyWhenZero)
 {
     DecField f;
     f.edit = MakeEdit(parent, id, maxLength);
@@ -67,13 +67,13 @@ CT2SystemPage::DecField CT2SystemPage::makeField(QWidget* parent, int id, int ma
     f.max = max;
     f.def = def;
     f.emptyWhenZero = emptyWhenZero;
-    connect(f.arrows, &CUpDown::deltaPos, this,
+    connect(f.arrows, &UpDown::deltaPos, this,
             [arrows = f.arrows, emptyWhenZero](int delta) { SpinDecField(arrows, delta, emptyWhenZero, QString()); });
     OnFocusLost(f.edit, [this, f] { validate(f); });
     return f;
 }
 
-void CT2SystemPage::buildControls()
+void TwoToneSystemPage::buildControls()
 {
     m_systems = new SystemTabBar(this);
     m_systems->setObjectName(QStringLiteral("1162"));
@@ -127,7 +127,7 @@ void CT2SystemPage::buildControls()
     }
     m_autoReset = MakeEdit(panel, 1185, 3);
     m_autoResetArrows = MakeUpDown(m_autoReset, 1186, 0, kAutoResetMax);
-    connect(m_autoResetArrows, &CUpDown::deltaPos, this,
+    connect(m_autoResetArrows, &UpDown::deltaPos, this,
             [this](int delta) { SpinIntField(m_autoResetArrows, delta, true, QString()); });
     OnFocusLost(m_autoReset, [this] { validateAutoReset(); });
     AddLabelled(fields, 6, 0, tr("Auto reset time (s)"), EditWithArrows(m_autoReset, m_autoResetArrows));
@@ -157,20 +157,20 @@ void CT2SystemPage::buildControls()
     layout->addWidget(m_systems);
     layout->addWidget(panel, 1);
 
-    connect(m_systems, &QTabBar::currentChanged, this, &CT2SystemPage::onSystemChanged);
+    connect(m_systems, &QTabBar::currentChanged, this, &TwoToneSystemPage::onSystemChanged);
 }
 
-void CT2SystemPage::LoadFromImage()
+void TwoToneSystemPage::LoadFromImage()
 {
     loadSystem(m_shownSystem);
 }
 
-void CT2SystemPage::SaveToImage()
+void TwoToneSystemPage::SaveToImage()
 {
     saveSystem(m_shownSystem);
 }
 
-void CT2SystemPage::printTo(PrintSheet& sheet)
+void TwoToneSystemPage::printTo(PrintSheet& sheet)
 {
     const int shown = m_shownSystem;
     for (int n = 0; n < TwoToneMap::kSystemCount; ++n) {
@@ -184,7 +184,7 @@ void CT2SystemPage::printTo(PrintSheet& sheet)
     loadSystem(shown);
 }
 
-void CT2SystemPage::onSystemChanged(int index)
+void TwoToneSystemPage::onSystemChanged(int index)
 {
     if (index < 0 || index == m_shownSystem)
         return;
@@ -192,7 +192,7 @@ void CT2SystemPage::onSystemChanged(int index)
     loadSystem(index);
 }
 
-void CT2SystemPage::loadSystem(int n)
+void TwoToneSystemPage::loadSystem(int n)
 {
     const TwoToneSystem s = ReadTwoToneSystem(document().image(), n);
     m_shownSystem = n;
@@ -217,7 +217,7 @@ void CT2SystemPage::loadSystem(int n)
     }
 }
 
-void CT2SystemPage::saveSystem(int n)
+void TwoToneSystemPage::saveSystem(int n)
 {
     for (const DecField& f : m_tones)
         validate(f);
@@ -248,12 +248,12 @@ void CT2SystemPage::saveSystem(int n)
     WriteTwoToneSystem(document().change().image(), n, s);
 }
 
-void CT2SystemPage::validate(const DecField& f)
+void TwoToneSystemPage::validate(const DecField& f)
 {
     ValidateDecField(f.edit, f.min, f.max, f.def, f.emptyWhenZero, QString());
 }
 
-void CT2SystemPage::validateAutoReset()
+void TwoToneSystemPage::validateAutoReset()
 {
     // An empty box is how 0 (off) shows: it stays 0 rather than turning
     // into the default the next time the box is left or the page is saved.
@@ -262,7 +262,7 @@ void CT2SystemPage::validateAutoReset()
     ValidateIntField(m_autoReset, 0, kAutoResetMax, kAutoResetDefault, 1, true, QString());
 }
 
-void CT2SystemPage::leaveAlias()
+void TwoToneSystemPage::leaveAlias()
 {
     if (!m_alias->text().isEmpty())
         return;

@@ -1,4 +1,4 @@
-#include "signalling/t2_contact_page.h"
+#include "signalling/two_tone_contact_page.h"
 
 #include "document/document.h"
 
@@ -18,47 +18,47 @@ QString SingleText()
 }
 } // namespace
 
-CT2ContactPage::CT2ContactPage(Document& document, QWidget* parent) : CFormPage(kTemplateId, document, parent)
+TwoToneContactPage::TwoToneContactPage(Document& document, QWidget* parent) : FormPage(kTemplateId, document, parent)
 {
     auto* range = new QLabel(tr("Tone range: 288 - 3116Hz"), this);
     range->setObjectName(QStringLiteral("1227"));
-    m_grid = new CGrid(this);
+    m_grid = new Grid(this);
     m_grid->setObjectName(QStringLiteral("1022"));
     buildGrid();
 
-    m_toneEditor = new CCellLineEdit(this);
+    m_toneEditor = new CellLineEdit(this);
     m_toneEditor->setObjectName(QStringLiteral("1023"));
     m_toneEditor->setMaxLength(6);
     m_toneEditor->setCharFilter(FreqCharFilter);
-    m_aliasEditor = new CCellLineEdit(this);
+    m_aliasEditor = new CellLineEdit(this);
     m_aliasEditor->setObjectName(QStringLiteral("1005"));
     m_aliasEditor->setMaxLength(6);
-    m_formatList = new CCellDropList(this);
+    m_formatList = new CellDropList(this);
     m_formatList->setObjectName(QStringLiteral("1165"));
     m_formatList->setItems(TwoToneCallFormatList);
-    m_systemList = new CCellDropList(this);
+    m_systemList = new CellDropList(this);
     m_systemList->setObjectName(QStringLiteral("1166"));
     QStringList systems;
     for (int n = 1; n <= TwoToneMap::kSystemCount; ++n)
         systems << QString::number(n);
     m_systemList->setItems(systems);
 
-    connect(m_grid, &CGrid::cellClicked, this, &CT2ContactPage::onCellClicked);
-    connect(m_grid, &CGrid::keyDown, this, [](int key, Qt::KeyboardModifiers, bool* consumed) {
+    connect(m_grid, &Grid::cellClicked, this, &TwoToneContactPage::onCellClicked);
+    connect(m_grid, &Grid::keyDown, this, [](int key, Qt::KeyboardModifiers, bool* consumed) {
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape)
             *consumed = true;
     });
-    connect(m_toneEditor, &CCellLineEdit::committed, this, &CT2ContactPage::onToneCommitted);
-    connect(m_aliasEditor, &CCellLineEdit::committed, this, &CT2ContactPage::onAliasCommitted);
-    connect(m_formatList, &CCellDropList::committed, this, &CT2ContactPage::onFormatCommitted);
-    connect(m_systemList, &CCellDropList::committed, this, &CT2ContactPage::onSystemCommitted);
+    connect(m_toneEditor, &CellLineEdit::committed, this, &TwoToneContactPage::onToneCommitted);
+    connect(m_aliasEditor, &CellLineEdit::committed, this, &TwoToneContactPage::onAliasCommitted);
+    connect(m_formatList, &CellDropList::committed, this, &TwoToneContactPage::onFormatCommitted);
+    connect(m_systemList, &CellDropList::committed, this, &TwoToneContactPage::onSystemCommitted);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(range);
     layout->addWidget(m_grid, 1);
 }
 
-CT2ContactPage::~CT2ContactPage()
+TwoToneContactPage::~TwoToneContactPage()
 {
     // An editor losing the focus while the widgets are torn down would
     // commit into a page that is already gone.
@@ -66,7 +66,7 @@ CT2ContactPage::~CT2ContactPage()
         disconnect(editor, nullptr, this, nullptr);
 }
 
-void CT2ContactPage::buildGrid()
+void TwoToneContactPage::buildGrid()
 {
     m_grid->setRedraw(false);
     m_grid->setShape(kRows, ColumnCount, 1, 1);
@@ -83,7 +83,7 @@ void CT2ContactPage::buildGrid()
     m_grid->setRedraw(true);
 }
 
-void CT2ContactPage::LoadFromImage()
+void TwoToneContactPage::LoadFromImage()
 {
     m_grid->hideEditors(); // an edit in progress belongs to what is being replaced
     m_grid->setRedraw(false);
@@ -99,10 +99,10 @@ void CT2ContactPage::LoadFromImage()
     m_grid->setRedraw(true);
 }
 
-void CT2ContactPage::SaveToImage()
+void TwoToneContactPage::SaveToImage()
 {
     // An edit still open is part of what the user sees: keep it.
-    if (auto* editor = dynamic_cast<CCellEditor*>(m_grid->openEditor()))
+    if (auto* editor = dynamic_cast<CellEditor*>(m_grid->openEditor()))
         editor->commitEdit();
     auto change = document().change();
     for (int r = 1; r < kRows; ++r) {
@@ -116,7 +116,7 @@ void CT2ContactPage::SaveToImage()
     }
 }
 
-void CT2ContactPage::onCellClicked(int row, int col)
+void TwoToneContactPage::onCellClicked(int row, int col)
 {
     if (row < 1 || row >= kRows || col < First || col > Alias)
         return;
@@ -128,7 +128,7 @@ void CT2ContactPage::onCellClicked(int row, int col)
     if (col == Second && m_grid->text(row, Format) == SingleText())
         return;
     const QString text = m_grid->text(row, col);
-    CCellEditor* editor = nullptr;
+    CellEditor* editor = nullptr;
     QWidget* widget = nullptr;
     switch (col) {
     case First:
@@ -153,7 +153,7 @@ void CT2ContactPage::onCellClicked(int row, int col)
     editor->setCellText(text);
 }
 
-void CT2ContactPage::onToneCommitted(const QString& text)
+void TwoToneContactPage::onToneCommitted(const QString& text)
 {
     const int row = m_grid->editorRow();
     const int col = m_grid->editorCol();
@@ -182,38 +182,38 @@ void CT2ContactPage::onToneCommitted(const QString& text)
     shadeSecond(row);
 }
 
-void CT2ContactPage::onFormatCommitted(const QString& text)
+void TwoToneContactPage::onFormatCommitted(const QString& text)
 {
     const int row = m_grid->editorRow();
     m_grid->setText(row, Format, hasFirst(row) ? text : QString());
     shadeSecond(row);
 }
 
-void CT2ContactPage::onSystemCommitted(const QString& text)
+void TwoToneContactPage::onSystemCommitted(const QString& text)
 {
     const int row = m_grid->editorRow();
     m_grid->setText(row, System, hasFirst(row) ? text : QString());
 }
 
-void CT2ContactPage::onAliasCommitted(const QString& text)
+void TwoToneContactPage::onAliasCommitted(const QString& text)
 {
     if (!text.isEmpty())
         m_grid->setText(m_grid->editorRow(), Alias, text);
 }
 
-bool CT2ContactPage::hasFirst(int row) const
+bool TwoToneContactPage::hasFirst(int row) const
 {
     return !m_grid->text(row, First).isEmpty();
 }
 
-void CT2ContactPage::clearRow(int row)
+void TwoToneContactPage::clearRow(int row)
 {
     for (int c = First; c <= Alias; ++c)
         m_grid->setText(row, c, QString());
     shadeSecond(row);
 }
 
-void CT2ContactPage::shadeSecond(int row)
+void TwoToneContactPage::shadeSecond(int row)
 {
     const bool single = hasFirst(row) && m_grid->text(row, Format) == SingleText();
     m_grid->setCellBackground(row, Second, single ? ColorFromColorRef(kSingleShade) : QColor());

@@ -12,10 +12,10 @@
 #include "shell/app_icons.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
-#include "shell/main_frame.h"
-#include "shell/my_child_frame.h"
+#include "shell/main_window.h"
 #include "shell/program_app.h"
 #include "shell/service_access_dialog.h"
+#include "shell/view_sub_window.h"
 #include "tests/support/modal_answerer.h"
 #include "tests/support/test_document.h"
 #include "tests/support/url_catcher.h"
@@ -46,9 +46,9 @@
 namespace {
 
 // A view that edits one byte of the image through a line edit.
-class ByteView : public CBaseFormView {
+class ByteView : public BaseFormView {
 public:
-    ByteView(Document& doc, std::uint32_t address, int* made) : CBaseFormView(1, doc), m_address(address)
+    ByteView(Document& doc, std::uint32_t address, int* made) : BaseFormView(1, doc), m_address(address)
     {
         edit = new QLineEdit(this);
         ++*made;
@@ -73,7 +73,7 @@ private:
 
 constexpr std::uint32_t kShared = 0x2000;
 
-ByteView* ViewOf(CMyChildFrame* f)
+ByteView* ViewOf(ViewSubWindow* f)
 {
     return f ? static_cast<ByteView*>(f->view()) : nullptr;
 }
@@ -86,7 +86,7 @@ class MainFrameTest : public QObject {
     QTemporaryDir m_dir;
     QString m_folder;
     int m_made = 0;
-    std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<MainWindow> m_frame;
     std::unique_ptr<SimRadio> m_radio;
     SteadyLinkClock m_clock;
 
@@ -111,7 +111,7 @@ private slots:
         // The profile (recent files) and data folders go to Qt's test locations.
         QStandardPaths::setTestModeEnabled(true);
         QCoreApplication::setOrganizationName(QStringLiteral("VRX"));
-        QCoreApplication::setApplicationName(QStringLiteral("main_frame_test"));
+        QCoreApplication::setApplicationName(QStringLiteral("main_window_test"));
         QVERIFY(m_dir.isValid());
         m_folder = m_dir.path() + "/";
         writeFile("Program.ini",
@@ -126,7 +126,7 @@ private slots:
     {
         QSettings().remove(QStringLiteral("MainWindow/Geometry")); // each test starts as a first run
         m_made = 0;
-        m_frame = std::make_unique<CMainFrame>([this](ViewKind kind, Document& doc) -> CBaseFormView* {
+        m_frame = std::make_unique<MainWindow>([this](ViewKind kind, Document& doc) -> BaseFormView* {
             switch (kind) {
             case ViewKind::ChannelTable:
             case ViewKind::Dtmf: return new ByteView(doc, kShared, &m_made);
@@ -155,7 +155,7 @@ private slots:
         for (QAction* a : m_frame->editMenu()->actions())
             QVERIFY(a->text() != QStringLiteral("Custom Data"));
         // The channel table opened maximised, loaded from the factory defaults.
-        CMyChildFrame* table = m_frame->viewFrame(ViewKind::ChannelTable);
+        ViewSubWindow* table = m_frame->viewFrame(ViewKind::ChannelTable);
         QVERIFY(table);
         QVERIFY(table->isMaximized());
         QCOMPARE(table->windowTitle(), QStringLiteral("Channel setting"));
@@ -167,7 +167,7 @@ private slots:
     void opensEachViewOnceAndKeepsViewsInStep()
     {
         m_frame->viewFrame(ViewKind::ChannelTable)->showNormal(); // else new views open maximised too
-        CMyChildFrame* dtmf = m_frame->openView(ViewKind::Dtmf);
+        ViewSubWindow* dtmf = m_frame->openView(ViewKind::Dtmf);
         QVERIFY(dtmf);
         QCOMPARE(dtmf->size(), QSize(730, 550));
         QCOMPARE(m_frame->openView(ViewKind::Dtmf), dtmf); // the active view: nothing happens
@@ -192,7 +192,7 @@ private slots:
         dtmf->findChild<QPushButton*>(QStringLiteral("1006"))->click();
         QTRY_VERIFY(!m_frame->viewFrame(ViewKind::Dtmf));
         QCOMPARE(image()[kShared], 12);
-        CMyChildFrame* again = m_frame->openView(ViewKind::Dtmf);
+        ViewSubWindow* again = m_frame->openView(ViewKind::Dtmf);
         QVERIFY(again);
         QCOMPARE(m_made, made + 1);
         QCOMPARE(ViewOf(again)->edit->text(), QStringLiteral("12"));
@@ -236,7 +236,7 @@ private slots:
         const QSize room = m_frame->mdiArea()->viewport()->size();
         QPoint previous(-1, -1);
         for (QMdiSubWindow* w : m_frame->mdiArea()->subWindowList(QMdiArea::StackingOrder)) {
-            const auto* frame = static_cast<CMyChildFrame*>(w);
+            const auto* frame = static_cast<ViewSubWindow*>(w);
             const ViewKind kind = frame == m_frame->viewFrame(ViewKind::Dtmf)          ? ViewKind::Dtmf
                                   : frame == m_frame->viewFrame(ViewKind::ScanChannel) ? ViewKind::ScanChannel
                                                                                        : ViewKind::ChannelTable;
@@ -273,26 +273,26 @@ private slots:
         m_frame->setGeometry(QRect(area.topLeft() + QPoint(40, 30), QSize(700, 500)));
         const QRect kept = m_frame->geometry();
         QVERIFY(m_frame->close());
-        m_frame = std::make_unique<CMainFrame>([](ViewKind kind, Document& doc) { return MakeProgramView(kind, doc); });
+        m_frame = std::make_unique<MainWindow>([](ViewKind kind, Document& doc) { return MakeProgramView(kind, doc); });
         QCOMPARE(m_frame->geometry(), kept);
         QVERIFY(!m_frame->isMaximized());
     }
 
     void formFieldsKeepTheirWidthsInALargeWindow()
     {
-        m_frame = std::make_unique<CMainFrame>([](ViewKind kind, Document& doc) { return MakeProgramView(kind, doc); });
+        m_frame = std::make_unique<MainWindow>([](ViewKind kind, Document& doc) { return MakeProgramView(kind, doc); });
         m_frame->resize(1600, 1000);
         m_frame->show();
         for (ViewKind kind : {ViewKind::ScanChannel, ViewKind::BasicSetting, ViewKind::Dtmf, ViewKind::TwoTone,
                               ViewKind::FiveTone, ViewKind::Model, ViewKind::Alarm}) {
-            CMyChildFrame* f = m_frame->openView(kind);
+            ViewSubWindow* f = m_frame->openView(kind);
             f->showMaximized();
             QTRY_VERIFY(f->width() > 1200);
             int fields = 0;
             for (QWidget* w : f->view()->findChildren<QWidget*>()) {
                 if (!w->isVisibleTo(f) || !(qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)))
                     continue;
-                if (qobject_cast<QComboBox*>(w->parentWidget()) || w->inherits("CCellLineEdit"))
+                if (qobject_cast<QComboBox*>(w->parentWidget()) || w->inherits("CellLineEdit"))
                     continue; // a list's own edit, a table's cell editor
                 ++fields;
                 QVERIFY2(w->width() < 500, qPrintable(QStringLiteral("view %1, field %2 is %3 px wide")
@@ -412,7 +412,7 @@ private slots:
         m_frame->chooseOpenFile = [&](const QString&) { return m_folder + "saved.dat"; };
         m_frame->OpenDocument();
         QCOMPARE(image()[kShared], 42);
-        CMyChildFrame* table = m_frame->viewFrame(ViewKind::ChannelTable);
+        ViewSubWindow* table = m_frame->viewFrame(ViewKind::ChannelTable);
         QVERIFY(table);
         QCOMPARE(table->pos(), QPoint(0, 0));
         QCOMPARE(ViewOf(table)->edit->text(), QStringLiteral("42"));
@@ -439,7 +439,7 @@ private slots:
         appSettings().portName = QStringLiteral("MAINFRAMESIM");
         ModalAnswerer answers;
         answers.onModal = [](QWidget* w) {
-            if (auto* d = qobject_cast<CTransferDialog*>(w))
+            if (auto* d = qobject_cast<TransferDialog*>(w))
                 d->findChild<QPushButton*>(QStringLiteral("1"))->click();
         };
 
@@ -482,7 +482,7 @@ private slots:
         QCOMPARE(m_frame->transferLogPath(), log);
         ModalAnswerer answers;
         answers.onModal = [](QWidget* w) {
-            if (auto* d = qobject_cast<CTransferDialog*>(w))
+            if (auto* d = qobject_cast<TransferDialog*>(w))
                 d->findChild<QPushButton*>(QStringLiteral("1"))->click();
         };
         QAction* keep = m_frame->commandAction(Cmd::KeepTransferLog);
@@ -542,7 +542,7 @@ private slots:
         ModalAnswerer answers;
         QString code;
         answers.onModal = [&](QWidget* w) {
-            if (auto* d = qobject_cast<CServiceAccessDialog*>(w)) {
+            if (auto* d = qobject_cast<ServiceAccessDialog*>(w)) {
                 ++asked;
                 auto* edit = d->findChild<QLineEdit*>(QStringLiteral("1318"));
                 QTest::keyClicks(edit, code);
@@ -602,4 +602,4 @@ private slots:
 };
 
 QTEST_MAIN(MainFrameTest)
-#include "main_frame_test.moc"
+#include "main_window_test.moc"

@@ -1,6 +1,6 @@
 // What keeps a user's work: the undo history, the modified mark, the recent
 // files, the recovery file and the backups of what the radio held.
-#include "shell/main_frame.h"
+#include "shell/main_window.h"
 
 #include "controls/base_form_view.h"
 #include "controls/cell_editors.h"
@@ -11,8 +11,8 @@
 #include "shell/core/radio_backups.h"
 #include "shell/core/recovery_file.h"
 #include "shell/document_history.h"
-#include "shell/my_child_frame.h"
 #include "shell/recovery_dialog.h"
+#include "shell/view_sub_window.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,10 +36,10 @@ QSettings Profile()
     return QSettings(QCoreApplication::organizationName(), QCoreApplication::applicationName());
 }
 
-CMyChildFrame* FrameOf(QWidget* w)
+ViewSubWindow* FrameOf(QWidget* w)
 {
     for (; w; w = w->parentWidget())
-        if (auto* f = qobject_cast<CMyChildFrame*>(w))
+        if (auto* f = qobject_cast<ViewSubWindow*>(w))
             return f;
     return nullptr;
 }
@@ -47,7 +47,7 @@ CMyChildFrame* FrameOf(QWidget* w)
 
 // --- Undo and redo ---
 
-void CMainFrame::startHistory()
+void MainWindow::startHistory()
 {
     m_history->setPaused(true);
     StoreViewsToImage();
@@ -58,7 +58,7 @@ void CMainFrame::startHistory()
     m_history->clear();
 }
 
-void CMainFrame::storeViewInStep(CMyChildFrame* frame)
+void MainWindow::storeViewInStep(ViewSubWindow* frame)
 {
     if (!frame || frame->closed() || !frame->view()->initialised())
         return;
@@ -66,37 +66,37 @@ void CMainFrame::storeViewInStep(CMyChildFrame* frame)
     frame->view()->SaveToImage();
 }
 
-void CMainFrame::onFocusChanged(QWidget* old, QWidget* now)
+void MainWindow::onFocusChanged(QWidget* old, QWidget* now)
 {
     // A field left for another field of the same view is one step. Leaving
     // the view is handled by its activation, a command by its store pass.
-    CMyChildFrame* frame = FrameOf(old);
+    ViewSubWindow* frame = FrameOf(old);
     if (!frame || frame != FrameOf(now) || frame->closed() || !frame->view()->storesOnFieldLeave() ||
         old->window() != this)
         return;
     // After the focus events: the field's own rules run first.
-    QPointer<CMyChildFrame> target(frame);
+    QPointer<ViewSubWindow> target(frame);
     QTimer::singleShot(0, this, [this, target] {
         if (!target || QApplication::activeModalWidget())
             return;
         // A cell being edited is not a field left: its commit comes later,
         // as a focus move of its own.
-        CCellEditor::KeepEditsOpen keep;
+        CellEditor::KeepEditsOpen keep;
         storeViewInStep(target);
     });
 }
 
-void CMainFrame::undo()
+void MainWindow::undo()
 {
     // Whatever the active view still holds is the step undone first.
-    storeViewInStep(qobject_cast<CMyChildFrame*>(m_mdi->activeSubWindow()));
+    storeViewInStep(qobject_cast<ViewSubWindow*>(m_mdi->activeSubWindow()));
     if (!m_history->stack()->canUndo())
         return;
     m_history->stack()->undo();
     reloadViewsUnrecorded();
 }
 
-void CMainFrame::redo()
+void MainWindow::redo()
 {
     if (!m_history->stack()->canRedo())
         return;
@@ -104,7 +104,7 @@ void CMainFrame::redo()
     reloadViewsUnrecorded();
 }
 
-void CMainFrame::reloadViewsUnrecorded()
+void MainWindow::reloadViewsUnrecorded()
 {
     // A view that writes while it loads (channel 1 made to exist) is no step.
     m_history->setPaused(true);
@@ -112,7 +112,7 @@ void CMainFrame::reloadViewsUnrecorded()
     m_history->setPaused(false);
 }
 
-void CMainFrame::updateUndoActions()
+void MainWindow::updateUndoActions()
 {
     const QUndoStack* stack = m_history->stack();
     QAction* undo = m_actions[Cmd::EditUndo];
@@ -125,7 +125,7 @@ void CMainFrame::updateUndoActions()
 
 // --- The modified mark and the recovery file ---
 
-void CMainFrame::onModifiedChanged(bool modified)
+void MainWindow::onModifiedChanged(bool modified)
 {
     setWindowModified(modified);
     if (modified) {
@@ -137,20 +137,20 @@ void CMainFrame::onModifiedChanged(bool modified)
         m_recovery->remove();
 }
 
-void CMainFrame::changeEvent(QEvent* event)
+void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ModifiedChange && isWindowModified() != m_document.isModified())
         setWindowModified(m_document.isModified());
 }
 
-QString CMainFrame::recoveryFolder() const
+QString MainWindow::recoveryFolder() const
 {
     return userDataFolder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
                                     : userDataFolder;
 }
 
-void CMainFrame::writeRecoveryFile()
+void MainWindow::writeRecoveryFile()
 {
     // Nothing new since the last copy: the disk is left alone.
     if (!m_document.isModified() || (m_recovery && m_recovery->exists() && m_recoveryRevision == m_document.revision()))
@@ -161,19 +161,19 @@ void CMainFrame::writeRecoveryFile()
         m_recoveryRevision = m_document.revision();
 }
 
-void CMainFrame::offerRecovery()
+void MainWindow::offerRecovery()
 {
     const std::vector<RecoveryFile::LeftBehind> left = RecoveryFile::leftBehind(recoveryFolder());
     if (left.empty())
         return;
-    CRecoveryDialog dlg(left, appSettings().modelName, this);
+    RecoveryDialog dlg(left, appSettings().modelName, this);
     dlg.exec();
-    if (dlg.choice() == CRecoveryDialog::DiscardAll) {
+    if (dlg.choice() == RecoveryDialog::DiscardAll) {
         for (const RecoveryFile::LeftBehind& f : left)
             RecoveryFile::discard(f.path);
         return;
     }
-    if (dlg.choice() != CRecoveryDialog::Recover)
+    if (dlg.choice() != RecoveryDialog::Recover)
         return; // Later: all kept for another start
     const QString path = left[static_cast<std::size_t>(dlg.chosen())].path;
     FileResult r = m_document.open(path);
@@ -196,7 +196,7 @@ void CMainFrame::offerRecovery()
     writeRecoveryFile(); // now this program's own, until saved or discarded
 }
 
-void CMainFrame::onCommitData(QSessionManager& manager)
+void MainWindow::onCommitData(QSessionManager& manager)
 {
     // The desktop session is ending: ask when it lets us, otherwise keep the
     // edits in the recovery file for the next start.
@@ -212,7 +212,7 @@ void CMainFrame::onCommitData(QSessionManager& manager)
 
 // --- Recent files ---
 
-void CMainFrame::rememberFile(const QString& path)
+void MainWindow::rememberFile(const QString& path)
 {
     QSettings profile = Profile();
     m_recent.read(profile);
@@ -221,7 +221,7 @@ void CMainFrame::rememberFile(const QString& path)
     updateRecentMenu();
 }
 
-void CMainFrame::updateRecentMenu()
+void MainWindow::updateRecentMenu()
 {
     {
         QSettings profile = Profile();
@@ -242,7 +242,7 @@ void CMainFrame::updateRecentMenu()
         m_recentSeparator->setVisible(!files.isEmpty());
 }
 
-void CMainFrame::openRecentFile(int index)
+void MainWindow::openRecentFile(int index)
 {
     if (index < 0 || index >= m_recent.files().size())
         return;
@@ -265,12 +265,12 @@ void CMainFrame::openRecentFile(int index)
 
 // --- Backups of what the radio held ---
 
-QStringList CMainFrame::backupFolders() const
+QStringList MainWindow::backupFolders() const
 {
     return {appSettings().dataFolder + QStringLiteral("/backups"), recoveryFolder() + QStringLiteral("/backups")};
 }
 
-void CMainFrame::backUpRadioData()
+void MainWindow::backUpRadioData()
 {
     const QString name = RadioBackups::FileName(appSettings().modelName, ReadModelIdentity(m_document.image()).serial,
                                                 QDateTime::currentDateTime());

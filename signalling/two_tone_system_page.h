@@ -5,7 +5,7 @@
 #include <array>
 
 class Document;
-class CUpDown;
+class UpDown;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -13,13 +13,13 @@ class QTabBar;
 
 // Sixteen two-tone systems, one at a time: the tabs "1" to "16" choose the
 // system the controls show; the one left is written to the image first.
-class CT2SystemPage : public CFormPage {
+class TwoToneSystemPage : public FormPage {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 141;
 
-    explicit CT2SystemPage(Document& document, QWidget* parent = nullptr);
-    ~CT2SystemPage() override;
+    explicit TwoToneSystemPage(Document& document, QWidget* parent = nullptr);
+    ~TwoToneSystemPage() override;
 
     void LoadFromImage() override;
     void SaveToImage() override;
@@ -33,7 +33,7 @@ private:
     // A one-decimal box held in tenths, with its arrows and its rule.
     struct DecField {
         QLineEdit* edit = nullptr;
-        CUpDown* arrows = nullptr;
+        UpDown* arrows = nullptr;
         int min = 0;
         int max = 0;
         int def = 0;
@@ -58,7 +58,7 @@ private:
     std::array<DecField, TimeCount> m_times{};
     QLineEdit* m_alias = nullptr;
     QLineEdit* m_autoReset = nullptr;
-    CUpDown* m_autoResetArrows = nullptr;
+    UpDown* m_autoResetArrows = nullptr;
     QCheckBox* m_sideTone = nullptr;
     QCheckBox* m_idleReply = nullptr;
     QCheckBox* m_beep = nullptr;

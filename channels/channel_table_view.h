@@ -9,10 +9,10 @@
 class Document;
 class QAction;
 class QMenu;
-class CCellCombo;
-class CCellDropList;
-class CCellLineEdit;
-class CGrid;
+class CellCombo;
+class CellDropList;
+class CellLineEdit;
+class Grid;
 class QPushButton;
 struct ChannelRow;
 struct CsvImportResult;
@@ -26,13 +26,13 @@ enum class PriorityCheck;
 // columns. The grid holds the rows as text between a load and a save; cells
 // are edited by editors placed over them, and each committed cell writes its
 // row, so the image follows the table one cell at a time.
-class CProgramView : public CBaseFormView {
+class ChannelTableView : public BaseFormView {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 101;
     static constexpr int kChannels = 800;
 
-    explicit CProgramView(Document& document, QWidget* parent = nullptr);
+    explicit ChannelTableView(Document& document, QWidget* parent = nullptr);
 
     void LoadFromImage() override { LoadChannelTable(); }
     void SaveToImage() override { SaveChannelTable(); }
@@ -46,12 +46,12 @@ public:
     // A typed frequency committed into row n's receive (1) or transmit (2) cell.
     void CommitFreqCell(int n, int column, const QString& typed);
 
-    CGrid* grid() const { return m_grid; }
-    CCellLineEdit* freqEditor() const { return m_freqEditor; }
-    CCellDropList* listEditor() const { return m_listEditor; }
-    CCellCombo* ctcssEditor() const { return m_ctcssEditor; }
-    CCellCombo* dcsEditor() const { return m_dcsEditor; }
-    CCellLineEdit* nameEditor() const { return m_nameEditor; }
+    Grid* grid() const { return m_grid; }
+    CellLineEdit* freqEditor() const { return m_freqEditor; }
+    CellDropList* listEditor() const { return m_listEditor; }
+    CellCombo* ctcssEditor() const { return m_ctcssEditor; }
+    CellCombo* dcsEditor() const { return m_dcsEditor; }
+    CellLineEdit* nameEditor() const { return m_nameEditor; }
     QPushButton* channelEditButton() const { return m_channelEdit; }
 
     // --- Whole channels: the selected rows, else the current row. Each
@@ -104,12 +104,12 @@ private:
     void writeTable(PriorityCheck priority);
     void report(const CsvImportResult& result);
 
-    CGrid* m_grid;
-    CCellLineEdit* m_freqEditor;
-    CCellDropList* m_listEditor;
-    CCellCombo* m_ctcssEditor;
-    CCellCombo* m_dcsEditor;
-    CCellLineEdit* m_nameEditor;
+    Grid* m_grid;
+    CellLineEdit* m_freqEditor;
+    CellDropList* m_listEditor;
+    CellCombo* m_ctcssEditor;
+    CellCombo* m_dcsEditor;
+    CellLineEdit* m_nameEditor;
     QPushButton* m_channelEdit;
     QString m_freqTyped; // the frequency editor's text at its last commit
     std::vector<QAction*> m_editActions;

@@ -1,6 +1,6 @@
-#include "shell/main_frame.h"
+#include "shell/main_window.h"
 
-#include "channels/program_view.h"
+#include "channels/channel_table_view.h"
 #include "channels/vfo_dialog.h"
 #include "controls/base_form_view.h"
 #include "link/core/band_plan_rules.h"
@@ -15,11 +15,11 @@
 #include "shell/core/recovery_file.h"
 #include "shell/document_history.h"
 #include "shell/help.h"
-#include "shell/my_child_frame.h"
 #include "shell/port_dialog.h"
 #include "shell/print_content.h"
 #include "shell/service_access_dialog.h"
 #include "shell/transfer_setup.h"
+#include "shell/view_sub_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -41,9 +41,9 @@
 #include <QTreeWidget>
 #include <QUndoStack>
 
-CMainFrame::CMainFrame(ViewFactory makeView) : m_makeView(std::move(makeView))
+MainWindow::MainWindow(ViewFactory makeView) : m_makeView(std::move(makeView))
 {
-    setObjectName(QStringLiteral("CMainFrame"));
+    setObjectName(QStringLiteral("MainWindow"));
     // Where the window was last time; else maximised, the whole frame on the
     // screen, with a normal size inside the work area to return to.
     if (!restoreGeometry(QSettings().value(QStringLiteral("MainWindow/Geometry")).toByteArray())) {
@@ -60,7 +60,7 @@ CMainFrame::CMainFrame(ViewFactory makeView) : m_makeView(std::move(makeView))
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("mdi"));
     setCentralWidget(m_mdi);
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::onSubWindowActivated);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &MainWindow::onSubWindowActivated);
 
     createActions();
     createMenus();
@@ -68,7 +68,7 @@ CMainFrame::CMainFrame(ViewFactory makeView) : m_makeView(std::move(makeView))
     createStatusBar();
     createTree();
 
-    m_print = new CPrintController(*this, m_document, appSettings().defaultFileName, appSettings().modelName);
+    m_print = new PrintController(*this, m_document, appSettings().defaultFileName, appSettings().modelName);
     m_print->storeViews = [this] { StoreViewsToImage(); };
     m_print->content = [this](PrintSections sections) { return BuildPrintSheet(m_document, sections); };
 
@@ -78,19 +78,19 @@ CMainFrame::CMainFrame(ViewFactory makeView) : m_makeView(std::move(makeView))
     m_freqPane->setText(edition().freqPaneText);
     qApp->installEventFilter(this);
 
-    connect(&m_document, &Document::modifiedChanged, this, &CMainFrame::onModifiedChanged);
-    connect(m_history->stack(), &QUndoStack::indexChanged, this, &CMainFrame::updateUndoActions);
-    connect(m_history->stack(), &QUndoStack::cleanChanged, this, &CMainFrame::updateUndoActions);
-    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::onFocusChanged);
-    connect(qApp, &QGuiApplication::commitDataRequest, this, &CMainFrame::onCommitData);
+    connect(&m_document, &Document::modifiedChanged, this, &MainWindow::onModifiedChanged);
+    connect(m_history->stack(), &QUndoStack::indexChanged, this, &MainWindow::updateUndoActions);
+    connect(m_history->stack(), &QUndoStack::cleanChanged, this, &MainWindow::updateUndoActions);
+    connect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::onCommitData);
     m_recoveryTimer = new QTimer(this);
     m_recoveryTimer->setInterval(30 * 1000);
-    connect(m_recoveryTimer, &QTimer::timeout, this, &CMainFrame::writeRecoveryFile);
+    connect(m_recoveryTimer, &QTimer::timeout, this, &MainWindow::writeRecoveryFile);
     startHistory();
     updateUndoActions();
 }
 
-CMainFrame::~CMainFrame()
+MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
     disconnect(qApp, nullptr, this, nullptr);
@@ -101,7 +101,7 @@ CMainFrame::~CMainFrame()
     disconnect(m_treeBar, nullptr, this, nullptr);
 }
 
-void CMainFrame::createActions()
+void MainWindow::createActions()
 {
     for (const CommandSpec& c : Commands()) {
         auto* a = new QAction(tr(c.text), this);
@@ -136,13 +136,13 @@ void CMainFrame::createActions()
     }
 }
 
-QAction* CMainFrame::commandAction(int id) const
+QAction* MainWindow::commandAction(int id) const
 {
     auto it = m_actions.find(id);
     return it == m_actions.end() ? nullptr : it->second;
 }
 
-void CMainFrame::createMenus()
+void MainWindow::createMenus()
 {
     auto add = [this](QMenu* menu, std::initializer_list<int> ids) {
         for (int id : ids) {
@@ -169,11 +169,11 @@ void CMainFrame::createMenus()
     add(menuBar()->addMenu(tr("&Setting")), {Cmd::Port, 0, Cmd::KeepTransferLog});
     m_windowMenu = menuBar()->addMenu(tr("&Window"));
     add(m_windowMenu, {Cmd::WindowCascade, Cmd::WindowTile, Cmd::WindowArrange});
-    connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::updateWindowMenu);
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::updateWindowMenu);
     add(menuBar()->addMenu(tr("&Help")), {Cmd::HelpTopics, Cmd::OpenTransferLog, 0, Cmd::AppAbout});
 }
 
-void CMainFrame::createToolBar()
+void MainWindow::createToolBar()
 {
     QToolBar* bar = addToolBar(tr("Toolbar"));
     bar->setObjectName(QStringLiteral("toolbar"));
@@ -189,7 +189,7 @@ void CMainFrame::createToolBar()
     connect(m_actions[Cmd::ViewToolbar], &QAction::toggled, bar, &QToolBar::setVisible);
 }
 
-void CMainFrame::createStatusBar()
+void MainWindow::createStatusBar()
 {
     QStatusBar* bar = statusBar();
     auto pane = [bar](const QString& name, int width) {
@@ -212,7 +212,7 @@ void CMainFrame::createStatusBar()
     connect(m_actions[Cmd::ViewStatusBar], &QAction::toggled, bar, &QStatusBar::setVisible);
 }
 
-void CMainFrame::createTree()
+void MainWindow::createTree()
 {
     m_treeBar = new QDockWidget(tr("Tree Bar"), this);
     m_treeBar->setObjectName(QStringLiteral("2000"));
@@ -236,7 +236,7 @@ void CMainFrame::createTree()
             [this] { m_actions[Cmd::TreeView]->setChecked(!m_treeBar->isHidden()); });
 }
 
-std::optional<ViewKind> CMainFrame::kindOf(const QMdiSubWindow* frame) const
+std::optional<ViewKind> MainWindow::kindOf(const QMdiSubWindow* frame) const
 {
     for (int k = 0; k < kViewKindCount; ++k)
         if (frame && m_frames[static_cast<std::size_t>(k)] == frame)
@@ -244,7 +244,7 @@ std::optional<ViewKind> CMainFrame::kindOf(const QMdiSubWindow* frame) const
     return std::nullopt;
 }
 
-void CMainFrame::followInTree(const QMdiSubWindow* frame)
+void MainWindow::followInTree(const QMdiSubWindow* frame)
 {
     // The tree shows which view is in front; selecting runs nothing (only a click does).
     const std::optional<ViewKind> kind = kindOf(frame);
@@ -260,7 +260,7 @@ void CMainFrame::followInTree(const QMdiSubWindow* frame)
         }
 }
 
-void CMainFrame::updateWindowMenu()
+void MainWindow::updateWindowMenu()
 {
     // The open views after the commands, the one in front checked.
     for (QAction* a : m_windowViewActions)
@@ -286,7 +286,7 @@ void CMainFrame::updateWindowMenu()
     }
 }
 
-void CMainFrame::cascadeViews()
+void MainWindow::cascadeViews()
 {
     // QMdiArea's own cascade sizes every window from its size hint, which a
     // scrolled view does not give.
@@ -309,7 +309,7 @@ void CMainFrame::cascadeViews()
     }
 }
 
-void CMainFrame::arrangeMinimisedViews()
+void MainWindow::arrangeMinimisedViews()
 {
     const QRect area = m_mdi->viewport()->rect();
     int x = 0;
@@ -324,7 +324,7 @@ void CMainFrame::arrangeMinimisedViews()
     }
 }
 
-void CMainFrame::onTreeClicked(QTreeWidgetItem* item)
+void MainWindow::onTreeClicked(QTreeWidgetItem* item)
 {
     if (!item)
         return;
@@ -339,7 +339,7 @@ void CMainFrame::onTreeClicked(QTreeWidgetItem* item)
         }
 }
 
-void CMainFrame::runCommand(int id)
+void MainWindow::runCommand(int id)
 {
     QAction* action = commandAction(id);
     if (action && !action->isEnabled())
@@ -348,15 +348,15 @@ void CMainFrame::runCommand(int id)
         c->run(*this);
 }
 
-CMyChildFrame* CMainFrame::viewFrame(ViewKind kind) const
+ViewSubWindow* MainWindow::viewFrame(ViewKind kind) const
 {
-    CMyChildFrame* f = m_frames[static_cast<std::size_t>(kind)];
+    ViewSubWindow* f = m_frames[static_cast<std::size_t>(kind)];
     return f && !f->closed() ? f : nullptr;
 }
 
-CMyChildFrame* CMainFrame::openView(ViewKind kind)
+ViewSubWindow* MainWindow::openView(ViewKind kind)
 {
-    QPointer<CMyChildFrame>& frame = m_frames[static_cast<std::size_t>(kind)];
+    QPointer<ViewSubWindow>& frame = m_frames[static_cast<std::size_t>(kind)];
     if (frame && frame->closed())
         frame = nullptr; // closed, deleted later: the next request makes a new one
     const bool table = kind == ViewKind::ChannelTable;
@@ -368,17 +368,17 @@ CMyChildFrame* CMainFrame::openView(ViewKind kind)
             frame->setFocus();
         return frame;
     }
-    CBaseFormView* view = m_makeView ? m_makeView(kind, m_document) : nullptr;
+    BaseFormView* view = m_makeView ? m_makeView(kind, m_document) : nullptr;
     if (!view)
         return nullptr;
-    frame = new CMyChildFrame(view);
+    frame = new ViewSubWindow(view);
     m_mdi->addSubWindow(frame);
     frame->resize(ViewSize(kind));
     frame->setWindowTitle(ViewTitle(kind));
-    connect(view, &CBaseFormView::helpRequested, this, &CMainFrame::showHelp);
-    connect(frame, &CMyChildFrame::helpRequested, this, [this](CBaseFormView* v) { showHelp(v->helpContext()); });
+    connect(view, &BaseFormView::helpRequested, this, &MainWindow::showHelp);
+    connect(frame, &ViewSubWindow::helpRequested, this, [this](BaseFormView* v) { showHelp(v->helpContext()); });
     view->ensureInitialised(); // the view loads itself from the image here
-    if (auto* channels = qobject_cast<CProgramView*>(view)) {
+    if (auto* channels = qobject_cast<ChannelTableView*>(view)) {
         // The table's clipboard and row commands join the Edit menu while it is open.
         const std::vector<QAction*>& actions = channels->editActions();
         m_editMenu->insertActions(m_actions[Cmd::ChannelSetting], QList<QAction*>(actions.begin(), actions.end()));
@@ -394,10 +394,10 @@ CMyChildFrame* CMainFrame::openView(ViewKind kind)
     return frame;
 }
 
-void CMainFrame::onSubWindowActivated(QMdiSubWindow* window)
+void MainWindow::onSubWindowActivated(QMdiSubWindow* window)
 {
     // Leaving a view stores it; entering one reloads it, so each shows what the others wrote.
-    auto* entered = qobject_cast<CMyChildFrame*>(window);
+    auto* entered = qobject_cast<ViewSubWindow*>(window);
     if (!entered || entered == m_active)
         return; // the program losing focus changes nothing
     if (m_active && !m_active->closed())
@@ -409,61 +409,61 @@ void CMainFrame::onSubWindowActivated(QMdiSubWindow* window)
         entered->view()->LoadFromImage();
 }
 
-std::vector<CMyChildFrame*> CMainFrame::childFramesInZOrder() const
+std::vector<ViewSubWindow*> MainWindow::childFramesInZOrder() const
 {
     // Top of the stack first.
-    std::vector<CMyChildFrame*> frames;
+    std::vector<ViewSubWindow*> frames;
     const QList<QMdiSubWindow*> stacked = m_mdi->subWindowList(QMdiArea::StackingOrder);
     for (auto it = stacked.rbegin(); it != stacked.rend(); ++it)
-        if (auto* f = qobject_cast<CMyChildFrame*>(*it); f && !f->closed())
+        if (auto* f = qobject_cast<ViewSubWindow*>(*it); f && !f->closed())
             frames.push_back(f);
     return frames;
 }
 
-void CMainFrame::LoadViewsFromImage()
+void MainWindow::LoadViewsFromImage()
 {
-    for (CMyChildFrame* f : childFramesInZOrder())
+    for (ViewSubWindow* f : childFramesInZOrder())
         f->view()->LoadFromImage();
 }
 
-void CMainFrame::StoreViewsToImage()
+void MainWindow::StoreViewsToImage()
 {
     // One step: what the views still held is, but for views left before,
     // the active view's edit.
-    CMyChildFrame* active = qobject_cast<CMyChildFrame*>(m_mdi->activeSubWindow());
+    ViewSubWindow* active = qobject_cast<ViewSubWindow*>(m_mdi->activeSubWindow());
     auto step = m_document.step(tr("Edit %1").arg(active ? active->windowTitle() : appSettings().modelName));
-    for (CMyChildFrame* f : childFramesInZOrder())
+    for (ViewSubWindow* f : childFramesInZOrder())
         f->view()->SaveToImage();
     m_document.change()[0xCC25] &= static_cast<std::uint8_t>(~0x03u); // the hidden "STE" field
 }
 
-void CMainFrame::loadViewFromImage(ViewKind kind)
+void MainWindow::loadViewFromImage(ViewKind kind)
 {
-    if (CMyChildFrame* f = viewFrame(kind))
+    if (ViewSubWindow* f = viewFrame(kind))
         f->view()->LoadFromImage();
 }
 
-void CMainFrame::storeViewToImage(ViewKind kind)
+void MainWindow::storeViewToImage(ViewKind kind)
 {
-    if (CMyChildFrame* f = viewFrame(kind))
+    if (ViewSubWindow* f = viewFrame(kind))
         f->view()->SaveToImage();
 }
 
-void CMainFrame::editVfos()
+void MainWindow::editVfos()
 {
     auto step = m_document.step(tr("Edit %1").arg(tr("VFO")));
-    CVfoDialog dlg(m_document, this);
+    VfoDialog dlg(m_document, this);
     dlg.exec();
 }
 
-void CMainFrame::editFrequencyRange()
+void MainWindow::editFrequencyRange()
 {
     // The table is reloaded afterwards; its unsaved edits go into the
     // document first so that the reload does not drop them.
     storeViewToImage(ViewKind::ChannelTable);
     auto step = m_document.step(tr("Edit %1").arg(tr("Frequency range")));
     {
-        CFrequencyRangeDlg dlg(m_document, appSettings().modelName, this);
+        FrequencyRangeDialog dlg(m_document, appSettings().modelName, this);
         storeUnrecorded([&] {
             dlg.storePlan();
             EmptyOutOfBandChannels(m_document.bands(), m_document.change().image());
@@ -474,7 +474,7 @@ void CMainFrame::editFrequencyRange()
     loadViewFromImage(ViewKind::ChannelTable);
 }
 
-void CMainFrame::storeUnrecorded(const std::function<void()>& store)
+void MainWindow::storeUnrecorded(const std::function<void()>& store)
 {
     // What a view or dialog stores of what it just loaded is no edit: a
     // file with values it corrects is not modified by merely looking at it.
@@ -486,32 +486,32 @@ void CMainFrame::storeUnrecorded(const std::function<void()>& store)
         m_document.markUnmodified();
 }
 
-void CMainFrame::editCustomData()
+void MainWindow::editCustomData()
 {
     auto step = m_document.step(tr("Edit %1").arg(tr("Custom Data")));
-    CCustomDataDialog dlg(m_document, ProgramTransferSetup(), this);
+    CustomDataDialog dlg(m_document, ProgramTransferSetup(), this);
     dlg.exec();
 }
 
-void CMainFrame::choosePort()
+void MainWindow::choosePort()
 {
-    CPortDialog dlg(this);
+    PortDialog dlg(this);
     if (dlg.exec() == QDialog::Accepted)
         m_comPane->setText(appSettings().portName);
 }
 
-void CMainFrame::showAbout()
+void MainWindow::showAbout()
 {
-    CAboutDialog dlg(this);
+    AboutDialog dlg(this);
     dlg.exec();
 }
 
-void CMainFrame::showHelp(int context)
+void MainWindow::showHelp(int context)
 {
     OpenHelpTopic(context, this);
 }
 
-void CMainFrame::enterServiceMode()
+void MainWindow::enterServiceMode()
 {
     appSettings().serviceMode = true;
     QAction* custom = m_actions[Cmd::CustomData];
@@ -520,13 +520,13 @@ void CMainFrame::enterServiceMode()
         m_editMenu->addAction(custom);
 }
 
-bool CMainFrame::askServiceAccess()
+bool MainWindow::askServiceAccess()
 {
-    CServiceAccessDialog dlg(this);
+    ServiceAccessDialog dlg(this);
     return dlg.exec() == QDialog::Accepted;
 }
 
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // Ctrl+F11 is looked at before any other handling, wherever the focus is.
     if (event->type() == QEvent::KeyPress) {
@@ -554,7 +554,7 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void CMainFrame::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!maybeSave()) {
         event->ignore();

@@ -1,4 +1,4 @@
-#include "signalling/t5_view.h"
+#include "signalling/five_tone_view.h"
 
 #include "document/document.h"
 
@@ -52,18 +52,18 @@ int DelimiterIndex(int value)
 
 } // namespace
 
-CT5View::CT5View(Document& document, QWidget* parent) : CBaseFormView(kTemplateId, document, parent)
+FiveToneView::FiveToneView(Document& document, QWidget* parent) : BaseFormView(kTemplateId, document, parent)
 {
     buildControls();
     connectControls();
 }
 
-CT5View::~CT5View()
+FiveToneView::~FiveToneView()
 {
     DropFocusHooks(this);
 }
 
-void CT5View::connectControls()
+void FiveToneView::connectControls()
 {
     FilterChars(m_selfId, DigitCharFilter);
     FilterChars(m_pttBegin, HexCharFilter, true);
@@ -73,29 +73,29 @@ void CT5View::connectControls()
     FilterChars(m_width, DigitCharFilter);
 
     for (const Timing& t : m_timings) {
-        connect(t.arrows, &CUpDown::deltaPos, this, [arrows = t.arrows](int delta) { SpinIntField(arrows, delta); });
+        connect(t.arrows, &UpDown::deltaPos, this, [arrows = t.arrows](int delta) { SpinIntField(arrows, delta); });
         OnFocusLost(t.edit, [this, edit = t.edit] { validateTiming(edit); });
     }
-    connect(m_autoResetArrows, &CUpDown::deltaPos, this,
+    connect(m_autoResetArrows, &UpDown::deltaPos, this,
             [this](int delta) { SpinIntField(m_autoResetArrows, delta, true, tr("Off")); });
     OnFocusLost(m_autoReset, [this] { validateAutoReset(); });
-    connect(m_widthArrows, &CUpDown::deltaPos, this, [this](int delta) { SpinIntField(m_widthArrows, delta); });
+    connect(m_widthArrows, &UpDown::deltaPos, this, [this](int delta) { SpinIntField(m_widthArrows, delta); });
     OnFocusLost(m_width, [this] { validateWidth(); });
     for (int d = 0; d < FiveTone::kDigits; ++d) {
         const auto i = static_cast<std::size_t>(d);
         FilterChars(m_tones[i], FreqCharFilter);
-        connect(m_toneArrows[i], &CUpDown::deltaPos, this,
+        connect(m_toneArrows[i], &UpDown::deltaPos, this,
                 [arrows = m_toneArrows[i]](int delta) { SpinDecField(arrows, delta); });
         OnFocusLost(m_tones[i], [this, d] { validateTone(d); });
     }
 
-    connect(m_standard, &QComboBox::activated, this, &CT5View::onStandardChosen);
+    connect(m_standard, &QComboBox::activated, this, &FiveToneView::onStandardChosen);
     connect(m_group, &QComboBox::activated, this, [this] { onSpecialToneChosen(0); });
     connect(m_repeat, &QComboBox::activated, this, [this] { onSpecialToneChosen(1); });
     connect(m_delimiter, &QComboBox::activated, this, [this] { onSpecialToneChosen(2); });
-    connect(m_functionGroup, &QComboBox::activated, this, &CT5View::onFunctionChosen);
-    connect(m_contactGroup, &QComboBox::activated, this, &CT5View::onContactChosen);
-    connect(m_codeType, &QComboBox::currentIndexChanged, this, &CT5View::updateMessageEnabled);
+    connect(m_functionGroup, &QComboBox::activated, this, &FiveToneView::onFunctionChosen);
+    connect(m_contactGroup, &QComboBox::activated, this, &FiveToneView::onContactChosen);
+    connect(m_codeType, &QComboBox::currentIndexChanged, this, &FiveToneView::updateMessageEnabled);
 
     OnFocusGained(m_alias, [this] { m_aliasAtFocus = m_alias->text(); });
     OnFocusLost(m_alias, [this] { leaveAlias(); });
@@ -103,7 +103,7 @@ void CT5View::connectControls()
     OnFocusLost(m_code, [this] { leaveCode(); });
 }
 
-void CT5View::LoadFromImage()
+void FiveToneView::LoadFromImage()
 {
     loadStandard();
     loadTimings();
@@ -113,7 +113,7 @@ void CT5View::LoadFromImage()
     loadContact(m_shownContact);
 }
 
-void CT5View::SaveToImage()
+void FiveToneView::SaveToImage()
 {
     if (!initialised())
         return;                        // nothing loaded yet: the controls hold nothing to write
@@ -130,7 +130,7 @@ void CT5View::SaveToImage()
 
 // --- Standard ---
 
-void CT5View::loadStandard()
+void FiveToneView::loadStandard()
 {
     auto change = document().change();
     const int k = TakeImageStandard(change.image(), change.header());
@@ -138,7 +138,7 @@ void CT5View::loadStandard()
     showEntry(k);
 }
 
-void CT5View::saveStandard()
+void FiveToneView::saveStandard()
 {
     storeShownEntry();
     const int chosen = m_standard->currentIndex() >= 0 ? m_standard->currentIndex() : m_shownStandard;
@@ -146,7 +146,7 @@ void CT5View::saveStandard()
     PutStandardIntoImage(change.header(), chosen, change.image());
 }
 
-void CT5View::storeShownEntry()
+void FiveToneView::storeShownEntry()
 {
     validateWidth();
     for (int d = 0; d < FiveTone::kDigits; ++d)
@@ -158,7 +158,7 @@ void CT5View::storeShownEntry()
                        &tones);
 }
 
-void CT5View::showEntry(int k)
+void FiveToneView::showEntry(int k)
 {
     m_shownStandard = k;
     const std::uint8_t* e = document().header().data() + FiveTone::StandardOffset(k);
@@ -178,7 +178,7 @@ void CT5View::showEntry(int k)
         validateTone(d);
 }
 
-void CT5View::onStandardChosen(int index)
+void FiveToneView::onStandardChosen(int index)
 {
     if (index < 0 || index >= FiveTone::kStandardCount)
         return;
@@ -186,7 +186,7 @@ void CT5View::onStandardChosen(int index)
     showEntry(index);
 }
 
-SpecialTones CT5View::specialTones() const
+SpecialTones FiveToneView::specialTones() const
 {
     // A list without a selection keeps what the entry holds.
     const std::uint8_t* e = document().header().data() + FiveTone::StandardOffset(m_shownStandard);
@@ -202,21 +202,21 @@ SpecialTones CT5View::specialTones() const
     return t;
 }
 
-void CT5View::showSpecialTones(const SpecialTones& tones)
+void FiveToneView::showSpecialTones(const SpecialTones& tones)
 {
     m_group->setCurrentIndex(LetterIndex(tones.group));
     m_repeat->setCurrentIndex(LetterIndex(tones.repeat));
     m_delimiter->setCurrentIndex(DelimiterIndex(tones.delimiter));
 }
 
-void CT5View::onSpecialToneChosen(int which)
+void FiveToneView::onSpecialToneChosen(int which)
 {
     showSpecialTones(KeepSpecialTonesDistinct(specialTones(), which));
 }
 
 // --- Timings, identities, PTT IDs ---
 
-void CT5View::loadTimings()
+void FiveToneView::loadTimings()
 {
     const RadioImage& image = document().image();
     for (const Timing& t : m_timings)
@@ -226,7 +226,7 @@ void CT5View::loadTimings()
     m_beep->setChecked(flags & FiveToneMap::kBeepBit);
 }
 
-void CT5View::saveTimings()
+void FiveToneView::saveTimings()
 {
     auto change = document().change();
     RadioImage& image = change.image();
@@ -240,7 +240,7 @@ void CT5View::saveTimings()
         flags |= FiveToneMap::kBeepBit;
 }
 
-void CT5View::loadSelfId()
+void FiveToneView::loadSelfId()
 {
     const RadioImage& image = document().image();
     m_selfId->setText(ReadCodeDigits(image.data() + FiveToneMap::kSelfId, FiveToneMap::kCodeDigits));
@@ -249,7 +249,7 @@ void CT5View::loadSelfId()
     validateAutoReset(); // 0 reads "Off"
 }
 
-void CT5View::saveSelfId()
+void FiveToneView::saveSelfId()
 {
     auto change = document().change();
     RadioImage& image = change.image();
@@ -258,14 +258,14 @@ void CT5View::saveSelfId()
     image.at(FiveToneMap::kAutoReset) = static_cast<std::uint8_t>(TextToInt(m_autoReset->text()));
 }
 
-void CT5View::loadPttIds()
+void FiveToneView::loadPttIds()
 {
     const RadioImage& image = document().image();
     m_pttBegin->setText(ReadCodeDigits(image.data() + FiveToneMap::kPttIdBegin, FiveToneMap::kCodeDigits));
     m_pttEnd->setText(ReadCodeDigits(image.data() + FiveToneMap::kPttIdEnd, FiveToneMap::kCodeDigits));
 }
 
-void CT5View::savePttIds()
+void FiveToneView::savePttIds()
 {
     auto change = document().change();
     RadioImage& image = change.image();
@@ -275,7 +275,7 @@ void CT5View::savePttIds()
 
 // --- Function records and contacts ---
 
-void CT5View::loadFunction(int n)
+void FiveToneView::loadFunction(int n)
 {
     const FiveToneFunction f = ReadFiveToneFunction(document().image(), n);
     m_functionId->setText(f.id);
@@ -286,7 +286,7 @@ void CT5View::loadFunction(int n)
     m_functionGroup->setCurrentIndex(n);
 }
 
-void CT5View::saveFunction(int n)
+void FiveToneView::saveFunction(int n)
 {
     FiveToneFunction f;
     f.type = std::max(m_functionType->currentIndex(), 0);
@@ -296,7 +296,7 @@ void CT5View::saveFunction(int n)
     WriteFiveToneFunction(document().change().image(), n, f);
 }
 
-void CT5View::onFunctionChosen(int index)
+void FiveToneView::onFunctionChosen(int index)
 {
     // The record the controls show is written before another is shown,
     // however the choice changed (list, keys or wheel).
@@ -306,7 +306,7 @@ void CT5View::onFunctionChosen(int index)
     loadFunction(index);
 }
 
-void CT5View::loadContact(int n)
+void FiveToneView::loadContact(int n)
 {
     const FiveToneContact c = ReadFiveToneContact(document().image(), n);
     m_alias->setText(c.alias);
@@ -320,7 +320,7 @@ void CT5View::loadContact(int n)
     updateMessageEnabled();
 }
 
-void CT5View::saveContact(int n)
+void FiveToneView::saveContact(int n)
 {
     FiveToneContact c;
     c.alias = m_alias->text();
@@ -330,7 +330,7 @@ void CT5View::saveContact(int n)
     WriteFiveToneContact(document().change().image(), n, c);
 }
 
-void CT5View::onContactChosen(int index)
+void FiveToneView::onContactChosen(int index)
 {
     if (index < 0 || index == m_shownContact)
         return;
@@ -338,36 +338,36 @@ void CT5View::onContactChosen(int index)
     loadContact(index);
 }
 
-void CT5View::updateMessageEnabled()
+void FiveToneView::updateMessageEnabled()
 {
     m_message->setEnabled(m_codeType->currentIndex() == kMessageCodeType);
 }
 
 // --- Field rules ---
 
-void CT5View::validateTiming(QLineEdit* edit)
+void FiveToneView::validateTiming(QLineEdit* edit)
 {
     ValidateIntField(edit, 0, kTimingMax, kTimingDefault, kTimingStep);
 }
 
-void CT5View::validateAutoReset()
+void FiveToneView::validateAutoReset()
 {
     ValidateIntField(m_autoReset, 0, kAutoResetMax, kAutoResetDefault, 1, true, tr("Off"));
 }
 
-void CT5View::validateWidth()
+void FiveToneView::validateWidth()
 {
     const int least = LeastWidth(m_shownStandard);
     ValidateIntField(m_width, least, kMaxWidth, least, 1);
 }
 
-void CT5View::validateTone(int digit)
+void FiveToneView::validateTone(int digit)
 {
     ValidateDecField(m_tones[static_cast<std::size_t>(digit)], FiveTone::kMinTone, FiveTone::kMaxTone, 0, true,
                      QString());
 }
 
-void CT5View::leaveAlias()
+void FiveToneView::leaveAlias()
 {
     if (!m_alias->text().isEmpty())
         return;
@@ -377,7 +377,7 @@ void CT5View::leaveAlias()
         m_alias->setText(QString::asprintf("2T-S%02d", m_shownContact + 1));
 }
 
-void CT5View::leaveCode()
+void FiveToneView::leaveCode()
 {
     // Only contact 1 must have a code.
     if (m_shownContact != 0 || !m_code->text().isEmpty())
@@ -385,7 +385,7 @@ void CT5View::leaveCode()
     m_code->setText(m_codeAtFocus.isEmpty() ? QStringLiteral("12345") : m_codeAtFocus);
 }
 
-void CT5View::validateAll()
+void FiveToneView::validateAll()
 {
     for (const Timing& t : m_timings)
         validateTiming(t.edit);
@@ -397,7 +397,7 @@ void CT5View::validateAll()
     leaveCode();
 }
 
-void CT5View::ensureSelections()
+void FiveToneView::ensureSelections()
 {
     for (QComboBox* combo : {m_decodeResponse, m_functionType, m_functionResponse, m_codeType, m_delimiter})
         EnsureComboSelection(combo, 0);
@@ -413,7 +413,7 @@ void CT5View::ensureSelections()
     }
 }
 
-bool CT5View::acceptsCodeDigit(QChar c) const
+bool FiveToneView::acceptsCodeDigit(QChar c) const
 {
     const int digit = HexCodeFromChar(c);
     if (digit > 15)
@@ -423,7 +423,7 @@ bool CT5View::acceptsCodeDigit(QChar c) const
     return m_repeat->currentIndex() < 0 || digit != kFirstLetter + m_repeat->currentIndex();
 }
 
-void CT5View::printTo(PrintSheet& sheet)
+void FiveToneView::printTo(PrintSheet& sheet)
 {
     PrintForm(sheet, m_topBox);
     const auto group = [&sheet](const QWidget* box) {

@@ -3,10 +3,10 @@
 #include "channels/core/channel_record.h"
 #include "document/radio_image.h"
 #include "link/band_chart_widget.h"
-#include "link/model_view.h"
+#include "link/model_data_view.h"
 #include "shell/commands.h"
-#include "shell/main_frame.h"
-#include "shell/my_child_frame.h"
+#include "shell/main_window.h"
+#include "shell/view_sub_window.h"
 #include "tests/support/program_folder.h"
 #include "tests/support/test_document.h"
 #include "tests/support/test_views.h"
@@ -62,9 +62,9 @@ class ModelViewTest : public QObject {
 
     ProgramFolder m_folder;
 
-    static std::unique_ptr<CModelView> open()
+    static std::unique_ptr<ModelDataView> open()
     {
-        auto v = std::make_unique<CModelView>(TestDocument());
+        auto v = std::make_unique<ModelDataView>(TestDocument());
         v->ensureInitialised();
         return v;
     }
@@ -209,8 +209,8 @@ private slots:
     void closingItsFrameStores()
     {
         QMdiArea area;
-        auto* view = new CModelView(TestDocument());
-        auto* frame = new CMyChildFrame(view);
+        auto* view = new ModelDataView(TestDocument());
+        auto* frame = new ViewSubWindow(view);
         area.addSubWindow(frame);
         view->ensureInitialised();
         area.show();
@@ -221,23 +221,23 @@ private slots:
 
     void opensFromTheModelCommandAndStoresOnClose()
     {
-        CMainFrame frame(MakeViewsWithPlainTable); // loads the factory file into its document
+        MainWindow frame(MakeViewsWithPlainTable); // loads the factory file into its document
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
         Put(0xFF00, QByteArray("SER1\xFF", 5), frame.document());
         QVERIFY(frame.commandAction(Cmd::Model)->isEnabled());
         frame.viewFrame(ViewKind::ChannelTable)->close(); // maximised, it would maximise the next one too
         frame.runCommand(Cmd::Model);
-        CMyChildFrame* child = frame.viewFrame(ViewKind::Model);
+        ViewSubWindow* child = frame.viewFrame(ViewKind::Model);
         QVERIFY(child);
-        QVERIFY(qobject_cast<CModelView*>(child->view()));
+        QVERIFY(qobject_cast<ModelDataView*>(child->view()));
         QCOMPARE(child->windowTitle(), QStringLiteral("Modle"));
         QCOMPARE(child->size(), QSize(360, 360));
         QLineEdit* serial = Box(child->view(), kSerial);
         QCOMPARE(serial->text(), QStringLiteral("SER1"));
         QTest::keyClicks(serial, QStringLiteral("x"));
         QTest::qWait(50);
-        child->grab().save(QStringLiteral("/tmp/model_view.png"));
+        child->grab().save(QStringLiteral("/tmp/model_data_view.png"));
         child->findChild<QPushButton*>(QStringLiteral("1006"))->click(); // Close
         QTRY_VERIFY(!frame.viewFrame(ViewKind::Model));
         QCOMPARE(ImageBytes(0xFF00, 8, frame.document()), Field("SER1x", 8));
@@ -248,7 +248,7 @@ private slots:
         Put(0xFF30 + 16 * 4, QByteArray("\x00\x00\x40\x13\x00\x00\x00\x18\x00\x00\x40\x13\x00\x00\x00\x18", 16));
         TestDocument().deriveBandLimits();
         auto v = open();
-        CBandChart* chart = v->bandChart();
+        BandChartWidget* chart = v->bandChart();
         chart->resize(900, chart->sizeHint().height());
         QVERIFY(chart->data().bands[4].hasRx());
         QVERIFY(chart->data().channels.empty());
@@ -279,4 +279,4 @@ private slots:
 };
 
 QTEST_MAIN(ModelViewTest)
-#include "model_view_test.moc"
+#include "model_data_view_test.moc"

@@ -13,9 +13,9 @@
 #include <memory>
 #include <optional>
 
-class CBaseFormView;
-class CMyChildFrame;
-class CPrintController;
+class BaseFormView;
+class ViewSubWindow;
+class PrintController;
 struct TransferSetup;
 class DocumentHistory;
 class RecoveryFile;
@@ -33,12 +33,12 @@ class QTreeWidgetItem;
 // The program's main window: menus, toolbar, status bar, the navigation tree,
 // and the area where each editing view lives in its own frame. Every command
 // lands here.
-class CMainFrame : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // makeView makes the editing views; tests hand in their own.
-    explicit CMainFrame(ViewFactory makeView = MakeProgramView);
-    ~CMainFrame() override;
+    explicit MainWindow(ViewFactory makeView = MakeProgramView);
+    ~MainWindow() override;
 
     // The document every view edits.
     Document& document() { return m_document; }
@@ -105,11 +105,11 @@ public:
     void editCustomData();
     void choosePort();
     void showAbout();
-    CPrintController& printController() { return *m_print; }
+    PrintController& printController() { return *m_print; }
 
     // Opens (or brings forward) a view; null when it cannot be made.
-    CMyChildFrame* openView(ViewKind kind);
-    CMyChildFrame* viewFrame(ViewKind kind) const;
+    ViewSubWindow* openView(ViewKind kind);
+    ViewSubWindow* viewFrame(ViewKind kind) const;
     // Runs a command by its identifier, as a menu item, toolbar button or tree item would.
     void runCommand(int id);
     QAction* commandAction(int id) const;
@@ -176,7 +176,7 @@ private:
     // the unmodified state when the document was unmodified.
     void storeUnrecorded(const std::function<void()>& store);
     // One view's store as one named step of the history.
-    void storeViewInStep(CMyChildFrame* frame);
+    void storeViewInStep(ViewSubWindow* frame);
     void onFocusChanged(QWidget* old, QWidget* now);
     void onModifiedChanged(bool modified);
     void onCommitData(QSessionManager& manager);
@@ -184,11 +184,11 @@ private:
     QString recoveryFolder() const;
     QStringList backupFolders() const;
     void openChannelTableAtTopLeft();
-    std::vector<CMyChildFrame*> childFramesInZOrder() const;
+    std::vector<ViewSubWindow*> childFramesInZOrder() const;
 
     Document m_document;
     ViewFactory m_makeView;
-    CPrintController* m_print = nullptr;
+    PrintController* m_print = nullptr;
     QMdiArea* m_mdi;
     QTreeWidget* m_tree = nullptr;
     QDockWidget* m_treeBar = nullptr;
@@ -206,6 +206,6 @@ private:
     QTimer* m_recoveryTimer = nullptr;
     std::uint64_t m_recoveryRevision = 0;
     QString m_lastBackup;
-    std::array<QPointer<CMyChildFrame>, kViewKindCount> m_frames;
-    QPointer<CMyChildFrame> m_active;
+    std::array<QPointer<ViewSubWindow>, kViewKindCount> m_frames;
+    QPointer<ViewSubWindow> m_active;
 };

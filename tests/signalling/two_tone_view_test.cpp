@@ -3,9 +3,9 @@
 #include "controls/grid.h"
 #include "controls/up_down.h"
 #include "shell/view_catalog.h"
-#include "signalling/t2_contact_page.h"
-#include "signalling/t2_system_page.h"
-#include "signalling/t2_view.h"
+#include "signalling/two_tone_contact_page.h"
+#include "signalling/two_tone_system_page.h"
+#include "signalling/two_tone_view.h"
 #include "tests/signalling/signalling_document.h"
 #include "tests/signalling/view_fixture.h"
 #include "tests/support/test_document.h"
@@ -25,7 +25,7 @@
 namespace {
 constexpr std::uint32_t kSystem0 = 0xCF80;
 constexpr std::uint32_t kCalls = 0xD180;
-using Col = CT2ContactPage::Column;
+using Col = TwoToneContactPage::Column;
 
 void Choose(QComboBox* combo, int index)
 {
@@ -49,11 +49,11 @@ std::vector<int> Bytes(std::uint32_t at, int n)
 class T2ViewTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<CT2View> m_view;
+    std::unique_ptr<TwoToneView> m_view;
 
-    CT2SystemPage* systemPage() const { return m_view->systemPage(); }
-    CT2ContactPage* contactPage() const { return m_view->contactPage(); }
-    CGrid* grid() const { return contactPage()->grid(); }
+    TwoToneSystemPage* systemPage() const { return m_view->systemPage(); }
+    TwoToneContactPage* contactPage() const { return m_view->contactPage(); }
+    Grid* grid() const { return contactPage()->grid(); }
     QLineEdit* edit(int id) const { return systemPage()->findChild<QLineEdit*>(QString::number(id)); }
     QComboBox* combo(int id) const { return systemPage()->findChild<QComboBox*>(QString::number(id)); }
     template <class T> T* editor(int id) const { return contactPage()->findChild<T*>(QString::number(id)); }
@@ -88,7 +88,7 @@ class T2ViewTest : public QObject {
     void typeTone(int row, int col, const QString& text)
     {
         click(row, col);
-        auto* tone = editor<CCellLineEdit>(1023);
+        auto* tone = editor<CellLineEdit>(1023);
         QVERIFY(grid()->openEditor() == tone);
         if (text.isEmpty())
             tone->clear();
@@ -100,7 +100,7 @@ class T2ViewTest : public QObject {
     void pick(int row, int col, int editorId, int index)
     {
         click(row, col);
-        auto* list = editor<CCellDropList>(editorId);
+        auto* list = editor<CellDropList>(editorId);
         QVERIFY(grid()->openEditor() == list);
         list->setCurrentIndex(index);
         grid()->focusGrid();
@@ -237,7 +237,7 @@ private slots:
 
     void arrowsStepTenths()
     {
-        auto* arrows = systemPage()->findChild<CUpDown*>(QStringLiteral("1323"));
+        auto* arrows = systemPage()->findChild<UpDown*>(QStringLiteral("1323"));
         QCOMPARE(arrows->minimum(), 5);
         QCOMPARE(arrows->maximum(), 100);
         arrows->press(1);
@@ -245,7 +245,7 @@ private slots:
         Retype(edit(1322), QStringLiteral("10.0"));
         arrows->press(1);
         QCOMPARE(edit(1322)->text(), QStringLiteral("0.5")); // wraps to the least
-        systemPage()->findChild<CUpDown*>(QStringLiteral("1309"))->press(-1);
+        systemPage()->findChild<UpDown*>(QStringLiteral("1309"))->press(-1);
         QCOMPARE(edit(1308)->text(), QStringLiteral("321.6"));
     }
 
@@ -345,9 +345,9 @@ private slots:
     {
         showContactPage();
         click(3, Col::Alias); // an empty row starts at its first tone
-        QCOMPARE(grid()->openEditor(), static_cast<QWidget*>(editor<CCellLineEdit>(1023)));
+        QCOMPARE(grid()->openEditor(), static_cast<QWidget*>(editor<CellLineEdit>(1023)));
         QCOMPARE(grid()->editorCol(), static_cast<int>(Col::First));
-        QTest::keyClicks(editor<CCellLineEdit>(1023), QStringLiteral("15a00"));
+        QTest::keyClicks(editor<CellLineEdit>(1023), QStringLiteral("15a00"));
         grid()->focusGrid();
         QCOMPARE(grid()->text(3, Col::First), QStringLiteral("1500.0"));
         QCOMPARE(grid()->text(3, Col::Second), QStringLiteral("1500.0"));
@@ -416,7 +416,7 @@ private slots:
         pick(1, Col::Format, 1165, 0);
         QVERIFY(grid()->cellBackground(1, Col::Second) != QColor(236, 233, 219));
         click(1, Col::Second);
-        QCOMPARE(grid()->openEditor(), static_cast<QWidget*>(editor<CCellLineEdit>(1023)));
+        QCOMPARE(grid()->openEditor(), static_cast<QWidget*>(editor<CellLineEdit>(1023)));
         grid()->focusGrid();
         m_view->SaveToImage();
         QCOMPARE(TestImage()[kCalls + 12], 0);
@@ -426,7 +426,7 @@ private slots:
     {
         showContactPage();
         click(1, Col::Alias);
-        auto* alias = editor<CCellLineEdit>(1005);
+        auto* alias = editor<CellLineEdit>(1005);
         QCOMPARE(grid()->openEditor(), static_cast<QWidget*>(alias));
         QCOMPARE(alias->text(), QStringLiteral("FIRST"));
         alias->clear();
@@ -459,7 +459,7 @@ private slots:
     {
         showContactPage();
         click(1, Col::First);
-        QTest::keyClicks(editor<CCellLineEdit>(1023), QStringLiteral("700"));
+        QTest::keyClicks(editor<CellLineEdit>(1023), QStringLiteral("700"));
         m_view->SaveToImage();
         QCOMPARE(WordAt(kCalls + 8), 7000);
     }
@@ -469,7 +469,7 @@ private slots:
         showContactPage();
         click(2, Col::First);
         QVERIFY(grid()->openEditor());
-        QTest::keyClicks(editor<CCellLineEdit>(1023), QStringLiteral("900"));
+        QTest::keyClicks(editor<CellLineEdit>(1023), QStringLiteral("900"));
         const std::vector<int> before = Bytes(kCalls + 16, 16);
         m_view.reset();                           // focus moves while the page goes away
         QCOMPARE(Bytes(kCalls + 16, 16), before); // storing is the frame's business, not teardown's
@@ -489,8 +489,8 @@ private slots:
 
     void registeredWithTheMainWindow()
     {
-        std::unique_ptr<CBaseFormView> view(MakeProgramView(ViewKind::TwoTone, TestDocument()));
-        QVERIFY(dynamic_cast<CT2View*>(view.get()));
+        std::unique_ptr<BaseFormView> view(MakeProgramView(ViewKind::TwoTone, TestDocument()));
+        QVERIFY(dynamic_cast<TwoToneView*>(view.get()));
     }
 
     void looksRight()
@@ -505,4 +505,4 @@ private slots:
 };
 
 QTEST_MAIN(T2ViewTest)
-#include "t2_view_test.moc"
+#include "two_tone_view_test.moc"

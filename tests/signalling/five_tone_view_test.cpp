@@ -2,7 +2,7 @@
 // header bytes.
 #include "controls/up_down.h"
 #include "shell/view_catalog.h"
-#include "signalling/t5_view.h"
+#include "signalling/five_tone_view.h"
 #include "tests/signalling/signalling_document.h"
 #include "tests/signalling/view_fixture.h"
 #include "tests/support/test_document.h"
@@ -41,7 +41,7 @@ std::size_t EntryAt(int k, std::size_t byte)
 class T5ViewTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<CT5View> m_view;
+    std::unique_ptr<FiveToneView> m_view;
 
     template <class T> T* control(int id) const { return m_view->findChild<T*>(QString::number(id)); }
     QLineEdit* edit(int id) const { return control<QLineEdit>(id); }
@@ -82,7 +82,7 @@ private slots:
     {
         Choose(combo(1366), 6); // "CCIR1"
         QCOMPARE(combo(1366)->currentText(), QStringLiteral("CCIR1"));
-        auto* arrows = control<CUpDown>(1331);
+        auto* arrows = control<UpDown>(1331);
         QCOMPARE(arrows->minimum(), 100);
         QCOMPARE(arrows->maximum(), 255);
         QCOMPARE(edit(1330)->text(), QStringLiteral("100")); // the entry's 100 shown
@@ -112,7 +112,7 @@ private slots:
         QFETCH(int, standard);
         QFETCH(int, least);
         Choose(combo(1366), standard);
-        QCOMPARE(control<CUpDown>(1331)->minimum(), least);
+        QCOMPARE(control<UpDown>(1331)->minimum(), least);
         Retype(edit(1330), QString::number(least - 1));
         leave(edit(1330));
         QCOMPARE(edit(1330)->text(), QString::number(least));
@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(tone(14)->text(), QStringLiteral("459.0"));
         for (int d = 0; d < 16; ++d) {
             QVERIFY(!tone(d)->isEnabled());
-            QVERIFY(!control<CUpDown>(1335 + 2 * d)->isEnabled());
+            QVERIFY(!control<UpDown>(1335 + 2 * d)->isEnabled());
         }
         QTest::keyClicks(tone(3), QStringLiteral("9"));
         QCOMPARE(tone(3)->text(), QStringLiteral("1023.0"));
@@ -307,12 +307,12 @@ private slots:
     void timingArrowsStepByTen()
     {
         Retype(edit(1250), QStringLiteral("125"));
-        control<CUpDown>(1251)->press(1);
+        control<UpDown>(1251)->press(1);
         QCOMPARE(edit(1250)->text(), QStringLiteral("130"));
-        control<CUpDown>(1251)->press(-1);
+        control<UpDown>(1251)->press(-1);
         QCOMPARE(edit(1250)->text(), QStringLiteral("120"));
         Retype(edit(1250), QStringLiteral("2550"));
-        control<CUpDown>(1251)->press(1);
+        control<UpDown>(1251)->press(1);
         QCOMPARE(edit(1250)->text(), QStringLiteral("0"));
     }
 
@@ -322,9 +322,9 @@ private slots:
         Retype(edit(1185), QStringLiteral("0"));
         leave(edit(1185));
         QCOMPARE(edit(1185)->text(), QStringLiteral("Off"));
-        control<CUpDown>(1186)->press(1);
+        control<UpDown>(1186)->press(1);
         QCOMPARE(edit(1185)->text(), QStringLiteral("1"));
-        control<CUpDown>(1186)->press(-1);
+        control<UpDown>(1186)->press(-1);
         QCOMPARE(edit(1185)->text(), QStringLiteral("Off"));
         m_view->SaveToImage();
         QCOMPARE(TestImage()[0xD2C9], 0);
@@ -504,8 +504,8 @@ private slots:
 
     void registeredWithTheMainWindow()
     {
-        std::unique_ptr<CBaseFormView> view(MakeProgramView(ViewKind::FiveTone, TestDocument()));
-        QVERIFY(dynamic_cast<CT5View*>(view.get()));
+        std::unique_ptr<BaseFormView> view(MakeProgramView(ViewKind::FiveTone, TestDocument()));
+        QVERIFY(dynamic_cast<FiveToneView*>(view.get()));
         QCOMPARE(view->templateId(), 190);
     }
 
@@ -514,9 +514,9 @@ private slots:
         m_view->resize(ViewSize(ViewKind::FiveTone) - QSize(20, 70));
         Choose(combo(1366), 15);
         QApplication::processEvents();
-        QVERIFY(m_view->grab().save(QStringLiteral("/tmp/t5_view.png")));
+        QVERIFY(m_view->grab().save(QStringLiteral("/tmp/five_tone_view.png")));
     }
 };
 
 QTEST_MAIN(T5ViewTest)
-#include "t5_view_test.moc"
+#include "five_tone_view_test.moc"

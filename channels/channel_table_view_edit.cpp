@@ -1,6 +1,6 @@
 // The channel table's operations on whole channels: the clipboard, insert,
 // remove, move and sort, each one step of the document's history.
-#include "channels/program_view.h"
+#include "channels/channel_table_view.h"
 
 #include "channels/core/channel_ops.h"
 #include "channels/core/channel_record.h"
@@ -38,12 +38,12 @@ std::pair<int, int> Span(const std::vector<int>& channels)
 // "Paste channel 12" or "Paste 5 channels": the name of an undo step.
 QString StepName(const char* one, const char* many, int count, int first)
 {
-    return count == 1 ? QCoreApplication::translate("CProgramView", one).arg(first)
-                      : QCoreApplication::translate("CProgramView", many).arg(count);
+    return count == 1 ? QCoreApplication::translate("ChannelTableView", one).arg(first)
+                      : QCoreApplication::translate("ChannelTableView", many).arg(count);
 }
 } // namespace
 
-std::vector<int> CProgramView::selectedChannels() const
+std::vector<int> ChannelTableView::selectedChannels() const
 {
     std::vector<int> channels;
     for (int n : m_grid->selectedRows())
@@ -52,7 +52,7 @@ std::vector<int> CProgramView::selectedChannels() const
     return channels;
 }
 
-void CProgramView::createEditActions()
+void ChannelTableView::createEditActions()
 {
     struct Spec {
         const char* text;
@@ -89,7 +89,7 @@ void CProgramView::createEditActions()
     }
 }
 
-void CProgramView::showContextMenu(const QPoint& pos)
+void ChannelTableView::showContextMenu(const QPoint& pos)
 {
     QMenu menu(this);
     for (std::size_t i = 0; i + 1 < m_editActions.size(); ++i)
@@ -97,8 +97,8 @@ void CProgramView::showContextMenu(const QPoint& pos)
     menu.exec(m_grid->mapToGlobal(pos));
 }
 
-bool CProgramView::applyToChannels(const QString& stepText,
-                                   const std::function<ChannelOps::Result(RadioImage&)>& operation)
+bool ChannelTableView::applyToChannels(const QString& stepText,
+                                       const std::function<ChannelOps::Result(RadioImage&)>& operation)
 {
     auto step = document().step(stepText);
     commitOpenEditor();
@@ -116,7 +116,7 @@ bool CProgramView::applyToChannels(const QString& stepText,
     return result == ChannelOps::Result::Done;
 }
 
-void CProgramView::copyChannels()
+void ChannelTableView::copyChannels()
 {
     const std::vector<int> channels = selectedChannels();
     if (channels.empty())
@@ -131,13 +131,13 @@ void CProgramView::copyChannels()
     QApplication::clipboard()->setMimeData(mime);
 }
 
-void CProgramView::cutChannels()
+void ChannelTableView::cutChannels()
 {
     copyChannels();
     deleteChannels();
 }
 
-void CProgramView::deleteChannels()
+void ChannelTableView::deleteChannels()
 {
     const std::vector<int> channels = selectedChannels();
     if (channels.empty())
@@ -153,7 +153,7 @@ void CProgramView::deleteChannels()
     }
 }
 
-void CProgramView::pasteChannels()
+void ChannelTableView::pasteChannels()
 {
     const std::vector<int> selected = selectedChannels();
     const QMimeData* mime = QApplication::clipboard()->mimeData();
@@ -216,7 +216,7 @@ void CProgramView::pasteChannels()
     report(result);
 }
 
-void CProgramView::report(const CsvImportResult& result)
+void ChannelTableView::report(const CsvImportResult& result)
 {
     if (result.ok && result.issues.empty())
         return;
@@ -224,11 +224,11 @@ void CProgramView::report(const CsvImportResult& result)
         showReport(result);
         return;
     }
-    CCsvReportDialog dlg(result, this);
+    CsvReportDialog dlg(result, this);
     dlg.exec();
 }
 
-void CProgramView::insertChannel()
+void ChannelTableView::insertChannel()
 {
     const std::vector<int> channels = selectedChannels();
     if (channels.empty())
@@ -246,23 +246,27 @@ void CProgramView::insertChannel()
     m_grid->setCurrentCell(n, std::max(m_grid->col(), static_cast<int>(kColumnRx)));
 }
 
-void CProgramView::removeChannels()
+void ChannelTableView::removeChannels()
 {
     const std::vector<int> channels = selectedChannels();
     if (channels.empty())
         return;
-    const auto [first, last] = Span(channels);
+    const auto span = Span(channels);
+    const int first = span.first;
+    const int last = span.second;
     applyToChannels(
         StepName(QT_TR_NOOP("Remove channel %1"), QT_TR_NOOP("Remove %1 channels"), last - first + 1, first),
         [&](RadioImage& image) { return ChannelOps::Remove(document().bands(), image, first, last); });
 }
 
-void CProgramView::moveChannels(int delta)
+void ChannelTableView::moveChannels(int delta)
 {
     const std::vector<int> channels = selectedChannels();
     if (channels.empty())
         return;
-    const auto [first, last] = Span(channels);
+    const auto span = Span(channels);
+    const int first = span.first;
+    const int last = span.second;
     if ((delta < 0 && first == 1) || (delta > 0 && last == kChannels))
         return;
     if (!applyToChannels(
@@ -273,13 +277,15 @@ void CProgramView::moveChannels(int delta)
     m_grid->selectRows(first + delta, last + delta);
 }
 
-void CProgramView::sortChannels(ChannelOps::SortKey key)
+void ChannelTableView::sortChannels(ChannelOps::SortKey key)
 {
     std::vector<int> channels = selectedChannels();
     // One row selected: the whole table.
     if (channels.size() < 2)
         channels = {1, kChannels};
-    const auto [first, last] = Span(channels);
+    const auto span = Span(channels);
+    const int first = span.first;
+    const int last = span.second;
     applyToChannels(StepName(QT_TR_NOOP("Sort channel %1"), QT_TR_NOOP("Sort %1 channels"), last - first + 1, first),
                     [&](RadioImage& image) { return ChannelOps::Sort(document().bands(), image, first, last, key); });
     m_grid->selectRows(first, last);

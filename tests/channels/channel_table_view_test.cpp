@@ -1,9 +1,9 @@
 // The channel table driven through its grid and in-place editors, offscreen,
 // with the bytes of the image checked after each edit and save.
 #include "channels/channel_edit_dialog.h"
+#include "channels/channel_table_view.h"
 #include "channels/core/channel_record.h"
 #include "channels/core/chirp_csv.h"
-#include "channels/program_view.h"
 #include "codecs/bcd.h"
 #include "controls/cell_editors.h"
 #include "controls/grid.h"
@@ -69,9 +69,9 @@ class ChannelTableViewTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QWidget> m_window;
-    CProgramView* m_view = nullptr;
+    ChannelTableView* m_view = nullptr;
 
-    CGrid* grid() const { return m_view->grid(); }
+    Grid* grid() const { return m_view->grid(); }
     QTableView* table() const { return grid()->findChild<QTableView*>(); }
     QString cell(int r, int c) const { return grid()->text(r, c); }
 
@@ -117,7 +117,7 @@ private slots:
         NewChannelRecord(TestBands(), image, 5, MHz(146.0));
         m_window = std::make_unique<QWidget>();
         auto* layout = new QVBoxLayout(m_window.get());
-        m_view = new CProgramView(TestDocument());
+        m_view = new ChannelTableView(TestDocument());
         layout->addWidget(m_view);
         m_window->resize(860, 620);
         m_window->show();
@@ -534,7 +534,7 @@ private slots:
     void saveBeforeFirstDisplayWritesNothing()
     {
         const RadioImage before = TestImage();
-        CProgramView fresh(TestDocument());
+        ChannelTableView fresh(TestDocument());
         fresh.SaveToImage();
         QVERIFY(TestImage() == before);
     }
@@ -547,7 +547,7 @@ private slots:
         int shown = 0;
         Bytes nameWhenShown;
         answerer.onModal = [&](QWidget* w) {
-            if (auto* dlg = qobject_cast<CChannelEditDlg*>(w)) {
+            if (auto* dlg = qobject_cast<ChannelEditDialog*>(w)) {
                 shown = dlg->shownChannel();
                 nameWhenShown = RecordBytes(5, 24, 3);
                 NewChannelRecord(TestBands(), TestImage(), 6, MHz(147.0)); // a change made meanwhile
@@ -567,4 +567,4 @@ private:
 };
 
 QTEST_MAIN(ChannelTableViewTest)
-#include "program_view_test.moc"
+#include "channel_table_view_test.moc"

@@ -3,26 +3,26 @@
 #include "controls/form_page.h"
 
 class Document;
-class CCellDropList;
-class CCellLineEdit;
-class CGrid;
+class CellDropList;
+class CellLineEdit;
+class Grid;
 
 // The two-tone call table: sixteen rows pairing two tones with a system,
 // edited in place over the grid's cells.
-class CT2ContactPage : public CFormPage {
+class TwoToneContactPage : public FormPage {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 142;
     // Grid columns.
     enum Column { No, First, Second, Format, System, Alias, ColumnCount };
 
-    explicit CT2ContactPage(Document& document, QWidget* parent = nullptr);
-    ~CT2ContactPage() override;
+    explicit TwoToneContactPage(Document& document, QWidget* parent = nullptr);
+    ~TwoToneContactPage() override;
 
     void LoadFromImage() override;
     void SaveToImage() override;
 
-    CGrid* grid() const { return m_grid; }
+    Grid* grid() const { return m_grid; }
 
 private:
     void buildGrid();
@@ -36,9 +36,9 @@ private:
     // "Single" rows show their unused second tone shaded.
     void shadeSecond(int row);
 
-    CGrid* m_grid = nullptr;
-    CCellLineEdit* m_toneEditor = nullptr;
-    CCellLineEdit* m_aliasEditor = nullptr;
-    CCellDropList* m_formatList = nullptr;
-    CCellDropList* m_systemList = nullptr;
+    Grid* m_grid = nullptr;
+    CellLineEdit* m_toneEditor = nullptr;
+    CellLineEdit* m_aliasEditor = nullptr;
+    CellDropList* m_formatList = nullptr;
+    CellDropList* m_systemList = nullptr;
 };

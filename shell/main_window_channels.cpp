@@ -1,5 +1,5 @@
 // File > Import channels and Export channels: the channel list in CHIRP's CSV format.
-#include "shell/main_frame.h"
+#include "shell/main_window.h"
 
 #include "channels/core/chirp_csv.h"
 #include "channels/csv_report_dialog.h"
@@ -14,10 +14,10 @@
 #include <numeric>
 
 namespace {
-const char* const kCsvFilter = QT_TRANSLATE_NOOP("CMainFrame", "CSV files (*.csv);;All files (*)");
+const char* const kCsvFilter = QT_TRANSLATE_NOOP("MainWindow", "CSV files (*.csv);;All files (*)");
 }
 
-void CMainFrame::importChannels()
+void MainWindow::importChannels()
 {
     StoreViewsToImage();
     const QString path = chooseCsvFile ? chooseCsvFile(appSettings().dataFolder)
@@ -63,11 +63,11 @@ void CMainFrame::importChannels()
     LoadViewsFromImage();
     if (result.ok && result.issues.empty())
         return;
-    CCsvReportDialog dlg(result, this);
+    CsvReportDialog dlg(result, this);
     dlg.exec();
 }
 
-void CMainFrame::exportChannels()
+void MainWindow::exportChannels()
 {
     StoreViewsToImage();
     const QString suggested =

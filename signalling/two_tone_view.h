@@ -3,21 +3,21 @@
 #include "controls/tab_host_view.h"
 
 class Document;
-class CT2ContactPage;
-class CT2SystemPage;
+class TwoToneContactPage;
+class TwoToneSystemPage;
 
 // The two-tone signalling: the sixteen systems on tab "System" and the
 // call table on tab "Contact".
-class CT2View : public CTabHostView {
+class TwoToneView : public TabHostView {
     Q_OBJECT
 public:
-    explicit CT2View(Document& document, QWidget* parent = nullptr);
+    explicit TwoToneView(Document& document, QWidget* parent = nullptr);
 
     // Help follows the page shown.
     int helpContext() const override;
 
-    CT2SystemPage* systemPage() const;
-    CT2ContactPage* contactPage() const;
+    TwoToneSystemPage* systemPage() const;
+    TwoToneContactPage* contactPage() const;
 
 protected:
     void createPages() override;

@@ -1,4 +1,4 @@
-#include "link/model_view.h"
+#include "link/model_data_view.h"
 
 #include "document/document.h"
 
@@ -38,7 +38,7 @@ bool AllAccepted(const QString& text, bool (*accepts)(QChar))
 }
 } // namespace
 
-CModelView::CModelView(Document& document, QWidget* parent) : CBaseFormView(kTemplateId, document, parent)
+ModelDataView::ModelDataView(Document& document, QWidget* parent) : BaseFormView(kTemplateId, document, parent)
 {
     auto makeEdit = [this](int id, bool readOnly) {
         auto* edit = new QLineEdit(this);
@@ -77,7 +77,7 @@ CModelView::CModelView(Document& document, QWidget* parent) : CBaseFormView(kTem
 
     auto* plan = new QGroupBox(tr("Band plan"), this);
     auto* planLayout = new QVBoxLayout(plan);
-    m_chart = new CBandChart(document, plan);
+    m_chart = new BandChartWidget(document, plan);
     planLayout->addWidget(m_chart);
     plan->setMaximumWidth(plan->sizeHint().width() * 3 / 2);
     outer->addSpacing(outer->spacing());
@@ -91,7 +91,7 @@ CModelView::CModelView(Document& document, QWidget* parent) : CBaseFormView(kTem
         setTabOrder(rows[i].second, rows[i + 1].second);
 }
 
-void CModelView::initialUpdate()
+void ModelDataView::initialUpdate()
 {
     m_serial->setMaxLength(ModelInfo::kSerialLength);
     m_modelName->setMaxLength(ModelInfo::kModelNameLength);
@@ -103,7 +103,7 @@ void CModelView::initialUpdate()
     LoadFromImage();
 }
 
-void CModelView::LoadFromImage()
+void ModelDataView::LoadFromImage()
 {
     const ModelIdentity id = ReadModelIdentity(document().image());
     m_serial->setText(id.serial);
@@ -113,12 +113,12 @@ void CModelView::LoadFromImage()
     m_date->setText(id.lastProgramDate);
 }
 
-void CModelView::SaveToImage()
+void ModelDataView::SaveToImage()
 {
     WriteModelIdentity(document().change().image(), m_serial->text(), m_modelName->text(), m_modelCode->text());
 }
 
-bool CModelView::eventFilter(QObject* watched, QEvent* event)
+bool ModelDataView::eventFilter(QObject* watched, QEvent* event)
 {
     // Characters are filtered before they reach the box; a dropped one leaves it unchanged.
     bool (*accepts)(QChar) = nullptr;
@@ -137,5 +137,5 @@ bool CModelView::eventFilter(QObject* watched, QEvent* event)
                 return true;
         }
     }
-    return CBaseFormView::eventFilter(watched, event);
+    return BaseFormView::eventFilter(watched, event);
 }

@@ -2,8 +2,8 @@
 #include "settings/setting_ids.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
-#include "shell/main_frame.h"
-#include "shell/my_child_frame.h"
+#include "shell/main_window.h"
+#include "shell/view_sub_window.h"
 #include "tests/settings/form_test_support.h"
 #include "tests/support/program_folder.h"
 #include "tests/support/test_document.h"
@@ -24,13 +24,13 @@ class SettingsInMainFrameTest : public QObject {
     Q_OBJECT
 
     ProgramFolder m_folder{"[Setup]\r\nCOM=COM3\r\nModel=QM4410\r\nCompany=Acme Radio\r\n[About]\r\nVersion=2.0\r\n"};
-    std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<MainWindow> m_frame;
 
     RadioImage& image() { return DocumentTestAccess::image(m_frame->document()); }
 
-    CBaseFormView* viewOf(ViewKind kind) const
+    BaseFormView* viewOf(ViewKind kind) const
     {
-        CMyChildFrame* f = m_frame->viewFrame(kind);
+        ViewSubWindow* f = m_frame->viewFrame(kind);
         return f ? f->view() : nullptr;
     }
 
@@ -38,7 +38,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_folder.isValid());
-        m_frame = std::make_unique<CMainFrame>(MakeViewsWithPlainTable);
+        m_frame = std::make_unique<MainWindow>(MakeViewsWithPlainTable);
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
         m_frame->viewFrame(ViewKind::ChannelTable)->showNormal();
@@ -52,7 +52,7 @@ private slots:
         image()[0xD6B0] = 50;
 
         m_frame->runCommand(Cmd::BasicSetting);
-        CBaseFormView* basic = viewOf(ViewKind::BasicSetting);
+        BaseFormView* basic = viewOf(ViewKind::BasicSetting);
         QVERIFY(basic);
         QLineEdit* volume = Control<QLineEdit>(basic, BasicIds::kVolume);
         QCOMPARE(volume->text(), QStringLiteral("8"));
@@ -60,7 +60,7 @@ private slots:
 
         QVERIFY(m_frame->commandAction(Cmd::Alarm)->isEnabled());
         m_frame->runCommand(Cmd::Alarm);
-        CBaseFormView* alarm = viewOf(ViewKind::Alarm);
+        BaseFormView* alarm = viewOf(ViewKind::Alarm);
         QVERIFY(alarm);
         QCOMPARE(m_frame->viewFrame(ViewKind::Alarm)->size(), ViewSize(ViewKind::Alarm));
         QCOMPARE(int(image()[0xCC2F]), 6); // the basic view was stored when left
@@ -69,7 +69,7 @@ private slots:
         tx->setText(QStringLiteral("9"));
 
         m_frame->runCommand(Cmd::Dtmf);
-        CBaseFormView* dtmf = viewOf(ViewKind::Dtmf);
+        BaseFormView* dtmf = viewOf(ViewKind::Dtmf);
         QVERIFY(dtmf);
         QCOMPARE(int(image()[0xCC72]), 9);
         Pick(Control<QComboBox>(dtmf, DtmfIds::kSpeed), QStringLiteral("100"));
@@ -100,7 +100,7 @@ private slots:
     void theStorePassWritesEveryOpenView()
     {
         m_frame->runCommand(Cmd::Dtmf);
-        CBaseFormView* dtmf = viewOf(ViewKind::Dtmf);
+        BaseFormView* dtmf = viewOf(ViewKind::Dtmf);
         QVERIFY(dtmf);
         auto* tabs = dtmf->findChild<QTabWidget*>();
         tabs->setCurrentIndex(1);
@@ -115,4 +115,4 @@ private slots:
 };
 
 QTEST_MAIN(SettingsInMainFrameTest)
-#include "settings_in_main_frame_test.moc"
+#include "settings_in_main_window_test.moc"

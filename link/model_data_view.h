@@ -2,24 +2,24 @@
 
 #include "controls/base_form_view.h"
 
-class CBandChart;
+class BandChartWidget;
 class Document;
 class QLineEdit;
 
 // The radio's identity record: serial number, model name and model code are
 // edited; firmware version and last program date are shown only. The image
 // is the only store.
-class CModelView : public CBaseFormView {
+class ModelDataView : public BaseFormView {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 200;
 
-    explicit CModelView(Document& document, QWidget* parent = nullptr);
+    explicit ModelDataView(Document& document, QWidget* parent = nullptr);
 
     void initialUpdate() override;
     void LoadFromImage() override;
     void SaveToImage() override;
-    CBandChart* bandChart() const { return m_chart; }
+    BandChartWidget* bandChart() const { return m_chart; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -30,5 +30,5 @@ private:
     QLineEdit* m_modelName;
     QLineEdit* m_date;
     QLineEdit* m_modelCode;
-    CBandChart* m_chart;
+    BandChartWidget* m_chart;
 };

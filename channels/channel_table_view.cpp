@@ -1,4 +1,4 @@
-#include "channels/program_view.h"
+#include "channels/channel_table_view.h"
 
 #include "document/document.h"
 
@@ -53,18 +53,18 @@ struct Column {
 };
 
 const std::array<Column, kChannelColumnCount> kColumns = {{
-    {QT_TRANSLATE_NOOP("CProgramView", "CH"), 500, Editor::None, {}},
-    {QT_TRANSLATE_NOOP("CProgramView", "Rx Freq"), 1100, Editor::Freq, {}},
-    {QT_TRANSLATE_NOOP("CProgramView", "Tx Freq"), 1100, Editor::Freq, {}},
-    {QT_TRANSLATE_NOOP("CProgramView", "Decode Type"), 1200, Editor::List, DecodeTypeList},
-    {QT_TRANSLATE_NOOP("CProgramView", "CTCSS"), 900, Editor::Ctcss, {}},
-    {QT_TRANSLATE_NOOP("CProgramView", "DCS"), 1000, Editor::Dcs, {}},
-    {QT_TRANSLATE_NOOP("CProgramView", "DCS Polarity"), 1400, Editor::List, DcsPolarityList},
-    {QT_TRANSLATE_NOOP("CProgramView", "Power"), 1000, Editor::List, TxPowerList},
-    {QT_TRANSLATE_NOOP("CProgramView", "Scan"), 900, Editor::List, ScanModeList},
-    {QT_TRANSLATE_NOOP("CProgramView", "Bandwidth"), 1000, Editor::List, BandwidthList},
-    {QT_TRANSLATE_NOOP("CProgramView", "Signaling"), 1000, Editor::List, OptionSignalingList},
-    {QT_TRANSLATE_NOOP("CProgramView", "Name"), 1100, Editor::Name, {}},
+    {QT_TRANSLATE_NOOP("ChannelTableView", "CH"), 500, Editor::None, {}},
+    {QT_TRANSLATE_NOOP("ChannelTableView", "Rx Freq"), 1100, Editor::Freq, {}},
+    {QT_TRANSLATE_NOOP("ChannelTableView", "Tx Freq"), 1100, Editor::Freq, {}},
+    {QT_TRANSLATE_NOOP("ChannelTableView", "Decode Type"), 1200, Editor::List, DecodeTypeList},
+    {QT_TRANSLATE_NOOP("ChannelTableView", "CTCSS"), 900, Editor::Ctcss, {}},
+    {QT_TRANSLATE_NOOP("ChannelTableView", "DCS"), 1000, Editor::Dcs, {}},
+    {QT_TRANSLATE_NOOP("ChannelTableView", "DCS Polarity"), 1400, Editor::List, DcsPolarityList},
+    {QT_TRANSLATE_NOOP("ChannelTableView", "Power"), 1000, Editor::List, TxPowerList},
+    {QT_TRANSLATE_NOOP("ChannelTableView", "Scan"), 900, Editor::List, ScanModeList},
+    {QT_TRANSLATE_NOOP("ChannelTableView", "Bandwidth"), 1000, Editor::List, BandwidthList},
+    {QT_TRANSLATE_NOOP("ChannelTableView", "Signaling"), 1000, Editor::List, OptionSignalingList},
+    {QT_TRANSLATE_NOOP("ChannelTableView", "Name"), 1100, Editor::Name, {}},
 }};
 
 const Column& ColumnAt(int col)
@@ -97,19 +97,19 @@ bool IsEnter(int key)
 
 } // namespace
 
-CProgramView::CProgramView(Document& document, QWidget* parent) : CBaseFormView(kTemplateId, document, parent)
+ChannelTableView::ChannelTableView(Document& document, QWidget* parent) : BaseFormView(kTemplateId, document, parent)
 {
-    m_grid = new CGrid(this);
+    m_grid = new Grid(this);
     m_grid->setObjectName(QString::number(kGridId));
-    m_freqEditor = new CCellLineEdit(m_grid);
+    m_freqEditor = new CellLineEdit(m_grid);
     m_freqEditor->setObjectName(QString::number(kFreqEditorId));
-    m_listEditor = new CCellDropList(m_grid);
+    m_listEditor = new CellDropList(m_grid);
     m_listEditor->setObjectName(QString::number(kListEditorId));
-    m_ctcssEditor = new CCellCombo(m_grid);
+    m_ctcssEditor = new CellCombo(m_grid);
     m_ctcssEditor->setObjectName(QString::number(kCtcssEditorId));
-    m_dcsEditor = new CCellCombo(m_grid);
+    m_dcsEditor = new CellCombo(m_grid);
     m_dcsEditor->setObjectName(QString::number(kDcsEditorId));
-    m_nameEditor = new CCellLineEdit(m_grid);
+    m_nameEditor = new CellLineEdit(m_grid);
     m_nameEditor->setObjectName(QString::number(kNameEditorId));
     m_channelEdit = new QPushButton(tr("Channel edit"), this);
     m_channelEdit->setObjectName(QString::number(kChannelEditId));
@@ -124,25 +124,25 @@ CProgramView::CProgramView(Document& document, QWidget* parent) : CBaseFormView(
     layout->addWidget(m_grid, 1);
     layout->addLayout(buttons);
 
-    connect(m_grid, &CGrid::keyDown, this, &CProgramView::onKeyDown);
-    connect(m_grid, &CGrid::cellClicked, this, &CProgramView::onCellClicked);
-    connect(m_freqEditor, &CCellLineEdit::committed, this, &CProgramView::onFreqCommitted);
-    connect(m_listEditor, &CCellDropList::committed, this, &CProgramView::onListCommitted);
-    connect(m_ctcssEditor, &CCellCombo::committed, this, &CProgramView::onCtcssCommitted);
-    connect(m_dcsEditor, &CCellCombo::committed, this, &CProgramView::onDcsCommitted);
-    connect(m_nameEditor, &CCellLineEdit::committed, this, &CProgramView::onNameCommitted);
+    connect(m_grid, &Grid::keyDown, this, &ChannelTableView::onKeyDown);
+    connect(m_grid, &Grid::cellClicked, this, &ChannelTableView::onCellClicked);
+    connect(m_freqEditor, &CellLineEdit::committed, this, &ChannelTableView::onFreqCommitted);
+    connect(m_listEditor, &CellDropList::committed, this, &ChannelTableView::onListCommitted);
+    connect(m_ctcssEditor, &CellCombo::committed, this, &ChannelTableView::onCtcssCommitted);
+    connect(m_dcsEditor, &CellCombo::committed, this, &ChannelTableView::onDcsCommitted);
+    connect(m_nameEditor, &CellLineEdit::committed, this, &ChannelTableView::onNameCommitted);
     // An empty frequency editor moves down, any other editor moves right.
-    connect(m_freqEditor, &CCellLineEdit::enterPressed, this, [this] {
+    connect(m_freqEditor, &CellLineEdit::enterPressed, this, [this] {
         if (m_freqTyped.isEmpty())
             moveDown();
         else
             moveRight();
     });
-    connect(m_listEditor, &CCellDropList::enterPressed, this, &CProgramView::moveRight);
-    connect(m_ctcssEditor, &CCellCombo::enterPressed, this, &CProgramView::moveRight);
-    connect(m_dcsEditor, &CCellCombo::enterPressed, this, &CProgramView::moveRight);
-    connect(m_nameEditor, &CCellLineEdit::enterPressed, this, &CProgramView::moveRight);
-    connect(m_channelEdit, &QPushButton::clicked, this, &CProgramView::onChannelEdit);
+    connect(m_listEditor, &CellDropList::enterPressed, this, &ChannelTableView::moveRight);
+    connect(m_ctcssEditor, &CellCombo::enterPressed, this, &ChannelTableView::moveRight);
+    connect(m_dcsEditor, &CellCombo::enterPressed, this, &ChannelTableView::moveRight);
+    connect(m_nameEditor, &CellLineEdit::enterPressed, this, &ChannelTableView::moveRight);
+    connect(m_channelEdit, &QPushButton::clicked, this, &ChannelTableView::onChannelEdit);
 
     m_freqEditor->setEscapeCancels(true);
     m_listEditor->setEscapeCancels(true);
@@ -152,16 +152,16 @@ CProgramView::CProgramView(Document& document, QWidget* parent) : CBaseFormView(
     m_grid->setRowSelection(true);
     m_grid->setColumnsResizable(true);
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_grid, &QWidget::customContextMenuRequested, this, &CProgramView::showContextMenu);
-    connect(m_grid, &CGrid::columnFitRequested, this, &CProgramView::fitColumn);
-    connect(m_grid, &CGrid::columnResized, this, [this] {
+    connect(m_grid, &QWidget::customContextMenuRequested, this, &ChannelTableView::showContextMenu);
+    connect(m_grid, &Grid::columnFitRequested, this, &ChannelTableView::fitColumn);
+    connect(m_grid, &Grid::columnResized, this, [this] {
         QStringList widths;
         for (int c = 0; c < kChannelColumnCount; ++c)
             widths << QString::number(m_grid->colWidth(c));
         QSettings().setValue(QStringLiteral("ChannelTable/ColumnWidths"), widths);
     });
     // A drag over several cells is a selection, not an edit of the first one.
-    connect(m_grid, &CGrid::released, this, [this] {
+    connect(m_grid, &Grid::released, this, [this] {
         if (m_grid->openEditor() && m_grid->selectedCellCount() > 1) {
             m_grid->hideEditors();
             m_grid->focusGrid();
@@ -170,7 +170,7 @@ CProgramView::CProgramView(Document& document, QWidget* parent) : CBaseFormView(
     createEditActions();
 }
 
-void CProgramView::initialUpdate()
+void ChannelTableView::initialUpdate()
 {
     setUpGrid();
     m_freqEditor->setMaxLength(kFreqLength);
@@ -186,7 +186,7 @@ void CProgramView::initialUpdate()
     LoadChannelTable();
 }
 
-void CProgramView::setUpGrid()
+void ChannelTableView::setUpGrid()
 {
     m_grid->setRedraw(false);
     m_grid->setShape(kChannels + 1, kChannelColumnCount, 1, 1);
@@ -203,7 +203,7 @@ void CProgramView::setUpGrid()
     m_grid->setRedraw(true);
 }
 
-void CProgramView::applyStoredWidths()
+void ChannelTableView::applyStoredWidths()
 {
     const QStringList widths = QSettings().value(QStringLiteral("ChannelTable/ColumnWidths")).toStringList();
     if (widths.size() != kChannelColumnCount)
@@ -213,7 +213,7 @@ void CProgramView::applyStoredWidths()
             m_grid->setColWidth(c, twips);
 }
 
-int CProgramView::fittingWidth(int col) const
+int ChannelTableView::fittingWidth(int col) const
 {
     QStringList texts = ColumnSamples(col);
     for (int n = 1; n <= kChannels; ++n)
@@ -226,7 +226,7 @@ int CProgramView::fittingWidth(int col) const
     return twips;
 }
 
-void CProgramView::fitColumn(int col)
+void ChannelTableView::fitColumn(int col)
 {
     if (col < 0 || col >= kChannelColumnCount)
         return;
@@ -236,7 +236,7 @@ void CProgramView::fitColumn(int col)
 
 // --- Loading and saving ---
 
-void CProgramView::LoadChannelTable()
+void ChannelTableView::LoadChannelTable()
 {
     // Cells are about to change under any edit still open.
     m_grid->hideEditors();
@@ -249,7 +249,7 @@ void CProgramView::LoadChannelTable()
     ComputeBandEnabled(document().image(), document().bands());
 }
 
-void CProgramView::LoadRow(int n)
+void ChannelTableView::LoadRow(int n)
 {
     Document& doc = document();
     // Channel 1 always exists; an absent one is made on a frequency that can transmit.
@@ -260,7 +260,7 @@ void CProgramView::LoadRow(int n)
     showRow(n, ReadChannelRow(doc.image(), n));
 }
 
-void CProgramView::SaveChannelTable()
+void ChannelTableView::SaveChannelTable()
 {
     // Before its first display the grid holds no rows; writing them would
     // empty every channel.
@@ -270,7 +270,7 @@ void CProgramView::SaveChannelTable()
     writeTable(PriorityCheck::Run);
 }
 
-void CProgramView::writeTable(PriorityCheck priority)
+void ChannelTableView::writeTable(PriorityCheck priority)
 {
     auto change = document().change();
     RadioImage& image = change.image();
@@ -280,7 +280,7 @@ void CProgramView::writeTable(PriorityCheck priority)
     FixUpImage(bands, image, priority);
 }
 
-ChannelRow CProgramView::rowTexts(int n) const
+ChannelRow ChannelTableView::rowTexts(int n) const
 {
     ChannelRow row;
     for (int c = kColumnRx; c < kChannelColumnCount; ++c)
@@ -288,7 +288,7 @@ ChannelRow CProgramView::rowTexts(int n) const
     return row;
 }
 
-void CProgramView::showRow(int n, const ChannelRow& row)
+void ChannelTableView::showRow(int n, const ChannelRow& row)
 {
     for (int c = kColumnRx; c < kChannelColumnCount; ++c)
         m_grid->setText(n, c, row.cell(c));
@@ -296,15 +296,15 @@ void CProgramView::showRow(int n, const ChannelRow& row)
 
 // The store pass must not move the focus: a view being left that took it
 // back would become the active one again.
-void CProgramView::commitOpenEditor()
+void ChannelTableView::commitOpenEditor()
 {
-    if (auto* editor = dynamic_cast<CCellEditor*>(m_grid->openEditor()))
+    if (auto* editor = dynamic_cast<CellEditor*>(m_grid->openEditor()))
         editor->commitEdit();
 }
 
 // --- Editing ---
 
-void CProgramView::startEdit()
+void ChannelTableView::startEdit()
 {
     commitOpenEditor();
     const int n = m_grid->row();
@@ -345,7 +345,7 @@ void CProgramView::startEdit()
     m_grid->placeEditor(editor);
 }
 
-void CProgramView::onKeyDown(int key, Qt::KeyboardModifiers modifiers, bool* consumed)
+void ChannelTableView::onKeyDown(int key, Qt::KeyboardModifiers modifiers, bool* consumed)
 {
     if (IsEnter(key) && (modifiers & ~Qt::KeypadModifier) == Qt::NoModifier) {
         *consumed = true;
@@ -353,7 +353,7 @@ void CProgramView::onKeyDown(int key, Qt::KeyboardModifiers modifiers, bool* con
     }
 }
 
-void CProgramView::onCellClicked(int row, int col)
+void ChannelTableView::onCellClicked(int row, int col)
 {
     // Shift and Ctrl extend the selection; they do not edit.
     if (QGuiApplication::keyboardModifiers() & (Qt::ShiftModifier | Qt::ControlModifier))
@@ -362,7 +362,7 @@ void CProgramView::onCellClicked(int row, int col)
         startEdit();
 }
 
-void CProgramView::moveRight()
+void ChannelTableView::moveRight()
 {
     const int n = m_grid->row();
     const int col = m_grid->col();
@@ -374,14 +374,14 @@ void CProgramView::moveRight()
         m_grid->setCurrentCell(n + 1, kColumnRx);
 }
 
-void CProgramView::moveDown()
+void ChannelTableView::moveDown()
 {
     const int n = m_grid->row();
     if (n >= 1 && n < kChannels)
         m_grid->setCurrentCell(n + 1, m_grid->col());
 }
 
-void CProgramView::CommitFreqCell(int n, int column, const QString& typed)
+void ChannelTableView::CommitFreqCell(int n, int column, const QString& typed)
 {
     const FreqCellCommit result =
         CommitFreqRule(document().bands(), n, column, typed, m_grid->text(n, kColumnRx), m_grid->text(n, kColumnTx));
@@ -411,7 +411,7 @@ void CProgramView::CommitFreqCell(int n, int column, const QString& typed)
 
 // A committed cell is one step of the document's history: the editor's rule,
 // then the row as the table now shows it, with the consistency pass.
-void CProgramView::storeRow(int n)
+void ChannelTableView::storeRow(int n)
 {
     if (!initialised() || n < 1 || n > kChannels)
         return;
@@ -420,7 +420,7 @@ void CProgramView::storeRow(int n)
     FixUpImage(document().bands(), change.image(), PriorityCheck::Defer);
 }
 
-void CProgramView::onFreqCommitted(const QString& text)
+void ChannelTableView::onFreqCommitted(const QString& text)
 {
     const int n = m_grid->editorRow();
     auto step = document().step(tr("Edit channel %1").arg(n));
@@ -429,7 +429,7 @@ void CProgramView::onFreqCommitted(const QString& text)
     storeRow(n);
 }
 
-void CProgramView::onListCommitted(const QString& text)
+void ChannelTableView::onListCommitted(const QString& text)
 {
     const int n = m_grid->editorRow();
     auto step = document().step(tr("Edit channel %1").arg(n));
@@ -437,7 +437,7 @@ void CProgramView::onListCommitted(const QString& text)
     storeRow(n);
 }
 
-void CProgramView::onCtcssCommitted(const QString& text)
+void ChannelTableView::onCtcssCommitted(const QString& text)
 {
     const int n = m_grid->editorRow();
     auto step = document().step(tr("Edit channel %1").arg(n));
@@ -445,7 +445,7 @@ void CProgramView::onCtcssCommitted(const QString& text)
     storeRow(n);
 }
 
-void CProgramView::onDcsCommitted(const QString& text)
+void ChannelTableView::onDcsCommitted(const QString& text)
 {
     const int n = m_grid->editorRow();
     auto step = document().step(tr("Edit channel %1").arg(n));
@@ -453,7 +453,7 @@ void CProgramView::onDcsCommitted(const QString& text)
     storeRow(n);
 }
 
-void CProgramView::onNameCommitted(const QString& text)
+void ChannelTableView::onNameCommitted(const QString& text)
 {
     const int n = m_grid->editorRow();
     auto step = document().step(tr("Edit channel %1").arg(n));
@@ -461,13 +461,13 @@ void CProgramView::onNameCommitted(const QString& text)
     storeRow(n);
 }
 
-void CProgramView::onChannelEdit()
+void ChannelTableView::onChannelEdit()
 {
     const int n = std::clamp(m_grid->row(), 1, kChannels);
     auto step = document().step(tr("Edit channel %1").arg(n));
     commitOpenEditor();
     writeTable(PriorityCheck::Defer);
-    CChannelEditDlg::run(this, document(), n, m_grid->text(n, kColumnRx));
+    ChannelEditDialog::run(this, document(), n, m_grid->text(n, kColumnRx));
     {
         // The bitmaps follow the record the dialog wrote.
         auto change = document().change();

@@ -1,4 +1,4 @@
-#include "shell/my_child_frame.h"
+#include "shell/view_sub_window.h"
 
 #include "controls/base_form_view.h"
 
@@ -8,7 +8,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-CMyChildFrame::CMyChildFrame(CBaseFormView* view, QWidget* parent) : QMdiSubWindow(parent), m_view(view)
+ViewSubWindow::ViewSubWindow(BaseFormView* view, QWidget* parent) : QMdiSubWindow(parent), m_view(view)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     auto* body = new QWidget;
@@ -42,14 +42,14 @@ CMyChildFrame::CMyChildFrame(CBaseFormView* view, QWidget* parent) : QMdiSubWind
     connect(help, &QPushButton::clicked, this, [this] { emit helpRequested(m_view); });
 }
 
-void CMyChildFrame::closeEvent(QCloseEvent* event)
+void ViewSubWindow::closeEvent(QCloseEvent* event)
 {
     m_view->SaveToImage();
     QMdiSubWindow::closeEvent(event);
     m_closed = event->isAccepted();
 }
 
-void CMyChildFrame::focusInEvent(QFocusEvent* event)
+void ViewSubWindow::focusInEvent(QFocusEvent* event)
 {
     QMdiSubWindow::focusInEvent(event);
     m_view->setFocus();

@@ -1,6 +1,6 @@
 // The document commands of the main frame: New, Open, Save, Save As, and the
 // transfers with the radio; the question before a modified document goes.
-#include "shell/main_frame.h"
+#include "shell/main_window.h"
 
 #include "controls/base_form_view.h"
 #include "controls/message_box.h"
@@ -9,8 +9,8 @@
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
 #include "shell/document_history.h"
-#include "shell/my_child_frame.h"
 #include "shell/transfer_setup.h"
+#include "shell/view_sub_window.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -26,7 +26,7 @@
 #include <QUrl>
 
 namespace {
-const char* const kFilter = QT_TRANSLATE_NOOP("CMainFrame", "Param Files (*.dat)");
+const char* const kFilter = QT_TRANSLATE_NOOP("MainWindow", "Param Files (*.dat)");
 
 // Qt's own file dialog opens too small for its columns; a native one sizes itself.
 void SizeFileDialog(QFileDialog& dlg)
@@ -39,7 +39,7 @@ void SizeFileDialog(QFileDialog& dlg)
 
 QString DefaultOpen(QWidget* parent, const QString& folder)
 {
-    QFileDialog dlg(parent, QString(), folder, QCoreApplication::translate("CMainFrame", kFilter));
+    QFileDialog dlg(parent, QString(), folder, QCoreApplication::translate("MainWindow", kFilter));
     SizeFileDialog(dlg);
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     dlg.setFileMode(QFileDialog::ExistingFile);
@@ -49,7 +49,7 @@ QString DefaultOpen(QWidget* parent, const QString& folder)
 
 QString DefaultSave(QWidget* parent, const QString& suggested)
 {
-    QFileDialog dlg(parent, QString(), suggested, QCoreApplication::translate("CMainFrame", kFilter));
+    QFileDialog dlg(parent, QString(), suggested, QCoreApplication::translate("MainWindow", kFilter));
     SizeFileDialog(dlg);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setDefaultSuffix(QStringLiteral("dat"));
@@ -58,7 +58,7 @@ QString DefaultSave(QWidget* parent, const QString& suggested)
 }
 } // namespace
 
-void CMainFrame::setTitle(const QString& file)
+void MainWindow::setTitle(const QString& file)
 {
     const QString model = TitleModelName();
     // "[*]" shows the modified mark the platform's way.
@@ -66,7 +66,7 @@ void CMainFrame::setTitle(const QString& file)
                    QStringLiteral("[*]"));
 }
 
-bool CMainFrame::maybeSave()
+bool MainWindow::maybeSave()
 {
     StoreViewsToImage();
     if (!m_document.isModified())
@@ -80,7 +80,7 @@ bool CMainFrame::maybeSave()
     }
 }
 
-void CMainFrame::reportFileError(const QString& text, bool systemCaption)
+void MainWindow::reportFileError(const QString& text, bool systemCaption)
 {
     // A system error is critical; a file that is not ours, a warning. The
     // latter has the system's default caption, the former the program's.
@@ -88,7 +88,7 @@ void CMainFrame::reportFileError(const QString& text, bool systemCaption)
                 systemCaption ? tr("Error") : appSettings().modelName, text);
 }
 
-void CMainFrame::NewDocument()
+void MainWindow::NewDocument()
 {
     // Unsaved edits get the save question instead of "Clear all data!".
     StoreViewsToImage();
@@ -110,7 +110,7 @@ void CMainFrame::NewDocument()
     startHistory();
 }
 
-void CMainFrame::OpenDocument()
+void MainWindow::OpenDocument()
 {
     if (!maybeSave())
         return;
@@ -120,7 +120,7 @@ void CMainFrame::OpenDocument()
         openPath(path);
 }
 
-bool CMainFrame::openPath(const QString& path)
+bool MainWindow::openPath(const QString& path)
 {
     FileResult r = m_document.open(path);
     if (!r.ok) {
@@ -139,7 +139,7 @@ bool CMainFrame::openPath(const QString& path)
     return true;
 }
 
-bool CMainFrame::SaveDocument()
+bool MainWindow::SaveDocument()
 {
     if (currentFile().isEmpty())
         return SaveDocumentAs();
@@ -153,7 +153,7 @@ bool CMainFrame::SaveDocument()
     return true;
 }
 
-bool CMainFrame::SaveDocumentAs()
+bool MainWindow::SaveDocumentAs()
 {
     StoreViewsToImage();
     const QString suggested = appSettings().dataFolder + QLatin1Char('/') + appSettings().defaultFileName;
@@ -171,23 +171,23 @@ bool CMainFrame::SaveDocumentAs()
     return true;
 }
 
-void CMainFrame::openChannelTableAtTopLeft()
+void MainWindow::openChannelTableAtTopLeft()
 {
-    if (CMyChildFrame* f = openView(ViewKind::ChannelTable)) {
+    if (ViewSubWindow* f = openView(ViewKind::ChannelTable)) {
         f->showNormal();
         f->move(0, 0);
         f->resize(ViewSize(ViewKind::ChannelTable));
     }
 }
 
-void CMainFrame::readFromRadio()
+void MainWindow::readFromRadio()
 {
     // A read replaces the document.
     if (!maybeSave())
         return;
     QString summary;
-    const int result = CTransferDialog::run(this, m_document, transferSetup(), TransferMode::Read, tr("Read"),
-                                            FullReadRanges(), &summary);
+    const int result = TransferDialog::run(this, m_document, transferSetup(), TransferMode::Read, tr("Read"),
+                                           FullReadRanges(), &summary);
     if (result != 1) {
         showTransferSummary(summary);
         return;
@@ -202,16 +202,16 @@ void CMainFrame::readFromRadio()
     showTransferSummary(summary);
 }
 
-void CMainFrame::writeToRadio()
+void MainWindow::writeToRadio()
 {
     StoreViewsToImage();
     QString summary;
-    CTransferDialog::run(this, m_document, transferSetup(), TransferMode::Write, tr("Write"),
-                         FullWriteRanges(appSettings().serviceMode), &summary);
+    TransferDialog::run(this, m_document, transferSetup(), TransferMode::Write, tr("Write"),
+                        FullWriteRanges(appSettings().serviceMode), &summary);
     showTransferSummary(summary);
 }
 
-TransferSetup CMainFrame::transferSetup() const
+TransferSetup MainWindow::transferSetup() const
 {
     TransferSetup setup = ProgramTransferSetup();
     if (m_actions.at(Cmd::KeepTransferLog)->isChecked())
@@ -219,12 +219,12 @@ TransferSetup CMainFrame::transferSetup() const
     return setup;
 }
 
-QString CMainFrame::transferLogPath() const
+QString MainWindow::transferLogPath() const
 {
     return recoveryFolder() + QLatin1Char('/') + QLatin1String(kTransferLogName);
 }
 
-void CMainFrame::openTransferLog()
+void MainWindow::openTransferLog()
 {
     const QString path = transferLogPath();
     if (!QFileInfo::exists(path)) {
@@ -240,7 +240,7 @@ void CMainFrame::openTransferLog()
             tr("No program could be started to show the transfer log. It is\n%1").arg(QDir::toNativeSeparators(path)));
 }
 
-void CMainFrame::showTransferSummary(const QString& summary)
+void MainWindow::showTransferSummary(const QString& summary)
 {
     // Long enough to be read after the dialog goes; failures had their message box.
     constexpr int kShownMs = 8000;
