@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-layers=(codecs document controls channels settings signalling link printing shell)
+layers=(codecs document controls link channels settings signalling radio printing shell)
 rank() {
     local i
     for i in "${!layers[@]}"; do

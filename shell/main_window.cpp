@@ -3,10 +3,11 @@
 #include "channels/channel_table_view.h"
 #include "channels/vfo_dialog.h"
 #include "controls/base_form_view.h"
-#include "link/core/band_plan_rules.h"
-#include "link/custom_data_dialog.h"
-#include "link/frequency_range_dialog.h"
+#include "link/port_dialog.h"
 #include "printing/print_controller.h"
+#include "radio/core/band_plan_rules.h"
+#include "radio/custom_data_dialog.h"
+#include "radio/frequency_range_dialog.h"
 #include "shell/about_dialog.h"
 #include "shell/command_table.h"
 #include "shell/commands.h"
@@ -15,7 +16,6 @@
 #include "shell/core/recovery_file.h"
 #include "shell/document_history.h"
 #include "shell/help.h"
-#include "shell/port_dialog.h"
 #include "shell/print_content.h"
 #include "shell/service_access_dialog.h"
 #include "shell/transfer_setup.h"
@@ -495,7 +495,7 @@ void MainWindow::editCustomData()
 
 void MainWindow::choosePort()
 {
-    PortDialog dlg(this);
+    PortDialog dlg(appSettings().portName, this);
     if (dlg.exec() == QDialog::Accepted)
         m_comPane->setText(appSettings().portName);
 }

@@ -5,7 +5,7 @@
 #include "controls/base_form_view.h"
 #include "controls/cell_editors.h"
 #include "controls/message_box.h"
-#include "link/core/model_info.h"
+#include "radio/core/model_info.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
 #include "shell/core/radio_backups.h"

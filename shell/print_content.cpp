@@ -4,7 +4,7 @@
 #include "controls/base_form_view.h"
 #include "controls/print_form.h"
 #include "document/document.h"
-#include "link/frequency_range_dialog.h"
+#include "radio/frequency_range_dialog.h"
 #include "shell/view_catalog.h"
 
 #include <memory>

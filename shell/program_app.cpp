@@ -2,8 +2,8 @@
 
 #include "controls/message_box.h"
 
-#include "link/core/model_info.h"
 #include "link/core/sim_port.h"
+#include "radio/core/model_info.h"
 #include "shell/app_icons.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"

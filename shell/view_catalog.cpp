@@ -2,7 +2,7 @@
 
 #include "channels/channel_table_view.h"
 #include "channels/scan_channel_view.h"
-#include "link/model_data_view.h"
+#include "radio/model_data_view.h"
 #include "settings/alarm_view.h"
 #include "settings/basic_setting_view.h"
 #include "settings/dtmf_view.h"

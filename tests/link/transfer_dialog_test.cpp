@@ -6,9 +6,9 @@
 #include "link/core/sim_radio.h"
 #include "link/core/steady_link_clock.h"
 #include "link/link_password_dialog.h"
+#include "link/port_dialog.h"
 #include "link/transfer_dialog.h"
 #include "shell/core/app_settings.h"
-#include "shell/port_dialog.h"
 #include "shell/transfer_setup.h"
 #include "tests/support/modal_answerer.h"
 #include "tests/support/test_document.h"
@@ -221,7 +221,7 @@ private slots:
         const QString path = QString::fromStdString(pty.slavePath());
         appSettings().portName = path;
         {
-            PortDialog dlg;
+            PortDialog dlg(appSettings().portName);
             auto* field = dlg.findChild<QLineEdit*>(QStringLiteral("devicePath"));
             QCOMPARE(field->text(), path); // an openable device path is shown checked
             field->clear();
@@ -230,7 +230,8 @@ private slots:
             QCOMPARE(appSettings().portName, QStringLiteral("/dev/ttyUSB7"));
         }
         {
-            PortDialog dlg; // /dev/ttyUSB7 cannot be opened: nothing checked, but the path is kept
+            PortDialog dlg(
+                appSettings().portName); // /dev/ttyUSB7 cannot be opened: nothing checked, but the path is kept
             for (QRadioButton* b : dlg.findChildren<QRadioButton*>())
                 QVERIFY(!b->isChecked());
             QCOMPARE(dlg.findChild<QLineEdit*>(QStringLiteral("devicePath"))->text(), QStringLiteral("/dev/ttyUSB7"));
@@ -243,7 +244,7 @@ private slots:
             QCOMPARE(appSettings().portName, QStringLiteral("/dev/ttyUSB7"));
         }
         {
-            PortDialog dlg;
+            PortDialog dlg(appSettings().portName);
             for (QRadioButton* b : dlg.findChildren<QRadioButton*>())
                 if (b->text().contains(QStringLiteral("SIM")))
                     b->setChecked(true);
@@ -251,7 +252,7 @@ private slots:
             QCOMPARE(appSettings().portName, QStringLiteral("/dev/ttyUSB7")); // Cancel changes nothing
         }
         {
-            PortDialog dlg;
+            PortDialog dlg(appSettings().portName);
             for (int n = 1; n <= 16; ++n) {
                 auto* b = dlg.findChild<QRadioButton*>(QString::number(PortDialog::kFirstComId + n - 1));
                 QVERIFY(b);

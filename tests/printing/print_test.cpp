@@ -2,11 +2,11 @@
 // read back as text, a filled body over several pages, the print and page
 // setup dialogs, and the preview window taking the main window's place.
 #include "document/radio_image.h"
-#include "link/model_data_view.h"
 #include "printing/print_controller.h"
 #include "printing/print_preview.h"
 #include "printing/print_renderer.h"
 #include "printing/print_sections_box.h"
+#include "radio/model_data_view.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
 #include "shell/main_window.h"

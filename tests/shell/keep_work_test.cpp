@@ -6,7 +6,7 @@
 #include "channels/core/channel_row.h"
 #include "controls/cell_editors.h"
 #include "controls/grid.h"
-#include "link/core/model_info.h"
+#include "radio/core/model_info.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
 #include "shell/document_history.h"

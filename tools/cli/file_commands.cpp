@@ -10,7 +10,7 @@
 #include "document/factory_defaults.h"
 #include "document/param_file.h"
 #include "document/radio_image.h"
-#include "link/core/model_info.h"
+#include "radio/core/model_info.h"
 
 #include <cstdio>
 #include <memory>

@@ -6,16 +6,16 @@
 #include "channels/channel_edit_dialog.h"
 #include "channels/vfo_dialog.h"
 #include "controls/base_form_view.h"
-#include "link/custom_data_dialog.h"
-#include "link/frequency_range_dialog.h"
 #include "link/link_password_dialog.h"
+#include "link/port_dialog.h"
 #include "link/transfer_dialog.h"
+#include "radio/custom_data_dialog.h"
+#include "radio/frequency_range_dialog.h"
 #include "shell/about_dialog.h"
 #include "shell/app_icons.h"
 #include "shell/core/app_settings.h"
 #include "shell/core/edition.h"
 #include "shell/main_window.h"
-#include "shell/port_dialog.h"
 #include "shell/service_access_dialog.h"
 #include "shell/transfer_setup.h"
 #include "shell/view_catalog.h"
@@ -117,7 +117,7 @@ int main(int argc, char** argv)
     SaveDialog<VfoDialog>(folder, QStringLiteral("vfo"), doc, &frame);
     SaveDialog<FrequencyRangeDialog>(folder, QStringLiteral("frequency_range"), doc, appSettings().modelName, &frame);
     SaveDialog<CustomDataDialog>(folder, QStringLiteral("custom_data"), doc, ProgramTransferSetup(), &frame);
-    SaveDialog<PortDialog>(folder, QStringLiteral("port"), &frame);
+    SaveDialog<PortDialog>(folder, QStringLiteral("port"), appSettings().portName, &frame);
     SaveDialog<AboutDialog>(folder, QStringLiteral("about"), &frame);
     SaveDialog<ServiceAccessDialog>(folder, QStringLiteral("service_access"), &frame);
     SaveDialog<LinkPasswordDialog>(folder, QStringLiteral("link_password"), &frame);

@@ -1,4 +1,4 @@
-#include "link/core/model_info.h"
+#include "radio/core/model_info.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // What the band chart reads from an image, and its axis and hover lookups.
-#include "link/core/band_chart.h"
+#include "radio/core/band_chart.h"
 
 #include "channels/core/channel_record.h"
 #include "codecs/bcd.h"

@@ -2,8 +2,8 @@
 // identity record, what typing and pasting store, and storing on close.
 #include "channels/core/channel_record.h"
 #include "document/radio_image.h"
-#include "link/band_chart_widget.h"
-#include "link/model_data_view.h"
+#include "radio/band_chart_widget.h"
+#include "radio/model_data_view.h"
 #include "shell/commands.h"
 #include "shell/main_window.h"
 #include "shell/view_sub_window.h"

@@ -20,7 +20,8 @@ class PortDialog : public QDialog {
 public:
     static constexpr int kFirstComId = 1005; // COM n has id 1004 + n
 
-    explicit PortDialog(QWidget* parent = nullptr);
+    // portName is the port in use; OK writes the choice back into it.
+    explicit PortDialog(QString& portName, QWidget* parent = nullptr);
 
     void accept() override;
 
@@ -29,6 +30,7 @@ public:
     void refreshDevices();
 
 private:
+    QString& m_portName;
     QButtonGroup* m_group;
     std::vector<std::pair<QRadioButton*, QString>> m_named; // devices and SIM with the name they stand for
     std::vector<SerialDeviceInfo> m_devices;                // as last listed

@@ -1,4 +1,4 @@
-#include "link/frequency_range_dialog.h"
+#include "radio/frequency_range_dialog.h"
 
 #include "codecs/option_lists.h"
 #include "controls/cell_editors.h"

@@ -1,4 +1,4 @@
-#include "link/core/band_plan_rules.h"
+#include "radio/core/band_plan_rules.h"
 #include "tests/support/test_document.h"
 
 #include "channels/core/channel_record.h"

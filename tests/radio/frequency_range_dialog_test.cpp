@@ -10,7 +10,7 @@
 #include "document/band_plan.h"
 #include "document/band_table.h"
 #include "document/radio_image.h"
-#include "link/frequency_range_dialog.h"
+#include "radio/frequency_range_dialog.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
 #include "shell/main_window.h"

@@ -1,11 +1,11 @@
-#include "link/model_data_view.h"
+#include "radio/model_data_view.h"
 
 #include "document/document.h"
 
 #include "controls/form_kit.h"
 #include "document/radio_image.h"
-#include "link/band_chart_widget.h"
-#include "link/core/model_info.h"
+#include "radio/band_chart_widget.h"
+#include "radio/core/model_info.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/core/band_chart.h"
+#include "radio/core/band_chart.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 // The save side of the identity record, the keyboard filters of its boxes,
 // and the custom data text below it.
-#include "link/core/model_info.h"
+#include "radio/core/model_info.h"
 
 #include <gtest/gtest.h>
 

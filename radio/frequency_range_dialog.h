@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/core/band_plan_rules.h"
+#include "radio/core/band_plan_rules.h"
 
 #include <QDialog>
 

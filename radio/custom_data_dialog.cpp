@@ -1,9 +1,9 @@
-#include "link/custom_data_dialog.h"
+#include "radio/custom_data_dialog.h"
 
 #include "document/document.h"
 
 #include "document/radio_image.h"
-#include "link/core/model_info.h"
+#include "radio/core/model_info.h"
 #include "link/core/transfer_plan.h"
 #include "link/transfer_dialog.h"
 

@@ -1,7 +1,6 @@
-#include "shell/port_dialog.h"
+#include "link/port_dialog.h"
 
 #include "link/core/port_factory.h"
-#include "shell/core/app_settings.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -13,7 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-PortDialog::PortDialog(QWidget* parent) : QDialog(parent)
+PortDialog::PortDialog(QString& portName, QWidget* parent) : QDialog(parent), m_portName(portName)
 {
     setWindowTitle(tr("Port"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -51,7 +50,7 @@ PortDialog::PortDialog(QWidget* parent) : QDialog(parent)
     other->addLayout(pathRow);
 
     // The current port is checked only while it can be opened.
-    const QString current = appSettings().portName;
+    const QString current = m_portName;
     const std::string currentName = current.toStdString();
     bool checked = false;
     for (auto& [button, name] : m_named)
@@ -127,14 +126,14 @@ void PortDialog::accept()
 {
     const int id = m_group->checkedId();
     if (id >= kFirstComId && id < kFirstComId + 16) {
-        appSettings().portName = QString::fromStdString(PortNameForNumber(id - kFirstComId + 1));
+        m_portName = QString::fromStdString(PortNameForNumber(id - kFirstComId + 1));
     } else if (m_pathButton->isChecked()) {
         if (!m_path->text().trimmed().isEmpty())
-            appSettings().portName = m_path->text().trimmed();
+            m_portName = m_path->text().trimmed();
     } else {
         for (auto& [button, name] : m_named)
             if (button->isChecked())
-                appSettings().portName = name;
+                m_portName = name;
     }
     QDialog::accept();
 }

@@ -1,4 +1,4 @@
-#include "link/band_chart_widget.h"
+#include "radio/band_chart_widget.h"
 
 #include "codecs/decimal.h"
 #include "document/band_plan.h"

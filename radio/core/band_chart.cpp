@@ -1,4 +1,4 @@
-#include "link/core/band_chart.h"
+#include "radio/core/band_chart.h"
 
 #include "channels/core/channel_record.h"
 #include "codecs/decimal.h"
