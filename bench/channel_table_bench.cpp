@@ -1,6 +1,6 @@
 // Times the channel table view on a full bank (800 channels): loading the
 // image into the grid, the store pass (rows written back and the
-// consistency pass), opening its window in the main frame, and scrolling
+// consistency pass), opening its window in the main window, and scrolling
 // the table from top to bottom a page at a time, painting each page. Prints
 // median, best and worst of several runs and the process's peak memory; it
 // passes or fails nothing. Runs offscreen unless a platform is chosen.
@@ -14,6 +14,7 @@
 #include "shell/main_window.h"
 #include "shell/view_catalog.h"
 #include "shell/view_sub_window.h"
+#include "shell/view_windows.h"
 #include "tests/support/test_document.h"
 
 #include <QApplication>
@@ -120,18 +121,18 @@ int main(int argc, char** argv)
     // Opening: a new window made, laid out, loaded and painted.
     const Figures open = Time(
         [&frame](int) {
-            frame.openView(ViewKind::ChannelTable);
+            frame.views().open(ViewKind::ChannelTable);
             QApplication::processEvents();
         },
         [&frame] {
-            if (ViewSubWindow* old = frame.viewFrame(ViewKind::ChannelTable)) {
+            if (ViewSubWindow* old = frame.views().subWindow(ViewKind::ChannelTable)) {
                 old->close();
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                 QApplication::processEvents();
             }
         });
 
-    auto* view = qobject_cast<ChannelTableView*>(frame.viewFrame(ViewKind::ChannelTable)->view());
+    auto* view = qobject_cast<ChannelTableView*>(frame.views().subWindow(ViewKind::ChannelTable)->view());
     if (!view) {
         std::printf("the channel table view did not open\n");
         return 1;

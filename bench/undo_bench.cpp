@@ -8,8 +8,10 @@
 #include "controls/grid.h"
 #include "shell/core/app_settings.h"
 #include "shell/document_history.h"
+#include "shell/edit_steps.h"
 #include "shell/main_window.h"
 #include "shell/view_sub_window.h"
+#include "shell/view_windows.h"
 
 #include <QApplication>
 #include <QUndoStack>
@@ -55,7 +57,7 @@ int main(int argc, char** argv)
     ReadStartupSettings(QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/"));
     MainWindow frame;
     frame.show();
-    auto* table = static_cast<ChannelTableView*>(frame.viewFrame(ViewKind::ChannelTable)->view());
+    auto* table = static_cast<ChannelTableView*>(frame.views().subWindow(ViewKind::ChannelTable)->view());
     Grid* grid = table->grid();
     CellLineEdit* editor = table->nameEditor();
     const long before = PeakKb();
@@ -71,8 +73,8 @@ int main(int argc, char** argv)
     const std::size_t heapHeld = HeapBytes() - heapBefore;
     QUndoStack* stack = frame.history().stack();
     const int steps = stack->count();
-    const double undo = MsPerStep([&frame](int) { frame.undo(); });
-    const double redo = MsPerStep([&frame](int) { frame.redo(); });
+    const double undo = MsPerStep([&frame](int) { frame.steps().undo(); });
+    const double redo = MsPerStep([&frame](int) { frame.steps().redo(); });
 
     std::printf("%d single-cell edits in the channel table, undo all, redo all (views reloaded)\n", kEdits);
     std::printf("edit  %.4f ms per step\nundo  %.4f ms per step\nredo  %.4f ms per step\n", edit, undo, redo);

@@ -7,7 +7,7 @@ struct PrintSheet;
 
 // Every editing view: it fills its controls from the document (LoadFromImage)
 // and writes them back (SaveToImage); between the two the controls alone hold
-// the values. The main frame calls both as views open, activate, deactivate
+// the values. The main window calls both as views open, activate, deactivate
 // and close, and around New, Open, Save, Read and Write.
 class BaseFormView : public QWidget {
     Q_OBJECT

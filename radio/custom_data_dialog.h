@@ -10,7 +10,7 @@ class QPushButton;
 
 // The 32-character custom data text below the identity record, edited on its
 // own and read from or written to the radio by itself. A service feature: the
-// main frame offers it in service mode only. The image is the only store.
+// main window offers it in service mode only. The image is the only store.
 class CustomDataDialog : public QDialog {
     Q_OBJECT
 public:

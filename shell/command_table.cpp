@@ -2,8 +2,13 @@
 
 #include "printing/print_controller.h"
 #include "shell/commands.h"
+#include "shell/csv_commands.h"
+#include "shell/document_files.h"
+#include "shell/edit_steps.h"
 #include "shell/help.h"
 #include "shell/main_window.h"
+#include "shell/radio_transfers.h"
+#include "shell/view_windows.h"
 
 #include <QMdiArea>
 
@@ -16,22 +21,22 @@ constexpr const char* kNoIcon = nullptr;
 
 template <ViewKind kind> void Open(MainWindow& f)
 {
-    f.openView(kind);
+    f.views().open(kind);
 }
 
 const CommandSpec kCommands[] = {
     {Cmd::FileNew, QT_TRANSLATE_NOOP("MainWindow", "&New"), QKeySequence::New, "document-new",
-     [](MainWindow& f) { f.NewDocument(); }},
+     [](MainWindow& f) { f.files().NewDocument(); }},
     {Cmd::FileOpen, QT_TRANSLATE_NOOP("MainWindow", "&Open..."), QKeySequence::Open, "document-open",
-     [](MainWindow& f) { f.OpenDocument(); }},
+     [](MainWindow& f) { f.files().OpenDocument(); }},
     {Cmd::FileSave, QT_TRANSLATE_NOOP("MainWindow", "&Save"), QKeySequence::Save, "document-save",
-     [](MainWindow& f) { f.SaveDocument(); }},
+     [](MainWindow& f) { f.files().SaveDocument(); }},
     {Cmd::FileSaveAs, QT_TRANSLATE_NOOP("MainWindow", "Save &As..."), QKeySequence::SaveAs, kNoIcon,
-     [](MainWindow& f) { f.SaveDocumentAs(); }},
+     [](MainWindow& f) { f.files().SaveDocumentAs(); }},
     {Cmd::ImportChannels, QT_TRANSLATE_NOOP("MainWindow", "&Import channels..."), kNoKey, kNoIcon,
-     [](MainWindow& f) { f.importChannels(); }},
+     [](MainWindow& f) { f.csv().importChannels(); }},
     {Cmd::ExportChannels, QT_TRANSLATE_NOOP("MainWindow", "&Export channels..."), kNoKey, kNoIcon,
-     [](MainWindow& f) { f.exportChannels(); }},
+     [](MainWindow& f) { f.csv().exportChannels(); }},
     {Cmd::FilePrint, QT_TRANSLATE_NOOP("MainWindow", "&Print..."), QKeySequence::Print, "document-print",
      [](MainWindow& f) { f.printController().print(); }},
     {Cmd::FilePrintPreview, QT_TRANSLATE_NOOP("MainWindow", "Print Pre&view"), kNoKey, kNoIcon,
@@ -43,8 +48,9 @@ const CommandSpec kCommands[] = {
     {Cmd::AppExit, QT_TRANSLATE_NOOP("MainWindow", "E&xit"), QKeySequence::Quit, kNoIcon,
      [](MainWindow& f) { f.close(); }},
     {Cmd::EditUndo, QT_TRANSLATE_NOOP("MainWindow", "&Undo"), QKeySequence::Undo, "edit-undo",
-     [](MainWindow& f) { f.undo(); }},
-    {Cmd::EditRedo, QT_TRANSLATE_NOOP("MainWindow", "&Redo"), kNoKey, "edit-redo", [](MainWindow& f) { f.redo(); }},
+     [](MainWindow& f) { f.steps().undo(); }},
+    {Cmd::EditRedo, QT_TRANSLATE_NOOP("MainWindow", "&Redo"), kNoKey, "edit-redo",
+     [](MainWindow& f) { f.steps().redo(); }},
     {Cmd::ChannelSetting, QT_TRANSLATE_NOOP("MainWindow", "Channel setting"), kNoKey, kNoIcon,
      Open<ViewKind::ChannelTable>},
     {Cmd::Vfo, QT_TRANSLATE_NOOP("MainWindow", "VFO"), kNoKey, kNoIcon, [](MainWindow& f) { f.editVfos(); }},
@@ -61,25 +67,25 @@ const CommandSpec kCommands[] = {
      [](MainWindow& f) { f.editCustomData(); }},
     {Cmd::Alarm, QT_TRANSLATE_NOOP("MainWindow", "Alarm"), kNoKey, kNoIcon, Open<ViewKind::Alarm>},
     {Cmd::Read, QT_TRANSLATE_NOOP("MainWindow", "Read"), kNoKey, "radio-read",
-     [](MainWindow& f) { f.readFromRadio(); }},
+     [](MainWindow& f) { f.transfers().readFromRadio(); }},
     {Cmd::Write, QT_TRANSLATE_NOOP("MainWindow", "Write"), kNoKey, "radio-write",
-     [](MainWindow& f) { f.writeToRadio(); }},
-    // The switches are connected to what they show by the frame itself.
+     [](MainWindow& f) { f.transfers().writeToRadio(); }},
+    // The switches are connected to what they show by the window itself.
     {Cmd::ViewToolbar, QT_TRANSLATE_NOOP("MainWindow", "&Toolbar"), kNoKey, kNoIcon, [](MainWindow&) {}},
     {Cmd::ViewStatusBar, QT_TRANSLATE_NOOP("MainWindow", "&Status Bar"), kNoKey, kNoIcon, [](MainWindow&) {}},
     {Cmd::TreeView, QT_TRANSLATE_NOOP("MainWindow", "Tree View"), kNoKey, kNoIcon, [](MainWindow&) {}},
     {Cmd::Port, QT_TRANSLATE_NOOP("MainWindow", "Port"), kNoKey, "serial-port", [](MainWindow& f) { f.choosePort(); }},
     {Cmd::KeepTransferLog, QT_TRANSLATE_NOOP("MainWindow", "Keep transfer log"), kNoKey, kNoIcon, [](MainWindow&) {}},
     {Cmd::WindowCascade, QT_TRANSLATE_NOOP("MainWindow", "&Cascade"), kNoKey, kNoIcon,
-     [](MainWindow& f) { f.cascadeViews(); }},
+     [](MainWindow& f) { f.views().cascade(); }},
     {Cmd::WindowTile, QT_TRANSLATE_NOOP("MainWindow", "&Tile"), kNoKey, kNoIcon,
-     [](MainWindow& f) { f.mdiArea()->tileSubWindows(); }},
+     [](MainWindow& f) { f.views().area()->tileSubWindows(); }},
     {Cmd::WindowArrange, QT_TRANSLATE_NOOP("MainWindow", "&Arrange Icons"), kNoKey, kNoIcon,
-     [](MainWindow& f) { f.arrangeMinimisedViews(); }},
+     [](MainWindow& f) { f.views().arrangeMinimised(); }},
     {Cmd::HelpTopics, QT_TRANSLATE_NOOP("MainWindow", "&Help Topics"), kNoKey, kNoIcon,
      [](MainWindow& f) { f.showHelp(kHelpContents); }},
     {Cmd::OpenTransferLog, QT_TRANSLATE_NOOP("MainWindow", "Open transfer log"), kNoKey, kNoIcon,
-     [](MainWindow& f) { f.openTransferLog(); }},
+     [](MainWindow& f) { f.transfers().openTransferLog(); }},
     {Cmd::AppAbout, QT_TRANSLATE_NOOP("MainWindow", "&About..."), kNoKey, "help-about",
      [](MainWindow& f) { f.showAbout(); }},
 };

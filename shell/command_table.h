@@ -6,7 +6,7 @@
 
 class MainWindow;
 
-// One command of the main frame: its text, standard key, toolbar icon and
+// One command of the main window: its text, standard key, toolbar icon and
 // what it runs. Menus, toolbar, tree and the help numbers come from here.
 struct CommandSpec {
     int id;

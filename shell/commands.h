@@ -1,6 +1,6 @@
 #pragma once
 
-// Command identifiers of the main frame; also the help context numbers.
+// Command identifiers of the main window; also the help context numbers.
 namespace Cmd {
 inline constexpr int FileNew = 57600;
 inline constexpr int FileOpen = 57601;

@@ -13,35 +13,35 @@
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
 #include "shell/core/edition.h"
-#include "shell/core/recovery_file.h"
+#include "shell/csv_commands.h"
+#include "shell/desktop.h"
+#include "shell/document_files.h"
 #include "shell/document_history.h"
+#include "shell/edit_steps.h"
 #include "shell/help.h"
 #include "shell/print_content.h"
+#include "shell/radio_transfers.h"
 #include "shell/service_access_dialog.h"
 #include "shell/transfer_setup.h"
 #include "shell/view_sub_window.h"
+#include "shell/view_windows.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
-#include <QDockWidget>
-#include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSessionManager>
 #include <QSettings>
 #include <QStatusBar>
-#include <QStyle>
-#include <QTimer>
 #include <QToolBar>
-#include <QTreeWidget>
 #include <QUndoStack>
 
-MainWindow::MainWindow(ViewFactory makeView) : m_makeView(std::move(makeView))
+MainWindow::MainWindow(ViewFactory makeView, Desktop* desktop)
 {
     setObjectName(QStringLiteral("MainWindow"));
     // Where the window was last time; else maximised, the whole frame on the
@@ -55,39 +55,44 @@ MainWindow::MainWindow(ViewFactory makeView) : m_makeView(std::move(makeView))
         setWindowState(windowState() | Qt::WindowMaximized);
     }
     setWindowTitle(TitleModelName() + QStringLiteral("[*]"));
+    if (!desktop) {
+        m_ownDesktop = std::make_unique<Desktop>();
+        desktop = m_ownDesktop.get();
+    }
     m_history = new DocumentHistory(m_document, this);
-
-    m_mdi = new QMdiArea(this);
-    m_mdi->setObjectName(QStringLiteral("mdi"));
-    setCentralWidget(m_mdi);
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, &MainWindow::onSubWindowActivated);
+    m_views = new ViewWindows(*this, m_document, std::move(makeView));
+    connect(m_views, &ViewWindows::viewMade, this, &MainWindow::onViewMade);
+    connect(m_views, &ViewWindows::switched, this, &MainWindow::onViewSwitched);
+    connect(m_views, &ViewWindows::commandRequested, this, &MainWindow::runCommand);
 
     createActions();
+    m_steps =
+        std::make_unique<EditSteps>(*this, *m_history, *m_views, *m_actions[Cmd::EditUndo], *m_actions[Cmd::EditRedo]);
+    m_files = std::make_unique<DocumentFiles>(*this, *desktop);
+    m_transfers = std::make_unique<RadioTransfers>(*this, *m_actions[Cmd::KeepTransferLog]);
+    m_csv = std::make_unique<CsvCommands>(*this, *desktop);
     createMenus();
     createToolBar();
     createStatusBar();
-    createTree();
+    m_views->createTree(appSettings().modelName, m_actions[Cmd::TreeView]);
 
     m_print = new PrintController(*this, m_document, appSettings().defaultFileName, appSettings().modelName);
     m_print->storeViews = [this] { StoreViewsToImage(); };
     m_print->content = [this](PrintSections sections) { return BuildPrintSheet(m_document, sections); };
 
     m_document.newFromDefaults(appSettings().programFolder);
-    openView(ViewKind::ChannelTable);
+    m_views->open(ViewKind::ChannelTable);
     m_comPane->setText(appSettings().portName);
     m_freqPane->setText(edition().freqPaneText);
     qApp->installEventFilter(this);
 
-    connect(&m_document, &Document::modifiedChanged, this, &MainWindow::onModifiedChanged);
-    connect(m_history->stack(), &QUndoStack::indexChanged, this, &MainWindow::updateUndoActions);
-    connect(m_history->stack(), &QUndoStack::cleanChanged, this, &MainWindow::updateUndoActions);
-    connect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
-    connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::onCommitData);
-    m_recoveryTimer = new QTimer(this);
-    m_recoveryTimer->setInterval(30 * 1000);
-    connect(m_recoveryTimer, &QTimer::timeout, this, &MainWindow::writeRecoveryFile);
-    startHistory();
-    updateUndoActions();
+    connect(&m_document, &Document::modifiedChanged, this, [this](bool modified) {
+        setWindowModified(modified);
+        m_files->modifiedChanged(modified);
+    });
+    connect(qApp, &QGuiApplication::commitDataRequest, this,
+            [this](QSessionManager& manager) { m_files->commitData(manager); });
+    m_steps->startHistory();
 }
 
 MainWindow::~MainWindow()
@@ -96,9 +101,8 @@ MainWindow::~MainWindow()
     disconnect(qApp, nullptr, this, nullptr);
     disconnect(m_history->stack(), nullptr, this, nullptr);
     disconnect(&m_document, nullptr, this, nullptr);
-    // The area outlives this part of the frame while it is torn down.
-    disconnect(m_mdi, nullptr, this, nullptr);
-    disconnect(m_treeBar, nullptr, this, nullptr);
+    // The workspace outlives this part of the window while it is torn down.
+    delete m_views;
 }
 
 void MainWindow::createActions()
@@ -127,13 +131,6 @@ void MainWindow::createActions()
             [](bool on) { QSettings().setValue(QLatin1String(kKeepTransferLogKey), on); });
     m_actions[Cmd::EditRedo]->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    for (int i = 0; i < RecentFileList::kSize; ++i) {
-        auto* a = new QAction(this);
-        a->setObjectName(QString::number(Cmd::FileMru1 + i));
-        a->setVisible(false);
-        connect(a, &QAction::triggered, this, [this, i] { openRecentFile(i); });
-        m_recentActions[static_cast<std::size_t>(i)] = a;
-    }
 }
 
 QAction* MainWindow::commandAction(int id) const
@@ -155,11 +152,8 @@ void MainWindow::createMenus()
     QMenu* file = menuBar()->addMenu(tr("&File"));
     add(file, {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAs, 0, Cmd::ImportChannels, Cmd::ExportChannels,
                0, Cmd::FilePrint, Cmd::FilePrintPreview, Cmd::ExportPdf, Cmd::FilePrintSetup});
-    m_recentSeparator = file->addSeparator();
-    for (QAction* a : m_recentActions)
-        file->addAction(a);
+    m_files->addRecentItemsTo(file);
     add(file, {0, Cmd::AppExit});
-    updateRecentMenu();
     m_editMenu = menuBar()->addMenu(tr("&Edit"));
     // "Custom Data" is not in the menu until the service mode adds it.
     add(m_editMenu, {Cmd::EditUndo, Cmd::EditRedo, 0, Cmd::ChannelSetting, Cmd::Vfo, Cmd::ScanChannel,
@@ -169,7 +163,7 @@ void MainWindow::createMenus()
     add(menuBar()->addMenu(tr("&Setting")), {Cmd::Port, 0, Cmd::KeepTransferLog});
     m_windowMenu = menuBar()->addMenu(tr("&Window"));
     add(m_windowMenu, {Cmd::WindowCascade, Cmd::WindowTile, Cmd::WindowArrange});
-    connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::updateWindowMenu);
+    m_views->listViewsIn(m_windowMenu);
     add(menuBar()->addMenu(tr("&Help")), {Cmd::HelpTopics, Cmd::OpenTransferLog, 0, Cmd::AppAbout});
 }
 
@@ -212,133 +206,6 @@ void MainWindow::createStatusBar()
     connect(m_actions[Cmd::ViewStatusBar], &QAction::toggled, bar, &QStatusBar::setVisible);
 }
 
-void MainWindow::createTree()
-{
-    m_treeBar = new QDockWidget(tr("Tree Bar"), this);
-    m_treeBar->setObjectName(QStringLiteral("2000"));
-    m_tree = new QTreeWidget(m_treeBar);
-    m_tree->setObjectName(QStringLiteral("2001"));
-    m_tree->setHeaderHidden(true);
-    m_tree->setRootIsDecorated(true);
-    m_tree->setFrameShadow(QFrame::Sunken);
-    auto* root = new QTreeWidgetItem(m_tree, {appSettings().modelName});
-    for (const TreeItem& t : TreeItems())
-        new QTreeWidgetItem(root, {tr(t.label)});
-    root->setExpanded(true);
-    m_treeBar->setWidget(m_tree);
-    m_treeBar->resize(150, 200);
-    addDockWidget(Qt::LeftDockWidgetArea, m_treeBar);
-    resizeDocks({m_treeBar}, {150}, Qt::Horizontal);
-    connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { onTreeClicked(item); });
-    connect(m_actions[Cmd::TreeView], &QAction::triggered, this,
-            [this] { m_treeBar->setVisible(!m_treeBar->isVisible()); });
-    connect(m_treeBar, &QDockWidget::visibilityChanged, this,
-            [this] { m_actions[Cmd::TreeView]->setChecked(!m_treeBar->isHidden()); });
-}
-
-std::optional<ViewKind> MainWindow::kindOf(const QMdiSubWindow* frame) const
-{
-    for (int k = 0; k < kViewKindCount; ++k)
-        if (frame && m_frames[static_cast<std::size_t>(k)] == frame)
-            return static_cast<ViewKind>(k);
-    return std::nullopt;
-}
-
-void MainWindow::followInTree(const QMdiSubWindow* frame)
-{
-    // The tree shows which view is in front; selecting runs nothing (only a click does).
-    const std::optional<ViewKind> kind = kindOf(frame);
-    if (!kind)
-        return;
-    const int command = ViewInfo(*kind).commandId;
-    QTreeWidgetItem* root = m_tree->topLevelItem(0);
-    const std::span<const TreeItem> items = TreeItems();
-    for (int i = 0; root && i < root->childCount() && i < static_cast<int>(items.size()); ++i)
-        if (items[static_cast<std::size_t>(i)].command == command) {
-            m_tree->setCurrentItem(root->child(i));
-            return;
-        }
-}
-
-void MainWindow::updateWindowMenu()
-{
-    // The open views after the commands, the one in front checked.
-    for (QAction* a : m_windowViewActions)
-        delete a;
-    m_windowViewActions.clear();
-    const QList<QMdiSubWindow*> frames = m_mdi->subWindowList();
-    if (frames.isEmpty())
-        return;
-    m_windowViewActions << m_windowMenu->addSeparator();
-    int n = 0;
-    for (QMdiSubWindow* frame : frames) {
-        ++n;
-        const QString text = n < 10 ? QStringLiteral("&%1 %2").arg(n).arg(frame->windowTitle())
-                                    : QStringLiteral("%1 %2").arg(n).arg(frame->windowTitle());
-        QAction* a = m_windowMenu->addAction(text);
-        a->setCheckable(true);
-        a->setChecked(frame == m_mdi->activeSubWindow());
-        connect(a, &QAction::triggered, this, [this, frame = QPointer<QMdiSubWindow>(frame)] {
-            if (frame)
-                m_mdi->setActiveSubWindow(frame);
-        });
-        m_windowViewActions << a;
-    }
-}
-
-void MainWindow::cascadeViews()
-{
-    // QMdiArea's own cascade sizes every window from its size hint, which a
-    // scrolled view does not give.
-    const QRect area = m_mdi->viewport()->rect();
-    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, m_mdi) + 4;
-    QPoint at(0, 0);
-    for (QMdiSubWindow* frame : m_mdi->subWindowList(QMdiArea::StackingOrder)) {
-        if (frame->isMinimized() || !frame->isVisible())
-            continue;
-        frame->showNormal();
-        const std::optional<ViewKind> kind = kindOf(frame);
-        const QSize wanted = kind ? ViewSize(*kind) : frame->size();
-        // Smaller where the workspace ends; back to the top left once less than half would show.
-        if (2 * (area.width() - at.x()) < wanted.width() || 2 * (area.height() - at.y()) < wanted.height())
-            at = QPoint(0, 0);
-        const QSize size = wanted.boundedTo(area.size() - QSize(at.x(), at.y()));
-        frame->setGeometry(QRect(at, size));
-        frame->raise();
-        at += QPoint(step, step);
-    }
-}
-
-void MainWindow::arrangeMinimisedViews()
-{
-    const QRect area = m_mdi->viewport()->rect();
-    int x = 0;
-    for (QMdiSubWindow* frame : m_mdi->subWindowList()) {
-        if (!frame->isMinimized())
-            continue;
-        const QSize size = frame->size();
-        if (x > 0 && x + size.width() > area.width())
-            x = 0;
-        frame->move(x, area.height() - size.height());
-        x += size.width();
-    }
-}
-
-void MainWindow::onTreeClicked(QTreeWidgetItem* item)
-{
-    if (!item)
-        return;
-    // By label text, so the labels and the comparison texts are the same strings.
-    const QString text = item->text(0);
-    for (const TreeItem& t : TreeItems())
-        if (text == tr(t.label)) {
-            runCommand(t.command);
-            // A dialog's item stays highlighted no longer than its dialog.
-            followInTree(m_mdi->activeSubWindow());
-            return;
-        }
-}
-
 void MainWindow::runCommand(int id)
 {
     QAction* action = commandAction(id);
@@ -348,81 +215,31 @@ void MainWindow::runCommand(int id)
         c->run(*this);
 }
 
-ViewSubWindow* MainWindow::viewFrame(ViewKind kind) const
+void MainWindow::onViewMade(ViewSubWindow* frame)
 {
-    ViewSubWindow* f = m_frames[static_cast<std::size_t>(kind)];
-    return f && !f->closed() ? f : nullptr;
-}
-
-ViewSubWindow* MainWindow::openView(ViewKind kind)
-{
-    QPointer<ViewSubWindow>& frame = m_frames[static_cast<std::size_t>(kind)];
-    if (frame && frame->closed())
-        frame = nullptr; // closed, deleted later: the next request makes a new one
-    const bool table = kind == ViewKind::ChannelTable;
-    if (frame && !table && m_mdi->activeSubWindow() == frame)
-        return frame; // the active view is not reloaded
-    if (frame) {
-        m_mdi->setActiveSubWindow(frame);
-        if (!table)
-            frame->setFocus();
-        return frame;
-    }
-    BaseFormView* view = m_makeView ? m_makeView(kind, m_document) : nullptr;
-    if (!view)
-        return nullptr;
-    frame = new ViewSubWindow(view);
-    m_mdi->addSubWindow(frame);
-    frame->resize(ViewSize(kind));
-    frame->setWindowTitle(ViewTitle(kind));
+    BaseFormView* view = frame->view();
     connect(view, &BaseFormView::helpRequested, this, &MainWindow::showHelp);
     connect(frame, &ViewSubWindow::helpRequested, this, [this](BaseFormView* v) { showHelp(v->helpContext()); });
-    view->ensureInitialised(); // the view loads itself from the image here
     if (auto* channels = qobject_cast<ChannelTableView*>(view)) {
         // The table's clipboard and row commands join the Edit menu while it is open.
         const std::vector<QAction*>& actions = channels->editActions();
         m_editMenu->insertActions(m_actions[Cmd::ChannelSetting], QList<QAction*>(actions.begin(), actions.end()));
     }
-    storeUnrecorded([view] { view->SaveToImage(); });
-    if (table)
-        frame->showMaximized();
-    else
-        frame->show();
-    m_mdi->setActiveSubWindow(frame);
-    if (!table)
-        frame->setFocus();
-    return frame;
+    m_steps->storeUnrecorded([view] { view->SaveToImage(); });
 }
 
-void MainWindow::onSubWindowActivated(QMdiSubWindow* window)
+void MainWindow::onViewSwitched(ViewSubWindow* left, ViewSubWindow* entered)
 {
     // Leaving a view stores it; entering one reloads it, so each shows what the others wrote.
-    auto* entered = qobject_cast<ViewSubWindow*>(window);
-    if (!entered || entered == m_active)
-        return; // the program losing focus changes nothing
-    if (m_active && !m_active->closed())
-        storeViewInStep(m_active);
-    m_active = entered;
-    followInTree(entered);
+    m_steps->storeViewInStep(left);
     m_history->setDefaultText(tr("Edit %1").arg(entered->windowTitle()));
     if (entered->view()->initialised())
         entered->view()->LoadFromImage();
 }
 
-std::vector<ViewSubWindow*> MainWindow::childFramesInZOrder() const
-{
-    // Top of the stack first.
-    std::vector<ViewSubWindow*> frames;
-    const QList<QMdiSubWindow*> stacked = m_mdi->subWindowList(QMdiArea::StackingOrder);
-    for (auto it = stacked.rbegin(); it != stacked.rend(); ++it)
-        if (auto* f = qobject_cast<ViewSubWindow*>(*it); f && !f->closed())
-            frames.push_back(f);
-    return frames;
-}
-
 void MainWindow::LoadViewsFromImage()
 {
-    for (ViewSubWindow* f : childFramesInZOrder())
+    for (ViewSubWindow* f : m_views->inZOrder())
         f->view()->LoadFromImage();
 }
 
@@ -430,22 +247,22 @@ void MainWindow::StoreViewsToImage()
 {
     // One step: what the views still held is, but for views left before,
     // the active view's edit.
-    ViewSubWindow* active = qobject_cast<ViewSubWindow*>(m_mdi->activeSubWindow());
+    ViewSubWindow* active = qobject_cast<ViewSubWindow*>(m_views->area()->activeSubWindow());
     auto step = m_document.step(tr("Edit %1").arg(active ? active->windowTitle() : appSettings().modelName));
-    for (ViewSubWindow* f : childFramesInZOrder())
+    for (ViewSubWindow* f : m_views->inZOrder())
         f->view()->SaveToImage();
     m_document.change()[0xCC25] &= static_cast<std::uint8_t>(~0x03u); // the hidden "STE" field
 }
 
 void MainWindow::loadViewFromImage(ViewKind kind)
 {
-    if (ViewSubWindow* f = viewFrame(kind))
+    if (ViewSubWindow* f = m_views->subWindow(kind))
         f->view()->LoadFromImage();
 }
 
 void MainWindow::storeViewToImage(ViewKind kind)
 {
-    if (ViewSubWindow* f = viewFrame(kind))
+    if (ViewSubWindow* f = m_views->subWindow(kind))
         f->view()->SaveToImage();
 }
 
@@ -464,7 +281,7 @@ void MainWindow::editFrequencyRange()
     auto step = m_document.step(tr("Edit %1").arg(tr("Frequency range")));
     {
         FrequencyRangeDialog dlg(m_document, appSettings().modelName, this);
-        storeUnrecorded([&] {
+        m_steps->storeUnrecorded([&] {
             dlg.storePlan();
             EmptyOutOfBandChannels(m_document.bands(), m_document.change().image());
         });
@@ -472,18 +289,6 @@ void MainWindow::editFrequencyRange()
     } // the plan is stored as the dialog goes
     EmptyOutOfBandChannels(m_document.bands(), m_document.change().image());
     loadViewFromImage(ViewKind::ChannelTable);
-}
-
-void MainWindow::storeUnrecorded(const std::function<void()>& store)
-{
-    // What a view or dialog stores of what it just loaded is no edit: a
-    // file with values it corrects is not modified by merely looking at it.
-    const bool wasModified = m_document.isModified();
-    m_history->setPaused(true);
-    store();
-    m_history->setPaused(false);
-    if (!wasModified)
-        m_document.markUnmodified();
 }
 
 void MainWindow::editCustomData()
@@ -556,14 +361,20 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!maybeSave()) {
+    if (!m_files->maybeSave()) {
         event->ignore();
         return;
     }
     // Saved or discarded: nothing is left to recover.
-    if (m_recovery)
-        m_recovery->remove();
-    m_mdi->closeAllSubWindows();
+    m_files->dropRecoveryFile();
+    m_views->area()->closeAllSubWindows();
     QSettings().setValue(QStringLiteral("MainWindow/Geometry"), saveGeometry());
     event->accept();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ModifiedChange && isWindowModified() != m_document.isModified())
+        setWindowModified(m_document.isModified());
 }

@@ -8,6 +8,7 @@
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
 #include "shell/core/edition.h"
+#include "shell/document_files.h"
 #include "shell/main_window.h"
 
 #include <QApplication>
@@ -119,10 +120,10 @@ int RunProgram(int argc, char** argv, const Edition& e)
     frame->show();
     RegisterSimulatedRadio(SimulatedRadioMemory(frame->document().image()));
     if (const QString file = CommandLineFile(QCoreApplication::arguments()); !file.isEmpty())
-        frame->openFile(file);
+        frame->files().openFile(file);
     // After the window has painted: a long look through the folder never
     // leaves it black.
-    QTimer::singleShot(100, frame, &MainWindow::offerRecovery);
+    QTimer::singleShot(100, frame, [frame] { frame->files().offerRecovery(); });
 
     int code = app.exec();
     WriteExitSettings();

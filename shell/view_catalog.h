@@ -8,11 +8,11 @@
 class BaseFormView;
 class Document;
 
-// The kinds of editing view the main frame opens, each at most once.
+// The kinds of editing view the main window opens, each at most once.
 enum class ViewKind { ChannelTable, ScanChannel, BasicSetting, Dtmf, TwoTone, FiveTone, Model, Alarm };
 inline constexpr int kViewKindCount = 8;
 
-// Makes the view of a kind over a document; the main frame takes one.
+// Makes the view of a kind over a document; the main window takes one.
 using ViewFactory = std::function<BaseFormView*(ViewKind, Document&)>;
 
 struct ViewKindInfo {

@@ -1,4 +1,4 @@
-// Printing through the main frame's commands: a job printed to a PDF file and
+// Printing through the main window's commands: a job printed to a PDF file and
 // read back as text, a filled body over several pages, the print and page
 // setup dialogs, and the preview window taking the main window's place.
 #include "document/radio_image.h"
@@ -9,10 +9,13 @@
 #include "radio/model_data_view.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
+#include "shell/document_files.h"
 #include "shell/main_window.h"
 #include "shell/view_sub_window.h"
+#include "shell/view_windows.h"
 #include "tests/support/modal_answerer.h"
 #include "tests/support/program_folder.h"
+#include "tests/support/scripted_desktop.h"
 #include "tests/support/test_document.h"
 #include "tests/support/test_views.h"
 
@@ -74,6 +77,7 @@ class PrintTest : public QObject {
 
     ProgramFolder m_folder;
     QTemporaryDir m_out;
+    ScriptedDesktop m_desktop; // outlives the window that asks it
     std::unique_ptr<MainWindow> m_frame;
     int m_printed = 0;
 
@@ -105,12 +109,16 @@ private slots:
     void init()
     {
         m_printed = 0;
-        m_frame = std::make_unique<MainWindow>(MakeViewsWithPlainTable);
+        m_frame = std::make_unique<MainWindow>(MakeViewsWithPlainTable, &m_desktop);
         controller().setSections(kAllPrintSections);
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
     }
-    void cleanup() { m_frame.reset(); }
+    void cleanup()
+    {
+        m_frame.reset();
+        m_desktop = ScriptedDesktop(); // answers hold the test's locals
+    }
 
     void commandsAreOffered()
     {
@@ -121,7 +129,7 @@ private slots:
     void printWithoutAFileShowsTheDefaultNameAndTheDate()
     {
         controller().content = [](PrintSections) { return PrintSheet{}; };
-        QCOMPARE(m_frame->currentFile(), QString());
+        QCOMPARE(m_frame->document().path(), QString());
         const QString pdf = printToPdf(QStringLiteral("blank.pdf"));
         m_frame->runCommand(Cmd::FilePrint);
         QCOMPARE(m_printed, 1);
@@ -139,9 +147,9 @@ private slots:
     {
         const QString folder = m_out.path() + QStringLiteral("/my.radios");
         QVERIFY(QDir().mkpath(folder));
-        m_frame->chooseSaveFile = [folder](const QString&) { return folder + QStringLiteral("/Club.v2.dat"); };
-        m_frame->SaveDocumentAs();
-        QVERIFY(m_frame->currentFile().endsWith(QStringLiteral("Club.v2.dat")));
+        m_desktop.saveFileAnswer = [folder](const QString&) { return folder + QStringLiteral("/Club.v2.dat"); };
+        m_frame->files().SaveDocumentAs();
+        QVERIFY(m_frame->document().path().endsWith(QStringLiteral("Club.v2.dat")));
         controller().content = [](PrintSections) { return PrintSheet{}; };
         const QString pdf = printToPdf(QStringLiteral("club.pdf"));
         m_frame->runCommand(Cmd::FilePrint);
@@ -153,7 +161,7 @@ private slots:
     void printStoresTheOpenViewsFirst()
     {
         m_frame->runCommand(Cmd::Model);
-        ViewSubWindow* child = m_frame->viewFrame(ViewKind::Model);
+        ViewSubWindow* child = m_frame->views().subWindow(ViewKind::Model);
         QVERIFY(child);
         auto* serial = child->view()->findChild<QLineEdit*>(QStringLiteral("1005"));
         serial->setText(QStringLiteral("P1"));

@@ -15,6 +15,7 @@
 #include "shell/core/app_settings.h"
 #include "shell/main_window.h"
 #include "shell/view_sub_window.h"
+#include "shell/view_windows.h"
 #include "tests/support/modal_answerer.h"
 #include "tests/support/program_folder.h"
 #include "tests/support/test_document.h"
@@ -324,7 +325,7 @@ private slots:
         MainWindow frame;
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        ViewSubWindow* child = frame.viewFrame(ViewKind::ChannelTable);
+        ViewSubWindow* child = frame.views().subWindow(ViewKind::ChannelTable);
         QVERIFY(child);
         QVERIFY(child->isMaximized());
         auto* view = qobject_cast<ChannelTableView*>(child->view());

@@ -7,6 +7,7 @@
 #include "shell/commands.h"
 #include "shell/main_window.h"
 #include "shell/view_sub_window.h"
+#include "shell/view_windows.h"
 #include "tests/support/program_folder.h"
 #include "tests/support/test_document.h"
 #include "tests/support/test_views.h"
@@ -226,9 +227,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
         Put(0xFF00, QByteArray("SER1\xFF", 5), frame.document());
         QVERIFY(frame.commandAction(Cmd::Model)->isEnabled());
-        frame.viewFrame(ViewKind::ChannelTable)->close(); // maximised, it would maximise the next one too
+        frame.views().subWindow(ViewKind::ChannelTable)->close(); // maximised, it would maximise the next one too
         frame.runCommand(Cmd::Model);
-        ViewSubWindow* child = frame.viewFrame(ViewKind::Model);
+        ViewSubWindow* child = frame.views().subWindow(ViewKind::Model);
         QVERIFY(child);
         QVERIFY(qobject_cast<ModelDataView*>(child->view()));
         QCOMPARE(child->windowTitle(), QStringLiteral("Modle"));
@@ -239,7 +240,7 @@ private slots:
         QTest::qWait(50);
         child->grab().save(QStringLiteral("/tmp/model_data_view.png"));
         child->findChild<QPushButton*>(QStringLiteral("1006"))->click(); // Close
-        QTRY_VERIFY(!frame.viewFrame(ViewKind::Model));
+        QTRY_VERIFY(!frame.views().subWindow(ViewKind::Model));
         QCOMPARE(ImageBytes(0xFF00, 8, frame.document()), Field("SER1x", 8));
     }
 

@@ -4,6 +4,7 @@
 #include "shell/core/app_settings.h"
 #include "shell/main_window.h"
 #include "shell/view_sub_window.h"
+#include "shell/view_windows.h"
 #include "tests/settings/form_test_support.h"
 #include "tests/support/program_folder.h"
 #include "tests/support/test_document.h"
@@ -30,7 +31,7 @@ class SettingsInMainFrameTest : public QObject {
 
     BaseFormView* viewOf(ViewKind kind) const
     {
-        ViewSubWindow* f = m_frame->viewFrame(kind);
+        ViewSubWindow* f = m_frame->views().subWindow(kind);
         return f ? f->view() : nullptr;
     }
 
@@ -41,7 +42,7 @@ private slots:
         m_frame = std::make_unique<MainWindow>(MakeViewsWithPlainTable);
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-        m_frame->viewFrame(ViewKind::ChannelTable)->showNormal();
+        m_frame->views().subWindow(ViewKind::ChannelTable)->showNormal();
     }
     void cleanupTestCase() { m_frame.reset(); }
 
@@ -62,7 +63,7 @@ private slots:
         m_frame->runCommand(Cmd::Alarm);
         BaseFormView* alarm = viewOf(ViewKind::Alarm);
         QVERIFY(alarm);
-        QCOMPARE(m_frame->viewFrame(ViewKind::Alarm)->size(), ViewSize(ViewKind::Alarm));
+        QCOMPARE(m_frame->views().subWindow(ViewKind::Alarm)->size(), ViewSize(ViewKind::Alarm));
         QCOMPARE(int(image()[0xCC2F]), 6); // the basic view was stored when left
         QLineEdit* tx = Control<QLineEdit>(alarm, AlarmIds::kTxTime);
         QCOMPARE(tx->text(), QStringLiteral("30"));
@@ -87,14 +88,14 @@ private slots:
 
         // Closing a view stores it.
         Control<QLineEdit>(alarm, AlarmIds::kRxTime)->setText(QStringLiteral("44"));
-        m_frame->viewFrame(ViewKind::Alarm)->close();
-        QTRY_VERIFY(!m_frame->viewFrame(ViewKind::Alarm));
+        m_frame->views().subWindow(ViewKind::Alarm)->close();
+        QTRY_VERIFY(!m_frame->views().subWindow(ViewKind::Alarm));
         QCOMPARE(int(image()[0xCC73]), 44);
         // The views as their frames show them.
         m_frame->runCommand(Cmd::Alarm);
-        SavePicture(m_frame->viewFrame(ViewKind::BasicSetting), QStringLiteral("frame_basic"));
-        SavePicture(m_frame->viewFrame(ViewKind::Dtmf), QStringLiteral("frame_dtmf"));
-        SavePicture(m_frame->viewFrame(ViewKind::Alarm), QStringLiteral("frame_alarm"));
+        SavePicture(m_frame->views().subWindow(ViewKind::BasicSetting), QStringLiteral("frame_basic"));
+        SavePicture(m_frame->views().subWindow(ViewKind::Dtmf), QStringLiteral("frame_dtmf"));
+        SavePicture(m_frame->views().subWindow(ViewKind::Alarm), QStringLiteral("frame_alarm"));
     }
 
     void theStorePassWritesEveryOpenView()

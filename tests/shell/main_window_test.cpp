@@ -12,11 +12,15 @@
 #include "shell/app_icons.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
+#include "shell/document_files.h"
 #include "shell/main_window.h"
 #include "shell/program_app.h"
+#include "shell/radio_transfers.h"
 #include "shell/service_access_dialog.h"
 #include "shell/view_sub_window.h"
+#include "shell/view_windows.h"
 #include "tests/support/modal_answerer.h"
+#include "tests/support/scripted_desktop.h"
 #include "tests/support/test_document.h"
 #include "tests/support/url_catcher.h"
 
@@ -86,6 +90,7 @@ class MainFrameTest : public QObject {
     QTemporaryDir m_dir;
     QString m_folder;
     int m_made = 0;
+    ScriptedDesktop m_desktop; // outlives the window that asks it
     std::unique_ptr<MainWindow> m_frame;
     std::unique_ptr<SimRadio> m_radio;
     SteadyLinkClock m_clock;
@@ -126,25 +131,31 @@ private slots:
     {
         QSettings().remove(QStringLiteral("MainWindow/Geometry")); // each test starts as a first run
         m_made = 0;
-        m_frame = std::make_unique<MainWindow>([this](ViewKind kind, Document& doc) -> BaseFormView* {
-            switch (kind) {
-            case ViewKind::ChannelTable:
-            case ViewKind::Dtmf: return new ByteView(doc, kShared, &m_made);
-            case ViewKind::Alarm: return new ByteView(doc, 0x3000, &m_made);
-            default: return MakeProgramView(kind, doc);
-            }
-        });
+        m_frame = std::make_unique<MainWindow>(
+            [this](ViewKind kind, Document& doc) -> BaseFormView* {
+                switch (kind) {
+                case ViewKind::ChannelTable:
+                case ViewKind::Dtmf: return new ByteView(doc, kShared, &m_made);
+                case ViewKind::Alarm: return new ByteView(doc, 0x3000, &m_made);
+                default: return MakeProgramView(kind, doc);
+                }
+            },
+            &m_desktop);
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
     }
-    void cleanup() { m_frame.reset(); }
+    void cleanup()
+    {
+        m_frame.reset();
+        m_desktop = ScriptedDesktop(); // answers hold the test's locals
+    }
 
     void startsAsTheProgramDescribesIt()
     {
         // A maximised view adds " - [title]" to the frame's title, as MDI frames do.
         QCOMPARE(shownTitle(), QStringLiteral("QM4410 - [Channel setting]"));
         QCOMPARE(m_frame->comPane()->text(), QStringLiteral("COM3"));
-        QTreeWidgetItem* root = m_frame->tree()->topLevelItem(0);
+        QTreeWidgetItem* root = m_frame->views().tree()->topLevelItem(0);
         QCOMPARE(root->text(0), QStringLiteral("QM4410"));
         QVERIFY(root->isExpanded());
         QStringList labels;
@@ -155,7 +166,7 @@ private slots:
         for (QAction* a : m_frame->editMenu()->actions())
             QVERIFY(a->text() != QStringLiteral("Custom Data"));
         // The channel table opened maximised, loaded from the factory defaults.
-        ViewSubWindow* table = m_frame->viewFrame(ViewKind::ChannelTable);
+        ViewSubWindow* table = m_frame->views().subWindow(ViewKind::ChannelTable);
         QVERIFY(table);
         QVERIFY(table->isMaximized());
         QCOMPARE(table->windowTitle(), QStringLiteral("Channel setting"));
@@ -166,33 +177,33 @@ private slots:
 
     void opensEachViewOnceAndKeepsViewsInStep()
     {
-        m_frame->viewFrame(ViewKind::ChannelTable)->showNormal(); // else new views open maximised too
-        ViewSubWindow* dtmf = m_frame->openView(ViewKind::Dtmf);
+        m_frame->views().subWindow(ViewKind::ChannelTable)->showNormal(); // else new views open maximised too
+        ViewSubWindow* dtmf = m_frame->views().open(ViewKind::Dtmf);
         QVERIFY(dtmf);
         QCOMPARE(dtmf->size(), QSize(730, 550));
-        QCOMPARE(m_frame->openView(ViewKind::Dtmf), dtmf); // the active view: nothing happens
+        QCOMPARE(m_frame->views().open(ViewKind::Dtmf), dtmf); // the active view: nothing happens
         const int loads = ViewOf(dtmf)->loads;
         m_frame->runCommand(Cmd::Dtmf);
         QCOMPARE(ViewOf(dtmf)->loads, loads); // not reloaded
-        QCOMPARE(m_frame->mdiArea()->subWindowList().size(), 2);
+        QCOMPARE(m_frame->views().area()->subWindowList().size(), 2);
 
         // Edit in one view, switch to another showing the same byte.
         ViewOf(dtmf)->edit->setText(QStringLiteral("77"));
-        m_frame->openView(ViewKind::ChannelTable);
+        m_frame->views().open(ViewKind::ChannelTable);
         QCOMPARE(image()[kShared], 77);
-        QCOMPARE(ViewOf(m_frame->viewFrame(ViewKind::ChannelTable))->edit->text(), QStringLiteral("77"));
+        QCOMPARE(ViewOf(m_frame->views().subWindow(ViewKind::ChannelTable))->edit->text(), QStringLiteral("77"));
 
         // Choosing it again brings the existing window forward.
-        QCOMPARE(m_frame->openView(ViewKind::Dtmf), dtmf);
-        QCOMPARE(m_frame->mdiArea()->activeSubWindow(), dtmf);
+        QCOMPARE(m_frame->views().open(ViewKind::Dtmf), dtmf);
+        QCOMPARE(m_frame->views().area()->activeSubWindow(), dtmf);
 
         // Closing stores the view; choosing it again makes a fresh one that loads.
         ViewOf(dtmf)->edit->setText(QStringLiteral("12"));
         const int made = m_made;
         dtmf->findChild<QPushButton*>(QStringLiteral("1006"))->click();
-        QTRY_VERIFY(!m_frame->viewFrame(ViewKind::Dtmf));
+        QTRY_VERIFY(!m_frame->views().subWindow(ViewKind::Dtmf));
         QCOMPARE(image()[kShared], 12);
-        ViewSubWindow* again = m_frame->openView(ViewKind::Dtmf);
+        ViewSubWindow* again = m_frame->views().open(ViewKind::Dtmf);
         QVERIFY(again);
         QCOMPARE(m_made, made + 1);
         QCOMPARE(ViewOf(again)->edit->text(), QStringLiteral("12"));
@@ -200,16 +211,16 @@ private slots:
 
     void treeOpensByLabel()
     {
-        QTreeWidgetItem* root = m_frame->tree()->topLevelItem(0);
-        emit m_frame->tree()->itemClicked(root->child(4), 0); // "DTMF"
-        QVERIFY(m_frame->viewFrame(ViewKind::Dtmf));
-        const int windows = m_frame->mdiArea()->subWindowList().size();
-        emit m_frame->tree()->itemClicked(root, 0); // the root does nothing
-        QCOMPARE(m_frame->mdiArea()->subWindowList().size(), windows);
+        QTreeWidgetItem* root = m_frame->views().tree()->topLevelItem(0);
+        emit m_frame->views().tree()->itemClicked(root->child(4), 0); // "DTMF"
+        QVERIFY(m_frame->views().subWindow(ViewKind::Dtmf));
+        const int windows = m_frame->views().area()->subWindowList().size();
+        emit m_frame->views().tree()->itemClicked(root, 0); // the root does nothing
+        QCOMPARE(m_frame->views().area()->subWindowList().size(), windows);
         // The alarm view has no menu or tree item; only its command opens it.
-        QVERIFY(!m_frame->viewFrame(ViewKind::Alarm));
+        QVERIFY(!m_frame->views().subWindow(ViewKind::Alarm));
         m_frame->runCommand(Cmd::Alarm);
-        QVERIFY(m_frame->viewFrame(ViewKind::Alarm));
+        QVERIFY(m_frame->views().subWindow(ViewKind::Alarm));
     }
 
     void windowsStayOnScreenAndTheTreeFollows()
@@ -224,22 +235,22 @@ private slots:
                                                                          .arg(m_frame->height())));
 
         // The tree shows the view in front.
-        m_frame->viewFrame(ViewKind::ChannelTable)->showNormal();
-        m_frame->openView(ViewKind::Dtmf);
-        QCOMPARE(m_frame->tree()->currentItem()->text(0), QStringLiteral("DTMF"));
-        m_frame->openView(ViewKind::ChannelTable);
-        QCOMPARE(m_frame->tree()->currentItem()->text(0), QStringLiteral("Channel setting"));
+        m_frame->views().subWindow(ViewKind::ChannelTable)->showNormal();
+        m_frame->views().open(ViewKind::Dtmf);
+        QCOMPARE(m_frame->views().tree()->currentItem()->text(0), QStringLiteral("DTMF"));
+        m_frame->views().open(ViewKind::ChannelTable);
+        QCOMPARE(m_frame->views().tree()->currentItem()->text(0), QStringLiteral("Channel setting"));
 
         // Cascade: each view at its own size, one title bar apart; the Window menu lists them.
         m_frame->runCommand(Cmd::ScanChannel);
         m_frame->runCommand(Cmd::WindowCascade);
-        const QSize room = m_frame->mdiArea()->viewport()->size();
+        const QSize room = m_frame->views().area()->viewport()->size();
         QPoint previous(-1, -1);
-        for (QMdiSubWindow* w : m_frame->mdiArea()->subWindowList(QMdiArea::StackingOrder)) {
+        for (QMdiSubWindow* w : m_frame->views().area()->subWindowList(QMdiArea::StackingOrder)) {
             const auto* frame = static_cast<ViewSubWindow*>(w);
-            const ViewKind kind = frame == m_frame->viewFrame(ViewKind::Dtmf)          ? ViewKind::Dtmf
-                                  : frame == m_frame->viewFrame(ViewKind::ScanChannel) ? ViewKind::ScanChannel
-                                                                                       : ViewKind::ChannelTable;
+            const ViewKind kind = frame == m_frame->views().subWindow(ViewKind::Dtmf)          ? ViewKind::Dtmf
+                                  : frame == m_frame->views().subWindow(ViewKind::ScanChannel) ? ViewKind::ScanChannel
+                                                                                               : ViewKind::ChannelTable;
             QCOMPARE(w->size(), ViewSize(kind).boundedTo(room - QSize(w->pos().x(), w->pos().y())));
             QVERIFY(w->pos().x() > previous.x() && w->pos().y() > previous.y());
             previous = w->pos();
@@ -255,14 +266,14 @@ private slots:
             }
         QCOMPARE(listed.size(), 3);
         QVERIFY(listed.contains(QStringLiteral("DTMF")) && listed.contains(QStringLiteral("Scan channel")));
-        QCOMPARE(checked, m_frame->mdiArea()->activeSubWindow()->windowTitle());
+        QCOMPARE(checked, m_frame->views().area()->activeSubWindow()->windowTitle());
 
         // Arrange Icons lines the minimised views up along the foot of the workspace.
-        m_frame->viewFrame(ViewKind::Dtmf)->showMinimized();
-        m_frame->viewFrame(ViewKind::ScanChannel)->showMinimized();
+        m_frame->views().subWindow(ViewKind::Dtmf)->showMinimized();
+        m_frame->views().subWindow(ViewKind::ScanChannel)->showMinimized();
         m_frame->runCommand(Cmd::WindowArrange);
-        const QWidget* dtmf = m_frame->viewFrame(ViewKind::Dtmf);
-        const QWidget* scan = m_frame->viewFrame(ViewKind::ScanChannel);
+        const QWidget* dtmf = m_frame->views().subWindow(ViewKind::Dtmf);
+        const QWidget* scan = m_frame->views().subWindow(ViewKind::ScanChannel);
         QCOMPARE(dtmf->geometry().bottom(), room.height() - 1);
         QCOMPARE(scan->geometry().bottom(), room.height() - 1);
         QVERIFY(dtmf->geometry().left() != scan->geometry().left());
@@ -273,19 +284,19 @@ private slots:
         m_frame->setGeometry(QRect(area.topLeft() + QPoint(40, 30), QSize(700, 500)));
         const QRect kept = m_frame->geometry();
         QVERIFY(m_frame->close());
-        m_frame = std::make_unique<MainWindow>([](ViewKind kind, Document& doc) { return MakeProgramView(kind, doc); });
+        m_frame = std::make_unique<MainWindow>(MakeProgramView, &m_desktop);
         QCOMPARE(m_frame->geometry(), kept);
         QVERIFY(!m_frame->isMaximized());
     }
 
     void formFieldsKeepTheirWidthsInALargeWindow()
     {
-        m_frame = std::make_unique<MainWindow>([](ViewKind kind, Document& doc) { return MakeProgramView(kind, doc); });
+        m_frame = std::make_unique<MainWindow>(MakeProgramView, &m_desktop);
         m_frame->resize(1600, 1000);
         m_frame->show();
         for (ViewKind kind : {ViewKind::ScanChannel, ViewKind::BasicSetting, ViewKind::Dtmf, ViewKind::TwoTone,
                               ViewKind::FiveTone, ViewKind::Model, ViewKind::Alarm}) {
-            ViewSubWindow* f = m_frame->openView(kind);
+            ViewSubWindow* f = m_frame->views().open(kind);
             f->showMaximized();
             QTRY_VERIFY(f->width() > 1200);
             int fields = 0;
@@ -359,16 +370,17 @@ private slots:
         answers.answer = QMessageBox::No;
         constexpr std::uint32_t kUnshown = 0x5000;
         image()[kUnshown] = 99;
-        m_frame->NewDocument();
+        m_frame->files().NewDocument();
         QCOMPARE(answers.captions, QStringList{"Warnning"});
         QCOMPARE(answers.messages, QStringList{"Clear all data! \ncontinue?"});
         QCOMPARE(image()[kUnshown], 99);
 
         answers.answer = QMessageBox::Yes;
-        m_frame->NewDocument();
+        m_frame->files().NewDocument();
         QVERIFY(image()[kUnshown] != 99);
         QVERIFY(shownTitle().startsWith(QStringLiteral("QM4410 - [")));
-        QCOMPARE(ViewOf(m_frame->viewFrame(ViewKind::ChannelTable))->edit->text(), QString::number(image()[kShared]));
+        QCOMPARE(ViewOf(m_frame->views().subWindow(ViewKind::ChannelTable))->edit->text(),
+                 QString::number(image()[kShared]));
     }
 
     void openAndSaveFiles()
@@ -376,12 +388,12 @@ private slots:
         ModalAnswerer answers;
         // Save without a file name goes through Save As with the model's name.
         QString suggested;
-        m_frame->chooseSaveFile = [&](const QString& s) {
+        m_desktop.saveFileAnswer = [&](const QString& s) {
             suggested = s;
             return m_folder + "saved.dat";
         };
-        ViewOf(m_frame->viewFrame(ViewKind::ChannelTable))->edit->setText(QStringLiteral("42"));
-        m_frame->SaveDocument();
+        ViewOf(m_frame->views().subWindow(ViewKind::ChannelTable))->edit->setText(QStringLiteral("42"));
+        m_frame->files().SaveDocument();
         QCOMPARE(suggested, m_folder + "DATA/QM4410.dat");
         QCOMPARE(QFileInfo(m_folder + "saved.dat").size(), qint64(kParamFileSize));
         QVERIFY(shownTitle().startsWith(QStringLiteral("QM4410 [ ")));
@@ -389,30 +401,30 @@ private slots:
 
         // A foreign file is refused and changes nothing.
         writeFile("foreign.dat", QByteArray(int(kParamFileSize), 'x'));
-        m_frame->chooseOpenFile = [&](const QString&) { return m_folder + "foreign.dat"; };
+        m_desktop.openFileAnswer = [&](const QString&) { return m_folder + "foreign.dat"; };
         const QString title = m_frame->windowTitle();
         constexpr std::uint32_t kUnshown = 0x5000;
         image()[kUnshown] = 5;
-        m_frame->OpenDocument();
+        m_frame->files().OpenDocument();
         QCOMPARE(answers.messages.value(0), QStringLiteral("File does not match"));
         QCOMPARE(answers.icons.value(0), QMessageBox::Warning);
         QCOMPARE(image()[kUnshown], 5);
         QCOMPARE(m_frame->windowTitle(), title);
 
         // An unreadable file: the system's text, the document as it was.
-        m_frame->chooseOpenFile = [&](const QString&) { return m_folder + "DATA"; };
-        m_frame->OpenDocument();
+        m_desktop.openFileAnswer = [&](const QString&) { return m_folder + "DATA"; };
+        m_frame->files().OpenDocument();
         QCOMPARE(answers.messages.size(), 2);
         QCOMPARE(answers.captions.value(1), QStringLiteral("QM4410"));
         QCOMPARE(answers.icons.value(1), QMessageBox::Critical);
         QCOMPARE(image()[kUnshown], 5);
 
         // A good file with every window closed opens the channel table at the top left.
-        m_frame->mdiArea()->closeAllSubWindows();
-        m_frame->chooseOpenFile = [&](const QString&) { return m_folder + "saved.dat"; };
-        m_frame->OpenDocument();
+        m_frame->views().area()->closeAllSubWindows();
+        m_desktop.openFileAnswer = [&](const QString&) { return m_folder + "saved.dat"; };
+        m_frame->files().OpenDocument();
         QCOMPARE(image()[kShared], 42);
-        ViewSubWindow* table = m_frame->viewFrame(ViewKind::ChannelTable);
+        ViewSubWindow* table = m_frame->views().subWindow(ViewKind::ChannelTable);
         QVERIFY(table);
         QCOMPARE(table->pos(), QPoint(0, 0));
         QCOMPARE(ViewOf(table)->edit->text(), QStringLiteral("42"));
@@ -422,9 +434,9 @@ private slots:
         QCOMPARE(CommandLineFile({"programmer-en", "-platform", "x"}), QStringLiteral("x"));
         QCOMPARE(CommandLineFile({"programmer-en", "--reverse", "/tmp/a b.dat"}), QStringLiteral("/tmp/a b.dat"));
         image()[kShared] = 7;
-        QVERIFY(m_frame->openFile(CommandLineFile({"programmer-en", m_folder + "saved.dat"})));
+        QVERIFY(m_frame->files().openFile(CommandLineFile({"programmer-en", m_folder + "saved.dat"})));
         QCOMPARE(image()[kShared], 42);
-        QVERIFY(!m_frame->openFile(m_folder + "foreign.dat"));
+        QVERIFY(!m_frame->files().openFile(m_folder + "foreign.dat"));
         QCOMPARE(answers.messages.size(), 3);
     }
 
@@ -443,8 +455,8 @@ private slots:
                 d->findChild<QPushButton*>(QStringLiteral("1"))->click();
         };
 
-        ViewOf(m_frame->viewFrame(ViewKind::ChannelTable))->edit->setText(QStringLiteral("9"));
-        m_frame->writeToRadio(); // stores the views first
+        ViewOf(m_frame->views().subWindow(ViewKind::ChannelTable))->edit->setText(QStringLiteral("9"));
+        m_frame->transfers().writeToRadio(); // stores the views first
         QCOMPARE(m_radio->memory()[kShared], 9);
         QVERIFY(m_radio->sawEndWrite());
         // The status bar says it was done, and how long it took.
@@ -455,18 +467,19 @@ private slots:
         // The read replaces the edit that was written but never saved: asked first.
         m_radio = std::make_unique<SimRadio>(*memory);
         answers.answer = QMessageBox::Discard;
-        m_frame->userDataFolder = m_folder + "user";
-        m_frame->readFromRadio();
+        m_desktop.dataFolder = m_folder + "user";
+        m_frame->transfers().readFromRadio();
         QCOMPARE(answers.messages, QStringList{"Save changes to QM4410.dat?"});
         QVERIFY(m_frame->statusBar()->currentMessage().startsWith(QStringLiteral("Read from radio: ")));
         QCOMPARE(image()[kShared], (*memory)[kShared]);
-        QCOMPARE(ViewOf(m_frame->viewFrame(ViewKind::ChannelTable))->edit->text(), QString::number((*memory)[kShared]));
+        QCOMPARE(ViewOf(m_frame->views().subWindow(ViewKind::ChannelTable))->edit->text(),
+                 QString::number((*memory)[kShared]));
         QVERIFY(!m_frame->document().isModified());
         // What the radio held is kept as a parameter file.
-        QVERIFY(m_frame->lastBackup().startsWith(m_folder + "DATA/backups/QM4410-"));
+        QVERIFY(m_frame->files().lastBackup().startsWith(m_folder + "DATA/backups/QM4410-"));
         auto header = std::make_unique<HeaderBlock>();
         auto backup = std::make_unique<RadioImage>();
-        QVERIFY(ReadParamFile(m_frame->lastBackup(), *header, *backup, true).ok);
+        QVERIFY(ReadParamFile(m_frame->files().lastBackup(), *header, *backup, true).ok);
         QCOMPARE((*backup)[kShared], (*memory)[kShared]);
     }
 
@@ -477,9 +490,9 @@ private slots:
         m_radio = std::make_unique<SimRadio>(*std::make_unique<RadioImage>());
         RegisterPortCreator("MAINFRAMESIM", [this] { return std::make_unique<LoopbackPort>(*m_radio, m_clock); });
         appSettings().portName = QStringLiteral("MAINFRAMESIM");
-        m_frame->userDataFolder = m_folder + "logs";
+        m_desktop.dataFolder = m_folder + "logs";
         const QString log = m_folder + "logs/transfer.log";
-        QCOMPARE(m_frame->transferLogPath(), log);
+        QCOMPARE(m_frame->transfers().transferLogPath(), log);
         ModalAnswerer answers;
         answers.onModal = [](QWidget* w) {
             if (auto* d = qobject_cast<TransferDialog*>(w))
@@ -490,7 +503,7 @@ private slots:
         QVERIFY(!keep->isChecked());
         QVERIFY(m_frame->menuBar()->actions().at(4)->menu()->actions().contains(keep));
 
-        m_frame->writeToRadio();
+        m_frame->transfers().writeToRadio();
         QVERIFY(!QFileInfo::exists(log));
         m_frame->commandAction(Cmd::OpenTransferLog)->trigger();
         QCOMPARE(answers.messages.size(), 1);
@@ -498,7 +511,7 @@ private slots:
 
         keep->trigger();
         QVERIFY(QSettings().value(QStringLiteral("Link/KeepTransferLog")).toBool());
-        m_frame->writeToRadio();
+        m_frame->transfers().writeToRadio();
         QFile file(log);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();
@@ -507,14 +520,14 @@ private slots:
         QVERIFY(text.contains("  PC->radio  57 "));
         QVERIFY(text.contains("  --  result: completed\n"));
         // The next transfer replaces it; switched off, it stays as it was.
-        m_frame->readFromRadio();
+        m_frame->transfers().readFromRadio();
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray read = file.readAll();
         file.close();
         QVERIFY(read.contains("  --  end command ENDR\n") && !read.contains("ENDW"));
         keep->trigger();
         QVERIFY(!QSettings().value(QStringLiteral("Link/KeepTransferLog")).toBool());
-        m_frame->writeToRadio();
+        m_frame->transfers().writeToRadio();
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), read);
         file.close();
@@ -527,8 +540,8 @@ private slots:
 
         // A log that cannot be written: the transfer goes on and the status bar says why.
         keep->trigger();
-        m_frame->userDataFolder = m_folder + "Program.ini"; // a file, not a folder
-        m_frame->writeToRadio();
+        m_desktop.dataFolder = m_folder + "Program.ini"; // a file, not a folder
+        m_frame->transfers().writeToRadio();
         QVERIFY(m_radio->sawEndWrite());
         QVERIFY2(
             m_frame->statusBar()->currentMessage().contains(QStringLiteral("The transfer log could not be written")),

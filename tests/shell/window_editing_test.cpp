@@ -16,15 +16,19 @@
 #include "settings/core/setting_fields.h"
 #include "settings/dtmf_code_page.h"
 #include "shell/commands.h"
+#include "shell/document_files.h"
 #include "shell/document_history.h"
+#include "shell/edit_steps.h"
 #include "shell/main_window.h"
 #include "shell/view_sub_window.h"
+#include "shell/view_windows.h"
 #include "signalling/core/five_tone_records.h"
 #include "signalling/core/two_tone_records.h"
 #include "signalling/two_tone_contact_page.h"
 #include "signalling/two_tone_view.h"
 #include "tests/support/modal_answerer.h"
 #include "tests/support/program_folder.h"
+#include "tests/support/scripted_desktop.h"
 #include "tests/support/test_document.h"
 
 #include <QAbstractItemView>
@@ -70,6 +74,7 @@ class WindowEditingTest : public QObject {
     Q_OBJECT
 
     ProgramFolder m_folder;
+    ScriptedDesktop m_desktop; // outlives the window that asks it
     std::unique_ptr<MainWindow> m_frame;
     QString m_saveAs;
 
@@ -81,7 +86,7 @@ class WindowEditingTest : public QObject {
     {
         m_saveAs = m_folder.file(QStringLiteral("edited.dat"));
         QFile::remove(m_saveAs);
-        if (!m_frame->SaveDocumentAs())
+        if (!m_frame->files().SaveDocumentAs())
             return {};
         QFile f(m_saveAs);
         if (!f.open(QIODevice::ReadOnly))
@@ -144,7 +149,7 @@ class WindowEditingTest : public QObject {
         QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
         out.write(bytes);
         out.close();
-        QVERIFY(m_frame->openFile(path));
+        QVERIFY(m_frame->files().openFile(path));
         QVERIFY(!m_frame->document().isModified());
     }
     ChannelTableView* channelTable()
@@ -174,15 +179,15 @@ class WindowEditingTest : public QObject {
     }
     QString treeSelection() const
     {
-        QTreeWidgetItem* item = m_frame->tree()->currentItem();
+        QTreeWidgetItem* item = m_frame->views().tree()->currentItem();
         return item && item->isSelected() ? item->text(0) : QString();
     }
     void clickTree(const QString& label)
     {
-        QTreeWidgetItem* root = m_frame->tree()->topLevelItem(0);
+        QTreeWidgetItem* root = m_frame->views().tree()->topLevelItem(0);
         for (int i = 0; i < root->childCount(); ++i)
             if (root->child(i)->text(0) == label) {
-                QTreeWidget* tree = m_frame->tree();
+                QTreeWidget* tree = m_frame->views().tree();
                 tree->scrollToItem(root->child(i));
                 QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(root->child(i)).center());
                 QTest::qWait(5);
@@ -228,7 +233,7 @@ class WindowEditingTest : public QObject {
     {
         m_frame->runCommand(command);
         QTest::qWait(5);
-        return qobject_cast<ViewSubWindow*>(m_frame->mdiArea()->activeSubWindow());
+        return qobject_cast<ViewSubWindow*>(m_frame->views().area()->activeSubWindow());
     }
 
 private slots:
@@ -236,8 +241,8 @@ private slots:
 
     void init()
     {
-        m_frame = std::make_unique<MainWindow>();
-        m_frame->chooseSaveFile = [this](const QString&) { return m_saveAs; };
+        m_frame = std::make_unique<MainWindow>(MakeProgramView, &m_desktop);
+        m_desktop.saveFileAnswer = [this](const QString&) { return m_saveAs; };
         m_frame->show();
         QApplication::setActiveWindow(m_frame.get());
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
@@ -246,6 +251,7 @@ private slots:
     {
         m_frame->document().markUnmodified();
         m_frame.reset();
+        m_desktop = ScriptedDesktop(); // answers hold the test's locals
     }
 
     // Every grid of the window takes typing and its drop-downs keep their
@@ -373,7 +379,7 @@ private slots:
         QVERIFY(shownTitle().contains(QLatin1Char('*')));
 
         clickTree(QStringLiteral("DTMF"));
-        QCOMPARE(m_frame->mdiArea()->activeSubWindow(), m_frame->viewFrame(ViewKind::Dtmf));
+        QCOMPARE(m_frame->views().area()->activeSubWindow(), m_frame->views().subWindow(ViewKind::Dtmf));
         QVERIFY2(shownTitle().contains(QLatin1Char('*')), qPrintable(shownTitle()));
         QCOMPARE(treeSelection(), QStringLiteral("DTMF"));
 
@@ -384,7 +390,7 @@ private slots:
 
         for (int i = 0; i < 3; ++i) {
             ctrlTab();
-            const auto* active = m_frame->mdiArea()->activeSubWindow();
+            const auto* active = m_frame->views().area()->activeSubWindow();
             QVERIFY(active);
             QVERIFY2(shownTitle().contains(QLatin1Char('*')), qPrintable(shownTitle()));
             QCOMPARE(treeSelection(), active->windowTitle());
@@ -393,13 +399,13 @@ private slots:
         // After a dialog opened from the tree, the tree shows the view in front again.
         ModalAnswerer answerer;
         answerer.onModal = [](QWidget* w) { QTimer::singleShot(0, w, [w] { w->close(); }); };
-        const QString front = m_frame->mdiArea()->activeSubWindow()->windowTitle();
+        const QString front = m_frame->views().area()->activeSubWindow()->windowTitle();
         clickTree(QStringLiteral("Frequency range"));
         QCOMPARE(treeSelection(), front);
 
         // Undone back to the file: no mark, whichever view is in front.
         while (undo()->canUndo())
-            m_frame->undo();
+            m_frame->steps().undo();
         QVERIFY(!m_frame->document().isModified());
         QVERIFY2(!shownTitle().contains(QLatin1Char('*')), qPrintable(shownTitle()));
         ctrlTab();
@@ -440,7 +446,7 @@ private slots:
         for (int i = 0; i < 10; ++i)
             ctrlTab();
         unchanged("views switched");
-        while (QMdiSubWindow* w = m_frame->mdiArea()->activeSubWindow()) {
+        while (QMdiSubWindow* w = m_frame->views().area()->activeSubWindow()) {
             w->close();
             QTest::qWait(5);
         }

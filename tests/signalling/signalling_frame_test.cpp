@@ -7,6 +7,7 @@
 #include "shell/main_window.h"
 #include "shell/view_catalog.h"
 #include "shell/view_sub_window.h"
+#include "shell/view_windows.h"
 #include "signalling/five_tone_view.h"
 #include "signalling/two_tone_system_page.h"
 #include "signalling/two_tone_view.h"
@@ -58,7 +59,7 @@ private slots:
         QVERIFY(open);
         QVERIFY(open->isEnabled());
         open->trigger();
-        ViewSubWindow* frame = m_frame->viewFrame(ViewKind::FiveTone);
+        ViewSubWindow* frame = m_frame->views().subWindow(ViewKind::FiveTone);
         QVERIFY(frame);
         auto* view = qobject_cast<FiveToneView*>(frame->view());
         QVERIFY(view);
@@ -90,14 +91,14 @@ private slots:
 
     void twoToneFromTheTreeTakesPartInThePasses()
     {
-        QTreeWidgetItem* root = m_frame->tree()->topLevelItem(0);
+        QTreeWidgetItem* root = m_frame->views().tree()->topLevelItem(0);
         QTreeWidgetItem* item = nullptr;
         for (int i = 0; i < root->childCount(); ++i)
             if (root->child(i)->text(0) == QStringLiteral("2Tone"))
                 item = root->child(i);
         QVERIFY(item);
-        emit m_frame->tree()->itemClicked(item, 0);
-        ViewSubWindow* frame = m_frame->viewFrame(ViewKind::TwoTone);
+        emit m_frame->views().tree()->itemClicked(item, 0);
+        ViewSubWindow* frame = m_frame->views().subWindow(ViewKind::TwoTone);
         QVERIFY(frame);
         auto* view = qobject_cast<TwoToneView*>(frame->view());
         QVERIFY(view);

@@ -20,6 +20,7 @@
 #include "shell/transfer_setup.h"
 #include "shell/view_catalog.h"
 #include "shell/view_sub_window.h"
+#include "shell/view_windows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -89,8 +90,8 @@ int main(int argc, char** argv)
     const char* names[] = {"channel_table", "scan_channel", "basic_setting", "dtmf",
                            "two_tone",      "five_tone",    "model",         "alarm"};
     for (int i = 0; i < kViewKindCount; ++i) {
-        frame.mdiArea()->closeAllSubWindows();
-        ViewSubWindow* f = frame.openView(kinds[i]);
+        frame.views().area()->closeAllSubWindows();
+        ViewSubWindow* f = frame.views().open(kinds[i]);
         if (!f)
             continue;
         QWidget* shot = f;
@@ -110,7 +111,7 @@ int main(int argc, char** argv)
             }
         }
     }
-    frame.mdiArea()->closeAllSubWindows();
+    frame.views().area()->closeAllSubWindows();
 
     Document& doc = frame.document();
     SaveDialog<ChannelEditDialog>(folder, QStringLiteral("channel_edit"), &frame, doc, 1, QStringLiteral("145.00000"));
