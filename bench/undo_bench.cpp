@@ -4,7 +4,11 @@
 // the time per step and the memory the history holds.
 #include "channels/channel_table_view.h"
 #include "channels/core/channel_row.h"
-#include "controls/cell_editors.h"
+#include "controls/cell_combo.h"
+#include "controls/cell_drop_list.h"
+#include "controls/cell_editor.h"
+#include "controls/cell_line_edit.h"
+#include "controls/char_input_filter.h"
 #include "controls/grid.h"
 #include "shell/core/app_settings.h"
 #include "shell/document_history.h"

@@ -6,7 +6,7 @@
 #include "channels/record_form.h"
 #include "codecs/decimal.h"
 #include "codecs/option_lists.h"
-#include "controls/cell_editors.h"
+#include "controls/char_input_filter.h"
 #include "controls/up_down.h"
 #include "document/radio_image.h"
 

@@ -1,6 +1,6 @@
 #include "controls/form_kit.h"
 
-#include "controls/cell_editors.h"
+#include "controls/char_input_filter.h"
 #include "controls/edit_widgets.h"
 #include "controls/up_down.h"
 

@@ -1,6 +1,6 @@
 #include "controls/grid.h"
 
-#include "controls/cell_editors.h"
+#include "controls/cell_editor.h"
 #include "controls/grid_model.h"
 #include "controls/grid_view.h"
 

@@ -2,8 +2,9 @@
 
 #include "controls/message_box.h"
 #include "document/document.h"
-#include "printing/print_preview.h"
+#include "printing/print_preview_window.h"
 #include "printing/print_sections_box.h"
+#include "printing/print_sections_dialog.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -91,7 +92,7 @@ QPrinter& PrintController::printer()
     return *m_printer;
 }
 
-PrintPreviewWindow* PrintController::previewFrame() const
+PrintPreviewWindow* PrintController::previewWindow() const
 {
     return m_preview;
 }

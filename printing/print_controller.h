@@ -52,7 +52,7 @@ public:
     const PrintRenderer& renderer() const { return m_renderer; }
     const PrintMetrics& metrics() const { return m_renderer.metrics(); }
     int pageCount() const { return m_renderer.pageCount(); }
-    PrintPreviewWindow* previewFrame() const;
+    PrintPreviewWindow* previewWindow() const;
 
     // The sections printouts carry; remembered with the print settings.
     PrintSections sections() const;

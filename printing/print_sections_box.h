@@ -2,7 +2,6 @@
 
 #include "printing/core/print_layout.h"
 
-#include <QDialog>
 #include <QWidget>
 
 #include <array>
@@ -19,16 +18,4 @@ public:
 
 private:
     std::array<QCheckBox*, kPrintSectionCount> m_boxes{};
-};
-
-// Export PDF's question: which sections to write.
-class PrintSectionsDialog : public QDialog {
-    Q_OBJECT
-public:
-    PrintSectionsDialog(PrintSections sections, const QString& caption, QWidget* parent = nullptr);
-    PrintSections sections() const { return m_box->sections(); }
-    PrintSectionsBox* box() const { return m_box; }
-
-private:
-    PrintSectionsBox* m_box;
 };

@@ -2,9 +2,10 @@
 
 #include "document/document.h"
 
+#include "settings/key_page.h"
 #include "settings/option_page.h"
 #include "settings/setting_ids.h"
-#include "settings/tot_key_pages.h"
+#include "settings/tot_page.h"
 
 BasicSettingView::BasicSettingView(Document& document, QWidget* parent) : TabHostView(BasicIds::kView, document, parent)
 {

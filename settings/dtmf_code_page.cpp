@@ -4,7 +4,10 @@
 
 #include "codecs/decimal.h"
 #include "codecs/text_codecs.h"
-#include "controls/cell_editors.h"
+#include "controls/cell_drop_list.h"
+#include "controls/cell_editor.h"
+#include "controls/cell_line_edit.h"
+#include "controls/char_input_filter.h"
 #include "controls/edit_widgets.h"
 #include "controls/form_kit.h"
 #include "controls/grid.h"

@@ -2,7 +2,7 @@
 
 #include "document/document.h"
 
-#include "controls/cell_editors.h"
+#include "controls/char_input_filter.h"
 #include "controls/edit_widgets.h"
 #include "controls/form_kit.h"
 #include "settings/core/dtmf_rules.h"

@@ -1,7 +1,7 @@
 #include "shell/edit_steps.h"
 
 #include "controls/base_form_view.h"
-#include "controls/cell_editors.h"
+#include "controls/cell_editor.h"
 #include "document/document.h"
 #include "shell/document_history.h"
 #include "shell/main_window.h"

@@ -1,5 +1,9 @@
 // The in-place editors: typed-character filters and the edit session.
-#include "controls/cell_editors.h"
+#include "controls/cell_combo.h"
+#include "controls/cell_drop_list.h"
+#include "controls/cell_editor.h"
+#include "controls/cell_line_edit.h"
+#include "controls/char_input_filter.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,10 @@
 // Editors placed over Grid's cells: placement, commits on focus loss, Enter,
 // focusing the grid, hiding and scrolling.
-#include "controls/cell_editors.h"
+#include "controls/cell_combo.h"
+#include "controls/cell_drop_list.h"
+#include "controls/cell_editor.h"
+#include "controls/cell_line_edit.h"
+#include "controls/char_input_filter.h"
 #include "tests/controls/grid_window.h"
 
 #include <QScrollBar>

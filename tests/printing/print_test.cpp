@@ -3,9 +3,10 @@
 // setup dialogs, and the preview window taking the main window's place.
 #include "document/radio_image.h"
 #include "printing/print_controller.h"
-#include "printing/print_preview.h"
+#include "printing/print_preview_window.h"
 #include "printing/print_renderer.h"
 #include "printing/print_sections_box.h"
+#include "printing/print_sections_dialog.h"
 #include "radio/model_data_view.h"
 #include "shell/commands.h"
 #include "shell/core/app_settings.h"
@@ -343,7 +344,7 @@ private slots:
     {
         int paints = 0;
         m_frame->runCommand(Cmd::FilePrintPreview);
-        PrintPreviewWindow* preview = controller().previewFrame();
+        PrintPreviewWindow* preview = controller().previewWindow();
         QVERIFY(preview);
         connect(preview->view(), &PrintPreviewWidget::paintRequested, this, [&paints] { ++paints; });
         QVERIFY(QTest::qWaitForWindowExposed(preview));
@@ -355,7 +356,7 @@ private slots:
 
         // A second Preview only brings the shown one forward.
         m_frame->runCommand(Cmd::FilePrintPreview);
-        QCOMPARE(controller().previewFrame(), preview);
+        QCOMPARE(controller().previewWindow(), preview);
         QCOMPARE(paints, 0);
         QVERIFY(preview->isVisible());
         QVERIFY(!m_frame->isVisible());
@@ -366,7 +367,7 @@ private slots:
 
         // The window is made once and shown again, with fresh pages.
         m_frame->runCommand(Cmd::FilePrintPreview);
-        QCOMPARE(controller().previewFrame(), preview);
+        QCOMPARE(controller().previewWindow(), preview);
         QCOMPARE(paints, 1);
         QVERIFY(preview->isVisible());
         QVERIFY(!m_frame->isVisible());
@@ -383,7 +384,7 @@ private slots:
             return sheet;
         };
         m_frame->runCommand(Cmd::FilePrintPreview);
-        PrintPreviewWindow* preview = controller().previewFrame();
+        PrintPreviewWindow* preview = controller().previewWindow();
         QPrintPreviewWidget* widget = preview->view()->preview();
         QVERIFY(controller().pageCount() > 2);
         QCOMPARE(widget->pageCount(), controller().pageCount());
@@ -414,7 +415,7 @@ private slots:
     {
         const QString pdf = printToPdf(QStringLiteral("from_preview.pdf"));
         m_frame->runCommand(Cmd::FilePrintPreview);
-        PrintPreviewWindow* preview = controller().previewFrame();
+        PrintPreviewWindow* preview = controller().previewWindow();
         preview->findChild<QAction*>(QStringLiteral("print"))->trigger();
         QVERIFY(!preview->isVisible());
         QVERIFY(m_frame->isVisible());

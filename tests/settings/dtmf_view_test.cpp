@@ -5,7 +5,11 @@
 #include "tests/settings/form_test_support.h"
 #include "tests/support/test_document.h"
 
-#include "controls/cell_editors.h"
+#include "controls/cell_combo.h"
+#include "controls/cell_drop_list.h"
+#include "controls/cell_editor.h"
+#include "controls/cell_line_edit.h"
+#include "controls/char_input_filter.h"
 #include "controls/grid.h"
 #include "controls/up_down.h"
 

@@ -1,5 +1,9 @@
 // The two-tone view driven through its widgets, checked on the image bytes.
-#include "controls/cell_editors.h"
+#include "controls/cell_combo.h"
+#include "controls/cell_drop_list.h"
+#include "controls/cell_editor.h"
+#include "controls/cell_line_edit.h"
+#include "controls/char_input_filter.h"
 #include "controls/grid.h"
 #include "controls/up_down.h"
 #include "shell/view_catalog.h"

@@ -1,4 +1,4 @@
-#include "settings/tot_key_pages.h"
+#include "settings/tot_page.h"
 
 #include "document/document.h"
 
@@ -30,10 +30,6 @@ constexpr std::array<TotField, 4> kTotFields = {{
     {QT_TRANSLATE_NOOP("TotPage", "TOT reset (s)"), 30},
 }};
 constexpr int kTotMin = 0;
-
-constexpr std::array<const char*, 4> kKeyLabels = {
-    QT_TRANSLATE_NOOP("KeyPage", "P1"), QT_TRANSLATE_NOOP("KeyPage", "P2"), QT_TRANSLATE_NOOP("KeyPage", "P3"),
-    QT_TRANSLATE_NOOP("KeyPage", "P4")};
 
 QGridLayout* FormGrid(QWidget* page)
 {
@@ -101,40 +97,4 @@ void TotPage::SaveToImage()
     RadioImage& image = change.image();
     for (std::size_t i = 0; i < m_edits.size(); ++i)
         image[BasicMap::kTot + i] = static_cast<std::uint8_t>(TextToInt(m_edits[i]->text()));
-}
-
-KeyPage::KeyPage(Document& document, QWidget* parent) : FormPage(BasicIds::kKeyPage, document, parent)
-{
-    QGridLayout* grid = FormGrid(this);
-    for (std::size_t i = 0; i < m_keys.size(); ++i) {
-        m_keys[i] = MakeDropList(this, BasicIds::kKey + static_cast<int>(i));
-        m_keys[i]->setMinimumWidth(120);
-        AddLabelled(grid, static_cast<int>(i), 0, tr(kKeyLabels[i]), m_keys[i]);
-    }
-    KeepFieldWidths(grid);
-}
-
-void KeyPage::pageStart()
-{
-    for (QComboBox* key : m_keys) {
-        key->clear();
-        key->addItems(ToStringList(BasicLists::KeyFunctions));
-    }
-    LoadFromImage();
-}
-
-void KeyPage::LoadFromImage()
-{
-    const RadioImage& image = document().image();
-    for (std::size_t i = 0; i < m_keys.size(); ++i)
-        SelectStartingWith(m_keys[i], KeyNameForIndex(static_cast<int>(i), image[BasicMap::kKeys + i]));
-}
-
-void KeyPage::SaveToImage()
-{
-    auto change = document().change();
-    RadioImage& image = change.image();
-    for (std::size_t i = 0; i < m_keys.size(); ++i)
-        image[BasicMap::kKeys + i] =
-            static_cast<std::uint8_t>(KeyIndexForName(static_cast<int>(i), m_keys[i]->currentText()));
 }

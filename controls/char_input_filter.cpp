@@ -1,9 +1,15 @@
-#include "controls/cell_editors.h"
+#include "controls/char_input_filter.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -156,93 +162,4 @@ void CharInputFilter::insertFiltered(QLineEdit* edit, const QString& text)
     // Pasting nothing over a selection would still delete it.
     if (!kept.isEmpty())
         edit->insert(kept);
-}
-
-// --- CellLineEdit ---
-
-CellLineEdit::CellLineEdit(QWidget* parent) : CellEditorBase<QLineEdit>(parent), m_filter(new CharInputFilter(this))
-{
-    m_filter->attach(this);
-}
-
-void CellLineEdit::setCellText(const QString& text)
-{
-    setText(text);
-    selectAll();
-}
-
-// --- CellDropList ---
-
-CellDropList::CellDropList(QWidget* parent) : CellEditorBase<QComboBox>(parent)
-{
-    setEditable(false);
-}
-
-void CellDropList::setItems(const QStringList& items)
-{
-    clear();
-    addItems(items);
-    setCurrentIndex(-1);
-}
-
-void CellDropList::setItems(OptionList items)
-{
-    QStringList list;
-    for (const char* item : items)
-        list << QString::fromLatin1(item);
-    setItems(list);
-}
-
-void CellDropList::setCellText(const QString& text)
-{
-    setCurrentIndex(findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
-}
-
-QString CellDropList::cellText() const
-{
-    return currentIndex() >= 0 ? currentText() : QString();
-}
-
-// --- CellCombo ---
-
-CellCombo::CellCombo(QWidget* parent) : CellEditorBase<QComboBox>(parent), m_filter(new CharInputFilter(this))
-{
-    setEditable(true);
-    // The typed text is the value: no completion into list items and no
-    // typed values added to the list.
-    setCompleter(nullptr);
-    setInsertPolicy(QComboBox::NoInsert);
-    m_filter->attach(this);
-}
-
-void CellCombo::setItems(const QStringList& items)
-{
-    const QString text = currentText();
-    clear();
-    addItems(items);
-    setEditText(text);
-}
-
-void CellCombo::setItems(OptionList items)
-{
-    QStringList list;
-    for (const char* item : items)
-        list << QString::fromLatin1(item);
-    setItems(list);
-}
-
-void CellCombo::setMaxLength(int length)
-{
-    lineEdit()->setMaxLength(length);
-}
-
-int CellCombo::maxLength() const
-{
-    return lineEdit()->maxLength();
-}
-
-void CellCombo::setCellText(const QString& text)
-{
-    setEditText(text);
-    lineEdit()->selectAll();
 }

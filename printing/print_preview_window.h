@@ -1,25 +1,10 @@
 #pragma once
 
+#include "printing/print_preview_widget.h"
+
 #include <QMainWindow>
 
-class QPrintPreviewWidget;
 class QPrinter;
-
-// The preview's view: it only hosts the preview and hands every drawing
-// request back to whoever prints (paintRequested).
-class PrintPreviewWidget : public QWidget {
-    Q_OBJECT
-public:
-    explicit PrintPreviewWidget(QPrinter* printer, QWidget* parent = nullptr);
-
-    QPrintPreviewWidget* preview() const { return m_preview; }
-
-signals:
-    void paintRequested(QPrinter* printer);
-
-private:
-    QPrintPreviewWidget* m_preview;
-};
 
 // The window the preview lives in while the main window is hidden: a plain
 // frame with the preview's toolbar. Closing it only hides it, to be shown

@@ -6,7 +6,6 @@
 
 class Document;
 class UpDown;
-class QComboBox;
 class QLineEdit;
 
 // "TOT" tab: the transmit time-out timer, its pre-alert, rekey and reset
@@ -27,18 +26,4 @@ private:
 
     std::array<QLineEdit*, 4> m_edits{};
     std::array<UpDown*, 4> m_arrows{};
-};
-
-// "Key" tab: the functions of the programmable keys P1..P4.
-class KeyPage : public FormPage {
-    Q_OBJECT
-public:
-    explicit KeyPage(Document& document, QWidget* parent = nullptr);
-
-    void pageStart() override;
-    void LoadFromImage() override;
-    void SaveToImage() override;
-
-private:
-    std::array<QComboBox*, 4> m_keys{};
 };
