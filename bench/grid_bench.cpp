@@ -92,6 +92,7 @@ int main(int argc, char** argv)
     QApplication::processEvents();
 
     std::vector<std::vector<QString>> texts;
+    texts.reserve(static_cast<std::size_t>(2 * kRuns));
     for (int run = 0; run < 2 * kRuns; ++run)
         texts.push_back(CellTexts(run));
 
@@ -101,7 +102,7 @@ int main(int argc, char** argv)
         grid.setRedraw(true);
     });
     const Figures paint = Time([&](int) { grid.repaint(); });
-    const Figures on = Time([&](int run) { Load(grid, texts[static_cast<size_t>(kRuns + run)]); });
+    const Figures on = Time([&](int run) { Load(grid, texts[static_cast<size_t>(kRuns) + static_cast<size_t>(run)]); });
 
     std::printf("grid %d x %d, %d setText calls per load, %d runs, logical dpi %d\n", kRows, kCols, (kRows - 1) * kCols,
                 kRuns, grid.logicalDpiX());

@@ -230,9 +230,11 @@ void Grid::applyRowHeight(int row)
 void Grid::updateFixedSizes()
 {
     std::vector<int> heights;
+    heights.reserve(static_cast<std::size_t>(fixedRows()));
     for (int r = 0; r < fixedRows(); ++r)
         heights.push_back(twipsToPixelsY(m_rowTwips[static_cast<size_t>(r)]));
     std::vector<int> widths;
+    widths.reserve(static_cast<std::size_t>(fixedCols()));
     for (int c = 0; c < fixedCols(); ++c)
         widths.push_back(twipsToPixelsX(m_colTwips[static_cast<size_t>(c)]));
     m_view->columnHeadings()->setFixedSizes(std::move(heights));

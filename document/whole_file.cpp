@@ -141,7 +141,7 @@ QString SaveWholeFile(const QString& path, const std::function<bool(QIODevice&)>
     // handle after close(), and a file that is open cannot be moved.
     f->setAutoRemove(false);
     f.reset();
-    const QString error = ReplaceFile(temp, target);
+    QString error = ReplaceFile(temp, target);
     if (!error.isEmpty())
         QFile::remove(temp); // the target stays as it was
     return error;

@@ -1,7 +1,7 @@
 #include "radio/frequency_range_dialog.h"
 
 #include "codecs/option_lists.h"
-#include "controls/cell_editors.h"
+#include "controls/cell_line_edit.h"
 #include "controls/grid.h"
 #include "controls/message_box.h"
 #include "document/document.h"

@@ -4,7 +4,8 @@
 
 #include "codecs/decimal.h"
 #include "codecs/text_codecs.h"
-#include "controls/cell_editors.h"
+#include "controls/cell_editor.h"
+#include "controls/char_input_filter.h"
 #include "controls/core/print_sheet.h"
 #include "controls/edit_widgets.h"
 #include "controls/form_kit.h"

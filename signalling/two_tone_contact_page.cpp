@@ -2,7 +2,9 @@
 
 #include "document/document.h"
 
-#include "controls/cell_editors.h"
+#include "controls/cell_drop_list.h"
+#include "controls/cell_editor.h"
+#include "controls/cell_line_edit.h"
 #include "controls/grid.h"
 #include "signalling/core/two_tone_records.h"
 

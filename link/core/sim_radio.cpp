@@ -135,7 +135,7 @@ void SimRadio::process(std::uint8_t b, std::int64_t atNs)
     case State::Dead: return;
     case State::Asleep: asleep(b, atNs); return;
     case State::Identifying:
-        if (b == m_handshake[static_cast<std::size_t>(kWakeUpSize + m_identMatched)]) {
+        if (b == m_handshake[static_cast<std::size_t>(kWakeUpSize) + static_cast<std::size_t>(m_identMatched)]) {
             if (++m_identMatched == kHandshakeSize - kWakeUpSize) {
                 emitBytes(m_memory->data() + kIdentAddress, kIdentSize, atNs);
                 m_state = State::AwaitingAck;

@@ -253,7 +253,7 @@ std::vector<std::vector<int>> PaginateBody(const std::vector<PrintLine>& lines, 
         if (line.kind == Kind::Title || line.kind == Kind::Heading || line.kind == Kind::TableHead) {
             keep = i + 1 < static_cast<int>(lines.size()) ? 2 : 1;
             if (keep == 2 && line.kind != Kind::TableHead &&
-                lines[static_cast<std::size_t>(i + 1)].kind == Kind::TableHead)
+                lines[static_cast<std::size_t>(i) + 1].kind == Kind::TableHead)
                 keep = 3;
         }
         if (!pageEmpty && (line.kind == Kind::Title || !fits(keep))) {

@@ -77,7 +77,7 @@ QString FormatProgramDate(const RadioImage& image)
     const unsigned month = image[ModelInfo::kMonth];
     const unsigned day = image[ModelInfo::kDay];
     // "%4X-%02X-%02X": BCD digits print as decimal digits.
-    const QString text = QStringLiteral("%1-%2-%3")
+    QString text = QStringLiteral("%1-%2-%3")
                              .arg(year, 4, 16, QLatin1Char(' '))
                              .arg(month, 2, 16, QLatin1Char('0'))
                              .arg(day, 2, 16, QLatin1Char('0'))

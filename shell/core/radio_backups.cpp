@@ -67,7 +67,7 @@ QString Save(const QStringList& folders, const QString& fileName, const HeaderBl
     for (const QString& folder : folders) {
         if (folder.isEmpty() || !QDir().mkpath(folder))
             continue;
-        const QString path = QDir(folder).filePath(fileName);
+        QString path = QDir(folder).filePath(fileName);
         if (!WriteParamFile(path, *signedHeader, image).ok)
             continue;
         Prune(folder, kept);

@@ -50,5 +50,6 @@ protected:
 // Frequencies in 10 Hz units.
 inline constexpr std::uint32_t MHz(double mhz)
 {
-    return static_cast<std::uint32_t>(mhz * 100000.0 + 0.5);
+    // Positive values only; std::lround is not constexpr.
+    return static_cast<std::uint32_t>(mhz * 100000.0 + 0.5); // NOLINT(bugprone-incorrect-roundings)
 }

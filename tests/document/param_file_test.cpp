@@ -86,7 +86,7 @@ TEST_F(ParamFileTest, OpenRefreshesToneTableAndBandLimits)
     QByteArray bytes = ValidFile(0xFF);
     std::uint8_t lim[4];
     EncodeFreq(13600000, lim);
-    bytes.replace(static_cast<qsizetype>(kHeaderSize + BandPlan::RecordOffset(4)), 4,
+    bytes.replace(static_cast<qsizetype>(kHeaderSize) + static_cast<qsizetype>(BandPlan::RecordOffset(4)), 4,
                   QByteArray(reinterpret_cast<const char*>(lim), 4));
     WriteFile(path("f.dat"), bytes);
     ASSERT_TRUE(TestDocument().open(path("f.dat")).ok);

@@ -174,7 +174,7 @@ inline std::vector<std::string> WakeTokens(const Handshake& h = kDefaultHandshak
 {
     std::vector<std::string> t;
     for (int i = 0; i < kWakeUpSize; ++i)
-        for (std::string s :
+        for (const std::string& s :
              {std::string("sleep 2"), std::string("purge"), "w " + Hex({h[static_cast<std::size_t>(i)]})})
             t.push_back(s);
     return t;
@@ -184,8 +184,9 @@ inline std::vector<std::string> WakeTokens(const Handshake& h = kDefaultHandshak
 inline std::vector<std::string> PassTokens(const Handshake& h = kDefaultHandshake)
 {
     std::vector<std::string> t = WakeTokens(h);
-    for (std::string s : {std::string("r 1=1"), std::string("purge"), "w " + Hex({h[7], h[8]}), std::string("r 16=16"),
-                          std::string("purge"), std::string("w 41"), std::string("r 1=1")})
+    for (const std::string& s :
+         {std::string("r 1=1"), std::string("purge"), "w " + Hex({h[7], h[8]}), std::string("r 16=16"),
+          std::string("purge"), std::string("w 41"), std::string("r 1=1")})
         t.push_back(s);
     return t;
 }

@@ -152,7 +152,7 @@ struct UnplugCase {
     std::function<void(EngineRig&)> arrange;
 };
 
-void UnplugAfter(EngineRig& rig, std::function<bool(std::span<const std::uint8_t>)> when)
+void UnplugAfter(EngineRig& rig, const std::function<bool(std::span<const std::uint8_t>)>& when)
 {
     rig.port.onWrite = [when](FakePort& p, std::span<const std::uint8_t> w) {
         if (when(w))

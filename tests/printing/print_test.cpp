@@ -88,7 +88,7 @@ class PrintTest : public QObject {
     // Print goes to this PDF file instead of asking.
     QString printToPdf(const QString& name)
     {
-        const QString path = m_out.path() + QLatin1Char('/') + name;
+        QString path = m_out.path() + QLatin1Char('/') + name;
         controller().choosePrinter = [this, path](QPrinter& p, QWidget*) {
             ++m_printed;
             p.setOutputFormat(QPrinter::PdfFormat);
@@ -292,7 +292,7 @@ private slots:
     void exportPdfWritesTheChosenSections()
     {
         // The question offers the sections last used; OK needs one at least.
-        const QString path = m_out.path() + QStringLiteral("/export.pdf");
+        QString path = m_out.path() + QStringLiteral("/export.pdf");
         QString suggested;
         controller().choosePdfFile = [&suggested, path](const QString& s, QWidget*) {
             suggested = s;

@@ -42,7 +42,8 @@ namespace {
 
 constexpr std::uint32_t MHz(double mhz)
 {
-    return static_cast<std::uint32_t>(mhz * 100000.0 + 0.5);
+    // Positive values only; std::lround is not constexpr.
+    return static_cast<std::uint32_t>(mhz * 100000.0 + 0.5); // NOLINT(bugprone-incorrect-roundings)
 }
 constexpr int k50M = 1, k108M = 3, k150M = 4, k250M = 5, k450M = 7;
 

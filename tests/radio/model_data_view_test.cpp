@@ -58,7 +58,7 @@ void TypeChar(QWidget* w, QChar c)
 }
 } // namespace
 
-class ModelViewTest : public QObject {
+class ModelDataViewTest : public QObject {
     Q_OBJECT
 
     ProgramFolder m_folder;
@@ -279,5 +279,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ModelViewTest)
+QTEST_MAIN(ModelDataViewTest)
 #include "model_data_view_test.moc"

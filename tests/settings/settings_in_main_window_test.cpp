@@ -21,7 +21,7 @@
 
 #include <memory>
 
-class SettingsInMainFrameTest : public QObject {
+class SettingsInMainWindowTest : public QObject {
     Q_OBJECT
 
     ProgramFolder m_folder{"[Setup]\r\nCOM=COM3\r\nModel=QM4410\r\nCompany=Acme Radio\r\n[About]\r\nVersion=2.0\r\n"};
@@ -115,5 +115,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SettingsInMainFrameTest)
+QTEST_MAIN(SettingsInMainWindowTest)
 #include "settings_in_main_window_test.moc"

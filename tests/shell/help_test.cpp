@@ -34,7 +34,7 @@ class HelpTest : public QObject {
     ProgramFolder m_folder;
 
     // The topics F1 can ask for: each view's, each tab's, each dialog's.
-    static std::set<int> UsedTopics()
+    static std::set<int> usedTopics()
     {
         std::set<int> topics = {ChannelEditDialog::kTemplateId, VfoDialog::kTemplateId,
                                 FrequencyRangeDialog::kTemplateId, CustomDataDialog::kTemplateId};
@@ -63,7 +63,7 @@ private slots:
 
     void everyTopicHasAPageInBothEditions()
     {
-        const std::set<int> topics = UsedTopics();
+        const std::set<int> topics = usedTopics();
         QVERIFY(topics.size() >= 16);
         const QRegularExpression link(QStringLiteral("(?:href|src)=\"([^\"#:]+)(?:#[^\"]*)?\""));
         for (const Edition& e : {EnglishEdition(), ChineseEdition()}) {

@@ -322,7 +322,7 @@ private slots:
 
     void channelsImportedAndExportedAsOneStep()
     {
-        const QString csv = m_folder + "in.csv";
+        QString csv = m_folder + "in.csv";
         QFile f(csv);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("\xEF\xBB\xBFLocation,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,Mode\r\n"
@@ -342,7 +342,7 @@ private slots:
         QVERIFY(!ChannelAt(doc().image(), 3).hasRx());
         m_frame->steps().redo();
 
-        const QString out = m_folder + "out.csv";
+        QString out = m_folder + "out.csv";
         m_desktop.csvFileAnswer = [&out](const QString&) { return out; };
         m_frame->csv().exportChannels();
         QFile back(out);

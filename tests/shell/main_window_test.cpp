@@ -84,7 +84,7 @@ ByteView* ViewOf(ViewSubWindow* f)
 
 } // namespace
 
-class MainFrameTest : public QObject {
+class MainWindowTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
@@ -614,5 +614,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainFrameTest)
+QTEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"

@@ -97,7 +97,7 @@ class WindowEditingTest : public QObject {
             return {};
         return f.readAll().mid(int(kHeaderSize));
     }
-    static const std::uint8_t* At(const QByteArray& file, std::uint32_t address)
+    static const std::uint8_t* at(const QByteArray& file, std::uint32_t address)
     {
         return reinterpret_cast<const std::uint8_t*>(file.constData()) + address;
     }
@@ -309,11 +309,11 @@ private slots:
 
         const QByteArray file = saved();
         QCOMPARE(file.size(), int(kImageSize));
-        const ConstChannelRecord channel(At(file, ImageMap::ChannelOffset(3)));
+        const ConstChannelRecord channel(at(file, ImageMap::ChannelOffset(3)));
         QCOMPARE(channel.rx(), 14552000u);
         QCOMPARE(channel.get(ChannelLayout::kTxPower), 0u);
         QCOMPARE(channel.ctcssTenths(), 885u);
-        const DtmfCodeRow code = DecodeCodeRecord(At(file, DtmfMap::CodeRecord(2)));
+        const DtmfCodeRow code = DecodeCodeRecord(at(file, DtmfMap::CodeRecord(2)));
         QCOMPARE(code.type, QStringLiteral("ANI"));
         QCOMPARE(code.num, QStringLiteral("4711"));
         RadioImage fileImage{};
@@ -341,8 +341,8 @@ private slots:
         ChannelTableView* table = channelTable();
         QVERIFY(table);
         auto priorities = [](const QByteArray& file) {
-            return std::pair(int(At(file, 0xCC18)[0] | At(file, 0xCC19)[0] << 8),
-                             int(At(file, 0xCC1A)[0] | At(file, 0xCC1B)[0] << 8));
+            return std::pair(int(at(file, 0xCC18)[0] | at(file, 0xCC19)[0] << 8),
+                             int(at(file, 0xCC1A)[0] | at(file, 0xCC1B)[0] << 8));
         };
 
         // Cleared and typed again.
@@ -505,7 +505,7 @@ private slots:
         QCOMPARE(rxOf(1), 14600000u);
 
         const QByteArray file = saved();
-        QCOMPARE(ConstChannelRecord(At(file, ImageMap::ChannelOffset(1))).rx(), 14600000u);
+        QCOMPARE(ConstChannelRecord(at(file, ImageMap::ChannelOffset(1))).rx(), 14600000u);
         QCOMPARE(answerer.messages.size(), 2);
     }
 };

@@ -38,7 +38,7 @@ std::size_t EntryAt(int k, std::size_t byte)
 }
 } // namespace
 
-class T5ViewTest : public QObject {
+class FiveToneViewTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<FiveToneView> m_view;
@@ -518,5 +518,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(T5ViewTest)
+QTEST_MAIN(FiveToneViewTest)
 #include "five_tone_view_test.moc"

@@ -50,7 +50,7 @@ std::vector<int> Bytes(std::uint32_t at, int n)
 }
 } // namespace
 
-class T2ViewTest : public QObject {
+class TwoToneViewTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TwoToneView> m_view;
@@ -508,5 +508,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(T2ViewTest)
+QTEST_MAIN(TwoToneViewTest)
 #include "two_tone_view_test.moc"
