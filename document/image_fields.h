@@ -18,6 +18,12 @@ struct BitField {
     constexpr unsigned mask() const { return valueMask() << shift; }
 };
 
+// A whole byte as a bit field.
+constexpr BitField WholeByte(std::uint32_t offset)
+{
+    return {offset, 0, 8};
+}
+
 inline unsigned ReadBits(std::uint8_t byte, BitField field)
 {
     return (byte & field.mask()) >> field.shift;

@@ -25,33 +25,71 @@ constexpr int kRxDefault = 8;
 constexpr int kCycleMin = 0;
 constexpr int kCycleMax = 255;
 constexpr int kCycleDefault = 5;
+
+using K = FormField::Kind;
+namespace Id = AlarmIds;
+
+// In the order the focus moves through them.
+constexpr FormField kFields[] = {
+    {K::List, Id::kAlarmType, QT_TRANSLATE_NOOP("AlarmView", "Alarm type"), 0, 0, AlarmLists::AlarmType,
+     WholeByte(AlarmMap::kAlarmType)},
+    {K::List, Id::kEmiCodeType, QT_TRANSLATE_NOOP("AlarmView", "EMI code type"), 1, 0, AlarmLists::EmiCodeType,
+     AlarmMap::kEmiCodeType},
+    {K::OwnList, Id::kEmiCode, QT_TRANSLATE_NOOP("AlarmView", "EMI code"), 2, 0},
+    {K::List, Id::kRemoteEmiAlarm, QT_TRANSLATE_NOOP("AlarmView", "Remote EMI alarm"), 6, 0, OffOnList,
+     AlarmMap::kRemoteEmiAlarm},
+    {K::OwnArrowed,
+     Id::kTxTime,
+     QT_TRANSLATE_NOOP("AlarmView", "Tx time (s)"),
+     3,
+     0,
+     {},
+     {},
+     0,
+     3,
+     Id::kTxTimeSpin,
+     kTimeMin,
+     kTimeMax},
+    {K::OwnArrowed,
+     Id::kRxTime,
+     QT_TRANSLATE_NOOP("AlarmView", "Rx time (s)"),
+     4,
+     0,
+     {},
+     {},
+     0,
+     3,
+     Id::kRxTimeSpin,
+     kTimeMin,
+     kTimeMax},
+    {K::OwnArrowed,
+     Id::kCycle,
+     QT_TRANSLATE_NOOP("AlarmView", "Cycle"),
+     5,
+     0,
+     {},
+     {},
+     0,
+     3,
+     Id::kCycleSpin,
+     kCycleMin,
+     kCycleMax},
+};
 } // namespace
 
 AlarmView::AlarmView(Document& document, QWidget* parent) : BaseFormView(AlarmIds::kView, document, parent)
 {
-    using namespace AlarmIds;
-    m_alarmType = MakeDropList(this, kAlarmType);
-    m_emiCodeType = MakeDropList(this, kEmiCodeType);
-    m_emiCode = MakeDropList(this, kEmiCode);
-    m_remoteEmiAlarm = MakeDropList(this, kRemoteEmiAlarm);
-    m_txTime = MakeNumberEdit(this, kTxTime, 3);
-    m_rxTime = MakeNumberEdit(this, kRxTime, 3);
-    m_cycle = MakeNumberEdit(this, kCycle, 3);
-    m_txArrows = MakeUpDown(m_txTime, kTxTimeSpin, kTimeMin, kTimeMax);
-    m_rxArrows = MakeUpDown(m_rxTime, kRxTimeSpin, kTimeMin, kTimeMax);
-    m_cycleArrows = MakeUpDown(m_cycle, kCycleSpin, kCycleMin, kCycleMax);
-
     auto* grid = new QGridLayout(this);
     SetFormSpacing(grid);
-    int row = 0;
-    AddLabelled(grid, row++, 0, tr("Alarm type"), m_alarmType);
-    AddLabelled(grid, row++, 0, tr("EMI code type"), m_emiCodeType);
-    AddLabelled(grid, row++, 0, tr("EMI code"), m_emiCode);
-    AddLabelled(grid, row++, 0, tr("Tx time (s)"), EditWithArrows(m_txTime, m_txArrows));
-    AddLabelled(grid, row++, 0, tr("Rx time (s)"), EditWithArrows(m_rxTime, m_rxArrows));
-    AddLabelled(grid, row++, 0, tr("Cycle"), EditWithArrows(m_cycle, m_cycleArrows));
-    AddLabelled(grid, row++, 0, tr("Remote EMI alarm"), m_remoteEmiAlarm);
+    m_fields = std::make_unique<FormFields>(this, kFields, "AlarmView", grid);
     KeepFieldWidths(grid);
+    m_emiCode = m_fields->list(Id::kEmiCode);
+    m_txTime = m_fields->edit(Id::kTxTime);
+    m_rxTime = m_fields->edit(Id::kRxTime);
+    m_cycle = m_fields->edit(Id::kCycle);
+    m_txArrows = m_fields->arrows(Id::kTxTime);
+    m_rxArrows = m_fields->arrows(Id::kRxTime);
+    m_cycleArrows = m_fields->arrows(Id::kCycle);
 
     OnFocusLost(m_txTime, [this] { checkTxTime(); });
     OnFocusLost(m_rxTime, [this] { checkRxTime(); });
@@ -61,6 +99,11 @@ AlarmView::AlarmView(Document& document, QWidget* parent) : BaseFormView(AlarmId
     connect(m_cycleArrows, &UpDown::deltaPos, this, [this](int d) { step(m_cycleArrows, d, true); });
 }
 
+std::span<const FormField> AlarmView::fieldTable()
+{
+    return kFields;
+}
+
 AlarmView::~AlarmView()
 {
     DropFocusHooks(this);
@@ -68,21 +111,11 @@ AlarmView::~AlarmView()
 
 void AlarmView::initialUpdate()
 {
-    m_alarmType->clear();
-    m_alarmType->addItems(ToStringList(AlarmLists::AlarmType));
-    m_emiCodeType->clear();
-    m_emiCodeType->addItems(ToStringList(AlarmLists::EmiCodeType));
-    m_remoteEmiAlarm->clear();
-    m_remoteEmiAlarm->addItems(ToStringList(OffOnList));
+    m_fields->fill();
     // The codes present when the view opens; the list is not rebuilt later.
     m_emiCode->clear();
     m_emiCode->addItem(QStringLiteral("None"));
     m_emiCode->addItems(PresentDtmfCodeNumbers(document().image()));
-    for (QLineEdit* edit : {m_txTime, m_rxTime, m_cycle})
-        LimitTyping(edit, 3);
-    m_txArrows->setRange(kTimeMin, kTimeMax);
-    m_rxArrows->setRange(kTimeMin, kTimeMax);
-    m_cycleArrows->setRange(kCycleMin, kCycleMax);
     LoadFromImage();
 }
 
@@ -90,8 +123,7 @@ void AlarmView::LoadFromImage()
 {
     using namespace AlarmMap;
     const RadioImage& image = document().image();
-    SelectIndex(m_alarmType, image[kAlarmType]);
-    SelectIndex(m_emiCodeType, static_cast<int>(ReadBits(image, kEmiCodeType)));
+    m_fields->load(image);
     const int cycle = image[kCycle];
     m_cycle->setText(cycle == 0 ? tr("Continuous") : QString::number(cycle));
     m_txTime->setText(QString::number(image[kTxTime]));
@@ -103,7 +135,6 @@ void AlarmView::LoadFromImage()
         m_emiCode->setCurrentIndex(0);
     else
         SelectStartingWith(m_emiCode, QString::number(emiCode));
-    SelectIndex(m_remoteEmiAlarm, static_cast<int>(ReadBits(image, kRemoteEmiAlarm)));
     viewCheck();
 }
 
@@ -124,8 +155,8 @@ void AlarmView::checkCycle()
 
 void AlarmView::viewCheck()
 {
-    for (QComboBox* combo : {m_alarmType, m_emiCode, m_emiCodeType, m_remoteEmiAlarm})
-        EnsureComboSelection(combo, 0);
+    for (QComboBox* combo : findChildren<QComboBox*>())
+        EnsureComboSelection(combo, m_fields->defaultIndex(combo));
     checkRxTime();
     checkTxTime();
 }
@@ -149,11 +180,9 @@ void AlarmView::SaveToImage()
     auto change = document().change();
 
     RadioImage& image = change.image();
-    image[kAlarmType] = static_cast<std::uint8_t>(SelectedIndexOrZero(m_alarmType));
-    WriteBits(image, kEmiCodeType, SelectedIndexOrZero(m_emiCodeType));
+    m_fields->save(image);
     image[kEmiCode] = static_cast<std::uint8_t>(TextToInt(m_emiCode->currentText()));
     image[kTxTime] = static_cast<std::uint8_t>(TextToInt(m_txTime->text()));
     image[kRxTime] = static_cast<std::uint8_t>(TextToInt(m_rxTime->text()));
     image[kCycle] = static_cast<std::uint8_t>(TextToInt(m_cycle->text()));
-    WriteBits(image, kRemoteEmiAlarm, SelectedIndexOrZero(m_remoteEmiAlarm));
 }

@@ -1,6 +1,10 @@
 #pragma once
 
 #include "controls/base_form_view.h"
+#include "controls/form_fields.h"
+
+#include <memory>
+#include <span>
 
 class Document;
 class UpDown;
@@ -19,6 +23,9 @@ public:
     void LoadFromImage() override;
     void SaveToImage() override;
 
+    // The form's fields, as it builds, loads and saves them.
+    static std::span<const FormField> fieldTable();
+
 private:
     void viewCheck();
     void checkTxTime();
@@ -26,10 +33,9 @@ private:
     void checkCycle();
     void step(UpDown* arrows, int delta, bool continuousAtZero);
 
-    QComboBox* m_alarmType;
-    QComboBox* m_emiCodeType;
+    std::unique_ptr<FormFields> m_fields;
+    // The fields with rules of their own.
     QComboBox* m_emiCode;
-    QComboBox* m_remoteEmiAlarm;
     QLineEdit* m_txTime;
     QLineEdit* m_rxTime;
     QLineEdit* m_cycle;

@@ -15,9 +15,6 @@
 #include <QGridLayout>
 #include <QLineEdit>
 
-#include <utility>
-#include <vector>
-
 using namespace FormKit;
 
 namespace {
@@ -27,87 +24,98 @@ constexpr int kScramblerDefault = 3300;
 constexpr int kVolumeMin = 1;
 constexpr int kVolumeMax = 15;
 constexpr int kVolumeDefault = 15;
+constexpr int kLeft = 0;  // the left column pair of labels and fields
+constexpr int kRight = 3; // and the right one
 
-constexpr BitField WholeByte(std::uint32_t offset)
-{
-    return {offset, 0, 8};
-}
+using K = FormField::Kind;
+namespace Id = BasicIds;
+namespace Map = BasicMap;
+namespace Lists = BasicLists;
+
+// In the order the focus moves through them; row -1: kept by the radio, not shown.
+constexpr FormField kFields[] = {
+    {K::OwnList, Id::kLeftPriority},
+    {K::OwnList, Id::kRightPriority},
+    {K::List, Id::kSqlLeft, QT_TRANSLATE_NOOP("OptionPage", "SQL(Left)"), 0, kLeft, Lists::Sql,
+     WholeByte(Map::kSqlLeft)},
+    {K::List, Id::kSqlRight, QT_TRANSLATE_NOOP("OptionPage", "SQL(Right)"), 1, kLeft, Lists::Sql,
+     WholeByte(Map::kSqlRight)},
+    {K::OwnList, Id::kAutoPowerOff, QT_TRANSLATE_NOOP("OptionPage", "Auto power off(h)"), 3, kRight},
+    {K::OwnList, Id::kBacklightBrightness, QT_TRANSLATE_NOOP("OptionPage", "Backlight Brightness"), 6, kRight},
+    {K::List, Id::kBacklightColor, nullptr, -1, kLeft, Lists::BacklightColor, WholeByte(Map::kBacklightColor)},
+    {K::List, Id::kBeep, QT_TRANSLATE_NOOP("OptionPage", "Beep"), 0, kRight, OffOnList, Map::kBeep},
+    {K::List, Id::kKeyLock, QT_TRANSLATE_NOOP("OptionPage", "Key lock"), 4, kRight, Lists::ManualAuto, Map::kKeyLock},
+    {K::List, Id::kPttLock, QT_TRANSLATE_NOOP("OptionPage", "PTT lock"), 5, kRight, Lists::PttLock, Map::kPttLock},
+    {K::List, Id::kHyperChannel, QT_TRANSLATE_NOOP("OptionPage", "Hyper Channel"), 4, kLeft, Lists::ManualAuto,
+     Map::kHyperChannel},
+    {K::List, Id::kRightFunctionKey, QT_TRANSLATE_NOOP("OptionPage", "Right Function Key"), 6, kLeft,
+     Lists::RightFunctionKey, Map::kRightFunctionKey},
+    {K::List, Id::kTbst, QT_TRANSLATE_NOOP("OptionPage", "TBST Frequency(Hz)"), 8, kLeft, Lists::Tbst, Map::kTbst,
+     Lists::kTbstDefault},
+    {K::List, Id::kAniDisplay, QT_TRANSLATE_NOOP("OptionPage", "ANI Display"), 3, kLeft, OffOnList, Map::kAniDisplay},
+    {K::List, Id::kSilentMode, QT_TRANSLATE_NOOP("OptionPage", "Selent mode"), 2, kRight, Lists::SilentMode,
+     Map::kSilentMode},
+    {K::List, Id::kSte, nullptr, -1, kLeft, Lists::Ste, Map::kSte},
+    {K::List, Id::kAutoTransfer, QT_TRANSLATE_NOOP("OptionPage", "Auto transfer"), 7, kRight, OffOnList,
+     Map::kAutoTransfer},
+    {K::List, Id::kAutoContact, QT_TRANSLATE_NOOP("OptionPage", "Auto contact"), 7, kLeft, Lists::AutoContact,
+     Map::kAutoContact},
+    {K::List, Id::kAutoAm, QT_TRANSLATE_NOOP("OptionPage", "Auto AM"), 2, kLeft, Lists::AutoAm, Map::kAutoAm},
+    {K::List, Id::kAmFunction, nullptr, -1, kLeft, OffOnList, Map::kAmFunction},
+    {K::List, Id::kSpanTransit, nullptr, -1, kLeft, OffOnList, Map::kSpanTransit},
+    {K::List, Id::kScanMode, QT_TRANSLATE_NOOP("OptionPage", "Scan mode"), 8, kRight, Lists::ScanMode, Map::kScanMode},
+    {K::List, Id::kScanResume, QT_TRANSLATE_NOOP("OptionPage", "Scan resume mode"), 9, kRight, Lists::ScanResume,
+     Map::kScanResume},
+    // Its items are made by the page: 0.0 to 5.0 s.
+    {K::List,
+     Id::kSpanExitDelay,
+     QT_TRANSLATE_NOOP("OptionPage", "Span Transit Exit Delay"),
+     5,
+     kLeft,
+     {},
+     WholeByte(Map::kSpanExitDelay)},
+    {K::OwnNumber, Id::kScrambler, QT_TRANSLATE_NOOP("OptionPage", "Scarmbler(2600 - 4000Hz)"), 9, kLeft, {}, {}, 0, 4},
+    {K::OwnArrowed,
+     Id::kVolume,
+     QT_TRANSLATE_NOOP("OptionPage", "Volume"),
+     1,
+     kRight,
+     {},
+     {},
+     0,
+     3,
+     Id::kVolumeSpin,
+     kVolumeMin,
+     kVolumeMax},
+};
 } // namespace
 
 OptionPage::OptionPage(Document& document, QWidget* parent) : FormPage(BasicIds::kOptionPage, document, parent)
 {
-    using namespace BasicIds;
-    m_leftPriority = MakeDropList(this, kLeftPriority);
-    m_rightPriority = MakeDropList(this, kRightPriority);
-    m_sqlLeft = MakeDropList(this, kSqlLeft);
-    m_sqlRight = MakeDropList(this, kSqlRight);
-    m_autoPowerOff = MakeDropList(this, kAutoPowerOff);
-    m_backlightBrightness = MakeDropList(this, kBacklightBrightness);
-    m_backlightColor = MakeDropList(this, kBacklightColor);
-    m_beep = MakeDropList(this, kBeep);
-    m_keyLock = MakeDropList(this, kKeyLock);
-    m_pttLock = MakeDropList(this, kPttLock);
-    m_hyperChannel = MakeDropList(this, kHyperChannel);
-    m_rightFunctionKey = MakeDropList(this, kRightFunctionKey);
-    m_tbst = MakeDropList(this, kTbst);
-    m_aniDisplay = MakeDropList(this, kAniDisplay);
-    m_silentMode = MakeDropList(this, kSilentMode);
-    m_ste = MakeDropList(this, kSte);
-    m_autoTransfer = MakeDropList(this, kAutoTransfer);
-    m_autoContact = MakeDropList(this, kAutoContact);
-    m_autoAm = MakeDropList(this, kAutoAm);
-    m_amFunction = MakeDropList(this, kAmFunction);
-    m_spanTransit = MakeDropList(this, kSpanTransit);
-    m_scanMode = MakeDropList(this, kScanMode);
-    m_scanResume = MakeDropList(this, kScanResume);
-    m_spanExitDelay = MakeDropList(this, kSpanExitDelay);
-    m_scrambler = MakeNumberEdit(this, kScrambler, 4);
-    m_volume = MakeNumberEdit(this, kVolume, 3);
-    m_volumeArrows = MakeUpDown(m_volume, kVolumeSpin, kVolumeMin, kVolumeMax);
-
-    // Fields the radio keeps but this edition does not show.
-    for (QWidget* hidden : {static_cast<QWidget*>(m_leftPriority), static_cast<QWidget*>(m_rightPriority),
-                            static_cast<QWidget*>(m_backlightColor), static_cast<QWidget*>(m_ste),
-                            static_cast<QWidget*>(m_amFunction), static_cast<QWidget*>(m_spanTransit)})
-        hidden->hide();
-
     auto* grid = new QGridLayout(this);
     SetFormSpacing(grid);
-    const std::vector<std::pair<QString, QWidget*>> left = {
-        {tr("SQL(Left)"), m_sqlLeft},
-        {tr("SQL(Right)"), m_sqlRight},
-        {tr("Auto AM"), m_autoAm},
-        {tr("ANI Display"), m_aniDisplay},
-        {tr("Hyper Channel"), m_hyperChannel},
-        {tr("Span Transit Exit Delay"), m_spanExitDelay},
-        {tr("Right Function Key"), m_rightFunctionKey},
-        {tr("Auto contact"), m_autoContact},
-        {tr("TBST Frequency(Hz)"), m_tbst},
-        {tr("Scarmbler(2600 - 4000Hz)"), m_scrambler},
-    };
-    const std::vector<std::pair<QString, QWidget*>> right = {
-        {tr("Beep"), m_beep},
-        {tr("Volume"), EditWithArrows(m_volume, m_volumeArrows)},
-        {tr("Selent mode"), m_silentMode},
-        {tr("Auto power off(h)"), m_autoPowerOff},
-        {tr("Key lock"), m_keyLock},
-        {tr("PTT lock"), m_pttLock},
-        {tr("Backlight Brightness"), m_backlightBrightness},
-        {tr("Auto transfer"), m_autoTransfer},
-        {tr("Scan mode"), m_scanMode},
-        {tr("Scan resume mode"), m_scanResume},
-    };
-    for (int i = 0; i < static_cast<int>(left.size()); ++i)
-        AddLabelled(grid, i, 0, left[static_cast<std::size_t>(i)].first, left[static_cast<std::size_t>(i)].second);
-    for (int i = 0; i < static_cast<int>(right.size()); ++i)
-        AddLabelled(grid, i, 3, right[static_cast<std::size_t>(i)].first, right[static_cast<std::size_t>(i)].second);
+    m_fields = std::make_unique<FormFields>(this, kFields, "OptionPage", grid);
     grid->setColumnMinimumWidth(2, kColumnGap - 2 * kLabelGap);
     KeepFieldWidths(grid);
+
+    m_leftPriority = m_fields->list(BasicIds::kLeftPriority);
+    m_rightPriority = m_fields->list(BasicIds::kRightPriority);
+    m_autoPowerOff = m_fields->list(BasicIds::kAutoPowerOff);
+    m_backlightBrightness = m_fields->list(BasicIds::kBacklightBrightness);
+    m_spanExitDelay = m_fields->list(BasicIds::kSpanExitDelay);
+    m_scrambler = m_fields->edit(BasicIds::kScrambler);
+    m_volume = m_fields->edit(BasicIds::kVolume);
+    m_volumeArrows = m_fields->arrows(BasicIds::kVolume);
 
     OnFocusLost(m_scrambler, [this] { checkScrambler(); });
     OnFocusLost(m_volume, [this] { checkVolume(); });
     // The arrows write their position into the edit and wrap at the ends.
     connect(m_volumeArrows, &UpDown::deltaPos, this, [this](int delta) { SpinIntField(m_volumeArrows, delta); });
+}
+
+std::span<const FormField> OptionPage::fieldTable()
+{
+    return kFields;
 }
 
 OptionPage::~OptionPage()
@@ -126,41 +134,14 @@ void OptionPage::pageStart()
     m_rightPriority->clear();
     m_rightPriority->addItem(QStringLiteral("Off"));
     m_rightPriority->addItems(NonEmptyChannelNumbers(image, ImageMap::kBankB));
+    m_autoPowerOff->clear();
+    m_autoPowerOff->addItems(ToStringList(AutoPowerOff));
+    m_backlightBrightness->clear();
+    m_backlightBrightness->addItems(ToStringList(BacklightBrightness));
 
-    const std::vector<std::pair<QComboBox*, OptionList>> lists = {
-        {m_sqlLeft, Sql},
-        {m_sqlRight, Sql},
-        {m_autoPowerOff, AutoPowerOff},
-        {m_backlightBrightness, BacklightBrightness},
-        {m_backlightColor, BacklightColor},
-        {m_beep, OffOnList},
-        {m_keyLock, ManualAuto},
-        {m_pttLock, PttLock},
-        {m_hyperChannel, ManualAuto},
-        {m_rightFunctionKey, RightFunctionKey},
-        {m_tbst, Tbst},
-        {m_aniDisplay, OffOnList},
-        {m_silentMode, SilentMode},
-        {m_ste, Ste},
-        {m_autoTransfer, OffOnList},
-        {m_autoContact, AutoContact},
-        {m_autoAm, AutoAm},
-        {m_amFunction, OffOnList},
-        {m_spanTransit, OffOnList},
-        {m_scanMode, ScanMode},
-        {m_scanResume, ScanResume},
-    };
-    for (const auto& [combo, items] : lists) {
-        combo->clear();
-        combo->addItems(ToStringList(items));
-    }
-    m_spanExitDelay->clear();
+    m_fields->fill();
     for (int i = 0; i < kSpanExitDelayCount; ++i)
         m_spanExitDelay->addItem(SpanExitDelayText(i));
-
-    LimitTyping(m_volume, 3);
-    m_volumeArrows->setRange(kVolumeMin, kVolumeMax);
-    LimitTyping(m_scrambler, 4);
     LoadFromImage();
 }
 
@@ -174,32 +155,7 @@ void OptionPage::LoadFromImage()
         combo->setCurrentIndex(0);
         SelectStartingWith(combo, QString::number(ReadWord(image, offset)));
     }
-
-    const std::vector<std::pair<QComboBox*, BitField>> indexFields = {
-        {m_sqlLeft, WholeByte(kSqlLeft)},
-        {m_sqlRight, WholeByte(kSqlRight)},
-        {m_spanExitDelay, WholeByte(kSpanExitDelay)},
-        {m_backlightColor, WholeByte(kBacklightColor)},
-        {m_beep, kBeep},
-        {m_keyLock, kKeyLock},
-        {m_pttLock, kPttLock},
-        {m_hyperChannel, kHyperChannel},
-        {m_rightFunctionKey, kRightFunctionKey},
-        {m_tbst, kTbst},
-        {m_aniDisplay, kAniDisplay},
-        {m_silentMode, kSilentMode},
-        {m_ste, kSte},
-        {m_autoTransfer, kAutoTransfer},
-        {m_autoContact, kAutoContact},
-        {m_autoAm, kAutoAm},
-        {m_amFunction, kAmFunction},
-        {m_spanTransit, kSpanTransit},
-        {m_scanMode, kScanMode},
-        {m_scanResume, kScanResume},
-    };
-    // Values beyond a list leave it unselected; the page check picks its default.
-    for (const auto& [combo, field] : indexFields)
-        SelectIndex(combo, static_cast<int>(ReadBits(image, field)));
+    m_fields->load(image);
 
     m_volume->setText(QString::number(image[kVolume]));
     m_scrambler->setText(QString::number(ReadWord(image, kScrambler)));
@@ -225,7 +181,7 @@ void OptionPage::checkVolume()
 void OptionPage::pageCheck()
 {
     for (QComboBox* combo : findChildren<QComboBox*>())
-        EnsureComboSelection(combo, combo == m_tbst ? BasicLists::kTbstDefault : 0);
+        EnsureComboSelection(combo, m_fields->defaultIndex(combo));
     checkScrambler();
     checkVolume();
 }
@@ -236,30 +192,11 @@ void OptionPage::SaveToImage()
     pageCheck();
     auto change = document().change();
     RadioImage& image = change.image();
+    m_fields->save(image);
     WriteWord(image, kLeftPriority, static_cast<unsigned>(TextToInt(m_leftPriority->currentText())));
     WriteWord(image, kRightPriority, static_cast<unsigned>(TextToInt(m_rightPriority->currentText())));
-    image[kSqlLeft] = static_cast<std::uint8_t>(SelectedIndexOrZero(m_sqlLeft));
-    image[kSqlRight] = static_cast<std::uint8_t>(SelectedIndexOrZero(m_sqlRight));
-    WriteBits(image, kBeep, SelectedIndexOrZero(m_beep));
     image[kVolume] = static_cast<std::uint8_t>(TextToInt(m_volume->text()));
     image[kAutoPowerOff] = static_cast<std::uint8_t>(PowerOffTenths(m_autoPowerOff->currentText()));
-    WriteBits(image, kKeyLock, SelectedIndexOrZero(m_keyLock));
-    WriteBits(image, kPttLock, SelectedIndexOrZero(m_pttLock));
     image[kBacklightBrightness] = static_cast<std::uint8_t>(TextToInt(m_backlightBrightness->currentText()));
-    image[kBacklightColor] = static_cast<std::uint8_t>(SelectedIndexOrZero(m_backlightColor));
-    WriteBits(image, kHyperChannel, SelectedIndexOrZero(m_hyperChannel));
-    WriteBits(image, kRightFunctionKey, SelectedIndexOrZero(m_rightFunctionKey));
-    WriteBits(image, kSilentMode, SelectedIndexOrZero(m_silentMode));
-    WriteBits(image, kSte, SelectedIndexOrZero(m_ste));
-    WriteBits(image, kSpanTransit, SelectedIndexOrZero(m_spanTransit));
-    WriteBits(image, kAutoAm, SelectedIndexOrZero(m_autoAm));
-    WriteBits(image, kAmFunction, SelectedIndexOrZero(m_amFunction));
-    WriteBits(image, kAutoTransfer, SelectedIndexOrZero(m_autoTransfer) != 0 ? 1 : 0);
-    WriteBits(image, kAutoContact, SelectedIndexOrZero(m_autoContact) != 0 ? 1 : 0);
-    WriteBits(image, kAniDisplay, SelectedIndexOrZero(m_aniDisplay));
-    WriteBits(image, kTbst, SelectedIndexOrZero(m_tbst));
     WriteWord(image, kScrambler, static_cast<unsigned>(TextToInt(m_scrambler->text())));
-    WriteBits(image, kScanMode, SelectedIndexOrZero(m_scanMode));
-    WriteBits(image, kScanResume, SelectedIndexOrZero(m_scanResume));
-    image[kSpanExitDelay] = static_cast<std::uint8_t>(SelectedIndexOrZero(m_spanExitDelay));
 }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "controls/form_fields.h"
 #include "controls/form_page.h"
+
+#include <memory>
+#include <span>
 
 class Document;
 class UpDown;
@@ -19,34 +23,20 @@ public:
     void LoadFromImage() override;
     void SaveToImage() override;
 
+    // The form's fields, as it builds, loads and saves them.
+    static std::span<const FormField> fieldTable();
+
 private:
     void pageCheck();
     void checkScrambler();
     void checkVolume();
 
+    std::unique_ptr<FormFields> m_fields;
+    // The fields with rules of their own.
     QComboBox* m_leftPriority;
     QComboBox* m_rightPriority;
-    QComboBox* m_sqlLeft;
-    QComboBox* m_sqlRight;
     QComboBox* m_autoPowerOff;
     QComboBox* m_backlightBrightness;
-    QComboBox* m_backlightColor;
-    QComboBox* m_beep;
-    QComboBox* m_keyLock;
-    QComboBox* m_pttLock;
-    QComboBox* m_hyperChannel;
-    QComboBox* m_rightFunctionKey;
-    QComboBox* m_tbst;
-    QComboBox* m_aniDisplay;
-    QComboBox* m_silentMode;
-    QComboBox* m_ste;
-    QComboBox* m_autoTransfer;
-    QComboBox* m_autoContact;
-    QComboBox* m_autoAm;
-    QComboBox* m_amFunction;
-    QComboBox* m_spanTransit;
-    QComboBox* m_scanMode;
-    QComboBox* m_scanResume;
     QComboBox* m_spanExitDelay;
     QLineEdit* m_scrambler;
     QLineEdit* m_volume;
