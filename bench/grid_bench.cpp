@@ -92,7 +92,7 @@ int main(int argc, char** argv)
     QApplication::processEvents();
 
     std::vector<std::vector<QString>> texts;
-    texts.reserve(static_cast<std::size_t>(2 * kRuns));
+    texts.reserve(2 * static_cast<std::size_t>(kRuns));
     for (int run = 0; run < 2 * kRuns; ++run)
         texts.push_back(CellTexts(run));
 

@@ -125,7 +125,7 @@ bool CharInputFilter::filterKey(QObject* watched, QKeyEvent* key)
 
 bool CharInputFilter::filterInputMethod(QObject* watched, QInputMethodEvent* event)
 {
-    const QString commit = event->commitString();
+    const QString& commit = event->commitString();
     const QString kept = filtered(commit);
     if (kept == commit)
         return false;

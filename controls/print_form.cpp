@@ -73,7 +73,7 @@ public:
             m_label = PlainLabel(label->text());
         } else if (const auto* box = qobject_cast<const QCheckBox*>(w)) {
             flush();
-            m_sheet.item(PlainLabel(box->text()), box->isChecked() ? On() : Off());
+            m_sheet.item(PlainLabel(box->text()), box->isChecked() ? on() : off());
         } else if (const auto* radio = qobject_cast<const QRadioButton*>(w)) {
             if (radio->isChecked())
                 value(PlainLabel(radio->text()));
@@ -169,8 +169,8 @@ public:
     }
 
 private:
-    static QString On() { return QCoreApplication::translate("PrintForm", "On"); }
-    static QString Off() { return QCoreApplication::translate("PrintForm", "Off"); }
+    static QString on() { return QCoreApplication::translate("PrintForm", "On"); }
+    static QString off() { return QCoreApplication::translate("PrintForm", "Off"); }
 
     void value(const QString& text)
     {

@@ -212,7 +212,7 @@ PrintRenderer::Result PrintRenderer::paint(QPagedPaintDevice& device)
 QString WritePrintPdf(PrintRenderer& renderer, const QString& path, const QPageLayout& layout)
 {
     bool painted = true;
-    const QString error = SaveWholeFile(path, [&](QIODevice& file) {
+    QString error = SaveWholeFile(path, [&](QIODevice& file) {
         QPdfWriter pdf(&file);
         pdf.setResolution(kPdfDpi);
         pdf.setPageLayout(layout);

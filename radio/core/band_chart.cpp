@@ -90,6 +90,7 @@ std::vector<int> ChannelsNear(const std::vector<BandChartChannel>& channels, con
     }
     std::stable_sort(near.begin(), near.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<int> result;
+    result.reserve(near.size());
     for (const auto& n : near)
         result.push_back(n.second);
     return result;

@@ -39,7 +39,8 @@ namespace {
 
 constexpr std::uint32_t MHz(double mhz)
 {
-    return static_cast<std::uint32_t>(mhz * 100000.0 + 0.5);
+    // Positive values only; std::lround is not constexpr.
+    return static_cast<std::uint32_t>(mhz * 100000.0 + 0.5); // NOLINT(bugprone-incorrect-roundings)
 }
 
 // A plan as the factory file has it: every band but 60M and 250M.

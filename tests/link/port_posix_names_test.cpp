@@ -172,6 +172,7 @@ TEST(PortFactory, DeviceListPutsUsbFirstAndNumbersInOrder)
     };
     SortSerialDevices(devices);
     std::vector<std::string> paths;
+    paths.reserve(devices.size());
     for (const auto& d : devices)
         paths.push_back(d.path);
     EXPECT_EQ(paths, (std::vector<std::string>{"/dev/ttyACM0", "/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyS",

@@ -47,108 +47,15 @@
 
 #include <memory>
 
-namespace {
+#include "tests/shell/window_fixture.h"
 
-// A view that edits one byte of the image through a line edit.
-class ByteView : public BaseFormView {
-public:
-    ByteView(Document& doc, std::uint32_t address, int* made) : BaseFormView(1, doc), m_address(address)
-    {
-        edit = new QLineEdit(this);
-        ++*made;
-    }
-    void LoadFromImage() override
-    {
-        ++loads;
-        edit->setText(QString::number(document().image()[m_address]));
-    }
-    void SaveToImage() override
-    {
-        ++saves;
-        document().change()[m_address] = static_cast<std::uint8_t>(edit->text().toUInt());
-    }
-    QLineEdit* edit;
-    int loads = 0;
-    int saves = 0;
-
-private:
-    std::uint32_t m_address;
-};
-
-constexpr std::uint32_t kShared = 0x2000;
-
-ByteView* ViewOf(ViewSubWindow* f)
-{
-    return f ? static_cast<ByteView*>(f->view()) : nullptr;
-}
-
-} // namespace
-
-class MainWindowTest : public QObject {
+class MainWindowTest : public WindowFixture {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    QString m_folder;
-    int m_made = 0;
-    ScriptedDesktop m_desktop; // outlives the window that asks it
-    std::unique_ptr<MainWindow> m_frame;
-    std::unique_ptr<SimRadio> m_radio;
-    SteadyLinkClock m_clock;
-
-    RadioImage& image() { return DocumentTestAccess::image(m_frame->document()); }
-    // The title as the window manager shows it.
-    QString shownTitle() const
-    {
-        return m_frame->windowTitle().replace(QStringLiteral("[*]"),
-                                              m_frame->isWindowModified() ? QStringLiteral("*") : QString());
-    }
-
-    void writeFile(const QString& name, const QByteArray& bytes)
-    {
-        QFile f(m_folder + name);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-
 private slots:
-    void initTestCase()
-    {
-        // The profile (recent files) and data folders go to Qt's test locations.
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("VRX"));
-        QCoreApplication::setApplicationName(QStringLiteral("main_window_test"));
-        QVERIFY(m_dir.isValid());
-        m_folder = m_dir.path() + "/";
-        writeFile("Program.ini",
-                  "[Setup]\r\nCOM=COM3\r\nModel=QM4410\r\nCompany=Acme Radio\r\n[About]\r\nVersion=2.0\r\n");
-        QVERIFY(QFile::copy(QStringLiteral(PROGRAMMER_BIN_DIR "/Default.dat"), m_folder + "Default.dat"));
-        ResetBuiltInSettings();
-        ReadStartupSettings(m_folder);
-        InstallIconTheme();
-    }
-
-    void init()
-    {
-        QSettings().remove(QStringLiteral("MainWindow/Geometry")); // each test starts as a first run
-        m_made = 0;
-        m_frame = std::make_unique<MainWindow>(
-            [this](ViewKind kind, Document& doc) -> BaseFormView* {
-                switch (kind) {
-                case ViewKind::ChannelTable:
-                case ViewKind::Dtmf: return new ByteView(doc, kShared, &m_made);
-                case ViewKind::Alarm: return new ByteView(doc, 0x3000, &m_made);
-                default: return MakeProgramView(kind, doc);
-                }
-            },
-            &m_desktop);
-        m_frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-    }
-    void cleanup()
-    {
-        m_frame.reset();
-        m_desktop = ScriptedDesktop(); // answers hold the test's locals
-    }
+    void initTestCase() { setUpProgramFolder("main_window_test"); }
+    void init() { makeWindow(); }
+    void cleanup() { dropWindow(); }
 
     void startsAsTheProgramDescribesIt()
     {
@@ -438,115 +345,6 @@ private slots:
         QCOMPARE(image()[kShared], 42);
         QVERIFY(!m_frame->files().openFile(m_folder + "foreign.dat"));
         QCOMPARE(answers.messages.size(), 3);
-    }
-
-    void readAndWriteThroughTheTransferDialog()
-    {
-        auto memory = std::make_unique<RadioImage>();
-        for (std::size_t i = 0; i < kImageSize; ++i)
-            (*memory)[i] = static_cast<std::uint8_t>(i * 3);
-        (*memory)[0xCC08] = 0;
-        m_radio = std::make_unique<SimRadio>(*memory);
-        RegisterPortCreator("MAINFRAMESIM", [this] { return std::make_unique<LoopbackPort>(*m_radio, m_clock); });
-        appSettings().portName = QStringLiteral("MAINFRAMESIM");
-        ModalAnswerer answers;
-        answers.onModal = [](QWidget* w) {
-            if (auto* d = qobject_cast<TransferDialog*>(w))
-                d->findChild<QPushButton*>(QStringLiteral("1"))->click();
-        };
-
-        ViewOf(m_frame->views().subWindow(ViewKind::ChannelTable))->edit->setText(QStringLiteral("9"));
-        m_frame->transfers().writeToRadio(); // stores the views first
-        QCOMPARE(m_radio->memory()[kShared], 9);
-        QVERIFY(m_radio->sawEndWrite());
-        // The status bar says it was done, and how long it took.
-        const QRegularExpression done(QStringLiteral("^Written to radio: \\d+ blocks in \\d+\\.\\d s$"));
-        QVERIFY2(done.match(m_frame->statusBar()->currentMessage()).hasMatch(),
-                 qPrintable(m_frame->statusBar()->currentMessage()));
-
-        // The read replaces the edit that was written but never saved: asked first.
-        m_radio = std::make_unique<SimRadio>(*memory);
-        answers.answer = QMessageBox::Discard;
-        m_desktop.dataFolder = m_folder + "user";
-        m_frame->transfers().readFromRadio();
-        QCOMPARE(answers.messages, QStringList{"Save changes to QM4410.dat?"});
-        QVERIFY(m_frame->statusBar()->currentMessage().startsWith(QStringLiteral("Read from radio: ")));
-        QCOMPARE(image()[kShared], (*memory)[kShared]);
-        QCOMPARE(ViewOf(m_frame->views().subWindow(ViewKind::ChannelTable))->edit->text(),
-                 QString::number((*memory)[kShared]));
-        QVERIFY(!m_frame->document().isModified());
-        // What the radio held is kept as a parameter file.
-        QVERIFY(m_frame->files().lastBackup().startsWith(m_folder + "DATA/backups/QM4410-"));
-        auto header = std::make_unique<HeaderBlock>();
-        auto backup = std::make_unique<RadioImage>();
-        QVERIFY(ReadParamFile(m_frame->files().lastBackup(), *header, *backup, true).ok);
-        QCOMPARE((*backup)[kShared], (*memory)[kShared]);
-    }
-
-    // Setting > Keep transfer log: the last transfer's log in the user's data
-    // folder, switched on and off from the menu, opened from Help.
-    void transferLogIsKeptWhenSwitchedOn()
-    {
-        m_radio = std::make_unique<SimRadio>(*std::make_unique<RadioImage>());
-        RegisterPortCreator("MAINFRAMESIM", [this] { return std::make_unique<LoopbackPort>(*m_radio, m_clock); });
-        appSettings().portName = QStringLiteral("MAINFRAMESIM");
-        m_desktop.dataFolder = m_folder + "logs";
-        const QString log = m_folder + "logs/transfer.log";
-        QCOMPARE(m_frame->transfers().transferLogPath(), log);
-        ModalAnswerer answers;
-        answers.onModal = [](QWidget* w) {
-            if (auto* d = qobject_cast<TransferDialog*>(w))
-                d->findChild<QPushButton*>(QStringLiteral("1"))->click();
-        };
-        QAction* keep = m_frame->commandAction(Cmd::KeepTransferLog);
-        QVERIFY(keep->isCheckable());
-        QVERIFY(!keep->isChecked());
-        QVERIFY(m_frame->menuBar()->actions().at(4)->menu()->actions().contains(keep));
-
-        m_frame->transfers().writeToRadio();
-        QVERIFY(!QFileInfo::exists(log));
-        m_frame->commandAction(Cmd::OpenTransferLog)->trigger();
-        QCOMPARE(answers.messages.size(), 1);
-        QVERIFY(answers.messages.at(0).startsWith(QStringLiteral("No transfer log has been kept yet.")));
-
-        keep->trigger();
-        QVERIFY(QSettings().value(QStringLiteral("Link/KeepTransferLog")).toBool());
-        m_frame->transfers().writeToRadio();
-        QFile file(log);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray text = file.readAll();
-        file.close();
-        QVERIFY(text.startsWith("# QM4410 transfer log: "));
-        QVERIFY(text.contains("  PC->radio  57 "));
-        QVERIFY(text.contains("  --  result: completed\n"));
-        // The next transfer replaces it; switched off, it stays as it was.
-        m_frame->transfers().readFromRadio();
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray read = file.readAll();
-        file.close();
-        QVERIFY(read.contains("  --  end command ENDR\n") && !read.contains("ENDW"));
-        keep->trigger();
-        QVERIFY(!QSettings().value(QStringLiteral("Link/KeepTransferLog")).toBool());
-        m_frame->transfers().writeToRadio();
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), read);
-        file.close();
-
-        UrlCatcher catcher;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
-        m_frame->commandAction(Cmd::OpenTransferLog)->trigger();
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        QCOMPARE(catcher.opened, QList<QUrl>{QUrl::fromLocalFile(log)});
-
-        // A log that cannot be written: the transfer goes on and the status bar says why.
-        keep->trigger();
-        m_desktop.dataFolder = m_folder + "Program.ini"; // a file, not a folder
-        m_frame->transfers().writeToRadio();
-        QVERIFY(m_radio->sawEndWrite());
-        QVERIFY2(
-            m_frame->statusBar()->currentMessage().contains(QStringLiteral("The transfer log could not be written")),
-            qPrintable(m_frame->statusBar()->currentMessage()));
-        keep->trigger();
     }
 
     void serviceModeNeedsTheCode()
