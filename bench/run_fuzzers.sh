@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (clang, ASan + UBSan) and runs each for the
-# given number of seconds (default 300), printing executions and findings.
+# given number of seconds (default 300), printing executions and findings;
+# exits 1 when any target found something (.ci/run runs each for 20 seconds).
 # Usage: bench/run_fuzzers.sh [SECONDS] [TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,6 +19,7 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --target "${targets[@]}"
 
 mkdir -p fuzz-corpus
+found=0
 for t in "${targets[@]}"; do
     corpus=fuzz-corpus/$t
     mkdir -p "$corpus"
@@ -34,7 +36,9 @@ for t in "${targets[@]}"; do
     grep -E '^stat::number_of_executed_units|^stat::peak_rss_mb|^Done|ERROR|SUMMARY' "fuzz-corpus/$t.log" || true
     if [ $rc -ne 0 ]; then
         echo "$t: FINDING (exit $rc), see fuzz-corpus/$t.log" >&2
+        found=1
     else
         echo "$t: no findings"
     fi
 done
+exit "$found"
