@@ -3,9 +3,9 @@
 #include "document/document.h"
 
 #include "document/radio_image.h"
-#include "radio/core/model_info.h"
 #include "link/core/transfer_plan.h"
 #include "link/transfer_dialog.h"
+#include "radio/core/model_info.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>

@@ -8,7 +8,7 @@ if ! command -v "$format" >/dev/null; then
     echo "clang-format is not installed (scripts/deps.sh installs it)" >&2
     exit 1
 fi
-mapfile -t files < <(find codecs document controls channels settings signalling link printing shell \
+mapfile -t files < <(find codecs document controls channels settings signalling radio link printing shell \
     tools tests bench fuzz -name '*.cpp' -o -name '*.h' | sort)
 if [ "${1:-}" = "--fix" ]; then
     "$format" -i "${files[@]}"

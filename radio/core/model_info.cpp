@@ -78,10 +78,10 @@ QString FormatProgramDate(const RadioImage& image)
     const unsigned day = image[ModelInfo::kDay];
     // "%4X-%02X-%02X": BCD digits print as decimal digits.
     QString text = QStringLiteral("%1-%2-%3")
-                             .arg(year, 4, 16, QLatin1Char(' '))
-                             .arg(month, 2, 16, QLatin1Char('0'))
-                             .arg(day, 2, 16, QLatin1Char('0'))
-                             .toUpper();
+                       .arg(year, 4, 16, QLatin1Char(' '))
+                       .arg(month, 2, 16, QLatin1Char('0'))
+                       .arg(day, 2, 16, QLatin1Char('0'))
+                       .toUpper();
     int y = static_cast<int>(year), m = static_cast<int>(month), d = static_cast<int>(day);
     ScanDate(text, y, m, d);
     if (y < 1 || y > 9999 || !QDate::isValid(y, m, d))
